@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build needs, and only those that are
+# missing, so that a second run needs no network. With "--test" it adds
+# what the tests need (the X server, window manager and X tools).
+set -euo pipefail
+
+packages=(
+    cmake g++ make pkg-config
+    qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev libxcb1-dev
+    libyaml-cpp-dev
+    fonts-liberation2 fonts-urw-base35 fonts-wine
+)
+if [[ "${1:-}" == "--test" ]]; then
+    packages+=(libbenchmark-dev xvfb openbox xdotool wmctrl x11-utils imagemagick)
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+    status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
+    [[ "$status" == "install ok installed" ]] || missing+=("$p")
+done
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo=()
+[[ $(id -u) -eq 0 ]] || sudo=(sudo)
+export DEBIAN_FRONTEND=noninteractive
+"${sudo[@]}" apt-get update -q
+"${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"

@@ -1,0 +1,70 @@
+#include "application.h"
+
+#include "windowset.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFontDatabase>
+#include <QStyle>
+#include <QStyleFactory>
+
+namespace zut {
+
+void prepareEnvironment() {
+    qputenv("QT_FONT_DPI", "96");
+}
+
+const std::vector<FontMapping>& fontMappings() {
+    static const std::vector<FontMapping> mappings = {
+        {"Times New Roman", "Liberation Serif"},
+        {"Century Schoolbook", "C059"},
+        {"Tahoma", "Tahoma"}, // Wine's Tahoma carries the name itself
+    };
+    return mappings;
+}
+
+QStringList embeddedFamilies() {
+    // Registered once per process, on first use.
+    static const QStringList families = [] {
+        QStringList all;
+        const QDir dir(":/fonts");
+        for (const QString& file : dir.entryList({"*.ttf", "*.otf"}, QDir::Files)) {
+            const int id = QFontDatabase::addApplicationFont(dir.filePath(file));
+            for (const QString& f : QFontDatabase::applicationFontFamilies(id))
+                if (!all.contains(f))
+                    all << f;
+        }
+        return all;
+    }();
+    return families;
+}
+
+void initApplication() {
+    embeddedFamilies();
+    for (const auto& m : fontMappings())
+        if (m.layoutFamily != m.embeddedFamily)
+            QFont::insertSubstitution(m.layoutFamily, m.embeddedFamily);
+
+    QFont font("Tahoma");
+    font.setPixelSize(11);
+    font.setHintingPreference(QFont::PreferNoHinting);
+    QApplication::setFont(font);
+
+    QApplication::setStyle(QStyleFactory::create("Fusion"));
+    QApplication::setPalette(QApplication::style()->standardPalette());
+    QApplication::setQuitOnLastWindowClosed(false);
+}
+
+int run(int argc, char** argv) {
+    prepareEnvironment();
+    QApplication app(argc, argv);
+    initApplication();
+    int status = 0;
+    {
+        WindowSet windows;
+        status = QApplication::exec();
+    } // the windows go before the application object
+    return status;
+}
+
+} // namespace zut

@@ -1,0 +1,320 @@
+#include "layout.h"
+
+#include "colours.h"
+#include "window.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+
+#include <yaml-cpp/yaml.h>
+
+#include <set>
+
+namespace zut {
+
+QString labelText(const QString& stored) {
+    QString shown;
+    shown.reserve(stored.size());
+    for (qsizetype i = 0; i < stored.size(); ++i) {
+        if (stored[i] == u'&' && i + 1 < stored.size())
+            ++i; // "&&" shows one "&"; "&x" shows x
+        else if (stored[i] == u'&')
+            continue;
+        shown += stored[i];
+    }
+    return shown;
+}
+
+namespace {
+
+// Reads one layout, resolving "$name" values, and reports every fault with
+// the resource and the control it is in.
+class Reader {
+public:
+    Reader(const QString& resource, const LayoutValues& values)
+        : resource_(resource.toStdString())
+        , values_(values) {}
+
+    [[noreturn]] void fail(const std::string& what) const {
+        throw LayoutError(resource_ + (where_.empty() ? "" : ", " + where_) + ": " + what);
+    }
+    void at(const std::string& where) { where_ = where; }
+
+    std::string str(const YAML::Node& n, const char* key) const {
+        if (!n.IsScalar())
+            fail(std::string(key) + " must be a single value");
+        std::string v = n.Scalar();
+        if (!v.empty() && v[0] == '$') {
+            auto it = values_.find(v.substr(1));
+            if (it == values_.end())
+                fail(std::string(key) + " refers to " + v + ", which this window does not give");
+            v = it->second;
+        }
+        return v;
+    }
+    QString text(const YAML::Node& n, const char* key) const {
+        return QString::fromStdString(str(n, key));
+    }
+    int integer(const YAML::Node& n, const char* key) const {
+        const std::string v = str(n, key);
+        try {
+            size_t used = 0;
+            const int i = std::stoi(v, &used);
+            if (used == v.size())
+                return i;
+        } catch (const std::exception&) {
+        }
+        fail(std::string(key) + " must be a whole number, not \"" + v + "\"");
+    }
+    bool flag(const YAML::Node& n, const char* key) const {
+        const std::string v = str(n, key);
+        if (v == "true")
+            return true;
+        if (v == "false")
+            return false;
+        fail(std::string(key) + " must be true or false");
+    }
+    std::vector<int> numbers(const YAML::Node& n, const char* key, size_t count) const {
+        if (!n.IsSequence() || n.size() != count)
+            fail(std::string(key) + " must be a list of " + std::to_string(count) + " numbers");
+        std::vector<int> v;
+        for (const auto& e : n)
+            v.push_back(integer(e, key));
+        return v;
+    }
+    QRect rect(const YAML::Node& n) const {
+        const auto v = numbers(n, "rect", 4);
+        if (v[2] < 0 || v[3] < 0)
+            fail("rect has a negative size");
+        return {v[0], v[1], v[2], v[3]};
+    }
+    QColor colour(const YAML::Node& n, const char* key) const {
+        if (n.IsSequence()) {
+            const auto v = numbers(n, key, 3);
+            return QColor(v[0], v[1], v[2]);
+        }
+        static const std::map<std::string, std::function<QColor()>> named = {
+            {"cream", [] { return colours::cream; }},
+            {"teal", [] { return colours::teal; }},
+            {"red", [] { return colours::red; }},
+            {"navy", [] { return colours::navy; }},
+            {"purple", [] { return colours::purple; }},
+            {"olive", [] { return colours::olive; }},
+            {"white", [] { return QColor(Qt::white); }},
+            {"black", [] { return QColor(Qt::black); }},
+            {"activeborder", [] { return colours::activeBorder; }},
+            {"buttonface", [] { return QApplication::palette().color(QPalette::Button); }},
+            {"tooltip", [] { return QApplication::palette().color(QPalette::ToolTipBase); }},
+            {"windowtext", [] { return QApplication::palette().color(QPalette::WindowText); }},
+        };
+        const auto it = named.find(str(n, key));
+        if (it == named.end())
+            fail(std::string(key) + ": unknown colour \"" + str(n, key) + "\"");
+        return it->second();
+    }
+    QFont font(const YAML::Node& n) const {
+        if (!n.IsMap())
+            fail("font must give family and size");
+        allowOnly(n, {"family", "size", "bold", "italic"}, "font");
+        if (!n["family"] || !n["size"])
+            fail("font must give family and size");
+        QFont f(text(n["family"], "family"));
+        f.setPixelSize(integer(n["size"], "size"));
+        if (n["bold"])
+            f.setBold(flag(n["bold"], "bold"));
+        if (n["italic"])
+            f.setItalic(flag(n["italic"], "italic"));
+        return f;
+    }
+    void allowOnly(const YAML::Node& n, std::set<std::string> keys, const std::string& what) const {
+        for (const auto& kv : n) {
+            const std::string k = kv.first.Scalar();
+            if (!keys.contains(k))
+                fail(what + " has an unknown field \"" + k + "\"");
+        }
+    }
+
+private:
+    std::string resource_;
+    std::string where_;
+    const LayoutValues& values_;
+};
+
+void setColour(QWidget* w, QPalette::ColorRole role, const QColor& c) {
+    QPalette p = w->palette();
+    p.setColor(role, c);
+    w->setPalette(p);
+}
+
+FrameKind frameKind(const Reader& r, const YAML::Node& n) {
+    const std::string k = r.str(n, "frame");
+    if (k == "tool")
+        return FrameKind::Tool;
+    if (k == "ordinary")
+        return FrameKind::Ordinary;
+    if (k == "resizable-tool")
+        return FrameKind::ResizableTool;
+    r.fail("frame must be tool, ordinary or resizable-tool");
+}
+
+Qt::CursorShape cursor(const Reader& r, const YAML::Node& n) {
+    const std::string c = r.str(n, "cursor");
+    if (c == "hand")
+        return Qt::PointingHandCursor;
+    if (c == "arrow")
+        return Qt::ArrowCursor;
+    r.fail("cursor must be hand or arrow");
+}
+
+const std::set<std::string> commonKeys = {"name", "kind", "rect", "font", "color", "cursor", "tab"};
+
+void buildControl(Reader& r, QWidget* parent, const YAML::Node& n, const Handlers& handlers,
+                  std::vector<std::pair<int, QWidget*>>& tabs) {
+    if (!n.IsMap() || !n["name"] || !n["kind"])
+        r.fail("every control needs a name and a kind");
+    const std::string name = r.str(n["name"], "name");
+    r.at("control " + name);
+    const std::string kind = r.str(n["kind"], "kind");
+    if (!n["rect"])
+        r.fail("rect is missing");
+    const QRect rect = r.rect(n["rect"]);
+
+    QWidget* w = nullptr;
+    QLabel* autoSized = nullptr;
+    if (kind == "label") {
+        auto keys = commonKeys;
+        keys.insert({"text", "background", "align", "wrap", "fixed"});
+        r.allowOnly(n, keys, "label");
+        auto* label = new QLabel(parent);
+        label->setTextFormat(Qt::PlainText);
+        if (n["text"])
+            label->setText(labelText(r.text(n["text"], "text")));
+        if (n["align"]) {
+            const std::string a = r.str(n["align"], "align");
+            if (a != "center" && a != "left")
+                r.fail("align must be left or center");
+            label->setAlignment((a == "center" ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
+        } else {
+            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        }
+        if (n["wrap"])
+            label->setWordWrap(r.flag(n["wrap"], "wrap"));
+        if (n["background"]) {
+            setColour(label, QPalette::Window, r.colour(n["background"], "background"));
+            label->setAutoFillBackground(true);
+        }
+        w = label;
+        if (!(n["fixed"] && r.flag(n["fixed"], "fixed")))
+            autoSized = label;
+    } else if (kind == "button") {
+        auto keys = commonKeys;
+        keys.insert({"text", "click"});
+        r.allowOnly(n, keys, "button");
+        auto* button = new QPushButton(parent);
+        button->setAutoDefault(false);
+        button->setDefault(false);
+        if (n["text"])
+            button->setText(r.text(n["text"], "text"));
+        if (n["click"]) {
+            const std::string h = r.str(n["click"], "click");
+            const auto it = handlers.find(h);
+            if (it == handlers.end())
+                r.fail("click handler " + h + " does not exist");
+            QObject::connect(button, &QPushButton::clicked, button, it->second);
+        }
+        w = button;
+    } else {
+        r.fail("unknown kind \"" + kind + "\"");
+    }
+
+    w->setObjectName(QString::fromStdString(name));
+    w->setGeometry(rect);
+    if (n["font"])
+        w->setFont(r.font(n["font"]));
+    if (n["color"]) {
+        const QColor c = r.colour(n["color"], "color");
+        setColour(w, QPalette::WindowText, c);
+        setColour(w, QPalette::ButtonText, c);
+        setColour(w, QPalette::Text, c);
+    }
+    if (n["cursor"])
+        w->setCursor(cursor(r, n["cursor"]));
+    if (n["tab"])
+        tabs.emplace_back(r.integer(n["tab"], "tab"), w);
+    else if (kind == "button")
+        w->setFocusPolicy(Qt::NoFocus);
+    // A label that is not of fixed size takes the size of its text; with
+    // word wrap its width stays and its height follows.
+    if (autoSized && autoSized->wordWrap())
+        autoSized->resize(rect.width(), autoSized->heightForWidth(rect.width()));
+    else if (autoSized)
+        autoSized->resize(autoSized->sizeHint());
+    r.at("");
+}
+
+} // namespace
+
+void buildLayout(Window& window, const QString& resource, const Handlers& handlers,
+                 const LayoutValues& values) {
+    Reader r(resource, values);
+    QFile file(resource);
+    if (!file.open(QIODevice::ReadOnly))
+        r.fail("the layout resource is missing");
+    YAML::Node root;
+    try {
+        root = YAML::Load(file.readAll().toStdString());
+    } catch (const YAML::Exception& e) {
+        r.fail(std::string("not valid YAML: ") + e.what());
+    }
+    if (!root.IsMap())
+        r.fail("a layout is a mapping");
+    r.allowOnly(root,
+                {"window", "title", "frame", "client", "background", "font", "position", "visible",
+                 "controls"},
+                "window");
+    for (const char* required : {"window", "frame", "client", "background", "font"})
+        if (!root[required])
+            r.fail(std::string("window field ") + required + " is missing");
+
+    window.setObjectName(r.text(root["window"], "window"));
+    window.setWindowTitle(root["title"] ? r.text(root["title"], "title") : QString());
+    const auto client = r.numbers(root["client"], "client", 2);
+    window.resize(client[0], client[1]);
+    window.setFont(r.font(root["font"]));
+
+    FrameSpec frame{frameKind(r, root["frame"]), r.colour(root["background"], "background")};
+    if (root["position"]) {
+        if (root["position"].IsScalar() && r.str(root["position"], "position") == "centred")
+            frame.firstPosition.reset();
+        else {
+            const auto p = r.numbers(root["position"], "position", 2);
+            frame.firstPosition = QPoint(p[0], p[1]);
+        }
+    }
+    frame.visibleAtStart = root["visible"] && r.flag(root["visible"], "visible");
+
+    std::vector<std::pair<int, QWidget*>> tabs;
+    if (root["controls"]) {
+        if (!root["controls"].IsSequence())
+            r.fail("controls must be a list");
+        std::set<std::string> names;
+        for (const auto& c : root["controls"]) {
+            buildControl(r, &window, c, handlers, tabs);
+            const std::string name = window.children().constLast()->objectName().toStdString();
+            if (!names.insert(name).second)
+                r.fail("two controls are named " + name);
+        }
+    }
+    std::stable_sort(tabs.begin(), tabs.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (size_t i = 1; i < tabs.size(); ++i)
+        QWidget::setTabOrder(tabs[i - 1].second, tabs[i].second);
+    for (auto& t : tabs)
+        t.second->setFocusPolicy(Qt::StrongFocus);
+
+    window.applyFrame(frame);
+}
+
+} // namespace zut

@@ -1,0 +1,10 @@
+// Instruction dialog: how the exam work is done. Shown modally from every paper.
+#pragma once
+
+#include "shell/window.h"
+
+class Tinstryk final : public zut::Window {
+    Q_OBJECT
+public:
+    Tinstryk();
+};

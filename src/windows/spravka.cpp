@@ -1,0 +1,7 @@
+#include "spravka.h"
+
+#include "shell/layout.h"
+
+Tsprav::Tsprav() {
+    zut::buildLayout(*this, ":/layouts/spravka.yaml", {});
+}

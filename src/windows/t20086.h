@@ -1,0 +1,10 @@
+// The 2008 paper, variant 6.
+#pragma once
+
+#include "paper/paper.h"
+
+class Tt2008_6 final : public zut::Paper {
+    Q_OBJECT
+public:
+    Tt2008_6();
+};
