@@ -1,6 +1,7 @@
 #include "layout.h"
 
 #include "colours.h"
+#include "controls.h"
 #include "window.h"
 
 #include <QApplication>
@@ -170,6 +171,110 @@ Qt::CursorShape cursor(const Reader& r, const YAML::Node& n) {
 
 const std::set<std::string> commonKeys = {"name", "kind", "rect", "font", "color", "cursor", "tab"};
 
+std::set<std::string> keysWith(std::initializer_list<std::string> extra) {
+    auto keys = commonKeys;
+    keys.insert(extra);
+    return keys;
+}
+
+QString pictureResource(const Reader& r, const YAML::Node& n) {
+    const QString path = ":/pictures/" + r.text(n, "picture");
+    if (!QFile::exists(path))
+        r.fail("picture " + path.toStdString() + " does not exist");
+    return path;
+}
+
+QLabel* buildLabel(const Reader& r, QWidget* parent, const YAML::Node& n, QLabel*& autoSized) {
+    r.allowOnly(n, keysWith({"text", "background", "align", "wrap", "fixed"}), "label");
+    auto* label = new QLabel(parent);
+    label->setTextFormat(Qt::PlainText);
+    if (n["text"])
+        label->setText(labelText(r.text(n["text"], "text")));
+    Qt::Alignment align = Qt::AlignLeft;
+    if (n["align"]) {
+        const std::string a = r.str(n["align"], "align");
+        if (a != "center" && a != "left")
+            r.fail("align must be left or center");
+        if (a == "center")
+            align = Qt::AlignHCenter;
+    }
+    label->setAlignment(align | Qt::AlignTop);
+    if (n["wrap"])
+        label->setWordWrap(r.flag(n["wrap"], "wrap"));
+    if (n["background"]) {
+        setColour(label, QPalette::Window, r.colour(n["background"], "background"));
+        label->setAutoFillBackground(true);
+    }
+    if (!(n["fixed"] && r.flag(n["fixed"], "fixed")))
+        autoSized = label;
+    return label;
+}
+
+QPushButton* buildButton(const Reader& r, QWidget* parent, const YAML::Node& n,
+                         const Handlers& handlers) {
+    r.allowOnly(n, keysWith({"text", "click", "picture"}), "button");
+    auto* button = new QPushButton(parent);
+    button->setAutoDefault(false);
+    button->setDefault(false);
+    if (n["text"])
+        button->setText(r.text(n["text"], "text"));
+    if (n["picture"]) {
+        const QPixmap picture = buttonPicture(pictureResource(r, n["picture"]));
+        button->setIcon(QIcon(picture));
+        button->setIconSize(picture.size());
+    }
+    if (n["click"]) {
+        const std::string h = r.str(n["click"], "click");
+        const auto it = handlers.find(h);
+        if (it == handlers.end())
+            r.fail("click handler " + h + " does not exist");
+        QObject::connect(button, &QPushButton::clicked, button, it->second);
+    }
+    return button;
+}
+
+Picture* buildPicture(const Reader& r, QWidget* parent, const YAML::Node& n) {
+    r.allowOnly(n, keysWith({"picture", "fit"}), "picture");
+    if (!n["picture"])
+        r.fail("a picture control needs a picture");
+    const QPixmap pixmap(pictureResource(r, n["picture"]));
+    return new Picture(pixmap, n["fit"] && r.flag(n["fit"], "fit"), parent);
+}
+
+Shape* buildShape(const Reader& r, QWidget* parent, const YAML::Node& n) {
+    r.allowOnly(n, keysWith({"shape", "fill", "outline"}), "shape");
+    const std::string s = n["shape"] ? r.str(n["shape"], "shape") : "rectangle";
+    if (s != "rectangle" && s != "ellipse")
+        r.fail("shape must be rectangle or ellipse");
+    return new Shape(s == "ellipse" ? Shape::Kind::Ellipse : Shape::Kind::Rectangle,
+                     n["fill"] ? r.colour(n["fill"], "fill") : QColor(Qt::white),
+                     n["outline"] ? r.colour(n["outline"], "outline") : QColor(Qt::black), parent);
+}
+
+TextField* buildTextField(const Reader& r, QWidget* parent, const YAML::Node& n) {
+    r.allowOnly(n, keysWith({"text", "border", "background", "readonly", "wrap"}), "memo");
+    const std::string b = n["border"] ? r.str(n["border"], "border") : "none";
+    const std::map<std::string, TextField::Border> borders = {
+        {"none", TextField::Border::None},
+        {"flat", TextField::Border::Flat},
+        {"sunken", TextField::Border::Sunken}};
+    if (!borders.contains(b))
+        r.fail("border must be none, flat or sunken");
+    auto* field = new TextField(borders.at(b), parent);
+    if (n["text"])
+        field->setPlainText(r.text(n["text"], "text"));
+    const bool readOnly = !n["readonly"] || r.flag(n["readonly"], "readonly");
+    field->setReadOnly(readOnly);
+    if (readOnly) // can be clicked into and selected, but Tab passes it by
+        field->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    field->setFocusPolicy(Qt::ClickFocus);
+    field->setLineWrapMode(n["wrap"] && !r.flag(n["wrap"], "wrap") ? QPlainTextEdit::NoWrap
+                                                                   : QPlainTextEdit::WidgetWidth);
+    const QColor bg = n["background"] ? r.colour(n["background"], "background") : colours::cream;
+    setColour(field, QPalette::Base, bg);
+    return field;
+}
+
 void buildControl(Reader& r, QWidget* parent, const YAML::Node& n, const Handlers& handlers,
                   std::vector<std::pair<int, QWidget*>>& tabs) {
     if (!n.IsMap() || !n["name"] || !n["kind"])
@@ -183,51 +288,21 @@ void buildControl(Reader& r, QWidget* parent, const YAML::Node& n, const Handler
 
     QWidget* w = nullptr;
     QLabel* autoSized = nullptr;
-    if (kind == "label") {
-        auto keys = commonKeys;
-        keys.insert({"text", "background", "align", "wrap", "fixed"});
-        r.allowOnly(n, keys, "label");
-        auto* label = new QLabel(parent);
-        label->setTextFormat(Qt::PlainText);
-        if (n["text"])
-            label->setText(labelText(r.text(n["text"], "text")));
-        if (n["align"]) {
-            const std::string a = r.str(n["align"], "align");
-            if (a != "center" && a != "left")
-                r.fail("align must be left or center");
-            label->setAlignment((a == "center" ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
-        } else {
-            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        }
-        if (n["wrap"])
-            label->setWordWrap(r.flag(n["wrap"], "wrap"));
-        if (n["background"]) {
-            setColour(label, QPalette::Window, r.colour(n["background"], "background"));
-            label->setAutoFillBackground(true);
-        }
-        w = label;
-        if (!(n["fixed"] && r.flag(n["fixed"], "fixed")))
-            autoSized = label;
-    } else if (kind == "button") {
-        auto keys = commonKeys;
-        keys.insert({"text", "click"});
-        r.allowOnly(n, keys, "button");
-        auto* button = new QPushButton(parent);
-        button->setAutoDefault(false);
-        button->setDefault(false);
-        if (n["text"])
-            button->setText(r.text(n["text"], "text"));
-        if (n["click"]) {
-            const std::string h = r.str(n["click"], "click");
-            const auto it = handlers.find(h);
-            if (it == handlers.end())
-                r.fail("click handler " + h + " does not exist");
-            QObject::connect(button, &QPushButton::clicked, button, it->second);
-        }
-        w = button;
-    } else {
+    if (kind == "label")
+        w = buildLabel(r, parent, n, autoSized);
+    else if (kind == "button")
+        w = buildButton(r, parent, n, handlers);
+    else if (kind == "picture")
+        w = buildPicture(r, parent, n);
+    else if (kind == "shape")
+        w = buildShape(r, parent, n);
+    else if (kind == "bevel") {
+        r.allowOnly(n, commonKeys, "bevel");
+        w = new Bevel(parent);
+    } else if (kind == "memo")
+        w = buildTextField(r, parent, n);
+    else
         r.fail("unknown kind \"" + kind + "\"");
-    }
 
     w->setObjectName(QString::fromStdString(name));
     w->setGeometry(rect);
@@ -283,6 +358,8 @@ void buildLayout(Window& window, const QString& resource, const Handlers& handle
     const auto client = r.numbers(root["client"], "client", 2);
     window.resize(client[0], client[1]);
     window.setFont(r.font(root["font"]));
+    if (root["icon"])
+        window.setWindowIcon(QIcon(pictureResource(r, root["icon"])));
 
     FrameSpec frame{frameKind(r, root["frame"]), r.colour(root["background"], "background")};
     if (root["position"]) {
@@ -313,6 +390,13 @@ void buildLayout(Window& window, const QString& resource, const Handlers& handle
         QWidget::setTabOrder(tabs[i - 1].second, tabs[i].second);
     for (auto& t : tabs)
         t.second->setFocusPolicy(Qt::StrongFocus);
+    // What is painted on the window (shapes, labels, pictures) lies below
+    // every control that takes input, in whatever order the layout lists them.
+    for (QObject* child : window.children())
+        if (auto* w = qobject_cast<QWidget*>(child);
+            w && !qobject_cast<QLabel*>(w) && !qobject_cast<Shape*>(w) &&
+            !qobject_cast<Bevel*>(w) && !qobject_cast<Picture*>(w))
+            w->raise();
 
     window.applyFrame(frame);
 }

@@ -1,0 +1,79 @@
+// The controls the toolkit has no ready widget for: shapes, bevels,
+// pictures drawn from a rectangle's corner, and multi-line text fields
+// as the windows use them.
+#pragma once
+
+#include <QColor>
+#include <QLabel>
+#include <QPixmap>
+#include <QPlainTextEdit>
+#include <QWidget>
+
+namespace zut {
+
+// A filled rectangle or ellipse with a 1 px outline. It takes no input, so
+// clicks fall through to what lies beneath.
+class Shape : public QWidget {
+    Q_OBJECT
+public:
+    enum class Kind { Rectangle, Ellipse };
+    Shape(Kind kind, QColor fill, QColor outline, QWidget* parent);
+    Kind kind() const { return kind_; }
+    QColor fill() const { return fill_; }
+    QColor outline() const { return outline_; }
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    Kind kind_;
+    QColor fill_;
+    QColor outline_;
+};
+
+// A raised bevel frame: light upper and left edges, dark lower and right.
+class Bevel : public QWidget {
+    Q_OBJECT
+public:
+    explicit Bevel(QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+};
+
+// A picture in a rectangle: drawn from the rectangle's top-left corner at
+// its own size and clipped, or with `fit` scaled down (never up), keeping
+// its proportions, when it is larger than the rectangle.
+class Picture : public QWidget {
+    Q_OBJECT
+public:
+    Picture(const QPixmap& pixmap, bool fit, QWidget* parent);
+    const QPixmap& pixmap() const { return pixmap_; }
+    bool fit() const { return fit_; }
+    // The rectangle the picture is drawn into, in the widget's coordinates.
+    QRect drawnRect() const;
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    QPixmap pixmap_;
+    bool fit_;
+};
+
+// A multi-line text field without scroll bars. A read-only one can still
+// be clicked into and selected; Enter never inserts a line break.
+class TextField : public QPlainTextEdit {
+    Q_OBJECT
+public:
+    enum class Border { None, Flat, Sunken };
+    TextField(Border border, QWidget* parent);
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
+};
+
+// A button picture: its lower-left pixel's colour is drawn transparent.
+QPixmap buttonPicture(const QString& resource);
+
+} // namespace zut
