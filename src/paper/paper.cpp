@@ -1,5 +1,6 @@
 #include "paper.h"
 
+#include "shell/colours.h"
 #include "shell/layout.h"
 #include "shell/windowset.h"
 #include "windows/instrykcia.h"
@@ -7,21 +8,80 @@
 #include "windows/start.h"
 
 #include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
 
 namespace zut {
 
 Paper::Paper(const PaperSpec& spec)
     : spec_(spec) {
-    buildLayout(*this, ":/layouts/paper.yaml",
-                {{"instrClick", [this] { instrClick(); }},
-                 {"poesnenClick", [this] { poesnenClick(); }},
-                 {"nazadClick", [this] { nazadClick(); }},
-                 {"proverkaClick", [this] { proverkaClick(); }}},
+    Handlers handlers = {{"instrClick", [this] { instrClick(); }},
+                         {"poesnenClick", [this] { poesnenClick(); }},
+                         {"nazadClick", [this] { nazadClick(); }},
+                         {"proverkaClick", [this] { proverkaClick(); }}};
+    auto number = [](int v) { return std::to_string(v); };
+    buildLayout(*this, ":/layouts/paper.yaml", handlers,
                 {{"window", spec.reference},
                  {"caption", spec.caption},
-                 {"width", std::to_string(spec.clientWidth)},
-                 {"height", std::to_string(spec.clientHeight)},
-                 {"bottom", std::to_string(spec.bottomBarY)}});
+                 {"width", number(spec.client.width())},
+                 {"height", number(spec.client.height())},
+                 {"bottom", number(spec.bottomBarY)},
+                 {"bevel1Top", number(spec.bevel1Top)},
+                 {"bevel2Left", number(spec.bevel2Left)},
+                 {"bevel2Width", number(spec.bevel2Width)},
+                 {"rezultLeft", number(spec.rezultLeft)}});
+    page_ =
+        buildPage(this, spec.page, readContent(spec.content), [this](int n) { answerChanged(n); });
+
+    for (int n = 1; n <= part1Tasks; ++n) {
+        for (int k = 1; k <= 4; ++k) {
+            options_[n - 1][k - 1] = control<QRadioButton>(this, qPrintable(optionName(n, k)));
+        }
+        verdicts_[n - 1] = control<QLabel>(this, qPrintable(QString("otv_a%1").arg(n)));
+    }
+    for (int n = 1; n <= part2Tasks; ++n) {
+        fields_[n - 1] = control<QLineEdit>(this, qPrintable(QString("otv_b%1").arg(n)));
+        verdicts_[part1Tasks + n - 1] =
+            control<QLabel>(this, qPrintable(QString("otv_bb%1").arg(n)));
+    }
+    setTabOrder();
+    page_->verticalScrollBar()->setValue(spec.page.storedScroll);
+}
+
+// The page's controls in task order, then the four buttons; Tab cycles.
+void Paper::setTabOrder() {
+    std::vector<QWidget*> order;
+    for (const auto& task : options_)
+        order.insert(order.end(), task.begin(), task.end());
+    order.push_back(control<QPlainTextEdit>(this, "Memo6"));
+    order.insert(order.end(), fields_.begin(), fields_.end());
+    for (const char* name : {"Memo13", "Memo14"})
+        if (auto* field = findChild<QPlainTextEdit*>(name))
+            order.push_back(field);
+    for (const char* name : {"poesnen", "proverka", "instr", "nazad"})
+        order.push_back(control<QPushButton>(this, name));
+    for (size_t i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+void Paper::showEvent(QShowEvent* event) {
+    Window::showEvent(event);
+    if (shownBefore_)
+        return; // later showings keep focus and scroll position as they were left
+    shownBefore_ = true;
+    // The first time, the focus goes to the heading field, and the page
+    // scrolls by the least amount that shows it.
+    auto* heading = control<QPlainTextEdit>(this, "Memo6");
+    heading->setFocus();
+    page_->showControl(heading);
+}
+
+void Paper::answerChanged(int n) {
+    slots_[n - 1] = fields_[n - 1]->text();
 }
 
 void Paper::instrClick() {
@@ -36,7 +96,25 @@ void Paper::nazadClick() {
     hideThenShow(this, spec_.backTo());
 }
 
-void Paper::proverkaClick() {}
+// Marks the paper once: 28 verdicts, the count and the grade; then the
+// check button stays disabled for the rest of the run.
+void Paper::proverkaClick() {
+    std::array<int, part1Tasks> chosen{};
+    for (int n = 0; n < part1Tasks; ++n)
+        for (int k = 0; k < 4; ++k)
+            if (options_[n][k]->isChecked())
+                chosen[n] = k + 1;
+    const Marking m = mark(chosen, slots_, spec_.key);
+    for (int i = 0; i < markedTasks; ++i) {
+        QPalette p = verdicts_[i]->palette();
+        p.setColor(QPalette::WindowText, m.correct[i] ? colours::blue : colours::red);
+        verdicts_[i]->setPalette(p); // the colour first, then the caption
+        verdicts_[i]->setText(m.correct[i] ? verdictCorrect : verdictWrong);
+    }
+    control<QLabel>(this, "rezult")->setText(m.result);
+    control<QLabel>(this, "ocenka")->setText(m.grade);
+    control<QPushButton>(this, "proverka")->setEnabled(false);
+}
 
 void Paper::closeEvent(QCloseEvent* event) {
     event->accept();

@@ -1,17 +1,36 @@
 // The machinery shared by the eight paper windows. Each paper's own module
-// gives only what is its own (PaperSpec); everything else is here.
+// gives only what is its own (PaperSpec: its frame differences, page
+// geometry, content resource and answer key); everything else is here.
 #pragma once
 
+#include "answerkey.h"
+#include "marking.h"
+#include "pagebuilder.h"
 #include "shell/window.h"
+
+#include <QSize>
+
+#include <array>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
 
 namespace zut {
 
 struct PaperSpec {
     const char* reference; // the window's program-wide name, e.g. "t2008_3"
     const char* caption;   // title bar text
-    int clientWidth;
-    int clientHeight;
+    QSize client;
     int bottomBarY; // top edge of the bottom bar
+    int bevel1Top;
+    int bevel2Left;
+    int bevel2Width;
+    int rezultLeft;
+    PageSpec page;
+    const char* content; // the content resource
+    const AnswerKey& key;
     // Where "Назад" leads: the chooser for 2007, the variant menu for 2008.
     Window* (*backTo)();
 };
@@ -24,12 +43,27 @@ public:
     void nazadClick();
     void proverkaClick();
 
+    // What the student has typed into answer field n (1 … 8), as marking sees it.
+    const QString& answerSlot(int n) const { return slots_[n - 1]; }
+    PageArea* page() const { return page_; }
+    const AnswerKey& key() const { return spec_.key; }
+
 protected:
     explicit Paper(const PaperSpec& spec);
     void closeEvent(QCloseEvent* event) override; // FormClose
+    void showEvent(QShowEvent* event) override;
 
 private:
+    void answerChanged(int n); // otv_b1Change … otv_b8Change
+    void setTabOrder();
+
     const PaperSpec& spec_;
+    PageArea* page_ = nullptr;
+    std::array<QString, part2Tasks> slots_;
+    std::array<std::array<QRadioButton*, 4>, part1Tasks> options_{};
+    std::array<QLineEdit*, part2Tasks> fields_{};
+    std::array<QLabel*, markedTasks> verdicts_{};
+    bool shownBefore_ = false;
 };
 
 } // namespace zut

@@ -1,0 +1,61 @@
+// The papers: building the eight windows, and marking one.
+#include "benchmain.h"
+
+#include "paper/marking.h"
+#include "windows/t20081.h"
+#include "windows/t20082.h"
+#include "windows/t20083.h"
+#include "windows/t20084.h"
+#include "windows/t20085.h"
+#include "windows/t20086.h"
+#include "windows/t20087.h"
+#include "windows/test_2007.h"
+
+#include <QLineEdit>
+#include <QRadioButton>
+
+#include <memory>
+
+static void BM_BuildEightPapers(benchmark::State& state) {
+    for (auto _ : state) {
+        Tt2007 a;
+        Tt2008_1 b;
+        Tt2008_2 c;
+        Tt2008_3 d;
+        Tt2008_4 e;
+        Tt2008_5 f;
+        Tt2008_6 g;
+        Tt2008_7 h;
+        benchmark::DoNotOptimize(h.page());
+    }
+}
+BENCHMARK(BM_BuildEightPapers)->Unit(benchmark::kMillisecond);
+
+// The marking itself, without the window.
+static void BM_Mark(benchmark::State& state) {
+    Tt2008_5 paper;
+    std::array<int, zut::part1Tasks> chosen{};
+    std::array<QString, zut::part2Tasks> answers;
+    for (int n = 0; n < zut::part1Tasks; ++n)
+        chosen[n] = n % 4 + 1;
+    for (int n = 0; n < zut::part2Tasks; ++n)
+        answers[n] = QString::fromUtf16(paper.key().part2[n][n % 2]);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(zut::mark(chosen, answers, paper.key()));
+}
+BENCHMARK(BM_Mark);
+
+// "Проверка" on a window: reading its controls and writing 28 verdicts,
+// the result and the grade.
+static void BM_ProverkaClick(benchmark::State& state) {
+    Tt2008_3 paper;
+    for (int n = 1; n <= 20; ++n)
+        paper.findChild<QRadioButton*>(zut::optionName(n, n % 4 + 1))->setChecked(true);
+    for (int n = 1; n <= 8; ++n)
+        paper.findChild<QLineEdit*>(QString("otv_b%1").arg(n))->setText("12121");
+    for (auto _ : state)
+        paper.proverkaClick();
+}
+BENCHMARK(BM_ProverkaClick)->Unit(benchmark::kMicrosecond);
+
+ZUT_BENCHMARK_MAIN()

@@ -1,0 +1,61 @@
+// The scrolling page of a paper: its heading, the three part headings with
+// their instruction boxes, and the 32 task blocks, laid so that the part
+// headings and the page end land on the heights the paper fixes.
+#pragma once
+
+#include "content.h"
+
+#include <QPoint>
+#include <QScrollArea>
+
+#include <functional>
+
+namespace zut {
+
+struct PageSpec {
+    int left; // the page area stands at (left, 38), width × 630
+    int width;
+    int height;       // of the whole page
+    int part2Y;       // top of the heading "Часть II"
+    int part3Y;       // top of the heading "Часть III"
+    int storedScroll; // where the page stands before the paper is first shown
+    QPoint heading;   // the heading field Memo6
+    const char* headingText;
+    const char* variantText; // Label64, or null where the paper has none
+};
+
+// The page's visible area. A page step is nine tenths of the visible
+// height and an arrow step a tenth of that; a control that takes the focus
+// is scrolled into view by the least amount that shows it.
+class PageArea : public QScrollArea {
+    Q_OBJECT
+public:
+    explicit PageArea(QWidget* parent);
+
+    // Scrolls by the least amount that shows the whole of `control` (the
+    // toolkit's own way shows only a text field's cursor).
+    void showControl(QWidget* control);
+
+protected:
+    void resizeEvent(QResizeEvent* e) override;
+    bool event(QEvent* e) override;
+    bool eventFilter(QObject* o, QEvent* e) override;
+
+private:
+    void applySteps();
+    void followFocus(QWidget* now);
+};
+
+// Builds the page of a paper into `window`. `answerChanged(n)` is called
+// with n = 1 … 8 on every change of the text of answer field n.
+PageArea* buildPage(QWidget* window, const PageSpec& spec, const PaperContent& content,
+                    const std::function<void(int)>& answerChanged);
+
+// The number of the task an id names: "А7" → 7.
+int taskNumber(const QString& id);
+
+// The name of option k of Part 1 task n: "a7_3"; task 2 spells its first
+// three "A2_1" … "A2_3" and its group "A2" in every paper.
+QString optionName(int n, int k);
+
+} // namespace zut
