@@ -4,6 +4,7 @@
 
 #include <yaml-cpp/yaml.h>
 
+#include <map>
 #include <set>
 
 namespace zut {
@@ -23,6 +24,26 @@ const std::vector<QString>& taskIds() {
 }
 
 namespace {
+
+using Kind = Element::Kind;
+
+const std::map<std::string, Kind> kinds = {
+    {"text", Kind::Text},         {"answers", Kind::Answers}, {"field", Kind::Field},
+    {"picture", Kind::Picture},   {"table", Kind::Table},     {"programs", Kind::Programs},
+    {"listings", Kind::Listings}, {"row", Kind::Row},
+};
+
+// The attributes each kind takes besides its own key.
+const std::map<Kind, std::set<std::string>> attributes = {
+    {Kind::Text, {"width", "size", "italic", "bold"}},
+    {Kind::Answers, {"width", "size", "arrange", "name", "lines", "border"}},
+    {Kind::Field, {"name", "width", "size", "italic", "lines", "border"}},
+    {Kind::Picture, {"format", "stored", "rect", "fit", "to-picture"}},
+    {Kind::Table, {"frame", "columns", "rows", "size"}},
+    {Kind::Programs, {"heading", "height", "width"}},
+    {Kind::Listings, {"headings", "height", "width"}},
+    {Kind::Row, {}},
+};
 
 class Reader {
 public:
@@ -47,21 +68,251 @@ public:
                 fail("unknown field");
             }
     }
-    QPoint point(const YAML::Node& n) {
-        if (!n.IsSequence() || n.size() != 2)
-            fail("must be a list of two numbers");
+    std::string scalar(const YAML::Node& n, const std::string& key) {
+        field(key);
+        if (!n.IsScalar())
+            fail("must be a single value");
+        return n.Scalar();
+    }
+    QString text(const YAML::Node& n, const std::string& key) {
+        return QString::fromStdString(scalar(n, key));
+    }
+    int integer(const YAML::Node& n, const std::string& key) {
+        const std::string v = scalar(n, key);
         try {
-            return {n[0].as<int>(), n[1].as<int>()};
-        } catch (const YAML::Exception&) {
-            fail("must be a list of two numbers");
+            size_t used = 0;
+            const int i = std::stoi(v, &used);
+            if (used == v.size())
+                return i;
+        } catch (const std::exception&) {
         }
+        fail("must be a whole number, not \"" + v + "\"");
+    }
+    bool flag(const YAML::Node& n, const std::string& key) {
+        const std::string v = scalar(n, key);
+        if (v != "true" && v != "false")
+            fail("must be true or false");
+        return v == "true";
+    }
+    std::vector<int> numbers(const YAML::Node& n, const std::string& key) {
+        field(key);
+        if (!n.IsSequence())
+            fail("must be a list of numbers");
+        std::vector<int> v;
+        for (const auto& e : n)
+            v.push_back(integer(e, key));
+        return v;
+    }
+    QPoint point(const YAML::Node& n, const std::string& key) {
+        const auto v = numbers(n, key);
+        if (v.size() != 2)
+            fail("must be a list of two numbers");
+        return {v[0], v[1]};
+    }
+    QSize size(const YAML::Node& n, const std::string& key) {
+        const QPoint p = point(n, key);
+        if (p.x() <= 0 || p.y() <= 0)
+            fail("must be a positive size");
+        return {p.x(), p.y()};
     }
 
+    Element element(const YAML::Node& n);
+
 private:
+    void field(Element& e, const YAML::Node& n);
+    std::vector<Element> fields(const YAML::Node& n, const std::string& key, size_t count);
+
     std::string resource_;
     std::string task_;
     std::string field_;
 };
+
+void Reader::field(Element& e, const YAML::Node& n) {
+    if (n["lines"])
+        e.lines = integer(n["lines"], "lines");
+    else
+        e.lines = int(e.text.count('\n')) + (e.text.endsWith('\n') ? 0 : 1);
+    if (e.lines < 1)
+        fail("a field shows at least one line");
+    if (n["border"])
+        e.border = flag(n["border"], "border");
+}
+
+std::vector<Element> Reader::fields(const YAML::Node& n, const std::string& key, size_t count) {
+    field(key);
+    if (!n.IsSequence() || (count && n.size() != count))
+        fail("must list " + (count ? std::to_string(count) + " " : std::string()) + "fields");
+    std::vector<Element> columns;
+    for (const auto& c : n) {
+        Element column = element(c);
+        if (column.kind != Kind::Field)
+            fail("holds fields only");
+        columns.push_back(column);
+    }
+    return columns;
+}
+
+Element Reader::element(const YAML::Node& n) {
+    if (!n.IsMap())
+        fail("an element is a mapping with its kind as a key");
+    Element e;
+    std::string kindKey;
+    for (const auto& kv : n)
+        if (kinds.contains(kv.first.Scalar())) {
+            if (!kindKey.empty())
+                fail("an element has one kind, not " + kindKey + " and " + kv.first.Scalar());
+            kindKey = kv.first.Scalar();
+        }
+    if (kindKey.empty())
+        fail("an element needs a kind: text, answers, field, picture, table, programs, "
+             "listings or row");
+    e.kind = kinds.at(kindKey);
+    std::set<std::string> allowed = attributes.at(e.kind);
+    allowed.insert({kindKey, "gap", "indent"});
+    allowOnly(n, allowed);
+
+    const YAML::Node v = n[kindKey];
+    if (n["gap"])
+        e.gap = integer(n["gap"], "gap");
+    if (n["indent"])
+        e.indent = integer(n["indent"], "indent");
+    if (n["width"])
+        e.width = integer(n["width"], "width");
+    if (n["size"])
+        e.pixels = integer(n["size"], "size");
+    if (n["italic"])
+        e.italic = flag(n["italic"], "italic");
+    if (n["bold"])
+        e.bold = flag(n["bold"], "bold");
+    if (n["name"])
+        e.name = text(n["name"], "name");
+
+    switch (e.kind) {
+    case Kind::Text:
+        e.text = text(v, kindKey);
+        break;
+    case Kind::Answers: {
+        field(kindKey);
+        if (!v.IsSequence() || v.size() != 4)
+            fail("a Part 1 task has four answers");
+        for (const auto& a : v)
+            e.items << text(a, kindKey);
+        if (n["arrange"]) {
+            const std::string a = scalar(n["arrange"], "arrange");
+            if (a != "line" && a != "stack" && a != "field")
+                fail("must be line, stack or field");
+            e.arrange = a == "stack"   ? Element::Arrange::Stack
+                        : a == "field" ? Element::Arrange::Field
+                                       : Element::Arrange::Line;
+        }
+        if (e.arrange == Element::Arrange::Field) {
+            if (e.name.isEmpty())
+                fail("answers in a field need the field's name");
+            e.lines = n["lines"] ? integer(n["lines"], "lines") : 4;
+            e.border = n["border"] && flag(n["border"], "border");
+        }
+        break;
+    }
+    case Kind::Field:
+        e.text = text(v, kindKey);
+        if (e.text.endsWith('\n'))
+            e.text.chop(1); // a block scalar's last line break is not a line
+        field(e, n);
+        if (e.name.isEmpty()) {
+            field("name");
+            fail("a field needs its name");
+        }
+        break;
+    case Kind::Picture:
+        e.picture = text(v, kindKey);
+        if (!n["format"] || !n["rect"]) {
+            field(kindKey);
+            fail("a picture needs its format and its rectangle");
+        }
+        e.format = text(n["format"], "format");
+        if (e.format != "jpeg" && e.format != "emf" && e.format != "wmf")
+            fail("must be jpeg, emf or wmf");
+        e.rect = size(n["rect"], "rect");
+        if (e.format == "jpeg") {
+            if (!n["stored"]) {
+                field("stored");
+                fail("a JPEG picture needs its stored size");
+            }
+            e.stored = size(n["stored"], "stored");
+        }
+        if (n["fit"])
+            e.fit = flag(n["fit"], "fit");
+        if (n["to-picture"])
+            e.sizeToPicture = flag(n["to-picture"], "to-picture");
+        break;
+    case Kind::Table:
+        if (!n["frame"]) {
+            field("frame");
+            fail("a table needs its frame's size");
+        }
+        e.frame = size(n["frame"], "frame");
+        if (n["columns"])
+            e.columnRules = numbers(n["columns"], "columns");
+        if (n["rows"])
+            e.rowRules = numbers(n["rows"], "rows");
+        field(kindKey);
+        if (!v.IsSequence())
+            fail("lists the table's cells");
+        for (const auto& c : v) {
+            field(kindKey);
+            if (!c.IsMap() || !c["at"] || !c["text"])
+                fail("every cell gives where it stands (at) and its text");
+            allowOnly(c, {"at", "text", "width", "bold", "centred"});
+            Element::Cell cell{point(c["at"], "at"), text(c["text"], "text")};
+            if (c["width"])
+                cell.width = integer(c["width"], "width");
+            if (c["bold"])
+                cell.bold = flag(c["bold"], "bold");
+            if (c["centred"])
+                cell.centred = flag(c["centred"], "centred");
+            e.cells.push_back(cell);
+        }
+        break;
+    case Kind::Programs:
+        e.columns = fields(v, kindKey, 3);
+        if (!n["heading"]) {
+            field("heading");
+            fail("the three languages need their heading row");
+        }
+        if (n["heading"].IsSequence()) {
+            field("heading");
+            if (n["heading"].size() != 3)
+                fail("names the three languages");
+            for (const auto& h : n["heading"])
+                e.items << text(h, "heading");
+        } else {
+            e.text = text(n["heading"], "heading");
+        }
+        if (n["height"])
+            e.headingHeight = integer(n["height"], "height");
+        break;
+    case Kind::Listings: {
+        e.columns = fields(v, kindKey, 0);
+        field("headings");
+        if (!n["headings"] || !n["headings"].IsSequence() ||
+            n["headings"].size() != e.columns.size())
+            fail("gives one heading a listing");
+        for (const auto& h : n["headings"])
+            e.items << text(h, "headings");
+        e.headingHeight = n["height"] ? integer(n["height"], "height") : 38;
+        break;
+    }
+    case Kind::Row:
+        field(kindKey);
+        if (!v.IsSequence() || v.size() < 2)
+            fail("a row stands two or more elements side by side");
+        for (const auto& c : v)
+            e.children.push_back(element(c));
+        break;
+    }
+    field("");
+    return e;
+}
 
 } // namespace
 
@@ -79,6 +330,7 @@ PaperContent readContent(const QString& resource) {
     if (!root.IsMap())
         r.fail("a paper's content is a mapping");
     r.allowOnly(root, {"paper", "tasks"});
+    r.field("");
     if (!root["paper"] || !root["tasks"] || !root["tasks"].IsSequence())
         r.fail("a paper's content names the paper and lists its tasks");
 
@@ -92,18 +344,35 @@ PaperContent readContent(const QString& resource) {
         const YAML::Node t = root["tasks"][i];
         if (!t.IsMap() || !t["task"])
             r.fail("task " + std::to_string(i + 1) + " has no name");
-        TaskContent task{QString::fromStdString(t["task"].Scalar()), {}};
+        TaskContent task{QString::fromStdString(t["task"].Scalar()), {}, {}, {}};
         r.task(task.id.toStdString());
         if (task.id != ids[i])
             r.fail("stands where " + ids[i].toStdString() + " belongs");
-        r.allowOnly(t, {"task", "verdict"});
+        r.allowOnly(t, {"task", "verdict", "elements", "solution"});
         if (t["verdict"]) {
-            r.field("verdict");
-            if (i >= 28)
+            if (i >= 28) {
+                r.field("verdict");
                 r.fail("a Part 3 task has no verdict");
-            task.verdictOffset = r.point(t["verdict"]);
-            r.field("");
+            }
+            task.verdictOffset = r.point(t["verdict"], "verdict");
         }
+        if (t["solution"])
+            task.solution = r.text(t["solution"], "solution");
+        if (t["elements"]) {
+            r.field("elements");
+            if (!t["elements"].IsSequence())
+                r.fail("must be a list");
+            for (const auto& e : t["elements"])
+                task.elements.push_back(r.element(e));
+        }
+        const bool hasAnswers =
+            std::any_of(task.elements.begin(), task.elements.end(),
+                        [](const Element& e) { return e.kind == Kind::Answers; });
+        if (hasAnswers && i >= 20) {
+            r.field("elements");
+            r.fail("only a Part 1 task has an answer list");
+        }
+        r.field("");
         content.tasks.push_back(task);
         r.task("");
     }

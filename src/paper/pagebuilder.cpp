@@ -3,16 +3,20 @@
 #include "shell/colours.h"
 #include "shell/controls.h"
 #include "shell/label.h"
+#include "shell/layout.h"
 
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QResizeEvent>
 #include <QScrollBar>
+#include <QTextLayout>
 
 #include <climits>
+#include <cmath>
 
 namespace zut {
 
@@ -62,6 +66,23 @@ void PageArea::followFocus(QWidget* now) {
         showControl(now);
 }
 
+QStringList PageArea::problems() const {
+    constexpr int rightEdge = 977; // past this the page would need a horizontal scroll bar
+    QStringList found = overflow;
+    for (const Laid& l : laid)
+        if (l.rect.right() >= rightEdge)
+            found << QString("task %1: %2 reaches x %3, past the page's right edge %4")
+                         .arg(l.task, l.what)
+                         .arg(l.rect.right() + 1)
+                         .arg(rightEdge);
+    for (size_t i = 0; i < laid.size(); ++i)
+        for (size_t k = i + 1; k < laid.size(); ++k)
+            if (laid[i].rect.intersects(laid[k].rect))
+                found << QString("task %1: %2 overlaps %3 of task %4")
+                             .arg(laid[i].task, laid[i].what, laid[k].what, laid[k].task);
+    return found;
+}
+
 void PageArea::showControl(QWidget* control) {
     QScrollBar* bar = verticalScrollBar();
     const int top = control->mapTo(widget(), QPoint(0, 0)).y();
@@ -102,15 +123,19 @@ void setColour(QWidget* w, QPalette::ColorRole role, const QColor& c) {
 QColor tooltip() {
     return QApplication::palette().color(QPalette::ToolTipBase);
 }
+QColor windowText() {
+    return QApplication::palette().color(QPalette::WindowText);
+}
 
 // Builds controls onto one parent, each named and placed.
 class Builder {
 public:
     explicit Builder(QWidget* parent)
         : parent_(parent) {}
+    QWidget* parent() const { return parent_; }
 
-    QLabel* label(const QString& name, QRect r, const QString& text, const QFont& f,
-                  const QColor& colour, std::optional<QColor> background = std::nullopt) {
+    Label* label(const QString& name, QRect r, const QString& text, const QFont& f,
+                 const QColor& colour, std::optional<QColor> background = std::nullopt) {
         auto* l = new Label(text, parent_);
         l->setObjectName(name);
         l->setTextFormat(Qt::PlainText);
@@ -185,15 +210,14 @@ QString groupName(int n) {
 
 QLabel* verdictLabel(Builder& b, const QString& name, QPoint at, int width) {
     return b.label(name, QRect(at, QSize(width, 19)), QString(),
-                   font("Times New Roman", 16, true, true),
-                   QApplication::palette().color(QPalette::WindowText));
+                   font("Times New Roman", 16, true, true), windowText());
 }
 
-void part1Block(Builder& b, QWidget* page, const TaskContent& task, int top) {
+// The answer group of a Part 1 task, with its verdict label; returns the
+// bottom of what it takes.
+int answerGroup(Builder& b, const TaskContent& task, int top) {
     const int n = taskNumber(task.id);
-    numberDisc(b, task.id, top, QString("LA%1").arg(n));
-
-    auto* group = new QGroupBox(page);
+    auto* group = new QGroupBox(b.parent());
     group->setObjectName(groupName(n));
     group->setGeometry(824, top, 147, 40);
     group->setFont(font("Tahoma", 11));
@@ -205,8 +229,7 @@ void part1Block(Builder& b, QWidget* page, const TaskContent& task, int top) {
     inGroup.label("", QRect(8, 8, wide ? 37 : 26, 24), QString("A%1").arg(n), // Latin A
                   font("Times New Roman", 21, true), colours::teal);
     inGroup.label("", QRect(wide ? 54 : 48, 24, 66, 13), "1     2     3    4",
-                  font("Times New Roman", 11, true),
-                  QApplication::palette().color(QPalette::WindowText));
+                  font("Times New Roman", 11, true), windowText());
     for (int k = 1; k <= 4; ++k) {
         auto* radio = new QRadioButton(group);
         radio->setObjectName(optionName(n, k));
@@ -221,25 +244,26 @@ void part1Block(Builder& b, QWidget* page, const TaskContent& task, int top) {
             radio->setFocusPolicy(on ? Qt::StrongFocus : Qt::ClickFocus);
         });
     }
-
     QPoint offset(n == 2 ? 12 : 8, n == 13 ? 52 : n == 16 ? 51 : 46);
     if (task.verdictOffset)
         offset = *task.verdictOffset;
     const int width = n == 1 ? 112 : n == 2 ? 102 : n == 3 ? 106 : 114;
-    verdictLabel(b, QString("otv_a%1").arg(n), group->pos() + offset, width);
+    return verdictLabel(b, QString("otv_a%1").arg(n), group->pos() + offset, width)
+        ->geometry()
+        .bottom();
 }
 
-void part2Block(Builder& b, QWidget* page, const TaskContent& task, int top,
-                const std::function<void(int)>& answerChanged) {
+// The answer box of a Part 2 task, with its field and verdict label;
+// returns the bottom of what it takes.
+int answerBox(Builder& b, const TaskContent& task, int top,
+              const std::function<void(int)>& answerChanged) {
     const int n = taskNumber(task.id);
-    numberDisc(b, task.id, top, part2NumberLabel(n));
-
     const QPoint box(623, top);
     b.shape("", QRect(box, QSize(345, 33)), Shape::Kind::Rectangle, tooltip(), colours::olive);
     b.label(part2BoxLabel(n), QRect(box + QPoint(8, 6), QSize(23, 22)), task.id,
             font("Times New Roman", 19, true), colours::teal, tooltip());
 
-    auto* field = new QLineEdit(page);
+    auto* field = new QLineEdit(b.parent());
     field->setObjectName(QString("otv_b%1").arg(n));
     const bool narrow = n == 1 || n == 2 || n == 4 || n == 6;
     field->setGeometry(QRect(box + QPoint(narrow ? 33 : 37, 3), QSize(297, 27)));
@@ -254,19 +278,361 @@ void part2Block(Builder& b, QWidget* page, const TaskContent& task, int top,
     QPoint offset(n == 4 ? 0 : 8, 3 + below);
     if (task.verdictOffset)
         offset = *task.verdictOffset;
-    verdictLabel(b, QString("otv_bb%1").arg(n), box + offset, 114);
+    return verdictLabel(b, QString("otv_bb%1").arg(n), box + offset, 114)->geometry().bottom();
 }
 
-void part3Block(Builder& b, const TaskContent& task, int top) {
-    numberDisc(b, task.id, top, QString("LC%1").arg(taskNumber(task.id)));
+// ---- content elements ------------------------------------------------------
+
+// Where each part's text column stands: left of the answer group or box.
+struct Column {
+    int left;
+    int width;
+};
+Column column(QChar part) {
+    if (part == u'А')
+        return {104, 700};
+    if (part == u'B')
+        return {108, 505};
+    return {108, 850};
 }
 
-// Tops of `count` blocks spread evenly over [from, to).
-std::vector<int> spread(int from, int to, int count) {
-    std::vector<int> tops;
-    for (int i = 0; i < count; ++i)
-        tops.push_back(from + (to - from) * i / count);
-    return tops;
+// Index labels are written inline: "101{_2}" puts a base 2 below the line
+// after 101, "2{^10}" an exponent above it. The text label keeps a run of
+// blanks where each stands, and the index label is laid over that run.
+struct IndexMark {
+    qsizetype at; // where its run of blanks starts in the label's text
+    qsizetype blanks;
+    QString text;
+    bool above;
+};
+
+QString withBlanks(const QString& written, const QFont& labelFont, const QFont& indexFont,
+                   std::vector<IndexMark>& marks) {
+    static const QRegularExpression mark(R"(\{([_^])([^}]*)\})");
+    QString text;
+    qsizetype from = 0;
+    const QFontMetricsF label(labelFont), index(indexFont);
+    for (auto it = mark.globalMatch(written); it.hasNext();) {
+        const auto m = it.next();
+        text += written.mid(from, m.capturedStart() - from);
+        const QString value = m.captured(2);
+        const auto blanks =
+            qsizetype(std::ceil(index.horizontalAdvance(value) / label.horizontalAdvance(' '))) + 1;
+        marks.push_back({text.size(), blanks, value, m.captured(1) == "^"});
+        text += QString(blanks, ' ');
+        from = m.capturedEnd();
+    }
+    return text + written.mid(from);
+}
+
+class ElementLayout {
+public:
+    ElementLayout(Builder& b, PageArea* area, const QString& task)
+        : b_(b)
+        , area_(area)
+        , task_(task) {}
+
+    // Lays `e` with its top-left corner at `at` in a column `width` wide;
+    // returns its rectangle.
+    QRect lay(const Element& e, QPoint at, int width);
+
+private:
+    QRect text(const Element& e, QPoint at, int width, const QString& what);
+    // A field as tall as `shown` lines (its own count where 0).
+    QRect field(const Element& e, QPoint at, int width, const QString& text, int shown = 0);
+    QRect table(const Element& e, QPoint at);
+    QRect programs(const Element& e, QPoint at, int width);
+    QRect listings(const Element& e, QPoint at, int width);
+    QRect row(const Element& e, QPoint at, int width);
+    void record(const QString& what, const QRect& r) { area_->laid.push_back({task_, what, r}); }
+
+    Builder& b_;
+    PageArea* area_;
+    QString task_;
+};
+
+QFont textFont(const Element& e) {
+    return font("Times New Roman", e.pixels, e.bold, e.italic);
+}
+
+QRect ElementLayout::text(const Element& e, QPoint at, int width, const QString& written) {
+    const QFont f = textFont(e);
+    std::vector<IndexMark> marks;
+    const QFont indexFont = b_.parent()->font(); // the page's own 11 px
+    const QString shown = withBlanks(labelText(written), f, indexFont, marks);
+    Label* l = b_.label("", QRect(at, QSize(width, 0)), shown, f, windowText());
+    l->setWordWrap(true);
+    l->resize(width, l->heightForWidth(width));
+
+    // The label wraps its text as the toolkit lays it out; find where each
+    // run of blanks fell and lay its index label there.
+    if (!marks.empty()) {
+        QTextLayout layout(shown, f);
+        QTextOption option;
+        option.setWrapMode(QTextOption::WordWrap);
+        layout.setTextOption(option);
+        const QFontMetricsF fm(f);
+        layout.beginLayout();
+        qreal y = 0;
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(width);
+            line.setPosition(QPointF(0, y));
+            y += line.height() + std::max<qreal>(fm.leading(), 0);
+        }
+        layout.endLayout();
+        for (const IndexMark& m : marks) {
+            const QTextLine line = layout.lineForTextPosition(int(m.at));
+            const qreal x = line.cursorToX(int(m.at)) + 1;
+            const qreal baseline = line.y() + line.ascent();
+            const qreal top = m.above ? baseline - fm.ascent() - 2 : baseline - 7;
+            auto* index = new IndexLabel(m.text, b_.parent());
+            index->setFont(indexFont);
+            index->move(at + QPoint(int(x), int(top)));
+            index->adjustSize();
+        }
+    }
+    return l->geometry();
+}
+
+QRect ElementLayout::field(const Element& e, QPoint at, int width, const QString& text, int shown) {
+    auto* f =
+        new TextField(e.border ? TextField::Border::Flat : TextField::Border::None, b_.parent());
+    f->setObjectName(e.name);
+    f->setFont(textFont(e));
+    f->setReadOnly(true);
+    f->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    // Read-only fields are passed over by Tab, but for the two that the
+    // papers' tab order takes in.
+    f->setFocusPolicy(e.name == "Memo13" || e.name == "Memo14" ? Qt::StrongFocus : Qt::ClickFocus);
+    f->setLineWrapMode(QPlainTextEdit::NoWrap);
+    setColour(f, QPalette::Base, colours::cream);
+    f->setPlainText(text);
+    const int lineHeight = QFontMetrics(f->font()).lineSpacing();
+    const int frame = 2 * (f->frameWidth() + int(f->document()->documentMargin()));
+    const int lines = shown ? shown : e.lines;
+    const QRect r(at, QSize(e.width ? e.width : width, lines * lineHeight + frame + 2));
+    f->setGeometry(r);
+    f->setProperty("lines", e.lines);
+    return r;
+}
+
+QRect ElementLayout::table(const Element& e, QPoint at) {
+    const QRect frame(at, e.frame);
+    b_.shape("", frame, Shape::Kind::Rectangle, colours::cream, Qt::black);
+    for (int x : e.columnRules)
+        b_.shape("", QRect(at + QPoint(x, 0), QSize(1, e.frame.height())), Shape::Kind::Rectangle,
+                 Qt::black, Qt::black);
+    for (int y : e.rowRules)
+        b_.shape("", QRect(at + QPoint(0, y), QSize(e.frame.width(), 1)), Shape::Kind::Rectangle,
+                 Qt::black, Qt::black);
+    for (const Element::Cell& c : e.cells) {
+        Label* l = b_.label("", QRect(at + c.at, QSize(c.width, 0)), labelText(c.text),
+                            font("Times New Roman", e.pixels, c.bold), windowText());
+        if (c.width) {
+            l->setWordWrap(true);
+            if (c.centred)
+                l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+            l->resize(c.width, l->heightForWidth(c.width));
+        } else {
+            l->adjustSize();
+        }
+    }
+    return frame;
+}
+
+// А7 and А8: a heading row naming the three languages, and under it the
+// fragment in each language, side by side, the three fields alike in size.
+QRect ElementLayout::programs(const Element& e, QPoint at, int width) {
+    const int w = e.width ? e.width : std::min(width, 500);
+    Element heading;
+    heading.frame = QSize(w, e.headingHeight);
+    heading.columnRules = {w / 3, 2 * w / 3};
+    if (e.items.size() == 3) {
+        for (int i = 0; i < 3; ++i)
+            heading.cells.push_back({QPoint(i * w / 3 + 2, (e.headingHeight - 19) / 2), e.items[i],
+                                     w / 3 - 4, true, true});
+    } else {
+        heading.cells.push_back({QPoint(6, (e.headingHeight - 19) / 2), e.text, 0, true, false});
+    }
+    table(heading, at);
+    int lines = 0;
+    for (const Element& c : e.columns)
+        lines = std::max(lines, c.lines);
+    int bottom = at.y() + e.headingHeight - 1;
+    for (int i = 0; i < 3; ++i) {
+        const Element& c = e.columns[size_t(i)];
+        const QPoint fieldAt = at + QPoint(i * w / 3, e.headingHeight + 2);
+        bottom =
+            std::max(bottom, field(c, fieldAt, w / 3 - (i < 2 ? 4 : 0), c.text, lines).bottom());
+    }
+    return QRect(at, QPoint(at.x() + w - 1, bottom));
+}
+
+// С1: listings side by side under their column headings.
+QRect ElementLayout::listings(const Element& e, QPoint at, int width) {
+    const int w = e.width ? e.width : width;
+    const int n = int(e.columns.size());
+    Element heading;
+    heading.frame = QSize(w, e.headingHeight);
+    for (int i = 1; i < n; ++i)
+        heading.columnRules.push_back(i * w / n);
+    for (int i = 0; i < n; ++i)
+        heading.cells.push_back({QPoint(i * w / n + 4, 2), e.items[i], w / n - 8, true, true});
+    QRect r = table(heading, at);
+    int bottom = r.bottom();
+    for (int i = 0; i < n; ++i) {
+        const Element& c = e.columns[size_t(i)];
+        const QPoint fieldAt = at + QPoint(i * w / n, e.headingHeight + 2);
+        bottom = std::max(bottom, field(c, fieldAt, w / n - (i < n - 1 ? 4 : 0), c.text).bottom());
+    }
+    return QRect(at, QPoint(at.x() + w - 1, bottom));
+}
+
+QRect ElementLayout::row(const Element& e, QPoint at, int width) {
+    QRect all(at, QSize(0, 0));
+    int x = at.x();
+    for (const Element& c : e.children) {
+        const int w = c.width ? c.width : width - (x - at.x());
+        const QRect r = lay(c, QPoint(x + c.indent, at.y() + c.gap), w);
+        all = all.united(r);
+        x = r.right() + 1 + 12;
+    }
+    return all;
+}
+
+QRect ElementLayout::lay(const Element& e, QPoint at, int width) {
+    using Kind = Element::Kind;
+    QRect r;
+    QString what;
+    switch (e.kind) {
+    case Kind::Text:
+        r = text(e, at, e.width ? e.width : width, e.text);
+        what = "text";
+        break;
+    case Kind::Answers: {
+        QStringList numbered;
+        for (int i = 0; i < 4; ++i)
+            numbered << QString("%1) %2").arg(i + 1).arg(e.items[i]);
+        if (e.arrange == Element::Arrange::Field) {
+            r = field(e, at, e.width ? e.width : width, numbered.join('\n'));
+            what = "field " + e.name;
+        } else {
+            const QString sep = e.arrange == Element::Arrange::Stack ? "\n" : "      ";
+            r = text(e, at, e.width ? e.width : width, numbered.join(sep));
+            what = "answers";
+        }
+        break;
+    }
+    case Kind::Field:
+        r = field(e, at, width, e.text);
+        what = "field " + e.name;
+        break;
+    case Kind::Picture: {
+        const QString resource = QString(":/pictures/%1").arg(e.picture);
+        QPixmap pixmap(resource);
+        QSize size = e.rect;
+        if (e.sizeToPicture && !pixmap.isNull())
+            size = pixmap.size();
+        auto* p = new Picture(pixmap, e.fit, b_.parent());
+        p->setObjectName(e.picture);
+        r = QRect(at, size);
+        p->setGeometry(r);
+        what = "picture " + e.picture;
+        break;
+    }
+    case Kind::Table:
+        r = table(e, at);
+        what = "table";
+        break;
+    case Kind::Programs:
+        r = programs(e, at, width);
+        what = "programs";
+        break;
+    case Kind::Listings:
+        r = listings(e, at, width);
+        what = "listings";
+        break;
+    case Kind::Row:
+        return row(e, at, width); // its elements are recorded each
+    }
+    record(what, r);
+    return r;
+}
+
+// ---- the page --------------------------------------------------------------
+
+// One task block as laid: its elements, its answer control, and how tall
+// it is by nature.
+int layBlock(Builder& b, PageArea* area, const TaskContent& task, int top,
+             const std::function<void(int)>& answerChanged) {
+    const QChar part = task.id[0];
+    const int n = taskNumber(task.id);
+    QString numberName = part == u'А'   ? QString("LA%1").arg(n)
+                         : part == u'B' ? part2NumberLabel(n)
+                                        : QString("LC%1").arg(n);
+    numberDisc(b, task.id, top, numberName);
+    const int disc = part == u'А' && n >= 10 ? 43 : 41;
+    int answerBottom = top;
+    if (part == u'А')
+        answerBottom = answerGroup(b, task, top);
+    else if (part == u'B')
+        answerBottom = answerBox(b, task, top, answerChanged);
+
+    const Column c = column(part);
+    ElementLayout elements(b, area, task.id);
+    int y = top;
+    for (const Element& e : task.elements) {
+        const QRect r = elements.lay(e, QPoint(c.left + e.indent, y + e.gap), c.width - e.indent);
+        y = r.bottom() + 1;
+    }
+    // What the anatomy lays takes its place among the elements too.
+    area->laid.push_back({task.id, "number disc", QRect(48, top, disc, disc)});
+    if (part == u'А')
+        area->laid.push_back(
+            {task.id, "answer group", QRect(824, top, 147, answerBottom - top + 1)});
+    else if (part == u'B')
+        area->laid.push_back({task.id, "answer box", QRect(623, top, 345, answerBottom - top + 1)});
+    return std::max({top + disc, answerBottom, y});
+}
+
+constexpr int blockSpacing = 14; // at least this much between two blocks
+
+// Lays the blocks of one part from `from`, spreading what space is left
+// evenly between them so that the part ends at `to`; returns how many
+// pixels it is over, or 0. Each block is built at the top of the page to
+// learn its height, then moved down to its place.
+int layPart(Builder& b, PageArea* area, const std::vector<TaskContent>& tasks, int from, int to,
+            const std::function<void(int)>& answerChanged) {
+    struct Built {
+        std::vector<QWidget*> widgets;
+        size_t laidFrom, laidTo;
+        int height;
+    };
+    std::vector<Built> blocks;
+    int natural = 0;
+    for (const TaskContent& t : tasks) {
+        const qsizetype before = b.parent()->children().size();
+        const size_t laidFrom = area->laid.size();
+        const int height = layBlock(b, area, t, 0, answerChanged) + blockSpacing;
+        Built built{{}, laidFrom, area->laid.size(), height};
+        const QObjectList& children = b.parent()->children();
+        for (qsizetype i = before; i < children.size(); ++i)
+            if (auto* w = qobject_cast<QWidget*>(children[i]))
+                built.widgets.push_back(w);
+        blocks.push_back(std::move(built));
+        natural += height;
+    }
+    const int spare = std::max(to - from - natural, 0);
+    const int count = int(tasks.size());
+    int top = from;
+    for (int i = 0; i < count; ++i) {
+        for (QWidget* w : blocks[i].widgets)
+            w->move(w->pos() + QPoint(0, top));
+        for (size_t k = blocks[i].laidFrom; k < blocks[i].laidTo; ++k)
+            area->laid[k].rect.translate(0, top);
+        top += blocks[i].height + spare * (i + 1) / count - spare * i / count;
+    }
+    return std::max(natural - (to - from), 0);
 }
 
 } // namespace
@@ -310,15 +676,23 @@ PageArea* buildPage(QWidget* window, const PageSpec& spec, const PaperContent& c
 
     // Each part's blocks fill the space between its instruction box and
     // the next part's heading (the page end for Part 3).
-    const auto part1 = spread(128 + 81 + 23, spec.part2Y - 24, 20);
-    const auto part2 = spread(spec.part2Y + 46 + 81 + 23, spec.part3Y - 24, 8);
-    const auto part3 = spread(spec.part3Y + 58 + 81 + 23, spec.height - 24, 4);
-    for (int i = 0; i < 20; ++i)
-        part1Block(b, page, content.tasks[i], part1[i]);
-    for (int i = 0; i < 8; ++i)
-        part2Block(b, page, content.tasks[20 + i], part2[i], answerChanged);
-    for (int i = 0; i < 4; ++i)
-        part3Block(b, content.tasks[28 + i], part3[i]);
+    const auto& t = content.tasks;
+    const std::vector<TaskContent> part1(t.begin(), t.begin() + 20);
+    const std::vector<TaskContent> part2(t.begin() + 20, t.begin() + 28);
+    const std::vector<TaskContent> part3(t.begin() + 28, t.end());
+    const struct {
+        const char* name;
+        const std::vector<TaskContent>& tasks;
+        int from, to;
+    } parts[] = {
+        {"Часть I", part1, 128 + 81 + 20, spec.part2Y - 10},
+        {"Часть II", part2, spec.part2Y + 46 + 81 + 20, spec.part3Y - 10},
+        {"Часть III", part3, spec.part3Y + 58 + 81 + 20, spec.height},
+    };
+    for (const auto& p : parts)
+        if (const int over = layPart(b, area, p.tasks, p.from, p.to, answerChanged))
+            area->overflow
+                << QString("%1 of %2 is %3 px over its space").arg(p.name, content.paper).arg(over);
 
     // Controls that take input lie above everything painted on the page.
     for (QObject* child : page->children())

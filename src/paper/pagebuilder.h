@@ -5,6 +5,7 @@
 
 #include "content.h"
 
+#include <QLabel>
 #include <QPoint>
 #include <QScrollArea>
 
@@ -36,6 +37,23 @@ public:
     // toolkit's own way shows only a text field's cursor).
     void showControl(QWidget* control);
 
+    // What the builder laid: each content element's rectangle on the page,
+    // with its task, for the content checks.
+    struct Laid {
+        QString task;
+        QString what; // "text", "field Memo1", "picture a11" …
+        QRect rect;
+    };
+    std::vector<Laid> laid;
+    // Where the content does not fit the heights the paper fixes: one line
+    // a part, saying by how many pixels it is over.
+    QStringList overflow;
+
+    // Every fault of the page as laid: parts over their space, elements
+    // past the page's right edge, elements overlapping one another or the
+    // answer controls, the number disc or the next block.
+    QStringList problems() const;
+
 protected:
     void resizeEvent(QResizeEvent* e) override;
     bool event(QEvent* e) override;
@@ -50,6 +68,14 @@ private:
 // with n = 1 … 8 on every change of the text of answer field n.
 PageArea* buildPage(QWidget* window, const PageSpec& spec, const PaperContent& content,
                     const std::function<void(int)>& answerChanged);
+
+// A small label laid over the blanks a text label leaves for it: the base
+// of a number (below the line) or an exponent (above it).
+class IndexLabel : public QLabel {
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+};
 
 // The number of the task an id names: "А7" → 7.
 int taskNumber(const QString& id);

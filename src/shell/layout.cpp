@@ -2,6 +2,7 @@
 
 #include "colours.h"
 #include "controls.h"
+#include "label.h"
 #include "window.h"
 
 #include <QApplication>
@@ -186,7 +187,7 @@ QString pictureResource(const Reader& r, const YAML::Node& n) {
 
 QLabel* buildLabel(const Reader& r, QWidget* parent, const YAML::Node& n, QLabel*& autoSized) {
     r.allowOnly(n, keysWith({"text", "background", "align", "wrap", "fixed"}), "label");
-    auto* label = new QLabel(parent);
+    auto* label = new Label(parent); // draws C059 with the layout's line metrics
     label->setTextFormat(Qt::PlainText);
     if (n["text"])
         label->setText(labelText(r.text(n["text"], "text")));
@@ -346,8 +347,8 @@ void buildLayout(Window& window, const QString& resource, const Handlers& handle
     if (!root.IsMap())
         r.fail("a layout is a mapping");
     r.allowOnly(root,
-                {"window", "title", "frame", "client", "background", "font", "position", "visible",
-                 "controls"},
+                {"window", "title", "frame", "client", "background", "font", "icon", "position",
+                 "visible", "controls"},
                 "window");
     for (const char* required : {"window", "frame", "client", "background", "font"})
         if (!root[required])
@@ -358,8 +359,8 @@ void buildLayout(Window& window, const QString& resource, const Handlers& handle
     const auto client = r.numbers(root["client"], "client", 2);
     window.resize(client[0], client[1]);
     window.setFont(r.font(root["font"]));
-    if (root["icon"])
-        window.setWindowIcon(QIcon(pictureResource(r, root["icon"])));
+    if (root["icon"]) // a bitmap like the button pictures, its ground drawn transparent
+        window.setWindowIcon(QIcon(buttonPicture(pictureResource(r, root["icon"]))));
 
     FrameSpec frame{frameKind(r, root["frame"]), r.colour(root["background"], "background")};
     if (root["position"]) {

@@ -1,0 +1,39 @@
+# The program's pictures, each drawn from its source here by zut-draw while
+# the program is built. Included by src/CMakeLists.txt, so that the drawn
+# files come from the directory whose resource target embeds them.
+set(picture_sources ${PROJECT_SOURCE_DIR}/resources/pictures)
+set(ZUT_PICTURE_DIR ${CMAKE_CURRENT_BINARY_DIR}/pictures)
+set(ZUT_PICTURE_FILES)
+set(draw ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen $<TARGET_FILE:zut-draw>)
+
+# A button picture or icon: NAME is drawn from SOURCE at WIDTH × HEIGHT in
+# BITS (24 or 8) bits a pixel.
+function(zut_bitmap name source width height bits)
+    set(output ${ZUT_PICTURE_DIR}/${name})
+    add_custom_command(OUTPUT ${output}
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${ZUT_PICTURE_DIR}
+        COMMAND ${draw} bitmap ${picture_sources}/${source} ${output} ${width} ${height} ${bits}
+        DEPENDS zut-draw ${picture_sources}/${source}
+        COMMENT "Drawing ${name}"
+        VERBATIM)
+    set(ZUT_PICTURE_FILES ${ZUT_PICTURE_FILES} ${output} PARENT_SCOPE)
+endfunction()
+
+zut_bitmap(check.bmp check.svg 32 32 24)
+zut_bitmap(cross.bmp cross.svg 26 26 24)
+zut_bitmap(question.bmp question.svg 32 32 24)
+zut_bitmap(sheet.bmp sheet.svg 41 39 24)
+zut_bitmap(pen.bmp pen.svg 31 33 24)
+zut_bitmap(back.bmp back.svg 32 32 8)
+zut_bitmap(explain.bmp explain.svg 32 32 24)
+zut_bitmap(paper-icon.bmp paper-icon.svg 32 32 24)
+
+# The title window's background, 512 × 510, its title set in C059.
+set(title_font ${ZUT_FONT_BASE}/C059-BdIta.otf)
+add_custom_command(OUTPUT ${ZUT_PICTURE_DIR}/title.jpg
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${ZUT_PICTURE_DIR}
+    COMMAND ${draw} title ${picture_sources}/books.svg ${title_font} ${ZUT_PICTURE_DIR}/title.jpg
+    DEPENDS zut-draw ${picture_sources}/books.svg ${title_font}
+    COMMENT "Drawing title.jpg"
+    VERBATIM)
+list(APPEND ZUT_PICTURE_FILES ${ZUT_PICTURE_DIR}/title.jpg)
