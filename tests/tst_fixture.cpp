@@ -83,6 +83,8 @@ private slots:
     void indexLabelsSitInTheirBlanks();
     void ampersandsInLabelsAndFields();
     void answerArrangements();
+    void pictures_data();
+    void pictures();
     void tabTakesOnlyItsTwoFields();
     void pageFaults_data();
     void pageFaults();
@@ -200,6 +202,42 @@ void TestFixture::answerArrangements() {
     QVERIFY(
         answers.contains("1) первый ответ\n2) второй ответ\n3) третий ответ\n4) четвёртый ответ"));
     QCOMPARE(child<QPlainTextEdit>(paper_.get(), "Memo2")->toPlainText(), "1) А\n2) Б\n3) В\n4) Г");
+}
+
+void TestFixture::pictures_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("vector");
+    QTest::addColumn<QSize>("own");   // the picture's own size
+    QTest::addColumn<QSize>("rect");  // its rectangle on the page
+    QTest::addColumn<QSize>("drawn"); // what of the rectangle it covers
+    // Larger than its rectangle and not fit: drawn at its own size, cut off.
+    QTest::newRow("clipped JPEG") << "fixture/truth.jpg" << false << QSize(100, 100)
+                                  << QSize(97, 93) << QSize(100, 100);
+    // Smaller than its rectangle: never scaled up.
+    QTest::newRow("small JPEG") << "fixture/sheet.jpg" << false << QSize(222, 83) << QSize(228, 81)
+                                << QSize(222, 83);
+    QTest::newRow("vector, fit") << "fixture/flow.svg" << true << QSize(364, 300) << QSize(364, 300)
+                                 << QSize(364, 300);
+    QTest::newRow("freeform vector")
+        << "fixture/house.svg" << true << QSize(120, 100) << QSize(120, 100) << QSize(120, 100);
+    // Fit, and its rectangle set to the picture's own size.
+    QTest::newRow("sized to the picture")
+        << "fixture/big.jpg" << false << QSize(300, 120) << QSize(300, 120) << QSize(300, 120);
+}
+
+void TestFixture::pictures() {
+    QFETCH(QString, name);
+    QFETCH(bool, vector);
+    QFETCH(QSize, own);
+    QFETCH(QSize, rect);
+    QFETCH(QSize, drawn);
+    auto* p = child<zut::Picture>(paper_.get(), name);
+    QCOMPARE(p->isVector(), vector);
+    QCOMPARE(p->ownSize(), own);
+    QCOMPARE(p->size(), rect);
+    QCOMPARE(p->drawnRect().size(), drawn);
+    if (!vector)
+        QCOMPARE(QImage(":/pictures/" + name).size(), own); // stored at that size
 }
 
 void TestFixture::tabTakesOnlyItsTwoFields() {

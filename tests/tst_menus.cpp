@@ -393,8 +393,7 @@ void TestMenus::background() {
     QCOMPARE(fon->geometry(), QRect(0, 0, 513, 505));
     QVERIFY(!fon->fit());
     QCOMPARE(fon->drawnRect(), QRect(0, 0, 512, 510)); // unscaled, cut by the control
-    QCOMPARE(fon->pixmap().toImage().convertToFormat(QImage::Format_RGB32),
-             QImage(":/pictures/title.jpg").convertToFormat(QImage::Format_RGB32));
+    QCOMPARE(fon->resource(), ":/pictures/title.jpg");
 
     const QImage shown = title->grab(QRect(0, 0, 513, 505)).toImage();
     const QImage picture = QImage(":/pictures/title.jpg").convertToFormat(QImage::Format_RGB32);

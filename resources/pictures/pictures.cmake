@@ -37,3 +37,34 @@ add_custom_command(OUTPUT ${ZUT_PICTURE_DIR}/title.jpg
     COMMENT "Drawing title.jpg"
     VERBATIM)
 list(APPEND ZUT_PICTURE_FILES ${ZUT_PICTURE_DIR}/title.jpg)
+
+# The pictures of a paper's content file, drawn from the data the file
+# gives into OUTDIR (one run of zut-draw a file); their paths go to OUT.
+# A picture element names its file on its own line or in flow style:
+# "picture: t2007/a11.jpg".
+function(zut_content_pictures content outdir out)
+    set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${content})
+    file(STRINGS ${content} lines REGEX "picture: *[^ ,}]+\\.(jpg|svg)")
+    set(outputs)
+    foreach(line IN LISTS lines)
+        string(REGEX MATCH "picture: *([^ ,}]+\\.(jpg|svg))" found "${line}")
+        list(APPEND outputs ${outdir}/${CMAKE_MATCH_1})
+    endforeach()
+    if(outputs)
+        set(sources ${PROJECT_SOURCE_DIR}/resources/pictures)
+        file(GLOB drawings CONFIGURE_DEPENDS ${sources}/*.svg ${sources}/*/*.svg)
+        add_custom_command(OUTPUT ${outputs}
+            COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen $<TARGET_FILE:zut-draw>
+                content ${content} ${outdir} ${sources} ${ZUT_FONT_BASE}
+            DEPENDS zut-draw ${content} ${drawings}
+            COMMENT "Drawing the pictures of ${content}"
+            VERBATIM)
+    endif()
+    set(${out} ${outputs} PARENT_SCOPE)
+endfunction()
+
+file(GLOB paper_contents CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/resources/papers/*.yaml)
+foreach(content IN LISTS paper_contents)
+    zut_content_pictures(${content} ${ZUT_PICTURE_DIR} drawn)
+    list(APPEND ZUT_PICTURE_FILES ${drawn})
+endforeach()

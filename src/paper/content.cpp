@@ -38,12 +38,29 @@ const std::map<Kind, std::set<std::string>> attributes = {
     {Kind::Text, {"width", "size", "italic", "bold"}},
     {Kind::Answers, {"width", "size", "arrange", "name", "lines", "border"}},
     {Kind::Field, {"name", "width", "size", "italic", "lines", "border"}},
-    {Kind::Picture, {"format", "stored", "rect", "fit", "to-picture"}},
+    {Kind::Picture, {"format", "stored", "rect", "fit", "to-picture", "draw"}},
     {Kind::Table, {"frame", "columns", "rows", "size"}},
     {Kind::Programs, {"heading", "height", "width"}},
     {Kind::Listings, {"headings", "height", "width"}},
     {Kind::Row, {}},
 };
+
+// YAML as plain data: maps, lists and strings.
+QVariant variant(const YAML::Node& n) {
+    if (n.IsMap()) {
+        QVariantMap m;
+        for (const auto& kv : n)
+            m.insert(QString::fromStdString(kv.first.Scalar()), variant(kv.second));
+        return m;
+    }
+    if (n.IsSequence()) {
+        QVariantList l;
+        for (const auto& e : n)
+            l.append(variant(e));
+        return l;
+    }
+    return n.IsScalar() ? QVariant(QString::fromStdString(n.Scalar())) : QVariant();
+}
 
 class Reader {
 public:
@@ -232,6 +249,15 @@ Element Reader::element(const YAML::Node& n) {
         e.format = text(n["format"], "format");
         if (e.format != "jpeg" && e.format != "emf" && e.format != "wmf")
             fail("must be jpeg, emf or wmf");
+        field(kindKey);
+        if (!e.picture.endsWith(e.format == "jpeg" ? ".jpg" : ".svg"))
+            fail(e.format == "jpeg" ? "a JPEG picture is drawn into a .jpg file"
+                                    : "a metafile picture is drawn into a .svg file");
+        if (!n["draw"]) {
+            field("draw");
+            fail("a picture needs what it shows (draw)");
+        }
+        e.draw = variant(n["draw"]);
         e.rect = size(n["rect"], "rect");
         if (e.format == "jpeg") {
             if (!n["stored"]) {

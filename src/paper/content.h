@@ -8,6 +8,7 @@
 #include <QSize>
 #include <QString>
 #include <QStringList>
+#include <QVariant>
 
 #include <optional>
 #include <stdexcept>
@@ -52,10 +53,14 @@ struct Element {
     int lines = 0;
     bool border = false;
 
-    // Picture: the resource, its format as stored, its stored size and the
-    // rectangle it is shown in; with `fit` scaled down to the rectangle,
-    // with `sizeToPicture` the rectangle takes the picture's own size.
+    // Picture: the file it is drawn into ("t2007/a11.jpg", a JPEG, or
+    // "t2007/a6.svg", a vector picture standing for a metafile), its format
+    // as the paper gives it, its stored size and the rectangle it is shown
+    // in; with `fit` scaled down to the rectangle, with `sizeToPicture` the
+    // rectangle takes the picture's own size. `draw` is what it shows, as
+    // data: the picture tool draws it and the content checks read it.
     QString picture;
+    QVariant draw;
     QString format; // jpeg, emf or wmf
     QSize stored;
     QSize rect;

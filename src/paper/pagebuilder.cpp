@@ -528,14 +528,9 @@ QRect ElementLayout::lay(const Element& e, QPoint at, int width) {
         what = "field " + e.name;
         break;
     case Kind::Picture: {
-        const QString resource = QString(":/pictures/%1").arg(e.picture);
-        QPixmap pixmap(resource);
-        QSize size = e.rect;
-        if (e.sizeToPicture && !pixmap.isNull())
-            size = pixmap.size();
-        auto* p = new Picture(pixmap, e.fit, b_.parent());
+        auto* p = new Picture(QString(":/pictures/%1").arg(e.picture), e.fit, b_.parent());
         p->setObjectName(e.picture);
-        r = QRect(at, size);
+        r = QRect(at, e.sizeToPicture ? p->ownSize() : e.rect);
         p->setGeometry(r);
         what = "picture " + e.picture;
         break;

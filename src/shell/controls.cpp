@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 #include <QPainter>
+#include <QSvgRenderer>
 
 namespace zut {
 
@@ -42,13 +43,24 @@ void Bevel::paintEvent(QPaintEvent*) {
     p.drawLine(r.topRight(), r.bottomRight());
 }
 
-Picture::Picture(const QPixmap& pixmap, bool fit, QWidget* parent)
+Picture::Picture(const QString& resource, bool fit, QWidget* parent)
     : QWidget(parent)
-    , pixmap_(pixmap)
-    , fit_(fit) {}
+    , resource_(resource)
+    , fit_(fit) {
+    if (resource.endsWith(".svg"))
+        svg_ = new QSvgRenderer(resource, this);
+    else
+        pixmap_ = QPixmap(resource);
+}
+
+QSize Picture::ownSize() const {
+    // A vector picture's own size is its view box: the width and height it
+    // writes are in physical units.
+    return svg_ ? svg_->viewBoxF().size().toSize() : pixmap_.deviceIndependentSize().toSize();
+}
 
 QRect Picture::drawnRect() const {
-    QSize size = pixmap_.deviceIndependentSize().toSize();
+    QSize size = ownSize();
     if (fit_ && (size.width() > width() || size.height() > height()))
         size = size.scaled(this->size(), Qt::KeepAspectRatio);
     return QRect(QPoint(0, 0), size);
@@ -57,7 +69,10 @@ QRect Picture::drawnRect() const {
 void Picture::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
-    p.drawPixmap(drawnRect(), pixmap_);
+    if (svg_)
+        svg_->render(&p, drawnRect());
+    else
+        p.drawPixmap(drawnRect(), pixmap_);
 }
 
 TextField::TextField(Border border, QWidget* parent)

@@ -9,6 +9,8 @@
 #include <QPlainTextEdit>
 #include <QWidget>
 
+class QSvgRenderer;
+
 namespace zut {
 
 // A filled rectangle or ellipse with a 1 px outline. It takes no input, so
@@ -43,12 +45,16 @@ protected:
 
 // A picture in a rectangle: drawn from the rectangle's top-left corner at
 // its own size and clipped, or with `fit` scaled down (never up), keeping
-// its proportions, when it is larger than the rectangle.
+// its proportions, when it is larger than the rectangle. A picture is a
+// bitmap (JPEG, BMP) or a vector drawing (SVG), whose own size is its
+// view box.
 class Picture : public QWidget {
     Q_OBJECT
 public:
-    Picture(const QPixmap& pixmap, bool fit, QWidget* parent);
-    const QPixmap& pixmap() const { return pixmap_; }
+    Picture(const QString& resource, bool fit, QWidget* parent);
+    QString resource() const { return resource_; }
+    bool isVector() const { return svg_ != nullptr; }
+    QSize ownSize() const;
     bool fit() const { return fit_; }
     // The rectangle the picture is drawn into, in the widget's coordinates.
     QRect drawnRect() const;
@@ -57,7 +63,9 @@ protected:
     void paintEvent(QPaintEvent*) override;
 
 private:
+    QString resource_;
     QPixmap pixmap_;
+    QSvgRenderer* svg_ = nullptr;
     bool fit_;
 };
 

@@ -238,8 +238,8 @@ Picture* buildPicture(const Reader& r, QWidget* parent, const YAML::Node& n) {
     r.allowOnly(n, keysWith({"picture", "fit"}), "picture");
     if (!n["picture"])
         r.fail("a picture control needs a picture");
-    const QPixmap pixmap(pictureResource(r, n["picture"]));
-    return new Picture(pixmap, n["fit"] && r.flag(n["fit"], "fit"), parent);
+    return new Picture(pictureResource(r, n["picture"]), n["fit"] && r.flag(n["fit"], "fit"),
+                       parent);
 }
 
 Shape* buildShape(const Reader& r, QWidget* parent, const YAML::Node& n) {

@@ -2,11 +2,16 @@
 //
 //   zut-draw bitmap SOURCE.svg OUT.bmp WIDTH HEIGHT BITS   (BITS 24 or 8)
 //   zut-draw title BOOKS.svg FONT OUT.jpg
+//   zut-draw content PAPER.yaml OUTDIR SOURCES FONTDIR   (every picture of a paper)
 //
 // Runs on the offscreen platform; the build calls it for every picture.
 #include "bitmap.h"
+#include "datapictures.h"
 #include "title.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QImageWriter>
 
@@ -44,11 +49,18 @@ int main(int argc, char** argv) {
                 throw std::runtime_error("BITS must be 24 or 8");
             const QImage image = draw::renderOnGround(args[1], number(argv[4]), number(argv[5]));
             write(bits == 8 ? draw::toIndexed(image) : image, args[2], "bmp");
+        } else if (args.size() == 5 && args[0] == "content") {
+            // The pictures' text is set in the fonts the program embeds.
+            for (const QFileInfo& f : QDir(args[4]).entryInfoList({"*.ttf", "*.otf"}))
+                QFontDatabase::addApplicationFont(f.filePath());
+            QFont::insertSubstitution("Times New Roman", "Liberation Serif");
+            draw::drawContentPictures(args[1], args[2], args[3]);
         } else if (args.size() == 4 && args[0] == "title") {
             write(draw::drawTitle(args[1], args[2]), args[3], "jpg", 92);
         } else {
             std::fputs("usage: zut-draw bitmap SOURCE.svg OUT.bmp WIDTH HEIGHT BITS\n"
-                       "       zut-draw title BOOKS.svg FONT OUT.jpg\n",
+                       "       zut-draw title BOOKS.svg FONT OUT.jpg\n"
+                       "       zut-draw content PAPER.yaml OUTDIR SOURCES FONTDIR\n",
                        stderr);
             return 2;
         }

@@ -1,0 +1,133 @@
+// The picture tool on content files: what it draws for each kind of
+// picture, and its message for faulty drawing data (which fails the build).
+#include "testmain.h"
+
+#include <QImage>
+#include <QProcess>
+#include <QSvgRenderer>
+#include <QTemporaryDir>
+
+namespace {
+
+struct Run {
+    int status;
+    QString errors;
+};
+
+Run draw(const QString& content, const QString& out) {
+    QProcess tool;
+    tool.setProcessChannelMode(QProcess::SeparateChannels);
+    tool.start(ZUT_DRAW, {"content", content, out, ZUT_PICTURE_SOURCES, ZUT_FONT_DIR});
+    tool.waitForFinished(60000);
+    QStringList errors =
+        QString::fromUtf8(tool.readAllStandardError()).split('\n', Qt::SkipEmptyParts);
+    errors.removeIf([](const QString& line) { return line.startsWith("QStandardPaths:"); });
+    return {tool.exitCode(), errors.join('\n')};
+}
+
+QString paperWithPicture(const QString& picture) {
+    QString s = "paper: probe\ntasks:\n";
+    for (int n = 1; n <= 20; ++n)
+        s += n == 3 ? "  - task: А3\n    elements:\n      - picture: probe/p.jpg\n"
+                      "        format: jpeg\n        stored: [120, 80]\n        rect: [120, 80]\n"
+                      "        draw:\n" +
+                          picture
+                    : QString("  - {task: А%1}\n").arg(n);
+    for (int n = 1; n <= 8; ++n)
+        s += QString("  - {task: B%1}\n").arg(n);
+    for (int n = 1; n <= 4; ++n)
+        s += QString("  - {task: С%1}\n").arg(n);
+    return s;
+}
+
+QString write(QTemporaryDir& dir, const QString& text) {
+    const QString path = dir.filePath("paper.yaml");
+    QFile f(path);
+    f.open(QIODevice::WriteOnly);
+    f.write(text.toUtf8());
+    return path;
+}
+
+int darkPixels(const QImage& image) {
+    int dark = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            dark += qGray(image.pixel(x, y)) < 200;
+    return dark;
+}
+
+} // namespace
+
+class TestDrawing : public QObject {
+    Q_OBJECT
+private slots:
+    void drawsEachKind_data();
+    void drawsEachKind();
+    void faultyData_data();
+    void faultyData();
+};
+
+void TestDrawing::drawsEachKind_data() {
+    QTest::addColumn<QString>("picture");
+    QTest::newRow("table") << "          table: {head: [X, F], rows: [[0, 1], [1, 0]]}\n";
+    QTest::newRow("spreadsheet")
+        << "          spreadsheet: {columns: [A, B], rows: [[1, \"=A1*2\"]]}\n";
+    QTest::newRow("tables")
+        << "          tables: [{title: \"1)\", rows: [[a]]}, {title: \"2)\", rows: [[b]]}]\n";
+    QTest::newRow("bar chart") << "          chart: {kind: bar, values: [3, 5], labels: [A, B]}\n";
+    QTest::newRow("pie chart") << "          chart: {kind: pie, values: [3, 5], labels: [A, B]}\n";
+    QTest::newRow("graph")
+        << "          graph: {nodes: {A: [15, 15], B: [90, 50]}, edges: [[A, B, \"4\"]]}\n";
+    QTest::newRow("flowchart")
+        << "          flowchart:\n            - start: начало\n"
+           "            - while: \"i < 3\"\n              body: [{do: \"i := i + 1\"}]\n"
+           "            - end: конец\n";
+    QTest::newRow("freeform") << "          svg: fixture/house.svg\n";
+}
+
+void TestDrawing::drawsEachKind() {
+    QFETCH(QString, picture);
+    QTemporaryDir dir;
+    const Run run = draw(write(dir, paperWithPicture(picture)), dir.filePath("out"));
+    QCOMPARE(run.errors, QString());
+    QCOMPARE(run.status, 0);
+    const QImage image(dir.filePath("out/probe/p.jpg"));
+    QCOMPARE(image.size(), QSize(120, 80)); // its stored size
+    QVERIFY(darkPixels(image) > 40);        // lines and letters, not a blank
+}
+
+void TestDrawing::faultyData_data() {
+    QTest::addColumn<QString>("picture");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("unknown kind") << "          photo: cat\n"
+                                  << "unknown kind of picture \"photo\"";
+    QTest::newRow("two kinds") << "          table: {rows: [[1]]}\n          chart: {}\n"
+                               << "names one kind";
+    QTest::newRow("ragged table") << "          table: {rows: [[1, 2], [3]]}\n"
+                                  << "differ in length";
+    QTest::newRow("edge to nowhere") << "          graph: {nodes: {A: [5, 5]}, edges: [[A, Z]]}\n"
+                                     << "joins two of the graph's nodes";
+    QTest::newRow("chart without labels")
+        << "          chart: {kind: bar, values: [1, 2], labels: [A]}\n"
+        << "one label a value";
+    QTest::newRow("negative value")
+        << "          chart: {kind: pie, values: [1, -2], labels: [A, B]}\n"
+        << "not below 0";
+    QTest::newRow("unknown step") << "          flowchart: [{jump: x}]\n"
+                                  << "start, end, do, input, output, if or while";
+    QTest::newRow("missing drawing") << "          svg: nowhere.svg\n"
+                                     << "no drawing";
+}
+
+void TestDrawing::faultyData() {
+    QFETCH(QString, picture);
+    QFETCH(QString, message);
+    QTemporaryDir dir;
+    const Run run = draw(write(dir, paperWithPicture(picture)), dir.filePath("out"));
+    QCOMPARE(run.status, 1);
+    QVERIFY2(run.errors.contains("picture probe/p.jpg") && run.errors.contains(message),
+             qPrintable(run.errors));
+}
+
+ZUT_TEST_MAIN(TestDrawing)
+#include "tst_drawing.moc"
