@@ -58,4 +58,30 @@ static void BM_ProverkaClick(benchmark::State& state) {
 }
 BENCHMARK(BM_ProverkaClick)->Unit(benchmark::kMicrosecond);
 
+// A page full of content, the test paper's: reading its content file, and
+// building its page (widgets and their layout) into a window.
+static void BM_ReadContent(benchmark::State& state) {
+    for (auto _ : state)
+        benchmark::DoNotOptimize(zut::readContent(":/papers/fixture.yaml"));
+}
+BENCHMARK(BM_ReadContent)->Unit(benchmark::kMillisecond);
+
+static void BM_BuildPage(benchmark::State& state) {
+    const zut::PaperContent content = zut::readContent(":/papers/fixture.yaml");
+    const zut::PageSpec spec{.left = 1,
+                             .width = 1016,
+                             .height = 7919,
+                             .part2Y = 4778,
+                             .part3Y = 6689,
+                             .storedScroll = 0,
+                             .heading = {401, 9},
+                             .headingText = "Тест",
+                             .variantText = nullptr};
+    for (auto _ : state) {
+        QWidget window;
+        benchmark::DoNotOptimize(zut::buildPage(&window, spec, content, {}));
+    }
+}
+BENCHMARK(BM_BuildPage)->Unit(benchmark::kMillisecond);
+
 ZUT_BENCHMARK_MAIN()

@@ -2,6 +2,7 @@
 // makes of each, and the faults the page checks find.
 #include "testmain.h"
 
+#include "inventory.h"
 #include "paper/paper.h"
 #include "papertest.h"
 #include "shell/controls.h"
@@ -86,6 +87,8 @@ private slots:
     void pictures_data();
     void pictures();
     void tabTakesOnlyItsTwoFields();
+    void inventoryMatches();
+    void inventoryFindsDifferences();
     void pageFaults_data();
     void pageFaults();
 
@@ -255,6 +258,33 @@ void TestFixture::tabTakesOnlyItsTwoFields() {
     QCOMPARE(QApplication::focusWidget()->objectName(), "Memo14");
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget()->objectName(), "poesnen");
+}
+
+void TestFixture::inventoryMatches() {
+    const auto page = inventory::found(paper_.get(), zut::readContent(":/papers/fixture.yaml"));
+    QCOMPARE(inventory::differences(inventory::read(FIXTURE_DIR "/inventory.yaml"), page),
+             QStringList());
+}
+
+void TestFixture::inventoryFindsDifferences() {
+    const auto page = inventory::found(paper_.get(), zut::readContent(":/papers/fixture.yaml"));
+    auto expected = inventory::read(FIXTURE_DIR "/inventory.yaml");
+    expected["А9"].pictures[0].rect = QSize(90, 90);
+    expected["А5"].fields[0].lines = 5;
+    expected["B7"].tables = 2;
+    expected["А2"].indexes = 3;
+    expected["А14"].pictures.clear();
+    QStringList found = inventory::differences(expected, page);
+    found.sort();
+    QCOMPARE(found, QStringList({
+                        "B7: 1 drawn tables, not 2",
+                        "А14: picture emf in 165×108, fit is not in the inventory",
+                        "А2: 4 index labels, not 3",
+                        "А5: field Memo1 3 lines is not in the inventory",
+                        "А5: no field Memo1 5 lines",
+                        "А9: no picture jpeg 100×100 in 90×90",
+                        "А9: picture jpeg 100×100 in 97×93 is not in the inventory",
+                    }));
 }
 
 void TestFixture::pageFaults_data() {

@@ -386,6 +386,7 @@ QRect ElementLayout::text(const Element& e, QPoint at, int width, const QString&
             const qreal baseline = line.y() + line.ascent();
             const qreal top = m.above ? baseline - fm.ascent() - 2 : baseline - 7;
             auto* index = new IndexLabel(m.text, b_.parent());
+            index->setProperty("task", task_);
             index->setFont(indexFont);
             index->move(at + QPoint(int(x), int(top)));
             index->adjustSize();
