@@ -288,7 +288,7 @@ Element Reader::element(const YAML::Node& n) {
             field(kindKey);
             if (!c.IsMap() || !c["at"] || !c["text"])
                 fail("every cell gives where it stands (at) and its text");
-            allowOnly(c, {"at", "text", "width", "bold", "centred"});
+            allowOnly(c, {"at", "text", "width", "bold", "centred", "size"});
             Element::Cell cell{point(c["at"], "at"), text(c["text"], "text")};
             if (c["width"])
                 cell.width = integer(c["width"], "width");
@@ -296,6 +296,8 @@ Element Reader::element(const YAML::Node& n) {
                 cell.bold = flag(c["bold"], "bold");
             if (c["centred"])
                 cell.centred = flag(c["centred"], "centred");
+            if (c["size"])
+                cell.pixels = integer(c["size"], "size");
             e.cells.push_back(cell);
         }
         break;

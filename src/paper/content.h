@@ -77,6 +77,7 @@ struct Element {
         int width = 0; // 0: as wide as its text
         bool bold = false;
         bool centred = false;
+        int pixels = 0; // 0: the table's own size
     };
     std::vector<Cell> cells;
 

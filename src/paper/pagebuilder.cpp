@@ -427,8 +427,9 @@ QRect ElementLayout::table(const Element& e, QPoint at) {
         b_.shape("", QRect(at + QPoint(0, y), QSize(e.frame.width(), 1)), Shape::Kind::Rectangle,
                  Qt::black, Qt::black);
     for (const Element::Cell& c : e.cells) {
-        Label* l = b_.label("", QRect(at + c.at, QSize(c.width, 0)), labelText(c.text),
-                            font("Times New Roman", e.pixels, c.bold), windowText());
+        Label* l =
+            b_.label("", QRect(at + c.at, QSize(c.width, 0)), labelText(c.text),
+                     font("Times New Roman", c.pixels ? c.pixels : e.pixels, c.bold), windowText());
         if (c.width) {
             l->setWordWrap(true);
             if (c.centred)
