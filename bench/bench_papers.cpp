@@ -68,18 +68,18 @@ BENCHMARK(BM_ReadContent)->Unit(benchmark::kMillisecond);
 
 static void BM_BuildPage(benchmark::State& state) {
     const zut::PaperContent content = zut::readContent(":/papers/fixture.yaml");
-    const zut::PageSpec spec{.left = 1,
-                             .width = 1016,
-                             .height = 7919,
-                             .part2Y = 4778,
-                             .part3Y = 6689,
-                             .storedScroll = 0,
-                             .heading = {401, 9},
-                             .headingText = "Тест",
-                             .variantText = nullptr};
+    const zut::PageSpec geometry{.left = 1,
+                                 .width = 1016,
+                                 .height = 7919,
+                                 .part2Y = 4778,
+                                 .part3Y = 6689,
+                                 .storedScroll = 0,
+                                 .heading = {401, 9},
+                                 .headingText = "Тест",
+                                 .variantText = nullptr};
     for (auto _ : state) {
         QWidget window;
-        benchmark::DoNotOptimize(zut::buildPage(&window, spec, content, {}));
+        benchmark::DoNotOptimize(zut::buildPage(&window, geometry, content, {}));
     }
 }
 BENCHMARK(BM_BuildPage)->Unit(benchmark::kMillisecond);

@@ -634,10 +634,10 @@ int layPart(Builder& b, PageArea* area, const std::vector<TaskContent>& tasks, i
 
 } // namespace
 
-PageArea* buildPage(QWidget* window, const PageSpec& spec, const PaperContent& content,
+PageArea* buildPage(QWidget* window, const PageSpec& geometry, const PaperContent& content,
                     const std::function<void(int)>& answerChanged) {
     auto* area = new PageArea(window);
-    area->setGeometry(spec.left, 38, spec.width, 630);
+    area->setGeometry(geometry.left, 38, geometry.width, 630);
 
     auto* page = new QWidget;
     page->setObjectName("page");
@@ -648,27 +648,27 @@ PageArea* buildPage(QWidget* window, const PageSpec& spec, const PaperContent& c
 
     auto* heading = new TextField(TextField::Border::None, page);
     heading->setObjectName("Memo6");
-    heading->setGeometry(QRect(spec.heading, QSize(239, 33)));
+    heading->setGeometry(QRect(geometry.heading, QSize(239, 33)));
     heading->setFont(font("Century Schoolbook", 27, true));
     setColour(heading, QPalette::Text, colours::teal);
     setColour(heading, QPalette::Base, colours::cream);
     heading->setLineWrapMode(QPlainTextEdit::NoWrap);
-    heading->setPlainText(QString::fromUtf8(spec.headingText));
+    heading->setPlainText(QString::fromUtf8(geometry.headingText));
     heading->setFocusPolicy(Qt::StrongFocus);
-    if (spec.variantText)
-        b.label("Label64", QRect(443, 48, 137, 28), QString::fromUtf8(spec.variantText),
+    if (geometry.variantText)
+        b.label("Label64", QRect(443, 48, 137, 28), QString::fromUtf8(geometry.variantText),
                 font("Century Schoolbook", 24, true, true), colours::teal);
 
     partHeading(b, "Label1", QRect(464, 82, 93, 30), "Часть I");
     instructionBox(b, "Shape1", {160, 128}, "Label2", {24, 14},
                    "При выполнении задания этой части отметьте  номер, который соответствует "
                    "номеру выбранного вами ответа ");
-    partHeading(b, "Label4", QRect(443, spec.part2Y, 104, 30), "Часть II");
-    instructionBox(b, "Shape31", {160, spec.part2Y + 46}, "Label110", {20, 14},
+    partHeading(b, "Label4", QRect(443, geometry.part2Y, 104, 30), "Часть II");
+    instructionBox(b, "Shape31", {160, geometry.part2Y + 46}, "Label110", {20, 14},
                    "При выполнении задания этой части впишите в графу ответа набор символов "
                    "без  пробелов");
-    partHeading(b, "Label127", QRect(416, spec.part3Y, 115, 30), "Часть III");
-    instructionBox(b, "Shape56", {160, spec.part3Y + 58}, "Label128", {12, 16},
+    partHeading(b, "Label127", QRect(416, geometry.part3Y, 115, 30), "Часть III");
+    instructionBox(b, "Shape56", {160, geometry.part3Y + 58}, "Label128", {12, 16},
                    "Задания третьей части выполняются в тетради и не проверяются программой.  ");
 
     // Each part's blocks fill the space between its instruction box and
@@ -682,9 +682,9 @@ PageArea* buildPage(QWidget* window, const PageSpec& spec, const PaperContent& c
         const std::vector<TaskContent>& tasks;
         int from, to;
     } parts[] = {
-        {"Часть I", part1, 128 + 81 + 20, spec.part2Y - 10},
-        {"Часть II", part2, spec.part2Y + 46 + 81 + 20, spec.part3Y - 10},
-        {"Часть III", part3, spec.part3Y + 58 + 81 + 20, spec.height},
+        {"Часть I", part1, 128 + 81 + 20, geometry.part2Y - 10},
+        {"Часть II", part2, geometry.part2Y + 46 + 81 + 20, geometry.part3Y - 10},
+        {"Часть III", part3, geometry.part3Y + 58 + 81 + 20, geometry.height},
     };
     for (const auto& p : parts)
         if (const int over = layPart(b, area, p.tasks, p.from, p.to, answerChanged))
@@ -697,9 +697,9 @@ PageArea* buildPage(QWidget* window, const PageSpec& spec, const PaperContent& c
             qobject_cast<QPlainTextEdit*>(child))
             static_cast<QWidget*>(child)->raise();
 
-    page->resize(spec.width - 2 * area->frameWidth() -
+    page->resize(geometry.width - 2 * area->frameWidth() -
                      area->verticalScrollBar()->sizeHint().width(),
-                 spec.height);
+                 geometry.height);
     area->setWidget(page);
     return area;
 }

@@ -66,7 +66,7 @@ private:
 
 // Builds the page of a paper into `window`. `answerChanged(n)` is called
 // with n = 1 … 8 on every change of the text of answer field n.
-PageArea* buildPage(QWidget* window, const PageSpec& spec, const PaperContent& content,
+PageArea* buildPage(QWidget* window, const PageSpec& geometry, const PaperContent& content,
                     const std::function<void(int)>& answerChanged);
 
 // A small label laid over the blanks a text label leaves for it: the base

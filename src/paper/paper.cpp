@@ -17,25 +17,25 @@
 
 namespace zut {
 
-Paper::Paper(const PaperSpec& spec)
-    : spec_(spec) {
+Paper::Paper(const PaperSpec& own)
+    : spec_(own) {
     Handlers handlers = {{"instrClick", [this] { instrClick(); }},
                          {"poesnenClick", [this] { poesnenClick(); }},
                          {"nazadClick", [this] { nazadClick(); }},
                          {"proverkaClick", [this] { proverkaClick(); }}};
     auto number = [](int v) { return std::to_string(v); };
     buildLayout(*this, ":/layouts/paper.yaml", handlers,
-                {{"window", spec.reference},
-                 {"caption", spec.caption},
-                 {"width", number(spec.client.width())},
-                 {"height", number(spec.client.height())},
-                 {"bottom", number(spec.bottomBarY)},
-                 {"bevel1Top", number(spec.bevel1Top)},
-                 {"bevel2Left", number(spec.bevel2Left)},
-                 {"bevel2Width", number(spec.bevel2Width)},
-                 {"rezultLeft", number(spec.rezultLeft)}});
+                {{"window", own.reference},
+                 {"caption", own.caption},
+                 {"width", number(own.client.width())},
+                 {"height", number(own.client.height())},
+                 {"bottom", number(own.bottomBarY)},
+                 {"bevel1Top", number(own.bevel1Top)},
+                 {"bevel2Left", number(own.bevel2Left)},
+                 {"bevel2Width", number(own.bevel2Width)},
+                 {"rezultLeft", number(own.rezultLeft)}});
     page_ =
-        buildPage(this, spec.page, readContent(spec.content), [this](int n) { answerChanged(n); });
+        buildPage(this, own.page, readContent(own.content), [this](int n) { answerChanged(n); });
 
     for (int n = 1; n <= part1Tasks; ++n) {
         for (int k = 1; k <= 4; ++k) {
@@ -49,7 +49,7 @@ Paper::Paper(const PaperSpec& spec)
             control<QLabel>(this, qPrintable(QString("otv_bb%1").arg(n)));
     }
     setTabOrder();
-    page_->verticalScrollBar()->setValue(spec.page.storedScroll);
+    page_->verticalScrollBar()->setValue(own.page.storedScroll);
 }
 
 // The page's controls in task order, then the four buttons; Tab cycles.

@@ -49,7 +49,7 @@ public:
     const AnswerKey& key() const { return spec_.key; }
 
 protected:
-    explicit Paper(const PaperSpec& spec);
+    explicit Paper(const PaperSpec& own);
     void closeEvent(QCloseEvent* event) override; // FormClose
     void showEvent(QShowEvent* event) override;
 

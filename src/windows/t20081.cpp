@@ -17,7 +17,7 @@ const zut::AnswerKey key{{1, 3, 1, 4, 3, 2, 4, 4, 2, 4, 1, 3, 2, 4, 2, 1, 3, 2, 
                            {u"жгбваед", u"ЖГБВАЕД"},
                            {u"бваг", u"БВАГ"}}}};
 
-const zut::PaperSpec spec{
+const zut::PaperSpec paperData{
     .reference = "t2008_1",
     .caption = "Тест  2008 года 1 вариант",
     .client = {1019, 705},
@@ -43,4 +43,4 @@ const zut::PaperSpec spec{
 } // namespace
 
 Tt2008_1::Tt2008_1()
-    : Paper(spec) {}
+    : Paper(paperData) {}

@@ -17,7 +17,7 @@ const zut::AnswerKey key{{3, 4, 3, 3, 2, 2, 2, 1, 3, 4, 4, 2, 2, 1, 3, 2, 1, 4, 
                            {u"ecafgbd", u"ECAFGBD"},
                            {u"гбва", u"ГБВА"}}}};
 
-const zut::PaperSpec spec{
+const zut::PaperSpec paperData{
     .reference = "t2008_2",
     .caption = "Тест  2008 года 2 вариант",
     .client = {1019, 701},
@@ -43,4 +43,4 @@ const zut::PaperSpec spec{
 } // namespace
 
 Tt2008_2::Tt2008_2()
-    : Paper(spec) {}
+    : Paper(paperData) {}

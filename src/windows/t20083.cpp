@@ -17,7 +17,7 @@ const zut::AnswerKey key{{2, 4, 2, 1, 2, 4, 1, 3, 2, 4, 3, 4, 4, 1, 2, 2, 1, 1, 
                            {u"дваегбж", u"ДВАЕГБЖ"},
                            {u"гваб", u"ГВАБ"}}}};
 
-const zut::PaperSpec spec{
+const zut::PaperSpec paperData{
     .reference = "t2008_3",
     .caption = "Тест  2008 года 3 вариант",
     .client = {1019, 706},
@@ -43,4 +43,4 @@ const zut::PaperSpec spec{
 } // namespace
 
 Tt2008_3::Tt2008_3()
-    : Paper(spec) {}
+    : Paper(paperData) {}

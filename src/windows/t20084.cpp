@@ -17,7 +17,7 @@ const zut::AnswerKey key{{2, 2, 1, 3, 2, 2, 3, 4, 1, 2, 1, 3, 2, 4, 1, 3, 1, 4, 
                            {u"egadbfc", u"EGADBFC"},
                            {u"dcab", u"DCAB"}}}};
 
-const zut::PaperSpec spec{
+const zut::PaperSpec paperData{
     .reference = "t2008_4",
     .caption = "Тест  2008 года 4 вариант",
     .client = {1019, 710},
@@ -43,4 +43,4 @@ const zut::PaperSpec spec{
 } // namespace
 
 Tt2008_4::Tt2008_4()
-    : Paper(spec) {}
+    : Paper(paperData) {}

@@ -17,7 +17,7 @@ const zut::AnswerKey key{{4, 2, 1, 3, 4, 4, 2, 4, 1, 2, 4, 1, 2, 1, 4, 3, 2, 1, 
                            {u"fgbadec", u"FGBADEC"},
                            {u"BCDA", u"bcda"}}}};
 
-const zut::PaperSpec spec{
+const zut::PaperSpec paperData{
     .reference = "t2008_5",
     .caption = "Тест  2008 года 5 вариант",
     .client = {1015, 706},
@@ -43,4 +43,4 @@ const zut::PaperSpec spec{
 } // namespace
 
 Tt2008_5::Tt2008_5()
-    : Paper(spec) {}
+    : Paper(paperData) {}

@@ -17,7 +17,7 @@ const zut::AnswerKey key{{1, 4, 2, 2, 2, 3, 3, 3, 4, 3, 4, 2, 3, 1, 2, 3, 2, 2, 
                            {u"езбгдвжа", u"ЕЗБГДВЖА"},
                            {u"агбв", u"АГБВ"}}}};
 
-const zut::PaperSpec spec{
+const zut::PaperSpec paperData{
     .reference = "t2008_6",
     .caption = "Тест  2008 года 6 вариант",
     .client = {1019, 706},
@@ -43,4 +43,4 @@ const zut::PaperSpec spec{
 } // namespace
 
 Tt2008_6::Tt2008_6()
-    : Paper(spec) {}
+    : Paper(paperData) {}

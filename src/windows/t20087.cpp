@@ -17,7 +17,7 @@ const zut::AnswerKey key{{3, 1, 3, 3, 2, 2, 3, 3, 4, 3, 3, 4, 4, 2, 2, 1, 1, 3, 
                            {u"DGAFCEB", u"dgafceb"},
                            {u"BCAD", u"bcad"}}}};
 
-const zut::PaperSpec spec{
+const zut::PaperSpec paperData{
     .reference = "t2008_7",
     .caption = "Тест  2008 года 7 вариант",
     .client = {1019, 706},
@@ -43,4 +43,4 @@ const zut::PaperSpec spec{
 } // namespace
 
 Tt2008_7::Tt2008_7()
-    : Paper(spec) {}
+    : Paper(paperData) {}

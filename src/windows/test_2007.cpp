@@ -17,7 +17,7 @@ const zut::AnswerKey key{{2, 2, 2, 4, 3, 2, 4, 3, 3, 2, 2, 3, 3, 4, 3, 3, 2, 2, 
                            {u"гвжедба", u"ГВЖЕДБА"},
                            {u"гваб", u"ГВАБ"}}}};
 
-const zut::PaperSpec spec{
+const zut::PaperSpec paperData{
     .reference = "t2007",
     .caption = "Тест ЗУТ 2007 года",
     .client = {1019, 706},
@@ -43,4 +43,4 @@ const zut::PaperSpec spec{
 } // namespace
 
 Tt2007::Tt2007()
-    : Paper(spec) {}
+    : Paper(paperData) {}
