@@ -1,6 +1,6 @@
 #include "content.h"
 
-#include <QFile>
+#include "yamlfile.h"
 
 #include <yaml-cpp/yaml.h>
 
@@ -96,13 +96,8 @@ public:
     }
     int integer(const YAML::Node& n, const std::string& key) {
         const std::string v = scalar(n, key);
-        try {
-            size_t used = 0;
-            const int i = std::stoi(v, &used);
-            if (used == v.size())
-                return i;
-        } catch (const std::exception&) {
-        }
+        if (const auto i = wholeNumber(v))
+            return *i;
         fail("must be a whole number, not \"" + v + "\"");
     }
     bool flag(const YAML::Node& n, const std::string& key) {
@@ -346,15 +341,10 @@ Element Reader::element(const YAML::Node& n) {
 
 PaperContent readContent(const QString& resource) {
     Reader r(resource);
-    QFile file(resource);
-    if (!file.open(QIODevice::ReadOnly))
-        r.fail("the content resource is missing");
-    YAML::Node root;
-    try {
-        root = YAML::Load(file.readAll().toStdString());
-    } catch (const YAML::Exception& e) {
-        r.fail(std::string("not valid YAML: ") + e.what());
-    }
+    auto loaded = loadYaml(resource);
+    if (auto* why = std::get_if<std::string>(&loaded))
+        r.fail(*why);
+    const YAML::Node root = std::get<YAML::Node>(loaded);
     if (!root.IsMap())
         r.fail("a paper's content is a mapping");
     r.allowOnly(root, {"paper", "tasks"});

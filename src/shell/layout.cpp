@@ -3,6 +3,7 @@
 #include "colours.h"
 #include "controls.h"
 #include "label.h"
+#include "paper/yamlfile.h"
 #include "window.h"
 
 #include <QApplication>
@@ -61,13 +62,8 @@ public:
     }
     int integer(const YAML::Node& n, const char* key) const {
         const std::string v = str(n, key);
-        try {
-            size_t used = 0;
-            const int i = std::stoi(v, &used);
-            if (used == v.size())
-                return i;
-        } catch (const std::exception&) {
-        }
+        if (const auto i = wholeNumber(v))
+            return *i;
         fail(std::string(key) + " must be a whole number, not \"" + v + "\"");
     }
     bool flag(const YAML::Node& n, const char* key) const {
@@ -335,15 +331,10 @@ void buildControl(Reader& r, QWidget* parent, const YAML::Node& n, const Handler
 void buildLayout(Window& window, const QString& resource, const Handlers& handlers,
                  const LayoutValues& values) {
     Reader r(resource, values);
-    QFile file(resource);
-    if (!file.open(QIODevice::ReadOnly))
-        r.fail("the layout resource is missing");
-    YAML::Node root;
-    try {
-        root = YAML::Load(file.readAll().toStdString());
-    } catch (const YAML::Exception& e) {
-        r.fail(std::string("not valid YAML: ") + e.what());
-    }
+    auto loaded = loadYaml(resource);
+    if (auto* why = std::get_if<std::string>(&loaded))
+        r.fail(*why);
+    const YAML::Node root = std::get<YAML::Node>(loaded);
     if (!root.IsMap())
         r.fail("a layout is a mapping");
     r.allowOnly(root,
