@@ -114,6 +114,7 @@ private slots:
     void optionsExcludeEachOther();
     void longAnswer();
     void enlargingMovesNothing();
+    void hiddenPageIgnoresLateFocus();
 
 private:
     std::unique_ptr<zut::WindowSet> set_;
@@ -621,6 +622,19 @@ void TestPaper::enlargingMovesNothing() {
     p->resize(1400, 900);
     for (auto* w : p->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         QCOMPARE(w->geometry(), before[w->objectName()]);
+}
+
+// A late activation of a hidden paper hands the focus back to its control;
+// its page must still stand where the student left it.
+void TestPaper::hiddenPageIgnoresLateFocus() {
+    zut::Paper* p = t2008_3;
+    showAlone(p);
+    p->page()->verticalScrollBar()->setValue(3000); // the heading field is out of sight
+    zut::hideThenShow(p, t2008_menu);
+    QVERIFY(QTest::qWaitForWindowActive(t2008_menu));
+    QApplication::setActiveWindow(p);
+    QVERIFY(p->page()->widget()->isAncestorOf(QApplication::focusWidget()));
+    QCOMPARE(p->page()->verticalScrollBar()->value(), 3000);
 }
 
 ZUT_TEST_MAIN(TestPaper)

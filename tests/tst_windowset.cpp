@@ -157,6 +157,13 @@ void TestWindowSet::referencesLiveWithTheSet() {
     QVERIFY(!Tityl);
     QVERIFY(!t2008_7);
     QVERIFY(!sprav);
+    // A set that ends after a newer one has started leaves the newer one's
+    // references alone.
+    auto older = std::make_unique<zut::WindowSet>();
+    zut::WindowSet newer;
+    older.reset();
+    QCOMPARE(static_cast<QWidget*>(Tityl), newer.windows().front());
+    QCOMPARE(static_cast<QWidget*>(sprav), newer.windows().back());
 }
 
 void TestWindowSet::embeddedFonts_data() {

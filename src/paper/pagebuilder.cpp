@@ -62,7 +62,9 @@ bool PageArea::eventFilter(QObject* o, QEvent* e) {
 }
 
 void PageArea::followFocus(QWidget* now) {
-    if (now && widget() && widget()->isAncestorOf(now))
+    // Only while shown: a late activation of a hidden paper may hand the
+    // focus to one of its controls, and the page must stay where it was left.
+    if (now && isVisible() && widget() && widget()->isAncestorOf(now))
         showControl(now);
 }
 

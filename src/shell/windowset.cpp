@@ -46,7 +46,11 @@ template <class W> void WindowSet::make(W*& reference, const CreatedHook& create
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     }
     windows_.push_back(std::move(window));
-    clearReferences_.push_back([&reference] { reference = nullptr; });
+    // Cleared when the set goes, unless another set has taken the name since.
+    clearReferences_.push_back([&reference, mine = reference] {
+        if (reference == mine)
+            reference = nullptr;
+    });
     if (created)
         created(reference);
 }
