@@ -13,6 +13,7 @@
 
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QTest>
 
 #include <memory>
 
@@ -57,6 +58,22 @@ static void BM_ProverkaClick(benchmark::State& state) {
         paper.proverkaClick();
 }
 BENCHMARK(BM_ProverkaClick)->Unit(benchmark::kMicrosecond);
+
+// One keystroke into an answer field that already holds a megabyte: the
+// field's own work and the copy into the answer slot.
+static void BM_KeystrokeInMegabyte(benchmark::State& state) {
+    Tt2008_2 paper;
+    paper.show();
+    auto* field = paper.findChild<QLineEdit*>("otv_b3");
+    field->setText(QString("1234567890").repeated(1 << 17));
+    field->setFocus();
+    field->end(false);
+    for (auto _ : state) {
+        QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, "7", Qt::NoModifier);
+        benchmark::DoNotOptimize(paper.answerSlot(3).size());
+    }
+}
+BENCHMARK(BM_KeystrokeInMegabyte)->Unit(benchmark::kMillisecond);
 
 // A page full of content, the test paper's: reading its content file, and
 // building its page (widgets and their layout) into a window.

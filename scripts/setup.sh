@@ -11,7 +11,7 @@ packages=(
     fonts-liberation2 fonts-urw-base35 fonts-wine
 )
 if [[ "${1:-}" == "--test" ]]; then
-    packages+=(libbenchmark-dev xvfb openbox xdotool wmctrl x11-utils imagemagick)
+    packages+=(libbenchmark-dev xvfb openbox xdotool wmctrl x11-utils imagemagick strace procps)
 fi
 
 missing=()

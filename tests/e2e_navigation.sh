@@ -6,73 +6,7 @@
 set -euo pipefail
 program=$(realpath "$1")
 
-for n in $(seq 91 199); do
-    [[ -e /tmp/.X$n-lock || -e /tmp/.X11-unix/X$n ]] || break
-done
-export DISPLAY=:$n
-Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-pid=
-cleanup() {
-    [[ -n "$pid" ]] && kill "$pid" 2>/dev/null || true
-    [[ -n "${wm:-}" ]] && kill "$wm" 2>/dev/null || true
-    kill "$xvfb" 2>/dev/null || true
-}
-trap cleanup EXIT
-for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-openbox >/dev/null 2>&1 &
-wm=$!
-for _ in $(seq 100); do wmctrl -m >/dev/null 2>&1 && break; sleep 0.1; done
-
-title="Готовимся к ЗУТ по информатике"
-menu="Варианты 2008 года"
-
-fail() { echo "FAIL: $*" >&2; exit 1; }
-step() { echo "  $*"; }
-
-# The one visible window of the program with exactly this title.
-window() {
-    local title=$1 id
-    for _ in $(seq 100); do
-        id=$(xdotool search --all --onlyvisible --pid "$pid" --name "^${title}\$" 2>/dev/null | head -n 1 || true)
-        [[ -n "$id" ]] && { echo "$id"; return; }
-        sleep 0.1
-    done
-    fail "no visible window titled \"$title\""
-}
-
-# Every window of the program that is on screen now.
-visible_count() {
-    xdotool search --all --onlyvisible --pid "$pid" --name '.*' 2>/dev/null | wc -l
-}
-
-expect_alone() {
-    local title=$1 id
-    id=$(window "$title")
-    sleep 0.2
-    [[ $(visible_count) -eq 1 ]] || fail "\"$title\" is not the only visible window"
-    echo "$id"
-}
-
-click() { # window, x, y in the window's client area
-    xdotool mousemove --window "$1" "$2" "$3" click 1
-}
-
-start() { # sets pid; not to be called in a subshell
-    "$program" >/dev/null 2>&1 &
-    pid=$!
-}
-
-expect_end() {
-    local status=0
-    for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-    kill -0 "$pid" 2>/dev/null && fail "the program did not end: $1"
-    wait "$pid" || status=$?
-    pid=
-    [[ $status -eq 0 ]] || fail "exit status $status: $1"
-    step "ended with status 0: $1"
-}
-
+source "$(dirname "$0")/xsession.sh"
 
 echo "Walk through the windows"
 start; t=$(expect_alone "$title")
