@@ -49,6 +49,7 @@ int main(int argc, char** argv) {
     }
     const QString which = argv[1];
     const QDir out(argv[2]);
+    QDir().mkpath(out.path());
     std::unique_ptr<zut::WindowSet> set;
     std::unique_ptr<FixturePaper> fixture;
     zut::Paper* paper = nullptr;

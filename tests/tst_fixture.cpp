@@ -7,10 +7,12 @@
 #include "papertest.h"
 #include "shell/controls.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QImage>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <QTextBlock>
 
 namespace {
 
@@ -137,13 +139,24 @@ void TestFixture::fields() {
     QVERIFY(f->isReadOnly());
     QCOMPARE(f->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
     QCOMPARE(f->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
-    // Tall enough for its lines, and no taller than one more.
-    const int lineHeight = QFontMetrics(f->font()).lineSpacing();
+    // Its lines fit whole, as the field lays them out, and no further line.
+    f->resize(f->size()); // lay the hidden field out at its size
+    f->viewport()->setGeometry(f->contentsRect());
+    const int pitch = int(std::ceil(QFontMetricsF(f->font()).lineSpacing()));
     const int inside = f->contentsRect().height() - 2 * int(f->document()->documentMargin());
-    QVERIFY(inside >= lines * lineHeight);
-    // The three languages' fields are alike in size: as tall as the tallest.
-    const int shown = name.startsWith("Memo1") && name.size() == 6 && name >= "Memo15" ? 4 : lines;
-    QVERIFY(inside < (shown + 1) * lineHeight);
+    QVERIFY2(inside >= lines * pitch,
+             qPrintable(QString("%1 px for %2 lines").arg(inside).arg(lines)));
+    const int shown =
+        name.size() == 6 && name >= "Memo15" ? 4 : lines; // the languages share a height
+    QVERIFY(inside < (shown + 1) * pitch);
+    // Laid out by the field itself, its first `lines` lines end inside it.
+    qreal bottom = f->document()->documentMargin();
+    for (QTextBlock b = f->document()->begin(); b.isValid() && b.blockNumber() < lines;
+         b = b.next())
+        bottom += f->document()->documentLayout()->blockBoundingRect(b).height();
+    QVERIFY2(bottom <= f->contentsRect().height() + 0.5,
+             qPrintable(
+                 QString("the lines end at %1 of %2").arg(bottom).arg(f->contentsRect().height())));
     // Enter inserts nothing, typing changes nothing.
     const QString before = f->toPlainText();
     f->setFocus();

@@ -60,10 +60,13 @@ const QStringList allPapers = QStringList{"t2007"} + papers2008;
 int runUntilEnd(const std::function<void()>& action) {
     QTimer::singleShot(0, action);
     bool timedOut = false;
-    QTimer::singleShot(3000, [&] {
+    QTimer watchdog; // ends with this function, unlike a single shot
+    watchdog.setSingleShot(true);
+    QObject::connect(&watchdog, &QTimer::timeout, [&] {
         timedOut = true;
         QCoreApplication::exit(-1);
     });
+    watchdog.start(3000);
     const int status = QApplication::exec();
     return timedOut ? -1 : status;
 }
@@ -200,7 +203,7 @@ void TestNavigation::modalDialog() {
     QWidget* modal = nullptr;
     QStringList visibleDuring;
     QPoint positionDuring;
-    QTimer::singleShot(0, [&] {
+    whenModal([&](QWidget*) {
         modal = QApplication::activeModalWidget();
         positionDuring = dlg->pos();
         systemClick(button(from, blockedControl));
@@ -233,7 +236,7 @@ void TestNavigation::dialogReturnsWhereLeft() {
         QWidget* paper = openAlone(set, "t2008_4");
         QWidget* dlg = window(set, d);
         const QString control = QString(d) == "instryk" ? "instr" : "poesnen";
-        QTimer::singleShot(0, [&] {
+        whenModal([&](QWidget*) {
             dlg->move(30, 40);
             dlg->close();
         });
@@ -241,7 +244,7 @@ void TestNavigation::dialogReturnsWhereLeft() {
         // The same dialog from another paper shows where it was left.
         QPoint seen;
         QWidget* other = openAlone(set, "t2007");
-        QTimer::singleShot(0, [&] {
+        whenModal([&](QWidget*) {
             seen = dlg->pos();
             dlg->close();
         });
@@ -349,7 +352,7 @@ void TestNavigation::enterAndEscapeMeanNothing() {
     QWidget* from = openAlone(set, opener);
     QWidget* dlg = window(set, dialog);
     bool stillOpen = false;
-    QTimer::singleShot(0, [&] {
+    whenModal([&](QWidget*) {
         QTest::keyClick(dlg, Qt::Key_Escape);
         QTest::keyClick(dlg, Qt::Key_Return);
         stillOpen = dlg->isVisible();

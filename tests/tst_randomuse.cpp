@@ -218,21 +218,9 @@ private:
     }
     // A dialog opened by the next action is closed again from inside its
     // own event loop, after the invariants of the dialog were looked at.
+    // A dialog the next action opens is closed from inside its own loop.
     void closeDialogSoon() {
-        // Tries again until a dialog is up: the timer may first fire before
-        // the click that opens it has been delivered.
-        auto* closer = new QTimer;
-        closer->setInterval(0);
-        int tries = 0;
-        QObject::connect(closer, &QTimer::timeout, closer, [closer, tries]() mutable {
-            if (QWidget* d = QApplication::activeModalWidget()) {
-                d->close();
-                closer->deleteLater();
-            } else if (++tries > 50) {
-                closer->deleteLater(); // the action opened no dialog
-            }
-        });
-        closer->start();
+        whenModal([](QWidget* dialog) { dialog->close(); }, 50);
     }
     void watchEnd() {
         struct Watch : QObject {

@@ -7,6 +7,7 @@ for n in $(seq 91 199); do
     [[ -e /tmp/.X$n-lock || -e /tmp/.X11-unix/X$n ]] || break
 done
 export DISPLAY=:$n
+export QT_QPA_PLATFORM=xcb # a real window system, whatever the caller runs with
 Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 pid=
@@ -46,7 +47,7 @@ visible_count() {
 expect_alone() {
     local title=$1 id
     id=$(window "$title")
-    for _ in $(seq 50); do
+    for _ in $(seq 100); do
         sleep 0.1
         [[ $(visible_count) -eq 1 ]] && { echo "$id"; return; }
     done

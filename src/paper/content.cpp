@@ -41,7 +41,7 @@ const std::map<Kind, std::set<std::string>> attributes = {
     {Kind::Picture, {"format", "stored", "rect", "fit", "to-picture", "draw"}},
     {Kind::Table, {"frame", "columns", "rows", "size"}},
     {Kind::Programs, {"heading", "height", "width"}},
-    {Kind::Listings, {"headings", "height", "width"}},
+    {Kind::Listings, {"headings", "heading-widths", "height", "width"}},
     {Kind::Row, {}},
 };
 
@@ -323,6 +323,11 @@ Element Reader::element(const YAML::Node& n) {
         for (const auto& h : n["headings"])
             e.items << text(h, "headings");
         e.headingHeight = n["height"] ? integer(n["height"], "height") : 38;
+        if (n["heading-widths"]) {
+            e.headingWidths = numbers(n["heading-widths"], "heading-widths");
+            if (e.headingWidths.size() != e.columns.size())
+                fail("gives one width a heading");
+        }
         break;
     }
     case Kind::Row:

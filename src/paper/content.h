@@ -81,8 +81,10 @@ struct Element {
     };
     std::vector<Cell> cells;
 
-    // Programs and Listings: one field a language, side by side.
+    // Programs and Listings: one field a language, side by side; Listings
+    // may give a heading a narrower width, where it wraps (0: the column's).
     std::vector<Element> columns;
+    std::vector<int> headingWidths;
     int headingHeight = 25;
 
     std::vector<Element> children; // Row

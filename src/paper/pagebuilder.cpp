@@ -30,8 +30,14 @@ PageArea::PageArea(QWidget* parent)
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setFocusPolicy(Qt::NoFocus);
     verticalScrollBar()->setTracking(true);
-    connect(qApp, &QApplication::focusChanged, this,
-            [this](QWidget*, QWidget* now) { followFocus(now); });
+    focus_ = connect(qApp, &QApplication::focusChanged, this,
+                     [this](QWidget*, QWidget* now) { followFocus(now); });
+}
+
+// The focus moves while the page's controls are destroyed, after this part
+// of the page is gone: the connection must not outlive it.
+PageArea::~PageArea() {
+    disconnect(focus_);
 }
 
 // The toolkit sets its own steps whenever it lays the area out; ours are
@@ -410,7 +416,9 @@ QRect ElementLayout::field(const Element& e, QPoint at, int width, const QString
     f->setLineWrapMode(QPlainTextEdit::NoWrap);
     setColour(f, QPalette::Base, colours::cream);
     f->setPlainText(text);
-    const int lineHeight = QFontMetrics(f->font()).lineSpacing();
+    // The field sets its lines a whole pixel apart, rounding the font's
+    // fractional line spacing up (19 px for 16 px Times New Roman).
+    const int lineHeight = int(std::ceil(QFontMetricsF(f->font()).lineSpacing()));
     const int frame = 2 * (f->frameWidth() + int(f->document()->documentMargin()));
     const int lines = shown ? shown : e.lines;
     const QRect r(at, QSize(e.width ? e.width : width, lines * lineHeight + frame + 2));
@@ -480,8 +488,12 @@ QRect ElementLayout::listings(const Element& e, QPoint at, int width) {
     heading.frame = QSize(w, e.headingHeight);
     for (int i = 1; i < n; ++i)
         heading.columnRules.push_back(i * w / n);
-    for (int i = 0; i < n; ++i)
-        heading.cells.push_back({QPoint(i * w / n + 4, 2), e.items[i], w / n - 8, true, true});
+    for (int i = 0; i < n; ++i) {
+        const int given = e.headingWidths.empty() ? 0 : e.headingWidths[size_t(i)];
+        const int width = given > 0 ? given : w / n - 8;
+        heading.cells.push_back(
+            {QPoint(i * w / n + (w / n - width) / 2, 2), e.items[i], width, true, true});
+    }
     QRect r = table(heading, at);
     int bottom = r.bottom();
     for (int i = 0; i < n; ++i) {

@@ -32,6 +32,7 @@ class PageArea : public QScrollArea {
     Q_OBJECT
 public:
     explicit PageArea(QWidget* parent);
+    ~PageArea() override;
 
     // Scrolls by the least amount that shows the whole of `control` (the
     // toolkit's own way shows only a text field's cursor).
@@ -62,6 +63,8 @@ protected:
 private:
     void applySteps();
     void followFocus(QWidget* now);
+
+    QMetaObject::Connection focus_;
 };
 
 // Builds the page of a paper into `window`. `answerChanged(n)` is called

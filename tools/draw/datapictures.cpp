@@ -491,7 +491,7 @@ void drawPiece(QPainter& p, const Piece& piece, qreal x, qreal y) {
             const qreal bodyTop = top + dh + gap, bodyEnd = bodyTop + bh;
             const qreal back = x - std::max(half, bl) - branchGap / 2;
             const qreal out = x + std::max(half, br) + branchGap / 2;
-            p.drawText(QPointF(x + 4, top + dh + 12), "да");
+            p.drawText(QPointF(x + 6, top + dh + 12), "да"); // right of the arrow
             p.drawText(QPointF(x + half + 2, c.y() - 4), "нет");
             p.setFont(textFont(13));
             arrow(p, QPointF(x, top + dh), QPointF(x, bodyTop));
