@@ -61,6 +61,11 @@ void TestContent::faults_data() {
         << tasks(32, "{task: А3}", "{task: А3, colour: red}") << "task А3, field colour";
     QTest::newRow("bad verdict offset") << tasks(32, "{task: А3}", "{task: А3, verdict: [8]}")
                                         << "task А3, field verdict: must be a list of two numbers";
+    QTest::newRow("rule of no length")
+        << tasks(32, "{task: С3}", "{task: С3, elements: [{rule: 0}]}")
+        << "task С3, field rule: a rule is a positive number of pixels long";
+    QTest::newRow("element of no kind")
+        << tasks(32, "{task: С3}", "{task: С3, elements: [{width: 5}]}") << "needs a kind";
     QTest::newRow("verdict in Part 3") << tasks(32, "{task: С2}", "{task: С2, verdict: [8, 46]}")
                                        << "a Part 3 task has no verdict";
 }

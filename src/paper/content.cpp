@@ -30,7 +30,7 @@ using Kind = Element::Kind;
 const std::map<std::string, Kind> kinds = {
     {"text", Kind::Text},         {"answers", Kind::Answers}, {"field", Kind::Field},
     {"picture", Kind::Picture},   {"table", Kind::Table},     {"programs", Kind::Programs},
-    {"listings", Kind::Listings}, {"row", Kind::Row},
+    {"listings", Kind::Listings}, {"row", Kind::Row},         {"rule", Kind::Rule},
 };
 
 // The attributes each kind takes besides its own key.
@@ -43,6 +43,7 @@ const std::map<Kind, std::set<std::string>> attributes = {
     {Kind::Programs, {"heading", "height", "width"}},
     {Kind::Listings, {"headings", "heading-widths", "height", "width"}},
     {Kind::Row, {}},
+    {Kind::Rule, {}},
 };
 
 // YAML as plain data: maps, lists and strings.
@@ -177,7 +178,7 @@ Element Reader::element(const YAML::Node& n) {
         }
     if (kindKey.empty())
         fail("an element needs a kind: text, answers, field, picture, table, programs, "
-             "listings or row");
+             "listings, row or rule");
     e.kind = kinds.at(kindKey);
     std::set<std::string> allowed = attributes.at(e.kind);
     allowed.insert({kindKey, "gap", "indent"});
@@ -330,6 +331,11 @@ Element Reader::element(const YAML::Node& n) {
         }
         break;
     }
+    case Kind::Rule:
+        e.width = integer(v, kindKey);
+        if (e.width <= 0)
+            fail("a rule is a positive number of pixels long");
+        break;
     case Kind::Row:
         field(kindKey);
         if (!v.IsSequence() || v.size() < 2)

@@ -32,12 +32,14 @@ struct Element {
         Programs, // a fragment in three languages under a heading row
         Listings, // С1: listings side by side under column headings
         Row,      // elements side by side
+        Rule,     // a short 1 px line, such as a fraction bar, `width` long
     };
     Kind kind = Kind::Text;
     QString name; // the control's name where the layout names it (Memo1, MA8b …)
 
     // Text and Field; Answers: the four answers; Programs and Listings: the
-    // column headings.
+    // column headings. In a text, "{_2}" and "{^10}" are index labels in the
+    // page's 11 px, "{^9:2}" one of its own size.
     QString text;
     QStringList items;
     int width = 0;   // 0: the whole text column

@@ -312,21 +312,26 @@ struct IndexMark {
     qsizetype blanks;
     QString text;
     bool above;
+    int pixels;
 };
 
 QString withBlanks(const QString& written, const QFont& labelFont, const QFont& indexFont,
                    std::vector<IndexMark>& marks) {
-    static const QRegularExpression mark(R"(\{([_^])([^}]*)\})");
+    static const QRegularExpression mark(R"(\{([_^])(?:(\d+):)?([^}]*)\})");
     QString text;
     qsizetype from = 0;
-    const QFontMetricsF label(labelFont), index(indexFont);
+    const QFontMetricsF label(labelFont);
     for (auto it = mark.globalMatch(written); it.hasNext();) {
         const auto m = it.next();
         text += written.mid(from, m.capturedStart() - from);
-        const QString value = m.captured(2);
-        const auto blanks =
-            qsizetype(std::ceil(index.horizontalAdvance(value) / label.horizontalAdvance(' '))) + 1;
-        marks.push_back({text.size(), blanks, value, m.captured(1) == "^"});
+        const QString value = m.captured(3);
+        const int pixels = m.captured(2).isEmpty() ? indexFont.pixelSize() : m.captured(2).toInt();
+        QFont own = indexFont;
+        own.setPixelSize(pixels);
+        const auto blanks = qsizetype(std::ceil(QFontMetricsF(own).horizontalAdvance(value) /
+                                                label.horizontalAdvance(' '))) +
+                            1;
+        marks.push_back({text.size(), blanks, value, m.captured(1) == "^", pixels});
         text += QString(blanks, ' ');
         from = m.capturedEnd();
     }
@@ -395,7 +400,9 @@ QRect ElementLayout::text(const Element& e, QPoint at, int width, const QString&
             const qreal top = m.above ? baseline - fm.ascent() - 2 : baseline - 7;
             auto* index = new IndexLabel(m.text, b_.parent());
             index->setProperty("task", task_);
-            index->setFont(indexFont);
+            QFont own = indexFont;
+            own.setPixelSize(m.pixels);
+            index->setFont(own);
             index->move(at + QPoint(int(x), int(top)));
             index->adjustSize();
         }
@@ -565,6 +572,11 @@ QRect ElementLayout::lay(const Element& e, QPoint at, int width) {
         break;
     case Kind::Row:
         return row(e, at, width); // its elements are recorded each
+    case Kind::Rule:
+        r = QRect(at, QSize(e.width, 1));
+        b_.shape("", r, Shape::Kind::Rectangle, Qt::black, Qt::black);
+        what = "rule";
+        break;
     }
     record(what, r);
     return r;
