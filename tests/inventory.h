@@ -61,19 +61,23 @@ inline QMap<QString, Task> read(const QString& path) {
     auto task = [&](const YAML::const_iterator& it) -> Task& {
         return tasks[QString::fromStdString(it->first.Scalar())];
     };
-    for (auto it = root["pictures"].begin(); it != root["pictures"].end(); ++it)
-        for (const auto& p : it->second)
+    const YAML::Node pictures = root["pictures"]; // iterated as one node, not temporaries
+    for (auto it = pictures.begin(); it != pictures.end(); ++it)
+        for (const YAML::Node list = it->second; const auto& p : list)
             task(it).pictures << Picture{QString::fromStdString(p["format"].Scalar()),
                                          size(p["stored"]), size(p["rect"]),
                                          p["fit"] && p["fit"].as<bool>()};
-    for (auto it = root["fields"].begin(); it != root["fields"].end(); ++it)
-        for (const auto& fl : it->second)
+    const YAML::Node fields = root["fields"]; // iterated as one node, not temporaries
+    for (auto it = fields.begin(); it != fields.end(); ++it)
+        for (const YAML::Node list = it->second; const auto& fl : list)
             task(it).fields << Field{QString::fromStdString(fl["name"].Scalar()),
                                      fl["lines"].as<int>(),
                                      fl["border"] && fl["border"].as<bool>()};
-    for (auto it = root["tables"].begin(); it != root["tables"].end(); ++it)
+    const YAML::Node tables = root["tables"]; // iterated as one node, not temporaries
+    for (auto it = tables.begin(); it != tables.end(); ++it)
         task(it).tables = it->second.as<int>();
-    for (auto it = root["indexes"].begin(); it != root["indexes"].end(); ++it)
+    const YAML::Node indexes = root["indexes"]; // iterated as one node, not temporaries
+    for (auto it = indexes.begin(); it != indexes.end(); ++it)
         task(it).indexes = it->second.as<int>();
     return tasks;
 }

@@ -146,8 +146,11 @@ void TestFixture::fields() {
     const int inside = f->contentsRect().height() - 2 * int(f->document()->documentMargin());
     QVERIFY2(inside >= lines * pitch,
              qPrintable(QString("%1 px for %2 lines").arg(inside).arg(lines)));
-    const int shown =
-        name.size() == 6 && name >= "Memo15" ? 4 : lines; // the languages share a height
+    // The languages of А7 share a height, and so do С1's listings.
+    const bool sharing = name.size() == 6 && name >= "Memo10";
+    const int shown = !sharing || name == "Memo13" || name == "Memo14" ? lines
+                      : name >= "Memo15"                               ? 4
+                                                                       : 3;
     QVERIFY(inside < (shown + 1) * pitch);
     // Laid out by the field itself, its first `lines` lines end inside it.
     qreal bottom = f->document()->documentMargin();

@@ -503,10 +503,15 @@ QRect ElementLayout::listings(const Element& e, QPoint at, int width) {
     }
     QRect r = table(heading, at);
     int bottom = r.bottom();
+    // The listings stand side by side, alike in height: the tallest's.
+    int lines = 0;
+    for (const Element& c : e.columns)
+        lines = std::max(lines, c.lines);
     for (int i = 0; i < n; ++i) {
         const Element& c = e.columns[size_t(i)];
         const QPoint fieldAt = at + QPoint(i * w / n, e.headingHeight + 2);
-        bottom = std::max(bottom, field(c, fieldAt, w / n - (i < n - 1 ? 4 : 0), c.text).bottom());
+        bottom = std::max(bottom,
+                          field(c, fieldAt, w / n - (i < n - 1 ? 4 : 0), c.text, lines).bottom());
     }
     return QRect(at, QPoint(at.x() + w - 1, bottom));
 }
