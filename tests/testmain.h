@@ -15,7 +15,8 @@
 // the click that opens it has been delivered.) With `tries`, it gives up
 // after that many turns of the event loop without a dialog.
 inline void whenModal(std::function<void(QWidget*)> act, int tries = -1) {
-    auto* waiter = new QTimer;
+    auto* waiter =
+        new QTimer(QCoreApplication::instance()); // goes with the application at the latest
     waiter->setInterval(0);
     QObject::connect(waiter, &QTimer::timeout, waiter, [waiter, act, tries]() mutable {
         QWidget* dialog = QApplication::activeModalWidget();

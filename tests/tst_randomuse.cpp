@@ -1,7 +1,8 @@
 // Random use from fixed seeds: thousands of actions over all fourteen
 // windows, with the program's invariants checked after each one. A failing
 // sequence is shrunk to the shortest that still fails, and printed.
-// ZUT_SOAK=<seeds> runs that many further seeds of 20000 actions.
+// ZUT_SOAK=<seeds> runs that many further seeds of 20000 actions;
+// ZUT_RANDOM_ACTIONS=<n> makes the fixed seeds n actions long.
 #include "testmain.h"
 
 #include "papertest.h"
@@ -369,7 +370,10 @@ void TestRandomUse::seeds_data() {
 
 void TestRandomUse::seeds() {
     QFETCH(quint32, seed);
-    const Counts c = runSeed(seed, 2500);
+    // ZUT_RANDOM_ACTIONS shortens the seeds where each action costs more,
+    // as in the sanitized build.
+    const int actions = qEnvironmentVariableIntValue("ZUT_RANDOM_ACTIONS");
+    const Counts c = runSeed(seed, actions > 0 ? actions : 2500);
     QVERIFY2(c.actions > 0, "an invariant failed: see the sequence above");
     qInfo("seed %u: %d actions, %d invariant checks, %d restarts after a way out", seed, c.actions,
           c.invariants, c.restarts);
