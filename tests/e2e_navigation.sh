@@ -34,24 +34,24 @@ step "instruction dialog over the paper"
 click "$p" 942 686 # Назад, blocked while the dialog is open
 sleep 0.3
 [[ $(visible_count) -eq 2 ]] || fail "the paper reacted while the dialog was open"
-wmctrl -i -c "$d"
+close_window "$d"
 p=$(expect_alone "Тест ЗУТ 2007 года")
 step "dialog closed, paper alone again"
-wmctrl -i -c "$p"
+close_window "$p"
 expect_end "close box of the 2007 paper"
 
 echo "Every way out"
 start; t=$(expect_alone "$title"); click "$t" 144 420
 expect_end "Выйти из программы"
 
-start; t=$(expect_alone "$title"); wmctrl -i -c "$t"
+start; t=$(expect_alone "$title"); close_window "$t"
 expect_end "close box of the title window"
 
 start; t=$(expect_alone "$title"); click "$t" 476 468
 d=$(window "")
 step "help dialog"
-wmctrl -i -c "$d"
-t=$(expect_alone "$title"); wmctrl -i -c "$t"
+close_window "$d"
+t=$(expect_alone "$title"); close_window "$t"
 expect_end "close box of the title window after the help dialog"
 
 start; t=$(expect_alone "$title"); click "$t" 144 364
@@ -59,7 +59,7 @@ c=$(expect_alone ""); click "$c" 408 264
 expect_end "Выход из программы"
 
 start; t=$(expect_alone "$title"); click "$t" 144 364
-c=$(expect_alone ""); wmctrl -i -c "$c"
+c=$(expect_alone ""); close_window "$c"
 expect_end "close box of the chooser"
 
 start; t=$(expect_alone "$title"); click "$t" 144 364
@@ -69,13 +69,13 @@ expect_end "exit button of the variant menu"
 
 start; t=$(expect_alone "$title"); click "$t" 144 364
 c=$(expect_alone ""); click "$c" 72 192
-m=$(expect_alone "$menu"); wmctrl -i -c "$m"
+m=$(expect_alone "$menu"); close_window "$m"
 expect_end "close box of the variant menu"
 
 start; t=$(expect_alone "$title"); click "$t" 144 364
 c=$(expect_alone ""); click "$c" 72 192
 m=$(expect_alone "$menu"); click "$m" 160 360 # 7 вариант
-p=$(expect_alone "Тест  2008 года 7 вариант"); wmctrl -i -c "$p"
+p=$(expect_alone "Тест  2008 года 7 вариант"); close_window "$p"
 expect_end "close box of a 2008 paper"
 
 echo "PASS"

@@ -54,6 +54,19 @@ expect_alone() {
     fail "\"$title\" is not the only visible window"
 }
 
+# Closes a window through the window manager and waits until it is gone;
+# a close asked for while the machine is busy can be lost, so it is asked
+# for once more after three seconds, as a student would click again.
+close_window() {
+    local id=$1
+    wmctrl -i -c "$id"
+    for i in $(seq 60); do
+        xwininfo -id "$id" 2>/dev/null | grep -q 'IsViewable' || return 0
+        [[ $i -eq 30 ]] && wmctrl -i -c "$id"
+        sleep 0.1
+    done
+}
+
 click() { # window, x, y in the window's client area
     xdotool mousemove --window "$1" "$2" "$3" click 1
 }
