@@ -122,12 +122,6 @@ QFont font(const char* family, int pixels, bool bold = false, bool italic = fals
     return f;
 }
 
-void setColour(QWidget* w, QPalette::ColorRole role, const QColor& c) {
-    QPalette p = w->palette();
-    p.setColor(role, c);
-    w->setPalette(p);
-}
-
 QColor tooltip() {
     return QApplication::palette().color(QPalette::ToolTipBase);
 }

@@ -1,6 +1,7 @@
 #include "paper.h"
 
 #include "shell/colours.h"
+#include "shell/controls.h"
 #include "shell/layout.h"
 #include "shell/windowset.h"
 #include "windows/instrykcia.h"
@@ -106,9 +107,8 @@ void Paper::proverkaClick() {
                 chosen[n] = k + 1;
     const Marking m = mark(chosen, slots_, spec_.key);
     for (int i = 0; i < markedTasks; ++i) {
-        QPalette p = verdicts_[i]->palette();
-        p.setColor(QPalette::WindowText, m.correct[i] ? colours::blue : colours::red);
-        verdicts_[i]->setPalette(p); // the colour first, then the caption
+        // The colour first, then the caption.
+        setColour(verdicts_[i], QPalette::WindowText, m.correct[i] ? colours::blue : colours::red);
         verdicts_[i]->setText(m.correct[i] ? verdictCorrect : verdictWrong);
     }
     control<QLabel>(this, "rezult")->setText(m.result);

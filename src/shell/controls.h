@@ -81,6 +81,13 @@ protected:
     void keyPressEvent(QKeyEvent* e) override;
 };
 
+// Sets one colour role of a control's palette.
+inline void setColour(QWidget* w, QPalette::ColorRole role, const QColor& c) {
+    QPalette p = w->palette();
+    p.setColor(role, c);
+    w->setPalette(p);
+}
+
 // A button picture: its lower-left pixel's colour is drawn transparent.
 QPixmap buttonPicture(const QString& resource);
 

@@ -140,12 +140,6 @@ private:
     const LayoutValues& values_;
 };
 
-void setColour(QWidget* w, QPalette::ColorRole role, const QColor& c) {
-    QPalette p = w->palette();
-    p.setColor(role, c);
-    w->setPalette(p);
-}
-
 FrameKind frameKind(const Reader& r, const YAML::Node& n) {
     const std::string k = r.str(n, "frame");
     if (k == "tool")
