@@ -9,7 +9,7 @@ log=$(mktemp)
 home=$(mktemp -d)
 runtime=$(mktemp -d)
 chmod 700 "$runtime"
-trap 'rm -rf "$log" "$home" "$runtime"' EXIT
+scratch="$log $home $runtime" # removed by the session's cleanup
 # A clean environment, but for what a sanitized build of the program needs.
 # (The leak checker cannot work under strace; the other tests check leaks.)
 sanitizers="${ASAN_OPTIONS:+ASAN_OPTIONS=$ASAN_OPTIONS:detect_leaks=0} ${UBSAN_OPTIONS:+UBSAN_OPTIONS=$UBSAN_OPTIONS}"

@@ -2,40 +2,83 @@
 # Sourced by the end-to-end tests: a private X server with a window manager,
 # and helpers to find the program's windows, click in them and see it end.
 # The caller sets `program` (the executable) and may set `launch` (a command
-# put before it, such as strace).
-for n in $(seq 91 199); do
-    [[ -e /tmp/.X$n-lock || -e /tmp/.X11-unix/X$n ]] || break
-done
-export DISPLAY=:$n
-export QT_QPA_PLATFORM=xcb # a real window system, whatever the caller runs with
-Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
+# put before it, such as strace) and `scratch` (files to remove at the end).
+fail() { echo "FAIL: $*" >&2; exit 1; }
+step() { echo "  $*"; }
+
+# Waits up to a minute (a busy machine starts a server slowly) for a
+# command to succeed.
+wait_for() {
+    for _ in $(seq 600); do
+        "$@" >/dev/null 2>&1 && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
 pid=
 cleanup() {
     [[ -n "$pid" ]] && kill "$pid" 2>/dev/null || true
     [[ -n "${wm:-}" ]] && kill "$wm" 2>/dev/null || true
-    kill "$xvfb" 2>/dev/null || true
+    [[ -n "${xvfb:-}" ]] && kill "$xvfb" 2>/dev/null || true
+    rm -f "${displayfile:-}" "${wmlog:-}"
+    [[ -n "${scratch:-}" ]] && rm -rf $scratch || true
 }
 trap cleanup EXIT
-for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-openbox >/dev/null 2>&1 &
-wm=$!
-for _ in $(seq 100); do wmctrl -m >/dev/null 2>&1 && break; sleep 0.1; done
+
+# The server picks a free display itself and writes its number once it
+# takes connections, so that two sessions started at once never share one.
+displayfile=$(mktemp)
+Xvfb -displayfd 9 -screen 0 1280x1024x24 -nolisten tcp 9>"$displayfile" 2>/dev/null &
+xvfb=$!
+wait_for test -s "$displayfile" || fail "the X server did not start"
+export DISPLAY=:$(head -n 1 "$displayfile")
+export QT_QPA_PLATFORM=xcb # a real window system, whatever the caller runs with
+wait_for xdpyinfo || fail "the X server at $DISPLAY takes no connections"
+
+# The window manager must be managing the screen before the program starts:
+# without one, windows map unmanaged and a close through it is never delivered.
+# It is started again should it fail to come up.
+wmlog=$(mktemp)
+for attempt in 1 2 3; do
+    openbox >"$wmlog" 2>&1 &
+    wm=$!
+    for _ in $(seq 300); do
+        wmctrl -m >/dev/null 2>&1 && break 2
+        kill -0 "$wm" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill "$wm" 2>/dev/null || true
+    echo "  the window manager did not start (attempt $attempt): $(cat "$wmlog")" >&2
+    [[ $attempt -eq 3 ]] && fail "no window manager"
+done
 
 title="Готовимся к ЗУТ по информатике"
 menu="Варианты 2008 года"
 
-fail() { echo "FAIL: $*" >&2; exit 1; }
-step() { echo "  $*"; }
+# What the program shows now, for a failure's message.
+describe() {
+    kill -0 "$app" 2>/dev/null && echo "  the program (pid $app) is running" || echo "  the program is not running"
+    ps -o pid=,stat=,wchan:24=,args= -p "$wm" >/dev/null 2>&1 &&
+        echo "  window manager: $(ps -o pid=,stat=,wchan:24=,args= -p "$wm")" ||
+        { echo "  the window manager is not running; it said:"; sed 's/^/    /' "$wmlog"; }
+    local id
+    for id in $(xdotool search --all --pid "$app" --name '.*' 2>/dev/null); do
+        echo "  window $id \"$(xdotool getwindowname "$id" 2>/dev/null)\"" \
+            "$(xwininfo -id "$id" 2>/dev/null | grep -oE 'Is(Viewable|UnMapped|Unviewable)')"
+    done
+}
 
-# The one visible window of the program with exactly this title.
+# The one visible window of the program with exactly this title; a window
+# may take a while to come when the machine is busy.
 window() {
     local title=$1 id
-    for _ in $(seq 100); do
+    for _ in $(seq 300); do
         id=$(xdotool search --all --onlyvisible --pid "$app" --name "^${title}\$" 2>/dev/null | head -n 1 || true)
         [[ -n "$id" ]] && { echo "$id"; return; }
         sleep 0.1
     done
+    describe >&2
     fail "no visible window titled \"$title\""
 }
 
@@ -47,24 +90,27 @@ visible_count() {
 expect_alone() {
     local title=$1 id
     id=$(window "$title")
-    for _ in $(seq 100); do
+    for _ in $(seq 300); do
         sleep 0.1
         [[ $(visible_count) -eq 1 ]] && { echo "$id"; return; }
     done
+    describe >&2
     fail "\"$title\" is not the only visible window"
 }
 
 # Closes a window through the window manager and waits until it is gone;
 # a close asked for while the machine is busy can be lost, so it is asked
-# for once more after three seconds, as a student would click again.
+# for again every three seconds, as a student would click again.
 close_window() {
     local id=$1
     wmctrl -i -c "$id"
-    for i in $(seq 60); do
+    for i in $(seq 300); do
         xwininfo -id "$id" 2>/dev/null | grep -q 'IsViewable' || return 0
-        [[ $i -eq 30 ]] && wmctrl -i -c "$id"
+        (( i % 30 == 0 )) && wmctrl -i -c "$id"
         sleep 0.1
     done
+    describe >&2
+    fail "window $id did not close"
 }
 
 click() { # window, x, y in the window's client area
@@ -88,8 +134,11 @@ start() { # sets pid (what was started) and app (the program); not in a subshell
 
 expect_end() {
     local status=0
-    for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-    kill -0 "$pid" 2>/dev/null && fail "the program did not end: $1"
+    for _ in $(seq 300); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+    if kill -0 "$pid" 2>/dev/null; then
+        describe >&2
+        fail "the program did not end: $1"
+    fi
     wait "$pid" || status=$?
     pid=
     [[ $status -eq 0 ]] || fail "exit status $status: $1"
