@@ -2,6 +2,8 @@
 
 #include "windowset.h"
 
+#include "probe/startupprobe.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QFontDatabase>
@@ -62,6 +64,8 @@ int run(int argc, char** argv) {
     int status = 0;
     {
         WindowSet windows;
+        probe::mark("built");
+        probe::markWhenLoopRuns();
         status = QApplication::exec();
     } // the windows go before the application object
     return status;

@@ -15,6 +15,8 @@
 #include "windows/test_2007.h"
 #include "windows/test_2008_menu.h"
 
+#include "probe/startupprobe.h"
+
 #include <QCoreApplication>
 
 TTityl* Tityl = nullptr;
@@ -42,6 +44,7 @@ template <class W> void WindowSet::make(W*& reference, const CreatedHook& create
     if (window->visibleAtStart()) {
         // Shown, and painted, before the next window is built, so the
         // student sees the title window at once.
+        probe::watchFirstPaint(window.get());
         window->showWindow();
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     }
