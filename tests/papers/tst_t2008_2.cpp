@@ -8,6 +8,8 @@
 
 #include "papertest.h"
 
+#include "papercheck.h"
+
 #include "check/bases.h"
 #include "check/error.h"
 #include "check/executor.h"
@@ -30,156 +32,14 @@
 #include <numeric>
 #include <stdexcept>
 
-namespace {
-
-namespace ck = zut::check;
-using zut::Element;
-using Kind = zut::Element::Kind;
-
-// A task's data that a solver cannot read: the test fails with the reason.
-struct Missing : std::runtime_error {
-    explicit Missing(const QString& what)
-        : std::runtime_error(what.toStdString()) {}
-};
-void need(bool ok, const QString& what) {
-    if (!ok)
-        throw Missing(what);
-}
-
-QRegularExpression
-rx(const QString& pattern,
-   QRegularExpression::PatternOptions more = QRegularExpression::NoPatternOption) {
-    return QRegularExpression(pattern, QRegularExpression::UseUnicodePropertiesOption | more);
-}
-
 const zut::PaperContent& content() {
     static const zut::PaperContent c = zut::readContent(":/papers/t2008_2.yaml");
     return c;
 }
 
-const zut::TaskContent& task(const QString& id) {
-    for (const zut::TaskContent& t : content().tasks)
-        if (t.id == id)
-            return t;
-    throw Missing("no task " + id);
-}
-
-// The task's elements in page order, the elements of rows in their place.
-std::vector<const Element*> elements(const zut::TaskContent& t) {
-    std::vector<const Element*> all;
-    std::function<void(const std::vector<Element>&)> walk = [&](const std::vector<Element>& es) {
-        for (const Element& e : es) {
-            all.push_back(&e);
-            walk(e.children);
-        }
-    };
-    walk(t.elements);
-    return all;
-}
-
-QString optionText(const QString& item) {
-    return QString(item).replace(rx(R"(\{_(\w+)\})"), "_\\1");
-}
-
-// The wording: the task's text labels joined, index labels written as a
-// base after an underscore ("47{_8}" reads "47_8").
-QString wording(const zut::TaskContent& t) {
-    QStringList texts;
-    for (const Element* e : elements(t))
-        if (e->kind == Kind::Text)
-            texts << e->text;
-    return optionText(texts.join(' '));
-}
-
-QStringList options(const zut::TaskContent& t) {
-    for (const Element* e : elements(t))
-        if (e->kind == Kind::Answers)
-            return e->items;
-    throw Missing(t.id + " has no answers");
-}
-
-const Element& picture(const zut::TaskContent& t, int n = 0) {
-    for (const Element* e : elements(t))
-        if (e->kind == Kind::Picture && n-- == 0)
-            return *e;
-    throw Missing(t.id + " has no such picture");
-}
-
-const Element& element(const zut::TaskContent& t, Kind kind) {
-    for (const Element* e : elements(t))
-        if (e->kind == kind)
-            return *e;
-    throw Missing(t.id + " lacks an element of the kind asked for");
-}
-
-QString fieldText(const zut::TaskContent& t, const QString& name) {
-    for (const Element* e : elements(t))
-        if (e->kind == Kind::Field && e->name == name)
-            return e->text;
-    throw Missing(t.id + " has no field " + name);
-}
-
-QString oneLine(const QString& text) {
-    return QString(text).replace('\n', ' ');
-}
-
-// The first match of `pattern` in `text`, all its groups.
-QStringList capture(const QString& text, const QString& pattern) {
-    const auto m = rx(pattern).match(text);
-    need(m.hasMatch(), QString("no \"%1\" in \"%2\"").arg(pattern, text));
-    return m.capturedTexts().mid(1);
-}
-
-qint64 number(const QString& text) {
-    QString s = text;
-    s.replace(QChar(0x2212), '-').remove(' ');
-    bool ok = false;
-    const qint64 v = s.toLongLong(&ok);
-    need(ok, "not a whole number: " + text);
-    return v;
-}
-
-// The words of the paper for numbers and ordinals that the tasks use.
-int numeral(const QString& word) {
-    static const std::map<QString, int> words = {
-        {"два", 2},          {"три", 3},         {"двоичной", 2},
-        {"восьмеричной", 8}, {"десятичной", 10}, {"шестнадцатеричной", 16},
-        {"пяти", 5},         {"шести", 6},       {"первая", 1},
-        {"вторая", 2},       {"третья", 3},      {"четвёртая", 4},
-        {"пятая", 5},        {"первом", 1},      {"втором", 2},
-        {"третьем", 3},      {"четвёртом", 4},   {"пятом", 5},
-        {"девятой", 9},      {"десятой", 10},    {"одиннадцатой", 11},
-        {"двенадцатой", 12}};
-    need(words.contains(word), "unknown numeral " + word);
-    return words.at(word);
-}
-
-QVariantList list(const QVariant& v) {
-    return v.toList();
-}
+namespace {
 
 // ---- Part 1 --------------------------------------------------------------
-
-// A solver reads a task and says of each option (number 1 … 4 and text)
-// whether it is right.
-using Verdict = std::function<bool(int, const QString&)>;
-using Solver = Verdict (*)(const zut::TaskContent&);
-
-Verdict equalTo(double value, double (*read)(const QString&)) {
-    return [value, read](int, const QString& o) { return std::abs(read(o) - value) < 1e-9; };
-}
-double asNumber(const QString& o) {
-    return double(number(o));
-}
-
-// A volume written in an answer ("30 Кбайт", "7 бит", "4 бита"), in bits.
-double bits(const QString& option) {
-    const QStringList m = capture(option, R"(^(\d+(?:,\d+)?) (бит|бита|байт|байта|Кбайт|Кбайта)$)");
-    const double v = QString(m[0]).replace(',', '.').toDouble();
-    if (m[1].startsWith("бит"))
-        return v;
-    return m[1].startsWith("К") ? v * 8192 : v * 8;
-}
 
 Verdict solveA1(const zut::TaskContent& t) {
     const QString w = wording(t);
@@ -192,7 +52,7 @@ Verdict solveA1(const zut::TaskContent& t) {
 
 Verdict solveA2(const zut::TaskContent& t) {
     const QStringList m = capture(wording(t), R"(размер (\d+) × (\d+) клеток)");
-    return equalTo(ck::bitsForAlphabet(number(m[0]) * number(m[1])), asNumber);
+    return equalTo(ck::bitsForAlphabet(number(m[0]) * number(m[1])), asNumber, 1e-9);
 }
 
 Verdict solveA3(const zut::TaskContent& t) {
@@ -200,23 +60,13 @@ Verdict solveA3(const zut::TaskContent& t) {
     const qint64 racks = number(capture(w, R"((\d+) стеллаж)")[0]);
     const qint64 shelves = number(capture(w, R"(на каждом стеллаже (\d+) полок)")[0]);
     need(w.contains("с одинаковой вероятностью"), "the places are not equally likely");
-    return equalTo(ck::informationBits(racks * shelves), bits);
-}
-
-// An option written with its base ("2707_8").
-std::pair<QString, int> based(const QString& o) {
-    const QStringList m = capture(o, R"(^(\w+)_(\d+)$)");
-    return {m[0], int(number(m[1]))};
+    return equalTo(ck::informationBits(racks * shelves), bits, 1e-9);
 }
 
 Verdict solveA4(const zut::TaskContent& t) {
     const QStringList m = capture(wording(t), R"(число (\w+)_(\d+) в (\w+) системе)");
     const int to = numeral(m[2]);
-    const QString digits = ck::convertDigits(m[0], int(number(m[1])), to);
-    return [digits, to](int, const QString& o) {
-        const auto [d, b] = based(optionText(o));
-        return d == digits && b == to;
-    };
+    return basedAs(ck::convertDigits(m[0], int(number(m[1])), to), to);
 }
 
 Verdict solveA5(const zut::TaskContent& t) {
@@ -227,100 +77,14 @@ Verdict solveA5(const zut::TaskContent& t) {
     return [sum](int, const QString& o) { return o == sum; };
 }
 
-// The picture's flowchart in the list form the solver reads.
-QVariantList flowList(const QVariantList& steps) {
-    QVariantList out;
-    for (const QVariant& s : steps) {
-        const QVariantMap m = s.toMap();
-        if (m.contains("start"))
-            out << QString("начало");
-        else if (m.contains("end"))
-            out << QString("конец");
-        else if (m.contains("do"))
-            out << m["do"].toString();
-        else if (m.contains("input"))
-            out << "ввод " + m["input"].toString();
-        else if (m.contains("output"))
-            out << "вывод " + m["output"].toString();
-        else if (m.contains("if"))
-            out << QVariant(QVariantList{"если " + m["if"].toString(), flowList(list(m["then"])),
-                                         flowList(list(m["else"]))});
-        else if (m.contains("while"))
-            out << QVariant(
-                QVariantList{"пока " + m["while"].toString(), flowList(list(m["body"]))});
-        else
-            throw Missing("a flowchart step of no known kind");
-    }
-    return out;
-}
-
-Verdict solveA6(const zut::TaskContent& t) {
-    const QString name = capture(wording(t), R"(переменной (\w+))")[0];
-    const auto chart = ck::flowchartFromList(flowList(list(picture(t).draw.toMap()["flowchart"])));
-    const auto run = ck::runFlowchart(chart);
-    need(run.variables.contains(name), "the flowchart leaves no " + name);
-    return equalTo(double(run.variables.at(name)), asNumber);
-}
-
-// The three columns of the drawn А7 table, each its cells from top to
-// bottom under the heading row.
-std::vector<QString> tableColumns(const Element& table) {
-    std::vector<int> edges = table.columnRules;
-    edges.insert(edges.begin(), 0);
-    edges.push_back(table.frame.width());
-    std::vector<std::vector<const Element::Cell*>> columns(edges.size() - 1);
-    const int headingBottom = table.rowRules.empty() ? 0 : table.rowRules.front();
-    for (const Element::Cell& c : table.cells)
-        for (size_t i = 0; i + 1 < edges.size(); ++i)
-            if (c.at.x() >= edges[i] && c.at.x() < edges[i + 1] && c.at.y() > headingBottom)
-                columns[i].push_back(&c);
-    std::vector<QString> out;
-    for (auto& cells : columns) {
-        std::sort(cells.begin(), cells.end(),
-                  [](auto* a, auto* b) { return a->at.y() < b->at.y(); });
-        QStringList lines;
-        for (auto* c : cells)
-            lines << c->text;
-        out.push_back(lines.join('\n'));
-    }
-    return out;
-}
-
-const std::vector<ck::Language> threeLanguages = {ck::Language::Basic, ck::Language::Pascal,
-                                                  ck::Language::Algorithmic};
-
-ck::Comparison runThree(const std::vector<QString>& fragments) {
-    need(fragments.size() == 3, "not three fragments");
-    std::vector<std::pair<ck::Language, QString>> runs;
-    for (size_t i = 0; i < 3; ++i)
-        runs.push_back({threeLanguages[i], fragments[i]});
-    const ck::Comparison c = ck::runAll(runs);
-    need(c.agree(), "the three languages disagree: " + c.differences.join("; "));
-    return c;
-}
-
 Verdict solveA7(const zut::TaskContent& t) {
     const QString name = capture(wording(t), R"(значение переменной (\w+))")[0];
-    const ck::Comparison c = runThree(tableColumns(element(t, Kind::Table)));
+    const ck::Comparison c = runThree(t);
     QList<qint64> values;
     for (const ck::RunResult& r : c.results)
         values << r.integer(name);
     need(values.count(values.front()) == 3, "the languages leave different values");
     return equalTo(double(values.front()), asNumber);
-}
-
-Verdict solveA8(const zut::TaskContent& t) {
-    const Element& programs = element(t, Kind::Programs);
-    std::vector<QString> fragments;
-    for (const Element& c : programs.columns)
-        fragments.push_back(c.text);
-    const qint64 index = number(capture(wording(t), R"(с индексом (\d+))")[0]);
-    const qint64 value = runThree(fragments).results.front().element("A", index);
-    return equalTo(double(value), asNumber);
-}
-
-QString formulaAfter(const QString& w, const QString& words) {
-    return capture(w, words + R"( (.+)\?$)")[0];
 }
 
 // А9: each statement about a letter of the name is a variable of the formula.
@@ -349,79 +113,11 @@ Verdict solveA9(const zut::TaskContent& t) {
     };
 }
 
-Verdict solveA10(const zut::TaskContent& t) {
-    const auto f = ck::Formula::parse(formulaAfter(wording(t), "выражению"));
-    return [f](int, const QString& o) { return ck::equivalent(f, ck::Formula::parse(o)); };
-}
-
-Verdict solveA11(const zut::TaskContent& t) {
-    const QVariantMap table = picture(t).draw.toMap()["table"].toMap();
-    QStringList head = table["head"].toStringList();
-    need(head.size() >= 2 && head.last() == "F", "the table's last column is not F");
-    head.removeLast();
-    QStringList rows;
-    for (const QVariant& r : list(table["rows"]))
-        rows << r.toStringList().join("");
-    return [head, rows](int, const QString& o) {
-        return ck::fitsTableFragment(ck::Formula::parse(o), head, rows);
-    };
-}
-
-// One numbered table of the А12 picture as the route solver reads it.
-ck::RoadMap roadTable(const QVariantMap& table) {
-    QStringList head = table["head"].toStringList();
-    need(!head.isEmpty() && head.front().isEmpty(), "the table's corner is not empty");
-    head.removeFirst();
-    QStringList lines{head.join(' ')};
-    for (const QVariant& r : list(table["rows"])) {
-        QStringList cells = r.toStringList();
-        for (QString& c : cells)
-            if (c.isEmpty())
-                c = "-";
-        lines << cells.join(' ');
-    }
-    return ck::roadsFromTable(lines.join('\n'));
-}
-
-// А12 has no answer list: option k is the table titled "k)".
-QStringList tableTitles(const zut::TaskContent& t) {
-    QStringList titles;
-    for (const QVariant& table : list(picture(t).draw.toMap()["tables"]))
-        titles << table.toMap()["title"].toString();
-    return titles;
-}
-
 Verdict solveA12(const zut::TaskContent& t) {
     const QString w = wording(t);
     const QStringList ends = capture(w, R"(между пунктами (\w) и (\w))");
     const qint64 length = number(capture(w, R"(имеет длину (\d+) км)")[0]);
-    std::vector<qint64> shortest;
-    for (const QVariant& table : list(picture(t).draw.toMap()["tables"]))
-        shortest.push_back(ck::shortestRoute(roadTable(table.toMap()), ends[0], ends[1]).length);
-    need(shortest.size() == 4, "not four tables");
-    return [shortest, length](int k, const QString& title) {
-        return title == QString("%1)").arg(k) && shortest[size_t(k - 1)] == length;
-    };
-}
-
-Verdict solveA13(const zut::TaskContent& t) {
-    const QString w = wording(t);
-    std::map<QChar, QString> codes;
-    for (const auto& m : rx(R"(([А-ЯЁ])[ \x{00A0}]— ([01]+))").globalMatch(w))
-        codes[m.captured(1)[0]] = m.captured(2);
-    need(codes.size() == 4, "not four letter codes");
-    const QString word = capture(w, R"(слово ([А-ЯЁ]+))")[0];
-    QString code;
-    for (QChar c : word) {
-        need(codes.contains(c), QString("no code of ") + c);
-        code += codes.at(c);
-    }
-    const int base = numeral(capture(w, R"(в (\w+) системе)")[0]);
-    const QString digits = ck::convertDigits(code, 2, base);
-    return [digits, base](int, const QString& o) {
-        const auto [d, b] = based(optionText(o));
-        return d == digits && b == base;
-    };
+    return routeOfLength(t, ends[0], ends[1], length);
 }
 
 // The rules of А14 as the test reads them, each by its line in Memo1;
@@ -535,23 +231,6 @@ Verdict solveA18(const zut::TaskContent& t) {
     return [copied](int, const QString& o) { return o == copied; };
 }
 
-// The cells of a spreadsheet picture, A1 … as the solver takes them.
-std::map<QString, QString> sheetCells(const QVariantMap& sheet) {
-    const QStringList columns = sheet["columns"].toStringList();
-    const int first = sheet["first-row"].toInt();
-    std::map<QString, QString> cells;
-    int row = first;
-    for (const QVariant& r : list(sheet["rows"])) {
-        const QStringList values = r.toStringList();
-        need(values.size() == columns.size(), "a row of another width");
-        for (qsizetype c = 0; c < values.size(); ++c)
-            if (!values[c].isEmpty())
-                cells[columns[c] + QString::number(row)] = values[c];
-        ++row;
-    }
-    return cells;
-}
-
 // A bar chart shows the values themselves; a pie chart their shares.
 bool chartShows(const QVariantMap& chart, const std::vector<double>& values) {
     const QVariantList shown = list(chart["values"]);
@@ -571,7 +250,8 @@ bool chartShows(const QVariantMap& chart, const std::vector<double>& values) {
 }
 
 Verdict solveA19(const zut::TaskContent& t) {
-    const auto cells = sheetCells(picture(t).draw.toMap()["spreadsheet"].toMap());
+    const auto cells = sheet(picture(t));
+
     const QStringList range = capture(wording(t), R"(диапазона ([A-Z])(\d+):([A-Z])(\d+))");
     need(range[1] == range[3], "the range is not one row");
     std::vector<double> values;
@@ -615,28 +295,18 @@ Verdict solveA20(const zut::TaskContent& t) {
     return [r](int, const QString& o) { return o == r; };
 }
 
-const std::map<QString, Solver> part1Solvers = {
-    {"А1", solveA1},   {"А2", solveA2},   {"А3", solveA3},   {"А4", solveA4},   {"А5", solveA5},
-    {"А6", solveA6},   {"А7", solveA7},   {"А8", solveA8},   {"А9", solveA9},   {"А10", solveA10},
-    {"А11", solveA11}, {"А12", solveA12}, {"А13", solveA13}, {"А14", solveA14}, {"А15", solveA15},
-    {"А16", solveA16}, {"А17", solveA17}, {"А18", solveA18}, {"А19", solveA19}, {"А20", solveA20},
+const Part1Solvers part1Solvers = {
+    {"А1", solveA1},         {"А2", solveA2},
+    {"А3", solveA3},         {"А4", solveA4},
+    {"А5", solveA5},         {"А6", flowchartValue},
+    {"А7", solveA7},         {"А8", arrayElement},
+    {"А9", solveA9},         {"А10", equivalentFormula},
+    {"А11", fitsTruthTable}, {"А12", solveA12},
+    {"А13", codedWord},      {"А14", solveA14},
+    {"А15", solveA15},       {"А16", solveA16},
+    {"А17", solveA17},       {"А18", solveA18},
+    {"А19", solveA19},       {"А20", solveA20},
 };
-
-QStringList optionTexts(const QString& id) {
-    return id == "А12" ? tableTitles(task(id)) : options(task(id));
-}
-
-// The options a solver finds right, 1 … 4.
-QList<int> rightOptions(const QString& id) {
-    const Verdict right = part1Solvers.at(id)(task(id));
-    const QStringList o = optionTexts(id);
-    need(o.size() == 4, id + " has not four options");
-    QList<int> found;
-    for (int k = 1; k <= 4; ++k)
-        if (right(k, o[k - 1]))
-            found << k;
-    return found;
-}
 
 // ---- Part 2 --------------------------------------------------------------
 
@@ -660,27 +330,6 @@ QString solveB2(const zut::TaskContent& t) {
     // Not false anywhere above it, so the bound is not an artefact of the search range.
     need(!ck::leastWhere(f, false, *x + 1, 1'000'000).has_value(), "false again further up");
     return QString::number(*x);
-}
-
-QString solveB3(const zut::TaskContent& t) {
-    const QString text = fieldText(t, "Memo7");
-    QStringList commands;
-    for (const auto& m :
-         rx(R"(^(\d)\. (.+)$)", QRegularExpression::MultilineOption).globalMatch(text))
-        commands << m.captured(1) + ": " + m.captured(2);
-    const QStringList parsed = ck::parseCommands(commands.join("; "));
-    need(parsed.size() == 2, "not two commands");
-    const QString all = oneLine(text);
-    const QStringList example =
-        capture(all, R"(программа (\d+) преобразует число (\d+) в число (\d+))");
-    need(ck::runCommands(parsed, number(example[1]), example[0]) == number(example[2]),
-         "the example program is wrong");
-    const QStringList goal = capture(
-        all, R"(которая преобразует число (\d+) в число (\d+) и содержит не более (\w+) команд)");
-    const QStringList programs =
-        ck::programsFor(parsed, number(goal[0]), number(goal[1]), numeral(goal[2]));
-    need(programs.size() == 1, "not exactly one program: " + programs.join(' '));
-    return programs.front();
 }
 
 // B4: every way of placing the three in the three towns, kept where each
@@ -790,54 +439,21 @@ QString solveB7(const zut::TaskContent& t) {
     const QStringList m = capture(
         w, R"(в файле ([\w.]+) на сервере ([\w.]+), получить файл можно по протоколу (\w+)\.)");
     const QString address = m[2] + "://" + m[1] + "/" + m[0];
-    std::vector<std::pair<QString, QString>> fragments;
-    for (const QVariant& r : list(picture(t).draw.toMap()["table"].toMap()["rows"]))
-        fragments.push_back({r.toStringList()[0], r.toStringList()[1]});
-    std::vector<size_t> order(fragments.size());
-    std::iota(order.begin(), order.end(), 0);
-    QStringList found;
-    do {
-        QString a, letters;
-        for (size_t i : order) {
-            a += fragments[i].second;
-            letters += fragments[i].first;
-        }
-        if (a == address)
-            found << letters;
-    } while (std::next_permutation(order.begin(), order.end()));
-    need(found.size() == 1, "not exactly one way to make " + address + ": " + found.join(' '));
-    return found.front().toLower();
+    return spellingLetters(t, address).toLower();
 }
 
 QString solveB8(const zut::TaskContent& t) {
-    QStringList labels, queries;
-    for (const Element& e : t.elements)
-        if (e.kind == Kind::Row) {
-            need(e.children.size() == 2, "a query row is a label and a query");
-            labels << e.children[0].text;
-            queries << e.children[1].text;
-        }
-    need(labels.size() == 4, "not four queries");
-    const bool ascending = wording(t).contains("порядке возрастания");
-    need(ascending || wording(t).contains("порядке убывания"), "no order asked for");
-    return ck::orderByInclusion(labels, queries, ascending).toLower();
+    return queryOrder(t).toLower();
 }
 
-using Part2Solver = QString (*)(const zut::TaskContent&);
-const std::map<QString, Part2Solver> part2Solvers = {
-    {"B1", solveB1}, {"B2", solveB2}, {"B3", solveB3}, {"B4", solveB4},
-    {"B5", solveB5}, {"B6", solveB6}, {"B7", solveB7}, {"B8", solveB8},
+const Part2Solvers part2Solvers = {
+    {"B1", solveB1}, {"B2", solveB2}, {"B3", commandProgram}, {"B4", solveB4},
+    {"B5", solveB5}, {"B6", solveB6}, {"B7", solveB7},        {"B8", solveB8},
 };
 
 // ---- С1 ------------------------------------------------------------------
 
 const std::vector<ck::Language> listingLanguages = {ck::Language::Pascal, ck::Language::Basic};
-
-QString printed(ck::Language language, const QString& listing, qint64 n) {
-    ck::RunOptions o;
-    o.input = {QString::number(n)};
-    return ck::run(language, listing, o).output.join('\n').trimmed();
-}
 
 bool leap(qint64 n) {
     return (n % 4 == 0 && n % 100 != 0) || n % 400 == 0;
@@ -855,39 +471,19 @@ const std::vector<CheckLines> evennessLines = {
     {"IF n MOD 2 = 0 THEN", {"ELSE", "PRINT \"нет\"", "END IF"}},
 };
 
-QString withoutCheck(const QString& listing, const CheckLines& remove) {
-    QStringList lines = listing.split('\n');
-    const auto at = std::find_if(lines.begin(), lines.end(),
-                                 [&](const QString& l) { return l.trimmed() == remove.check; });
-    need(at != lines.end(), "no line " + remove.check);
-    lines.erase(at);
-    for (const QString& r : remove.last) {
-        const auto back = std::find_if(lines.rbegin(), lines.rend(),
-                                       [&](const QString& l) { return l.trimmed() == r; });
-        need(back != lines.rend(), "no line " + r);
-        // The branch's lines stand in this order, so each is taken from the
-        // end of what is left before the lines already taken.
-        lines.erase(std::next(back).base());
-    }
-    return lines.join('\n');
-}
-
 } // namespace
 
-class TestT2008_2 : public QObject {
+class TestT2008_2 : public PaperTest {
     Q_OBJECT
+public:
+    TestT2008_2()
+        : PaperTest(part1Solvers, part2Solvers) {}
+
+private:
+    zut::Paper* paper() const override { return t2008_2; }
 
 private slots:
-    void initTestCase() { set_ = std::make_unique<zut::WindowSet>(); }
-    void cleanupTestCase() { set_.reset(); }
-
-    void part1_data();
-    void part1();
-    void part1OptionsDistinct_data() { part1_data(); }
-    void part1OptionsDistinct();
     void a7HasNoCommentRow();
-    void part2_data();
-    void part2();
     void listingsShareTheirFault_data();
     void listingsShareTheirFault();
     void superfluousCheck_data() { listingsShareTheirFault_data(); }
@@ -896,43 +492,7 @@ private slots:
     void gameWinner();
     void labelsInTheKeysAlphabet_data();
     void labelsInTheKeysAlphabet();
-    void noMixedScriptWords();
-    void markedThroughTheWindow();
-
-private:
-    std::unique_ptr<zut::WindowSet> set_;
 };
-
-void TestT2008_2::part1_data() {
-    QTest::addColumn<QString>("id");
-    for (int n = 1; n <= 20; ++n) {
-        const QString id = QString("А%1").arg(n);
-        QTest::newRow(qPrintable(id)) << id;
-    }
-}
-
-// Exactly the keyed option is right, by the task's own data.
-void TestT2008_2::part1() {
-    QFETCH(QString, id);
-    try {
-        const QList<int> right = rightOptions(id);
-        QCOMPARE(right, QList<int>{t2008_2->key().part1[size_t(zut::taskNumber(id) - 1)]});
-    } catch (const std::exception& e) {
-        QFAIL(e.what());
-    }
-}
-
-void TestT2008_2::part1OptionsDistinct() {
-    QFETCH(QString, id);
-    try {
-        QStringList o = optionTexts(id);
-        QCOMPARE(o.size(), 4);
-        o.removeDuplicates();
-        QCOMPARE(o.size(), 4);
-    } catch (const std::exception& e) {
-        QFAIL(e.what());
-    }
-}
 
 // This paper's А7 table holds only the fragment: no line of any column is
 // a comment of its language.
@@ -949,33 +509,6 @@ void TestT2008_2::a7HasNoCommentRow() {
     }
 }
 
-void TestT2008_2::part2_data() {
-    QTest::addColumn<QString>("id");
-    for (int n = 1; n <= 8; ++n) {
-        const QString id = QString("B%1").arg(n);
-        QTest::newRow(qPrintable(id)) << id;
-    }
-}
-
-// The answer a correct solution types is the first accepted string; a
-// second one is the same letters in the other case.
-void TestT2008_2::part2() {
-    QFETCH(QString, id);
-    const auto& accepted = t2008_2->key().part2[size_t(zut::taskNumber(id) - 1)];
-    try {
-        const QString answer = part2Solvers.at(id)(task(id));
-        QCOMPARE(answer, QString::fromUtf16(accepted[0]));
-        if (accepted[1]) {
-            const QString second = QString::fromUtf16(accepted[1]);
-            QVERIFY(second != answer);
-            QCOMPARE(second.toLower(), answer.toLower());
-            QVERIFY(second == answer.toUpper() || second == answer.toLower());
-        }
-    } catch (const std::exception& e) {
-        QFAIL(e.what());
-    }
-}
-
 void TestT2008_2::listingsShareTheirFault_data() {
     QTest::addColumn<int>("listing");
     QTest::newRow("Паскаль") << 0;
@@ -986,8 +519,7 @@ void TestT2008_2::listingsShareTheirFault_data() {
 // years divisible by 400, and for every one of those it says «нет».
 void TestT2008_2::listingsShareTheirFault() {
     QFETCH(int, listing);
-    const Element& listings = element(task("С1"), Kind::Listings);
-    const QString source = listings.columns[size_t(listing)].text;
+    const QString source = ::listing(listing);
     const auto language = listingLanguages[size_t(listing)];
     int wrong = 0;
     try {
@@ -1011,11 +543,12 @@ void TestT2008_2::listingsShareTheirFault() {
 // the listing prints.
 void TestT2008_2::superfluousCheck() {
     QFETCH(int, listing);
-    const Element& listings = element(task("С1"), Kind::Listings);
-    const QString source = listings.columns[size_t(listing)].text;
+    const QString source = ::listing(listing);
     const auto language = listingLanguages[size_t(listing)];
     try {
-        const QString shorter = withoutCheck(source, evennessLines[size_t(listing)]);
+        const QString shorter = withoutLines(source, {evennessLines[size_t(listing)].check},
+                                             evennessLines[size_t(listing)].last);
+
         QCOMPARE(shorter.count('\n'),
                  source.count('\n') - 1 - evennessLines[size_t(listing)].last.size());
         for (qint64 n = 1; n <= 2500; ++n)
@@ -1032,9 +565,8 @@ void TestT2008_2::faultExampleOfTheSolution() {
     try {
         const qint64 n = number(capture(t.solution, R"(n = (\d+))")[0]);
         QVERIFY(leap(n));
-        const Element& listings = element(t, Kind::Listings);
         for (size_t i = 0; i < listingLanguages.size(); ++i)
-            QCOMPARE(printed(listingLanguages[i], listings.columns[i].text, n), QString("нет"));
+            QCOMPARE(printed(listingLanguages[i], listing(int(i)), n), QString("нет"));
     } catch (const std::exception& e) {
         QFAIL(e.what());
     }
@@ -1094,19 +626,8 @@ void TestT2008_2::labelsInTheKeysAlphabet() {
     QFETCH(QString, id);
     QFETCH(int, first);
     const zut::TaskContent& t = task(id);
-    QStringList labels;
-    if (id == "B7") {
-        for (const QVariant& r : list(picture(t).draw.toMap()["table"].toMap()["rows"]))
-            labels << r.toStringList().value(0);
-    } else {
-        for (const Element& e : t.elements)
-            if (e.kind == Kind::Row)
-                labels << e.children[0].text;
-    }
-    QString expected;
-    for (qsizetype i = 0; i < labels.size(); ++i)
-        expected += QChar(char16_t(first + int(i)));
-    QCOMPARE(labels.join(""), expected);
+    const QStringList labels = answerLabels(t);
+    QCOMPARE(labels.join(""), lettersFrom(QChar(char16_t(first)), labels.size()));
     const auto& accepted = t2008_2->key().part2[size_t(zut::taskNumber(id) - 1)];
     for (const char16_t* s : accepted)
         if (s)
@@ -1114,63 +635,6 @@ void TestT2008_2::labelsInTheKeysAlphabet() {
                 QVERIFY2(labels.contains(QString(c).toLower()) ||
                              labels.contains(QString(c).toUpper()),
                          qPrintable(QString::fromUtf16(s)));
-}
-
-// No word of the paper mixes Cyrillic and Latin letters (a look-alike
-// typed in the wrong alphabet).
-void TestT2008_2::noMixedScriptWords() {
-    QStringList texts;
-    std::function<void(const std::vector<Element>&)> walk = [&](const std::vector<Element>& es) {
-        for (const Element& e : es) {
-            texts << e.text << e.items;
-            for (const Element::Cell& c : e.cells)
-                texts << c.text;
-            walk(e.columns);
-            walk(e.children);
-        }
-    };
-    for (const zut::TaskContent& t : content().tasks)
-        walk(t.elements);
-    static const QRegularExpression word = rx(R"(\w+)");
-    int words = 0;
-    for (const QString& text : texts)
-        for (const auto& m : word.globalMatch(text)) {
-            const QString w = m.captured();
-            bool cyrillic = false, latin = false;
-            for (QChar c : w) {
-                cyrillic = cyrillic || (c.script() == QChar::Script_Cyrillic);
-                latin = latin || (c.script() == QChar::Script_Latin);
-            }
-            QVERIFY2(!(cyrillic && latin), qPrintable(w));
-            ++words;
-        }
-    QVERIFY(words > 1000);
-}
-
-// The answers found above, clicked and typed into the window, are all
-// marked right.
-void TestT2008_2::markedThroughTheWindow() {
-    zut::Paper* p = t2008_2;
-    p->showWindow();
-    QVERIFY(QTest::qWaitForWindowExposed(p));
-    try {
-        for (int n = 1; n <= 20; ++n) {
-            const QList<int> right = rightOptions(QString("А%1").arg(n));
-            QCOMPARE(right.size(), 1);
-            QTest::mouseClick(option(p, n, right.front()), Qt::LeftButton, {}, QPoint(7, 8));
-        }
-        for (int n = 1; n <= 8; ++n) {
-            const QString id = QString("B%1").arg(n);
-            type(answerField(p, n), part2Solvers.at(id)(task(id)));
-        }
-    } catch (const std::exception& e) {
-        QFAIL(e.what());
-    }
-    QTest::mouseClick(child<QPushButton>(p, "proverka"), Qt::LeftButton);
-    for (int i = 1; i <= 28; ++i)
-        QCOMPARE(verdict(p, i)->text(), zut::verdictCorrect);
-    QCOMPARE(child<QLabel>(p, "rezult")->text(), zut::resultText(28));
-    QCOMPARE(child<QLabel>(p, "ocenka")->text(), QString("5 (отлично)"));
 }
 
 ZUT_TEST_MAIN(TestT2008_2)

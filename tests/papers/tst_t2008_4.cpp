@@ -8,6 +8,8 @@
 
 #include "papertest.h"
 
+#include "papercheck.h"
+
 #include "check/bases.h"
 #include "check/codes.h"
 #include "check/error.h"
@@ -33,146 +35,14 @@
 #include <set>
 #include <stdexcept>
 
-namespace {
-
-namespace ck = zut::check;
-using zut::Element;
-using Kind = zut::Element::Kind;
-
-// A task's data that a solver cannot read: the test fails with the reason.
-struct Missing : std::runtime_error {
-    explicit Missing(const QString& what)
-        : std::runtime_error(what.toStdString()) {}
-};
-void need(bool ok, const QString& what) {
-    if (!ok)
-        throw Missing(what);
-}
-
-// Patterns read Cyrillic words as words.
-QRegularExpression
-rx(const QString& pattern,
-   QRegularExpression::PatternOptions more = QRegularExpression::NoPatternOption) {
-    return QRegularExpression(pattern, QRegularExpression::UseUnicodePropertiesOption | more);
-}
-
 const zut::PaperContent& content() {
     static const zut::PaperContent c = zut::readContent(":/papers/t2008_4.yaml");
     return c;
 }
 
-const zut::TaskContent& task(const QString& id) {
-    for (const zut::TaskContent& t : content().tasks)
-        if (t.id == id)
-            return t;
-    throw Missing("no task " + id);
-}
-
-// The task's elements in page order, the elements of rows in their place.
-std::vector<const Element*> elements(const zut::TaskContent& t) {
-    std::vector<const Element*> all;
-    std::function<void(const std::vector<Element>&)> walk = [&](const std::vector<Element>& es) {
-        for (const Element& e : es) {
-            all.push_back(&e);
-            walk(e.children);
-        }
-    };
-    walk(t.elements);
-    return all;
-}
-
-// The wording: the task's text labels joined, with index labels written
-// as a base after an underscore ("57{_8}" reads "57_8").
-QString wording(const zut::TaskContent& t) {
-    static const QRegularExpression index = rx(R"(\{_(\w+)\})");
-    QStringList texts;
-    for (const Element* e : elements(t))
-        if (e->kind == Kind::Text)
-            texts << e->text;
-    return texts.join(' ').replace(index, "_\\1");
-}
-
-const Element& picture(const zut::TaskContent& t, int n = 0) {
-    for (const Element* e : elements(t))
-        if (e->kind == Kind::Picture && n-- == 0)
-            return *e;
-    throw Missing(t.id + " has no such picture");
-}
-
-QString fieldText(const zut::TaskContent& t, const QString& name) {
-    for (const Element* e : elements(t))
-        if (e->kind == Kind::Field && e->name == name)
-            return e->text;
-    throw Missing(t.id + " has no field " + name);
-}
-
-// The first match of `pattern` in `text`, all its groups.
-QStringList capture(const QString& text, const QString& pattern) {
-    const auto m = rx(pattern).match(text);
-    need(m.hasMatch(), QString("no \"%1\" in \"%2\"").arg(pattern, text));
-    return m.capturedTexts().mid(1);
-}
-qint64 number(const QString& text) {
-    QString s = text;
-    s.replace(QChar(0x2212), '-').remove(' ');
-    bool ok = false;
-    const qint64 v = s.toLongLong(&ok);
-    need(ok, "not a whole number: " + text);
-    return v;
-}
-
-// The words of the paper for numbers and ordinals that the tasks use.
-int numeral(const QString& word) {
-    static const std::map<QString, int> words = {
-        {"одной", 1},     {"первая", 1},    {"вторая", 2},       {"третья", 3},
-        {"четвёртая", 4}, {"один", 1},      {"два", 2},          {"двоичной", 2},
-        {"три", 3},       {"пяти", 5},      {"восьмеричной", 8}, {"шестнадцатеричной", 16},
-        {"третьем", 3},   {"четвёртом", 4}, {"пятом", 5},        {"девятой", 9},
-        {"восьмой", 8},   {"седьмой", 7}};
-    need(words.contains(word), "unknown numeral " + word);
-    return words.at(word);
-}
-
-// A volume written in an answer ("60 байт", "12,5 Кбайт"), in bits.
-double bits(const QString& option) {
-    const QStringList m = capture(option, R"(^(\d+(?:,\d+)?) (бит|байт|байта|Кбайт)$)");
-    const double v = QString(m[0]).replace(',', '.').toDouble();
-    return m[1] == "бит" ? v : m[1] == "Кбайт" ? v * 8192 : v * 8;
-}
-
-QVariantList list(const QVariant& v) {
-    return v.toList();
-}
+namespace {
 
 // ---- Part 1 --------------------------------------------------------------
-
-// A solver reads a task and says of each option (number 1 … 4 and text)
-// whether it is right.
-using Verdict = std::function<bool(int, const QString&)>;
-using Solver = Verdict (*)(const zut::TaskContent&);
-
-Verdict equalTo(double value, double (*read)(const QString&)) {
-    return [value, read](int, const QString& o) { return read(o) == value; };
-}
-double asNumber(const QString& o) {
-    return double(number(o));
-}
-
-// An option written with its base ("74_8").
-std::pair<QString, int> based(const QString& o) {
-    const QStringList m = capture(o, R"(^(\w+)_(\d+)$)");
-    return {m[0], int(number(m[1]))};
-}
-QString optionText(const QString& item) {
-    return QString(item).replace(rx(R"(\{_(\w+)\})"), "_\\1");
-}
-// The option names `value` written in `base`, digit for digit.
-Verdict writtenIn(qint64 value, int base) {
-    return [value, base](int, const QString& o) {
-        const auto [digits, b] = based(optionText(o));
-        return b == base && digits == ck::toBase(value, base);
-    };
-}
 
 Verdict solveA1(const zut::TaskContent& t) {
     const QString w = wording(t);
@@ -214,67 +84,9 @@ Verdict solveA5(const zut::TaskContent& t) {
     return writtenIn(ck::evaluateBased(m[0] + " + " + m[1]), base);
 }
 
-// The picture's flowchart in the list form the solver reads.
-QVariantList flowList(const QVariantList& steps) {
-    QVariantList out;
-    for (const QVariant& s : steps) {
-        const QVariantMap m = s.toMap();
-        if (m.contains("start"))
-            out << QString("начало");
-        else if (m.contains("end"))
-            out << QString("конец");
-        else if (m.contains("do"))
-            out << m["do"].toString();
-        else if (m.contains("input"))
-            out << "ввод " + m["input"].toString();
-        else if (m.contains("output"))
-            out << "вывод " + m["output"].toString();
-        else if (m.contains("if"))
-            out << QVariant(QVariantList{"если " + m["if"].toString(), flowList(list(m["then"])),
-                                         flowList(list(m["else"]))});
-        else if (m.contains("while"))
-            out << QVariant(
-                QVariantList{"пока " + m["while"].toString(), flowList(list(m["body"]))});
-        else
-            throw Missing("a flowchart step of no known kind");
-    }
-    return out;
-}
-
-Verdict solveA6(const zut::TaskContent& t) {
-    const QString name = capture(wording(t), R"(переменной (\w+))")[0];
-    const auto chart = ck::flowchartFromList(flowList(list(picture(t).draw.toMap()["flowchart"])));
-    const auto run = ck::runFlowchart(chart);
-    need(run.variables.contains(name), "the flowchart leaves no " + name);
-    return equalTo(double(run.variables.at(name)), asNumber);
-}
-
-const std::vector<ck::Language> threeLanguages = {ck::Language::Basic, ck::Language::Pascal,
-                                                  ck::Language::Algorithmic};
-
-const Element& element(const zut::TaskContent& t, Kind kind) {
-    for (const Element* e : elements(t))
-        if (e->kind == kind)
-            return *e;
-    throw Missing(t.id + " lacks an element of the kind asked for");
-}
-
-// The three fields of a Programs element, run each in its language; the
-// runs must agree.
-ck::Comparison runPrograms(const zut::TaskContent& t) {
-    const Element& programs = element(t, Kind::Programs);
-    need(programs.columns.size() == 3, "not three fragments");
-    std::vector<std::pair<ck::Language, QString>> runs;
-    for (size_t i = 0; i < 3; ++i)
-        runs.push_back({threeLanguages[i], programs.columns[i].text});
-    const ck::Comparison c = ck::runAll(runs);
-    need(c.agree(), "the three languages disagree: " + c.differences.join("; "));
-    return c;
-}
-
 Verdict solveA7(const zut::TaskContent& t) {
     const QString name = capture(wording(t), R"(значение переменной (\w+))")[0];
-    const ck::Comparison c = runPrograms(t);
+    const ck::Comparison c = runThree(t);
     const qint64 value = c.results.front().integer(name);
     // What each fragment prints is that value too.
     for (const ck::RunResult& r : c.results) {
@@ -282,16 +94,6 @@ Verdict solveA7(const zut::TaskContent& t) {
         need(r.printed.front().number() == double(value), "a fragment prints another value");
     }
     return equalTo(double(value), asNumber);
-}
-
-Verdict solveA8(const zut::TaskContent& t) {
-    const qint64 index = number(capture(wording(t), R"(с индексом (\d+))")[0]);
-    return equalTo(double(runPrograms(t).results.front().element("A", index)), asNumber);
-}
-
-// A formula as a label stores it: "&&" is the conjunction.
-QString formulaAfter(const QString& w, const QString& words) {
-    return capture(w, words + R"( (.+)\?$)")[0];
 }
 
 // А9: a statement about words, each part "(<position> буква <kind>)".
@@ -325,54 +127,11 @@ Verdict solveA9(const zut::TaskContent& t) {
     };
 }
 
-Verdict solveA10(const zut::TaskContent& t) {
-    const auto f = ck::Formula::parse(formulaAfter(wording(t), "выражению"));
-    return [f](int, const QString& o) { return ck::equivalent(f, ck::Formula::parse(o)); };
-}
-
-Verdict solveA11(const zut::TaskContent& t) {
-    const QVariantMap table = picture(t).draw.toMap()["table"].toMap();
-    QStringList head = table["head"].toStringList();
-    need(head.size() >= 2 && head.last() == "F", "the table's last column is not F");
-    head.removeLast();
-    QStringList rows;
-    for (const QVariant& r : list(table["rows"]))
-        rows << r.toStringList().join("");
-    return [head, rows](int, const QString& o) {
-        return ck::fitsTableFragment(ck::Formula::parse(o), head, rows);
-    };
-}
-
-// А12's numbered tables in the text form the route solver reads.
-ck::RoadMap roadTable(const QVariantMap& table) {
-    QStringList lines;
-    lines << table["head"].toStringList().mid(1).join(' ');
-    for (const QVariant& r : list(table["rows"])) {
-        QStringList cells = r.toStringList();
-        for (QString& c : cells)
-            if (c.isEmpty())
-                c = "-";
-        lines << cells.join(' ');
-    }
-    return ck::roadsFromTable(lines.join('\n'));
-}
-
 Verdict solveA12(const zut::TaskContent& t) {
     const QString w = wording(t);
     const QStringList ends = capture(w, R"(кратчайшего пути из (\w) в (\w) равна (\d+) км)");
     const qint64 wanted = number(ends[2]);
-    std::vector<qint64> shortest;
-    for (const QVariant& table : list(picture(t).draw.toMap()["tables"]))
-        shortest.push_back(ck::shortestRoute(roadTable(table.toMap()), ends[0], ends[1]).length);
-    need(shortest.size() == 4, "not four tables");
-    return [shortest, wanted](int k, const QString& title) {
-        return title == QString("%1)").arg(k) && shortest[size_t(k - 1)] == wanted;
-    };
-}
-
-// Names listed as "А, Д, Р и У".
-QStringList listed(const QString& text) {
-    return QString(text).replace(" и ", ", ").split(", ");
+    return routeOfLength(t, ends[0], ends[1], wanted);
 }
 
 Verdict solveA13(const zut::TaskContent& t) {
@@ -466,23 +225,6 @@ Verdict solveA18(const zut::TaskContent& t) {
         R"(В ячейке ([A-Z]+\d+) электронной таблицы записана формула (=\S+)\. Её скопировали в ячейку ([A-Z]+\d+)\.)");
     const QString copied = ck::copyFormula(m[1], m[0], m[2]);
     return [copied](int, const QString& o) { return o == copied; };
-}
-
-// The cells of a spreadsheet picture, by their names.
-std::map<QString, QString> sheet(const Element& picture) {
-    const QVariantMap s = picture.draw.toMap()["spreadsheet"].toMap();
-    const QStringList columns = s["columns"].toStringList();
-    int row = s.value("first-row", 1).toInt();
-    std::map<QString, QString> cells;
-    for (const QVariant& r : list(s["rows"])) {
-        const QStringList values = r.toStringList();
-        need(values.size() == columns.size(), "a row of the wrong length");
-        for (qsizetype c = 0; c < columns.size(); ++c)
-            if (!values[c].isEmpty())
-                cells[columns[c] + QString::number(row)] = values[c];
-        ++row;
-    }
-    return cells;
 }
 
 // The cells of a range within one column ("C2:C4"), top to bottom.
@@ -606,45 +348,20 @@ Verdict solveA20(const zut::TaskContent& t) {
     return [written](int, const QString& o) { return o == written; };
 }
 
-const std::map<QString, Solver> part1Solvers = {
-    {"А1", solveA1},   {"А2", solveA2},   {"А3", solveA3},   {"А4", solveA4},   {"А5", solveA5},
-    {"А6", solveA6},   {"А7", solveA7},   {"А8", solveA8},   {"А9", solveA9},   {"А10", solveA10},
-    {"А11", solveA11}, {"А12", solveA12}, {"А13", solveA13}, {"А14", solveA14}, {"А15", solveA15},
-    {"А16", solveA16}, {"А17", solveA17}, {"А18", solveA18}, {"А19", solveA19}, {"А20", solveA20},
+const Part1Solvers part1Solvers = {
+    {"А1", solveA1},         {"А2", solveA2},
+    {"А3", solveA3},         {"А4", solveA4},
+    {"А5", solveA5},         {"А6", flowchartValue},
+    {"А7", solveA7},         {"А8", arrayElement},
+    {"А9", solveA9},         {"А10", equivalentFormula},
+    {"А11", fitsTruthTable}, {"А12", solveA12},
+    {"А13", solveA13},       {"А14", solveA14},
+    {"А15", solveA15},       {"А16", solveA16},
+    {"А17", solveA17},       {"А18", solveA18},
+    {"А19", solveA19},       {"А20", solveA20},
 };
 
-// The four options of a task: its answer list, or, where there is none
-// (А12), the titles of the numbered tables of its picture.
-QStringList options(const zut::TaskContent& t) {
-    for (const Element* e : elements(t))
-        if (e->kind == Kind::Answers)
-            return e->items;
-    QStringList titles;
-    for (const Element* e : elements(t))
-        if (e->kind == Kind::Picture && e->draw.toMap().contains("tables"))
-            for (const QVariant& table : list(e->draw.toMap()["tables"]))
-                titles << table.toMap()["title"].toString();
-    need(titles.size() == 4, t.id + " has neither answers nor four numbered tables");
-    return titles;
-}
-
-// The options a solver finds right, 1 … 4.
-QList<int> rightOptions(const QString& id) {
-    const zut::TaskContent& t = task(id);
-    const Verdict right = part1Solvers.at(id)(t);
-    const QStringList o = options(t);
-    QList<int> found;
-    for (int k = 1; k <= 4; ++k)
-        if (right(k, o[k - 1]))
-            found << k;
-    return found;
-}
-
 // ---- Part 2 --------------------------------------------------------------
-
-QString oneLine(const QString& text) {
-    return QString(text).replace('\n', ' ');
-}
 
 QString solveB1(const zut::TaskContent& t) {
     const QStringList m = capture(wording(t), R"(числа (\d+) имеет вид (\w+)\.)");
@@ -665,29 +382,6 @@ QString solveB2(const zut::TaskContent& t) {
                     ", именно в этом порядке"),
          "the answer's order is not the one named");
     return sets.front();
-}
-
-QString solveB3(const zut::TaskContent& t) {
-    const QString text = fieldText(t, "Memo7");
-    QStringList commands;
-    for (const auto& m :
-         rx(R"(^(\d)\. (.+)$)", QRegularExpression::MultilineOption).globalMatch(text))
-        commands << m.captured(1) + ": " + m.captured(2);
-    const QStringList parsed = ck::parseCommands(commands.join("; "));
-    need(parsed.size() == 2, "not two commands");
-    const QString all = oneLine(text);
-    // The example in the wording must be right too.
-    const QStringList example =
-        capture(all, R"(программа (\d+) преобразует число (\d+) в число (\d+))");
-    need(ck::runCommands(parsed, number(example[1]), example[0]) == number(example[2]),
-         "the example program is wrong");
-    const QStringList task = capture(
-        all,
-        R"(Запишите программу, которая преобразует число (\d+) в число (\d+) и содержит не более (\w+) команд)");
-    const QStringList programs =
-        ck::programsFor(parsed, number(task[0]), number(task[1]), numeral(task[2]));
-    need(programs.size() == 1, "not exactly one program: " + programs.join(' '));
-    return programs.front();
 }
 
 // B4: every cell of the plan tried against the guesses, each of which
@@ -751,55 +445,21 @@ QString solveB7(const zut::TaskContent& t) {
     const QStringList m = capture(
         wording(t), R"(С сервера ([\w.]+) по протоколу (\w+) можно получить файл ([\w.]+)\.)");
     const QString address = m[1] + "://" + m[0] + "/" + m[2];
-    std::vector<std::pair<QString, QString>> fragments;
-    for (const QVariant& r : list(picture(t).draw.toMap()["table"].toMap()["rows"]))
-        fragments.push_back({r.toStringList()[0], r.toStringList()[1]});
-    std::vector<size_t> order(fragments.size());
-    std::iota(order.begin(), order.end(), 0);
-    QStringList found;
-    do {
-        QString a, letters;
-        for (size_t i : order) {
-            a += fragments[i].second;
-            letters += fragments[i].first;
-        }
-        if (a == address)
-            found << letters;
-    } while (std::next_permutation(order.begin(), order.end()));
-    need(found.size() == 1, "not exactly one way to make " + address + ": " + found.join(' '));
-    return found.front();
+    return spellingLetters(t, address);
 }
 
 QString solveB8(const zut::TaskContent& t) {
-    QStringList labels, queries;
-    for (const Element& e : t.elements)
-        if (e.kind == Kind::Row) {
-            need(e.children.size() == 2, "a query row is a label and a query");
-            labels << e.children[0].text;
-            queries << e.children[1].text;
-        }
-    need(labels.size() == 4, "not four queries");
-    const bool ascending = wording(t).contains("порядке возрастания");
-    need(ascending || wording(t).contains("порядке убывания"), "no order asked for");
-    return ck::orderByInclusion(labels, queries, ascending);
+    return queryOrder(t);
 }
 
-using Part2Solver = QString (*)(const zut::TaskContent&);
-const std::map<QString, Part2Solver> part2Solvers = {
-    {"B1", solveB1}, {"B2", solveB2}, {"B3", solveB3}, {"B4", solveB4},
-    {"B5", solveB5}, {"B6", solveB6}, {"B7", solveB7}, {"B8", solveB8},
+const Part2Solvers part2Solvers = {
+    {"B1", solveB1}, {"B2", solveB2}, {"B3", commandProgram}, {"B4", solveB4},
+    {"B5", solveB5}, {"B6", solveB6}, {"B7", solveB7},        {"B8", solveB8},
 };
 
 // ---- С1 ------------------------------------------------------------------
 
 const std::vector<ck::Language> listingLanguages = {ck::Language::Pascal, ck::Language::Basic};
-
-// What a listing prints for x, as one string.
-QString printed(ck::Language language, const QString& listing, qint64 x) {
-    ck::RunOptions o;
-    o.input = {QString::number(x)};
-    return ck::run(language, listing, o).output.join('\n').trimmed();
-}
 
 // The segment of С1's wording, "[2; 9]".
 std::pair<qint64, qint64> segment() {
@@ -810,35 +470,22 @@ std::pair<qint64, qint64> segment() {
 // The lines of each listing that make its check of x > 0: the check and,
 // in Basic, the END IF that closes it (the last one).
 QString withoutCheck(const QString& listing, int which) {
-    QStringList lines = listing.split('\n');
-    const QString check = which == 0 ? "if x > 0 then" : "IF x > 0 THEN";
-    const auto at = std::find_if(lines.begin(), lines.end(),
-                                 [&](const QString& l) { return l.trimmed() == check; });
-    need(at != lines.end(), "no line " + check);
-    lines.erase(at);
-    if (which == 1) {
-        const auto end = std::find_if(lines.rbegin(), lines.rend(),
-                                      [](const QString& l) { return l.trimmed() == "END IF"; });
-        need(end != lines.rend(), "no END IF");
-        lines.erase(std::next(end).base());
-    }
-    return lines.join('\n');
+    return which == 0 ? withoutLines(listing, {"if x > 0 then"})
+                      : withoutLines(listing, {"IF x > 0 THEN"}, {"END IF"});
 }
 
 } // namespace
 
-class TestT2008_4 : public QObject {
+class TestT2008_4 : public PaperTest {
     Q_OBJECT
-private slots:
-    void initTestCase() { set_ = std::make_unique<zut::WindowSet>(); }
-    void cleanupTestCase() { set_.reset(); }
+public:
+    TestT2008_4()
+        : PaperTest(part1Solvers, part2Solvers) {}
 
-    void part1_data();
-    void part1();
-    void part1OptionsDistinct_data() { part1_data(); }
-    void part1OptionsDistinct();
-    void part2_data();
-    void part2();
+private:
+    zut::Paper* paper() const override { return t2008_4; }
+
+private slots:
     void listingsShareTheirFault_data();
     void listingsShareTheirFault();
     void superfluousCheck_data() { listingsShareTheirFault_data(); }
@@ -847,66 +494,7 @@ private slots:
     void gameWinner();
     void labelsInTheKeysAlphabet_data();
     void labelsInTheKeysAlphabet();
-    void noMixedScriptWords();
-    void markedThroughTheWindow();
-
-private:
-    std::unique_ptr<zut::WindowSet> set_;
 };
-
-void TestT2008_4::part1_data() {
-    QTest::addColumn<QString>("id");
-    for (int n = 1; n <= 20; ++n) {
-        const QString id = QString("А%1").arg(n);
-        QTest::newRow(qPrintable(id)) << id;
-    }
-}
-
-// Exactly the keyed option is right, by the task's own data.
-void TestT2008_4::part1() {
-    QFETCH(QString, id);
-    try {
-        const QList<int> right = rightOptions(id);
-        QCOMPARE(right, QList<int>{t2008_4->key().part1[size_t(zut::taskNumber(id) - 1)]});
-    } catch (const std::exception& e) {
-        QFAIL(e.what());
-    }
-}
-
-void TestT2008_4::part1OptionsDistinct() {
-    QFETCH(QString, id);
-    try {
-        QStringList o = options(task(id));
-        QCOMPARE(o.size(), 4);
-        o.removeDuplicates();
-        QCOMPARE(o.size(), 4);
-    } catch (const std::exception& e) {
-        QFAIL(e.what());
-    }
-}
-
-void TestT2008_4::part2_data() {
-    QTest::addColumn<QString>("id");
-    for (int n = 1; n <= 8; ++n) {
-        const QString id = QString("B%1").arg(n);
-        QTest::newRow(qPrintable(id)) << id;
-    }
-}
-
-// The answer a correct solution types is the first accepted string; a
-// second one is the same letters in capitals.
-void TestT2008_4::part2() {
-    QFETCH(QString, id);
-    const auto& accepted = t2008_4->key().part2[size_t(zut::taskNumber(id) - 1)];
-    try {
-        const QString answer = part2Solvers.at(id)(task(id));
-        QCOMPARE(answer, QString::fromUtf16(accepted[0]));
-        if (accepted[1])
-            QCOMPARE(QString::fromUtf16(accepted[1]), answer.toUpper());
-    } catch (const std::exception& e) {
-        QFAIL(e.what());
-    }
-}
 
 void TestT2008_4::listingsShareTheirFault_data() {
     QTest::addColumn<int>("listing");
@@ -919,8 +507,7 @@ void TestT2008_4::listingsShareTheirFault_data() {
 // never for one inside.
 void TestT2008_4::listingsShareTheirFault() {
     QFETCH(int, listing);
-    const Element& listings = element(task("С1"), Kind::Listings);
-    const QString source = listings.columns[size_t(listing)].text;
+    const QString source = ::listing(listing);
     const auto language = listingLanguages[size_t(listing)];
     int silent = 0;
     try {
@@ -943,8 +530,7 @@ void TestT2008_4::listingsShareTheirFault() {
 // Taking out the check of x > 0 changes nothing the listing prints.
 void TestT2008_4::superfluousCheck() {
     QFETCH(int, listing);
-    const Element& listings = element(task("С1"), Kind::Listings);
-    const QString source = listings.columns[size_t(listing)].text;
+    const QString source = ::listing(listing);
     const auto language = listingLanguages[size_t(listing)];
     try {
         const QString shorter = withoutCheck(source, listing);
@@ -964,9 +550,8 @@ void TestT2008_4::faultExampleOfTheSolution() {
         const qint64 x = number(capture(t.solution, R"(x = (−?\d+))")[0]);
         const auto [low, high] = segment();
         QVERIFY(x < low || x > high);
-        const Element& listings = element(t, Kind::Listings);
         for (size_t i = 0; i < 2; ++i)
-            QCOMPARE(printed(listingLanguages[i], listings.columns[i].text, x), QString());
+            QCOMPARE(printed(listingLanguages[i], listing(int(i)), x), QString());
     } catch (const std::exception& e) {
         QFAIL(e.what());
     }
@@ -984,12 +569,9 @@ void TestT2008_4::gameWinner() {
         const qint64 goal = number(capture(w, R"((\d+) камней или больше)")[0]);
         const QString first = capture(w, R"(первый ход делает (\w+))")[0];
         const QString second = capture(w, R"(второй — (\w+))")[0];
-        // wins[n]: the player to move with n stones wins.
-        std::vector<bool> wins(size_t(goal), false);
-        for (qint64 n = goal - 1; n >= 1; --n)
-            for (qint64 next : {n + add, n * 3})
-                if (next >= goal || !wins[size_t(next)])
-                    wins[size_t(n)] = true;
+        const std::vector<bool> wins = moverWins(goal, [add](qint64 n) {
+            return std::vector<qint64>{n + add, n * 3};
+        });
         const QString winner = wins[size_t(start)] ? first : second;
         QVERIFY2(t.solution.startsWith("Выигрывает " + winner), qPrintable(t.solution));
     } catch (const std::exception& e) {
@@ -1008,78 +590,13 @@ void TestT2008_4::labelsInTheKeysAlphabet_data() {
 void TestT2008_4::labelsInTheKeysAlphabet() {
     QFETCH(QString, id);
     const zut::TaskContent& t = task(id);
-    QStringList labels;
-    if (id == "B7") {
-        for (const QVariant& r : list(picture(t).draw.toMap()["table"].toMap()["rows"]))
-            labels << r.toStringList().value(0);
-    } else {
-        for (const Element& e : t.elements)
-            if (e.kind == Kind::Row)
-                labels << e.children[0].text;
-    }
-    QString expected;
-    for (qsizetype i = 0; i < labels.size(); ++i)
-        expected += QChar(char16_t(u'a' + i));
-    QCOMPARE(labels.join(""), expected);
+    const QStringList labels = answerLabels(t);
+    QCOMPARE(labels.join(""), lettersFrom(u'a', labels.size()));
     const QString key =
         QString::fromUtf16(t2008_4->key().part2[size_t(zut::taskNumber(id) - 1)][0]);
     QCOMPARE(key.size(), labels.size());
     for (QChar c : key)
         QVERIFY2(labels.contains(QString(c)), qPrintable(key));
-}
-
-// No word of the paper mixes Cyrillic and Latin letters (a look-alike
-// typed in the wrong alphabet).
-void TestT2008_4::noMixedScriptWords() {
-    QStringList texts;
-    std::function<void(const std::vector<Element>&)> walk = [&](const std::vector<Element>& es) {
-        for (const Element& e : es) {
-            texts << e.text << e.items;
-            for (const Element::Cell& c : e.cells)
-                texts << c.text;
-            walk(e.columns);
-            walk(e.children);
-        }
-    };
-    for (const zut::TaskContent& t : content().tasks)
-        walk(t.elements);
-    static const QRegularExpression word = rx(R"(\w+)");
-    for (const QString& text : texts)
-        for (const auto& m : word.globalMatch(text)) {
-            const QString w = m.captured();
-            bool cyrillic = false, latin = false;
-            for (QChar c : w) {
-                cyrillic = cyrillic || (c.script() == QChar::Script_Cyrillic);
-                latin = latin || (c.script() == QChar::Script_Latin);
-            }
-            QVERIFY2(!(cyrillic && latin), qPrintable(w));
-        }
-}
-
-// The answers found above, clicked and typed into the window, are all
-// marked right.
-void TestT2008_4::markedThroughTheWindow() {
-    zut::Paper* p = t2008_4;
-    p->showWindow();
-    QVERIFY(QTest::qWaitForWindowExposed(p));
-    try {
-        for (int n = 1; n <= 20; ++n) {
-            const QList<int> right = rightOptions(QString("А%1").arg(n));
-            QCOMPARE(right.size(), 1);
-            QTest::mouseClick(option(p, n, right.front()), Qt::LeftButton, {}, QPoint(7, 8));
-        }
-        for (int n = 1; n <= 8; ++n) {
-            const QString id = QString("B%1").arg(n);
-            type(answerField(p, n), part2Solvers.at(id)(task(id)));
-        }
-    } catch (const std::exception& e) {
-        QFAIL(e.what());
-    }
-    QTest::mouseClick(child<QPushButton>(p, "proverka"), Qt::LeftButton);
-    for (int i = 1; i <= 28; ++i)
-        QCOMPARE(verdict(p, i)->text(), zut::verdictCorrect);
-    QCOMPARE(child<QLabel>(p, "rezult")->text(), zut::resultText(28));
-    QCOMPARE(child<QLabel>(p, "ocenka")->text(), QString("5 (отлично)"));
 }
 
 ZUT_TEST_MAIN(TestT2008_4)
