@@ -15,7 +15,6 @@
 #include "papertest.h"
 
 #include "check/bases.h"
-
 #include "check/executor.h"
 #include "check/flowchart.h"
 #include "check/interpret.h"
@@ -43,7 +42,6 @@
 #include <map>
 #include <memory>
 #include <numeric>
-
 #include <stdexcept>
 #include <utility>
 #include <vector>
@@ -588,14 +586,11 @@ inline Verdict codedWord(const zut::TaskContent& t) {
     return basedAs(ck::convertDigits(code, 2, base), base);
 }
 
-// B3: the one program
-of the executor's two numbered commands (in the
-    // field Memo7) that the wording asks for; the wording's example program
-    // must do what it says.
-    inline QString
-    commandProgram(const zut::TaskContent& t) {
+// B3: the one program of the executor's two numbered commands (in the
+// field Memo7) that the wording asks for; the wording's example program
+// must do what it says.
+inline QString commandProgram(const zut::TaskContent& t) {
     const QString text = fieldText(t, "Memo7");
-
     QStringList commands;
     for (const auto& m :
          rx(R"(^(\d)\. (.+)$)", QRegularExpression::MultilineOption).globalMatch(text))
@@ -704,7 +699,6 @@ inline void checkPart2(const zut::Paper* paper, const Part2Solvers& solvers, con
             QVERIFY(second == answer.toUpper() || second == answer.toLower());
         }
     } catch (const std::exception& e) {
-
         QFAIL(e.what());
     }
 }

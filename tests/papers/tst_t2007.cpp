@@ -492,7 +492,6 @@ QStringList numberedLines(const QString& text, const QString& pattern, const QSt
 }
 
 QString b3() {
-
     const QString t = fieldText(task("B3"), "Memo7");
     const QStringList commands = numberedLines(t, R"(^\s*(\d)\. (.+)$)", "B3's commands");
     const QStringList parsed = ck::parseCommands(commands.join('\n'));
