@@ -28,6 +28,15 @@ step "back to the chooser"
 click "$c" 72 120 # 2007
 p=$(expect_alone "Тест ЗУТ 2007 года")
 step "2007 paper"
+click "$p" 932 20 # Инструкция
+d=$(window "Инструкция по выполнению работы")
+step "instruction dialog over the paper"
+click "$p" 942 686 # Назад, blocked while the dialog is open
+sleep 0.3
+[[ $(visible_count) -eq 2 ]] || fail "the paper reacted while the dialog was open"
+close_window "$d"
+p=$(expect_alone "Тест ЗУТ 2007 года")
+step "dialog closed, paper alone again"
 close_window "$p"
 expect_end "close box of the 2007 paper"
 
@@ -38,6 +47,12 @@ expect_end "Выйти из программы"
 start; t=$(expect_alone "$title"); close_window "$t"
 expect_end "close box of the title window"
 
+start; t=$(expect_alone "$title"); click "$t" 476 468
+d=$(window "")
+step "help dialog"
+close_window "$d"
+t=$(expect_alone "$title"); close_window "$t"
+expect_end "close box of the title window after the help dialog"
 
 start; t=$(expect_alone "$title"); click "$t" 144 364
 c=$(expect_alone ""); click "$c" 408 264

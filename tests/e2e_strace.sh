@@ -29,6 +29,9 @@ p=$(expect_alone "Тест  2008 года 3 вариант")
 click "$p" 850 300 # into the page
 xdotool type --window "$p" "12121"
 click "$p" 782 686 # Проверка
+click "$p" 932 20  # Инструкция
+d=$(window "Инструкция по выполнению работы"); close_window "$d"
+p=$(expect_alone "Тест  2008 года 3 вариант")
 click "$p" 942 686 # Назад
 m=$(expect_alone "$menu"); click "$m" 528 382
 expect_end "exit button of the variant menu"
