@@ -13,6 +13,7 @@
 
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTest>
 
 #include <memory>
@@ -74,6 +75,31 @@ static void BM_KeystrokeInMegabyte(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_KeystrokeInMegabyte)->Unit(benchmark::kMillisecond);
+
+// Scrolling the longest page by one page step, down to its end and up
+// again, and painting what it then shows (the whole visible page: a page
+// step brings nine tenths of it into view).
+static void BM_ScrollPageStep(benchmark::State& state) {
+    Tt2008_6 paper;
+    paper.show();
+    if (!QTest::qWaitForWindowExposed(&paper))
+        state.SkipWithError("the window is not shown");
+    QScrollBar* bar = paper.page()->verticalScrollBar();
+    QWidget* viewport = paper.page()->viewport();
+    bar->setValue(0);
+    viewport->repaint();
+    if (bar->maximum() < 10 * bar->pageStep())
+        state.SkipWithError("the page is not some ten page steps long");
+    bool down = true;
+    for (auto _ : state) {
+        if (bar->value() == (down ? bar->maximum() : bar->minimum()))
+            down = !down;
+        bar->triggerAction(down ? QAbstractSlider::SliderPageStepAdd
+                                : QAbstractSlider::SliderPageStepSub);
+        viewport->repaint(); // now, not at the next turn of the event loop
+    }
+}
+BENCHMARK(BM_ScrollPageStep)->Unit(benchmark::kMillisecond);
 
 // A page full of content, the test paper's: reading its content file, and
 // building its page (widgets and their layout) into a window.
