@@ -2,6 +2,7 @@
 // start-up state, and the embedded fonts.
 #include "testmain.h"
 
+#include "paper/yamlfile.h"
 #include "shell/colours.h"
 #include "shell/window.h"
 #include "shell/windowset.h"
@@ -9,6 +10,7 @@
 #include "windows/spravka.h"
 #include "windows/start.h"
 
+#include <QDir>
 #include <QFontInfo>
 #include <QLabel>
 #include <QScreen>
@@ -35,6 +37,7 @@ private slots:
     void referencesLiveWithTheSet();
     void embeddedFonts_data();
     void embeddedFonts();
+    void titleWindowFontsComeFirst();
 };
 
 void TestWindowSet::creationOrder() {
@@ -206,6 +209,29 @@ void TestWindowSet::embeddedFonts() {
     QFont points(family);
     points.setPointSize(12);
     QCOMPARE(QFontInfo(points).pixelSize(), 16);
+}
+
+// The program registers the title window's fonts before the window is
+// built and the others after it is painted: every family its layout names
+// must be among the first.
+void TestWindowSet::titleWindowFontsComeFirst() {
+    const auto loaded = zut::loadYaml(":/layouts/start.yaml");
+    QVERIFY(std::holds_alternative<YAML::Node>(loaded));
+    const YAML::Node layout = std::get<YAML::Node>(loaded);
+    QStringList named{QString::fromStdString(layout["font"]["family"].as<std::string>())};
+    for (const YAML::Node& control : layout["controls"])
+        if (control["font"])
+            named << QString::fromStdString(control["font"]["family"].as<std::string>());
+    QVERIFY(named.size() > 1);
+    for (const QString& family : named)
+        QVERIFY2(zut::titleWindowFamilies().contains(family), qPrintable(family));
+    // Each of them has embedded files to register.
+    for (const QString& family : zut::titleWindowFamilies()) {
+        const auto m = std::find_if(zut::fontMappings().begin(), zut::fontMappings().end(),
+                                    [&](const auto& m) { return m.layoutFamily == family; });
+        QVERIFY2(m != zut::fontMappings().end(), qPrintable(family));
+        QVERIFY2(!QDir(":/fonts").entryList({m->files + "*"}).isEmpty(), qPrintable(family));
+    }
 }
 
 ZUT_TEST_MAIN(TestWindowSet)

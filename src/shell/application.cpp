@@ -18,31 +18,60 @@ void prepareEnvironment() {
 
 const std::vector<FontMapping>& fontMappings() {
     static const std::vector<FontMapping> mappings = {
-        {"Times New Roman", "Liberation Serif"},
-        {"Century Schoolbook", "C059"},
-        {"Tahoma", "Tahoma"}, // Wine's Tahoma carries the name itself
+        {"Times New Roman", "Liberation Serif", "LiberationSerif-"},
+        {"Century Schoolbook", "C059", "C059-"},
+        {"Tahoma", "Tahoma", "tahoma"}, // Wine's Tahoma carries the name itself
     };
     return mappings;
 }
 
-QStringList embeddedFamilies() {
-    // Registered once per process, on first use.
-    static const QStringList families = [] {
-        QStringList all;
-        const QDir dir(":/fonts");
-        for (const QString& file : dir.entryList({"*.ttf", "*.otf"}, QDir::Files)) {
-            const int id = QFontDatabase::addApplicationFont(dir.filePath(file));
-            for (const QString& f : QFontDatabase::applicationFontFamilies(id))
-                if (!all.contains(f))
-                    all << f;
-        }
-        return all;
-    }();
+const QStringList& titleWindowFamilies() {
+    static const QStringList families = {"Tahoma", "Century Schoolbook"};
     return families;
 }
 
-void initApplication() {
-    embeddedFamilies();
+namespace {
+
+QStringList& registeredFiles() {
+    static QStringList files;
+    return files;
+}
+
+QStringList& registeredFamilies() {
+    static QStringList families;
+    return families;
+}
+
+// Registers the embedded font files whose names start with `prefix` (all
+// where it is empty) that are not registered yet.
+void registerFiles(const QString& prefix) {
+    const QDir dir(":/fonts");
+    for (const QString& file : dir.entryList({"*.ttf", "*.otf"}, QDir::Files)) {
+        if (!file.startsWith(prefix) || registeredFiles().contains(file))
+            continue;
+        registeredFiles() << file;
+        const int id = QFontDatabase::addApplicationFont(dir.filePath(file));
+        for (const QString& f : QFontDatabase::applicationFontFamilies(id))
+            if (!registeredFamilies().contains(f))
+                registeredFamilies() << f;
+    }
+}
+
+} // namespace
+
+QStringList embeddedFamilies() {
+    registerFiles(QString());
+    return registeredFamilies();
+}
+
+void initApplication(Fonts fonts) {
+    if (fonts == Fonts::TitleWindowFirst) {
+        for (const auto& m : fontMappings())
+            if (titleWindowFamilies().contains(m.layoutFamily))
+                registerFiles(m.files);
+    } else {
+        embeddedFamilies();
+    }
     for (const auto& m : fontMappings())
         if (m.layoutFamily != m.embeddedFamily)
             QFont::insertSubstitution(m.layoutFamily, m.embeddedFamily);
@@ -60,7 +89,7 @@ void initApplication() {
 int run(int argc, char** argv) {
     prepareEnvironment();
     QApplication app(argc, argv);
-    initApplication();
+    initApplication(Fonts::TitleWindowFirst);
     int status = 0;
     {
         WindowSet windows;

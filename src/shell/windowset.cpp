@@ -1,5 +1,7 @@
 #include "windowset.h"
 
+#include "application.h"
+
 #include "windows/instrykcia.h"
 #include "windows/poesnenie.h"
 #include "windows/pysk.h"
@@ -47,6 +49,7 @@ template <class W> void WindowSet::make(W*& reference, const CreatedHook& create
         probe::watchFirstPaint(window.get());
         window->showWindow();
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        embeddedFamilies(); // the fonts it did not need, before the next window
     }
     windows_.push_back(std::move(window));
     // Cleared when the set goes, unless another set has taken the name since.
