@@ -627,23 +627,7 @@ QString solveB7(const zut::TaskContent& t) {
         wording(t),
         R"(Доступ к файлу ([\w.]+), находящемуся на сервере ([\w.]+), осуществляется по протоколу (\w+)\.)");
     const QString address = m[2] + "://" + m[1] + "/" + m[0];
-    std::vector<std::pair<QString, QString>> fragments;
-    for (const QVariant& r : list(drawn(t)["table"].toMap()["rows"]))
-        fragments.push_back({r.toStringList()[0], r.toStringList()[1]});
-    std::vector<size_t> order(fragments.size());
-    std::iota(order.begin(), order.end(), 0);
-    QStringList found;
-    do {
-        QString a, letters;
-        for (size_t i : order) {
-            a += fragments[i].second;
-            letters += fragments[i].first;
-        }
-        if (a == address)
-            found << letters;
-    } while (std::next_permutation(order.begin(), order.end()));
-    need(found.size() == 1, "not exactly one way to make " + address + ": " + found.join(' '));
-    return found.front().toLower();
+    return spellingLetters(t, address).toLower();
 }
 
 // The letter a student types for a label: the first of B8's labels is
@@ -653,18 +637,8 @@ QString typedLabel(const QString& label) {
 }
 
 QString solveB8(const zut::TaskContent& t) {
-    QStringList labels, queries;
-    for (const Element& e : t.elements)
-        if (e.kind == Kind::Row) {
-            need(e.children.size() == 2, "a query row is a label and a query");
-            labels << typedLabel(e.children[0].text);
-            queries << e.children[1].text;
-        }
-    need(labels.size() == 4, "not four queries");
-    const bool ascending = wording(t).contains("порядке возрастания");
-    need(ascending || wording(t).contains("порядке убывания"), "no order asked for");
     need(wording(t).contains("русскими буквами"), "the letters of another alphabet");
-    return ck::orderByInclusion(labels, queries, ascending).toLower();
+    return queryOrder(t, typedLabel).toLower();
 }
 
 const Part2Solvers part2Solvers = {

@@ -556,38 +556,11 @@ QString solveB7(const zut::TaskContent& t) {
         wording(t),
         R"(Файл ([\w.]+) находится на сервере ([\w.]+), доступ к нему осуществляется по протоколу (\w+)\.)");
     const QString address = m[2] + "://" + m[1] + "/" + m[0];
-    std::vector<std::pair<QString, QString>> fragments;
-    for (const QVariant& r : list(drawn(t)["table"].toMap()["rows"]))
-        fragments.push_back({r.toStringList()[0], r.toStringList()[1]});
-    std::vector<size_t> order(fragments.size());
-    std::iota(order.begin(), order.end(), 0);
-    QStringList found;
-    do {
-        QString a, letters;
-        for (size_t i : order) {
-            a += fragments[i].second;
-            letters += fragments[i].first;
-        }
-        if (a == address)
-            found << letters;
-    } while (std::next_permutation(order.begin(), order.end()));
-    need(found.size() == 1, "not exactly one way to make " + address + ": " + found.join(' '));
-    return found.front();
+    return spellingLetters(t, address);
 }
 
 QString solveB8(const zut::TaskContent& t) {
-    QStringList labels, queries;
-    for (const Element& e : t.elements)
-        if (e.kind == Kind::Row) {
-            need(e.children.size() == 2, "a query row is a label and a query");
-            labels << e.children[0].text;
-            queries << e.children[1].text;
-        }
-    need(labels.size() == 4, "not four queries");
-    const QString w = wording(t);
-    const bool ascending = w.contains("в порядке возрастания числа страниц");
-    need(ascending || w.contains("в порядке убывания числа страниц"), "no order asked for");
-    return ck::orderByInclusion(labels, queries, ascending);
+    return queryOrder(t);
 }
 
 const Part2Solvers part2Solvers = {
