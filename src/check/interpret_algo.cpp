@@ -340,20 +340,10 @@ private:
 
     Expr expression() {
         const reader::Depth guard(in);
-        Expr a = conjunction();
-        while (in.isWord(QStringLiteral("или"))) {
-            const int line = in.take().line;
-            a = binary(Op::Or, std::move(a), conjunction(), line);
-        }
-        return a;
+        return infixLevel(in, {{"или", Op::Or, true}}, [this] { return conjunction(); });
     }
     Expr conjunction() {
-        Expr a = negation();
-        while (in.isWord(QStringLiteral("и"))) {
-            const int line = in.take().line;
-            a = binary(Op::And, std::move(a), negation(), line);
-        }
-        return a;
+        return infixLevel(in, {{"и", Op::And, true}}, [this] { return negation(); });
     }
     Expr negation() {
         const reader::Depth guard(in);
@@ -382,28 +372,10 @@ private:
         return a;
     }
     Expr additive() {
-        Expr a = product();
-        for (;;) {
-            const int line = in.line();
-            if (in.acceptSymbol("+"))
-                a = binary(Op::Add, std::move(a), product(), line);
-            else if (in.acceptSymbol("-"))
-                a = binary(Op::Sub, std::move(a), product(), line);
-            else
-                return a;
-        }
+        return infixLevel(in, {{"+", Op::Add}, {"-", Op::Sub}}, [this] { return product(); });
     }
     Expr product() {
-        Expr a = sign();
-        for (;;) {
-            const int line = in.line();
-            if (in.acceptSymbol("*"))
-                a = binary(Op::Mul, std::move(a), sign(), line);
-            else if (in.acceptSymbol("/"))
-                a = binary(Op::RealDiv, std::move(a), sign(), line);
-            else
-                return a;
-        }
+        return infixLevel(in, {{"*", Op::Mul}, {"/", Op::RealDiv}}, [this] { return sign(); });
     }
     Expr sign() {
         const reader::Depth guard(in);

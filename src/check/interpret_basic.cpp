@@ -308,24 +308,11 @@ private:
     }
 
     Expr orLevel() {
-        Expr a = andLevel();
-        for (;;) {
-            const int line = in.line();
-            if (in.acceptWord("or"))
-                a = binary(Op::Or, std::move(a), andLevel(), line);
-            else if (in.acceptWord("xor"))
-                a = binary(Op::Xor, std::move(a), andLevel(), line);
-            else
-                return a;
-        }
+        return infixLevel(in, {{"or", Op::Or, true}, {"xor", Op::Xor, true}},
+                          [this] { return andLevel(); });
     }
     Expr andLevel() {
-        Expr a = notLevel();
-        while (in.isWord("and")) {
-            const int line = in.take().line;
-            a = binary(Op::And, std::move(a), notLevel(), line);
-        }
-        return a;
+        return infixLevel(in, {{"and", Op::And, true}}, [this] { return notLevel(); });
     }
     Expr notLevel() {
         const reader::Depth guard(in);
@@ -336,62 +323,26 @@ private:
         return relation();
     }
     Expr relation() {
-        Expr a = additive();
-        static const std::vector<std::pair<QString, Op>> rel = {{"=", Op::Eq}, {"<>", Op::Ne},
-                                                                {"<", Op::Lt}, {"<=", Op::Le},
-                                                                {">", Op::Gt}, {">=", Op::Ge}};
-        for (;;) {
-            bool found = false;
-            for (const auto& [sym, op] : rel)
-                if (in.isSymbol(sym)) {
-                    const int line = in.take().line;
-                    a = binary(op, std::move(a), additive(), line);
-                    found = true;
-                    break;
-                }
-            if (!found)
-                return a;
-        }
+        return infixLevel(in,
+                          {{"=", Op::Eq},
+                           {"<>", Op::Ne},
+                           {"<", Op::Lt},
+                           {"<=", Op::Le},
+                           {">", Op::Gt},
+                           {">=", Op::Ge}},
+                          [this] { return additive(); });
     }
     Expr additive() {
-        Expr a = modLevel();
-        for (;;) {
-            const int line = in.line();
-            if (in.acceptSymbol("+"))
-                a = binary(Op::Add, std::move(a), modLevel(), line);
-            else if (in.acceptSymbol("-"))
-                a = binary(Op::Sub, std::move(a), modLevel(), line);
-            else
-                return a;
-        }
+        return infixLevel(in, {{"+", Op::Add}, {"-", Op::Sub}}, [this] { return modLevel(); });
     }
     Expr modLevel() {
-        Expr a = intDivLevel();
-        while (in.isWord("mod")) {
-            const int line = in.take().line;
-            a = binary(Op::BasicMod, std::move(a), intDivLevel(), line);
-        }
-        return a;
+        return infixLevel(in, {{"mod", Op::BasicMod, true}}, [this] { return intDivLevel(); });
     }
     Expr intDivLevel() {
-        Expr a = product();
-        while (in.isSymbol("\\")) {
-            const int line = in.take().line;
-            a = binary(Op::BasicDiv, std::move(a), product(), line);
-        }
-        return a;
+        return infixLevel(in, {{"\\", Op::BasicDiv}}, [this] { return product(); });
     }
     Expr product() {
-        Expr a = negation();
-        for (;;) {
-            const int line = in.line();
-            if (in.acceptSymbol("*"))
-                a = binary(Op::Mul, std::move(a), negation(), line);
-            else if (in.acceptSymbol("/"))
-                a = binary(Op::RealDiv, std::move(a), negation(), line);
-            else
-                return a;
-        }
+        return infixLevel(in, {{"*", Op::Mul}, {"/", Op::RealDiv}}, [this] { return negation(); });
     }
     Expr negation() {
         const reader::Depth guard(in);

@@ -383,11 +383,7 @@ private:
 
     Expr expression() {
         const reader::Depth guard(in);
-        Expr a = conjunction();
-        while (in.isSymbol("||")) {
-            const int line = in.take().line;
-            a = binary(Op::Or, std::move(a), conjunction(), line);
-        }
+        Expr a = infixLevel(in, {{"||", Op::Or}}, [this] { return conjunction(); });
         if (in.isSymbol("?"))
             in.fail(QStringLiteral("the ?: operator is not supported"));
         if (in.isSymbol("=") || in.isSymbol("++") || in.isSymbol("--") || in.isSymbol("+="))
@@ -395,67 +391,21 @@ private:
         return a;
     }
     Expr conjunction() {
-        Expr a = equality();
-        while (in.isSymbol("&&")) {
-            const int line = in.take().line;
-            a = binary(Op::And, std::move(a), equality(), line);
-        }
-        return a;
+        return infixLevel(in, {{"&&", Op::And}}, [this] { return equality(); });
     }
     Expr equality() {
-        Expr a = relation();
-        for (;;) {
-            const int line = in.line();
-            if (in.acceptSymbol("=="))
-                a = binary(Op::Eq, std::move(a), relation(), line);
-            else if (in.acceptSymbol("!="))
-                a = binary(Op::Ne, std::move(a), relation(), line);
-            else
-                return a;
-        }
+        return infixLevel(in, {{"==", Op::Eq}, {"!=", Op::Ne}}, [this] { return relation(); });
     }
     Expr relation() {
-        Expr a = additive();
-        static const std::vector<std::pair<QString, Op>> rel = {
-            {"<", Op::Lt}, {"<=", Op::Le}, {">", Op::Gt}, {">=", Op::Ge}};
-        for (;;) {
-            bool found = false;
-            for (const auto& [sym, op] : rel)
-                if (in.isSymbol(sym)) {
-                    const int line = in.take().line;
-                    a = binary(op, std::move(a), additive(), line);
-                    found = true;
-                    break;
-                }
-            if (!found)
-                return a;
-        }
+        return infixLevel(in, {{"<", Op::Lt}, {"<=", Op::Le}, {">", Op::Gt}, {">=", Op::Ge}},
+                          [this] { return additive(); });
     }
     Expr additive() {
-        Expr a = product();
-        for (;;) {
-            const int line = in.line();
-            if (in.acceptSymbol("+"))
-                a = binary(Op::Add, std::move(a), product(), line);
-            else if (in.acceptSymbol("-"))
-                a = binary(Op::Sub, std::move(a), product(), line);
-            else
-                return a;
-        }
+        return infixLevel(in, {{"+", Op::Add}, {"-", Op::Sub}}, [this] { return product(); });
     }
     Expr product() {
-        Expr a = prefix();
-        for (;;) {
-            const int line = in.line();
-            if (in.acceptSymbol("*"))
-                a = binary(Op::Mul, std::move(a), prefix(), line);
-            else if (in.acceptSymbol("/"))
-                a = binary(Op::CDiv, std::move(a), prefix(), line);
-            else if (in.acceptSymbol("%"))
-                a = binary(Op::ModTrunc, std::move(a), prefix(), line);
-            else
-                return a;
-        }
+        return infixLevel(in, {{"*", Op::Mul}, {"/", Op::CDiv}, {"%", Op::ModTrunc}},
+                          [this] { return prefix(); });
     }
     Expr prefix() {
         const reader::Depth guard(in);

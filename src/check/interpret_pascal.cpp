@@ -361,39 +361,19 @@ private:
     }
 
     Expr simple() {
-        Expr a = term();
-        for (;;) {
-            const int line = in.line();
-            if (in.acceptSymbol("+"))
-                a = binary(Op::Add, std::move(a), term(), line);
-            else if (in.acceptSymbol("-"))
-                a = binary(Op::Sub, std::move(a), term(), line);
-            else if (in.acceptWord("or"))
-                a = binary(Op::Or, std::move(a), term(), line);
-            else if (in.acceptWord("xor"))
-                a = binary(Op::Xor, std::move(a), term(), line);
-            else
-                return a;
-        }
+        return infixLevel(
+            in, {{"+", Op::Add}, {"-", Op::Sub}, {"or", Op::Or, true}, {"xor", Op::Xor, true}},
+            [this] { return term(); });
     }
 
     Expr term() {
-        Expr a = factor();
-        for (;;) {
-            const int line = in.line();
-            if (in.acceptSymbol("*"))
-                a = binary(Op::Mul, std::move(a), factor(), line);
-            else if (in.acceptSymbol("/"))
-                a = binary(Op::RealDiv, std::move(a), factor(), line);
-            else if (in.acceptWord("div"))
-                a = binary(Op::DivTrunc, std::move(a), factor(), line);
-            else if (in.acceptWord("mod"))
-                a = binary(Op::ModTrunc, std::move(a), factor(), line);
-            else if (in.acceptWord("and"))
-                a = binary(Op::And, std::move(a), factor(), line);
-            else
-                return a;
-        }
+        return infixLevel(in,
+                          {{"*", Op::Mul},
+                           {"/", Op::RealDiv},
+                           {"div", Op::DivTrunc, true},
+                           {"mod", Op::ModTrunc, true},
+                           {"and", Op::And, true}},
+                          [this] { return factor(); });
     }
 
     Expr factor() {

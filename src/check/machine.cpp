@@ -1,6 +1,7 @@
 #include "machine.h"
 
 #include "error.h"
+#include "reader.h"
 
 #include <algorithm>
 #include <cfenv>
@@ -59,6 +60,20 @@ Expr binary(Op op, Expr a, Expr b, int line) {
     e.args.push_back(std::move(b));
     limitDepth(e);
     return e;
+}
+
+Expr infixLevel(reader::Cursor& in, std::initializer_list<Infix> ops,
+                const std::function<Expr()>& operand) {
+    Expr a = operand();
+    for (;;) {
+        const int line = in.line();
+        const auto taken = std::find_if(ops.begin(), ops.end(), [&](const Infix& o) {
+            return o.word ? in.acceptWord(o.token) : in.acceptSymbol(o.token);
+        });
+        if (taken == ops.end())
+            return a;
+        a = binary(taken->op, std::move(a), operand(), line);
+    }
 }
 
 namespace {

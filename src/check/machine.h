@@ -7,8 +7,14 @@
 
 #include "interpret.h"
 
+#include <functional>
+#include <initializer_list>
 #include <optional>
 #include <vector>
+
+namespace zut::check::reader {
+class Cursor;
+}
 
 namespace zut::check::machine {
 
@@ -151,5 +157,18 @@ Expr unary(Op op, Expr a, int line);
 Expr binary(Op op, Expr a, Expr b, int line);
 // Sets the depth of a node built by hand (an element, a call) from its arguments.
 void measure(Expr& e);
+
+// One operator of a level of binary operators: a symbol such as "<=" or,
+// where `word` is set, a word such as "div".
+struct Infix {
+    const char* token;
+    Op op;
+    bool word = false;
+};
+
+// A level of left-associative binary operators, a op b op c read as
+// ((a op b) op c), the operands read by `operand`.
+Expr infixLevel(reader::Cursor& in, std::initializer_list<Infix> ops,
+                const std::function<Expr()>& operand);
 
 } // namespace zut::check::machine
