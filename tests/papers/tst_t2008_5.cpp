@@ -79,13 +79,6 @@ Verdict solveA5(const zut::TaskContent& t) {
     return [digits](int, const QString& o) { return o == digits; };
 }
 
-Verdict solveA6(const zut::TaskContent& t) {
-    const QString name = capture(wording(t), R"(значение переменной (\w+))")[0];
-    const auto run = ck::runFlowchart(ck::flowchartFromList(flowList(list(drawn(t)["flowchart"]))));
-    need(run.variables.contains(name), "the flowchart leaves no " + name);
-    return equalTo(double(run.variables.at(name)), asNumber);
-}
-
 // An option that gives variables their values: "a = 30, b = 7".
 std::map<QString, qint64> assignments(const QString& option) {
     std::map<QString, qint64> values;
@@ -105,33 +98,10 @@ Verdict solveA7(const zut::TaskContent& t) {
     return [found](int, const QString& o) { return assignments(o) == found; };
 }
 
-Verdict solveA8(const zut::TaskContent& t) {
-    const qint64 index = numberIn(wording(t), R"(элемент массива с индексом (\d+))");
-    return equalTo(double(runThree(t).results.front().element("A", index)), asNumber);
-}
-
 Verdict solveA9(const zut::TaskContent& t) {
     const auto f = ck::Formula::parse(
         capture(wording(t), R"(значений X высказывание (.+) истинно\?$)")[0], {"X"});
     return [f](int, const QString& o) { return ck::evaluateAt(f, number(o)); };
-}
-
-Verdict solveA10(const zut::TaskContent& t) {
-    const auto f = ck::Formula::parse(formulaAfter(wording(t), "выражению"));
-    return [f](int, const QString& o) { return ck::equivalent(f, ck::Formula::parse(o)); };
-}
-
-Verdict solveA11(const zut::TaskContent& t) {
-    const QVariantMap table = drawn(t)["table"].toMap();
-    QStringList head = table["head"].toStringList();
-    need(head.size() >= 2 && head.last() == "F", "the table's last column is not F");
-    head.removeLast();
-    QStringList rows;
-    for (const QVariant& r : list(table["rows"]))
-        rows << r.toStringList().join("");
-    return [head, rows](int, const QString& o) {
-        return ck::fitsTableFragment(ck::Formula::parse(o), head, rows);
-    };
 }
 
 // A graph scheme's roads in the list form the route solver reads.
@@ -421,10 +391,16 @@ Verdict solveA20(const zut::TaskContent& t) {
 }
 
 const Part1Solvers part1Solvers = {
-    {"А1", solveA1},   {"А2", solveA2},   {"А3", solveA3},   {"А4", solveA4},   {"А5", solveA5},
-    {"А6", solveA6},   {"А7", solveA7},   {"А8", solveA8},   {"А9", solveA9},   {"А10", solveA10},
-    {"А11", solveA11}, {"А12", solveA12}, {"А13", solveA13}, {"А14", solveA14}, {"А15", solveA15},
-    {"А16", solveA16}, {"А17", solveA17}, {"А18", solveA18}, {"А19", solveA19}, {"А20", solveA20},
+    {"А1", solveA1},         {"А2", solveA2},
+    {"А3", solveA3},         {"А4", solveA4},
+    {"А5", solveA5},         {"А6", flowchartValue},
+    {"А7", solveA7},         {"А8", arrayElement},
+    {"А9", solveA9},         {"А10", equivalentFormula},
+    {"А11", fitsTruthTable}, {"А12", solveA12},
+    {"А13", solveA13},       {"А14", solveA14},
+    {"А15", solveA15},       {"А16", solveA16},
+    {"А17", solveA17},       {"А18", solveA18},
+    {"А19", solveA19},       {"А20", solveA20},
 };
 
 // ---- Part 2 --------------------------------------------------------------
