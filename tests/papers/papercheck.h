@@ -632,6 +632,13 @@ inline QString spellingLetters(const zut::TaskContent& t, const QString& address
     return found.front();
 }
 
+// A query label of B8 as the student types it: where the labels are the
+// Cyrillic capitals, the first is written with its Latin look-alike A,
+// which stands for the Cyrillic А of the key.
+inline QString typedQueryLabel(const QString& label) {
+    return label == "A" ? QString(QChar(0x0410)) : label;
+}
+
 // B8: the labels of the four query rows (a label and a query each),
 // `typed` as the student types them, in the order of the pages the
 // queries find that the wording asks for.

@@ -406,14 +406,8 @@ QString solveB7(const zut::TaskContent& t) {
     return spellingLetters(t, address).toLower();
 }
 
-// A query label as the student types it: the Latin look-alike A of the
-// first label is the Cyrillic А.
-QString typedLabel(const QString& label) {
-    return label == "A" ? QString(QChar(0x0410)) : label;
-}
-
 QString solveB8(const zut::TaskContent& t) {
-    return queryOrder(t, typedLabel).toLower();
+    return queryOrder(t, typedQueryLabel).toLower();
 }
 
 const Part2Solvers part2Solvers = {
@@ -596,7 +590,7 @@ void TestT2008_3::labelsInTheKeysAlphabet() {
     QStringList labels = answerLabels(t);
     if (id == "B8") {
         QCOMPARE(labels.value(0), QString("A")); // the Latin look-alike
-        labels[0] = typedLabel(labels[0]);
+        labels[0] = typedQueryLabel(labels[0]);
     }
     QCOMPARE(labels.join(""), lettersFrom(u'А', labels.size()));
 

@@ -606,15 +606,9 @@ QString solveB7(const zut::TaskContent& t) {
     return spellingLetters(t, address).toLower();
 }
 
-// The letter a student types for a label: the first of B8's labels is
-// the Latin look-alike of the Cyrillic А.
-QString typedLabel(const QString& label) {
-    return label == "A" ? QString("А") : label;
-}
-
 QString solveB8(const zut::TaskContent& t) {
     need(wording(t).contains("русскими буквами"), "the letters of another alphabet");
-    return queryOrder(t, typedLabel).toLower();
+    return queryOrder(t, typedQueryLabel).toLower();
 }
 
 const Part2Solvers part2Solvers = {
@@ -1020,7 +1014,7 @@ void TestT2008_6::labelsInTheKeysAlphabet() {
     QStringList labels = answerLabels(t);
     if (id == "B8") {
         QCOMPARE(labels.value(0), QString("A"));
-        labels[0] = typedLabel(labels[0]);
+        labels[0] = typedQueryLabel(labels[0]);
     }
     QCOMPARE(labels.join(""), lettersFrom(u'А', id == "B7" ? 8 : 4));
     const QString key =
