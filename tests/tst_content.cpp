@@ -66,6 +66,11 @@ void TestContent::faults_data() {
         << "task С3, field rule: a rule is a positive number of pixels long";
     QTest::newRow("element of no kind")
         << tasks(32, "{task: С3}", "{task: С3, elements: [{width: 5}]}") << "needs a kind";
+    QTest::newRow("picture without a size")
+        << tasks(32, "{task: А4}",
+                 "{task: А4, elements: [{picture: t/a.jpg, format: jpeg, rect: [50, 50], "
+                 "draw: {svg: '<svg/>'}}]}")
+        << "task А4, field stored: a JPEG picture needs its stored size";
     QTest::newRow("verdict in Part 3") << tasks(32, "{task: С2}", "{task: С2, verdict: [8, 46]}")
                                        << "a Part 3 task has no verdict";
 }

@@ -328,6 +328,13 @@ void TestFixture::pageFaults_data() {
                      "      - row:\n          - {text: \"левый\", width: 200}\n"
                      "          - {field: \"правый\", name: Memo3, width: 100, indent: -50}\n")
         << 7919 << "task А5: text overlaps field Memo3 of task А5";
+    QTest::newRow("a field's line wider than the field")
+        << paperWith("А6", "      - {field: \"строка, которая не помещается\", name: Memo1, "
+                           "width: 100}\n")
+        << 7919 << "field Memo1: its widest line is";
+    QTest::newRow("a field's lines below its last shown line")
+        << paperWith("А6", "      - {field: \"один\\nдва\\nтри\", name: Memo1, lines: 2}\n") << 7919
+        << "field Memo1: 3 lines, of which 2 are shown";
 }
 
 void TestFixture::pageFaults() {

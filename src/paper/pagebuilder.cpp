@@ -13,6 +13,7 @@
 #include <QRegularExpression>
 #include <QResizeEvent>
 #include <QScrollBar>
+#include <QTextDocument>
 #include <QTextLayout>
 
 #include <climits>
@@ -88,6 +89,31 @@ QStringList PageArea::problems() const {
             if (laid[i].rect.intersects(laid[k].rect))
                 found << QString("task %1: %2 overlaps %3 of task %4")
                              .arg(laid[i].task, laid[i].what, laid[k].what, laid[k].task);
+    // A content field neither wraps nor scrolls: a line wider than the field
+    // or a line below its last one would be cut off.
+    if (widget())
+        for (const TextField* f : widget()->findChildren<const TextField*>()) {
+            if (!f->isReadOnly())
+                continue;
+            const QFontMetricsF fm(f->font());
+            const qreal margin = f->document()->documentMargin();
+            const QStringList lines = f->toPlainText().split('\n');
+            qreal widest = 0;
+            for (const QString& line : lines)
+                widest = std::max(widest, fm.horizontalAdvance(line));
+            const int over = int(std::ceil(widest - (f->contentsRect().width() - 2 * margin)));
+            if (over > 0)
+                found << QString("field %1: its widest line is %2 px wider than the field")
+                             .arg(f->objectName())
+                             .arg(over);
+            const int shown =
+                int((f->contentsRect().height() - 2 * margin) / std::ceil(fm.lineSpacing()));
+            if (lines.size() > shown)
+                found << QString("field %1: %2 lines, of which %3 are shown")
+                             .arg(f->objectName())
+                             .arg(lines.size())
+                             .arg(shown);
+        }
     return found;
 }
 
