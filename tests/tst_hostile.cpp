@@ -6,6 +6,7 @@
 #include "papertest.h"
 
 #include <QClipboard>
+#include <QPlainTextEdit>
 #include <QPushButton>
 
 namespace {
@@ -26,6 +27,8 @@ private slots:
     void cleanup() { set_.reset(); }
     void keptExactly_data();
     void keptExactly();
+    void headingKeepsPastedText_data();
+    void headingKeepsPastedText();
     void typedKeyByKey_data();
     void typedKeyByKey();
     void megabyteStaysWhole();
@@ -34,51 +37,86 @@ private:
     std::unique_ptr<zut::WindowSet> set_;
 };
 
+// The hostile texts; none is the answer to any task.
+static const std::vector<std::pair<const char*, QString>>& hostileTexts() {
+    static const std::vector<std::pair<const char*, QString>> texts = {
+        {"control characters", QString("\x01\x02\x1b\x7f") + "12121"},
+        {"NUL inside", withNul()},
+        {"tab and newlines", "121\t21\n\r\n"},
+        {"only a newline after the key", "12121\n"},
+        {"right-to-left mark after the key", QString("12121") + QChar(0x200F)},
+        {"right-to-left override", QString(QChar(0x202E)) + "12121"},
+        {"zero-width space", QString("121") + QChar(0x200B) + "21"},
+        {"combining marks", QString("1") + QChar(0x0301) + "2121"},
+        {"emoji", "12121😀"},
+        {"lone surrogates", loneSurrogates()},
+        {"full-width digits", "１２１２１"},
+        {"Arabic-Indic digits", "١٢١٢١"},
+        {"every script", "Ответ answer απάντηση תשובה جواب 答案 उत्तर คำตอบ ответ"},
+        {"a thousand lines", QString("12121\n").repeated(1000)},
+    };
+    return texts;
+}
+
 void TestHostile::keptExactly_data() {
+    QTest::addColumn<int>("field");
     QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("correct"); // against B3 of variant 2, keyed "12121"
-    QTest::newRow("the key itself") << "12121" << true;
-    QTest::newRow("control characters") << QString("\x01\x02\x1b\x7f") + "12121" << false;
-    QTest::newRow("NUL inside") << withNul() << false;
-    QTest::newRow("tab and newlines") << "121\t21\n\r\n" << false;
-    QTest::newRow("only a newline after the key") << "12121\n" << false;
-    QTest::newRow("right-to-left mark after the key") << QString("12121") + QChar(0x200F) << false;
-    QTest::newRow("right-to-left override") << QString(QChar(0x202E)) + "12121" << false;
-    QTest::newRow("zero-width space") << QString("121") + QChar(0x200B) + "21" << false;
-    QTest::newRow("combining marks") << QString("1") + QChar(0x0301) + "2121" << false;
-    QTest::newRow("emoji") << "12121😀" << false;
-    QTest::newRow("lone surrogates") << loneSurrogates() << false;
-    QTest::newRow("full-width digits") << "１２１２１" << false;
-    QTest::newRow("Arabic-Indic digits") << "١٢١٢١" << false;
-    QTest::newRow("every script") << "Ответ answer απάντηση תשובה جواب 答案 उत्तर คำตอบ ответ"
-                                  << false;
-    QTest::newRow("a thousand lines") << QString("12121\n").repeated(1000) << false;
+    QTest::addColumn<bool>("correct");
+    QTest::newRow("B3: the key itself") << 3 << "12121" << true; // variant 2's B3 key
+    for (int n = 1; n <= 8; ++n)
+        for (const auto& [name, text] : hostileTexts())
+            QTest::addRow("B%d: %s", n, name) << n << text << false;
 }
 
 void TestHostile::keptExactly() {
+    QFETCH(int, field);
     QFETCH(QString, text);
     QFETCH(bool, correct);
     zut::Paper* p = t2008_2;
-    QLineEdit* field = answerField(p, 3);
+    QLineEdit* f = answerField(p, field);
     // Pasted at once ...
     QGuiApplication::clipboard()->setText(text);
-    field->paste();
-    QCOMPARE(field->text(), text);
-    QCOMPARE(p->answerSlot(3), text);
-    QCOMPARE(p->answerSlot(3).size(), text.size());
+    f->paste();
+    QCOMPARE(f->text(), text);
+    QCOMPARE(p->answerSlot(field), text);
+    QCOMPARE(p->answerSlot(field).size(), text.size());
     // ... pasted again over a selection, and set whole.
-    field->selectAll();
-    field->paste();
-    QCOMPARE(p->answerSlot(3), text);
-    field->clear();
-    field->setText(text);
-    QCOMPARE(p->answerSlot(3), text);
+    f->selectAll();
+    f->paste();
+    QCOMPARE(p->answerSlot(field), text);
+    f->clear();
+    f->setText(text);
+    QCOMPARE(p->answerSlot(field), text);
     // Marked by exact comparison, and nothing else in the paper is touched.
     QTest::mouseClick(child<QPushButton>(p, "proverka"), Qt::LeftButton);
-    QCOMPARE(verdict(p, 23)->text(), correct ? "Правильно" : "Неправильно");
+    QCOMPARE(verdict(p, 20 + field)->text(), correct ? "Правильно" : "Неправильно");
     for (int n = 1; n <= 8; ++n)
-        if (n != 3)
+        if (n != field)
             QVERIFY(p->answerSlot(n).isEmpty());
+}
+
+// The heading field takes whatever is pasted into it, every character kept
+// in order (its line breaks as the field writes them), and no answer of
+// the paper changes.
+void TestHostile::headingKeepsPastedText_data() {
+    QTest::addColumn<QString>("text");
+    for (const auto& [name, text] : hostileTexts())
+        QTest::newRow(name) << text;
+}
+
+void TestHostile::headingKeepsPastedText() {
+    QFETCH(QString, text);
+    zut::Paper* p = t2008_4;
+    auto* heading = child<QPlainTextEdit>(p, "Memo6");
+    const QString before = heading->toPlainText();
+    heading->moveCursor(QTextCursor::End);
+    QGuiApplication::clipboard()->setText(text);
+    heading->paste();
+    QString expected = text;
+    expected.replace("\r\n", "\n").replace('\r', '\n');
+    QCOMPARE(heading->toPlainText(), before + expected);
+    for (int n = 1; n <= 8; ++n)
+        QVERIFY(p->answerSlot(n).isEmpty());
 }
 
 void TestHostile::typedKeyByKey_data() {

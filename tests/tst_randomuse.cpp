@@ -143,7 +143,7 @@ public:
         if (roll < 78)
             return {Action::Erase, name, QString("otv_b%1").arg(field), int(random.bounded(3)), ""};
         if (roll < 82)
-            return {Action::Heading, name, "Memo6", 0, text};
+            return {Action::Heading, name, "Memo6", int(random.bounded(2)), text}; // typed, pasted
         if (roll < 92)
             return {Action::Scroll, name, "", int(random.bounded(9000)), ""};
         return {Action::Dialog, name, roll < 96 ? "instr" : "poesnen", 0, ""};
@@ -193,9 +193,16 @@ public:
                 f->cut();
             break;
         }
-        case Action::Heading:
-            type(child<QPlainTextEdit>(w, a.control), a.text);
+        case Action::Heading: {
+            auto* heading = child<QPlainTextEdit>(w, a.control);
+            if (a.number == 0) {
+                type(heading, a.text);
+            } else {
+                QGuiApplication::clipboard()->setText(a.text);
+                heading->paste();
+            }
             break;
+        }
         case Action::Scroll:
             qobject_cast<zut::Paper*>(w)->page()->verticalScrollBar()->setValue(a.number);
             break;
