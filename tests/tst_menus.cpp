@@ -12,6 +12,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <string_view>
+
 namespace {
 
 QWidget* window(const zut::WindowSet& set, const QString& name) {
@@ -140,6 +142,48 @@ std::vector<Control> buttons() {
                        "pen.bmp",
                        {31, 33},
                        hand});
+    // The four buttons of each paper's frame; the bottom bar of the 2007
+    // paper stands a pixel lower.
+    for (const char* paper :
+         {"t2007", "t2008_1", "t2008_2", "t2008_3", "t2008_4", "t2008_5", "t2008_6", "t2008_7"}) {
+        const int bottom = std::string_view(paper) == "t2007" ? 667 : 666;
+        all.push_back({paper,
+                       "poesnen",
+                       {1, -1, 238, 41},
+                       "Пояснения к работе",
+                       century16bi,
+                       teal,
+                       "explain.bmp",
+                       {32, 32},
+                       hand});
+        all.push_back({paper,
+                       "instr",
+                       {846, 0, 173, 40},
+                       "Инструкция",
+                       century16bi,
+                       teal,
+                       "question.bmp",
+                       {32, 32},
+                       hand});
+        all.push_back({paper,
+                       "proverka",
+                       {697, bottom, 170, 40},
+                       "Проверка",
+                       century16bi,
+                       teal,
+                       "check.bmp",
+                       {32, 32},
+                       hand});
+        all.push_back({paper,
+                       "nazad",
+                       {866, bottom, 152, 40},
+                       "Назад",
+                       century16bi,
+                       teal,
+                       "back.bmp",
+                       {32, 32},
+                       hand});
+    }
     return all;
 }
 
@@ -260,6 +304,7 @@ private slots:
     void tabOrder_data();
     void tabOrder();
     void background();
+    void paperIcons();
 };
 
 void TestMenus::buttons() {
@@ -403,6 +448,25 @@ void TestMenus::background() {
         QCOMPARE(shown.pixel(5, y) | 0xff000000, picture.pixel(5, y));
     }
     QCOMPARE(shown.pixel(500, 2) | 0xff000000, picture.pixel(500, 2));
+}
+
+// Every paper window carries the papers' icon, its ground transparent.
+void TestMenus::paperIcons() {
+    zut::WindowSet set;
+    const QImage expected = zut::buttonPicture(":/pictures/paper-icon.bmp")
+                                .toImage()
+                                .convertToFormat(QImage::Format_ARGB32);
+    QCOMPARE(expected.size(), QSize(32, 32));
+    QCOMPARE(qAlpha(expected.pixel(0, 31)), 0);
+    int papers = 0;
+    for (QWidget* w : set.windows())
+        if (w->objectName().startsWith("t200") && w->objectName() != "t2008_menu") {
+            ++papers;
+            const QImage shown =
+                w->windowIcon().pixmap(32, 32).toImage().convertToFormat(QImage::Format_ARGB32);
+            QVERIFY2(shown == expected, qPrintable(w->objectName()));
+        }
+    QCOMPARE(papers, 8);
 }
 
 ZUT_TEST_MAIN(TestMenus)

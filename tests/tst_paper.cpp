@@ -259,6 +259,14 @@ void TestPaper::blockAnatomy() {
             QCOMPARE(b->geometry(), QRect(x, 10, k == 1 ? 15 : 17, 17));
             QVERIFY(b->text().isEmpty());
         }
+        // The options' names, written out: task 2's are names of their own.
+        QStringList names;
+        for (auto* b : group->findChildren<QRadioButton*>())
+            names << b->objectName();
+        const QString a = QString("a%1_").arg(n);
+        const QStringList written = n == 2 ? QStringList({"A2_1", "A2_2", "A2_3", "a2_4"})
+                                           : QStringList({a + "1", a + "2", a + "3", a + "4"});
+        QCOMPARE(names, written);
         const QRect v = inPage(p, verdict(p, n));
         QCOMPARE(v.size(), QSize(n == 1 ? 112 : n == 2 ? 102 : n == 3 ? 106 : 114, 19));
         const QPoint vo = v.topLeft() - g.topLeft();
