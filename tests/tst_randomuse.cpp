@@ -398,10 +398,22 @@ void TestRandomUse::soak() {
         total.actions += c.actions;
         total.invariants += c.invariants;
         total.restarts += c.restarts;
+        qInfo("soak seed %d: %d actions, %d invariant checks", 10000 + s, c.actions, c.invariants);
     }
     qInfo("soak: %d seeds, %d actions, %d invariant checks, %d restarts", seeds, total.actions,
           total.invariants, total.restarts);
 }
 
-ZUT_TEST_MAIN(TestRandomUse)
+// A soak runs far longer than the test library's five minutes a function:
+// its watchdog is given a day, unless told otherwise.
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIntValue("ZUT_SOAK") > 0 &&
+        qEnvironmentVariableIsEmpty("QTEST_FUNCTION_TIMEOUT"))
+        qputenv("QTEST_FUNCTION_TIMEOUT", "86400000");
+    zut::prepareEnvironment();
+    QApplication app(argc, argv);
+    zut::initApplication();
+    TestRandomUse test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_randomuse.moc"
