@@ -8,6 +8,7 @@
 #include "windows/poesnenie.h"
 #include "windows/start.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,6 +16,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QShortcut>
 
 namespace zut {
 
@@ -51,22 +53,57 @@ Paper::Paper(const PaperSpec& own)
     }
     setTabOrder();
     page_->verticalScrollBar()->setValue(own.page.storedScroll);
+
+    const auto shortcut = [this](QKeySequence keys, bool forward) {
+        connect(new QShortcut(keys, this), &QShortcut::activated, this,
+                [this, forward] { stepThroughTasks(forward); });
+    };
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab), true);
+    shortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), false);
+    shortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), false);
 }
 
 // The page's controls in task order, then the four buttons; Tab cycles.
 void Paper::setTabOrder() {
+    afterTasks_.push_back(control<QPlainTextEdit>(this, "Memo6"));
+    afterTasks_.insert(afterTasks_.end(), fields_.begin(), fields_.end());
+    for (const char* name : {"Memo13", "Memo14"})
+        if (auto* field = findChild<QPlainTextEdit*>(name))
+            afterTasks_.push_back(field);
+    for (const char* name : {"poesnen", "proverka", "instr", "nazad"})
+        afterTasks_.push_back(control<QPushButton>(this, name));
     std::vector<QWidget*> order;
     for (const auto& task : options_)
         order.insert(order.end(), task.begin(), task.end());
-    order.push_back(control<QPlainTextEdit>(this, "Memo6"));
-    order.insert(order.end(), fields_.begin(), fields_.end());
-    for (const char* name : {"Memo13", "Memo14"})
-        if (auto* field = findChild<QPlainTextEdit*>(name))
-            order.push_back(field);
-    for (const char* name : {"poesnen", "proverka", "instr", "nazad"})
-        order.push_back(control<QPushButton>(this, name));
+    order.insert(order.end(), afterTasks_.begin(), afterTasks_.end());
     for (size_t i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+void Paper::stepThroughTasks(bool forward) {
+    // A task stands in the order through its chosen option, or its first.
+    std::vector<QWidget*> stops;
+    qsizetype at = -1;
+    QWidget* focus = QApplication::focusWidget();
+    for (const auto& task : options_) {
+        QRadioButton* stop = task[0];
+        for (QRadioButton* option : task) {
+            if (option->isChecked())
+                stop = option;
+            if (option == focus)
+                at = qsizetype(stops.size());
+        }
+        stops.push_back(stop);
+    }
+    for (QWidget* w : afterTasks_)
+        if (w->isEnabled()) {
+            if (w == focus)
+                at = qsizetype(stops.size());
+            stops.push_back(w);
+        }
+    const qsizetype n = qsizetype(stops.size());
+    const qsizetype next = at < 0 ? (forward ? 0 : n - 1) : (at + (forward ? 1 : n - 1)) % n;
+    stops[size_t(next)]->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
 }
 
 void Paper::showEvent(QShowEvent* event) {
