@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build needs, and only those that are
 # missing, so that a second run needs no network. With "--test" it adds
-# what the tests need (the X server, window manager and X tools).
+# what the tests need (the X server, window manager and X tools, and a
+# session bus with the accessibility bus for the accessibility events).
 set -euo pipefail
 
 packages=(
@@ -11,7 +12,8 @@ packages=(
     fonts-liberation2 fonts-urw-base35 fonts-wine
 )
 if [[ "${1:-}" == "--test" ]]; then
-    packages+=(libbenchmark-dev xvfb openbox xdotool wmctrl x11-utils imagemagick strace procps)
+    packages+=(libbenchmark-dev xvfb openbox xdotool wmctrl x11-utils imagemagick strace procps
+               dbus-daemon at-spi2-core)
 fi
 
 missing=()

@@ -8,6 +8,7 @@
 #include "windows/poesnenie.h"
 #include "windows/start.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
@@ -148,9 +149,15 @@ void Paper::proverkaClick() {
         setColour(verdicts_[i], QPalette::WindowText, m.correct[i] ? colours::blue : colours::red);
         verdicts_[i]->setText(m.correct[i] ? verdictCorrect : verdictWrong);
     }
-    control<QLabel>(this, "rezult")->setText(m.result);
+    auto* result = control<QLabel>(this, "rezult");
+    result->setText(m.result);
     control<QLabel>(this, "ocenka")->setText(m.grade);
     control<QPushButton>(this, "proverka")->setEnabled(false);
+    // A screen reader says the outcome at once, wherever the focus is: each
+    // label reports its new text as its new name, and the result raises an
+    // alert besides.
+    QAccessibleEvent said(result, QAccessible::Alert);
+    QAccessible::updateAccessibility(&said);
 }
 
 void Paper::closeEvent(QCloseEvent* event) {
