@@ -238,6 +238,9 @@ void TestHiDpi::grabsAtFullResolution() {
     w->show();
     QVERIFY(QTest::qWaitForWindowExposed(w));
     const QPixmap shot = w->grab();
+    // For looking at them: ZUT_HIDPI_SHOTS=/some/folder keeps every grab.
+    if (const QString dir = qEnvironmentVariable("ZUT_HIDPI_SHOTS"); !dir.isEmpty())
+        QVERIFY(shot.save(QString("%1/%2@%3x.png").arg(dir, window).arg(factor())));
     QCOMPARE(shot.devicePixelRatio(), factor());
     QCOMPARE(shot.size(), (QSizeF(w->size()) * factor()).toSize());
     QCOMPARE(shot.deviceIndependentSize().toSize(), w->size());
