@@ -113,6 +113,8 @@ private slots:
     void tabOrder();
     void everyTaskStep_data();
     void everyTaskStep();
+    void stepFromTaskText_data();
+    void stepFromTaskText();
 
 private:
     std::unique_ptr<zut::WindowSet> set_;
@@ -358,6 +360,48 @@ void TestKeyboard::everyTaskStep() {
     // Stepping chose nothing.
     for (int t = 1; t <= 20; ++t)
         QCOMPARE(chosen(p, t), 0);
+}
+
+void TestKeyboard::stepFromTaskText_data() {
+    QTest::addColumn<int>("paper");
+    QTest::addColumn<QString>("text"); // a task's text field, clicked into
+    QTest::addColumn<bool>("forward");
+    QTest::addColumn<QString>("to");
+    auto row = [](int paper, const char* text, bool forward, const char* to) {
+        QTest::newRow(qPrintable(
+            QString("%1 %2 %3").arg(paperNames[paper], text, forward ? "forward" : "back")))
+            << paper << QString(text) << forward << QString(to);
+    };
+    row(0, "Memo1", true, "a14_1");  // А14: its own options
+    row(0, "Memo1", false, "a13_1"); // the task before
+    row(0, "Memo5", true, "a20_1");  // А20's second text
+    row(0, "Memo7", true, "otv_b3"); // B3: its answer field
+    row(0, "Memo7", false, "otv_b2");
+    row(0, "Memo10", true, "Memo13"); // С1's listing: С1's own field
+    row(0, "Memo10", false, "otv_b8");
+    row(4, "Memo15", true, "a7_1");  // А7's program in three languages
+    row(4, "Memo3", false, "a18_1"); // А19's text
+    row(4, "Memo8", true, "otv_b4"); // B4
+}
+
+// From a task's text, where a click leaves the focus, Ctrl+Tab goes on
+// from that task rather than from the top of the page.
+void TestKeyboard::stepFromTaskText() {
+    QFETCH(int, paper);
+    QFETCH(QString, text);
+    QFETCH(bool, forward);
+    QFETCH(QString, to);
+    zut::Paper* p = papers()[paper];
+    Tityl->hide();
+    p->showWindow();
+    QVERIFY(QTest::qWaitForWindowActive(p));
+    QWidget* field = child<QWidget>(p, text);
+    QCOMPARE(field->focusPolicy(), Qt::ClickFocus);
+    field->setFocus(Qt::MouseFocusReason);
+    QCOMPARE(focused(), field);
+    QVERIFY(press(forward ? Qt::Key_Tab : Qt::Key_Backtab,
+                  forward ? Qt::ControlModifier : Qt::ControlModifier | Qt::ShiftModifier));
+    QCOMPARE(focusName(), to);
 }
 
 ZUT_TEST_MAIN(TestKeyboard)

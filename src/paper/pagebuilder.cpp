@@ -502,6 +502,7 @@ QRect ElementLayout::field(const Element& e, QPoint at, int width, const QString
     auto* f =
         new TextField(e.border ? TextField::Border::Flat : TextField::Border::None, b_.parent());
     f->setObjectName(e.name);
+    f->setProperty("task", task_); // where Ctrl+Tab goes on from it
     // A second text of the same task is told from the first by its number.
     const int number = part.isEmpty() ? ++texts_ : 0;
     const QString own = !part.isEmpty() ? ", " + part

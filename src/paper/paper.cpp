@@ -19,6 +19,8 @@
 #include <QScrollBar>
 #include <QShortcut>
 
+#include <algorithm>
+
 namespace zut {
 
 Paper::Paper(const PaperSpec& own)
@@ -81,6 +83,33 @@ void Paper::setTabOrder() {
         QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
+namespace {
+
+// Where a task stands in the paper: А1 … А20 as 1 … 20, B1 … B8 as 21 … 28,
+// С1 … С4 as 29 … 32; 0 for no task.
+int taskRank(const QString& id) {
+    const int n = taskNumber(id);
+    if (id.isEmpty() || n <= 0)
+        return 0;
+    const QChar part = id[0];
+    return part == u'А' ? n : part == u'B' ? part1Tasks + n : part1Tasks + part2Tasks + n;
+}
+
+} // namespace
+
+// The task a stop of the stepping order belongs to: an option's, an answer
+// field's, or a text field's own (Memo13, Memo14); 0 for the heading and
+// the buttons.
+int Paper::stopRank(QWidget* stop) const {
+    for (int t = 0; t < part1Tasks; ++t)
+        if (std::find(options_[t].begin(), options_[t].end(), stop) != options_[t].end())
+            return t + 1;
+    for (int t = 0; t < part2Tasks; ++t)
+        if (fields_[t] == stop)
+            return part1Tasks + t + 1;
+    return stop == afterTasks_.front() ? 0 : taskRank(stop->property("task").toString());
+}
+
 void Paper::stepThroughTasks(bool forward) {
     // A task stands in the order through its chosen option, or its first.
     std::vector<QWidget*> stops;
@@ -103,7 +132,24 @@ void Paper::stepThroughTasks(bool forward) {
             stops.push_back(w);
         }
     const qsizetype n = qsizetype(stops.size());
-    const qsizetype next = at < 0 ? (forward ? 0 : n - 1) : (at + (forward ? 1 : n - 1)) % n;
+    qsizetype next = at < 0 ? (forward ? 0 : n - 1) : (at + (forward ? 1 : n - 1)) % n;
+    if (const int from = at < 0 && focus ? taskRank(focus->property("task").toString()) : 0) {
+        // From a task's text, clicked into (no stop itself): forward to the
+        // task's own stop or the next task's, back to the one before it.
+        // Past the last task's stop come the buttons.
+        qsizetype after = -1, before = n - 1, last = -1;
+        for (qsizetype i = 0; i < n; ++i) {
+            const int rank = stopRank(stops[size_t(i)]);
+            if (!rank)
+                continue;
+            last = i;
+            if (rank >= from && after < 0)
+                after = i;
+            if (rank < from)
+                before = i;
+        }
+        next = forward ? (after >= 0 ? after : (last + 1) % n) : before;
+    }
     stops[size_t(next)]->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
 }
 

@@ -59,6 +59,7 @@ private:
     // Ctrl+Tab and Ctrl+Shift+Tab: the tab order, with every Part 1 task a
     // stop, also one with no option chosen yet (Tab passes those by).
     void stepThroughTasks(bool forward);
+    int stopRank(QWidget* stop) const;
 
     const PaperSpec& spec_;
     PageArea* page_ = nullptr;
