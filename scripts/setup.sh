@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build needs, and only those that are
 # missing, so that a second run needs no network. With "--test" it adds
-# what the tests need (the X server, window manager and X tools, and the
+# what the tests need (the X server, window manager and X tools, a session
+# bus with the accessibility bus for the accessibility events, and the
 # validators and Debian tools the packaging tests use).
 set -euo pipefail
 
@@ -13,7 +14,7 @@ packages=(
 )
 if [[ "${1:-}" == "--test" ]]; then
     packages+=(libbenchmark-dev xvfb openbox xdotool wmctrl x11-utils imagemagick strace procps
-               desktop-file-utils appstream dpkg-dev file)
+               desktop-file-utils appstream dpkg-dev file dbus-daemon at-spi2-core)
 fi
 
 missing=()

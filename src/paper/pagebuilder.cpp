@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -138,6 +139,65 @@ QString optionName(int n, int k) {
     return n == 2 && k < 4 ? QString("A2_%1").arg(k) : QString("a%1_%2").arg(n).arg(k);
 }
 
+void OptionButton::keyPressEvent(QKeyEvent* e) {
+    const int step = e->key() == Qt::Key_Left || e->key() == Qt::Key_Up      ? -1
+                     : e->key() == Qt::Key_Right || e->key() == Qt::Key_Down ? 1
+                                                                             : 0;
+    if (!step || !parentWidget()) {
+        QRadioButton::keyPressEvent(e);
+        return;
+    }
+    // The arrows of the number pad too. With Shift, Ctrl or Alt an arrow
+    // chooses nothing (the toolkit's own handling would move the choice by
+    // the buttons' places, without going round): the page may scroll.
+    if ((e->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+        e->ignore();
+        return;
+    }
+    const auto options = parentWidget()->findChildren<OptionButton*>(Qt::FindDirectChildrenOnly);
+    const qsizetype at = options.indexOf(this);
+    OptionButton* next = options[(at + step + options.size()) % options.size()];
+    next->setFocus(step < 0 ? Qt::BacktabFocusReason : Qt::TabFocusReason);
+    next->setChecked(true);
+}
+
+// ---- what a screen reader says ---------------------------------------------
+
+namespace spoken {
+
+const char* const keys = "Ctrl+Tab и Ctrl+Shift+Tab проходят по всем заданиям части 1, "
+                         "стрелки выбирают ответ, пробел отмечает его";
+
+QString task(const QString& id) {
+    return QString("Задание %1").arg(id);
+}
+QString option(const QString& id, int k) {
+    return QString("Задание %1, ответ %2").arg(id).arg(k);
+}
+QString answerField(const QString& id) {
+    return QString("Ответ к заданию %1").arg(id);
+}
+QString verdict(const QString& id) {
+    return QString("Отметка о задании %1").arg(id);
+}
+
+// An index label is read with its text: "101{_2}" as "101 по основанию 2",
+// "2{^10}" as "2 в степени 10"; runs of blanks as one.
+QString withoutMarks(const QString& written) {
+    static const QRegularExpression mark(R"(\{([_^])(?:\d+:)?([^}]*)\})");
+    QString read;
+    qsizetype from = 0;
+    for (auto it = mark.globalMatch(written); it.hasNext();) {
+        const auto m = it.next();
+        read += written.mid(from, m.capturedStart() - from);
+        read += (m.captured(1) == "_" ? " по основанию " : " в степени ") + m.captured(2) + " ";
+        from = m.capturedEnd();
+    }
+    return labelText(read + written.mid(from)).simplified();
+}
+
+} // namespace spoken
+
 namespace {
 
 QFont font(const char* family, int pixels, bool bold = false, bool italic = false) {
@@ -236,9 +296,28 @@ QString groupName(int n) {
     return n == 2 ? "A2" : QString("a%1").arg(n);
 }
 
-QLabel* verdictLabel(Builder& b, const QString& name, QPoint at, int width) {
-    return b.label(name, QRect(at, QSize(width, 19)), QString(),
-                   font("Times New Roman", 16, true, true), windowText());
+// A verdict label is read out as its text, "Правильно" or "Неправильно".
+QLabel* verdictLabel(Builder& b, const QString& name, const QString& task, QPoint at, int width) {
+    QLabel* l = b.label(name, QRect(at, QSize(width, 19)), QString(),
+                        font("Times New Roman", 16, true, true), windowText());
+    l->setAccessibleDescription(spoken::verdict(task));
+    return l;
+}
+
+// The four answers of a Part 1 task as its content writes them, or none
+// where they stand in a picture.
+QStringList answerTexts(const TaskContent& task) {
+    std::function<QStringList(const std::vector<Element>&)> find =
+        [&](const std::vector<Element>& elements) {
+            for (const Element& e : elements) {
+                if (e.kind == Element::Kind::Answers)
+                    return e.items;
+                if (const QStringList inRow = find(e.children); !inRow.isEmpty())
+                    return inRow;
+            }
+            return QStringList();
+        };
+    return find(task.elements);
 }
 
 // The answer group of a Part 1 task, with its verdict label; returns the
@@ -252,15 +331,22 @@ int answerGroup(Builder& b, const TaskContent& task, int top) {
     group->setAutoFillBackground(true);
     setColour(group, QPalette::Window, colours::cream);
     group->setToolTipDuration(0);
+    group->setAccessibleName(spoken::task(task.id));
+    group->setAccessibleDescription(QString("Один ответ из четырёх. ") + spoken::keys);
     Builder inGroup(group);
     const bool wide = n >= 10;
     inGroup.label("", QRect(8, 8, wide ? 37 : 26, 24), QString("A%1").arg(n), // Latin A
                   font("Times New Roman", 21, true), colours::teal);
     inGroup.label("", QRect(wide ? 54 : 48, 24, 66, 13), "1     2     3    4",
                   font("Times New Roman", 11, true), windowText());
+    const QStringList answers = answerTexts(task);
     for (int k = 1; k <= 4; ++k) {
-        auto* radio = new QRadioButton(group);
+        auto* radio = new OptionButton(group);
         radio->setObjectName(optionName(n, k));
+        radio->setAccessibleName(spoken::option(task.id, k));
+        // The answer itself, where the task gives it as text.
+        radio->setAccessibleDescription(answers.size() == 4 ? spoken::withoutMarks(answers[k - 1])
+                                                            : QString("Ответ %1 из 4").arg(k));
         int x = wide ? 50 + 20 * (k - 1) + (k > 1 ? 1 : 0) : 45 + 20 * (k - 1);
         if (wide && k == 1 && (n == 10 || n == 11))
             x = 51;
@@ -276,7 +362,7 @@ int answerGroup(Builder& b, const TaskContent& task, int top) {
     if (task.verdictOffset)
         offset = *task.verdictOffset;
     const int width = n == 1 ? 112 : n == 2 ? 102 : n == 3 ? 106 : 114;
-    return verdictLabel(b, QString("otv_a%1").arg(n), group->pos() + offset, width)
+    return verdictLabel(b, QString("otv_a%1").arg(n), task.id, group->pos() + offset, width)
         ->geometry()
         .bottom();
 }
@@ -298,6 +384,8 @@ int answerBox(Builder& b, const TaskContent& task, int top,
     field->setFont(font("Times New Roman", 16));
     setColour(field, QPalette::Text, colours::navy);
     field->setMaxLength(INT_MAX); // no length limit of the program's own
+    field->setAccessibleName(spoken::answerField(task.id));
+    field->setAccessibleDescription("Краткий ответ: набор символов без пробелов");
     QObject::connect(field, &QLineEdit::textChanged, field,
                      [answerChanged, n] { answerChanged(n); });
 
@@ -306,7 +394,9 @@ int answerBox(Builder& b, const TaskContent& task, int top,
     QPoint offset(n == 4 ? 0 : 8, 3 + below);
     if (task.verdictOffset)
         offset = *task.verdictOffset;
-    return verdictLabel(b, QString("otv_bb%1").arg(n), box + offset, 114)->geometry().bottom();
+    return verdictLabel(b, QString("otv_bb%1").arg(n), task.id, box + offset, 114)
+        ->geometry()
+        .bottom();
 }
 
 // ---- content elements ------------------------------------------------------
@@ -371,8 +461,10 @@ public:
 
 private:
     QRect text(const Element& e, QPoint at, int width, const QString& what);
-    // A field as tall as `shown` lines (its own count where 0).
-    QRect field(const Element& e, QPoint at, int width, const QString& text, int shown = 0);
+    // A field as tall as `shown` lines (its own count where 0), read out as
+    // the task's with `part` after it ("Задание А8, Паскаль") and `what`.
+    QRect field(const Element& e, QPoint at, int width, const QString& text, int shown = 0,
+                const QString& part = {}, const QString& what = "Текст задания");
     QRect table(const Element& e, QPoint at);
     QRect programs(const Element& e, QPoint at, int width);
     QRect listings(const Element& e, QPoint at, int width);
@@ -382,6 +474,7 @@ private:
     Builder& b_;
     PageArea* area_;
     QString task_;
+    int texts_ = 0; // the task's text fields so far, each read out with its own name
 };
 
 QFont textFont(const Element& e) {
@@ -430,10 +523,19 @@ QRect ElementLayout::text(const Element& e, QPoint at, int width, const QString&
     return l->geometry();
 }
 
-QRect ElementLayout::field(const Element& e, QPoint at, int width, const QString& text, int shown) {
+QRect ElementLayout::field(const Element& e, QPoint at, int width, const QString& text, int shown,
+                           const QString& part, const QString& what) {
     auto* f =
         new TextField(e.border ? TextField::Border::Flat : TextField::Border::None, b_.parent());
     f->setObjectName(e.name);
+    f->setProperty("task", task_); // where Ctrl+Tab goes on from it
+    // A second text of the same task is told from the first by its number.
+    const int number = part.isEmpty() ? ++texts_ : 0;
+    const QString own = !part.isEmpty() ? ", " + part
+                        : number > 1    ? QString(", текст %1").arg(number)
+                                        : QString();
+    f->setAccessibleName(spoken::task(task_) + own);
+    f->setAccessibleDescription(what + ", только для чтения");
     f->setFont(textFont(e));
     f->setReadOnly(true);
     f->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
@@ -497,12 +599,19 @@ QRect ElementLayout::programs(const Element& e, QPoint at, int width) {
     int lines = 0;
     for (const Element& c : e.columns)
         lines = std::max(lines, c.lines);
+    // The languages as the heading row names them.
+    QStringList languages = e.items;
+    if (languages.size() != 3)
+        languages = e.text.split(QRegularExpression(R"(\s{2,})"), Qt::SkipEmptyParts);
     int bottom = at.y() + e.headingHeight - 1;
     for (int i = 0; i < 3; ++i) {
         const Element& c = e.columns[size_t(i)];
         const QPoint fieldAt = at + QPoint(i * w / 3, e.headingHeight + 2);
-        bottom =
-            std::max(bottom, field(c, fieldAt, w / 3 - (i < 2 ? 4 : 0), c.text, lines).bottom());
+        const QString language =
+            languages.size() == 3 ? spoken::withoutMarks(languages[i]) : QString::number(i + 1);
+        bottom = std::max(bottom, field(c, fieldAt, w / 3 - (i < 2 ? 4 : 0), c.text, lines,
+                                        language, "Фрагмент программы")
+                                      .bottom());
     }
     return QRect(at, QPoint(at.x() + w - 1, bottom));
 }
@@ -530,8 +639,9 @@ QRect ElementLayout::listings(const Element& e, QPoint at, int width) {
     for (int i = 0; i < n; ++i) {
         const Element& c = e.columns[size_t(i)];
         const QPoint fieldAt = at + QPoint(i * w / n, e.headingHeight + 2);
-        bottom = std::max(bottom,
-                          field(c, fieldAt, w / n - (i < n - 1 ? 4 : 0), c.text, lines).bottom());
+        bottom = std::max(bottom, field(c, fieldAt, w / n - (i < n - 1 ? 4 : 0), c.text, lines,
+                                        spoken::withoutMarks(e.items[i]), "Программа")
+                                      .bottom());
     }
     return QRect(at, QPoint(at.x() + w - 1, bottom));
 }
@@ -562,7 +672,8 @@ QRect ElementLayout::lay(const Element& e, QPoint at, int width) {
         for (int i = 0; i < 4; ++i)
             numbered << QString("%1) %2").arg(i + 1).arg(e.items[i]);
         if (e.arrange == Element::Arrange::Field) {
-            r = field(e, at, e.width ? e.width : width, numbered.join('\n'));
+            r = field(e, at, e.width ? e.width : width, numbered.join('\n'), 0, "ответы",
+                      "Ответы к заданию");
             what = "field " + e.name;
         } else {
             const QString sep = e.arrange == Element::Arrange::Stack ? "\n" : "      ";
@@ -706,6 +817,11 @@ PageArea* buildPage(QWidget* window, const PageSpec& geometry, const PaperConten
     heading->setLineWrapMode(QPlainTextEdit::NoWrap);
     heading->setPlainText(QString::fromUtf8(geometry.headingText));
     heading->setFocusPolicy(Qt::StrongFocus);
+    heading->setAccessibleName("Заголовок работы");
+    heading->setAccessibleDescription(
+        QString::fromUtf8(geometry.headingText) +
+        (geometry.variantText ? ", " + QString::fromUtf8(geometry.variantText) : QString()) + ". " +
+        spoken::keys);
     if (geometry.variantText)
         b.label("Label64", QRect(443, 48, 137, 28), QString::fromUtf8(geometry.variantText),
                 font("Century Schoolbook", 24, true, true), colours::teal);

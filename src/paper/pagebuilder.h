@@ -7,6 +7,7 @@
 
 #include <QLabel>
 #include <QPoint>
+#include <QRadioButton>
 #include <QScrollArea>
 
 #include <functional>
@@ -79,6 +80,29 @@ class IndexLabel : public QLabel {
 public:
     using QLabel::QLabel;
 };
+
+// An option of a Part 1 task. The arrow keys choose another option of the
+// same task, the focus going with the choice: Left and Up the one before,
+// Right and Down the one after, round the four.
+class OptionButton : public QRadioButton {
+    Q_OBJECT
+public:
+    using QRadioButton::QRadioButton;
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
+};
+
+// What a screen reader says of the page's controls: one place for all eight
+// papers, from the task's id and its content.
+namespace spoken {
+QString task(const QString& id);              // "Задание А7"
+QString option(const QString& id, int k);     // "Задание А7, ответ 3"
+QString answerField(const QString& id);       // "Ответ к заданию B2"
+QString verdict(const QString& id);           // the verdict label's description
+QString withoutMarks(const QString& written); // a content text as it is read out
+extern const char* const keys;                // how the keyboard reaches the tasks
+} // namespace spoken
 
 // The number of the task an id names: "А7" → 7.
 int taskNumber(const QString& id);

@@ -56,6 +56,10 @@ protected:
 private:
     void answerChanged(int n); // otv_b1Change … otv_b8Change
     void setTabOrder();
+    // Ctrl+Tab and Ctrl+Shift+Tab: the tab order, with every Part 1 task a
+    // stop, also one with no option chosen yet (Tab passes those by).
+    void stepThroughTasks(bool forward);
+    int stopRank(QWidget* stop) const;
 
     const PaperSpec& spec_;
     PageArea* page_ = nullptr;
@@ -63,6 +67,7 @@ private:
     std::array<std::array<QRadioButton*, 4>, part1Tasks> options_{};
     std::array<QLineEdit*, part2Tasks> fields_{};
     std::array<QLabel*, markedTasks> verdicts_{};
+    std::vector<QWidget*> afterTasks_; // the tab order after the Part 1 tasks
     bool shownBefore_ = false;
 };
 

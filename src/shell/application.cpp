@@ -4,13 +4,28 @@
 
 #include "probe/startupprobe.h"
 
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QDir>
 #include <QFontDatabase>
 #include <QStyle>
 #include <QStyleFactory>
+#include <QWidget>
 
 namespace zut {
+
+namespace {
+
+// The program's windows are plain widgets, which a screen reader would be
+// told are a client area: they are windows (named by their title, or by
+// their accessible name where the title bar is empty).
+QAccessibleInterface* windowInterface(const QString& className, QObject* object) {
+    if (className == QLatin1String("zut::Window") && object->isWidgetType())
+        return new QAccessibleWidget(qobject_cast<QWidget*>(object), QAccessible::Window);
+    return nullptr;
+}
+
+} // namespace
 
 void prepareEnvironment() {
     qputenv("QT_FONT_DPI", "96");
@@ -84,6 +99,7 @@ void initApplication(Fonts fonts) {
     QApplication::setStyle(QStyleFactory::create("Fusion"));
     QApplication::setPalette(QApplication::style()->standardPalette());
     QApplication::setQuitOnLastWindowClosed(false);
+    QAccessible::installFactory(windowInterface);
 }
 
 int run(int argc, char** argv) {

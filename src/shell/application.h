@@ -13,8 +13,9 @@ void prepareEnvironment();
 
 // After the application object is created: embedded fonts registered and
 // put in place of the layout's family names, one fixed hinting, the Fusion
-// style with its own palette, and no automatic quit (the title window's
-// close ends the program, see TTityl).
+// style with its own palette, no automatic quit (the title window's close
+// ends the program, see TTityl), and the windows shown to a screen reader
+// as windows.
 //
 // Registering a font file costs a fraction of a millisecond, the first one
 // several (the toolkit reads the system's font list then). The program

@@ -2,6 +2,7 @@
 
 #include <QFontInfo>
 #include <QPainter>
+#include <QStyle>
 #include <QTextLayout>
 
 #include <cmath>
@@ -52,10 +53,63 @@ int Label::heightForWidth(int width) const {
     return int(layOut(layout, width, *m));
 }
 
+qreal Label::descenderLift() const {
+    if (lift_.text == text() && lift_.size == size() && lift_.font == font() &&
+        lift_.alignment == alignment() && lift_.wrap == wordWrap())
+        return lift_.lift;
+    lift_ = {text(), size(), font(), alignment(), wordWrap(), 0};
+    if (text().isEmpty() || designedMetrics(font()) || !(alignment() & Qt::AlignTop))
+        return 0;
+    // The lines as the toolkit draws them (drawItemText's own layout), and
+    // the ink of the last one: its letters' lowest point under the baseline.
+    const QFontMetricsF fm(font());
+    const QRect box = contentsRect();
+    const int flags = int(alignment()) | (wordWrap() ? Qt::TextWordWrap : 0);
+    const qreal textBottom =
+        fm.boundingRect(QRectF(0, 0, box.width(), 1e6), flags, text()).bottom();
+    // A line break in the text ends a line, as it does where it is drawn.
+    QString lines = text();
+    lines.replace(u'\n', QChar::LineSeparator);
+    QTextLayout layout(lines, font());
+    QTextOption option;
+    option.setWrapMode(wordWrap() ? QTextOption::WordWrap : QTextOption::ManualWrap);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    QTextLine last;
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(box.width());
+        last = line;
+    }
+    layout.endLayout();
+    if (!last.isValid())
+        return 0;
+    const QRectF ink = fm.tightBoundingRect(lines.mid(last.textStart(), last.textLength()));
+    const qreal inkBottom = textBottom - fm.descent() + ink.bottom();
+    // Whole pixels, as the glyphs stand on whole device pixels at any ratio.
+    const qreal lift = std::ceil(inkBottom - box.height());
+    // Only a descender's overhang is mended, never a line that does not fit,
+    // and only where the tallest letters keep their room at the top.
+    const qreal headroom = fm.ascent() + fm.tightBoundingRect(text()).top();
+    if (lift > 0 && lift <= fm.descent() && lift <= headroom)
+        lift_.lift = lift;
+    return lift_.lift;
+}
+
 void Label::paintEvent(QPaintEvent* e) {
     const auto m = designedMetrics(font());
     if (!m) {
-        QLabel::paintEvent(e);
+        const qreal lift = descenderLift();
+        if (lift <= 0) {
+            QLabel::paintEvent(e);
+            return;
+        }
+        // As QLabel draws plain text, raised.
+        QPainter p(this);
+        p.translate(0, -lift);
+        const int flags = int(QStyle::visualAlignment(layoutDirection(), alignment())) |
+                          (wordWrap() ? Qt::TextWordWrap : 0);
+        style()->drawItemText(&p, contentsRect(), flags, palette(), isEnabled(), text(),
+                              foregroundRole());
         return;
     }
     QPainter p(this);

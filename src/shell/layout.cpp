@@ -160,7 +160,11 @@ Qt::CursorShape cursor(const Reader& r, const YAML::Node& n) {
     r.fail("cursor must be hand or arrow");
 }
 
-const std::set<std::string> commonKeys = {"name", "kind", "rect", "font", "color", "cursor", "tab"};
+// "accessible" and "description" are what a screen reader says of the
+// control: its name (where its caption does not say it, as on a button
+// with a picture only) and what it is for.
+const std::set<std::string> commonKeys = {"name",   "kind", "rect",       "font",       "color",
+                                          "cursor", "tab",  "accessible", "description"};
 
 std::set<std::string> keysWith(std::initializer_list<std::string> extra) {
     auto keys = commonKeys;
@@ -307,6 +311,10 @@ void buildControl(Reader& r, QWidget* parent, const YAML::Node& n, const Handler
     }
     if (n["cursor"])
         w->setCursor(cursor(r, n["cursor"]));
+    if (n["accessible"])
+        w->setAccessibleName(r.text(n["accessible"], "accessible"));
+    if (n["description"])
+        w->setAccessibleDescription(r.text(n["description"], "description"));
     if (n["tab"])
         tabs.emplace_back(r.integer(n["tab"], "tab"), w);
     else if (kind == "button")
@@ -333,7 +341,7 @@ void buildLayout(Window& window, const QString& resource, const Handlers& handle
         r.fail("a layout is a mapping");
     r.allowOnly(root,
                 {"window", "title", "frame", "client", "background", "font", "icon", "position",
-                 "visible", "controls"},
+                 "visible", "accessible", "controls"},
                 "window");
     for (const char* required : {"window", "frame", "client", "background", "font"})
         if (!root[required])
@@ -341,6 +349,8 @@ void buildLayout(Window& window, const QString& resource, const Handlers& handle
 
     window.setObjectName(r.text(root["window"], "window"));
     window.setWindowTitle(root["title"] ? r.text(root["title"], "title") : QString());
+    if (root["accessible"]) // a screen reader's name for a window whose title bar is empty
+        window.setAccessibleName(r.text(root["accessible"], "accessible"));
     const auto client = r.numbers(root["client"], "client", 2);
     window.resize(client[0], client[1]);
     window.setFont(r.font(root["font"]));

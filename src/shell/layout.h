@@ -1,7 +1,8 @@
 // Window layouts are declarative resources (YAML, one per window) that give
 // a window's frame, title, client size, colours and fonts and every control
-// with its geometry, font, colour, text, picture, cursor, tab order and
-// event wiring. build() turns one into live widgets.
+// with its geometry, font, colour, text, picture, cursor, tab order, event
+// wiring and what a screen reader says of it. build() turns one into live
+// widgets.
 #pragma once
 
 #include <QString>
