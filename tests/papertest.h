@@ -24,6 +24,14 @@ inline const char* const paperNames[8] = {"t2007",   "t2008_1", "t2008_2", "t200
                                           "t2008_4", "t2008_5", "t2008_6", "t2008_7"};
 
 // The eight papers of the current window set, 2007 first.
+// The window of a set with this reference name.
+inline QWidget* window(const zut::WindowSet& set, const QString& name) {
+    for (QWidget* w : set.windows())
+        if (w->objectName() == name)
+            return w;
+    qFatal("no window %s", qPrintable(name));
+}
+
 inline std::array<zut::Paper*, 8> papers() {
     return {t2007, t2008_1, t2008_2, t2008_3, t2008_4, t2008_5, t2008_6, t2008_7};
 }

@@ -13,13 +13,6 @@
 
 namespace {
 
-QWidget* window(const zut::WindowSet& set, const QString& name) {
-    for (QWidget* w : set.windows())
-        if (w->objectName() == name)
-            return w;
-    qFatal("no window %s", qPrintable(name));
-}
-
 QAccessibleInterface* spoken(QObject* o) {
     QAccessibleInterface* i = QAccessible::queryAccessibleInterface(o);
     if (!i)

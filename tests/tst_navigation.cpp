@@ -2,6 +2,8 @@
 // dialogs, the ways out of the program, and where windows reappear.
 #include "testmain.h"
 
+#include "papertest.h"
+
 #include "shell/window.h"
 #include "shell/windowset.h"
 #include "windows/start.h"
@@ -12,13 +14,6 @@
 #include <QTimer>
 
 namespace {
-
-QWidget* window(const zut::WindowSet& set, const QString& name) {
-    for (QWidget* w : set.windows())
-        if (w->objectName() == name)
-            return w;
-    qFatal("no window %s", qPrintable(name));
-}
 
 QStringList visibleWindows(const zut::WindowSet& set) {
     QStringList names;
