@@ -4,6 +4,7 @@
 #include "testmain.h"
 
 #include "papertest.h"
+#include "shell/colours.h"
 #include "shell/controls.h"
 #include "windows/start.h"
 #include "windows/test_2008_menu.h"
@@ -300,6 +301,17 @@ void TestPaper::blockAnatomy() {
         const QPoint box = bl.topLeft() - QPoint(8, 6);
         QVERIFY(within(box.x(), 620, 625));
         QVERIFY(within(box.y() - disc.top(), 0, 24));
+        // The answer box itself: tooltip yellow in an olive outline.
+        const auto shapes = p->page()->widget()->findChildren<zut::Shape*>();
+        QVERIFY2(std::any_of(shapes.begin(), shapes.end(),
+                             [&](zut::Shape* s) {
+                                 return s->kind() == zut::Shape::Kind::Rectangle &&
+                                        inPage(p, s) == QRect(box, QSize(345, 33)) &&
+                                        s->fill() ==
+                                            QApplication::palette().color(QPalette::ToolTipBase) &&
+                                        s->outline() == zut::colours::olive;
+                             }),
+                 qPrintable(QString("no answer box of B%1").arg(n)));
         const QRect f = inPage(p, answerField(p, n));
         const bool narrow = n == 1 || n == 2 || n == 4 || n == 6;
         QCOMPARE(f, QRect(box + QPoint(narrow ? 33 : 37, 3), QSize(297, 27)));
