@@ -16,7 +16,7 @@ constexpr int faintest = 24;
 constexpr QRgb offGround = 0xfffefefe;
 } // namespace
 
-QImage renderOnGround(const QString& svg, int width, int height) {
+QImage render(const QString& svg, int width, int height) {
     QSvgRenderer renderer(svg);
     if (!renderer.isValid())
         throw std::runtime_error("cannot read " + svg.toStdString());
@@ -27,6 +27,11 @@ QImage renderOnGround(const QString& svg, int width, int height) {
         p.setRenderHint(QPainter::Antialiasing);
         renderer.render(&p, QRectF(0, 0, width, height));
     }
+    return drawing;
+}
+
+QImage renderOnGround(const QString& svg, int width, int height) {
+    const QImage drawing = render(svg, width, height);
     QImage out(width, height, QImage::Format_RGB32);
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x) {

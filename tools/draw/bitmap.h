@@ -11,6 +11,11 @@ namespace draw {
 // colour transparent, so this colour marks the ground and nothing else.
 inline constexpr QRgb ground = 0xffffffff;
 
+// Renders `svg` at width × height on a transparent ground, as the
+// desktop's icon theme wants the program's icon. Throws std::runtime_error
+// when the drawing cannot be read.
+QImage render(const QString& svg, int width, int height);
+
 // Renders `svg` at width × height onto the ground. Pixels the drawing
 // covers keep their colour even where it is white: those are moved one
 // step off the ground colour, so that only the ground turns transparent.

@@ -1,6 +1,7 @@
 // zut-draw: draws one picture of the program from its source.
 //
 //   zut-draw bitmap SOURCE.svg OUT.bmp WIDTH HEIGHT BITS   (BITS 24 or 8)
+//   zut-draw icon SOURCE.svg OUT.png SIZE   (the desktop icon, transparent ground)
 //   zut-draw title BOOKS.svg FONT OUT.jpg
 //   zut-draw content PAPER.yaml OUTDIR SOURCES FONTDIR   (every picture of a paper)
 //
@@ -49,6 +50,9 @@ int main(int argc, char** argv) {
                 throw std::runtime_error("BITS must be 24 or 8");
             const QImage image = draw::renderOnGround(args[1], number(argv[4]), number(argv[5]));
             write(bits == 8 ? draw::toIndexed(image) : image, args[2], "bmp");
+        } else if (args.size() == 4 && args[0] == "icon") {
+            const int size = number(argv[4]);
+            write(draw::render(args[1], size, size), args[2], "png");
         } else if (args.size() == 5 && args[0] == "content") {
             // The pictures' text is set in the fonts the program embeds.
             for (const QFileInfo& f : QDir(args[4]).entryInfoList({"*.ttf", "*.otf"}))
@@ -59,6 +63,7 @@ int main(int argc, char** argv) {
             write(draw::drawTitle(args[1], args[2]), args[3], "jpg", 92);
         } else {
             std::fputs("usage: zut-draw bitmap SOURCE.svg OUT.bmp WIDTH HEIGHT BITS\n"
+                       "       zut-draw icon SOURCE.svg OUT.png SIZE\n"
                        "       zut-draw title BOOKS.svg FONT OUT.jpg\n"
                        "       zut-draw content PAPER.yaml OUTDIR SOURCES FONTDIR\n",
                        stderr);
