@@ -7,20 +7,13 @@ set -euo pipefail
 test=$(realpath "$1")
 shift
 
-displayfile=$(mktemp)
 cleanup() {
     [[ -n "${xvfb:-}" ]] && kill "$xvfb" 2>/dev/null || true
-    rm -f "$displayfile"
+    rm -f "${displayfile:-}"
 }
 trap cleanup EXIT
-Xvfb -displayfd 9 -screen 0 1280x1024x24 -nolisten tcp 9>"$displayfile" 2>/dev/null &
-xvfb=$!
-for _ in $(seq 600); do
-    [[ -s "$displayfile" ]] && break
-    sleep 0.1
-done
-[[ -s "$displayfile" ]] || { echo "FAIL: the X server did not start" >&2; exit 1; }
-export DISPLAY=:$(head -n 1 "$displayfile")
+source "$(dirname "$0")/xserver.sh"
+start_xserver
 export QT_QPA_PLATFORM=xcb
 # The bridge reports events whether or not a screen reader has asked for
 # them; the test fails rather than skips where none arrive.

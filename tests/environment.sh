@@ -12,7 +12,7 @@ scratch=$(mktemp -d)
 xvfb=
 cleanup() {
     [[ -n "$xvfb" ]] && kill "$xvfb" 2>/dev/null || true
-    rm -rf "$scratch"
+    rm -rf "$scratch" "${displayfile:-}"
 }
 trap cleanup EXIT
 
@@ -36,13 +36,9 @@ run() {
 }
 
 run QT_QPA_PLATFORM=offscreen
-if command -v Xvfb >/dev/null; then
-    exec 3<> <(:)
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-    xvfb=$!
-    read -r -t 30 display <&3 || { echo "FAIL: no X server"; exit 1; }
-    run DISPLAY=":$display"
-fi
+source "$(dirname "$0")/xserver.sh"
+start_xserver
+run DISPLAY="$DISPLAY"
 
 [[ -s "$scratch/names" ]] || { echo "FAIL: nothing was written down: is the library preloaded?"; exit 1; }
 # HOME and LANG at least are always asked for: the log is the program's.

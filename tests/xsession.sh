@@ -26,13 +26,8 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# The server picks a free display itself and writes its number once it
-# takes connections, so that two sessions started at once never share one.
-displayfile=$(mktemp)
-Xvfb -displayfd 9 -screen 0 1280x1024x24 -nolisten tcp 9>"$displayfile" 2>/dev/null &
-xvfb=$!
-wait_for test -s "$displayfile" || fail "the X server did not start"
-export DISPLAY=:$(head -n 1 "$displayfile")
+source "$(dirname "${BASH_SOURCE[0]}")/xserver.sh"
+start_xserver
 export QT_QPA_PLATFORM=xcb # a real window system, whatever the caller runs with
 wait_for xdpyinfo || fail "the X server at $DISPLAY takes no connections"
 
