@@ -110,11 +110,13 @@ private:
             int fds[2];
             if (pipe(fds) != 0)
                 return;
-            // -displayfd: the server picks a free display and writes its number.
+            // -displayfd: the server picks a free display and writes its number;
+            // -noreset: it does not start afresh, dropping the next program's
+            // connection, when each measured program leaves (tests/xserver.sh).
             const std::string fd = std::to_string(fds[1]);
-            child_ =
-                spawn({path, "-displayfd", fd, "-screen", "0", "1280x1024x24", "-nolisten", "tcp"},
-                      {}, false);
+            child_ = spawn({path, "-displayfd", fd, "-screen", "0", "1280x1024x24", "-nolisten",
+                            "tcp", "-noreset"},
+                           {}, false);
             close(fds[1]);
             char buffer[32] = {};
             pollfd p{fds[0], POLLIN, 0};

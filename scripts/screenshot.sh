@@ -4,12 +4,9 @@
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 out=$(realpath -m "${1:-$top/docs/title-window.png}")
-for n in $(seq 91 199); do [[ -e /tmp/.X$n-lock ]] || break; done
-export DISPLAY=:$n
-Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $(jobs -p) 2>/dev/null || true' EXIT
-for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+trap 'kill $(jobs -p) 2>/dev/null || true; rm -f "${displayfile:-}"' EXIT
+source "$top/tests/xserver.sh"
+start_xserver
 openbox >/dev/null 2>&1 &
 for _ in $(seq 100); do wmctrl -m >/dev/null 2>&1 && break; sleep 0.1; done
 "$top/build/zut-informatika" >/dev/null 2>&1 &

@@ -11,11 +11,9 @@ top=$(cd "$(dirname "$0")/.." && pwd)
 
 echo "== the same suite under the sanitizers"
 cmake -S "$top" -B "$top/build-asan" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZUT_WERROR=ON \
-    -DZUT_SANITIZE=ON -DZUT_BENCHMARKS=OFF >/dev/null
+    -DZUT_SANITIZE=ON -DZUT_BENCHMARKS=OFF -DZUT_RANDOM_ACTIONS=300 >/dev/null
 cmake --build "$top/build-asan" -j "$(nproc)"
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export LSAN_OPTIONS=suppressions=$top/tests/lsan.supp
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-# Each random action costs more there: shorter seeds.
-export ZUT_RANDOM_ACTIONS=600
 (cd "$top/build-asan" && ctest --output-on-failure -j 2)

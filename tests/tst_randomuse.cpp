@@ -2,7 +2,8 @@
 // windows, with the program's invariants checked after each one. A failing
 // sequence is shrunk to the shortest that still fails, and printed.
 // ZUT_SOAK=<seeds> runs that many further seeds of 20000 actions;
-// ZUT_RANDOM_ACTIONS=<n> makes the fixed seeds n actions long.
+// ZUT_RANDOM_ACTIONS=<n> makes the fixed seeds n actions long (2500 when
+// unset; the suite sets its own length, and runs each seed on its own).
 #include "testmain.h"
 
 #include "papertest.h"
@@ -54,25 +55,50 @@ struct PaperState {
     bool operator==(const PaperState&) const = default;
 };
 
-PaperState state(zut::Paper* p) {
-    PaperState s;
-    for (int n = 1; n <= 8; ++n) {
-        s.answerSlots << p->answerSlot(n);
-        s.fields << answerField(p, n)->text();
+// A paper's controls that its state is read from, looked up once a run:
+// looking each up by name before and after every action cost most of the
+// test's time.
+struct PaperControls {
+    zut::Paper* paper;
+    std::vector<QLineEdit*> fields;
+    std::vector<QLabel*> verdicts;
+    QList<QRadioButton*> options;
+    QLabel *result, *grade;
+    QPlainTextEdit* heading;
+    QPushButton* check;
+
+    explicit PaperControls(zut::Paper* p)
+        : paper(p)
+        , options(p->findChildren<QRadioButton*>())
+        , result(child<QLabel>(p, "rezult"))
+        , grade(child<QLabel>(p, "ocenka"))
+        , heading(child<QPlainTextEdit>(p, "Memo6"))
+        , check(child<QPushButton>(p, "proverka")) {
+        for (int n = 1; n <= 8; ++n)
+            fields.push_back(answerField(p, n));
+        for (int i = 1; i <= 28; ++i)
+            verdicts.push_back(verdict(p, i));
     }
-    for (int i = 1; i <= 28; ++i)
-        s.verdicts << verdict(p, i)->text() +
-                          verdict(p, i)->palette().color(QPalette::WindowText).name();
-    for (auto* r : p->findChildren<QRadioButton*>())
-        if (r->isChecked())
-            s.checked << r->objectName();
-    s.result = child<QLabel>(p, "rezult")->text();
-    s.grade = child<QLabel>(p, "ocenka")->text();
-    s.heading = child<QPlainTextEdit>(p, "Memo6")->toPlainText();
-    s.checkEnabled = child<QPushButton>(p, "proverka")->isEnabled();
-    s.scroll = p->page()->verticalScrollBar()->value();
-    return s;
-}
+
+    PaperState state() const {
+        PaperState s;
+        for (int n = 1; n <= 8; ++n) {
+            s.answerSlots << paper->answerSlot(n);
+            s.fields << fields[size_t(n - 1)]->text();
+        }
+        for (QLabel* v : verdicts)
+            s.verdicts << v->text() + v->palette().color(QPalette::WindowText).name();
+        for (QRadioButton* r : options)
+            if (r->isChecked())
+                s.checked << r->objectName();
+        s.result = result->text();
+        s.grade = grade->text();
+        s.heading = heading->toPlainText();
+        s.checkEnabled = check->isEnabled();
+        s.scroll = paper->page()->verticalScrollBar()->value();
+        return s;
+    }
+};
 
 QString differences(const PaperState& a, const PaperState& b) {
     QStringList d;
@@ -95,6 +121,8 @@ class Run {
 public:
     Run()
         : set_(std::make_unique<zut::WindowSet>()) {
+        for (zut::Paper* p : papers())
+            papers_.emplace_back(p);
         watchEnd();
     }
     ~Run() {
@@ -155,8 +183,8 @@ public:
         if (!w || !w->isVisible())
             return {}; // replaying a shrunk sequence: this step no longer applies
         std::vector<PaperState> before;
-        for (zut::Paper* p : papers())
-            before.push_back(state(p));
+        for (const PaperControls& p : papers_)
+            before.push_back(p.state());
 
         switch (a.kind) {
         case Action::Click: {
@@ -224,8 +252,6 @@ private:
                 return w;
         return nullptr;
     }
-    // A dialog opened by the next action is closed again from inside its
-    // own event loop, after the invariants of the dialog were looked at.
     // A dialog the next action opens is closed from inside its own loop.
     void closeDialogSoon() {
         whenModal([](QWidget* dialog) { dialog->close(); }, 50);
@@ -260,10 +286,9 @@ private:
             return "no window is visible, yet the program did not end";
         if (QApplication::activeModalWidget())
             return "a dialog stayed open";
-        const auto all = papers();
-        for (size_t i = 0; i < all.size(); ++i) {
-            zut::Paper* p = all[i];
-            const PaperState now = state(p);
+        for (size_t i = 0; i < papers_.size(); ++i) {
+            zut::Paper* p = papers_[i].paper;
+            const PaperState now = papers_[i].state();
             for (int n = 0; n < 8; ++n)
                 if (now.answerSlots[n] != now.fields[n])
                     return QString("%1: slot %2 differs from its field")
@@ -288,6 +313,7 @@ private:
     }
 
     std::unique_ptr<zut::WindowSet> set_;
+    std::vector<PaperControls> papers_;
     std::unique_ptr<QObject> watch_;
     bool ended_ = false;
 

@@ -21,7 +21,7 @@ cleanup() {
     [[ -n "$pid" ]] && kill "$pid" 2>/dev/null || true
     [[ -n "${wm:-}" ]] && kill "$wm" 2>/dev/null || true
     [[ -n "${xvfb:-}" ]] && kill "$xvfb" 2>/dev/null || true
-    rm -f "${displayfile:-}" "${wmlog:-}"
+    rm -f "${displayfile:-}" "${wmlog:-}" "${applog:-}"
     [[ -n "${scratch:-}" ]] && rm -rf $scratch || true
 }
 trap cleanup EXIT
@@ -54,6 +54,7 @@ menu="Варианты 2008 года"
 # What the program shows now, for a failure's message.
 describe() {
     kill -0 "$app" 2>/dev/null && echo "  the program (pid $app) is running" || echo "  the program is not running"
+    [[ -s "${applog:-}" ]] && { echo "  it said:"; tail -n 20 "$applog" | sed 's/^/    /'; }
     ps -o pid=,stat=,wchan:24=,args= -p "$wm" >/dev/null 2>&1 &&
         echo "  window manager: $(ps -o pid=,stat=,wchan:24=,args= -p "$wm")" ||
         { echo "  the window manager is not running; it said:"; sed 's/^/    /' "$wmlog"; }
@@ -112,8 +113,9 @@ click() { # window, x, y in the window's client area
     xdotool mousemove --window "$1" "$2" "$3" click 1
 }
 
+applog=$(mktemp)
 start() { # sets pid (what was started) and app (the program); not in a subshell
-    ${launch:-} "$program" >/dev/null 2>&1 &
+    ${launch:-} "$program" >"$applog" 2>&1 &
     pid=$!
     app=$pid
     if [[ -n "${launch:-}" ]]; then
