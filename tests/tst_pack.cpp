@@ -3,6 +3,7 @@
 // a reason, never a crash; and the packing tool refuses a faulty paper.
 #include "testmain.h"
 
+#include "paper/givens.h"
 #include "paper/yamlfile.h"
 
 #include <QCborStreamWriter>
@@ -75,6 +76,8 @@ private slots:
     void damaged();
     void everyCutRefused();
     void flippedBytesNeverCrash();
+    void faultNamed_data();
+    void faultNamed();
     void tool_data();
     void tool();
 
@@ -112,6 +115,9 @@ void TestPack::embeddedAsSource() {
     const auto fromSource = zut::loadYaml(source);
     const auto fromPacked = zut::loadYaml(embedded);
     QVERIFY(std::holds_alternative<YAML::Node>(fromSource));
+    // A paper is packed with its placeholders filled from its givens.
+    if (embedded.startsWith(":/papers/"))
+        zut::fillGivens(std::get<YAML::Node>(fromSource), source.toStdString());
     if (auto* why = std::get_if<std::string>(&fromPacked))
         QFAIL(why->c_str());
     const std::string d =
@@ -259,6 +265,60 @@ void TestPack::tool() {
     const std::string d =
         difference(std::get<YAML::Node>(source), std::get<YAML::Node>(packedTree), "document");
     QVERIFY2(d.empty(), d.c_str());
+}
+
+void TestPack::faultNamed_data() {
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<QString>("to");
+    QTest::addColumn<QString>("message");
+    const QString a1 = R"(givens: {bits: "16", phrase: "Хороший код легко читать и понимать."})";
+    QTest::newRow("unknown solver") << "solve: volume.text,"
+                                    << "solve: volume.txt,"
+                                    << "task А1: unknown solver volume.txt";
+    QTest::newRow("missing given") << a1 << R"(givens: {bits: "16"})"
+                                   << "task А1: placeholder {=phrase} has no given";
+    QTest::newRow("given shown by nothing")
+        << a1 << R"(givens: {bits: "16", phrase: "Хороший код легко читать и понимать.", x: "1"})"
+        << "task А1: given x is shown by no element";
+    QTest::newRow("unknown format") << "{=phrase}"
+                                    << "{=phrase:bold}"
+                                    << "unknown format";
+    QTest::newRow("no option carries it") << R"(["36 байт", "72 байта", "576 байт", "62 байта"])"
+                                          << R"(["36 байт", "70 байт", "576 байт", "62 байта"])"
+                                          << "task А1: the answer 576 is carried by 0 options";
+    QTest::newRow("two options carry it") << R"(["36 байт", "72 байта", "576 байт", "62 байта"])"
+                                          << R"(["36 байт", "72 байта", "576 бит", "62 байта"])"
+                                          << "task А1: the answer 576 is carried by 2 options";
+    QTest::newRow("a check missing") << "    check: {solve: volume.text, read: volume}\n"
+                                     << ""
+                                     << "1 of its 28 marked tasks have no check";
+    QTest::newRow("a placeholder in a picture's data") << R"(do: "a := 2; b := 50")"
+                                                       << R"(do: "a := 2; b := {=x}")"
+                                                       << "a picture's data";
+}
+
+// A fault in a paper's data fails the packing tool with the task named: a
+// copy of a paper with one fault planted.
+void TestPack::faultNamed() {
+    QFETCH(QString, from);
+    QFETCH(QString, to);
+    QFETCH(QString, message);
+    QFile source(QString(RESOURCES_DIR) + "/papers/t2007.yaml");
+    QVERIFY(source.open(QIODevice::ReadOnly));
+    QString text = QString::fromUtf8(source.readAll());
+    QVERIFY2(text.contains(from), qPrintable(from));
+    text.replace(text.indexOf(from), from.size(), to);
+    const QString in = scratch_.filePath("paper.yaml");
+    QFile f(in);
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(text.toUtf8());
+    f.close();
+    QProcess tool;
+    tool.start(ZUT_PACK, {in, scratch_.filePath("paper.packed"), "--content"});
+    QVERIFY(tool.waitForFinished(60000));
+    const QString err = QString::fromUtf8(tool.readAllStandardError());
+    QCOMPARE(tool.exitCode(), 1);
+    QVERIFY2(err.contains(message), qPrintable(err));
 }
 
 ZUT_TEST_MAIN(TestPack)

@@ -1,5 +1,6 @@
 #include "content.h"
 
+#include "givens.h"
 #include "yamlfile.h"
 
 #include <yaml-cpp/yaml.h>
@@ -351,11 +352,17 @@ Element Reader::element(const YAML::Node& n) {
 } // namespace
 
 PaperContent readContent(const QString& resource) {
-    Reader r(resource);
     auto loaded = loadYaml(resource);
     if (auto* why = std::get_if<std::string>(&loaded))
-        r.fail(*why);
+        Reader(resource).fail(*why);
     const YAML::Node root = std::get<YAML::Node>(loaded);
+    if (!isPacked(resource))
+        fillGivens(root, resource.toStdString());
+    return readContent(root, resource);
+}
+
+PaperContent readContent(const YAML::Node& root, const QString& where) {
+    Reader r(where);
     if (!root.IsMap())
         r.fail("a paper's content is a mapping");
     r.allowOnly(root, {"paper", "tasks"});
@@ -373,11 +380,20 @@ PaperContent readContent(const QString& resource) {
         const YAML::Node t = root["tasks"][i];
         if (!t.IsMap() || !t["task"])
             r.fail("task " + std::to_string(i + 1) + " has no name");
-        TaskContent task{QString::fromStdString(t["task"].Scalar()), {}, {}, {}};
+        TaskContent task{QString::fromStdString(t["task"].Scalar()), {}, {}, {}, {}, {}};
         r.task(task.id.toStdString());
         if (task.id != ids[i])
             r.fail("stands where " + ids[i].toStdString() + " belongs");
-        r.allowOnly(t, {"task", "verdict", "elements", "solution"});
+        r.allowOnly(t, {"task", "verdict", "elements", "solution", "givens", "check"});
+        if (t["givens"])
+            task.givens = variant(t["givens"]).toMap();
+        if (t["check"]) {
+            if (i >= 28) {
+                r.field("check");
+                r.fail("a Part 3 task is not marked, so has no check");
+            }
+            task.check = variant(t["check"]).toMap();
+        }
         if (t["verdict"]) {
             if (i >= 28) {
                 r.field("verdict");

@@ -10,6 +10,8 @@
 #include <QStringList>
 #include <QVariant>
 
+#include <yaml-cpp/yaml.h>
+
 #include <optional>
 #include <stdexcept>
 #include <vector>
@@ -102,6 +104,10 @@ struct TaskContent {
     // block anatomy does: the offset from the answer group's corner (Part 1)
     // or from the answer box's corner (Part 2).
     std::optional<QPoint> verdictOffset;
+    // What the task's check starts from and how it runs (the tests read
+    // them; the program shows the givens only through its texts).
+    QVariantMap givens;
+    QVariantMap check;
 };
 
 struct PaperContent {
@@ -112,6 +118,11 @@ struct PaperContent {
 // The ids of the 32 tasks, in page order.
 const std::vector<QString>& taskIds();
 
+// A paper's content from a resource or file: packed, its placeholders
+// filled when it was packed; as YAML text, filled here (givens.h).
 PaperContent readContent(const QString& resource);
+// The content of an already loaded and filled tree; `where` names it in
+// the messages.
+PaperContent readContent(const YAML::Node& root, const QString& where);
 
 } // namespace zut

@@ -135,6 +135,11 @@ bool isPacked(const QByteArray& data) {
 
 } // namespace
 
+bool isPacked(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) && isPacked(file.peek(3));
+}
+
 std::variant<YAML::Node, std::string> loadYaml(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))

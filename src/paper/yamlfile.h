@@ -17,6 +17,9 @@ namespace zut {
 // many times faster than the YAML text. Anything else is read as YAML.
 std::variant<YAML::Node, std::string> loadYaml(const QString& path);
 
+// Whether the resource or file holds a packed tree.
+bool isPacked(const QString& path);
+
 // A scalar that is a whole number written in full, such as "-12".
 std::optional<int> wholeNumber(const std::string& text);
 

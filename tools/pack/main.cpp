@@ -6,9 +6,14 @@
 // a mapping as a map with text keys in the file's order, a sequence as an
 // array, every scalar as a text string (the readers interpret scalars
 // themselves) and a null as null. zut::loadYaml reads it back into the same
-// tree. With --content the file is first read as a paper's content, so that
-// a faulty paper fails the build with the reader's own message.
+// tree. With --content the file is a paper's content: the placeholders of
+// its tasks are filled from their givens (paper/givens.h), it is read as the
+// program reads it, and every task's check is run (check/taskcheck.h), so
+// that a faulty paper fails the build with a message naming the task.
+#include "check/error.h"
+#include "check/taskcheck.h"
 #include "paper/content.h"
+#include "paper/givens.h"
 #include "paper/yamlfile.h"
 
 #include <QCborStreamWriter>
@@ -60,6 +65,34 @@ void write(QCborStreamWriter& out, const YAML::Node& n, const std::string& where
     }
 }
 
+// Runs the check of every marked task: a Part 1 task's answer must be
+// carried by exactly one option. A paper whose tasks carry checks carries
+// one for each of its 28 marked tasks.
+void checkTasks(const zut::PaperContent& paper, const QString& in) {
+    namespace ck = zut::check;
+    int checked = 0, marked = 0;
+    for (const zut::TaskContent& t : paper.tasks) {
+        if (!ck::isMarked(t.id))
+            continue;
+        ++marked;
+        if (t.check.isEmpty())
+            continue;
+        ++checked;
+        const ck::Outcome o = ck::runCheck(t);
+        if (!t.id.startsWith('B') && o.carrying.size() != 1)
+            throw PackError(QString("%1, task %2: the answer %3 is carried by %4 options")
+                                .arg(in, t.id, o.answer)
+                                .arg(o.carrying.size())
+                                .toStdString());
+    }
+    if (checked > 0 && checked != marked)
+        throw PackError(QString("%1: %2 of its %3 marked tasks have no check")
+                            .arg(in)
+                            .arg(marked - checked)
+                            .arg(marked)
+                            .toStdString());
+}
+
 QByteArray pack(const YAML::Node& root) {
     QByteArray packed;
     QCborStreamWriter out(&packed);
@@ -80,18 +113,24 @@ int main(int argc, char** argv) {
     }
     const QString in = args[0];
     try {
-        if (content)
-            zut::readContent(in);
         auto loaded = zut::loadYaml(in);
         if (auto* why = std::get_if<std::string>(&loaded))
             throw PackError(*why);
-        const QByteArray packed = pack(std::get<YAML::Node>(loaded));
+        const YAML::Node root = std::get<YAML::Node>(loaded);
+        if (content) {
+            zut::fillGivens(root, in.toStdString());
+            checkTasks(zut::readContent(root, in), in);
+        }
+        const QByteArray packed = pack(root);
         QSaveFile out(args[1]);
         if (!out.open(QIODevice::WriteOnly) || out.write(packed) != packed.size() || !out.commit())
             throw std::runtime_error("cannot write " + args[1].toStdString() + ": " +
                                      out.errorString().toStdString());
     } catch (const zut::ContentError& e) {
         std::fprintf(stderr, "zut-pack: %s\n", e.what());
+        return 1;
+    } catch (const zut::check::CheckError& e) {
+        std::fprintf(stderr, "zut-pack: %s, task %s\n", qPrintable(in), e.what());
         return 1;
     } catch (const std::exception& e) {
         std::fprintf(stderr, "zut-pack: %s: %s\n", qPrintable(in), e.what());
