@@ -10,11 +10,14 @@ home=$(mktemp -d)
 runtime=$(mktemp -d)
 chmod 700 "$runtime"
 scratch="$log $home $runtime" # removed by the session's cleanup
+tracelog=$log
 # A clean environment, but for what a sanitized build of the program needs.
+# (strace -q, not -qq: how each process ended stays in the trace, which a
+# failure shows.)
 # (The leak checker cannot work under strace; the other tests check leaks.)
 sanitizers="${ASAN_OPTIONS:+ASAN_OPTIONS=$ASAN_OPTIONS:detect_leaks=0} ${UBSAN_OPTIONS:+UBSAN_OPTIONS=$UBSAN_OPTIONS}"
 launch="env -i DISPLAY=PLACEHOLDER HOME=$home XDG_RUNTIME_DIR=$runtime PATH=/usr/bin:/bin LANG=C.UTF-8 $sanitizers
-    strace -f -qq -o $log
+    strace -f -q -o $log
     -e trace=open,openat,creat,rename,renameat,renameat2,unlink,unlinkat,mkdir,mkdirat,rmdir,truncate,ftruncate,link,linkat,symlink,symlinkat,socket,connect,bind,listen,access,faccessat,faccessat2,newfstatat,statx"
 
 source "$(dirname "$0")/xsession.sh"

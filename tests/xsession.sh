@@ -2,7 +2,8 @@
 # Sourced by the end-to-end tests: a private X server with a window manager,
 # and helpers to find the program's windows, click in them and see it end.
 # The caller sets `program` (the executable) and may set `launch` (a command
-# put before it, such as strace) and `scratch` (files to remove at the end).
+# put before it, such as strace), `tracelog` (what that command writes, shown
+# on a failure) and `scratch` (files to remove at the end).
 fail() { echo "FAIL: $*" >&2; exit 1; }
 step() { echo "  $*"; }
 
@@ -55,6 +56,7 @@ menu="Варианты 2008 года"
 describe() {
     kill -0 "$app" 2>/dev/null && echo "  the program (pid $app) is running" || echo "  the program is not running"
     [[ -s "${applog:-}" ]] && { echo "  it said:"; tail -n 20 "$applog" | sed 's/^/    /'; }
+    [[ -s "${tracelog:-}" ]] && { echo "  its trace ends:"; tail -n 8 "$tracelog" | sed 's/^/    /'; }
     ps -o pid=,stat=,wchan:24=,args= -p "$wm" >/dev/null 2>&1 &&
         echo "  window manager: $(ps -o pid=,stat=,wchan:24=,args= -p "$wm")" ||
         { echo "  the window manager is not running; it said:"; sed 's/^/    /' "$wmlog"; }

@@ -4,12 +4,21 @@
 #include "error.h"
 #include "taskcheck.h"
 
+#include <algorithm>
+
 namespace zut::check {
 
 void addBases(Registry& r) {
     // `value` written in the base the word `system` names ("восьмеричной").
     r.solvers["bases.convert"] = [](const Task& t) {
         return toBase(t.integer("value"), numeral(t.text("system")));
+    };
+    // A slip: the remainders of the divisions written in the order they
+    // came, the digits reversed.
+    r.solvers["bases.convertReversed"] = [](const Task& t) {
+        QString digits = toBase(t.integer("value"), numeral(t.text("system")));
+        std::reverse(digits.begin(), digits.end());
+        return digits;
     };
     // The value of `expression` (numbers written with their bases, "·" a
     // product) written in the base `system` names.
@@ -27,6 +36,17 @@ void addBases(Registry& r) {
         for (qsizetype i = 0; i < letters.size(); ++i)
             code[letters[i].front()] = codes[i];
         return convertDigits(encode(t.text("word"), code), 2, numeral(t.text("system")));
+    };
+    // How many times the digit `digit` stands in `value` written in the
+    // base `system` names.
+    r.solvers["bases.digitCount"] = [](const Task& t) {
+        const int base = numeral(t.text("system"));
+        return QString::number(
+            digitCount(t.integer("value"), base, toBase(t.integer("digit"), base).front()));
+    };
+    // A slip: how many digits `value` has in that base at all.
+    r.solvers["bases.digitTotal"] = [](const Task& t) {
+        return QString::number(toBase(t.integer("value"), numeral(t.text("system"))).size());
     };
     // Every base in which `value` ends in the digit `digit`, ascending,
     // separated by commas.
