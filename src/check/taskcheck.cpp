@@ -2,6 +2,7 @@
 
 #include "error.h"
 #include "interpret.h"
+#include "taskshared.h"
 
 #include <QRegularExpression>
 
@@ -9,6 +10,7 @@
 #include <cmath>
 #include <functional>
 #include <map>
+#include <numeric>
 
 namespace zut::check {
 
@@ -215,6 +217,81 @@ QString theOption(const Task& t, const std::function<bool(const QString&)>& hold
     return found.front();
 }
 
+RoadMap roadTable(const Task& t, const QVariantMap& table) {
+    const QStringList head = table["head"].toStringList();
+    if (head.isEmpty() || !head.front().isEmpty())
+        t.fail("a road table's corner is not empty");
+    QStringList lines{head.mid(1).join(' ')};
+    for (const QVariant& row : table["rows"].toList()) {
+        QStringList cells = row.toStringList();
+        for (QString& c : cells)
+            if (c.isEmpty())
+                c = "-";
+        lines << cells.join(' ');
+    }
+    return roadsFromTable(lines.join('\n'));
+}
+
+std::map<QString, QString> sheetCells(const Task& t, const QVariantMap& drawn) {
+    const QVariantMap s = drawn["spreadsheet"].toMap();
+    const QStringList columns = s["columns"].toStringList();
+    int row = s.value("first-row", 1).toInt();
+    std::map<QString, QString> cells;
+    for (const QVariant& r : s["rows"].toList()) {
+        const QStringList values = r.toStringList();
+        if (values.size() != columns.size())
+            t.fail("a spreadsheet row of the wrong length");
+        for (qsizetype c = 0; c < columns.size(); ++c)
+            if (!values[c].isEmpty())
+                cells[columns[c] + QString::number(row)] = values[c];
+        ++row;
+    }
+    return cells;
+}
+
+RunResult runThree(const Task& t) {
+    const std::vector<QString> f = t.threeFragments();
+    const Comparison c =
+        runAll({{Language::Basic, f[0]}, {Language::Pascal, f[1]}, {Language::Algorithmic, f[2]}});
+    if (!c.agree())
+        t.fail("the three languages disagree: " + c.differences.join("; "));
+    return c.results[1];
+}
+
+QString spelling(const Task& t, const QStringList& labels, const QStringList& parts,
+                 const QString& whole) {
+    std::vector<qsizetype> order(size_t(parts.size()));
+    std::iota(order.begin(), order.end(), 0);
+    QStringList found;
+    do {
+        QString spelt, word;
+        for (qsizetype i : order) {
+            spelt += parts[i];
+            word += labels[i];
+        }
+        if (spelt == whole)
+            found << word;
+    } while (std::next_permutation(order.begin(), order.end()));
+    if (found.size() != 1)
+        t.fail(QString("%1 ways to spell %2").arg(found.size()).arg(whole));
+    return found.front();
+}
+
+qint64 countGiven(const Task& t, const QString& name) {
+    const QString v = t.text(name);
+    if (!v.isEmpty() && v.front().isDigit())
+        return t.integer(name);
+    try {
+        return numeral(v);
+    } catch (const CheckError& e) {
+        t.fail("given " + name + ": " + e.message());
+    }
+}
+
+QRegularExpression unicodePattern(const QString& pattern) {
+    return QRegularExpression(pattern, QRegularExpression::UseUnicodePropertiesOption);
+}
+
 bool isMarked(const QString& id) {
     return id.startsWith(QChar(0x0410)) || id.startsWith('B'); // А (Cyrillic), B (Latin)
 }
@@ -248,14 +325,7 @@ const Registry& registry() {
     static const Registry r = [] {
         Registry made;
         addCommon(made);
-        addVolume(made);
-        addBases(made);
-        addLogic(made);
-        addPrograms(made);
-        addTables(made);
-        addText(made);
-        for (auto add : {addT2008_1, addT2008_2, addT2008_3, addT2008_4, addT2008_5, addT2008_6,
-                         addT2008_7}) {
+        for (auto add : {addVolume, addBases, addLogic, addPrograms, addTables, addText}) {
             // A name given twice would silently replace a solver: refused.
             Registry more;
             add(more);

@@ -85,13 +85,6 @@ void addLogic(Registry&);
 void addPrograms(Registry&);
 void addTables(Registry&);
 void addText(Registry&);
-void addT2008_1(Registry&);
-void addT2008_2(Registry&);
-void addT2008_3(Registry&);
-void addT2008_4(Registry&);
-void addT2008_5(Registry&);
-void addT2008_6(Registry&);
-void addT2008_7(Registry&);
 
 // What a task's check found.
 struct Outcome {

@@ -1,24 +1,51 @@
 // Tasks on logic: statements about words and numbers, equivalent formulas,
 // truth tables.
+#include "bases.h"
+#include "codes.h"
 #include "error.h"
+#include "executor.h"
+#include "interpret.h"
 #include "logic.h"
+#include "routes.h"
+#include "spreadsheet.h"
+#include "strings.h"
 #include "taskcheck.h"
+#include "taskshared.h"
+#include "volume.h"
 
 #include <QRegularExpression>
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+#include <map>
+#include <numeric>
+#include <set>
+#include <utility>
+#include <vector>
 
 namespace zut::check {
 
 namespace {
 
-// The properties of a name that statements may speak of, each a variable.
-const std::map<QString, WordProperty>& wordProperties() {
-    static const std::map<QString, WordProperty> known = {
-        {"первая буква имени согласная", [](const QString& w) { return isConsonant(w.front()); }},
-        {"первая буква имени гласная", [](const QString& w) { return isVowel(w.front()); }},
-        {"последняя буква имени гласная", [](const QString& w) { return isVowel(w.back()); }},
-        {"последняя буква имени согласная", [](const QString& w) { return isConsonant(w.back()); }},
+// A property of a word a statement speaks of: "вторая буква гласная",
+// "последняя буква имени согласная".
+WordProperty letterProperty(const Task& t, const QString& words) {
+    static const std::map<QString, int> places = {
+        {"первая", 0}, {"вторая", 1}, {"третья", 2}, {"последняя", -1}};
+    QStringList w = words.split(' ');
+    w.removeAll("имени");
+    if (w.size() != 3 || !places.contains(w[0]) || w[1] != "буква" ||
+        (w[2] != "гласная" && w[2] != "согласная"))
+        t.fail("an unknown property: " + words);
+    const int at = places.at(w[0]);
+    const bool vowel = w[2] == "гласная";
+    return [at, vowel](const QString& word) {
+        if (at >= word.size())
+            return false;
+        const QChar c = at < 0 ? word.back() : word[at];
+        return vowel ? isVowel(c) : isConsonant(c);
     };
-    return known;
 }
 
 } // namespace
@@ -28,19 +55,17 @@ void addLogic(Registry& r) {
     r.readers["equivalent"] = [](const QString& answer, const QString& o, int, const Task&) {
         return equivalent(Formula::parse(formulaText(answer)), Formula::parse(formulaText(o)));
     };
-    // The name among the options for which `statement` (properties of the
-    // name in parentheses, joined by logical signs) is `truth`.
+    // The name among the options for which `statement` (properties of a
+    // letter of the name in parentheses, "(вторая буква гласная)", joined
+    // by logical signs) is `truth`.
     r.solvers["logic.nameWhere"] = [](const Task& t) {
         QString statement = formulaText(t.text("statement"));
         std::map<QString, WordProperty> properties;
         int n = 0;
         static const QRegularExpression part(R"(\(([^()]+)\))");
         for (const auto& m : part.globalMatch(t.text("statement"))) {
-            const auto k = wordProperties().find(m.captured(1));
-            if (k == wordProperties().end())
-                t.fail("an unknown property: " + m.captured(1));
             const QString variable = QString("P%1").arg(++n);
-            properties[variable] = k->second;
+            properties[variable] = letterProperty(t, m.captured(1));
             statement.replace(m.captured(0), variable);
         }
         const QStringList words =
@@ -79,6 +104,57 @@ void addLogic(Registry& r) {
         if (!x || *x == 10000 || *x == -10000)
             t.fail("no bound within the range searched");
         return QString::number(*x);
+    };
+    // The option, a whole X, for which `formula` (or `statement`) is
+    // `truth`.
+    r.solvers["logic.optionX"] = [](const Task& t) {
+        const QString formula = t.text(t.has("statement") ? "statement" : "formula");
+        const Formula f = Formula::parse(formulaText(formula), {"X"});
+        const bool truth = truthGiven(t, "truth");
+        return theOption(t, [&](const QString& o) { return evaluateAt(f, number(o)) == truth; });
+    };
+    // The least natural X for which `formula` is `truth`.
+    r.solvers["logic.leastNaturalX"] = [](const Task& t) {
+        const Formula f = Formula::parse(formulaText(t.text("formula")), {"X"});
+        const auto x = leastWhere(f, truthGiven(t, "truth"), 1, 100000);
+        if (!x || *x == 100000)
+            t.fail("no natural X within the range searched");
+        return QString::number(*x);
+    };
+    // The number of sets of values of `variables` for which `formula`
+    // equals `value` (0 or 1).
+    r.solvers["logic.countEquationSolutions"] = [](const Task& t) {
+        const Formula f = Formula::parse(formulaText(t.text("formula")));
+        const QStringList names = t.list("variables");
+        const qint64 value = t.integer("value");
+        if (value != 0 && value != 1)
+            t.fail("the equation's value is neither 0 nor 1");
+        const qint64 ones = countSolutions(f, names);
+        return QString::number(value == 1 ? ones : (qint64(1) << names.size()) - ones);
+    };
+    // The one set of values of `variables`, in that order, for which
+    // `formula` is `truth`.
+    r.solvers["logic.onlyAssignment"] = [](const Task& t) {
+        const QStringList sets = assignmentsWhere(Formula::parse(formulaText(t.text("formula"))),
+                                                  t.list("variables"), truthGiven(t, "truth"));
+        if (sets.size() != 1)
+            t.fail("not one set of values: " + sets.join(' '));
+        return sets.front();
+    };
+    // The option, a whole number X, for which `statement` is `truth`.
+    r.solvers["logic.numberWhere"] = [](const Task& t) {
+        const Formula f = Formula::parse(formulaText(t.text("statement")), {"X"});
+        const bool value = truthGiven(t, "truth");
+        return theOption(t, [&](const QString& o) { return evaluateAt(f, number(o)) == value; });
+    };
+    // The one set of values of `variables` (as 0/1 digits in their order)
+    // for which `formula` is `truth`.
+    r.solvers["logic.valuesWhere"] = [](const Task& t) {
+        const QStringList sets = assignmentsWhere(Formula::parse(formulaText(t.text("formula"))),
+                                                  t.list("variables"), truthGiven(t, "truth"));
+        if (sets.size() != 1)
+            t.fail(QString("%1 sets of values").arg(sets.size()));
+        return sets.front();
     };
 }
 

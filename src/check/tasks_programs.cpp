@@ -1,14 +1,30 @@
 // Tasks on algorithms: flowcharts, fragments in three languages, the
 // executors (a calculator of numbered commands, an editor of a string) and
 // strings built by a rule.
+#include "bases.h"
+#include "codes.h"
 #include "error.h"
 #include "executor.h"
 #include "flowchart.h"
 #include "interpret.h"
+#include "logic.h"
+#include "routes.h"
+#include "spreadsheet.h"
 #include "strings.h"
 #include "taskcheck.h"
+#include "taskshared.h"
+#include "volume.h"
 
 #include <QRegularExpression>
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+#include <map>
+#include <numeric>
+#include <set>
+#include <utility>
+#include <vector>
 
 namespace zut::check {
 
@@ -45,16 +61,6 @@ FlowchartRun flowchartRun(const Task& t) {
     return runFlowchart(flowchartFromList(flowList(t.drawn()["flowchart"].toList())));
 }
 
-// The fragment in its three languages, run; the runs must agree.
-RunResult runThree(const Task& t) {
-    const std::vector<QString> f = t.threeFragments();
-    const Comparison c =
-        runAll({{Language::Basic, f[0]}, {Language::Pascal, f[1]}, {Language::Algorithmic, f[2]}});
-    if (!c.agree())
-        t.fail("the three languages disagree: " + c.differences.join("; "));
-    return c.results[1];
-}
-
 // "x = 79, y = 78": each name with its value.
 std::map<QString, qint64> assignments(const QString& text) {
     std::map<QString, qint64> values;
@@ -67,27 +73,96 @@ std::map<QString, qint64> assignments(const QString& text) {
     return values;
 }
 
-// The editor of a string of letters: its algorithm as the field writes it,
-// with "нц пока" … "кц", "если" … "все" of one-command branches "то …"
-// and "иначе …", and the commands в_конец(k) and удали(k).
-class Editor {
+// An algorithm on a string, written in one of two sets of words: нач …
+// кон with loops "нц пока" … "кц" and branches "если" … "все", or НАЧАЛО …
+// КОНЕЦ with ПОКА … КОНЕЦ ПОКА and ЕСЛИ … КОНЕЦ ЕСЛИ; a branch is "то" and
+// one command, "иначе" and one command optional. The conditions and
+// commands are the executor's own.
+class StringAlgorithm {
 public:
-    Editor(const Task& t, const QString& algorithm)
+    StringAlgorithm(const Task& t, const QString& algorithm)
         : t_(t) {
         for (const QString& l : algorithm.split('\n'))
             if (!l.trimmed().isEmpty())
                 lines_ << l.trimmed();
-        if (lines_.size() < 2 || lines_.front() != "нач" || lines_.back() != "кон")
-            t.fail("the algorithm is not framed by нач and кон");
+        upper_ = lines_.value(0) == "НАЧАЛО";
+        if (lines_.size() < 2 || lines_.front() != word("нач", "НАЧАЛО") ||
+            lines_.back() != word("кон", "КОНЕЦ"))
+            t.fail("the algorithm is not framed by нач and кон or НАЧАЛО and КОНЕЦ");
     }
+    virtual ~StringAlgorithm() = default;
     QString run(const QString& start) {
         s_ = start;
         block(1, lines_.size() - 1);
         return s_;
     }
 
+protected:
+    virtual bool holds(const QString& condition) const = 0;
+    virtual void command(const QString& c) = 0;
+
+    const Task& t_;
+    QString s_;
+
 private:
-    bool holds(const QString& c) const {
+    QString word(const char* lower, const char* upper) const {
+        return QString::fromUtf8(upper_ ? upper : lower);
+    }
+    // The line that closes the construct opened on line `from`.
+    qsizetype closing(qsizetype from, const QString& open, const QString& close) const {
+        int depth = 0;
+        for (qsizetype i = from; i < lines_.size(); ++i) {
+            if (lines_[i].startsWith(open + " "))
+                ++depth;
+            else if (lines_[i] == close && --depth == 0)
+                return i;
+        }
+        t_.fail("no " + close + " for " + lines_[from]);
+    }
+    // Runs the lines [from, to).
+    void block(qsizetype from, qsizetype to) {
+        const QString loop = word("нц пока ", "ПОКА "), branch = word("если ", "ЕСЛИ "),
+                      then = word("то ", "ТО "), otherwise = word("иначе ", "ИНАЧЕ ");
+        for (qsizetype i = from; i < to; ++i) {
+            const QString& l = lines_[i];
+            if (l.startsWith(loop)) {
+                const qsizetype end =
+                    upper_ ? closing(i, "ПОКА", "КОНЕЦ ПОКА") : closing(i, "нц", "кц");
+                while (holds(l.mid(loop.size()))) {
+                    if (++turns_ > 10000)
+                        t_.fail("the loop does not end");
+                    block(i + 1, end);
+                }
+                i = end;
+            } else if (l.startsWith(branch)) {
+                const qsizetype end = closing(i, branch.trimmed(), word("все", "КОНЕЦ ЕСЛИ"));
+                const bool two = end == i + 3 && lines_[i + 2].startsWith(otherwise);
+                if (!lines_[i + 1].startsWith(then) || (end != i + 2 && !two))
+                    t_.fail("a branch is not one command: " + l);
+                if (holds(l.mid(branch.size())))
+                    command(lines_[i + 1].mid(then.size()));
+                else if (two)
+                    command(lines_[i + 2].mid(otherwise.size()));
+                i = end;
+            } else {
+                command(l);
+            }
+        }
+    }
+
+    QStringList lines_;
+    bool upper_ = false;
+    int turns_ = 0;
+};
+
+// The editor of a string of letters: the commands в_конец(k) and удали(k),
+// the conditions "длина нечётна", "длина чётна", "длина > n", "длина < n".
+class Editor : public StringAlgorithm {
+public:
+    using StringAlgorithm::StringAlgorithm;
+
+private:
+    bool holds(const QString& c) const override {
         if (c == "длина нечётна" || c == "длина чётна")
             return (s_.size() % 2 == 1) == (c == "длина нечётна");
         static const QRegularExpression compare(R"(^длина ([<>]) (\d+)$)");
@@ -97,7 +172,7 @@ private:
         const qint64 n = m.captured(2).toLongLong();
         return m.captured(1) == ">" ? s_.size() > n : s_.size() < n;
     }
-    void command(const QString& c) {
+    void command(const QString& c) override {
         static const QRegularExpression form(R"(^(в_конец|удали)\(([^()]+)\)$)");
         const auto m = form.match(c);
         if (!m.hasMatch())
@@ -110,47 +185,188 @@ private:
         if (m.captured(1) == "в_конец")
             s_ += letter;
     }
-    // The line that closes the construct opened on line `from`.
-    qsizetype closing(qsizetype from, const QString& open, const QString& close) const {
-        int depth = 0;
-        for (qsizetype i = from; i < lines_.size(); ++i) {
-            if (lines_[i].startsWith(open))
-                ++depth;
-            else if (lines_[i] == close && --depth == 0)
-                return i;
+};
+
+// The editor that replaces the leftmost occurrence of one string by another:
+// заменить(v, w); conditions нашлось(v), several joined by "или" or by "и"
+// in either case.
+class ReplacingEditor : public StringAlgorithm {
+public:
+    using StringAlgorithm::StringAlgorithm;
+
+private:
+    bool holds(const QString& condition) const override {
+        static const QRegularExpression joint = unicodePattern(R"( (И|ИЛИ|и|или) )");
+        static const QRegularExpression found = unicodePattern(R"(^нашлось\((\w+)\)$)");
+        QStringList joints;
+        for (const auto& m : joint.globalMatch(condition))
+            joints << m.captured(1).toLower();
+        joints.removeDuplicates();
+        if (joints.size() > 1)
+            t_.fail("a condition with both или and и: " + condition);
+        const bool all = joints.value(0) == "и";
+        bool any = false, every = true;
+        for (const QString& part : condition.split(joint)) {
+            const auto m = found.match(part);
+            if (!m.hasMatch())
+                t_.fail("an unknown condition: " + part);
+            const bool in = s_.contains(m.captured(1));
+            any = any || in;
+            every = every && in;
         }
-        t_.fail("no " + close + " for " + lines_[from]);
+        return all ? every : any;
     }
-    // Runs the lines [from, to).
-    void block(qsizetype from, qsizetype to) {
-        for (qsizetype i = from; i < to; ++i) {
-            const QString& l = lines_[i];
-            if (l.startsWith("нц пока ")) {
-                const qsizetype end = closing(i, "нц", "кц");
-                while (holds(l.mid(8))) {
-                    if (++turns_ > 10000)
-                        t_.fail("the loop does not end");
-                    block(i + 1, end);
-                }
-                i = end;
-            } else if (l.startsWith("если ")) {
-                const qsizetype end = closing(i, "если", "все");
-                if (end != i + 3 || !lines_[i + 1].startsWith("то ") ||
-                    !lines_[i + 2].startsWith("иначе "))
-                    t_.fail("a branch is not one command: " + l);
-                command(holds(l.mid(5)) ? lines_[i + 1].mid(3) : lines_[i + 2].mid(6));
-                i = end;
-            } else {
-                command(l);
+    void command(const QString& c) override {
+        static const QRegularExpression replace = unicodePattern(R"(^заменить\((\w+), (\w*)\)$)");
+        const auto m = replace.match(c);
+        if (!m.hasMatch())
+            t_.fail("an unknown command: " + c);
+        if (const qsizetype at = s_.indexOf(m.captured(1)); at >= 0)
+            s_.replace(at, m.captured(1).size(), m.captured(2));
+    }
+};
+
+// Робот's field, a table whose head names the columns and whose first cell
+// of each row names the row; cells marked ■ are walls.
+class RobotField {
+public:
+    RobotField(const Task& t, const QVariantMap& table)
+        : t_(t) {
+        columns_ = table["head"].toStringList().mid(1);
+        const QVariantList rows = table["rows"].toList();
+        for (qsizetype r = 0; r < rows.size(); ++r) {
+            const QStringList cells = rows[r].toStringList();
+            if (cells.size() != columns_.size() + 1)
+                t.fail("a field row of the wrong length");
+            rows_ << cells[0];
+            for (qsizetype c = 1; c < cells.size(); ++c) {
+                if (!cells[c].isEmpty() && cells[c] != "■")
+                    t.fail("a field cell is neither free nor a wall: " + cells[c]);
+                if (cells[c] == "■")
+                    walls_.insert({int(r), int(c - 1)});
             }
         }
     }
 
+    // The cell where Робот stops after `program` (НАЧАЛО … КОНЕЦ, moves and
+    // loops "ПОКА < справа свободно > вправо") from `start`; fails where it
+    // breaks against a wall or the edge.
+    QString run(const QString& start, const QStringList& program) const {
+        static const std::map<QString, std::pair<int, int>> moves = {
+            {"вверх", {-1, 0}}, {"вниз", {1, 0}}, {"влево", {0, -1}}, {"вправо", {0, 1}}};
+        static const std::map<QString, QString> sides = {
+            {"сверху", "вверх"}, {"снизу", "вниз"}, {"слева", "влево"}, {"справа", "вправо"}};
+        static const QRegularExpression loop(R"(^ПОКА < (\S+) свободно > (\S+)$)");
+        int c = int(columns_.indexOf(start.left(1)));
+        int r = int(rows_.indexOf(start.mid(1)));
+        if (!free(r, c))
+            t_.fail("Робот starts on no free cell: " + start);
+        if (program.value(0) != "НАЧАЛО" || program.value(program.size() - 1) != "КОНЕЦ")
+            t_.fail("the program is not framed by НАЧАЛО and КОНЕЦ");
+        const auto step = [&](const std::pair<int, int>& d) {
+            if (!free(r + d.first, c + d.second))
+                t_.fail("Робот breaks at " + columns_[c] + rows_[r]);
+            r += d.first;
+            c += d.second;
+        };
+        for (const QString& line : program.mid(1, program.size() - 2)) {
+            if (moves.contains(line)) {
+                step(moves.at(line));
+                continue;
+            }
+            const auto m = loop.match(line);
+            if (!m.hasMatch() || !sides.contains(m.captured(1)) || !moves.contains(m.captured(2)))
+                t_.fail("a line Робот does not know: " + line);
+            const auto [cr, cc] = moves.at(sides.at(m.captured(1)));
+            for (int turns = 0; free(r + cr, c + cc); ++turns) {
+                if (turns > 100)
+                    t_.fail("a loop does not end");
+                step(moves.at(m.captured(2)));
+            }
+        }
+        return columns_[c] + rows_[r];
+    }
+
+private:
+    bool free(int r, int c) const {
+        return r >= 0 && c >= 0 && r < rows_.size() && c < columns_.size() &&
+               !walls_.contains({r, c});
+    }
+
     const Task& t_;
-    QStringList lines_;
-    QString s_;
-    int turns_ = 0;
+    QStringList columns_, rows_;
+    std::set<std::pair<int, int>> walls_; // (row, column) from 0
 };
+
+// Chain n of digits: chain n − 1, then chain n − 2 twice.
+QString chainOfTwo(const QString& first, const QString& second, int n) {
+    if (n == 1)
+        return first;
+    QString before = first, last = second;
+    for (int i = 3; i <= n; ++i)
+        before = std::exchange(last, last + before + before);
+    return last;
+}
+
+using Field = std::vector<std::vector<qint64>>;
+
+// The numbers of the picture's table, one vector a row, all rows as long as
+// the field `rows` × `columns` the wording gives.
+Field numberField(const Task& t) {
+    Field f;
+    for (const QVariant& r : t.drawn()["table"].toMap()["rows"].toList()) {
+        f.emplace_back();
+        for (const QString& c : r.toStringList())
+            f.back().push_back(number(c));
+    }
+    if (qint64(f.size()) != t.integer("rows"))
+        t.fail("the field has not as many rows as the wording says");
+    for (const auto& row : f)
+        if (qint64(row.size()) != t.integer("columns"))
+            t.fail("a row of the field has not as many cells as the wording says");
+    return f;
+}
+
+// The Robot from the top-left cell to the bottom-right one: along the
+// bottom row right, along the right column down, elsewhere right where
+// `right`(the number to the right, the number below) holds, else down. The
+// sum of the cells it passes, the first one with it.
+qint64 robotWalk(const Field& f, const std::function<bool(qint64, qint64)>& right) {
+    const size_t rows = f.size(), columns = f.front().size();
+    size_t r = 0, c = 0;
+    qint64 sum = f[0][0];
+    while (r + 1 < rows || c + 1 < columns) {
+        if (r + 1 == rows)
+            ++c;
+        else if (c + 1 == columns)
+            ++r;
+        else if (right(f[r][c + 1], f[r + 1][c]))
+            ++c;
+        else
+            ++r;
+        sum += f[r][c];
+    }
+    return sum;
+}
+
+// The greatest sum of any way of steps right and down.
+qint64 bestWay(const Field& f) {
+    const size_t rows = f.size(), columns = f.front().size();
+    // best[r * columns + c]: the greatest sum from cell (r, c) on.
+    std::vector<qint64> best(rows * columns, 0);
+    for (size_t r = rows; r-- > 0;)
+        for (size_t c = columns; c-- > 0;) {
+            qint64 next = 0;
+            if (r + 1 < rows)
+                next = best[(r + 1) * columns + c];
+            if (c + 1 < columns)
+                next = std::max(next, best[r * columns + c + 1]);
+            best[r * columns + c] = f[r][c] + next;
+        }
+    return best.front();
+}
+
+using Kind = zut::Element::Kind;
 
 } // namespace
 
@@ -195,9 +411,9 @@ void addPrograms(Registry& r) {
                 return Editor(t, f->text).run(t.text("start"));
         t.fail("no algorithm");
     };
-    // The one program of at most `most` of the executor's `commands` that
-    // turns `from` into `to`; the example, `example` turning `exampleFrom`
-    // into `exampleTo`, must do so.
+    // The one program of at most `most` (in digits or a word: "пяти") of the
+    // executor's `commands` that turns `from` into `to`; the example,
+    // `example` turning `exampleFrom` into `exampleTo`, must do so.
     r.solvers["programs.commands"] = [](const Task& t) {
         QStringList numbered;
         const QStringList commands = t.list("commands");
@@ -208,7 +424,7 @@ void addPrograms(Registry& r) {
                                     t.integer("exampleTo"))
             t.fail("the example program does not do what the wording says");
         const QStringList programs =
-            programsFor(parsed, t.integer("from"), t.integer("to"), int(t.integer("most")));
+            programsFor(parsed, t.integer("from"), t.integer("to"), int(countGiven(t, "most")));
         if (programs.size() != 1)
             t.fail(QString("%1 programs: %2").arg(programs.size()).arg(programs.join(' ')));
         return programs.front();
@@ -227,6 +443,190 @@ void addPrograms(Registry& r) {
         const QChar digit = t.text("digit").front();
         return QString::number(builtLength(shown[0], rule, n) -
                                builtCount(shown[0], rule, n, digit));
+    };
+    // The cell where Робот, starting in `start`, stops after the program
+    // (the field that starts with НАЧАЛО) on the field the picture draws.
+    r.solvers["programs.robotLoopsUntilWall"] = [](const Task& t) {
+        const RobotField field(t, t.drawn()["table"].toMap());
+        for (const zut::Element* f : t.elements(zut::Element::Kind::Field))
+            if (f->text.trimmed().startsWith("НАЧАЛО"))
+                return field.run(t.text("start"), f->text.trimmed().split('\n'));
+        t.fail("no program");
+    };
+    // Chains of digits, each the one before twice and then its own number,
+    // the first `chains.1`: the length of the chain `which` (an ordinal
+    // word). The chains shown must follow the rule.
+    r.solvers["programs.chainLengthTwiceAndNumber"] = [](const Task& t) {
+        static const QString rule = "{s}{s}{n}";
+        const QStringList shown = t.list("chains");
+        for (qsizetype n = 2; n <= shown.size(); ++n)
+            if (buildString(shown[0], rule, int(n)) != shown[n - 1])
+                t.fail(QString("chain %1 does not follow the rule").arg(n));
+        return QString::number(builtLength(shown[0], rule, numeral(t.text("which"))));
+    };
+    // The value the fragment in three languages leaves in `variable`.
+    r.solvers["programs.valueOfOne"] = [](const Task& t) {
+        return QString::number(runThree(t).integer(t.text("variable")));
+    };
+    // Chains of digits, each the one before and then twice the one before
+    // that, the first two `chains.1` and `chains.2`: the length of the chain
+    // `which` (an ordinal word). The chains shown must follow the rule.
+    r.solvers["programs.chainOfTwoBefore"] = [](const Task& t) {
+        const QStringList shown = t.list("chains");
+        if (shown.size() < 3)
+            t.fail("fewer than three chains shown");
+        for (qsizetype n = 3; n <= shown.size(); ++n)
+            if (chainOfTwo(shown[0], shown[1], int(n)) != shown[n - 1])
+                t.fail(QString("chain %1 does not follow the rule").arg(n));
+        const int n = numeral(t.text("which"));
+        std::vector<qint64> length = {0, shown[0].size(), shown[1].size()};
+        for (int i = 3; i <= n; ++i)
+            length.push_back(length[size_t(i - 1)] + 2 * length[size_t(i - 2)]);
+        if (chainOfTwo(shown[0], shown[1], n).size() != length[size_t(n)])
+            t.fail("the chain and its length disagree");
+        return QString::number(length[size_t(n)]);
+    };
+    // The value the fragment in three languages leaves in `variable`, which
+    // each of them prints and nothing else.
+    r.solvers["programs.printedValue"] = [](const Task& t) {
+        const std::vector<QString> f = t.threeFragments();
+        const RunResult pascal = runThree(t);
+        const qint64 value = pascal.integer(t.text("variable"));
+        for (const RunResult& run :
+             {run(Language::Basic, f[0]), pascal, run(Language::Algorithmic, f[2])})
+            if (run.printed.size() != 1 || run.printed.front().number() != double(value))
+                t.fail("a fragment does not print the value alone");
+        return QString::number(value);
+    };
+    // Strings, each the one before, its own number and the one before
+    // again, the first `strings.1`: how many times `letter` occurs in the
+    // string `which` (an ordinal word). The strings shown must follow the
+    // rule.
+    r.solvers["programs.aroundNumberCount"] = [](const Task& t) {
+        static const QString rule = "{s}{n}{s}";
+        const QStringList shown = t.list("strings");
+        for (qsizetype n = 2; n <= shown.size(); ++n)
+            if (buildString(shown[0], rule, int(n)) != shown[n - 1])
+                t.fail(QString("string %1 does not follow the rule").arg(n));
+        return QString::number(
+            builtCount(shown[0], rule, numeral(t.text("which")), t.text("letter").front()));
+    };
+    // The letters the ant writes on the picture's field (its columns and
+    // rows numbered from 1), starting in column `column`, row `row`, each
+    // line of `program` moves ("вправо 3") and "запиши" commands.
+    r.solvers["programs.antLetters"] = [](const Task& t) {
+        const QVariantMap table = t.drawn()["table"].toMap();
+        const QStringList head = table["head"].toStringList();
+        std::map<std::pair<qint64, qint64>, QString> cells;
+        const QVariantList rows = table["rows"].toList();
+        for (qsizetype r = 0; r < rows.size(); ++r) {
+            const QStringList line = rows[r].toStringList();
+            if (line.size() != head.size() || line[0] != QString::number(r + 1))
+                t.fail("the field's rows are not numbered from 1 down");
+            for (qsizetype c = 1; c < line.size(); ++c) {
+                if (head[c] != QString::number(c) || line[c].size() != 1)
+                    t.fail("the field is not numbered columns of one letter a cell");
+                cells[{c, r + 1}] = line[c];
+            }
+        }
+        static const std::map<QString, std::pair<int, int>> moves = {
+            {"вверх", {0, -1}}, {"вниз", {0, 1}}, {"влево", {-1, 0}}, {"вправо", {1, 0}}};
+        static const QRegularExpression move(R"(^(\S+) (\d+)$)");
+        qint64 c = t.integer("column"), row = t.integer("row");
+        QString letters;
+        for (const QString& line : t.list("program"))
+            for (const QString& command : line.split(", ")) {
+                if (command == "запиши") {
+                    letters += cells.at({c, row});
+                    continue;
+                }
+                const auto m = move.match(command);
+                if (!m.hasMatch() || !moves.contains(m.captured(1)))
+                    t.fail("a command the ant lacks: " + command);
+                const auto [dc, dr] = moves.at(m.captured(1));
+                c += dc * m.captured(2).toLongLong();
+                row += dr * m.captured(2).toLongLong();
+                if (!cells.contains({c, row}))
+                    t.fail("the ant leaves the field at " + command);
+            }
+        return letters;
+    };
+    // The Robot's sum on the picture's field of numbers (`rows` ×
+    // `columns`), to the greater of the numbers right and below.
+    r.solvers["programs.robotSum"] = [](const Task& t) {
+        return QString::number(robotWalk(numberField(t), std::greater<qint64>()));
+    };
+    // Its slips: the best way's sum instead, the first cell left out, the
+    // Robot led to the smaller number.
+    r.solvers["programs.robotBestWay"] = [](const Task& t) {
+        return QString::number(bestWay(numberField(t)));
+    };
+    r.solvers["programs.robotFirstCellLeftOut"] = [](const Task& t) {
+        const Field f = numberField(t);
+        return QString::number(robotWalk(f, std::greater<qint64>()) - f[0][0]);
+    };
+    r.solvers["programs.robotToSmaller"] = [](const Task& t) {
+        return QString::number(robotWalk(numberField(t), std::less<qint64>()));
+    };
+    // Every program of at most `most` (a word: "пяти") of the executor's
+    // `commands` that turns `from` into `to`, in dictionary order, one a
+    // line; the example, `example` turning `exampleFrom` into `exampleTo`,
+    // must do so.
+    r.solvers["programs.everyCommandProgram"] = [](const Task& t) {
+        QStringList numbered;
+        const QStringList commands = t.list("commands");
+        for (qsizetype i = 0; i < commands.size(); ++i)
+            numbered << QString("%1: %2").arg(i + 1).arg(commands[i]);
+        const QStringList parsed = parseCommands(numbered.join("; "));
+        if (runCommands(parsed, t.integer("exampleFrom"), t.text("example")) !=
+            t.integer("exampleTo"))
+            t.fail("the example program does not do what the wording says");
+        QStringList programs =
+            programsFor(parsed, t.integer("from"), t.integer("to"), numeral(t.text("most")));
+        if (programs.isEmpty())
+            t.fail("no program");
+        programs.sort();
+        return programs.join('\n');
+    };
+    // Strings of digits, each the one before twice and then its own
+    // number, the first `chains.1`: the digit at `position` in the string
+    // `which` (an ordinal word). The strings shown must follow the rule.
+    r.solvers["programs.chainDigitAt"] = [](const Task& t) {
+        static const QString rule = "{s}{s}{n}";
+        const QStringList shown = t.list("chains");
+        for (qsizetype n = 2; n <= shown.size(); ++n)
+            if (buildString(shown[0], rule, int(n)) != shown[n - 1])
+                t.fail(QString("string %1 does not follow the rule").arg(n));
+        return QString(
+            builtCharAt(shown[0], rule, numeral(t.text("which")), t.integer("position")));
+    };
+    // How far from its start the turtle ends after `program` (its lines),
+    // in whole steps.
+    r.solvers["programs.turtleDistance"] = [](const Task& t) {
+        const double d = runPen(t.list("program").join('\n')).distance;
+        if (std::abs(d - std::round(d)) > 1e-9)
+            t.fail("the distance is not whole");
+        return QString::number(std::llround(d));
+    };
+    // The string the replacing editor's algorithm (the task's field that
+    // starts with нач or НАЧАЛО) leaves of `start`.
+    r.solvers["programs.replacingEditor"] = [](const Task& t) {
+        for (const zut::Element* f : t.elements(Kind::Field))
+            if (f->text.trimmed().startsWith("нач") || f->text.trimmed().startsWith("НАЧАЛО"))
+                return ReplacingEditor(t, f->text).run(t.text("start"));
+        t.fail("no algorithm");
+    };
+    // Strings of digits, each its own number and then the one before twice,
+    // the first `chains.1`: how often `digit` occurs in the string `which`
+    // (an ordinal word). The strings shown must follow the rule.
+    r.solvers["programs.numberedChainCount"] = [](const Task& t) {
+        static const QString rule = "{n}{s}{s}";
+        const QStringList shown = t.list("chains");
+        for (qsizetype n = 2; n <= shown.size(); ++n)
+            if (buildString(shown[0], rule, int(n)) != shown[n - 1])
+                t.fail(QString("string %1 does not follow the rule").arg(n));
+        return QString::number(
+            builtCount(shown[0], rule, numeral(t.text("which")), t.text("digit").front()));
     };
 }
 

@@ -1,52 +1,33 @@
 // Tasks on tabular data: road tables, a ranking, spreadsheets and charts,
 // queries to a search server.
+#include "bases.h"
+#include "codes.h"
 #include "error.h"
+#include "executor.h"
+#include "interpret.h"
+#include "logic.h"
 #include "queries.h"
 #include "routes.h"
 #include "spreadsheet.h"
+#include "strings.h"
 #include "taskcheck.h"
+#include "taskshared.h"
+#include "volume.h"
+
+#include <QRegularExpression>
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
+#include <map>
+#include <numeric>
+#include <set>
+#include <utility>
+#include <vector>
 
 namespace zut::check {
 
 namespace {
-
-// A table of road lengths (its corner empty) as the route solver reads it.
-RoadMap roadTable(const Task& t, const QVariantMap& table) {
-    const QStringList head = table["head"].toStringList();
-    if (head.isEmpty() || !head.front().isEmpty())
-        t.fail("a road table's corner is not empty");
-    QStringList lines{head.mid(1).join(' ')};
-    for (const QVariant& row : table["rows"].toList()) {
-        QStringList cells = row.toStringList();
-        for (QString& c : cells)
-            if (c.isEmpty())
-                c = "-";
-        lines << cells.join(' ');
-    }
-    return roadsFromTable(lines.join('\n'));
-}
-
-// The cells of a spreadsheet picture by their names ("B3"); empty cells
-// left out.
-std::map<QString, QString> sheet(const Task& t, const QVariantMap& drawn) {
-    const QVariantMap s = drawn["spreadsheet"].toMap();
-    const QStringList columns = s["columns"].toStringList();
-    int row = s.value("first-row", 1).toInt();
-    std::map<QString, QString> cells;
-    for (const QVariant& r : s["rows"].toList()) {
-        const QStringList values = r.toStringList();
-        if (values.size() != columns.size())
-            t.fail("a spreadsheet row of the wrong length");
-        for (qsizetype c = 0; c < columns.size(); ++c)
-            if (!values[c].isEmpty())
-                cells[columns[c] + QString::number(row)] = values[c];
-        ++row;
-    }
-    return cells;
-}
 
 // A label the student types for one shown: the Latin look-alike A among
 // Cyrillic capitals stands for the Cyrillic А.
@@ -54,24 +35,153 @@ QString typedLabel(const QString& label) {
     return label == "A" ? QString(QChar(0x0410)) : label;
 }
 
+// Whether a chart shows `values`: a bar chart the values themselves, a pie
+// chart their shares.
+bool chartShows(const QVariantMap& chart, const std::vector<double>& values) {
+    const QVariantList shown = chart["values"].toList();
+    if (shown.size() != qsizetype(values.size()))
+        return false;
+    const double sum = std::accumulate(values.begin(), values.end(), 0.0);
+    double shownSum = 0;
+    for (const QVariant& v : shown)
+        shownSum += v.toDouble();
+    const bool pie = chart["kind"].toString() == "pie";
+    for (size_t i = 0; i < values.size(); ++i) {
+        const double s = shown[qsizetype(i)].toDouble();
+        if (pie ? std::abs(s / shownSum - values[i] / sum) > 1e-9 : std::abs(s - values[i]) > 1e-9)
+            return false;
+    }
+    return true;
+}
+
+// "убыванию" or "возрастанию": whether the order is decreasing.
+bool decreasing(const Task& t, const QString& given) {
+    const QString order = t.text(given);
+    if (order != "убыванию" && order != "возрастанию")
+        t.fail(given + " is neither убыванию nor возрастанию");
+    return order == "убыванию";
+}
+
+// A clock time "08:40" in minutes from midnight.
+int minutesOfDay(const Task& t, const QString& hhmm) {
+    static const QRegularExpression form(R"(^(\d\d):(\d\d)$)");
+    const auto m = form.match(hhmm);
+    if (!m.hasMatch())
+        t.fail("not a time: " + hhmm);
+    return m.captured(1).toInt() * 60 + m.captured(2).toInt();
+}
+
+// The cells of a one-column range ("C2:C4"), top to bottom; empty when the
+// option is no such range.
+QStringList columnCells(const QString& range) {
+    static const QRegularExpression form(R"(^([A-Z])(\d+):([A-Z])(\d+)$)");
+    const auto m = form.match(range);
+    if (!m.hasMatch() || m.captured(1) != m.captured(3))
+        return {};
+    QStringList cells;
+    for (int r = m.captured(2).toInt(); r <= m.captured(4).toInt(); ++r)
+        cells << m.captured(1) + QString::number(r);
+    return cells;
+}
+
+using Kind = zut::Element::Kind;
+
+// Whether the chart `chart` (kind, values, labels) shows the range of one
+// column or one row ("E2:E4", "B3:D3"): its labels are the names of the
+// range's rows (column A) or columns (row 1), its values the range's (a
+// bar chart) or in their proportions (a pie chart).
+bool chartShows(const Task& t, const QVariantMap& chart, const QString& range,
+                const std::map<QString, QString>& cells, const std::map<QString, double>& values) {
+    static const QRegularExpression form(R"(^([A-Z])(\d+):([A-Z])(\d+)$)");
+    const auto m = form.match(range);
+    if (!m.hasMatch())
+        t.fail("not a range: " + range);
+    const QChar c1 = m.captured(1).front(), c2 = m.captured(3).front();
+    const int r1 = m.captured(2).toInt(), r2 = m.captured(4).toInt();
+    if (c1 != c2 && r1 != r2)
+        t.fail("the range is neither a row nor a column: " + range);
+    QStringList labels;
+    std::vector<double> wanted;
+    for (char16_t c = c1.unicode(); c <= c2.unicode(); ++c)
+        for (int r = r1; r <= r2; ++r) {
+            const QString cell = QString(QChar(c)) + QString::number(r);
+            const QString label =
+                c1 == c2 ? "A" + QString::number(r) : QString(QChar(c)) + QString::number(1);
+            if (!values.contains(cell) || !cells.contains(label))
+                return false;
+            wanted.push_back(values.at(cell));
+            labels << cells.at(label);
+        }
+    return labels == chart["labels"].toStringList() && chartShows(chart, wanted);
+}
+
+// The roads a graph picture draws, as the route solver reads them.
+RoadMap schemeRoads(const Task& t, const zut::Element& picture) {
+    QStringList roads;
+    for (const QVariant& e : picture.draw.toMap()["graph"].toMap()["edges"].toList()) {
+        const QStringList s = e.toStringList();
+        if (s.size() != 3)
+            t.fail("a road of a scheme without its length");
+        roads << QString("%1-%2 %3").arg(s[0], s[1], s[2]);
+    }
+    return roadsFromList(roads.join(", "));
+}
+
+using Kind = zut::Element::Kind;
+
+// A drawn scheme of roads: its nodes the places, each edge a road of the
+// length written on it.
+RoadMap drawnScheme(const Task& t, const QVariantMap& graph) {
+    RoadMap map;
+    map.places = graph["nodes"].toMap().keys();
+    for (const QVariant& e : graph["edges"].toList()) {
+        const QStringList edge = e.toStringList();
+        if (edge.size() != 3)
+            t.fail("a road drawn without its length");
+        map.roads.push_back({edge[0], edge[1], number(edge[2])});
+    }
+    return map;
+}
+
+// The texts and pictures of a task in page order, rows walked.
+std::vector<const zut::Element*> textsAndPictures(const Task& t) {
+    std::vector<const zut::Element*> found;
+    std::function<void(const std::vector<zut::Element>&)> walk =
+        [&](const std::vector<zut::Element>& es) {
+            for (const zut::Element& e : es) {
+                if (e.kind == Kind::Text || e.kind == Kind::Picture)
+                    found.push_back(&e);
+                walk(e.children);
+                walk(e.columns);
+            }
+        };
+    walk(t.content().elements);
+    return found;
+}
+
 } // namespace
 
 void addTables(Registry& r) {
     // The picture's numbered road tables: the number of the one in which the
     // cheapest way from `from` to `to` costs at most `limit`.
+    // With `length` instead of `limit`: the one whose cheapest way is
+    // exactly that long.
     r.solvers["tables.routeWithin"] = [](const Task& t) {
+        const bool exact = t.has("length");
+        const qint64 bound = t.integer(exact ? "length" : "limit");
         const QVariantList tables = t.drawn()["tables"].toList();
         QStringList fit;
         for (qsizetype i = 0; i < tables.size(); ++i) {
             const QVariantMap m = tables[i].toMap();
             if (m["title"].toString() != QString("%1)").arg(i + 1))
                 t.fail("the tables are not numbered in order");
-            if (shortestRoute(roadTable(t, m), t.text("from"), t.text("to")).length <=
-                t.integer("limit"))
+            const qint64 length =
+                shortestRoute(roadTable(t, m), t.text("from"), t.text("to")).length;
+            if (exact ? length == bound : length <= bound)
                 fit << QString::number(i + 1);
         }
         if (fit.size() != 1)
-            t.fail("tables within the limit: " + fit.join(", "));
+            t.fail("tables that fit: " + fit.join(", "));
         return fit.front();
     };
     // The names of the picture's table (columns Фамилия, Баллы, Время, мин)
@@ -104,7 +214,7 @@ void addTables(Registry& r) {
     // (shown "?"), gives the range `first`…`last` of one row values in the
     // proportions of the pie chart of the second picture.
     r.solvers["tables.hiddenForPie"] = [](const Task& t) {
-        const std::map<QString, QString> cells = sheet(t, t.drawn(0));
+        const std::map<QString, QString> cells = sheetCells(t, t.drawn(0));
         const QString hidden = t.text("hidden");
         if (!cells.contains(hidden) || cells.at(hidden) != "?")
             t.fail("the hidden cell is not shown as hidden");
@@ -156,6 +266,415 @@ void addTables(Registry& r) {
         if (order != "возрастания" && order != "убывания")
             t.fail("order is neither возрастания nor убывания");
         return orderByInclusion(labels, queries, order == "возрастания");
+    };
+    // The number of rows of the picture's table for which `condition` holds:
+    // columns as whole-number variables, joined by ИЛИ and И.
+    r.solvers["tables.countRecordsWhere"] = [](const Task& t) {
+        const QVariantMap table = t.drawn()["table"].toMap();
+        const QStringList head = table["head"].toStringList();
+        const QStringList numeric = head.mid(1);
+        QString condition = t.text("condition");
+        condition.replace(" ИЛИ ", " ∨ ").replace(" И ", " ∧ ");
+        const Formula f = Formula::parse(condition, numeric);
+        qint64 count = 0;
+        for (const QVariant& row : table["rows"].toList()) {
+            const QStringList cells = row.toStringList();
+            if (cells.size() != head.size())
+                t.fail("a table row of the wrong length");
+            std::map<QString, qint64> values;
+            for (qsizetype i = 1; i < head.size(); ++i)
+                values[head[i]] = number(cells[i]);
+            count += f.evaluate({}, values) ? 1 : 0;
+        }
+        return QString::number(count);
+    };
+    // The value of the spreadsheet's cell `cell`.
+    r.solvers["tables.sheetCellValue"] = [](const Task& t) {
+        return written(cellValue(sheetCells(t, t.drawn(0)), t.text("cell")));
+    };
+    // The option names the chart by its number as a word ("третья").
+    r.readers["numeralWord"] = [](const QString& answer, const QString& o, int, const Task&) {
+        return numeral(o) == number(answer);
+    };
+    // The records of the picture's table sorted by the field `first` (in
+    // `firstOrder`: убыванию, возрастанию), equal ones by `second` (in
+    // `secondOrder`): the field `asked` (as the wording writes it, in small
+    // letters) of the record at the place `place` (an ordinal word).
+    r.solvers["tables.sortedRecord"] = [](const Task& t) {
+        const QVariantMap table = t.drawn()["table"].toMap();
+        const QStringList head = table["head"].toStringList();
+        const qsizetype k1 = head.indexOf(t.text("first")), k2 = head.indexOf(t.text("second"));
+        qsizetype asked = -1;
+        for (qsizetype i = 0; i < head.size(); ++i)
+            if (head[i].toLower() == t.text("asked").toLower())
+                asked = i;
+        if (k1 < 0 || k2 < 0 || asked < 0)
+            t.fail("a field not in the table");
+        const bool down1 = decreasing(t, "firstOrder"), down2 = decreasing(t, "secondOrder");
+        std::vector<QStringList> rows;
+        for (const QVariant& row : table["rows"].toList())
+            rows.push_back(row.toStringList());
+        const auto key = [&](const QStringList& row, qsizetype k, bool down) {
+            return down ? -number(row[k]) : number(row[k]);
+        };
+        std::sort(rows.begin(), rows.end(), [&](const QStringList& a, const QStringList& b) {
+            return std::pair(key(a, k1, down1), key(a, k2, down2)) <
+                   std::pair(key(b, k1, down1), key(b, k2, down2));
+        });
+        for (size_t i = 1; i < rows.size(); ++i)
+            if (rows[i][k1] == rows[i - 1][k1] && rows[i][k2] == rows[i - 1][k2])
+                t.fail("two records tie on both fields");
+        const int place = numeral(t.text("place"));
+        if (place < 1 || size_t(place) > rows.size())
+            t.fail("no record at that place");
+        return rows[size_t(place - 1)][asked];
+    };
+    // The number of the chart, among the pictures after the spreadsheet,
+    // that shows the values of the range `first`…`last` of one row.
+    r.solvers["tables.chartShowingRowRange"] = [](const Task& t) {
+        const auto values = evaluateSheet(sheetCells(t, t.drawn(0)));
+        const CellRef first = parseCell(t.text("first")), last = parseCell(t.text("last"));
+        if (first.row != last.row || first.column > last.column)
+            t.fail("the range is not one row");
+        std::vector<double> range;
+        for (int c = first.column; c <= last.column; ++c) {
+            const auto v = values.find(cellText({c, first.row}));
+            range.push_back(v == values.end() ? 0.0 : v->second);
+        }
+        QStringList fit;
+        const qsizetype pictures = qsizetype(t.elements(zut::Element::Kind::Picture).size());
+        for (int n = 1; n < pictures; ++n)
+            if (chartShows(t.drawn(n)["chart"].toMap(), range))
+                fit << QString::number(n);
+        if (fit.size() != 1)
+            t.fail("charts of those values: " + fit.join(", "));
+        return fit.front();
+    };
+    // The picture's timetable (columns Поезд, Куда, Отправление, В пути, ч,
+    // Цена, руб.): the cheapest train to `city` leaving at `earliest` or
+    // later and at most `hours` on the way.
+    r.solvers["tables.cheapestTrainWithin"] = [](const Task& t) {
+        const QVariantMap table = t.drawn()["table"].toMap();
+        const QStringList head = table["head"].toStringList();
+        const auto column = [&](const char* name) {
+            const qsizetype c = head.indexOf(name);
+            if (c < 0)
+                t.fail(QString("no column ") + name);
+            return c;
+        };
+        const qsizetype train = column("Поезд"), to = column("Куда"),
+                        leaves = column("Отправление"), hours = column("В пути, ч"),
+                        price = column("Цена, руб.");
+        QStringList best;
+        qint64 least = -1;
+        for (const QVariant& row : table["rows"].toList()) {
+            const QStringList cells = row.toStringList();
+            if (cells.size() != head.size())
+                t.fail("a timetable row of the wrong length");
+            if (cells[to] != t.text("city") ||
+                minutesOfDay(t, cells[leaves]) < minutesOfDay(t, t.text("earliest")) ||
+                number(cells[hours]) > t.integer("hours"))
+                continue;
+            const qint64 p = number(cells[price]);
+            if (least < 0 || p < least) {
+                least = p;
+                best = {cells[train]};
+            } else if (p == least) {
+                best << cells[train];
+            }
+        }
+        if (best.size() != 1)
+            t.fail("no one cheapest train: " + best.join(", "));
+        return best.front();
+    };
+    // The option, a formula written into `first` and copied down the column
+    // to `last` in the spreadsheet of the first picture, whose values are
+    // the bars of the chart of the second.
+    r.solvers["tables.copiedFormulaForBars"] = [](const Task& t) {
+        const std::map<QString, QString> cells = sheetCells(t, t.drawn(0));
+        std::vector<double> bars;
+        for (const QVariant& v : t.drawn(1)["chart"].toMap()["values"].toList())
+            bars.push_back(v.toDouble());
+        const CellRef first = parseCell(t.text("first")), last = parseCell(t.text("last"));
+        if (first.column != last.column || last.row - first.row + 1 != int(bars.size()))
+            t.fail("the range is not a column of a cell a bar");
+        return theOption(t, [&](const QString& formula) {
+            auto filled = cells;
+            for (int row = first.row; row <= last.row; ++row) {
+                const QString cell = cellText({first.column, row});
+                if (cells.contains(cell))
+                    t.fail("the range is not empty: " + cell);
+                filled[cell] = copyFormula(formula, t.text("first"), cell);
+            }
+            const auto values = evaluateSheet(filled);
+            for (int row = first.row; row <= last.row; ++row)
+                if (values.at(cellText({first.column, row})) != bars[size_t(row - first.row)])
+                    return false;
+            return true;
+        });
+    };
+    // The picture's table sorted up by the field `ascending`, of equal
+    // values down by `descending`: the first cell of the record at the
+    // place `place` (an ordinal word). No tie may be left undecided.
+    r.solvers["tables.placeAfterSort"] = [](const Task& t) {
+        const QVariantMap table = t.drawn()["table"].toMap();
+        const QStringList head = table["head"].toStringList();
+        const qsizetype up = head.indexOf(t.text("ascending")),
+                        down = head.indexOf(t.text("descending"));
+        if (up < 0 || down < 0)
+            t.fail("the table lacks a field to sort by");
+        std::vector<QStringList> rows;
+        for (const QVariant& row : table["rows"].toList())
+            rows.push_back(row.toStringList());
+        std::sort(rows.begin(), rows.end(), [&](const QStringList& a, const QStringList& b) {
+            if (number(a[up]) != number(b[up]))
+                return number(a[up]) < number(b[up]);
+            return number(a[down]) > number(b[down]);
+        });
+        for (size_t i = 1; i < rows.size(); ++i)
+            if (rows[i][up] == rows[i - 1][up] && rows[i][down] == rows[i - 1][down])
+                t.fail("a tie the order does not decide");
+        const int place = numeral(t.text("place"));
+        if (place < 1 || size_t(place) > rows.size())
+            t.fail("fewer records than the place");
+        return rows[size_t(place - 1)].front();
+    };
+    // The option, a one-column range of the spreadsheet of the first
+    // picture, whose values both charts of the next pictures show: a bar
+    // chart the values, a pie chart their shares, each labelled by the
+    // column A of the values' rows.
+    r.solvers["tables.rangeOnBothCharts"] = [](const Task& t) {
+        const std::map<QString, QString> cells = sheetCells(t, t.drawn(0));
+        const std::map<QString, double> values = evaluateSheet(cells);
+        const std::vector<QVariantMap> charts = {t.drawn(1)["chart"].toMap(),
+                                                 t.drawn(2)["chart"].toMap()};
+        if (charts[0]["kind"].toString() != "bar" || charts[1]["kind"].toString() != "pie")
+            t.fail("not a bar chart and a pie chart");
+        return theOption(t, [&](const QString& o) {
+            std::vector<double> range;
+            QStringList labels;
+            for (const QString& c : columnCells(o)) {
+                if (!values.contains(c) || !cells.contains("A" + c.mid(1)))
+                    return false;
+                range.push_back(values.at(c));
+                labels << cells.at("A" + c.mid(1));
+            }
+            const double total = std::accumulate(range.begin(), range.end(), 0.0);
+            for (const QVariantMap& chart : charts) {
+                std::vector<double> shown;
+                for (const QVariant& v : chart["values"].toList())
+                    shown.push_back(v.toDouble());
+                const double sum = std::accumulate(shown.begin(), shown.end(), 0.0);
+                if (range.empty() || shown.size() != range.size() ||
+                    chart["labels"].toStringList() != labels)
+                    return false;
+                for (size_t i = 0; i < range.size(); ++i)
+                    if (chart["kind"].toString() == "bar"
+                            ? shown[i] != range[i]
+                            : std::abs(shown[i] / sum - range[i] / total) > 1e-9)
+                        return false;
+            }
+            return true;
+        });
+    };
+    // The number of the scheme (the pictures after "1)" … "4)") that draws
+    // the same roads as the first picture's table of lengths.
+    r.solvers["tables.schemeOfTable"] = [](const Task& t) {
+        const RoadMap roads = roadTable(t, t.drawn()["table"].toMap());
+        QStringList fit;
+        int n = 0;
+        for (const zut::Element* row : t.elements(Kind::Row))
+            for (size_t i = 0; i + 1 < row->children.size(); ++i)
+                if (row->children[i].kind == Kind::Text &&
+                    row->children[i + 1].kind == Kind::Picture) {
+                    if (row->children[i].text != QString("%1)").arg(++n))
+                        t.fail("the schemes are not numbered in order");
+                    if (sameRoads(roads, schemeRoads(t, row->children[i + 1])))
+                        fit << QString::number(n);
+                }
+        const QStringList o = t.options();
+        for (qsizetype k = 0; k < o.size(); ++k)
+            if (numeral(o[k]) != k + 1)
+                t.fail("option " + QString::number(k + 1) + " names another scheme");
+        if (n != o.size() || fit.size() != 1)
+            t.fail("schemes that fit: " + fit.join(", "));
+        return fit.front();
+    };
+    // The option naming the ranges ("столбчатая — по диапазону E2:E4,
+    // круговая — по диапазону B3:D3") that the bar chart and the pie chart
+    // of the pictures after the spreadsheet show.
+    r.solvers["tables.chartRanges"] = [](const Task& t) {
+        const auto cells = sheetCells(t, t.drawn(0));
+        const auto values = evaluateSheet(cells);
+        QVariantMap bar, pie;
+        for (int n = 1; n <= 2; ++n) {
+            const QVariantMap c = t.drawn(n)["chart"].toMap();
+            (c["kind"].toString() == "bar" ? bar : pie) = c;
+        }
+        if (bar.isEmpty() || pie.isEmpty())
+            t.fail("not a bar chart and a pie chart");
+        static const QRegularExpression form(
+            R"(^столбчатая — по диапазону (\S+), круговая — по диапазону (\S+)$)");
+        return theOption(t, [&](const QString& o) {
+            const auto m = form.match(o);
+            if (!m.hasMatch())
+                t.fail("an option of another form: " + o);
+            return chartShows(t, bar, m.captured(1), cells, values) &&
+                   chartShows(t, pie, m.captured(2), cells, values);
+        });
+    };
+    // The picture's numbered road tables: the number of the one whose
+    // every cheapest route from `from` to `to` passes all `places` places.
+    r.solvers["tables.cheapestThroughAll"] = [](const Task& t) {
+        const QVariantList tables = t.drawn()["tables"].toList();
+        const int places = numeral(t.text("places"));
+        QStringList fit;
+        for (qsizetype i = 0; i < tables.size(); ++i) {
+            const QVariantMap m = tables[i].toMap();
+            if (m["title"].toString() != QString("%1)").arg(i + 1))
+                t.fail("the tables are not numbered in order");
+            const RoadMap map = roadTable(t, m);
+            if (map.places.size() != places)
+                t.fail("a table of another number of places");
+            const auto cheapest = shortestRoutes(map, t.text("from"), t.text("to"));
+            if (std::all_of(cheapest.begin(), cheapest.end(),
+                            [&](const Route& route) { return route.places.size() == places; }))
+                fit << QString::number(i + 1);
+        }
+        if (fit.size() != 1)
+            t.fail("tables whose cheapest route passes all places: " + fit.join(", "));
+        return fit.front();
+    };
+    // The option, a condition on the records of the task's field (one a
+    // line, `fields` separated by ", "), that selects exactly the rows of
+    // the picture's table. Comparisons "(Поле = «слово»)", "(Поле > 12)"
+    // are joined by И and ИЛИ.
+    r.solvers["tables.selectionCondition"] = [](const Task& t) {
+        const QStringList fields = t.list("fields");
+        const auto memos = t.elements(zut::Element::Kind::Field);
+        if (memos.size() != 1)
+            t.fail("not one field of records");
+        std::vector<QStringList> records, shown;
+        for (const QString& line : memos.front()->text.split('\n', Qt::SkipEmptyParts)) {
+            records.push_back(line.split(", "));
+            if (records.back().size() != fields.size())
+                t.fail("a record of the wrong length: " + line);
+        }
+        const QVariantMap table = t.drawn()["table"].toMap();
+        if (table["head"].toStringList() != fields)
+            t.fail("the table shows other fields");
+        for (const QVariant& row : table["rows"].toList())
+            shown.push_back(row.toStringList());
+        static const QRegularExpression atom =
+            unicodePattern(R"(\((\w+) (=|>|<) (?:«(\w+)»|(\d+))\))");
+        return theOption(t, [&](const QString& o) {
+            QString formula = o;
+            std::vector<std::function<bool(const QStringList&)>> tests;
+            for (const auto& m : atom.globalMatch(o)) {
+                const qsizetype field = fields.indexOf(m.captured(1));
+                if (field < 0)
+                    t.fail("no field " + m.captured(1));
+                const QString op = m.captured(2), word = m.captured(3), value = m.captured(4);
+                tests.push_back([=](const QStringList& rec) {
+                    if (!word.isEmpty())
+                        return op == "=" && rec[field] == word;
+                    const qint64 a = number(rec[field]), b = number(value);
+                    return op == "=" ? a == b : op == ">" ? a > b : a < b;
+                });
+                formula.replace(m.captured(0), QString("P%1").arg(tests.size()));
+            }
+            if (tests.empty())
+                t.fail("a condition of no comparisons: " + o);
+            formula.replace(" ИЛИ ", " \\/ ").replace(" И ", " && ");
+            const Formula f = Formula::parse(formula);
+            std::vector<QStringList> selected;
+            for (const QStringList& rec : records) {
+                std::map<QString, bool> values;
+                for (size_t i = 0; i < tests.size(); ++i)
+                    values[QString("P%1").arg(i + 1)] = tests[i](rec);
+                if (f.evaluate(values))
+                    selected.push_back(rec);
+            }
+            return selected == shown;
+        });
+    };
+    // The option, an ordinal word ("первая"), naming the numbered chart
+    // (pictures 2 … 5) that may show the values of the range `first` …
+    // `last` of the first picture's spreadsheet: a bar chart the values, a
+    // pie chart their shares.
+    r.solvers["tables.rangeChartByOrdinal"] = [](const Task& t) {
+        const CellRef first = parseCell(t.text("first")), last = parseCell(t.text("last"));
+        if (first.row != last.row || first.column > last.column)
+            t.fail("the range is not one row");
+        const auto values = evaluateSheet(sheetCells(t, t.drawn(0)));
+        std::vector<double> wanted;
+        QStringList columns;
+        for (int c = first.column; c <= last.column; ++c) {
+            const QString cell = cellText({c, first.row, false, false});
+            if (!values.contains(cell))
+                t.fail("no value in " + cell);
+            wanted.push_back(values.at(cell));
+            columns << cell.left(cell.size() - QString::number(first.row).size());
+        }
+        return theOption(t, [&](const QString& o) {
+            const QVariantMap chart = t.drawn(numeral(o))["chart"].toMap();
+            return chart["labels"].toStringList() == columns && chartShows(chart, wanted);
+        });
+    };
+    // The first picture's road table and the schemes drawn after the
+    // captions "1)" … "4)": the option "схема k" of the one scheme that
+    // shows the table's roads.
+    r.solvers["tables.schemeOfRoadTable"] = [](const Task& t) {
+        const RoadMap table = roadTable(t, t.drawn(0)["table"].toMap());
+        static const QRegularExpression caption(R"(^(\d)\)$)");
+        const auto all = textsAndPictures(t);
+        QStringList fit;
+        int schemes = 0;
+        for (size_t i = 0; i + 1 < all.size(); ++i) {
+            const auto m = caption.match(all[i]->text);
+            if (all[i]->kind != Kind::Text || !m.hasMatch() || all[i + 1]->kind != Kind::Picture)
+                continue;
+            const QVariantMap drawn = all[i + 1]->draw.toMap();
+            if (!drawn.contains("graph"))
+                t.fail("a caption over no scheme");
+            if (m.captured(1).toInt() != ++schemes)
+                t.fail("the schemes are not numbered in order");
+            if (sameRoads(table, drawnScheme(t, drawn["graph"].toMap())))
+                fit << "схема " + m.captured(1);
+        }
+        if (schemes != 4 || fit.size() != 1)
+            t.fail(QString("%1 schemes, these fit: %2").arg(schemes).arg(fit.join(", ")));
+        return fit.front();
+    };
+    // The option that, written into the spreadsheet's hidden cell `hidden`
+    // (shown "?"), gives the range `first`…`last` of one row the values the
+    // bars of the second picture show.
+    r.solvers["tables.hiddenFormulaForBars"] = [](const Task& t) {
+        const std::map<QString, QString> cells = sheetCells(t, t.drawn(0));
+        const QString hidden = t.text("hidden");
+        if (!cells.contains(hidden) || cells.at(hidden) != "?")
+            t.fail("the hidden cell is not shown as hidden");
+        const QVariantMap chart = t.drawn(1)["chart"].toMap();
+        if (chart["kind"].toString() != "bar")
+            t.fail("not a bar chart");
+        const CellRef first = parseCell(t.text("first")), last = parseCell(t.text("last"));
+        if (first.row != last.row)
+            t.fail("the range is not one row");
+        QStringList range;
+        for (int c = first.column; c <= last.column; ++c)
+            range << cellText({c, first.row, false, false});
+        if (chart["labels"].toStringList() != range)
+            t.fail("the bars are not labelled with the range");
+        const QVariantList bars = chart["values"].toList();
+        return theOption(t, [&](const QString& o) {
+            auto filled = cells;
+            filled[hidden] = o;
+            const auto values = evaluateSheet(filled);
+            for (qsizetype i = 0; i < range.size(); ++i)
+                if (values.at(range[i]) != bars[i].toDouble())
+                    return false;
+            return true;
+        });
     };
 }
 

@@ -1,12 +1,28 @@
 // Tasks on words and symbols: chains of beads by rules, file masks,
 // forecasts of a race, an address put together from its parts.
+#include "bases.h"
+#include "codes.h"
 #include "error.h"
+#include "executor.h"
+#include "interpret.h"
+#include "logic.h"
+#include "routes.h"
+#include "spreadsheet.h"
+#include "strings.h"
 #include "taskcheck.h"
+#include "taskshared.h"
+#include "volume.h"
 
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <cmath>
+#include <functional>
+#include <map>
 #include <numeric>
+#include <set>
+#include <utility>
+#include <vector>
 
 namespace zut::check {
 
@@ -27,25 +43,56 @@ bool fitsMask(QStringView mask, QStringView name) {
     return fitsMask(mask.mid(1), name.mid(1));
 }
 
-// The one order of `parts` (each with its label) that spells `whole`: the
-// labels in that order.
-QString spelling(const Task& t, const QStringList& labels, const QStringList& parts,
-                 const QString& whole) {
-    std::vector<qsizetype> order(size_t(parts.size()));
-    std::iota(order.begin(), order.end(), 0);
-    QStringList found;
-    do {
-        QString spelt, word;
-        for (qsizetype i : order) {
-            spelt += parts[i];
-            word += labels[i];
-        }
-        if (spelt == whole)
-            found << word;
-    } while (std::next_permutation(order.begin(), order.end()));
-    if (found.size() != 1)
-        t.fail(QString("%1 ways to spell %2").arg(found.size()).arg(whole));
-    return found.front();
+// The colour's letter a colour word stands for: the word's first letter as
+// a capital, which the list of `colours` ("белых (Б)") must name.
+QChar colourLetter(const Task& t, const QString& word) {
+    const QChar letter = word.front().toUpper();
+    for (const QString& c : t.list("colours"))
+        if (c.endsWith(QString("(%1)").arg(letter)))
+            return letter;
+    t.fail("no colour of letter " + QString(letter));
+}
+
+// The four actions on a chain of capitals: an odd chain gets `filler` at
+// its end; its halves change places; the two `swapped` letters change
+// into each other; its last letter is put in front too. Each action's
+// result, in order.
+QStringList fourActions(QString s, QChar filler, QChar a, QChar b) {
+    QStringList steps;
+    if (s.size() % 2 == 1)
+        s += filler;
+    steps << s;
+    s = s.mid(s.size() / 2) + s.left(s.size() / 2);
+    steps << s;
+    for (QChar& c : s)
+        c = c == a ? b : c == b ? a : c;
+    steps << s;
+    steps << s.back() + s;
+    return steps;
+}
+
+// A colour named by a word of any case ending ("жёлтая", "зелёной"): the
+// letter whose colour name shares the word's first three letters.
+QChar colourLetter(const Task& t, const std::map<QString, QChar>& byStem, const QString& word) {
+    const auto c = byStem.find(word.left(3).toLower());
+    if (c == byStem.end())
+        t.fail("no colour " + word);
+    return c->second;
+}
+
+// One forecast: "Г будет первой, а В — второй", two teams and their places.
+struct Forecast {
+    QString team1, team2;
+    int place1 = 0, place2 = 0;
+};
+
+Forecast forecast(const Task& t, const QString& said) {
+    static const QRegularExpression form =
+        unicodePattern(R"(^(\w+) будет (\w+), а (\w+) — (\w+)$)");
+    const auto m = form.match(said);
+    if (!m.hasMatch())
+        t.fail("not a forecast of two teams: " + said);
+    return {m.captured(1), m.captured(3), numeral(m.captured(2)), numeral(m.captured(4))};
 }
 
 } // namespace
@@ -107,29 +154,463 @@ void addText(Registry& r) {
             t.fail("the example of the answer's form is the answer");
         return solutions.front();
     };
-    // The address `protocol`://`server`/`file` put together from the parts
-    // of the task's drawn table (a label and a part a row): the labels in
-    // that order, as typed (the Latin look-alike A stands for the Cyrillic).
+    // The address `protocol`://`server`/`file` put together from labelled
+    // parts, a label and a part a row, of the task's table (as typed: the
+    // Latin look-alike A stands for the Cyrillic) or else of the table its
+    // picture draws (as drawn): the labels in that order.
     r.solvers["text.address"] = [](const Task& t) {
-        const auto tables = t.elements(zut::Element::Kind::Table);
-        if (tables.empty())
-            t.fail("no table of parts");
-        const zut::Element& table = *tables.front();
-        std::map<int, QString> labels, parts;
-        for (const zut::Element::Cell& c : table.cells)
-            (c.at.x() < table.columnRules.at(0) ? labels : parts)[c.at.y()] = c.text;
-        if (labels.size() != parts.size())
-            t.fail("the table's rows are not whole");
         QStringList l, p;
-        auto label = labels.begin();
-        for (auto part = parts.begin(); part != parts.end(); ++part, ++label) {
-            if (std::abs(label->first - part->first) > 2)
-                t.fail("a label and its part are not on one row");
-            l << (label->second == "A" ? QString(QChar(0x0410)) : label->second);
-            p << part->second;
+        if (const auto tables = t.elements(zut::Element::Kind::Table); !tables.empty()) {
+            const zut::Element& table = *tables.front();
+            std::map<int, QString> labels, parts;
+            for (const zut::Element::Cell& c : table.cells)
+                (c.at.x() < table.columnRules.at(0) ? labels : parts)[c.at.y()] = c.text;
+            if (labels.size() != parts.size())
+                t.fail("the table's rows are not whole");
+            auto label = labels.begin();
+            for (auto part = parts.begin(); part != parts.end(); ++part, ++label) {
+                if (std::abs(label->first - part->first) > 2)
+                    t.fail("a label and its part are not on one row");
+                l << (label->second == "A" ? QString(QChar(0x0410)) : label->second);
+                p << part->second;
+            }
+        } else {
+            for (const QVariant& row : t.drawn()["table"].toMap()["rows"].toList()) {
+                const QStringList cells = row.toStringList();
+                if (cells.size() != 2)
+                    t.fail("a row is not a label and a part");
+                l << cells[0];
+                p << cells[1];
+            }
         }
         return spelling(t, l, p,
                         t.text("protocol") + "://" + t.text("server") + "/" + t.text("file"));
+    };
+    // The option is a time "1 ч 30 мин", the answer in minutes.
+    r.readers["hoursAndMinutes"] = [](const QString& answer, const QString& o, int, const Task&) {
+        static const QRegularExpression form(R"(^(\d+) ч (\d+) мин$)");
+        const auto m = form.match(o);
+        if (!m.hasMatch())
+            throw CheckError("not a time: " + o);
+        return number(m.captured(1)) * 60 + number(m.captured(2)) == number(answer);
+    };
+    // A journey of legs `lengths` km at `speeds` km/h with a stop of `stop`
+    // minutes: its time in whole minutes.
+    r.solvers["motion.journeyMinutes"] = [](const Task& t) {
+        const QStringList lengths = t.list("lengths"), speeds = t.list("speeds");
+        if (lengths.isEmpty() || lengths.size() != speeds.size())
+            t.fail("the legs' lengths and speeds do not pair");
+        qint64 minutes = t.integer("stop");
+        for (qsizetype i = 0; i < lengths.size(); ++i) {
+            const qint64 km60 = number(lengths[i]) * 60, speed = number(speeds[i]);
+            if (speed <= 0 || km60 % speed)
+                t.fail("a leg takes no whole number of minutes");
+            minutes += km60 / speed;
+        }
+        return QString::number(minutes);
+    };
+    // Chains of beads of the colours `letters` (named `colours`): the
+    // option of `length` beads whose first and last are alike, no two
+    // neighbours alike, and of the colour named `rare` at most `most`.
+    r.solvers["text.beadsByNeighbours"] = [](const Task& t) {
+        const QStringList letters = t.list("letters"), colours = t.list("colours");
+        if (letters.size() != colours.size())
+            t.fail("the colours and their letters do not pair");
+        const qsizetype rare = colours.indexOf(t.text("rare"));
+        if (rare < 0)
+            t.fail("the limited colour is none of the colours");
+        const int length = numeral(t.text("length")), most = numeral(t.text("most"));
+        return theOption(t, [&](const QString& chain) {
+            if (chain.size() != length || chain.front() != chain.back())
+                return false;
+            for (qsizetype i = 0; i < chain.size(); ++i)
+                if (!letters.contains(QString(chain[i])) || (i > 0 && chain[i] == chain[i - 1]))
+                    return false;
+            return chain.count(letters[rare]) <= most;
+        });
+    };
+    // Chains of `length` characters of `letters` and `digits`: the option
+    // that begins and ends with a letter, has `digitCount` digits none
+    // beside another, the letter `once` at most once and the digit `after`
+    // never followed by `banned`.
+    r.solvers["text.chainRules"] = [](const Task& t) {
+        const QString letters = t.list("letters").join(""), digits = t.list("digits").join("");
+        const qsizetype length = numeral(t.text("length")), count = numeral(t.text("digitCount"));
+        const QString once = t.text("once"), pair = t.text("after") + t.text("banned");
+        return theOption(t, [&](const QString& o) {
+            if (o.size() != length || digits.contains(o.front()) || digits.contains(o.back()))
+                return false;
+            qsizetype found = 0;
+            for (qsizetype i = 0; i < o.size(); ++i) {
+                if (!letters.contains(o[i]) && !digits.contains(o[i]))
+                    return false;
+                if (!digits.contains(o[i]))
+                    continue;
+                if (i > 0 && digits.contains(o[i - 1]))
+                    return false;
+                ++found;
+            }
+            return found == count && o.count(once) <= 1 && !o.contains(pair);
+        });
+    };
+    // The algorithm field (НАЧАЛО … КОНЕЦ) run on `word`: each letter put
+    // at the end or at the start of R, as its branch for `vowels` and for
+    // the other letters says.
+    r.solvers["text.vowelsBackConsonantsFront"] = [](const Task& t) {
+        QString algorithm;
+        for (const zut::Element* f : t.elements(zut::Element::Kind::Field))
+            if (f->text.trimmed().startsWith("НАЧАЛО"))
+                algorithm = f->text;
+        if (algorithm.isEmpty())
+            t.fail("no algorithm");
+        if (!algorithm.contains("ЕСЛИ S[i] — гласная буква") || !algorithm.contains("i := 1\n") ||
+            !algorithm.contains("i := i + 1\n"))
+            t.fail("an algorithm of another kind");
+        const auto appends = [&](const QString& branch) {
+            const QRegularExpression line("^ *" + branch + R"( R := (.+)$)",
+                                          QRegularExpression::MultilineOption);
+            const QString what = line.match(algorithm).captured(1).trimmed();
+            if (what != "R + S[i]" && what != "S[i] + R")
+                t.fail("a branch " + branch + " of no known kind");
+            return what == "R + S[i]";
+        };
+        const bool vowelBack = appends("ТО"), otherBack = appends("ИНАЧЕ");
+        const QString vowels = t.list("vowels").join("");
+        QString r;
+        for (QChar c : t.text("word")) {
+            if (vowels.contains(c) ? vowelBack : otherBack)
+                r += c;
+            else
+                r.prepend(c);
+        }
+        return r;
+    };
+    // Three `people` in three `towns` (one each), three `phrases` of two
+    // halves ("Олег живёт в Муроме, а Роман — в Костроме"), one half of
+    // each true: the first letters of the people's towns, in their order.
+    r.solvers["text.halfTruePhrasesTowns"] = [](const Task& t) {
+        const QStringList people = t.list("people"), towns = t.list("towns");
+        std::vector<std::vector<std::pair<qsizetype, qsizetype>>> phrases;
+        for (const QString& p : t.list("phrases")) {
+            std::vector<std::pair<qsizetype, qsizetype>> halves;
+            for (const QString& half : p.split(", а ")) {
+                qsizetype who = -1, where = -1;
+                for (qsizetype i = 0; i < people.size(); ++i)
+                    if (half.contains(people[i]))
+                        who = i;
+                for (qsizetype i = 0; i < towns.size(); ++i)
+                    if (half.contains(towns[i]))
+                        where = i;
+                if (who < 0 || where < 0)
+                    t.fail("a half naming no one or nowhere: " + half);
+                halves.emplace_back(who, where);
+            }
+            if (halves.size() != 2)
+                t.fail("a phrase not of two halves: " + p);
+            phrases.push_back(halves);
+        }
+        if (people.size() != towns.size())
+            t.fail("the people and the towns do not pair");
+        std::vector<qsizetype> town(size_t(people.size()));
+        std::iota(town.begin(), town.end(), 0);
+        QStringList solutions;
+        do {
+            const bool halfRight = std::all_of(phrases.begin(), phrases.end(), [&](auto& p) {
+                return (town[size_t(p[0].first)] == p[0].second) +
+                           (town[size_t(p[1].first)] == p[1].second) ==
+                       1;
+            });
+            if (!halfRight)
+                continue;
+            QString initials;
+            for (qsizetype i : town)
+                initials += towns[i].front();
+            solutions << initials.toUpper();
+        } while (std::next_permutation(town.begin(), town.end()));
+        if (solutions.size() != 1)
+            t.fail(QString("%1 solutions").arg(solutions.size()));
+        return solutions.front();
+    };
+    // Chains of counters of the `colours` ("белых (Б)"): the option of
+    // `length` (a word) counters, exactly `pairs` (a word) of the colour
+    // `paired`, not side by side, the last of the colour `last`, the first
+    // not of the colour `notFirst`.
+    r.solvers["text.counterChainByColours"] = [](const Task& t) {
+        QString letters;
+        for (const QString& c : t.list("colours")) {
+            if (c.size() < 4 || !c.endsWith(')') || c[c.size() - 4] != ' ' ||
+                c.front().toUpper() != c[c.size() - 2])
+                t.fail("a colour is not its word and its letter: " + c);
+            letters += c[c.size() - 2];
+        }
+        const qsizetype length = numeral(t.text("length")), pairs = numeral(t.text("pairs"));
+        const QChar paired = colourLetter(t, t.text("paired")),
+                    last = colourLetter(t, t.text("last")),
+                    notFirst = colourLetter(t, t.text("notFirst"));
+        return theOption(t, [&](const QString& o) {
+            if (o.size() != length || o.count(paired) != pairs || o.contains(QString(2, paired)) ||
+                o.back() != last || o.front() == notFirst)
+                return false;
+            return std::all_of(o.begin(), o.end(), [&](QChar c) { return letters.contains(c); });
+        });
+    };
+    // The four actions (fourActions above, of `filler` and the two letters
+    // `swapped`) applied to `start` twice; the example, `example.1` turned
+    // into `example.5` an action at a time, must come out as shown.
+    r.solvers["text.fourLetterActionsTwice"] = [](const Task& t) {
+        const QStringList swapped = t.list("swapped"), example = t.list("example");
+        if (swapped.size() != 2 || t.text("filler").size() != 1)
+            t.fail("the actions' letters are not one and a pair");
+        const auto apply = [&](const QString& s) {
+            return fourActions(s, t.text("filler")[0], swapped[0][0], swapped[1][0]);
+        };
+        if (example.size() != 5 || apply(example[0]) != example.mid(1))
+            t.fail("the example does not come out as shown");
+        return apply(apply(t.text("start")).back()).back();
+    };
+    // Chains of four: a letter of `letters`, a digit above `above`, a letter
+    // of `letters` later in the alphabet than the first, the second digit
+    // less `less`. The one option built so.
+    r.solvers["text.letterDigitChain"] = [](const Task& t) {
+        const QString letters = t.list("letters").join("");
+        const int above = int(t.integer("above")), less = int(t.integer("less"));
+        return theOption(t, [&](const QString& o) {
+            if (o.size() != 4 || !o[1].isDigit() || !o[3].isDigit())
+                return false;
+            const int second = o[1].digitValue(), fourth = o[3].digitValue();
+            return letters.contains(o[0]) && second > above && letters.contains(o[2]) &&
+                   o[2] > o[0] && fourth == second - less;
+        });
+    };
+    // The directory `start`, `up` (a word) levels up, then down into each
+    // of `down` (or `into`).
+    r.solvers["text.pathAfterMoves"] = [](const Task& t) {
+        QStringList path = t.text("start").split('\\');
+        const int up = numeral(t.text("up"));
+        if (up >= path.size())
+            t.fail("the climb goes above the disk");
+        path.resize(path.size() - up);
+        return (path + t.list(t.has("into") ? "into" : "down")).join('\\');
+    };
+    // Guesses of a cell of a plan (rows `rows`, places `low` … `high`):
+    // guess i is row `guessRows.i`, place `guessPlaces.i`, each right in
+    // exactly one half. The one cell, its row and place.
+    r.solvers["text.halfRightGuesses"] = [](const Task& t) {
+        const QStringList rows = t.list("rows"), guessRows = t.list("guessRows"),
+                          guessPlaces = t.list("guessPlaces");
+        if (guessRows.size() != guessPlaces.size())
+            t.fail("the guesses' rows and places do not pair");
+        for (const QString& g : guessRows)
+            if (!rows.contains(g))
+                t.fail("a guess names no row of the plan");
+        QStringList found;
+        for (const QString& row : rows)
+            for (qint64 place = t.integer("low"); place <= t.integer("high"); ++place) {
+                bool halfRight = true;
+                for (qsizetype i = 0; i < guessRows.size(); ++i)
+                    halfRight &= (guessRows[i] == row) != (number(guessPlaces[i]) == place);
+                if (halfRight)
+                    found << row + QString::number(place);
+            }
+        if (found.size() != 1)
+            t.fail("not one cell: " + found.join(' '));
+        return found.front();
+    };
+    // Chains of `length` (a word: "четырёх") beads, `consonants` and
+    // `vowels`: the option in which they alternate, a consonant first, the
+    // first and third beads differ and the last comes before the second in
+    // the alphabet.
+    r.solvers["text.beadsAlternating"] = [](const Task& t) {
+        const QString consonants = t.list("consonants").join(""),
+                      vowels = t.list("vowels").join("");
+        const int length = numeral(t.text("length"));
+        return theOption(t, [&](const QString& o) {
+            if (o.size() != length || length < 4)
+                return false;
+            for (qsizetype i = 0; i < o.size(); ++i) {
+                if (!consonants.contains(o[i]) && !vowels.contains(o[i]))
+                    return false;
+                if (i > 0 && vowels.contains(o[i]) == vowels.contains(o[i - 1]))
+                    return false;
+            }
+            return consonants.contains(o[0]) && o[0] != o[2] && o.back() < o[1];
+        });
+    };
+    // The mask among the options that picks from `files` exactly `chosen`,
+    // `count` (a word: "три") of them.
+    r.solvers["text.maskSelecting"] = [](const Task& t) {
+        const QStringList files = t.list("files");
+        QStringList chosen = t.list("chosen");
+        if (chosen.size() != numeral(t.text("count")))
+            t.fail("the files named are not as many as the wording says");
+        for (const QString& f : chosen)
+            if (!files.contains(f))
+                t.fail(f + " is not among the files");
+        chosen.sort();
+        return theOption(t, [&](const QString& mask) {
+            QStringList picked;
+            for (const QString& f : files)
+                if (fitsMask(mask, f))
+                    picked << f;
+            picked.sort();
+            return picked == chosen;
+        });
+    };
+    // `pupils` in the different `schools`; three claims of two halves each,
+    // the halves `who` k at `where` k (1 and 2, 3 and 4, 5 and 6), each
+    // claim half right: the schools of the pupils in their order.
+    r.solvers["text.halfRightClaims"] = [](const Task& t) {
+        const QStringList pupils = t.list("pupils"), who = t.list("who"), where = t.list("where");
+        QStringList schools = t.list("schools");
+        if (pupils.size() != schools.size() || who.size() != where.size() || who.size() % 2)
+            t.fail("the pupils, schools and claims do not pair");
+        for (qsizetype i = 0; i < who.size(); ++i)
+            if (!pupils.contains(who[i]) || !schools.contains(where[i]))
+                t.fail("a claim of someone or somewhere unknown: " + who[i] + " " + where[i]);
+        std::sort(schools.begin(), schools.end());
+        QStringList found;
+        do {
+            const auto at = [&](qsizetype i) {
+                return schools[pupils.indexOf(who[i])] == where[i];
+            };
+            bool halfRight = true;
+            for (qsizetype i = 0; i < who.size(); i += 2)
+                halfRight = halfRight && at(i) != at(i + 1);
+            if (halfRight)
+                found << schools.join("");
+        } while (std::next_permutation(schools.begin(), schools.end()));
+        if (found.size() != 1)
+            t.fail(QString("%1 solutions: %2").arg(found.size()).arg(found.join(' ')));
+        return found.front();
+    };
+    // The option that is a chain of `length` beads, the letters `letters`
+    // of the colours `colours`: its first and last bead alike, no two
+    // neighbours alike, one bead of colour `single`, a bead of colour
+    // `before` always followed by one of colour `after`, no bead of colour
+    // `notFirst` first (colours named in any case ending).
+    r.solvers["text.beadsByRules"] = [](const Task& t) {
+        const QStringList letters = t.list("letters"), colours = t.list("colours");
+        if (letters.size() != colours.size())
+            t.fail("the letters and colours do not pair");
+        std::map<QString, QChar> byStem;
+        for (qsizetype i = 0; i < letters.size(); ++i)
+            if (!byStem.emplace(colours[i].left(3).toLower(), letters[i].front()).second)
+                t.fail("two colours alike in their first letters");
+        const qsizetype length = numeral(t.text("length"));
+        const QChar single = colourLetter(t, byStem, t.text("single")),
+                    before = colourLetter(t, byStem, t.text("before")),
+                    after = colourLetter(t, byStem, t.text("after")),
+                    notFirst = colourLetter(t, byStem, t.text("notFirst"));
+        return theOption(t, [&](const QString& o) {
+            if (o.size() != length || o.front() != o.back() || o.count(single) != 1 ||
+                o.front() == notFirst)
+                return false;
+            for (qsizetype i = 0; i < o.size(); ++i) {
+                if (!letters.contains(QString(o[i])) || (i > 0 && o[i] == o[i - 1]))
+                    return false;
+                if (o[i] == before && (i + 1 == o.size() || o[i + 1] != after))
+                    return false;
+            }
+            return true;
+        });
+    };
+    // Teams `teams`, `forecasts` of two teams' places each, each forecast
+    // right about exactly one of its two: the one team at the place
+    // `place` (an ordinal word) in the one order that fits.
+    r.solvers["text.placeByForecasts"] = [](const Task& t) {
+        QStringList order = t.list("teams");
+        std::vector<Forecast> said;
+        for (const QString& f : t.list("forecasts")) {
+            said.push_back(forecast(t, f));
+            if (!order.contains(said.back().team1) || !order.contains(said.back().team2))
+                t.fail("a forecast of no team: " + f);
+        }
+        std::sort(order.begin(), order.end());
+        QStringList fits;
+        do {
+            const auto right = [&](const QString& team, int place) {
+                return order.indexOf(team) + 1 == place;
+            };
+            if (std::all_of(said.begin(), said.end(), [&](const Forecast& f) {
+                    return right(f.team1, f.place1) != right(f.team2, f.place2);
+                }))
+                fits << order.join("");
+        } while (std::next_permutation(order.begin(), order.end()));
+        if (fits.size() != 1)
+            t.fail("orders of the teams that fit: " + fits.join(", "));
+        const int place = numeral(t.text("place"));
+        if (place < 1 || place > order.size())
+            t.fail("no such place");
+        return QString(fits.front()[place - 1]);
+    };
+    // The number of letters run-length code `code` stands for; each of the
+    // `examples` must stand for its `decoded`.
+    r.solvers["text.runLengthLetters"] = [](const Task& t) {
+        const QStringList examples = t.list("examples"), decoded = t.list("decoded");
+        if (examples.size() != decoded.size())
+            t.fail("the examples and their letters do not pair");
+        for (qsizetype i = 0; i < examples.size(); ++i)
+            if (runLengthDecode(examples[i]) != decoded[i])
+                t.fail("the example " + examples[i] + " is wrong");
+        return QString::number(runLengthDecodedLength(t.text("code")));
+    };
+    // A password of six: letters on odd places, each earlier in the Latin
+    // alphabet than the one before, digits on even places, each greater
+    // than the one before, the digits' sum `sum`. The option that is one.
+    r.solvers["text.passwordByRules"] = [](const Task& t) {
+        const qint64 sum = t.integer("sum");
+        return theOption(t, [&](const QString& o) {
+            if (o.size() != 6)
+                return false;
+            qint64 total = 0;
+            for (qsizetype i = 0; i < 6; ++i) {
+                const QChar c = o[i];
+                if (i % 2 == 0 ? !(c >= 'A' && c <= 'Z') : !c.isDigit())
+                    return false;
+                if (i >= 2 && !(i % 2 == 0 ? c < o[i - 2] : c > o[i - 2]))
+                    return false;
+                if (i % 2 == 1)
+                    total += c.digitValue();
+            }
+            return total == sum;
+        });
+    };
+    // Three `names` from three `towns`, three `guesses` ("Денис из
+    // Мурманска, а Оля из Ельца"), each half right: the first letters of
+    // their towns, in the order of the names, small.
+    r.solvers["text.halfRightTowns"] = [](const Task& t) {
+        const QStringList names = t.list("names");
+        QStringList towns = t.list("towns");
+        if (names.size() != towns.size())
+            t.fail("not a town for each");
+        static const QRegularExpression guess =
+            unicodePattern(R"(^(\w+) из (\w+), а (\w+) из (\w+)$)");
+        std::vector<std::pair<std::pair<qsizetype, QString>, std::pair<qsizetype, QString>>> halves;
+        for (const QString& g : t.list("guesses")) {
+            const auto m = guess.match(g);
+            if (!m.hasMatch())
+                t.fail("a guess of no known form: " + g);
+            for (int i : {1, 3})
+                if (!names.contains(m.captured(i)) || !towns.contains(m.captured(i + 1)))
+                    t.fail("a guess names someone or somewhere unknown: " + g);
+            halves.push_back({{names.indexOf(m.captured(1)), m.captured(2)},
+                              {names.indexOf(m.captured(3)), m.captured(4)}});
+        }
+        std::sort(towns.begin(), towns.end());
+        QStringList found;
+        do {
+            const auto right = [&](const auto& h) { return towns[h.first] == h.second; };
+            if (std::all_of(halves.begin(), halves.end(),
+                            [&](const auto& g) { return right(g.first) != right(g.second); })) {
+                QString letters;
+                for (const QString& town : towns)
+                    letters += town.front().toLower();
+                found << letters;
+            }
+        } while (std::next_permutation(towns.begin(), towns.end()));
+        if (found.size() != 1)
+            t.fail(QString("%1 ways: %2").arg(found.size()).arg(found.join(' ')));
+        return found.front();
     };
 }
 

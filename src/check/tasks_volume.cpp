@@ -1,8 +1,28 @@
 // Tasks on the volume of information: texts, codes, measurements, pictures
 // and transfers. Answers are in bits, compared with an option's volume.
+#include "bases.h"
+#include "codes.h"
 #include "error.h"
+#include "executor.h"
+#include "interpret.h"
+#include "logic.h"
+#include "routes.h"
+#include "spreadsheet.h"
+#include "strings.h"
 #include "taskcheck.h"
+#include "taskshared.h"
 #include "volume.h"
+
+#include <QRegularExpression>
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+#include <map>
+#include <numeric>
+#include <set>
+#include <utility>
+#include <vector>
 
 namespace zut::check {
 
@@ -50,6 +70,237 @@ void addVolume(Registry& r) {
         if (kbytes != qint64(kbytes))
             t.fail("the size is no whole number of Kbytes");
         return written(kbytes);
+    };
+    // The least number of places, each showing one of `kinds` (a word:
+    // "трёх") states, that gives `signals` different signals.
+    r.solvers["volume.leastLampsForSignals"] = [](const Task& t) {
+        return QString::number(leastCodeLength(numeral(t.text("kinds")), t.integer("signals")));
+    };
+    // A picture of `width` × `height` pixels in a palette of `colours`.
+    r.solvers["volume.rasterWithPalette"] = [](const Task& t) {
+        return written(
+            double(rasterBits(t.integer("width"), t.integer("height"), t.integer("colours"))));
+    };
+    // A file sent at `rate` bits a second for `minutes` minutes and
+    // `seconds` seconds: its size in whole Kbytes.
+    r.solvers["volume.transferMinSecKbytes"] = [](const Task& t) {
+        const double seconds = double(t.integer("minutes") * 60 + t.integer("seconds"));
+        const double kbytes =
+            transferSize(double(t.integer("rate")), Unit::Bit, seconds, Unit::Kbyte);
+        if (kbytes != qint64(kbytes))
+            t.fail("the size is no whole number of Kbytes");
+        return written(kbytes);
+    };
+    // A text of `pages` pages of `lines` lines of `chars` characters, each
+    // character `bits` bits.
+    r.solvers["volume.pagesOfText"] = [](const Task& t) {
+        const qint64 characters = t.integer("pages") * t.integer("lines") * t.integer("chars");
+        return written(double(textBits(characters, t.integer("bits"))));
+    };
+    // The least equal code length of the cells of a `rows` × `columns` field.
+    r.solvers["volume.cellCodeBits"] = [](const Task& t) {
+        return QString::number(bitsForAlphabet(t.integer("rows") * t.integer("columns")));
+    };
+    // The information of the message which one of `shelves` shelves of
+    // `racks` racks, all equally likely, holds the book.
+    r.solvers["volume.oneShelfOfAll"] = [](const Task& t) {
+        const double bits = informationBits(t.integer("racks") * t.integer("shelves"));
+        if (bits != std::floor(bits))
+            t.fail("no whole number of bits");
+        return written(bits);
+    };
+    // A text sent for `minutes` minutes `seconds` seconds at `kbits` Kbit a
+    // second, each character `bits` bits: its number of characters.
+    r.solvers["volume.symbolsSentAtKbits"] = [](const Task& t) {
+        const double seconds = double(t.integer("minutes") * 60 + t.integer("seconds"));
+        const double sent =
+            transferSize(double(t.integer("kbits")), Unit::Kbit, seconds, Unit::Bit);
+        const double characters = sent / double(t.integer("bits"));
+        if (characters != std::floor(characters))
+            t.fail("no whole number of characters");
+        return written(characters);
+    };
+    // The option is "в 2 раза", "в 16 раз": the answer is the number.
+    r.readers["timesSmaller"] = [](const QString& answer, const QString& o, int, const Task&) {
+        static const QRegularExpression form(R"(^в (\d+) раза?$)");
+        const auto m = form.match(o);
+        if (!m.hasMatch())
+            throw CheckError("not a number of times: " + o);
+        return number(m.captured(1)) == number(answer);
+    };
+    // A text of `pages` pages of `lines` lines of `chars` characters, each
+    // in `bits` bits.
+    r.solvers["volume.pagedTextBits"] = [](const Task& t) {
+        const qint64 characters = t.integer("pages") * t.integer("lines") * t.integer("chars");
+        return written(double(textBits(characters, t.integer("bits"))));
+    };
+    // The information of drawing one of `part` alike things out of `total`.
+    r.solvers["volume.oneOfAlikeBits"] = [](const Task& t) {
+        const double bits = informationBits(t.integer("total"), t.integer("part"));
+        if (bits != qint64(bits))
+            t.fail("no whole number of bits");
+        return written(bits);
+    };
+    // A message of `length` characters in `bytes` bytes, each character in
+    // the least equal number of bits: the largest alphabet it may have.
+    r.solvers["volume.widestAlphabetForLength"] = [](const Task& t) {
+        const qint64 bits = t.integer("bytes") * 8;
+        if (bits % t.integer("length"))
+            t.fail("the bits do not divide among the characters");
+        const qint64 per = bits / t.integer("length");
+        if (per < 1 || per > 62)
+            t.fail("not a code length");
+        const qint64 largest = qint64(1) << per;
+        if (bitsForAlphabet(largest) != per || bitsForAlphabet(largest + 1) == per)
+            t.fail("the volume solver disagrees");
+        return QString::number(largest);
+    };
+    // A picture saved again with a palette of `after` colours instead of
+    // `before`: how many times less it takes.
+    r.solvers["volume.repaletteShrink"] = [](const Task& t) {
+        const int before = bitsForAlphabet(t.integer("before")),
+                  after = bitsForAlphabet(t.integer("after"));
+        if (after <= 0 || before % after)
+            t.fail("the volumes are not in a whole ratio");
+        return QString::number(before / after);
+    };
+    // The characters, each `bits` bits, sent at `rate` bits a second for
+    // `minutes` minutes.
+    r.solvers["volume.symbolsOverChannel"] = [](const Task& t) {
+        const double sent = transferSize(double(t.integer("rate")), Unit::Bit,
+                                         double(t.integer("minutes") * 60), Unit::Bit);
+        const qint64 bits = t.integer("bits");
+        if (bits <= 0 || sent != qint64(sent) || qint64(sent) % bits)
+            t.fail("not a whole number of characters");
+        return QString::number(qint64(sent) / bits);
+    };
+    // Messages of signals of the `kinds` (a list of them), from `least` to
+    // `most` signals long (words: "одной", "пяти").
+    r.solvers["volume.signalsFromTo"] = [](const Task& t) {
+        QStringList kinds = t.list("kinds");
+        kinds.removeDuplicates();
+        if (kinds.size() != t.list("kinds").size())
+            t.fail("a kind of signal given twice");
+        qint64 count = 0;
+        for (int n = numeral(t.text("least")); n <= numeral(t.text("most")); ++n)
+            count += codeCount(kinds.size(), n);
+        return written(double(count));
+    };
+    // `mbytes` Mbytes ("0,125") in Kbits.
+    r.solvers["volume.mbytesInKbits"] = [](const Task& t) {
+        const double mbytes = QString(t.text("mbytes")).replace(',', '.').toDouble();
+        if (mbytes <= 0)
+            t.fail("no volume in mbytes");
+        return written(convert(mbytes, Unit::Mbyte, Unit::Kbit));
+    };
+    // A picture whose palette of `before` colours is cut to `after`: how
+    // many times its volume shrinks.
+    r.solvers["volume.paletteShrink"] = [](const Task& t) {
+        const double ratio = double(rasterBits(64, 64, t.integer("before"))) /
+                             double(rasterBits(64, 64, t.integer("after")));
+        if (ratio != std::floor(ratio))
+            t.fail("the volume shrinks no whole number of times");
+        return written(ratio);
+    };
+    // Text sent for `seconds` at `rate` bits a second, pages of `lines`
+    // lines of `characters` characters, `bits` bits a character: the pages.
+    r.solvers["volume.pagesSent"] = [](const Task& t) {
+        const double sent = transferSize(double(t.integer("rate")), Unit::Bit,
+                                         double(t.integer("seconds")), Unit::Bit);
+        const double page =
+            double(textBits(t.integer("lines") * t.integer("characters"), t.integer("bits")));
+        if (sent / page != std::floor(sent / page))
+            t.fail("no whole number of pages");
+        return written(sent / page);
+    };
+    // A piece stands on one of `cells` cells of a board of `rows` rows of
+    // `perRow` cells, on one of `edge` (a word: "двух") rows, each cell of
+    // them alike: the bits of the message which cell.
+    r.solvers["volume.cellAmongRows"] = [](const Task& t) {
+        if (t.integer("rows") * t.integer("perRow") != t.integer("cells"))
+            t.fail("the board does not add up");
+        const double bits = informationBits(numeral(t.text("edge")) * t.integer("perRow"));
+        if (bits != std::floor(bits))
+            t.fail("no whole number of bits");
+        return written(bits);
+    };
+    // A file sent at `rate` bits a second for `seconds` seconds: its size in
+    // whole Kbytes.
+    r.solvers["volume.transferSecondsKbytes"] = [](const Task& t) {
+        const double kbytes = transferSize(double(t.integer("rate")), Unit::Bit,
+                                           double(t.integer("seconds")), Unit::Kbyte);
+        if (kbytes != std::floor(kbytes))
+            t.fail("the size is no whole number of Kbytes");
+        return written(kbytes);
+    };
+    // A message of `symbols` symbols taking `bytes` bytes, each symbol in
+    // the least equal number of bits: the most symbols its alphabet can have.
+    r.solvers["volume.widestAlphabet"] = [](const Task& t) {
+        const qint64 bits = t.integer("bytes") * 8;
+        if (bits % t.integer("symbols"))
+            t.fail("no whole number of bits a symbol");
+        const int per = int(bits / t.integer("symbols"));
+        const qint64 alphabet = qint64(1) << per;
+        if (bitsForAlphabet(alphabet) != per || bitsForAlphabet(alphabet + 1) <= per)
+            t.fail("the volume solver disagrees");
+        return written(double(alphabet));
+    };
+    // A measurement every `minutes` minutes for a day, each a whole number
+    // from `low` to `high` in the least equal number of bits.
+    r.solvers["volume.dailyReadings"] = [](const Task& t) {
+        const qint64 minutes = t.integer("minutes");
+        if (minutes <= 0 || 24 * 60 % minutes)
+            t.fail("the measurements do not fill the day");
+        const qint64 values = t.integer("high") - t.integer("low") + 1;
+        return written(double(messageBits(24 * 60 / minutes, values)));
+    };
+    // A picture of `width` × `height` pixels in `colours` colours, in
+    // whole Kbytes.
+    r.solvers["volume.pictureKbytes"] = [](const Task& t) {
+        const double kbytes = convert(
+            double(rasterBits(t.integer("width"), t.integer("height"), t.integer("colours"))),
+            Unit::Bit, Unit::Kbyte);
+        if (kbytes != std::floor(kbytes))
+            t.fail("not a whole number of Kbytes");
+        return written(kbytes);
+    };
+    // A file sent at `rate` bits a second in `seconds` seconds: the seconds
+    // it takes at `kbytesRate` Kbytes a second.
+    r.solvers["volume.transferAgain"] = [](const Task& t) {
+        const double kbytes = transferSize(double(t.integer("rate")), Unit::Bit,
+                                           double(t.integer("seconds")), Unit::Kbyte);
+        const double seconds =
+            transferSeconds(kbytes, Unit::Kbyte, double(t.integer("kbytesRate")), Unit::Kbyte);
+        if (seconds != std::floor(seconds))
+            t.fail("the time is not whole");
+        return written(seconds);
+    };
+    // One book taken of `shelves` shelves of `books` books each: the bits of
+    // the message which one.
+    r.solvers["volume.oneBookOfShelves"] = [](const Task& t) {
+        const double bits = informationBits(t.integer("shelves") * t.integer("books"));
+        if (bits != std::floor(bits))
+            t.fail("the information is no whole number of bits");
+        return written(bits);
+    };
+    // A measurement every `every` minutes for a day, each a whole number from
+    // `low` to `high` in the least equal number of bits.
+    r.solvers["volume.dayOfMeasurements"] = [](const Task& t) {
+        const qint64 every = t.integer("every");
+        if (every <= 0 || 24 * 60 % every)
+            t.fail("the measurements do not fill the day");
+        const qint64 values = t.integer("high") - t.integer("low") + 1;
+        return written(double(messageBits(24 * 60 / every, values)));
+    };
+    // A text of `pages` pages of `lines` lines of `chars` characters, `bits`
+    // bits a character, sent in `seconds` seconds: the rate in bits a second.
+    r.solvers["volume.textSendRate"] = [](const Task& t) {
+        const qint64 size = textBits(t.integer("pages") * t.integer("lines") * t.integer("chars"),
+                                     t.integer("bits"));
+        const qint64 seconds = t.integer("seconds");
+        if (seconds <= 0 || size % seconds)
+            t.fail("the rate is no whole number of bits a second");
+        return written(double(size / seconds));
     };
 }
 

@@ -1,11 +1,9 @@
-// What the 2007 paper needs beyond its tasks' checks (tst_tasks): the
-// fragments in three languages are each of their own language, the С1
-// listings fail exactly for their fault, the С3 game is won as the worked
-// solution says, the pictures' cut-off strips are blank, and no option is
-// given twice nor a word written in two alphabets.
+// What the 2007 paper needs beyond its tasks' checks (tst_tasks) and what
+// every paper's content must satisfy (tst_papercontent): the С1 listings
+// fail exactly for their fault, and the С3 game is won as the worked
+// solution says.
 #include "testmain.h"
 
-#include "check/error.h"
 #include "check/interpret.h"
 #include "papertest.h"
 
@@ -13,7 +11,6 @@
 #include "shell/windowset.h"
 #include "windows/start.h"
 
-#include <QImage>
 #include <QPushButton>
 #include <QRegularExpression>
 
@@ -30,16 +27,6 @@ const zut::PaperContent& content() {
 }
 
 namespace {
-
-// А7: the fragment's lines, one column a language, as the drawn table shows them.
-std::vector<QString> a7Fragments() {
-    return tableColumns(element(task("А7"), Kind::Table));
-}
-
-std::vector<QString> a8Fragments() {
-    const zut::TaskContent& t = task("А8");
-    return {fieldText(t, "MA8b"), fieldText(t, "MA8P"), fieldText(t, "MA8A")};
-}
 
 // ---- С1: the three listings ------------------------------------------------
 
@@ -79,63 +66,10 @@ bool triangle(int a, int b, int c) {
 class TestT2007 : public QObject {
     Q_OBJECT
 private slots:
-    void everyTaskHasContent();
-    void optionsDistinct_data() { addTaskRows("А", 20); }
-    void optionsDistinct() {
-        QFETCH(QString, id);
-        checkOptionsDistinct(id);
-    }
-    void noMixedScriptWords() { checkNoMixedScriptWords(); }
-    void threeLanguagesAgree_data();
-    void threeLanguagesAgree();
     void listingFault_data();
     void listingFault();
     void partThreeGame();
-    void cutOffStripsAreBlank_data();
-    void cutOffStripsAreBlank();
 };
-
-void TestT2007::everyTaskHasContent() {
-    QCOMPARE(content().paper, "t2007");
-    for (const zut::TaskContent& t : content().tasks) {
-        QVERIFY2(!t.elements.empty(), qPrintable(t.id + " has no elements"));
-        QVERIFY2(t.solution.size() > 40, qPrintable(t.id + " has no worked solution"));
-    }
-}
-
-void TestT2007::threeLanguagesAgree_data() {
-    QTest::addColumn<QString>("task");
-    QTest::newRow("А7") << "А7";
-    QTest::newRow("А8") << "А8";
-}
-
-// The fragments run in their own languages leave the same values, and
-// each is a fragment of its language, not of another.
-void TestT2007::threeLanguagesAgree() {
-    QFETCH(QString, task);
-    const std::vector<QString> texts = task == "А7" ? a7Fragments() : a8Fragments();
-    QCOMPARE(texts.size(), size_t(3));
-    try {
-        const auto fragments = inThreeLanguages(texts);
-        const ck::Comparison c = ck::runAll(fragments);
-        QVERIFY2(c.agree(), qPrintable(c.differences.join("; ")));
-        for (const auto& [language, text] : fragments)
-            for (const auto& [other, otherText] : fragments)
-                if (other != language) {
-                    bool rejected = false;
-                    try {
-                        ck::run(other, text);
-                    } catch (const ck::CheckError&) {
-                        rejected = true;
-                    }
-                    QVERIFY2(rejected,
-                             qPrintable(ck::languageName(language) + " text is also valid " +
-                                        ck::languageName(other)));
-                }
-    } catch (const std::exception& e) {
-        QFAIL(e.what());
-    }
-}
 
 void TestT2007::listingFault_data() {
     QTest::addColumn<int>("listing");
@@ -204,40 +138,6 @@ void TestT2007::partThreeGame() {
         if (!wins[size_t(n)])
             losing << QString::number(n);
     QVERIFY(task("С3").solution.contains(losing.join(", ")));
-}
-
-void TestT2007::cutOffStripsAreBlank_data() {
-    QTest::addColumn<QString>("id");
-    QTest::addColumn<QString>("file");
-    QTest::newRow("А11") << "А11"
-                         << "t2007/a11.jpg";
-    QTest::newRow("А12") << "А12"
-                         << "t2007/a12.jpg";
-    QTest::newRow("А16") << "А16"
-                         << "t2007/a16.jpg";
-}
-
-// A JPEG larger than its rectangle loses only blank margin, and what the
-// rectangle shows has ink.
-void TestT2007::cutOffStripsAreBlank() {
-    QFETCH(QString, id);
-    QFETCH(QString, file);
-    const auto pictures = elements(task(id), Kind::Picture);
-    QCOMPARE(pictures.size(), size_t(1));
-    const Element& e = *pictures.front();
-    QCOMPARE(e.picture, file);
-    const QImage image(":/pictures/" + file);
-    QCOMPARE(image.size(), e.stored);
-    int ink = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x) {
-            const bool dark = qGray(image.pixel(x, y)) < 160;
-            if (x >= e.rect.width() || y >= e.rect.height())
-                QVERIFY2(!dark, qPrintable(QString("ink cut off at %1, %2").arg(x).arg(y)));
-            else
-                ink += dark;
-        }
-    QVERIFY(ink > 100);
 }
 
 ZUT_TEST_MAIN(TestT2007)

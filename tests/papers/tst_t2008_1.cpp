@@ -1,19 +1,14 @@
 // What the 2008 paper, variant 1, needs beyond its tasks' checks
-// (tst_tasks): the fragments in three languages agree and are each of their
-// own language, the С1 listings fail exactly for their fault, the С3 game
-// is won as the worked solution says, the answer labels of B7 and B8 run
-// from А, the pictures' cut-off strips are blank, and no option is given
-// twice nor a word written in two alphabets.
+// (tst_tasks) and what every paper's content must satisfy
+// (tst_papercontent): the С1 listings fail exactly for their fault, the С3
+// game is won as the worked solution says, and the tasks' checks follow
+// other givens than the paper's.
 #include "testmain.h"
 
-#include "check/error.h"
 #include "check/interpret.h"
-#include "check/taskcheck.h"
 #include "papertest.h"
 
 #include "papercheck.h"
-
-#include <QImage>
 
 #include <stdexcept>
 #include <vector>
@@ -47,75 +42,13 @@ bool inside(double x, double y) {
 class TestT2008_1 : public QObject {
     Q_OBJECT
 private slots:
-    void everyTaskHasContent();
-    void optionsDistinct_data() { addTaskRows("А", 20); }
-    void optionsDistinct() {
-        QFETCH(QString, id);
-        checkOptionsDistinct(id);
-    }
-    void noMixedScriptWords() { checkNoMixedScriptWords(); }
-    void threeLanguagesAgree_data();
-    void threeLanguagesAgree();
     void listingsShareTheirFault_data();
     void listingsShareTheirFault();
     void superfluousCheck_data() { listingsShareTheirFault_data(); }
     void superfluousCheck();
     void faultExampleOfTheSolution();
     void gameWinner();
-    void labelsFromTheFirstLetter_data();
-    void labelsFromTheFirstLetter();
-    void cutOffStripsAreBlank_data();
-    void cutOffStripsAreBlank();
-    void checksFollowTheirGivens_data();
-    void checksFollowTheirGivens();
 };
-
-void TestT2008_1::everyTaskHasContent() {
-    QCOMPARE(content().paper, "t2008_1");
-    QCOMPARE(content().tasks.size(), size_t(32));
-    for (const zut::TaskContent& t : content().tasks) {
-        QVERIFY2(!t.elements.empty(), qPrintable(t.id + " has no elements"));
-        QVERIFY2(t.solution.size() > 40, qPrintable(t.id + " has no worked solution"));
-    }
-}
-
-void TestT2008_1::threeLanguagesAgree_data() {
-    QTest::addColumn<QString>("task");
-    QTest::newRow("А7") << "А7";
-    QTest::newRow("А8") << "А8";
-}
-
-// The fragments run in their own languages leave the same values, and
-// each is a fragment of its language, not of another.
-void TestT2008_1::threeLanguagesAgree() {
-    QFETCH(QString, task);
-    const zut::TaskContent& t = ::task(task);
-    const std::vector<QString> texts =
-        task == "А7" ? tableColumns(element(t, Kind::Table))
-                     : std::vector<QString>{fieldText(t, "MA8b"), fieldText(t, "MA8P"),
-                                            fieldText(t, "MA8A")};
-    QCOMPARE(texts.size(), size_t(3));
-    try {
-        const auto fragments = inThreeLanguages(texts);
-        const ck::Comparison c = ck::runAll(fragments);
-        QVERIFY2(c.agree(), qPrintable(c.differences.join("; ")));
-        for (const auto& [language, text] : fragments)
-            for (const auto& [other, otherText] : fragments)
-                if (other != language) {
-                    bool rejected = false;
-                    try {
-                        ck::run(other, text);
-                    } catch (const ck::CheckError&) {
-                        rejected = true;
-                    }
-                    QVERIFY2(rejected,
-                             qPrintable(ck::languageName(language) + " text is also valid " +
-                                        ck::languageName(other)));
-                }
-    } catch (const std::exception& e) {
-        QFAIL(e.what());
-    }
-}
 
 void TestT2008_1::listingsShareTheirFault_data() {
     QTest::addColumn<int>("listing");
@@ -201,121 +134,6 @@ void TestT2008_1::gameWinner() {
         QVERIFY2(t.solution.startsWith("Выигрывает " + winner), qPrintable(t.solution));
     } catch (const std::exception& e) {
         QFAIL(e.what());
-    }
-}
-
-void TestT2008_1::labelsFromTheFirstLetter_data() {
-    QTest::addColumn<QString>("id");
-    QTest::newRow("B7") << "B7";
-    QTest::newRow("B8") << "B8";
-}
-
-// The labels B7 and B8 ask for are the Cyrillic capitals from А on, B8's
-// first written with its Latin look-alike.
-void TestT2008_1::labelsFromTheFirstLetter() {
-    QFETCH(QString, id);
-    QStringList labels = answerLabels(task(id));
-    if (id == "B8") {
-        QCOMPARE(labels.value(0), QString("A")); // the Latin look-alike
-        labels[0] = typedQueryLabel(labels[0]);
-    }
-    QCOMPARE(labels.join(""), lettersFrom(u'А', labels.size()));
-}
-
-void TestT2008_1::cutOffStripsAreBlank_data() {
-    QTest::addColumn<QString>("id");
-    QTest::addColumn<int>("n");
-    QTest::addColumn<QString>("file");
-    QTest::newRow("А18") << "А18" << 0 << "t2008_1/a18.jpg";
-    QTest::newRow("А19 sheet") << "А19" << 0 << "t2008_1/a19.jpg";
-    for (int k = 1; k <= 4; ++k)
-        QTest::newRow(qPrintable(QString("А19 chart %1").arg(k)))
-            << "А19" << k << QString("t2008_1/a19-%1.jpg").arg(k);
-    QTest::newRow("А20") << "А20" << 0 << "t2008_1/a20.jpg";
-}
-
-// A JPEG larger than its rectangle loses only blank margin, and what the
-// rectangle shows has ink.
-void TestT2008_1::cutOffStripsAreBlank() {
-    QFETCH(QString, id);
-    QFETCH(int, n);
-    QFETCH(QString, file);
-    const Element& e = picture(task(id), n);
-    QCOMPARE(e.picture, file);
-    const QImage image(":/pictures/" + file);
-    QCOMPARE(image.size(), e.stored);
-    QVERIFY(image.width() > e.rect.width() || image.height() > e.rect.height());
-    int ink = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x) {
-            const bool dark = qGray(image.pixel(x, y)) < 160;
-            if (x >= e.rect.width() || y >= e.rect.height())
-                QVERIFY2(!dark, qPrintable(QString("ink cut off at %1, %2").arg(x).arg(y)));
-            else
-                ink += dark;
-        }
-    QVERIFY(ink > 100);
-}
-
-void TestT2008_1::checksFollowTheirGivens_data() {
-    QTest::addColumn<QString>("id");
-    QTest::addColumn<QString>("given");
-    QTest::addColumn<QVariant>("value");
-    QTest::addColumn<QString>("answer"); // empty: the check must refuse
-    QTest::newRow("А2 one signal past 3^4") << "А2"
-                                            << "signals" << QVariant("82") << "5";
-    QTest::newRow("А5 other bases") << "А5"
-                                    << "numbers" << QVariant(QStringList{"10_2", "10_16"}) << "18";
-    QTest::newRow("А9 false for three") << "А9"
-                                        << "truth" << QVariant("ложно") << "";
-    QTest::newRow("А12 no stop") << "А12"
-                                 << "stop" << QVariant("0") << "75";
-    QTest::newRow("А12 no whole minutes")
-        << "А12"
-        << "speeds" << QVariant(QStringList{"60", "45", "70"}) << "";
-    QTest::newRow("А14 two yellow fit two") << "А14"
-                                            << "most" << QVariant("двух") << "";
-    QTest::newRow("А16 no ИЛИ") << "А16"
-                                << "condition" << QVariant("(Класс = 11) И (Информатика > 70)")
-                                << "2";
-    QTest::newRow("А17 256 colours") << "А17"
-                                     << "colours" << QVariant("256") << "163840";
-    QTest::newRow("А18 another cell") << "А18"
-                                      << "cell" << QVariant("B2") << "6";
-    QTest::newRow("А19 not one row") << "А19"
-                                     << "last" << QVariant("C1") << "";
-    QTest::newRow("А20 stopped by walls") << "А20"
-                                          << "start" << QVariant("a5") << "a5";
-    QTest::newRow("А20 into a wall") << "А20"
-                                     << "start" << QVariant("b5") << "";
-    QTest::newRow("B2 equal to 0") << "B2"
-                                   << "value" << QVariant("0") << "6";
-    QTest::newRow("B3 too few commands") << "B3"
-                                         << "most" << QVariant("четырёх") << "";
-    QTest::newRow("B5 64 seconds") << "B5"
-                                   << "seconds" << QVariant("4") << "500";
-    QTest::newRow("B5 no whole Kbytes") << "B5"
-                                        << "seconds" << QVariant("0") << "";
-    QTest::newRow("B6 fifth chain") << "B6"
-                                    << "which" << QVariant("пятой") << "31";
-}
-
-// A task's check run on other givens than the paper's computes from them,
-// and refuses what has no one answer.
-void TestT2008_1::checksFollowTheirGivens() {
-    QFETCH(QString, id);
-    QFETCH(QString, given);
-    QFETCH(QVariant, value);
-    QFETCH(QString, answer);
-    zut::TaskContent t = task(id);
-    QVERIFY(t.givens.contains(given));
-    t.givens[given] = value;
-    try {
-        const QString found = ck::runCheck(t).answer;
-        QVERIFY2(!answer.isEmpty(), qPrintable("the check found " + found));
-        QCOMPARE(found, answer);
-    } catch (const ck::CheckError& e) {
-        QVERIFY2(answer.isEmpty(), qPrintable(e.message()));
     }
 }
 

@@ -1,18 +1,15 @@
 // What the 2008 paper, variant 2, needs beyond its tasks' checks
-// (tst_tasks): the fragments in three languages agree and are each of their
-// own language, the С1 listings fail exactly for their fault, the С3 game is
-// won as the worked solution says, the labels of B7 and B8 run in their
-// alphabet, the pictures' cut-off strips are blank, and no option is given
-// twice nor a word written in two alphabets.
+// (tst_tasks) and what every paper's content must satisfy
+// (tst_papercontent): А7's table has no comment row, the С1 listings fail
+// exactly for their fault, and the С3 game is won as the worked solution
+// says.
 #include "testmain.h"
 
-#include "check/error.h"
 #include "check/interpret.h"
 #include "papertest.h"
 
 #include "papercheck.h"
 
-#include <QImage>
 #include <QRegularExpression>
 
 #include <functional>
@@ -51,15 +48,6 @@ const std::vector<CheckLines> evennessLines = {
 class TestT2008_2 : public QObject {
     Q_OBJECT
 private slots:
-    void everyTaskHasContent();
-    void optionsDistinct_data() { addTaskRows("А", 20); }
-    void optionsDistinct() {
-        QFETCH(QString, id);
-        checkOptionsDistinct(id);
-    }
-    void noMixedScriptWords() { checkNoMixedScriptWords(); }
-    void threeLanguagesAgree_data();
-    void threeLanguagesAgree();
     void a7HasNoCommentRow();
     void listingsShareTheirFault_data();
     void listingsShareTheirFault();
@@ -67,58 +55,7 @@ private slots:
     void superfluousCheck();
     void faultExampleOfTheSolution();
     void gameWinner();
-    void labelsInTheirAlphabet_data();
-    void labelsInTheirAlphabet();
-    void cutOffStripsAreBlank_data();
-    void cutOffStripsAreBlank();
 };
-
-void TestT2008_2::everyTaskHasContent() {
-    QCOMPARE(content().paper, "t2008_2");
-    QCOMPARE(content().tasks.size(), size_t(32));
-    for (const zut::TaskContent& t : content().tasks) {
-        QVERIFY2(!t.elements.empty(), qPrintable(t.id + " has no elements"));
-        QVERIFY2(t.solution.size() > 40, qPrintable(t.id + " has no worked solution"));
-    }
-}
-
-void TestT2008_2::threeLanguagesAgree_data() {
-    QTest::addColumn<QString>("task");
-    QTest::newRow("А7") << "А7";
-    QTest::newRow("А8") << "А8";
-}
-
-// The fragments run in their own languages leave the same values, and
-// each is a fragment of its language, not of another.
-void TestT2008_2::threeLanguagesAgree() {
-    QFETCH(QString, task);
-    const zut::TaskContent& t = ::task(task);
-    const std::vector<QString> texts =
-        task == "А7" ? tableColumns(element(t, Kind::Table))
-                     : std::vector<QString>{fieldText(t, "MA8b"), fieldText(t, "MA8P"),
-                                            fieldText(t, "MA8A")};
-    QCOMPARE(texts.size(), size_t(3));
-    try {
-        const auto fragments = inThreeLanguages(texts);
-        const ck::Comparison c = ck::runAll(fragments);
-        QVERIFY2(c.agree(), qPrintable(c.differences.join("; ")));
-        for (const auto& [language, text] : fragments)
-            for (const auto& [other, otherText] : fragments)
-                if (other != language) {
-                    bool rejected = false;
-                    try {
-                        ck::run(other, text);
-                    } catch (const ck::CheckError&) {
-                        rejected = true;
-                    }
-                    QVERIFY2(rejected,
-                             qPrintable(ck::languageName(language) + " text is also valid " +
-                                        ck::languageName(other)));
-                }
-    } catch (const std::exception& e) {
-        QFAIL(e.what());
-    }
-}
 
 // This paper's А7 table holds only the fragment: no line of any column is
 // a comment of its language.
@@ -237,59 +174,6 @@ void TestT2008_2::gameWinner() {
     } catch (const std::exception& e) {
         QFAIL(e.what());
     }
-}
-
-void TestT2008_2::labelsInTheirAlphabet_data() {
-    QTest::addColumn<QString>("id");
-    QTest::addColumn<int>("first");
-    QTest::newRow("B7") << "B7" << int('a');
-    QTest::newRow("B8") << "B8" << 0x0410; // Cyrillic А
-}
-
-// The labels B7 and B8 ask for run from their first letter on (B8's first
-// written with its Latin look-alike, which the student types as the
-// Cyrillic letter).
-void TestT2008_2::labelsInTheirAlphabet() {
-    QFETCH(QString, id);
-    QFETCH(int, first);
-    QStringList labels = answerLabels(task(id));
-    if (id == "B8") {
-        QCOMPARE(labels.value(0), QString("A")); // the Latin look-alike
-        labels[0] = typedQueryLabel(labels[0]);
-    }
-    QCOMPARE(labels.join(""), lettersFrom(QChar(char16_t(first)), labels.size()));
-}
-
-void TestT2008_2::cutOffStripsAreBlank_data() {
-    QTest::addColumn<QString>("id");
-    QTest::addColumn<int>("n");
-    QTest::addColumn<QString>("file");
-    QTest::newRow("А16") << "А16" << 0 << "t2008_2/a16.jpg";
-    QTest::newRow("А19") << "А19" << 0 << "t2008_2/a19.jpg";
-    QTest::newRow("А19 3)") << "А19" << 3 << "t2008_2/a19-3.jpg";
-}
-
-// A JPEG taller or wider than its rectangle loses only blank margin, and
-// what the rectangle shows has ink.
-void TestT2008_2::cutOffStripsAreBlank() {
-    QFETCH(QString, id);
-    QFETCH(int, n);
-    QFETCH(QString, file);
-    const Element& e = picture(task(id), n);
-    QCOMPARE(e.picture, file);
-    const QImage image(":/pictures/" + file);
-    QCOMPARE(image.size(), e.stored);
-    QVERIFY(image.width() > e.rect.width() || image.height() > e.rect.height());
-    int ink = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x) {
-            const bool dark = qGray(image.pixel(x, y)) < 160;
-            if (x >= e.rect.width() || y >= e.rect.height())
-                QVERIFY2(!dark, qPrintable(QString("ink cut off at %1, %2").arg(x).arg(y)));
-            else
-                ink += dark;
-        }
-    QVERIFY(ink > 100);
 }
 
 ZUT_TEST_MAIN(TestT2008_2)

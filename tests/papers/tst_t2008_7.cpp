@@ -1,20 +1,16 @@
 // What the 2008 paper, variant 7, needs beyond its tasks' checks
-// (tst_tasks): the fragments of А7 and А8 are each of their own language
-// and А7's notes name only the quotient it uses, the С1 listings fail
-// exactly for their fault, lose nothing without their superfluous
-// condition and are right once fixed, the С3 game is won as the worked
-// solution says, B7 and B8 label their parts with Latin letters in a row,
-// the pictures' cut-off strips are blank, and no option is given twice nor
-// a word written in two alphabets.
+// (tst_tasks) and what every paper's content must satisfy
+// (tst_papercontent): А7's notes name only the quotient it uses, the С1
+// listings fail exactly for their fault, lose nothing without their
+// superfluous condition and are right once fixed, the С3 game is won as
+// the worked solution says, and the wordings of B7 and B8 name their Latin
+// labels.
 #include "testmain.h"
 
-#include "check/error.h"
 #include "check/interpret.h"
 #include "papertest.h"
 
 #include "papercheck.h"
-
-#include <QImage>
 
 #include <algorithm>
 
@@ -24,13 +20,6 @@ const zut::PaperContent& content() {
 }
 
 namespace {
-
-std::vector<QString> fragmentsOf(const QString& id) {
-    if (id == "А7")
-        return tableColumns(element(task("А7"), Kind::Table));
-    const zut::TaskContent& t = task("А8");
-    return {fieldText(t, "MA8b"), fieldText(t, "MA8P"), fieldText(t, "MA8A")};
-}
 
 // ---- С1 ------------------------------------------------------------------
 
@@ -63,15 +52,6 @@ constexpr qint64 largestInput = 1200;
 class TestT2008_7 : public QObject {
     Q_OBJECT
 private slots:
-    void everyTaskHasContent();
-    void optionsDistinct_data() { addTaskRows("А", 20); }
-    void optionsDistinct() {
-        QFETCH(QString, id);
-        checkOptionsDistinct(id);
-    }
-    void noMixedScriptWords() { checkNoMixedScriptWords(); }
-    void threeLanguagesAgree_data();
-    void threeLanguagesAgree();
     void notesNameTheQuotientOnly();
     void listingFault_data();
     void listingFault();
@@ -84,56 +64,11 @@ private slots:
     void gameWinner();
     void labelsInLatinLetters_data();
     void labelsInLatinLetters();
-    void cutOffStripsAreBlank_data();
-    void cutOffStripsAreBlank();
 };
-
-void TestT2008_7::everyTaskHasContent() {
-    QCOMPARE(content().paper, "t2008_7");
-    QCOMPARE(content().tasks.size(), size_t(32));
-    for (const zut::TaskContent& t : content().tasks) {
-        QVERIFY2(!t.elements.empty(), qPrintable(t.id + " has no elements"));
-        QVERIFY2(t.solution.size() > 40, qPrintable(t.id + " has no worked solution"));
-    }
-}
-
-void TestT2008_7::threeLanguagesAgree_data() {
-    QTest::addColumn<QString>("id");
-    QTest::newRow("А7") << "А7";
-    QTest::newRow("А8") << "А8";
-}
-
-// The fragments run in their own languages leave the same values, and
-// each is a fragment of its language, not of another.
-void TestT2008_7::threeLanguagesAgree() {
-    QFETCH(QString, id);
-    const std::vector<QString> texts = fragmentsOf(id);
-    QCOMPARE(texts.size(), size_t(3));
-    try {
-        const auto fragments = inThreeLanguages(texts);
-        const ck::Comparison c = ck::runAll(fragments);
-        QVERIFY2(c.agree(), qPrintable(c.differences.join("; ")));
-        for (const auto& [language, text] : fragments)
-            for (const auto& [other, otherText] : fragments)
-                if (other != language) {
-                    bool rejected = false;
-                    try {
-                        ck::run(other, text);
-                    } catch (const ck::CheckError&) {
-                        rejected = true;
-                    }
-                    QVERIFY2(rejected,
-                             qPrintable(ck::languageName(language) + " text is also valid " +
-                                        ck::languageName(other)));
-                }
-    } catch (const std::exception& e) {
-        QFAIL(e.what());
-    }
-}
 
 // А7's notes explain the quotient only: no fragment takes a remainder.
 void TestT2008_7::notesNameTheQuotientOnly() {
-    for (const QString& fragment : fragmentsOf("А7")) {
+    for (const QString& fragment : tableColumns(element(task("А7"), Kind::Table))) {
         QVERIFY2(fragment.contains("частное") && !fragment.contains("остаток"),
                  qPrintable(fragment));
         QVERIFY2(!fragment.contains("mod", Qt::CaseInsensitive), qPrintable(fragment));
@@ -278,56 +213,20 @@ void TestT2008_7::gameWinner() {
 
 void TestT2008_7::labelsInLatinLetters_data() {
     QTest::addColumn<QString>("id");
-    QTest::addColumn<QString>("first");
-    QTest::newRow("B7") << "B7"
-                        << "A";
-    QTest::newRow("B8") << "B8"
-                        << "a";
+    QTest::newRow("B7") << "B7";
+    QTest::newRow("B8") << "B8";
 }
 
-// B7's fragments are the Latin capitals from A, B8's queries the Latin
-// small letters from a, as their wordings say.
+// The wordings of B7 and B8 name their labels, Latin letters.
 void TestT2008_7::labelsInLatinLetters() {
     QFETCH(QString, id);
-    QFETCH(QString, first);
     const zut::TaskContent& t = task(id);
     const QStringList labels = answerLabels(t);
-    QCOMPARE(labels.join(""), lettersFrom(first[0], labels.size()));
+    QVERIFY(labels.size() >= 4);
     const QString named =
         id == "B7" ? "латинскими буквами от A до " + labels.last()
                    : "латинскими буквами " + labels.mid(0, 3).join(", ") + " и " + labels.last();
     QVERIFY2(wording(t).contains(named), qPrintable(named));
-}
-
-void TestT2008_7::cutOffStripsAreBlank_data() {
-    QTest::addColumn<QString>("id");
-    QTest::addColumn<int>("n");
-    QTest::addColumn<QString>("file");
-    QTest::newRow("А19 sheet") << "А19" << 0 << "t2008_7/a19-sheet.jpg";
-    QTest::newRow("B7") << "B7" << 0 << "t2008_7/b7.jpg";
-}
-
-// A JPEG larger than its rectangle loses only blank margin, and what the
-// rectangle shows has ink.
-void TestT2008_7::cutOffStripsAreBlank() {
-    QFETCH(QString, id);
-    QFETCH(int, n);
-    QFETCH(QString, file);
-    const Element& e = picture(task(id), n);
-    QCOMPARE(e.picture, file);
-    const QImage image(":/pictures/" + file);
-    QCOMPARE(image.size(), e.stored);
-    QVERIFY(image.width() > e.rect.width() || image.height() > e.rect.height());
-    int ink = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x) {
-            const bool dark = qGray(image.pixel(x, y)) < 160;
-            if (x >= e.rect.width() || y >= e.rect.height())
-                QVERIFY2(!dark, qPrintable(QString("ink cut off at %1, %2").arg(x).arg(y)));
-            else
-                ink += dark;
-        }
-    QVERIFY(ink > 100);
 }
 
 ZUT_TEST_MAIN(TestT2008_7)

@@ -1,0 +1,465 @@
+// What every paper's content must satisfy, checked the same way over the
+// eight papers: each task has its elements and a worked solution, Part 1's
+// options are distinct, no word mixes Cyrillic and Latin letters, every
+// fragment in three languages runs alike in each and is rejected by the
+// others, the strips cut off pictures larger than their rectangle are
+// blank, the labels B7 and B8 ask for run from the first letter of their
+// alphabet, and a task's check follows other givens than the paper's. A
+// paper's own test, tst_<paper>.cpp, keeps what is its
+// alone.
+#include "testmain.h"
+
+#include "check/error.h"
+#include "check/taskcheck.h"
+#include "papertest.h"
+
+#include "papercheck.h"
+
+#include <QImage>
+
+#include <map>
+#include <optional>
+
+namespace {
+
+const zut::PaperContent& contentOf(const QString& paper) {
+    static std::map<QString, zut::PaperContent> read;
+    if (!read.contains(paper))
+        read[paper] = zut::readContent(":/papers/" + paper + ".yaml");
+    return read.at(paper);
+}
+
+const zut::TaskContent& taskOf(const QString& paper, const QString& id) {
+    for (const zut::TaskContent& t : contentOf(paper).tasks)
+        if (t.id == id)
+            return t;
+    qFatal("%s has no task %s", qPrintable(paper), qPrintable(id));
+}
+
+// Pictures whose cut-off strip has ink in the content as it stands, each
+// with what is lost; the strip must stay as it is for the rest.
+const std::map<QString, const char*> inkCutOff = {
+    {"t2008_7/a19-chart.jpg", "the chart's axis loses its end"},
+};
+
+// The data column every row has: the paper's name.
+void addPaperColumn() {
+    QTest::addColumn<QString>("paper");
+}
+
+// The fragments in three languages of a task: each Programs element's
+// fields and each drawn table of three columns.
+std::vector<std::vector<QString>> threeLanguageFragments(const zut::TaskContent& t) {
+    std::vector<std::vector<QString>> out;
+    for (const Element* e : elements(t))
+        if (e->kind == Kind::Programs)
+            out.push_back(columnTexts(*e));
+        else if (e->kind == Kind::Table && e->columnRules.size() == 2)
+            out.push_back(tableColumns(*e));
+    return out;
+}
+
+} // namespace
+
+class TestPaperContent : public QObject {
+    Q_OBJECT
+private slots:
+    void everyTaskHasContent_data();
+    void everyTaskHasContent();
+    void optionsDistinct_data();
+    void optionsDistinct();
+    void noMixedScriptWords_data() { everyTaskHasContent_data(); }
+    void noMixedScriptWords();
+    void threeLanguagesAgree_data();
+    void threeLanguagesAgree();
+    void cutOffStripsAreBlank_data();
+    void cutOffStripsAreBlank();
+    void labelsFromTheFirstLetter_data();
+    void labelsFromTheFirstLetter();
+    void checksFollowTheirGivens_data();
+    void checksFollowTheirGivens();
+};
+
+void TestPaperContent::everyTaskHasContent_data() {
+    addPaperColumn();
+    for (const char* paper : paperNames)
+        QTest::newRow(paper) << QString(paper);
+}
+
+// The 20 + 8 marked tasks and С1 … С4, each with elements and a worked
+// solution.
+void TestPaperContent::everyTaskHasContent() {
+    QFETCH(QString, paper);
+    const zut::PaperContent& c = contentOf(paper);
+    QCOMPARE(c.paper, paper);
+    QCOMPARE(c.tasks.size(), size_t(32));
+    for (const zut::TaskContent& t : c.tasks) {
+        QVERIFY2(!t.elements.empty(), qPrintable(t.id + " has no elements"));
+        QVERIFY2(t.solution.size() > 40, qPrintable(t.id + " has no worked solution"));
+    }
+}
+
+void TestPaperContent::optionsDistinct_data() {
+    addPaperColumn();
+    QTest::addColumn<QString>("id");
+    for (const char* paper : paperNames)
+        for (int n = 1; n <= 20; ++n)
+            QTest::addRow("%s А%d", paper, n) << QString(paper) << QString("А%1").arg(n);
+}
+
+// A Part 1 task has four options, no two the same.
+void TestPaperContent::optionsDistinct() {
+    QFETCH(QString, paper);
+    QFETCH(QString, id);
+    try {
+        QStringList o = options(taskOf(paper, id));
+        QCOMPARE(o.size(), 4);
+        o.removeDuplicates();
+        QCOMPARE(o.size(), 4);
+    } catch (const std::exception& e) {
+        QFAIL(e.what());
+    }
+}
+
+// No word of the paper mixes Cyrillic and Latin letters (a look-alike
+// typed in the wrong alphabet).
+void TestPaperContent::noMixedScriptWords() {
+    QFETCH(QString, paper);
+    QStringList all;
+    std::function<void(const std::vector<Element>&)> walk = [&](const std::vector<Element>& es) {
+        for (const Element& e : es) {
+            all << e.text << e.items;
+            for (const Element::Cell& c : e.cells)
+                all << c.text;
+            walk(e.columns);
+            walk(e.children);
+        }
+    };
+    for (const zut::TaskContent& t : contentOf(paper).tasks)
+        walk(t.elements);
+    QVERIFY(all.size() > 100);
+    static const QRegularExpression word = rx(R"(\w+)");
+    for (const QString& text : all)
+        for (const auto& m : word.globalMatch(text)) {
+            const QString w = m.captured();
+            bool cyrillic = false, latin = false;
+            for (QChar c : w) {
+                cyrillic = cyrillic || (c.script() == QChar::Script_Cyrillic);
+                latin = latin || (c.script() == QChar::Script_Latin);
+            }
+            QVERIFY2(!(cyrillic && latin), qPrintable(w));
+        }
+}
+
+void TestPaperContent::threeLanguagesAgree_data() {
+    addPaperColumn();
+    QTest::addColumn<QString>("id");
+    QTest::addColumn<int>("n");
+    for (const char* paper : paperNames) {
+        int found = 0;
+        for (const zut::TaskContent& t : contentOf(paper).tasks) {
+            const auto fragments = threeLanguageFragments(t);
+            for (size_t n = 0; n < fragments.size(); ++n, ++found)
+                QTest::addRow("%s %s %zu", paper, qPrintable(t.id), n)
+                    << QString(paper) << t.id << int(n);
+        }
+        // А7 and А8 of every paper are written in three languages.
+        if (found < 2)
+            qFatal("%s has %d fragments in three languages", paper, found);
+    }
+}
+
+// The fragments run in their own languages leave the same values, and
+// each is a fragment of its language, not of another.
+void TestPaperContent::threeLanguagesAgree() {
+    QFETCH(QString, paper);
+    QFETCH(QString, id);
+    QFETCH(int, n);
+    try {
+        const auto fragments =
+            inThreeLanguages(threeLanguageFragments(taskOf(paper, id))[size_t(n)]);
+        const ck::Comparison c = ck::runAll(fragments);
+        QVERIFY2(c.agree(), qPrintable(c.differences.join("; ")));
+        for (const auto& [language, text] : fragments)
+            for (const auto& [other, otherText] : fragments)
+                if (other != language) {
+                    bool rejected = false;
+                    try {
+                        ck::run(other, text);
+                    } catch (const ck::CheckError&) {
+                        rejected = true;
+                    }
+                    QVERIFY2(rejected,
+                             qPrintable(ck::languageName(language) + " text is also valid " +
+                                        ck::languageName(other)));
+                }
+    } catch (const std::exception& e) {
+        QFAIL(e.what());
+    }
+}
+
+void TestPaperContent::cutOffStripsAreBlank_data() {
+    addPaperColumn();
+    QTest::addColumn<QString>("id");
+    QTest::addColumn<int>("n");
+    for (const char* paper : paperNames)
+        for (const zut::TaskContent& t : contentOf(paper).tasks) {
+            const auto pictures = elements(t, Kind::Picture);
+            for (size_t n = 0; n < pictures.size(); ++n) {
+                const Element& e = *pictures[n];
+                if (e.format == "jpeg" && !e.fit &&
+                    (e.stored.width() > e.rect.width() || e.stored.height() > e.rect.height()))
+                    QTest::addRow("%s", qPrintable(e.picture)) << QString(paper) << t.id << int(n);
+            }
+        }
+}
+
+// A JPEG larger than its rectangle loses only blank margin, and what the
+// rectangle shows has ink.
+void TestPaperContent::cutOffStripsAreBlank() {
+    QFETCH(QString, paper);
+    QFETCH(QString, id);
+    QFETCH(int, n);
+    const Element& e = picture(taskOf(paper, id), n);
+    const QImage image(":/pictures/" + e.picture);
+    QCOMPARE(image.size(), e.stored);
+    int ink = 0;
+    std::optional<QPoint> cutOff;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const bool dark = qGray(image.pixel(x, y)) < 160;
+            if (x < e.rect.width() && y < e.rect.height())
+                ink += dark;
+            else if (dark && !cutOff)
+                cutOff = QPoint(x, y);
+        }
+    QVERIFY(ink > 100);
+    if (const auto known = inkCutOff.find(e.picture); known != inkCutOff.end())
+        QEXPECT_FAIL("", known->second, Abort);
+    QVERIFY2(!cutOff,
+             qPrintable(QString("ink cut off at %1, %2").arg(cutOff->x()).arg(cutOff->y())));
+}
+
+void TestPaperContent::labelsFromTheFirstLetter_data() {
+    addPaperColumn();
+    QTest::addColumn<QString>("id");
+    QTest::addColumn<QChar>("first");
+    // The Cyrillic capitals of a B8 whose first label is written with its
+    // Latin look-alike A, as the student types it.
+    QTest::addColumn<bool>("lookAlike");
+    const struct {
+        const char* paper;
+        char16_t b7, b8;
+        bool lookAlike;
+    } papers[] = {
+        {"t2008_1", u'А', u'А', true},  {"t2008_2", u'a', u'А', true},
+        {"t2008_3", u'А', u'А', true},  {"t2008_4", u'a', u'a', false},
+        {"t2008_5", u'a', u'a', false}, {"t2008_6", u'А', u'А', true},
+        {"t2008_7", u'A', u'a', false},
+    };
+    for (const auto& p : papers) {
+        QTest::addRow("%s B7", p.paper) << QString(p.paper) << "B7" << QChar(p.b7) << false;
+        QTest::addRow("%s B8", p.paper) << QString(p.paper) << "B8" << QChar(p.b8) << p.lookAlike;
+    }
+}
+
+// The labels B7 and B8 ask the answer in run from the first letter of
+// their alphabet.
+void TestPaperContent::labelsFromTheFirstLetter() {
+    QFETCH(QString, paper);
+    QFETCH(QString, id);
+    QFETCH(QChar, first);
+    QFETCH(bool, lookAlike);
+    QStringList labels = answerLabels(taskOf(paper, id));
+    QVERIFY(labels.size() >= 4);
+    if (lookAlike) {
+        QCOMPARE(labels.value(0), QString("A")); // the Latin look-alike
+        labels[0] = typedQueryLabel(labels[0]);
+    }
+    QCOMPARE(labels.join(""), lettersFrom(first, labels.size()));
+}
+
+void TestPaperContent::checksFollowTheirGivens_data() {
+    addPaperColumn();
+    QTest::addColumn<QString>("id");
+    QTest::addColumn<QString>("given");
+    // A list given may be written as its items joined by "|".
+    QTest::addColumn<QVariant>("value");
+    // Empty: the check must refuse; "!…": refuse, saying ….
+    QTest::addColumn<QString>("answer");
+    QTest::newRow("t2008_1 А2 one signal past 3^4") << QString("t2008_1") << "А2"
+                                                    << "signals" << QVariant("82") << "5";
+    QTest::newRow("t2008_1 А5 other bases")
+        << QString("t2008_1") << "А5"
+        << "numbers" << QVariant(QStringList{"10_2", "10_16"}) << "18";
+    QTest::newRow("t2008_1 А9 false for three") << QString("t2008_1") << "А9"
+                                                << "truth" << QVariant("ложно") << "";
+    QTest::newRow("t2008_1 А12 no stop") << QString("t2008_1") << "А12"
+                                         << "stop" << QVariant("0") << "75";
+    QTest::newRow("t2008_1 А12 no whole minutes")
+        << QString("t2008_1") << "А12"
+        << "speeds" << QVariant(QStringList{"60", "45", "70"}) << "";
+    QTest::newRow("t2008_1 А14 two yellow fit two") << QString("t2008_1") << "А14"
+                                                    << "most" << QVariant("двух") << "";
+    QTest::newRow("t2008_1 А16 no ИЛИ")
+        << QString("t2008_1") << "А16"
+        << "condition" << QVariant("(Класс = 11) И (Информатика > 70)") << "2";
+    QTest::newRow("t2008_1 А17 256 colours") << QString("t2008_1") << "А17"
+                                             << "colours" << QVariant("256") << "163840";
+    QTest::newRow("t2008_1 А18 another cell") << QString("t2008_1") << "А18"
+                                              << "cell" << QVariant("B2") << "6";
+    QTest::newRow("t2008_1 А19 not one row") << QString("t2008_1") << "А19"
+                                             << "last" << QVariant("C1") << "";
+    QTest::newRow("t2008_1 А20 stopped by walls") << QString("t2008_1") << "А20"
+                                                  << "start" << QVariant("a5") << "a5";
+    QTest::newRow("t2008_1 А20 into a wall") << QString("t2008_1") << "А20"
+                                             << "start" << QVariant("b5") << "";
+    QTest::newRow("t2008_1 B2 equal to 0") << QString("t2008_1") << "B2"
+                                           << "value" << QVariant("0") << "6";
+    QTest::newRow("t2008_1 B3 too few commands") << QString("t2008_1") << "B3"
+                                                 << "most" << QVariant("четырёх") << "";
+    QTest::newRow("t2008_1 B5 64 seconds") << QString("t2008_1") << "B5"
+                                           << "seconds" << QVariant("4") << "500";
+    QTest::newRow("t2008_1 B5 no whole Kbytes") << QString("t2008_1") << "B5"
+                                                << "seconds" << QVariant("0") << "";
+    QTest::newRow("t2008_1 B6 fifth chain") << QString("t2008_1") << "B6"
+                                            << "which" << QVariant("пятой") << "31";
+    const auto row = [](const char* name, const char* id, const char* given, QVariant value,
+                        const char* answer) {
+        QTest::addRow("t2008_4 %s", name)
+            << QString("t2008_4") << QString(id) << QString(given) << value << QString(answer);
+    };
+    row("А2 up to four", "А2", "most", "четырёх", "30");
+    row("А5 another sum", "А5", "numbers", QStringList{"11011_2", "2E_16"}, "111");
+    row("А9 true for three", "А9", "truth", "истинно", "");
+    row("А12 of 7 km", "А12", "length", "7", "2");
+    row("А12 of 6 km", "А12", "length", "6", "4");
+    row("А12 of 5 km", "А12", "length", "5", "");
+    row("А13 word reversed", "А13", "word", "АДУР", "1E");
+    row("А14 less by 2", "А14", "less", "2", "К8М6");
+    row("А15 three up", "А15", "up", "три", "C:\\Информатика\\Проекты");
+    row("А15 above the disk", "А15", "up", "четыре", "");
+    row("А16 third", "А16", "place", "третьем", "181");
+    row("А16 first of a tie", "А16", "place", "первом", "103");
+    row("А17 to 4 colours", "А17", "after", "4", "4");
+    row("А17 to 8 colours", "А17", "after", "8", "");
+    row("А20 one line less", "А20", "program",
+        QStringList{"вправо 3, запиши", "вверх 2, запиши", "влево 4, запиши", "вниз 3, запиши",
+                    "вправо 6, запиши"},
+        "ЛОГИК");
+    row("А20 off the field", "А20", "program", QStringList{"вверх 3, запиши"}, "");
+    row("B1 another writing", "B1", "writing", "321", "4");
+    row("B2 true", "B2", "truth", "истинно", "");
+    row("B3 wrong example", "B3", "exampleTo", "34", "");
+    row("B4 another guess", "B4", "guessPlaces", QStringList{"5", "3", "4"}, "");
+    row("B5 twenty seconds", "B5", "seconds", "20", "16");
+    row("B5 no whole pages", "B5", "bits", "7", "");
+    row("B6 fifth", "B6", "which", "пятой", "16");
+    row("B6 a string off the rule", "B6", "strings", QStringList{"АБ", "АБ2АБ", "АБ2АБ3АБ"}, "");
+    row("B7 no such address", "B7", "file", "spisok.net", "");
+    QTest::newRow("t2008_6 А1 another phrase") << QString("t2008_6") << "А1"
+                                               << "phrase" << QVariant(QString("Да.")) << "48";
+    QTest::newRow("t2008_6 А2 fewer bytes") << QString("t2008_6") << "А2"
+                                            << "bytes" << QVariant(QString("192")) << "64";
+    QTest::newRow("t2008_6 А2 bits not whole")
+        << QString("t2008_6") << "А2"
+        << "bytes" << QVariant(QString("200")) << "!bits a symbol";
+    QTest::newRow("t2008_6 А3 every half hour") << QString("t2008_6") << "А3"
+                                                << "minutes" << QVariant(QString("30")) << "336";
+    QTest::newRow("t2008_6 А3 not filling the day")
+        << QString("t2008_6") << "А3"
+        << "minutes" << QVariant(QString("7")) << "!fill the day";
+    QTest::newRow("t2008_6 А4 ones") << QString("t2008_6") << "А4"
+                                     << "digits" << QVariant(QString("единиц")) << "4";
+    QTest::newRow("t2008_6 А4 unknown digits")
+        << QString("t2008_6") << "А4"
+        << "digits" << QVariant(QString("двоек")) << "!neither";
+    QTest::newRow("t2008_6 А5 other terms") << QString("t2008_6") << "А5"
+                                            << "terms" << QVariant(QString("17_8|1_2")) << "10_16";
+    QTest::newRow("t2008_6 А9 false for three")
+        << QString("t2008_6") << "А9"
+        << "truth" << QVariant(QString("ложно")) << "!3 options fit";
+    QTest::newRow("t2008_6 А13 another chain") << QString("t2008_6") << "А13"
+                                               << "chain" << QVariant(QString("0010")) << "АЛ";
+    QTest::newRow("t2008_6 А13 letters not the table's")
+        << QString("t2008_6") << "А13"
+        << "letters" << QVariant(QString("А|Д|Е|Л|О|У")) << "!other letters";
+    QTest::newRow("t2008_6 А14 red not first")
+        << QString("t2008_6") << "А14"
+        << "notFirst" << QVariant(QString("красная")) << "СКЖКС";
+    QTest::newRow("t2008_6 А15 three fit")
+        << QString("t2008_6") << "А15"
+        << "mask" << QVariant(QString("*.t*")) << "!3 options fit";
+    QTest::newRow("t2008_6 А15 one fits") << QString("t2008_6") << "А15"
+                                          << "mask" << QVariant(QString("c*")) << "cabin.txt";
+    QTest::newRow("t2008_6 А17 more colours") << QString("t2008_6") << "А17"
+                                              << "colours" << QVariant(QString("256")) << "16";
+    QTest::newRow("t2008_6 А17 Kbytes not whole")
+        << QString("t2008_6") << "А17"
+        << "width" << QVariant(QString("100")) << "!Kbytes";
+    QTest::newRow("t2008_6 А18 next column") << QString("t2008_6") << "А18"
+                                             << "to" << QVariant(QString("E3")) << "=$B1+D$2*2";
+    QTest::newRow("t2008_6 А19 range of two rows")
+        << QString("t2008_6") << "А19"
+        << "first" << QVariant(QString("A1")) << "!not one row";
+    QTest::newRow("t2008_6 А20 loop once") << QString("t2008_6") << "А20"
+                                           << "start" << QVariant(QString("ВВБ")) << "Б";
+    QTest::newRow("t2008_6 А20 the other branch") << QString("t2008_6") << "А20"
+                                                  << "start" << QVariant(QString("ВБ")) << "В";
+    QTest::newRow("t2008_6 B1 another writing") << QString("t2008_6") << "B1"
+                                                << "digits" << QVariant(QString("136")) << "8";
+    QTest::newRow("t2008_6 B2 true for many")
+        << QString("t2008_6") << "B2"
+        << "truth" << QVariant(QString("истинно")) << "!sets of values";
+    QTest::newRow("t2008_6 B3 another walk")
+        << QString("t2008_6") << "B3"
+        << "program" << QVariant(QString("вперёд 3|направо 90|вперёд 4")) << "5";
+    QTest::newRow("t2008_6 B4 second place") << QString("t2008_6") << "B4"
+                                             << "place" << QVariant(QString("второе")) << "В";
+    QTest::newRow("t2008_6 B4 fourth place") << QString("t2008_6") << "B4"
+                                             << "place" << QVariant(QString("четвёртое")) << "Б";
+    QTest::newRow("t2008_6 B5 slower") << QString("t2008_6") << "B5"
+                                       << "kbytesRate" << QVariant(QString("8")) << "4";
+    QTest::newRow("t2008_6 B5 time not whole")
+        << QString("t2008_6") << "B5"
+        << "kbytesRate" << QVariant(QString("3")) << "!not whole";
+    QTest::newRow("t2008_6 B6 another code") << QString("t2008_6") << "B6"
+                                             << "code" << QVariant(QString("3(АБ)")) << "6";
+    QTest::newRow("t2008_6 B6 a wrong example")
+        << QString("t2008_6") << "B6"
+        << "decoded" << QVariant(QString("АААБББ|АББАББ|ВАААБАААБ")) << "!example 2А3Б";
+    QTest::newRow("t2008_6 B7 no parts for that address")
+        << QString("t2008_6") << "B7"
+        << "file" << QVariant(QString("gorod.info")) << "!0 ways";
+    QTest::newRow("t2008_6 B8 descending") << QString("t2008_6") << "B8"
+                                           << "order" << QVariant(QString("убывания")) << "ВБГА";
+}
+
+// A task's check run on other givens than the paper's computes from them,
+// and refuses what has no one answer.
+void TestPaperContent::checksFollowTheirGivens() {
+    QFETCH(QString, paper);
+    QFETCH(QString, id);
+    QFETCH(QString, given);
+    QFETCH(QVariant, value);
+    QFETCH(QString, answer);
+    zut::TaskContent t = taskOf(paper, id);
+    QVERIFY(t.givens.contains(given));
+    const auto type = t.givens[given].typeId();
+    const bool listGiven = type == QMetaType::QVariantList || type == QMetaType::QStringList;
+    if (listGiven && value.typeId() == QMetaType::QString)
+        value = value.toString().split('|');
+    t.givens[given] = value;
+    try {
+        const QString found = ck::runCheck(t).answer;
+        QVERIFY2(!answer.isEmpty() && !answer.startsWith('!'), qPrintable("not refused: " + found));
+        QCOMPARE(found, answer);
+    } catch (const ck::CheckError& e) {
+        QVERIFY2(answer.isEmpty() ||
+                     (answer.startsWith('!') && e.message().contains(answer.mid(1))),
+                 qPrintable(e.message()));
+    }
+}
+
+ZUT_TEST_MAIN(TestPaperContent)
+#include "tst_papercontent.moc"
