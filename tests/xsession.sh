@@ -54,7 +54,7 @@ menu="Варианты 2008 года"
 
 # What the program shows now, for a failure's message.
 describe() {
-    kill -0 "$app" 2>/dev/null && echo "  the program (pid $app) is running" || echo "  the program is not running"
+    kill -0 "$app" 2>/dev/null && echo "  the program (pid $app) is running" || echo "  the program (pid ${app:-unknown}) is not running"
     [[ -s "${applog:-}" ]] && { echo "  it said:"; tail -n 20 "$applog" | sed 's/^/    /'; }
     [[ -s "${tracelog:-}" ]] && { echo "  its trace ends:"; tail -n 8 "$tracelog" | sed 's/^/    /'; }
     ps -o pid=,stat=,wchan:24=,args= -p "$wm" >/dev/null 2>&1 &&
