@@ -88,8 +88,6 @@ QString Task::field(const QString& name) const {
     fail("no field " + name);
 }
 
-namespace {
-
 // The columns of a drawn table, each its cells from top to bottom under
 // the heading row, one line a cell.
 std::vector<QString> tableColumns(const zut::Element& table) {
@@ -113,8 +111,6 @@ std::vector<QString> tableColumns(const zut::Element& table) {
     }
     return out;
 }
-
-} // namespace
 
 std::vector<QString> Task::threeFragments() const {
     std::vector<QString> out;

@@ -103,6 +103,10 @@ bool isMarked(const QString& id);
 
 // Helpers the topics share.
 
+// The columns of a drawn table, each its cells from top to bottom under
+// the heading row, one line a cell.
+std::vector<QString> tableColumns(const zut::Element& table);
+
 // A whole number as the paper writes it: "−3" with the minus sign, "65 536"
 // with a blank between thousands. Throws CheckError on anything else.
 qint64 number(const QString& text);

@@ -202,29 +202,7 @@ inline QString oneLine(const QString& text) {
 
 // ---- Pictures and programs -----------------------------------------------
 
-// The columns of a drawn table, each its cells from top to bottom under
-// the heading row, one line a cell.
-inline std::vector<QString> tableColumns(const Element& table) {
-    std::vector<int> edges = table.columnRules;
-    edges.insert(edges.begin(), 0);
-    edges.push_back(table.frame.width());
-    std::vector<std::vector<const Element::Cell*>> columns(edges.size() - 1);
-    const int headingBottom = table.rowRules.empty() ? 0 : table.rowRules.front();
-    for (const Element::Cell& c : table.cells)
-        for (size_t i = 0; i + 1 < edges.size(); ++i)
-            if (c.at.x() >= edges[i] && c.at.x() < edges[i + 1] && c.at.y() > headingBottom)
-                columns[i].push_back(&c);
-    std::vector<QString> out;
-    for (auto& cells : columns) {
-        std::sort(cells.begin(), cells.end(),
-                  [](auto* a, auto* b) { return a->at.y() < b->at.y(); });
-        QStringList lines;
-        for (auto* c : cells)
-            lines << c->text;
-        out.push_back(lines.join('\n'));
-    }
-    return out;
-}
+using ck::tableColumns;
 
 // The languages of a fragment in three languages, in the paper's order.
 inline const std::vector<ck::Language> threeLanguages = {ck::Language::Basic, ck::Language::Pascal,
