@@ -33,11 +33,15 @@ const zut::PaperContent& content(int paper) {
     return read.at(paper);
 }
 
-const zut::TaskContent& task(int paper, const QString& id) {
-    for (const zut::TaskContent& t : content(paper).tasks)
+const zut::TaskContent& taskOf(const zut::PaperContent& c, const QString& id) {
+    for (const zut::TaskContent& t : c.tasks)
         if (t.id == id)
             return t;
     qFatal("no task %s", qPrintable(id));
+}
+
+const zut::TaskContent& task(int paper, const QString& id) {
+    return taskOf(content(paper), id);
 }
 
 // The key's accepted strings of Part 2 task n (1 … 8).
@@ -59,13 +63,6 @@ zut::PaperContent edited(const QString& paper, const std::function<void(QString&
     const YAML::Node root = YAML::Load(text.toStdString());
     zut::fillGivens(root, paper.toStdString());
     return zut::readContent(root, paper);
-}
-
-const zut::TaskContent& taskOf(const zut::PaperContent& c, const QString& id) {
-    for (const zut::TaskContent& t : c.tasks)
-        if (t.id == id)
-            return t;
-    qFatal("no task %s", qPrintable(id));
 }
 
 } // namespace
