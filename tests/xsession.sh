@@ -121,10 +121,16 @@ start() { # sets pid (what was started) and app (the program); not in a subshell
     pid=$!
     app=$pid
     if [[ -n "${launch:-}" ]]; then
+        # The program is the launcher's child that runs the program's file:
+        # strace first forks short-lived children of its own (to see what
+        # the kernel's ptrace supports), and on a busy machine one of them
+        # may still be there when we look.
         app=
-        for _ in $(seq 100); do
-            app=$(pgrep -P "$pid" | head -n 1 || true)
-            [[ -n "$app" ]] && break
+        local c
+        for _ in $(seq 600); do
+            for c in $(pgrep -P "$pid" || true); do
+                [[ "$(readlink "/proc/$c/exe" 2>/dev/null)" == "$(realpath "$program")" ]] && app=$c && break 2
+            done
             sleep 0.1
         done
         [[ -n "$app" ]] || fail "the program did not start under ${launch}"
