@@ -54,6 +54,10 @@ Paper::Paper(const PaperSpec& own)
         verdicts_[part1Tasks + n - 1] =
             control<QLabel>(this, qPrintable(QString("otv_bb%1").arg(n)));
     }
+    heading_ = control<QPlainTextEdit>(this, "Memo6");
+    result_ = control<QLabel>(this, "rezult");
+    grade_ = control<QLabel>(this, "ocenka");
+    proverka_ = control<QPushButton>(this, "proverka");
     setTabOrder();
     page_->verticalScrollBar()->setValue(own.page.storedScroll);
 
@@ -68,7 +72,7 @@ Paper::Paper(const PaperSpec& own)
 
 // The page's controls in task order, then the four buttons; Tab cycles.
 void Paper::setTabOrder() {
-    afterTasks_.push_back(control<QPlainTextEdit>(this, "Memo6"));
+    afterTasks_.push_back(heading_);
     afterTasks_.insert(afterTasks_.end(), fields_.begin(), fields_.end());
     for (const char* name : {"Memo13", "Memo14"})
         if (auto* field = findChild<QPlainTextEdit*>(name))
@@ -160,9 +164,8 @@ void Paper::showEvent(QShowEvent* event) {
     shownBefore_ = true;
     // The first time, the focus goes to the heading field, and the page
     // scrolls by the least amount that shows it.
-    auto* heading = control<QPlainTextEdit>(this, "Memo6");
-    heading->setFocus();
-    page_->showControl(heading);
+    heading_->setFocus();
+    page_->showControl(heading_);
 }
 
 void Paper::answerChanged(int n) {
@@ -195,14 +198,13 @@ void Paper::proverkaClick() {
         setColour(verdicts_[i], QPalette::WindowText, m.correct[i] ? colours::blue : colours::red);
         verdicts_[i]->setText(m.correct[i] ? verdictCorrect : verdictWrong);
     }
-    auto* result = control<QLabel>(this, "rezult");
-    result->setText(m.result);
-    control<QLabel>(this, "ocenka")->setText(m.grade);
-    control<QPushButton>(this, "proverka")->setEnabled(false);
+    result_->setText(m.result);
+    grade_->setText(m.grade);
+    proverka_->setEnabled(false);
     // A screen reader says the outcome at once, wherever the focus is: each
     // label reports its new text as its new name, and the result raises an
     // alert besides.
-    QAccessibleEvent said(result, QAccessible::Alert);
+    QAccessibleEvent said(result_, QAccessible::Alert);
     QAccessible::updateAccessibility(&said);
 }
 

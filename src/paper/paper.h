@@ -14,6 +14,7 @@
 
 class QLabel;
 class QLineEdit;
+class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 
@@ -68,6 +69,12 @@ private:
     std::array<QLineEdit*, part2Tasks> fields_{};
     std::array<QLabel*, markedTasks> verdicts_{};
     std::vector<QWidget*> afterTasks_; // the tab order after the Part 1 tasks
+    // The controls the handlers touch, found once while the window is
+    // built: a lookup that fails must throw there, never out of a handler.
+    QPlainTextEdit* heading_ = nullptr;
+    QLabel* result_ = nullptr;
+    QLabel* grade_ = nullptr;
+    QPushButton* proverka_ = nullptr;
     bool shownBefore_ = false;
 };
 

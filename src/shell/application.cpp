@@ -12,6 +12,10 @@
 #include <QStyleFactory>
 #include <QWidget>
 
+#include <cstdio>
+#include <exception>
+#include <optional>
+
 namespace zut {
 
 namespace {
@@ -106,13 +110,21 @@ int run(int argc, char** argv) {
     prepareEnvironment();
     QApplication app(argc, argv);
     initApplication(Fonts::TitleWindowFirst);
-    int status = 0;
-    {
-        WindowSet windows;
-        probe::mark("built");
-        probe::markWhenLoopRuns();
-        status = QApplication::exec();
-    } // the windows go before the application object
+    // A window that cannot be built (a layout or content fault the build
+    // did not catch) ends the program at once, saying why, rather than in
+    // std::terminate. Only the building is guarded: the toolkit's event
+    // loop is not exception-safe, so the handlers throw nothing.
+    std::optional<WindowSet> windows;
+    try {
+        windows.emplace();
+    } catch (const std::exception& fault) {
+        std::fprintf(stderr, "Программа не может начать работу: %s\n", fault.what());
+        return 1;
+    }
+    probe::mark("built");
+    probe::markWhenLoopRuns();
+    const int status = QApplication::exec();
+    windows.reset(); // the windows go before the application object
     return status;
 }
 
