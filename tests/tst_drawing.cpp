@@ -7,6 +7,8 @@
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 
+#include <cstdlib>
+
 namespace {
 
 struct Run {
@@ -76,6 +78,8 @@ void TestDrawing::drawsEachKind_data() {
         << "          tables: [{title: \"1)\", rows: [[a]]}, {title: \"2)\", rows: [[b]]}]\n";
     QTest::newRow("bar chart") << "          chart: {kind: bar, values: [3, 5], labels: [A, B]}\n";
     QTest::newRow("pie chart") << "          chart: {kind: pie, values: [3, 5], labels: [A, B]}\n";
+    QTest::newRow("chart on the page")
+        << "          chart: {kind: bar, values: [3, 5], labels: [A, B], background: page}\n";
     QTest::newRow("graph")
         << "          graph: {nodes: {A: [15, 15], B: [90, 50]}, edges: [[A, B, \"4\"]]}\n";
     QTest::newRow("flowchart")
@@ -94,6 +98,14 @@ void TestDrawing::drawsEachKind() {
     const QImage image(dir.filePath("out/probe/p.jpg"));
     QCOMPARE(image.size(), QSize(120, 80)); // its stored size
     QVERIFY(darkPixels(image) > 40);        // lines and letters, not a blank
+    // Outside what is drawn: white, or the page's cream where asked for
+    // (within what the JPEG keeps of a colour).
+    const QColor corner = image.pixelColor(0, 0);
+    const QColor wanted = picture.contains("background: page") ? QColor(255, 251, 240) : Qt::white;
+    QVERIFY2(std::abs(corner.red() - wanted.red()) + std::abs(corner.green() - wanted.green()) +
+                     std::abs(corner.blue() - wanted.blue()) <=
+                 6,
+             qPrintable(corner.name()));
 }
 
 void TestDrawing::faultyData_data() {
@@ -113,6 +125,9 @@ void TestDrawing::faultyData_data() {
     QTest::newRow("negative value")
         << "          chart: {kind: pie, values: [1, -2], labels: [A, B]}\n"
         << "not below 0";
+    QTest::newRow("chart on a colour")
+        << "          chart: {kind: bar, values: [1, 2], labels: [A, B], background: blue}\n"
+        << "background is page";
     QTest::newRow("unknown step") << "          flowchart: [{jump: x}]\n"
                                   << "start, end, do, input, output, if or while";
     QTest::newRow("missing drawing") << "          svg: nowhere.svg\n"

@@ -28,8 +28,10 @@ QString grouped(const QString& number) {
     if (!ok)
         throw ContentError("\"" + number.toStdString() + "\" is not a whole number to group");
     QString digits = QString::number(v < 0 ? -v : v);
+    // A no-break space between the groups: a number is never torn across
+    // two lines.
     for (qsizetype at = digits.size() - 3; at > 0; at -= 3)
-        digits.insert(at, ' ');
+        digits.insert(at, QChar(0x00A0));
     return v < 0 ? QChar(0x2212) + digits : digits;
 }
 

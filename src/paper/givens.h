@@ -9,7 +9,8 @@
 //
 // A placeholder is "{=name}" or "{=name:format}", and "{=name.2}" the second
 // item of a list; the formats:
-//   grouped  a whole number in groups of three digits: 65536 → "65 536"
+//   grouped  a whole number in groups of three digits, parted by no-break
+//            spaces: 65536 → "65 536"
 //   based    each number written with its base: "57_8 + 3A_16" →
 //            "57{_8} + 3A{_16}", the base an index label
 //   formula  a formula written with ∧ ∨ ¬ → ≡ shown in the labels' signs

@@ -571,12 +571,26 @@ QSizeF naturalSize(const QVariant& data, const QString& sources) {
     fail("unknown kind of picture \"" + kind + "\"");
 }
 
+namespace {
+// White, or the page's cream where a chart says `background: page`: the
+// picture's edges then do not show, so charts of different stored sizes
+// look alike beside each other.
+QColor background(const QVariant& data) {
+    const auto [kind, v] = kindOf(data);
+    if (kind != "chart" || !v.toMap().contains("background"))
+        return Qt::white;
+    if (v.toMap().value("background").toString() != "page")
+        fail("a chart's background is page, or it is not given");
+    return QColor(255, 251, 240); // the page's cream (zut::colours::cream)
+}
+} // namespace
+
 void drawPicture(QPainter& p, const QVariant& data, const QSizeF& size, const QString& sources) {
     const QSizeF natural = naturalSize(data, sources);
     const qreal scale =
         std::min({1.0, size.width() / natural.width(), size.height() / natural.height()});
     p.save();
-    p.fillRect(QRectF(QPointF(0, 0), size), Qt::white);
+    p.fillRect(QRectF(QPointF(0, 0), size), background(data));
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
     // Centred in the picture.
