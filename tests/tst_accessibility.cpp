@@ -101,7 +101,7 @@ void TestAccessibility::controls_data() {
     row("t2007", "a2_4", R::RadioButton, "Задание А2, ответ 4", "16");
     row("t2007", "a10_1", R::RadioButton, "Задание А10, ответ 1", "¬A & B \\/ C");
     row("t2007", "a12_2", R::RadioButton, "Задание А12, ответ 2", "Ответ 2 из 4"); // a picture
-    row("t2007", "a18_4", R::RadioButton, "Задание А18, ответ 4", "=$B4+D$3");
+    row("t2007", "a18_4", R::RadioButton, "Задание А18, ответ 4", "=$C2+C$3");
     row("t2007", "a7", R::Grouping, "Задание А7", "*", false);
     row("t2007", "MA8P", R::EditableText, "Задание А8, Паскаль",
         "Фрагмент программы, только для чтения", true, true);
@@ -132,9 +132,9 @@ void TestAccessibility::controls_data() {
     row("t2007", "ocenka", R::StaticText, "", "Оценка за работу", false, true);
 
     // A 2008 paper: index marks read out.
-    row("t2008_1", "a1_1", R::RadioButton, "Задание А1, ответ 1", "60 байт");
+    row("t2008_1", "a1_1", R::RadioButton, "Задание А1, ответ 1", "90");
     row("t2008_1", "a5_3", R::RadioButton, "Задание А5, ответ 3", "1101001 по основанию 2");
-    row("t2008_1", "a10_1", R::RadioButton, "Задание А10, ответ 1", "¬A & B & ¬C");
+    row("t2008_1", "a10_1", R::RadioButton, "Задание А10, ответ 1", "¬C –> (A \\/ ¬B)");
     row("t2008_1", "a20", R::Grouping, "Задание А20", "*", false);
     row("t2008_1", "otv_b1", R::EditableText, "Ответ к заданию B1",
         "Краткий ответ: набор символов без пробелов");

@@ -48,9 +48,192 @@ std::pair<QString, int> digitsAndBase(const Task& t, const QString& written) {
     return {written.left(bar), base};
 }
 
+// The binary digits of the greatest number that a chain of `length` (a
+// word) of the task's `letters`, coded by its `codes`, makes when the codes
+// are written one after another: the letters different unless
+// `repeating`; with `alphabetical`, that chain's letters put in
+// alphabetical order before they are coded.
+QString largestChainCode(const Task& t, bool repeating, bool alphabetical) {
+    const QStringList letters = t.list("letters"), codes = t.list("codes");
+    const int length = numeral(t.text("length"));
+    if (letters.size() != codes.size() || length < 1 || (!repeating && length > letters.size()))
+        t.fail("the letters, their codes and the chain's length do not fit");
+    std::map<QChar, QString> code;
+    for (qsizetype i = 0; i < letters.size(); ++i)
+        code[letters[i].front()] = codes[i];
+    QString best, bestBits;
+    std::function<void(const QString&)> grow = [&](const QString& chain) {
+        if (chain.size() == length) {
+            const QString bits = encode(chain, code);
+            if (bestBits.isEmpty() || fromBase(bits, 2) > fromBase(bestBits, 2))
+                best = chain, bestBits = bits;
+            return;
+        }
+        for (const QString& l : letters)
+            if (repeating || !chain.contains(l.front()))
+                grow(chain + l.front());
+    };
+    grow({});
+    if (alphabetical) {
+        std::sort(best.begin(), best.end());
+        return encode(best, code);
+    }
+    return bestBits;
+}
+
 } // namespace
 
 void addBases(Registry& r) {
+    // Slips of counting the digits of `value` in the base `system` names:
+    // the exponent of the greatest power of the base not above it; the
+    // powers counted from the 0th up to the first one above it; its digits
+    // in binary.
+    r.solvers["bases.largestPowerExponent"] = [](const Task& t) {
+        return QString::number(toBase(t.integer("value"), numeral(t.text("system"))).size() - 1);
+    };
+    r.solvers["bases.powersUpToFirstAbove"] = [](const Task& t) {
+        return QString::number(toBase(t.integer("value"), numeral(t.text("system"))).size() + 1);
+    };
+    r.solvers["bases.digitTotalInBinary"] = [](const Task& t) {
+        return QString::number(toBase(t.integer("value"), 2).size());
+    };
+    // `letters` coded by `codes` (one each, in order); chains of `length`
+    // (a word: "трёх") different letters, their codes written one after
+    // another and read as one binary number: the greatest such number, in
+    // the base `system` names.
+    r.solvers["bases.largestCodedWord"] = [](const Task& t) {
+        return convertDigits(largestChainCode(t, false, false), 2, numeral(t.text("system")));
+    };
+    // Its slips: a letter used more than once; the letters of the greatest
+    // chain put in alphabetical order; the binary digits grouped from the
+    // left, the last group short.
+    r.solvers["bases.largestCodedWordRepeating"] = [](const Task& t) {
+        return convertDigits(largestChainCode(t, true, false), 2, numeral(t.text("system")));
+    };
+    r.solvers["bases.largestCodedWordAlphabetical"] = [](const Task& t) {
+        return convertDigits(largestChainCode(t, false, true), 2, numeral(t.text("system")));
+    };
+    r.solvers["bases.largestCodedWordGroupedLeft"] = [](const Task& t) {
+        const int base = numeral(t.text("system"));
+        const int width = bitsForAlphabet(base);
+        if (qint64(1) << width != base)
+            t.fail("the base is not a power of two");
+        const QString bits = largestChainCode(t, false, false);
+        QString digits;
+        for (qsizetype at = 0; at < bits.size(); at += width)
+            digits += toBase(fromBase(bits.mid(at, width), 2), base);
+        return digits;
+    };
+    // Options written in several bases ("1301{_5}"): the value of the one
+    // that `holds` for its digits, its base and the given `value`'s right
+    // record in that base. The solver and its slips: the right record; the
+    // record with its digits reversed; the hexadecimal record with one letter
+    // digit one off; the record without its leading digit (the division
+    // stopped one step early).
+    const auto recordOption =
+        [](const Task& t, const std::function<bool(const QString&, int, const QString&)>& holds) {
+            const qint64 value = t.integer("value");
+            const QString o = theOption(t, [&](const QString& option) {
+                const auto [digits, base] = basedOption(option);
+                return holds(digits, base, toBase(value, base));
+            });
+            const auto [digits, base] = basedOption(o);
+            return QString::number(fromBase(digits, base));
+        };
+    r.solvers["bases.whichRecord"] = [=](const Task& t) {
+        return recordOption(t,
+                            [](const QString& d, int, const QString& right) { return d == right; });
+    };
+    r.solvers["bases.recordReversed"] = [=](const Task& t) {
+        return recordOption(t, [](const QString& d, int, const QString& right) {
+            QString reversed = right;
+            std::reverse(reversed.begin(), reversed.end());
+            return d != right && d == reversed;
+        });
+    };
+    r.solvers["bases.recordLetterOff"] = [=](const Task& t) {
+        return recordOption(t, [](const QString& d, int base, const QString& right) {
+            if (base != 16 || d.size() != right.size())
+                return false;
+            int off = 0;
+            for (qsizetype i = 0; i < d.size(); ++i)
+                if (d[i] != right[i]) {
+                    const bool letter = d[i].isLetter() || right[i].isLetter();
+                    off += letter && std::abs(fromBase(d.mid(i, 1), 16) -
+                                              fromBase(right.mid(i, 1), 16)) == 1
+                               ? 1
+                               : 2;
+                }
+            return off == 1;
+        });
+    };
+    r.solvers["bases.recordShort"] = [=](const Task& t) {
+        return recordOption(t, [](const QString& d, int, const QString& right) {
+            return right.size() > 1 && d == right.mid(1);
+        });
+    };
+    // The letters `letters` coded by `codes` (one each, in order), the codes
+    // of `word` written one after another and read as one binary number: its
+    // value. And the slips: the bits grouped in fours from the left (the
+    // last group filled up with zeros on the right) read as hexadecimal
+    // digits; the word coded from its end; the octal record read as a
+    // decimal number.
+    const auto codedWordBits = [](const Task& t, bool backwards) {
+        const QStringList letters = t.list("letters"), codes = t.list("codes");
+        if (letters.size() != codes.size())
+            t.fail("the letters and their codes do not pair");
+        std::map<QChar, QString> code;
+        for (qsizetype i = 0; i < letters.size(); ++i)
+            code[letters[i].front()] = codes[i];
+        QString word = t.text("word");
+        if (backwards)
+            std::reverse(word.begin(), word.end());
+        return encode(word, code);
+    };
+    r.solvers["bases.codedWordValue"] = [=](const Task& t) {
+        return QString::number(fromBase(codedWordBits(t, false), 2));
+    };
+    r.solvers["bases.codedWordFoursFromLeft"] = [=](const Task& t) {
+        QString bits = codedWordBits(t, false);
+        while (bits.size() % 4)
+            bits += '0';
+        return QString::number(fromBase(bits, 2));
+    };
+    r.solvers["bases.codedWordBackwards"] = [=](const Task& t) {
+        return QString::number(fromBase(codedWordBits(t, true), 2));
+    };
+    r.solvers["bases.codedWordOctalAsDecimal"] = [=](const Task& t) {
+        return convertDigits(codedWordBits(t, false), 2, 8);
+    };
+    // Slips of bases.codedWord, written in the base `system` names (a power
+    // of two): the number's bits cut into groups from the left, the last
+    // group filled up with zeros on the right; the word coded from its end; each
+    // letter given an equal code, its place among `letters` in binary.
+    r.solvers["bases.codedWordGroupedFromLeft"] = [=](const Task& t) {
+        const int base = numeral(t.text("system"));
+        const int width = bitsForAlphabet(base);
+        if (qint64(1) << width != base)
+            t.fail("the base is not a power of two");
+        // The number's bits: the zeros the code starts with are no digits.
+        QString bits = toBase(fromBase(codedWordBits(t, false), 2), 2);
+        while (bits.size() % width)
+            bits += '0';
+        QString digits;
+        for (qsizetype at = 0; at < bits.size(); at += width)
+            digits += toBase(fromBase(bits.mid(at, width), 2), base);
+        return digits;
+    };
+    r.solvers["bases.codedWordFromEnd"] = [=](const Task& t) {
+        return convertDigits(codedWordBits(t, true), 2, numeral(t.text("system")));
+    };
+    r.solvers["bases.codedWordUniform"] = [](const Task& t) {
+        const QStringList letters = t.list("letters");
+        const int width = bitsForAlphabet(letters.size());
+        std::map<QChar, QString> code;
+        for (qsizetype i = 0; i < letters.size(); ++i)
+            code[letters[i].front()] = toBase(i, 2).rightJustified(width, '0');
+        return convertDigits(encode(t.text("word"), code), 2, numeral(t.text("system")));
+    };
     // `value` written in the base the word `system` names ("восьмеричной").
     r.solvers["bases.convert"] = [](const Task& t) {
         return toBase(t.integer("value"), numeral(t.text("system")));
@@ -60,6 +243,21 @@ void addBases(Registry& r) {
     r.solvers["bases.convertReversed"] = [](const Task& t) {
         QString digits = toBase(t.integer("value"), numeral(t.text("system")));
         std::reverse(digits.begin(), digits.end());
+        return digits;
+    };
+    // A slip: the binary digits of `value` cut into groups from the left,
+    // not from the right, for a base `system` names that is a power of two;
+    // the last group, short, read as it stands (157 = 10011101 in octal:
+    // 100 111 01, "471").
+    r.solvers["bases.convertGroupedLeft"] = [](const Task& t) {
+        const int base = numeral(t.text("system"));
+        const int width = bitsForAlphabet(base);
+        if (qint64(1) << width != base)
+            t.fail("the base is not a power of two");
+        const QString bits = toBase(t.integer("value"), 2);
+        QString digits;
+        for (qsizetype at = 0; at < bits.size(); at += width)
+            digits += toBase(fromBase(bits.mid(at, width), 2), base);
         return digits;
     };
     // The value of `expression` (numbers written with their bases, "·" a
@@ -96,6 +294,20 @@ void addBases(Registry& r) {
         QStringList bases;
         for (qint64 b : basesEndingIn(t.integer("value"), int(t.integer("digit"))))
             bases << QString::number(b);
+        return bases.join(',');
+    };
+    // Every base in which `value` is written with exactly two digits and
+    // ends in the digit `digit`, ascending, separated by commas; the length
+    // must drop some base that the ending alone lets in.
+    r.solvers["bases.twoDigitEndingIn"] = [](const Task& t) {
+        const qint64 value = t.integer("value");
+        const std::vector<qint64> ending = basesEndingIn(value, int(t.integer("digit")));
+        QStringList bases;
+        for (qint64 b : ending)
+            if (b <= value && value < b * b)
+                bases << QString::number(b);
+        if (bases.isEmpty() || bases.size() == qsizetype(ending.size()))
+            t.fail(QString("%1 of %2 bases are two-digit").arg(bases.size()).arg(ending.size()));
         return bases.join(',');
     };
     // The option is a number with its base as an index ("1101001{_2}"),
@@ -224,6 +436,49 @@ void addBases(Registry& r) {
         if (words.size() != 1)
             t.fail("not one reading: " + words.join(' '));
         return words.front();
+    };
+    // The bases in which every one of the numbers `values` ends in the digit
+    // `digit`, increasing, joined by commas; refused where one number alone
+    // gives those bases, or where there are none.
+    r.solvers["bases.endingInAll"] = [](const Task& t) {
+        const QStringList values = t.list("values");
+        if (values.size() < 2)
+            t.fail("fewer than two numbers");
+        std::vector<std::vector<qint64>> each;
+        for (const QString& v : values) {
+            bool ok = false;
+            const qint64 n = v.toLongLong(&ok);
+            if (!ok)
+                t.fail("not a whole number: " + v);
+            each.push_back(basesEndingIn(n, int(t.integer("digit"))));
+        }
+        std::vector<qint64> common = each.front();
+        for (const auto& b : each) {
+            std::vector<qint64> kept;
+            for (qint64 base : common)
+                if (std::binary_search(b.begin(), b.end(), base))
+                    kept.push_back(base);
+            common = kept;
+        }
+        if (common.empty())
+            t.fail("no base is common to the numbers");
+        for (const auto& b : each)
+            if (b == common)
+                t.fail("one number alone gives the bases");
+        QStringList bases;
+        for (qint64 b : common)
+            bases << QString::number(b);
+        return bases.join(',');
+    };
+    // Every base in which the number written `digits` in the base `system`
+    // names ("двоичной") ends in the digit `digit`, ascending, separated by
+    // commas.
+    r.solvers["bases.endingInOfWritten"] = [](const Task& t) {
+        const qint64 value = fromBase(t.text("digits"), numeral(t.text("system")));
+        QStringList bases;
+        for (qint64 b : basesEndingIn(value, int(t.integer("digit"))))
+            bases << QString::number(b);
+        return bases.join(',');
     };
 }
 

@@ -51,6 +51,42 @@ WordProperty letterProperty(const Task& t, const QString& words) {
 } // namespace
 
 void addLogic(Registry& r) {
+    // A slip: the implication `formula` (premise → conclusion outside any
+    // parentheses) read backwards, conclusion → premise.
+    r.solvers["logic.converse"] = [](const Task& t) {
+        const QString f = t.text("formula");
+        int depth = 0;
+        qsizetype arrow = -1;
+        for (qsizetype i = 0; i < f.size(); ++i) {
+            depth += f[i] == '(' ? 1 : f[i] == ')' ? -1 : 0;
+            if (depth == 0 && f[i] == QChar(0x2192)) {
+                if (arrow >= 0)
+                    t.fail("a chain of implications");
+                arrow = i;
+            }
+        }
+        if (arrow < 0)
+            t.fail("not an implication");
+        return f.mid(arrow + 1).trimmed() + " → " + f.left(arrow).trimmed();
+    };
+    // The option, whole values of the formula's number variables ("X = 8,
+    // Y = 4"), for which `formula` is `truth`.
+    r.solvers["logic.optionPair"] = [](const Task& t) {
+        static const QRegularExpression pair(R"(^(\w+) = (−?\d+), (\w+) = (−?\d+)$)");
+        const auto values = [&](const QString& o) {
+            const auto m = pair.match(o);
+            if (!m.hasMatch() || m.captured(1) == m.captured(3))
+                t.fail("not the values of two variables: " + o);
+            return std::map<QString, qint64>{{m.captured(1), number(m.captured(2))},
+                                             {m.captured(3), number(m.captured(4))}};
+        };
+        QStringList names;
+        for (const auto& [name, value] : values(t.options().front()))
+            names << name;
+        const Formula f = Formula::parse(formulaText(t.text("formula")), names);
+        const bool truth = truthGiven(t, "truth");
+        return theOption(t, [&](const QString& o) { return f.evaluate({}, values(o)) == truth; });
+    };
     // The option is a formula equivalent to the answer.
     r.readers["equivalent"] = [](const QString& answer, const QString& o, int, const Task&) {
         return equivalent(Formula::parse(formulaText(answer)), Formula::parse(formulaText(o)));
@@ -121,6 +157,38 @@ void addLogic(Registry& r) {
             t.fail("no natural X within the range searched");
         return QString::number(*x);
     };
+    // The least natural X for which `formula` is `truth`, where a part in
+    // parentheses may also say «X делится на k», «X — чётное число» or
+    // «X — нечётное число».
+    r.solvers["logic.leastNaturalWithDivisors"] = [](const Task& t) {
+        QString text = formulaText(t.text("formula"));
+        static const QRegularExpression part(
+            QString::fromUtf8(R"(\(X(?: делится на (\d+)|[\s\x{00A0}]+— (чётное|нечётное) число)\))"));
+        std::vector<std::function<bool(qint64)>> tests;
+        for (auto m = part.match(text); m.hasMatch(); m = part.match(text)) {
+            const qint64 k = m.captured(1).toLongLong();
+            if (!m.captured(1).isEmpty() && k < 2)
+                t.fail("a divisor below 2");
+            const bool even = m.captured(2) == QString::fromUtf8("чётное");
+            tests.push_back([k, even, divides = !m.captured(1).isEmpty()](qint64 x) {
+                return divides ? x % k == 0 : (x % 2 == 0) == even;
+            });
+            text.replace(m.capturedStart(), m.capturedLength(),
+                         QString("(P%1)").arg(tests.size()));
+        }
+        if (tests.empty())
+            t.fail("no part on divisibility");
+        const Formula f = Formula::parse(text, {"X"});
+        const bool truth = truthGiven(t, "truth");
+        for (qint64 x = 1; x <= 100000; ++x) {
+            std::map<QString, bool> values;
+            for (size_t i = 0; i < tests.size(); ++i)
+                values[QString("P%1").arg(i + 1)] = tests[i](x);
+            if (f.evaluate(values, {{"X", x}}) == truth)
+                return QString::number(x);
+        }
+        t.fail("no natural X within the range searched");
+    };
     // The number of sets of values of `variables` for which `formula`
     // equals `value` (0 or 1).
     r.solvers["logic.countEquationSolutions"] = [](const Task& t) {
@@ -155,6 +223,73 @@ void addLogic(Registry& r) {
         if (sets.size() != 1)
             t.fail(QString("%1 sets of values").arg(sets.size()));
         return sets.front();
+    };
+    // The option, a town's name, for which `statement` is `truth`: each
+    // part in parentheses counts the letters ("в названии больше шести
+    // букв") or places the first letter in the Russian alphabet ("название
+    // начинается с буквы, стоящей в алфавите раньше буквы «М»").
+    r.solvers["logic.townWhere"] = [](const Task& t) {
+        static const QString alphabet = QStringLiteral("АБВГДЕЁЖЗИЙКЛМНОПРСТУФХЦЧШЩЪЫЬЭЮЯ");
+        static const QRegularExpression count = unicodePattern(R"((больше|меньше) (\w+) букв)");
+        static const QRegularExpression letter = unicodePattern(R"((раньше|позже) буквы «(\w)»)");
+        static const QRegularExpression part(R"(\(([^()]+)\))");
+        QString statement = formulaText(t.text("statement"));
+        std::map<QString, WordProperty> properties;
+        int n = 0;
+        for (const auto& m : part.globalMatch(t.text("statement"))) {
+            const QString words = m.captured(1), variable = QString("P%1").arg(++n);
+            if (const auto c = count.match(words); c.hasMatch()) {
+                const bool more = c.captured(1) == "больше";
+                const int bound = numeral(c.captured(2));
+                properties[variable] = [more, bound](const QString& w) {
+                    const auto letters = std::count_if(w.begin(), w.end(),
+                                                       [](QChar ch) { return ch.isLetter(); });
+                    return more ? letters > bound : letters < bound;
+                };
+            } else if (const auto l = letter.match(words); l.hasMatch()) {
+                const bool earlier = l.captured(1) == "раньше";
+                const qsizetype bound = alphabet.indexOf(l.captured(2).toUpper());
+                if (bound < 0)
+                    t.fail("not a Russian letter: " + l.captured(2));
+                properties[variable] = [earlier, bound](const QString& w) {
+                    const qsizetype first = w.isEmpty() ? -1 : alphabet.indexOf(w.front().toUpper());
+                    if (first < 0)
+                        throw CheckError("a name that starts with no Russian letter: " + w);
+                    return earlier ? first < bound : first > bound;
+                };
+            } else {
+                t.fail("an unknown property: " + words);
+            }
+            statement.replace(m.captured(0), variable);
+        }
+        const QStringList words =
+            wordsWhere(Formula::parse(statement), t.options(), properties, truthGiven(t, "truth"));
+        if (words.size() != 1)
+            t.fail("the statement is " + t.text("truth") + " for " + words.join(", "));
+        return words.front();
+    };
+    // The greatest natural `parameter` (a name such as A) for which
+    // `formula`, over it and X, is true for every natural X (both tried up
+    // to 300); the values that fit must run from 1 up to it without a gap.
+    r.solvers["logic.greatestParameter"] = [](const Task& t) {
+        const QString a = t.text("parameter");
+        const Formula f = Formula::parse(formulaText(t.text("formula")), {"X", a});
+        const auto forEveryX = [&](qint64 v) {
+            for (qint64 x = 1; x <= 300; ++x)
+                if (!f.evaluate({}, {{"X", x}, {a, v}}))
+                    return false;
+            return true;
+        };
+        qint64 greatest = 0;
+        for (qint64 v = 1; v <= 300; ++v)
+            if (forEveryX(v)) {
+                if (greatest != v - 1)
+                    t.fail("the values of " + a + " that fit have a gap");
+                greatest = v;
+            }
+        if (greatest == 0 || greatest == 300)
+            t.fail("no greatest " + a + " within the range searched");
+        return QString::number(greatest);
     };
 }
 

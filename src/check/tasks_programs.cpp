@@ -368,9 +368,176 @@ qint64 bestWay(const Field& f) {
 
 using Kind = zut::Element::Kind;
 
+// The task's fragment in Pascal as `change` rewrites it, run: a slip the
+// student makes, played out. A rewriting that changes nothing is refused.
+RunResult runPascalChanged(const Task& t, const std::function<QString(const QString&)>& change) {
+    const QString pascal = t.threeFragments()[1];
+    const QString changed = change(pascal);
+    if (changed == pascal)
+        t.fail("the slip changes nothing in the fragment");
+    try {
+        return run(Language::Pascal, changed);
+    } catch (const CheckError& e) {
+        t.fail("the fragment as the slip reads it: " + e.message());
+    }
+}
+
+// "h = 2, m = 15": the task's `variables` with their values in `run`.
+QString valuesIn(const Task& t, const RunResult& run) {
+    QStringList values;
+    for (const QString& v : t.list("variables"))
+        values << v + " = " + QString::number(run.integer(v));
+    return values.join(", ");
+}
+
+// A Pascal fragment's lines: the index of the heading of its last loop
+// ("for …"), whose body follows it.
+qsizetype lastLoop(const Task& t, const QStringList& lines) {
+    for (qsizetype i = lines.size(); i-- > 0;)
+        if (lines[i].trimmed().startsWith("for "))
+            return i;
+    t.fail("the fragment has no loop");
+}
+
 } // namespace
 
 void addPrograms(Registry& r) {
+    // Slips of the values after a fragment: every update of a variable
+    // from its own value ("t := t mod 3600") left out; the values of the
+    // two variables given to each other.
+    r.solvers["programs.valuesUpdateIgnored"] = [](const Task& t) {
+        return valuesIn(t, runPascalChanged(t, [](QString s) {
+                            static const QRegularExpression update(R"(\b(\w+)\s*:=\s*\1\b[^;]*;)");
+                            return s.remove(update);
+                        }));
+    };
+    r.solvers["programs.valuesExchanged"] = [](const Task& t) {
+        const QStringList names = t.list("variables");
+        if (names.size() != 2)
+            t.fail("not two variables");
+        const RunResult run = runThree(t);
+        return QString("%1 = %2, %3 = %4")
+            .arg(names[0])
+            .arg(run.integer(names[1]))
+            .arg(names[1])
+            .arg(run.integer(names[0]));
+    };
+    // Slips of an array element after a fragment whose last loop reads
+    // elements it may have changed already: the loop reading a copy made
+    // before it; the two terms of each difference in it exchanged.
+    r.solvers["programs.elementFromCopy"] = [](const Task& t) {
+        const QString array = t.text("array");
+        const RunResult whole = runThree(t);
+        const auto found = whole.arrays.find(array);
+        if (found == whole.arrays.end() || found->second.elements.empty())
+            t.fail("the fragment gives no elements to " + array);
+        const ArrayValue& before = found->second;
+        return QString::number(
+            runPascalChanged(t, [&](const QString& s) {
+                QStringList lines = s.split('\n');
+                const qsizetype loop = lastLoop(t, lines);
+                for (qsizetype i = loop + 1; i < lines.size(); ++i) {
+                    const qsizetype set = lines[i].indexOf(":=");
+                    if (set >= 0)
+                        lines[i] = lines[i].left(set) +
+                                   lines[i].mid(set).replace(array + "[", "Copy" + array + "[");
+                }
+                lines.insert(loop, QString("for copyIndex := %1 to %2 do Copy%3[copyIndex] := "
+                                           "%3[copyIndex];")
+                                       .arg(before.elements.begin()->first)
+                                       .arg(before.elements.rbegin()->first)
+                                       .arg(array));
+                return lines.join('\n');
+            }).element(array, t.integer("index")));
+    };
+    // A slip of an array element: every "+ 1" of the fragment left out.
+    // The slip may send other elements off the array (7 * 10 mod 10 is 0),
+    // so the last loop, which fills the array asked, runs for the asked
+    // index alone, as one works the element out by hand.
+    r.solvers["programs.elementWithoutPlusOne"] = [](const Task& t) {
+        return QString::number(
+            runPascalChanged(t, [&](QString s) {
+                static const QRegularExpression plusOne(R"(\s*\+\s*1\b)");
+                static const QRegularExpression bounds(R"(:=\s*\S+\s+to\s+\S+\s+do)");
+                s.remove(plusOne);
+                QStringList lines = s.split('\n');
+                QString& loop = lines[lastLoop(t, lines)];
+                if (!loop.contains(bounds))
+                    t.fail("the last loop has no bounds to narrow");
+                loop.replace(bounds, QString(":= %1 to %1 do").arg(t.integer("index")));
+                return lines.join('\n');
+            }).element(t.text("array"), t.integer("index")));
+    };
+    r.solvers["programs.elementTermsSwapped"] = [](const Task& t) {
+        return QString::number(
+            runPascalChanged(t, [&](const QString& s) {
+                QStringList lines = s.split('\n');
+                for (qsizetype i = lastLoop(t, lines) + 1; i < lines.size(); ++i) {
+                    const qsizetype set = lines[i].indexOf(":=");
+                    const qsizetype end = lines[i].lastIndexOf(';');
+                    if (set < 0)
+                        continue;
+                    const QString right =
+                        lines[i].mid(set + 2, (end < 0 ? lines[i].size() : end) - set - 2);
+                    int depth = 0;
+                    for (qsizetype k = 0; k < right.size(); ++k) {
+                        depth += QString("([").contains(right[k])   ? 1
+                                 : QString(")]").contains(right[k]) ? -1
+                                                                    : 0;
+                        if (depth == 0 && right.mid(k, 3) == " - ") {
+                            lines[i] = lines[i].left(set + 2) + " " + right.mid(k + 3).trimmed() +
+                                       " - " + right.left(k).trimmed() +
+                                       (end < 0 ? QString() : lines[i].mid(end));
+                            break;
+                        }
+                    }
+                }
+                return lines.join('\n');
+            }).element(t.text("array"), t.integer("index")));
+    };
+    // The values the fragment in three languages leaves in `variables` when
+    // every line is read with a slip: « - 1» left out, « + 1» left out, the
+    // quotient and the remainder of whole division swapped.
+    const auto valuesMisread = [](const Task& t, const QString& slip) {
+        std::vector<QString> f = t.threeFragments();
+        for (size_t i = 0; i < f.size(); ++i) {
+            const QString was = f[i];
+            if (slip == "minus" || slip == "plus") {
+                f[i].remove(slip == "minus" ? " - 1" : " + 1");
+            } else if (i == 0) {
+                f[i].replace("MOD", "\x01").replace("\\", "MOD").replace("\x01", "\\");
+            } else {
+                static const QRegularExpression word(R"(\b(div|mod)\b)");
+                QString swapped;
+                qsizetype at = 0;
+                for (const auto& m : word.globalMatch(f[i])) {
+                    swapped += f[i].mid(at, m.capturedStart() - at);
+                    swapped += m.captured(1) == "div" ? "mod" : "div";
+                    at = m.capturedEnd();
+                }
+                f[i] = swapped + f[i].mid(at);
+            }
+            if (f[i] == was)
+                t.fail("the slip changes nothing in a fragment");
+        }
+        const Comparison c = runAll(
+            {{Language::Basic, f[0]}, {Language::Pascal, f[1]}, {Language::Algorithmic, f[2]}});
+        if (!c.agree())
+            t.fail("the three languages disagree: " + c.differences.join("; "));
+        QStringList values;
+        for (const QString& v : t.list("variables"))
+            values << v + " = " + QString::number(c.results[1].integer(v));
+        return values.join(", ");
+    };
+    r.solvers["programs.valuesWithoutMinusOne"] = [=](const Task& t) {
+        return valuesMisread(t, "minus");
+    };
+    r.solvers["programs.valuesWithoutPlusOne"] = [=](const Task& t) {
+        return valuesMisread(t, "plus");
+    };
+    r.solvers["programs.valuesDivModSwapped"] = [=](const Task& t) {
+        return valuesMisread(t, "swap");
+    };
     // The option names variables with their values ("x = 79, y = 78"): the
     // same names, the same values as the answer.
     r.readers["values"] = [](const QString& answer, const QString& o, int, const Task&) {
@@ -443,6 +610,82 @@ void addPrograms(Registry& r) {
         const QChar digit = t.text("digit").front();
         return QString::number(builtLength(shown[0], rule, n) -
                                builtCount(shown[0], rule, n, digit));
+    };
+    // Кузнечик on the points 0 … `length` of a segment: command 1 jumps
+    // `forward` points on, command 2 `back` points back; no jump may leave
+    // the segment or land on a point of `forbidden`. The one program of at
+    // most `most` commands from `from` to `to`; the example, `example` from
+    // `exampleFrom` to `exampleTo`, must be allowed and do so.
+    r.solvers["programs.grasshopper"] = [](const Task& t) {
+        const qint64 forward = t.integer("forward"), back = t.integer("back"),
+                     length = t.integer("length");
+        std::set<qint64> forbidden;
+        for (const QString& p : t.list("forbidden"))
+            forbidden.insert(number(p));
+        // Where the program leaves Кузнечик from `x`, or −1 where it may not run.
+        const auto run = [&](qint64 x, const QString& program) -> qint64 {
+            if (forbidden.contains(x))
+                return -1;
+            for (QChar c : program) {
+                x += c == '1' ? forward : -back;
+                if (x < 0 || x > length || forbidden.contains(x))
+                    return -1;
+            }
+            return x;
+        };
+        if (t.has("example") &&
+            run(t.integer("exampleFrom"), t.text("example")) != t.integer("exampleTo"))
+            t.fail("the example program does not do what the wording says");
+        const int most = int(countGiven(t, "most"));
+        QStringList programs;
+        for (int n = 1; n <= most; ++n)
+            for (int bits = 0; bits < (1 << n); ++bits) {
+                QString program;
+                for (int i = n - 1; i >= 0; --i)
+                    program += (bits >> i & 1) ? '2' : '1';
+                if (run(t.integer("from"), program) == t.integer("to"))
+                    programs << program;
+            }
+        if (programs.size() != 1)
+            t.fail(QString("%1 programs: %2").arg(programs.size()).arg(programs.join(' ')));
+        return programs.front();
+    };
+    // Chains of the digits 1, 2, 3, each the one before with every digit
+    // replaced at once by its group (`rules`: "1 → 12"), the first
+    // `chains.1`: how many times `digit` stands in the chain `which` (an
+    // ordinal word). The chains shown must follow the rule.
+    r.solvers["programs.substitutionCount"] = [](const Task& t) {
+        std::map<QChar, QString> group;
+        for (const QString& rule : t.list("rules")) {
+            const QStringList sides = rule.split(QString::fromUtf8(" → "));
+            if (sides.size() != 2 || sides[0].size() != 1 || sides[1].isEmpty())
+                t.fail("not a rule: " + rule);
+            group[sides[0].front()] = sides[1];
+        }
+        const auto replaced = [&](const QString& chain) {
+            QString next;
+            for (QChar c : chain) {
+                if (!group.contains(c))
+                    t.fail(QString("no rule for %1").arg(c));
+                next += group.at(c);
+            }
+            return next;
+        };
+        const QStringList shown = t.list("chains");
+        for (qsizetype n = 1; n < shown.size(); ++n)
+            if (replaced(shown[n - 1]) != shown[n])
+                t.fail(QString("chain %1 does not follow the rule").arg(n + 1));
+        std::map<QChar, qint64> count;
+        for (QChar c : shown.front())
+            ++count[c];
+        for (int n = numeral(t.text("which")); n > 1; --n) {
+            std::map<QChar, qint64> next;
+            for (const auto& [c, k] : count)
+                for (QChar d : replaced(QString(c)))
+                    next[d] += k;
+            count = next;
+        }
+        return QString::number(count[t.text("digit").front()]);
     };
     // The cell where Робот, starting in `start`, stops after the program
     // (the field that starts with НАЧАЛО) on the field the picture draws.
@@ -627,6 +870,100 @@ void addPrograms(Registry& r) {
                 t.fail(QString("string %1 does not follow the rule").arg(n));
         return QString::number(
             builtCount(shown[0], rule, numeral(t.text("which")), t.text("digit").front()));
+    };
+    // A pair of numbers and two commands: 1 adds the second number to the
+    // first, 2 adds the first to the second. The one program of at most
+    // `most` commands that turns the pair `from` into the pair `to` (the
+    // example program `example` must turn `exampleFrom` into `exampleTo`).
+    r.solvers["programs.pairCommands"] = [](const Task& t) {
+        const auto pair = [&t](const QString& name) {
+            const QStringList p = t.list(name);
+            if (p.size() != 2)
+                t.fail(name + " is not a pair of numbers");
+            return std::pair<qint64, qint64>{p[0].toLongLong(), p[1].toLongLong()};
+        };
+        const auto run = [&t](std::pair<qint64, qint64> p, const QString& program) {
+            for (QChar c : program) {
+                if (c == '1')
+                    p.first += p.second;
+                else if (c == '2')
+                    p.second += p.first;
+                else
+                    t.fail("a program of commands other than 1 and 2: " + program);
+            }
+            return p;
+        };
+        if (t.has("example") && run(pair("exampleFrom"), t.text("example")) != pair("exampleTo"))
+            t.fail("the example program does not do what the wording says");
+        const auto from = pair("from"), to = pair("to");
+        const qint64 most = countGiven(t, "most");
+        QStringList found;
+        for (qint64 length = 1; length <= most; ++length)
+            for (qint64 bits = 0; bits < (qint64(1) << length); ++bits) {
+                QString program;
+                for (qint64 i = length - 1; i >= 0; --i)
+                    program += (bits >> i & 1) ? '2' : '1';
+                if (run(from, program) == to)
+                    found << program;
+            }
+        if (found.size() != 1)
+            t.fail(QString("%1 programs: %2").arg(found.size()).arg(found.join(' ')));
+        return found.front();
+    };
+    // The natural numbers from 1 to `last` written in a row without blanks,
+    // beginning as `shown` shows: how many times the digit `digit` occurs.
+    r.solvers["programs.digitInRow"] = [](const Task& t) {
+        const qint64 last = t.integer("last");
+        const QString digit = t.text("digit");
+        if (last < 1 || digit.size() != 1 || !digit.front().isDigit())
+            t.fail("no row of numbers or no digit");
+        QString row;
+        for (qint64 n = 1; n <= last; ++n)
+            row += QString::number(n);
+        if (t.has("shown") && !row.startsWith(t.text("shown")))
+            t.fail("the row does not begin as shown");
+        return QString::number(row.count(digit.front()));
+    };
+    // A word executor over the letters `alphabet`: command 1 replaces every
+    // letter by the next one (the last by the first), command 2 writes the
+    // first letter in front. The one program of at most `most` commands
+    // that turns the word `from` into `to`; the example, `example` turning
+    // `exampleFrom` into `exampleTo`, must do so.
+    r.solvers["programs.wordCommands"] = [](const Task& t) {
+        const QString alphabet = t.text("alphabet");
+        const auto step = [&](const QString& w, QChar command) {
+            if (command == '2')
+                return QString(alphabet.front()) + w;
+            QString out;
+            for (QChar c : w) {
+                const qsizetype i = alphabet.indexOf(c);
+                if (i < 0)
+                    t.fail(QString("the letter %1 is not in the alphabet").arg(c));
+                out += alphabet[(i + 1) % alphabet.size()];
+            }
+            return out;
+        };
+        const auto run = [&](QString w, const QString& program) {
+            for (QChar c : program)
+                w = step(w, c);
+            return w;
+        };
+        if (t.has("example") && run(t.text("exampleFrom"), t.text("example")) != t.text("exampleTo"))
+            t.fail("the example program does not do what the wording says");
+        const int most = int(countGiven(t, "most"));
+        QStringList found;
+        std::function<void(const QString&, const QString&)> walk = [&](const QString& w,
+                                                                       const QString& program) {
+            if (!program.isEmpty() && w == t.text("to"))
+                found << program;
+            if (program.size() < most)
+                for (QChar c : {QChar('1'), QChar('2')})
+                    walk(step(w, c), program + c);
+        };
+        walk(t.text("from"), "");
+        if (found.size() != 1)
+            t.fail(QString("%1 programs: %2").arg(found.size()).arg(found.join(' ')));
+        return found.front();
     };
 }
 

@@ -159,9 +159,130 @@ std::vector<const zut::Element*> textsAndPictures(const Task& t) {
     return found;
 }
 
+// The number of the one numbered road table of the task's picture (titled
+// "1)", "2)" … in order) whose roads `fit`; refused, naming `what` fits,
+// unless exactly one does.
+QString theRoadTable(const Task& t, const std::function<bool(const RoadMap&)>& fits,
+                     const QString& what = "tables that fit") {
+    const QVariantList tables = t.drawn()["tables"].toList();
+    QStringList fit;
+    for (qsizetype i = 0; i < tables.size(); ++i) {
+        const QVariantMap m = tables[i].toMap();
+        if (m["title"].toString() != QString("%1)").arg(i + 1))
+            t.fail("the tables are not numbered in order");
+        if (fits(roadTable(t, m)))
+            fit << QString::number(i + 1);
+    }
+    if (fit.size() != 1)
+        t.fail(what + ": " + fit.join(", "));
+    return fit.front();
+}
+
+// The four query rows of a task (a label and a query each), the labels as
+// typed, and whether `order` asks for возрастания (else убывания).
+struct QueryRows {
+    QStringList labels, queries;
+    bool ascending;
+};
+QueryRows queryRows(const Task& t) {
+    QueryRows q;
+    for (const zut::Element& e : t.content().elements)
+        if (e.kind == zut::Element::Kind::Row) {
+            if (e.children.size() != 2)
+                t.fail("a query row is a label and a query");
+            q.labels << typedLabel(e.children[0].text);
+            q.queries << e.children[1].text;
+        }
+    if (q.labels.size() != 4)
+        t.fail("not four queries");
+    const QString order = t.text("order");
+    if (order != "возрастания" && order != "убывания")
+        t.fail("order is neither возрастания nor убывания");
+    q.ascending = order == "возрастания";
+    return q;
+}
+
 } // namespace
 
 void addTables(Registry& r) {
+    // The picture's numbered road tables: the number of the one in which,
+    // of all the places, `to` lies farthest from `from` by the shortest
+    // route, and no other place as far. And the slips, each the one table
+    // where `to` seems farthest so: by the direct road (the cell of the row
+    // `from`), tied with another place by the shortest route, by the
+    // longest route that visits no place twice.
+    const auto farthestTable = [](const Task& t, const QString& by) {
+        const QString from = t.text("from"), to = t.text("to");
+        return theRoadTable(t, [&](const RoadMap& map) {
+            std::map<QString, qint64> far;
+            for (const QString& p : map.places) {
+                if (p == from)
+                    continue;
+                qint64 d = -1;
+                if (by == "direct") {
+                    for (const Road& road : map.roads)
+                        if ((road.from == from && road.to == p) ||
+                            (road.to == from && road.from == p))
+                            d = road.length;
+                } else if (by == "longest") {
+                    d = longestRoute(map, from, p).length;
+                } else {
+                    d = shortestRoute(map, from, p).length;
+                }
+                far[p] = d;
+            }
+            if (!far.contains(to))
+                t.fail("no place " + to);
+            qint64 most = -1;
+            int reaching = 0;
+            for (const auto& [p, d] : far)
+                most = std::max(most, d);
+            for (const auto& [p, d] : far)
+                reaching += d == most ? 1 : 0;
+            return far.at(to) == most && (by == "tied" ? reaching > 1 : reaching == 1);
+        });
+    };
+    r.solvers["tables.farthestByRoute"] = [=](const Task& t) { return farthestTable(t, ""); };
+    r.solvers["tables.farthestByDirectRoad"] = [=](const Task& t) {
+        return farthestTable(t, "direct");
+    };
+    r.solvers["tables.farthestTied"] = [=](const Task& t) { return farthestTable(t, "tied"); };
+    r.solvers["tables.farthestByLongestRoute"] = [=](const Task& t) {
+        return farthestTable(t, "longest");
+    };
+    // The value of the spreadsheet's cell `cell` when every formula is read
+    // with a slip: a range ("A1:B2") taken as its two end cells, an average
+    // taken over the two cells the range names, МАКС read for МИН.
+    const auto sheetValueMisread = [](const Task& t, const QString& slip) {
+        std::map<QString, QString> cells = sheetCells(t, t.drawn(0));
+        static const QRegularExpression range(R"(([A-Z]+\d+):([A-Z]+\d+))");
+        static const QRegularExpression average = unicodePattern(R"(СРЗНАЧ\(([^()]*)\))");
+        bool changed = false;
+        for (auto& [name, text] : cells) {
+            const QString was = text;
+            if (!text.startsWith('='))
+                continue;
+            if (slip == "ends")
+                text.replace(range, "\\1;\\2");
+            else if (slip == "average")
+                text.replace(average, "(СУММ(\\1)/2)");
+            else
+                text.replace("МИН(", "МАКС(");
+            changed = changed || text != was;
+        }
+        if (!changed)
+            t.fail("no formula that the slip changes");
+        return written(cellValue(cells, t.text("cell")));
+    };
+    r.solvers["tables.sheetValueRangeEnds"] = [=](const Task& t) {
+        return sheetValueMisread(t, "ends");
+    };
+    r.solvers["tables.sheetValueAverageByEnds"] = [=](const Task& t) {
+        return sheetValueMisread(t, "average");
+    };
+    r.solvers["tables.sheetValueMaxForMin"] = [=](const Task& t) {
+        return sheetValueMisread(t, "min");
+    };
     // The picture's numbered road tables: the number of the one in which the
     // cheapest way from `from` to `to` costs at most `limit`.
     // With `length` instead of `limit`: the one whose cheapest way is
@@ -169,20 +290,10 @@ void addTables(Registry& r) {
     r.solvers["tables.routeWithin"] = [](const Task& t) {
         const bool exact = t.has("length");
         const qint64 bound = t.integer(exact ? "length" : "limit");
-        const QVariantList tables = t.drawn()["tables"].toList();
-        QStringList fit;
-        for (qsizetype i = 0; i < tables.size(); ++i) {
-            const QVariantMap m = tables[i].toMap();
-            if (m["title"].toString() != QString("%1)").arg(i + 1))
-                t.fail("the tables are not numbered in order");
-            const qint64 length =
-                shortestRoute(roadTable(t, m), t.text("from"), t.text("to")).length;
-            if (exact ? length == bound : length <= bound)
-                fit << QString::number(i + 1);
-        }
-        if (fit.size() != 1)
-            t.fail("tables that fit: " + fit.join(", "));
-        return fit.front();
+        return theRoadTable(t, [&](const RoadMap& map) {
+            const qint64 length = shortestRoute(map, t.text("from"), t.text("to")).length;
+            return exact ? length == bound : length <= bound;
+        });
     };
     // The names of the picture's table (columns Фамилия, Баллы, Время, мин)
     // from the first place: more points first, of equal points less time.
@@ -209,6 +320,36 @@ void addTables(Registry& r) {
     // `formula` in cell `from` copied into cell `to`.
     r.solvers["tables.copyFormula"] = [](const Task& t) {
         return copyFormula(t.text("formula"), t.text("from"), t.text("to"));
+    };
+    // Its slips. Only the shift between the columns made: the formula
+    // copied into the cell of `to`'s column in `from`'s row.
+    r.solvers["tables.copyFormulaColumnsOnly"] = [](const Task& t) {
+        CellRef across = parseCell(t.text("from"));
+        across.column = parseCell(t.text("to")).column;
+        return copyFormula(t.text("formula"), t.text("from"), cellText(across));
+    };
+    // The formula written into `to` as it stands in `from`.
+    r.solvers["tables.formulaUncopied"] = [](const Task& t) { return t.text("formula"); };
+    // The sign $ read the wrong way round: the part of a reference that it
+    // marks moves, the unmarked part stays ($B2 copied one column right and
+    // two rows down gives $C2). Copying with every part's $ turned over and
+    // turning them back gives just that.
+    r.solvers["tables.copyFormulaFixingSwapped"] = [](const Task& t) {
+        const auto turned = [](const QString& formula) {
+            static const QRegularExpression reference(
+                R"((?<![A-Za-z0-9_$])(\$?)([A-Z]+)(\$?)(\d+)(?![A-Za-z0-9_(]))");
+            QString out;
+            qsizetype done = 0;
+            for (auto it = reference.globalMatch(formula); it.hasNext();) {
+                const auto m = it.next();
+                out += formula.mid(done, m.capturedStart() - done);
+                out += (m.captured(1).isEmpty() ? "$" : "") + m.captured(2) +
+                       (m.captured(3).isEmpty() ? "$" : "") + m.captured(4);
+                done = m.capturedEnd();
+            }
+            return out + formula.mid(done);
+        };
+        return turned(copyFormula(turned(t.text("formula")), t.text("from"), t.text("to")));
     };
     // The option that, written into the spreadsheet's hidden cell `hidden`
     // (shown "?"), gives the range `first`…`last` of one row values in the
@@ -252,20 +393,29 @@ void addTables(Registry& r) {
     // typed, in the order of the number of pages found that `order`
     // (возрастания or убывания) asks for.
     r.solvers["tables.queryOrder"] = [](const Task& t) {
-        QStringList labels, queries;
-        for (const zut::Element& e : t.content().elements)
-            if (e.kind == zut::Element::Kind::Row) {
-                if (e.children.size() != 2)
-                    t.fail("a query row is a label and a query");
-                labels << typedLabel(e.children[0].text);
-                queries << e.children[1].text;
-            }
-        if (labels.size() != 4)
-            t.fail("not four queries");
-        const QString order = t.text("order");
-        if (order != "возрастания" && order != "убывания")
-            t.fail("order is neither возрастания nor убывания");
-        return orderByInclusion(labels, queries, order == "возрастания");
+        const auto [labels, queries, ascending] = queryRows(t);
+        return orderByInclusion(labels, queries, ascending);
+    };
+    // As tables.queryOrder, where the wording states that every page with
+    // the word `part` holds the word `whole` too: `part` is read as
+    // (`part` & `whole`). The order must need that fact.
+    r.solvers["tables.queryOrderWithFact"] = [](const Task& t) {
+        const auto [labels, queries, ascending] = queryRows(t);
+        const QRegularExpression part = unicodePattern("\\b" + t.text("part") + "\\b");
+        QStringList withFact;
+        for (const QString& q : queries)
+            withFact << QString(q).replace(part, "(" + t.text("part") + " & " + t.text("whole") + ")");
+        if (withFact == queries)
+            t.fail("no query holds " + t.text("part"));
+        bool orderedWithout = true;
+        try {
+            orderByInclusion(labels, queries);
+        } catch (const CheckError&) {
+            orderedWithout = false;
+        }
+        if (orderedWithout)
+            t.fail("the queries are ordered without the fact");
+        return orderByInclusion(labels, withFact, ascending);
     };
     // The number of rows of the picture's table for which `condition` holds:
     // columns as whole-number variables, joined by ИЛИ and И.
@@ -526,24 +676,18 @@ void addTables(Registry& r) {
     // The picture's numbered road tables: the number of the one whose
     // every cheapest route from `from` to `to` passes all `places` places.
     r.solvers["tables.cheapestThroughAll"] = [](const Task& t) {
-        const QVariantList tables = t.drawn()["tables"].toList();
         const int places = numeral(t.text("places"));
-        QStringList fit;
-        for (qsizetype i = 0; i < tables.size(); ++i) {
-            const QVariantMap m = tables[i].toMap();
-            if (m["title"].toString() != QString("%1)").arg(i + 1))
-                t.fail("the tables are not numbered in order");
-            const RoadMap map = roadTable(t, m);
-            if (map.places.size() != places)
-                t.fail("a table of another number of places");
-            const auto cheapest = shortestRoutes(map, t.text("from"), t.text("to"));
-            if (std::all_of(cheapest.begin(), cheapest.end(),
-                            [&](const Route& route) { return route.places.size() == places; }))
-                fit << QString::number(i + 1);
-        }
-        if (fit.size() != 1)
-            t.fail("tables whose cheapest route passes all places: " + fit.join(", "));
-        return fit.front();
+        return theRoadTable(
+            t,
+            [&](const RoadMap& map) {
+                if (map.places.size() != places)
+                    t.fail("a table of another number of places");
+                const auto cheapest = shortestRoutes(map, t.text("from"), t.text("to"));
+                return std::all_of(cheapest.begin(), cheapest.end(), [&](const Route& route) {
+                    return route.places.size() == places;
+                });
+            },
+            "tables whose cheapest route passes all places");
     };
     // The option, a condition on the records of the task's field (one a
     // line, `fields` separated by ", "), that selects exactly the rows of
@@ -675,6 +819,140 @@ void addTables(Registry& r) {
                     return false;
             return true;
         });
+    };
+    // The number of the picture's road table in which the longest way from
+    // `from` to `to` that passes no place twice is `length` long.
+    r.solvers["tables.longestRouteIs"] = [](const Task& t) {
+        const qint64 wanted = t.integer("length");
+        return theRoadTable(t, [&](const RoadMap& map) {
+            return longestRoute(map, t.text("from"), t.text("to")).length == wanted;
+        });
+    };
+    // The picture's table of tours (columns Город, Дней, Цена …): the town
+    // of the tour whose price for one day is the least; no tie.
+    r.solvers["tables.cheapestPerDay"] = [](const Task& t) {
+        const QVariantMap table = t.drawn()["table"].toMap();
+        const QStringList head = table["head"].toStringList();
+        qsizetype town = head.indexOf("Город"), days = head.indexOf("Дней"), price = -1;
+        for (qsizetype i = 0; i < head.size(); ++i)
+            if (head[i].startsWith("Цена"))
+                price = i;
+        if (town < 0 || days < 0 || price < 0)
+            t.fail("the table lacks a column");
+        std::vector<std::pair<double, QString>> perDay;
+        for (const QVariant& row : table["rows"].toList()) {
+            const QStringList cells = row.toStringList();
+            perDay.push_back({double(number(cells.value(price))) / double(number(cells.value(days))),
+                              cells.value(town)});
+        }
+        std::sort(perDay.begin(), perDay.end());
+        if (perDay.size() < 2 || perDay[0].first == perDay[1].first)
+            t.fail("no one cheapest tour");
+        return perDay.front().second;
+    };
+    // As tables.cheapestPerDay, where the prices are written with their
+    // thousands parted by a no-break space ("56 000"); a price not so
+    // grouped, or a day count that is not a whole number, is refused.
+    r.solvers["tables.cheapestPerDayGrouped"] = [](const Task& t) {
+        static const QRegularExpression grouped(
+            QString::fromUtf8(R"(^\d{1,3}(?:\x{00A0}\d{3})*$)"));
+        const QVariantMap table = t.drawn()["table"].toMap();
+        const QStringList head = table["head"].toStringList();
+        qsizetype town = head.indexOf("Город"), days = head.indexOf("Дней"), price = -1;
+        for (qsizetype i = 0; i < head.size(); ++i)
+            if (head[i].startsWith("Цена"))
+                price = i;
+        if (town < 0 || days < 0 || price < 0)
+            t.fail("the table lacks a column");
+        std::vector<std::pair<double, QString>> perDay;
+        for (const QVariant& row : table["rows"].toList()) {
+            const QStringList cells = row.toStringList();
+            const QString written = cells.value(price);
+            if (!grouped.match(written).hasMatch())
+                t.fail("a price not grouped by thousands: " + written);
+            const qint64 d = number(cells.value(days));
+            if (d <= 0)
+                t.fail("a tour of no days: " + cells.value(town));
+            perDay.push_back({double(number(QString(written).remove(QChar(0x00A0)))) / double(d),
+                              cells.value(town)});
+        }
+        std::sort(perDay.begin(), perDay.end());
+        if (perDay.size() < 2 || perDay[0].first == perDay[1].first)
+            t.fail("no one cheapest tour");
+        return perDay.front().second;
+    };
+    // The formula that was in cell `from` if, copied into cell `to`, it
+    // reads `formula` there.
+    r.solvers["tables.formulaBeforeCopy"] = [](const Task& t) {
+        return copyFormula(t.text("formula"), t.text("to"), t.text("from"));
+    };
+    // Its slips. Every part moved back, the $ written but ignored; the
+    // columns moved back but the rows moved on the way the copy went (from
+    // D3 back to B5 read as from D3 to B1).
+    r.solvers["tables.formulaBeforeCopyFixingIgnored"] = [](const Task& t) {
+        static const QRegularExpression reference(
+            R"((?<![A-Za-z0-9_$])(\$?)([A-Z]+)(\$?)(\d+)(?![A-Za-z0-9_(]))");
+        const QString formula = t.text("formula");
+        const QString moved =
+            copyFormula(QString(formula).remove('$'), t.text("to"), t.text("from"));
+        // The signs $ written back where they stood, on the moved parts.
+        QStringList signs;
+        for (const auto& m : reference.globalMatch(formula))
+            signs << m.captured(1) + "|" + m.captured(3);
+        QString out;
+        qsizetype done = 0, n = 0;
+        for (const auto& m : reference.globalMatch(moved)) {
+            const QStringList sign = signs.value(n++, "|").split('|');
+            out += moved.mid(done, m.capturedStart() - done) + sign[0] + m.captured(2) + sign[1] +
+                   m.captured(4);
+            done = m.capturedEnd();
+        }
+        if (n != signs.size())
+            t.fail("the references do not pair");
+        return out + moved.mid(done);
+    };
+    r.solvers["tables.formulaBeforeCopyRowsForward"] = [](const Task& t) {
+        const CellRef from = parseCell(t.text("from")), to = parseCell(t.text("to"));
+        CellRef wrong = from;
+        wrong.row = to.row + (to.row - from.row);
+        if (wrong.row < 1 || from.row == to.row)
+            t.fail("no row to move the wrong way");
+        return copyFormula(t.text("formula"), t.text("to"), cellText(wrong));
+    };
+    // The number of the one chart, among the pictures after the
+    // spreadsheet, that cannot show the values of the range `first`…`last`
+    // of one row. A chart names its bars or sectors by the range's cells,
+    // in any order; a bar chart shows the values, a pie chart their shares.
+    r.solvers["tables.chartNotShowingRowRange"] = [](const Task& t) {
+        const auto values = evaluateSheet(sheetCells(t, t.drawn(0)));
+        const CellRef first = parseCell(t.text("first")), last = parseCell(t.text("last"));
+        if (first.row != last.row || first.column > last.column)
+            t.fail("the range is not one row");
+        std::map<QString, double> range;
+        for (int c = first.column; c <= last.column; ++c) {
+            const QString cell = cellText({c, first.row});
+            const auto v = values.find(cell);
+            range[cell] = v == values.end() ? 0.0 : v->second;
+        }
+        QStringList misfit;
+        const int pictures = int(t.elements(zut::Element::Kind::Picture).size());
+        for (int n = 1; n < pictures; ++n) {
+            const QVariantMap chart = t.drawn(n)["chart"].toMap();
+            std::vector<double> shown;
+            std::set<QString> named;
+            for (const QString& label : chart["labels"].toStringList()) {
+                if (!range.contains(label) || !named.insert(label).second)
+                    t.fail(QString("chart %1 names a cell outside the range, or twice").arg(n));
+                shown.push_back(range.at(label));
+            }
+            if (named.size() != range.size())
+                t.fail(QString("chart %1 leaves out a cell").arg(n));
+            if (!chartShows(chart, shown))
+                misfit << QString::number(n);
+        }
+        if (misfit.size() != 1)
+            t.fail("charts that cannot show those values: " + misfit.join(", "));
+        return misfit.front();
     };
 }
 

@@ -21,6 +21,7 @@
 #include <map>
 #include <numeric>
 #include <set>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -95,9 +96,157 @@ Forecast forecast(const Task& t, const QString& said) {
     return {m.captured(1), m.captured(3), numeral(m.captured(2)), numeral(m.captured(4))};
 }
 
+// The labels and the parts of the address table a task's picture draws,
+// row by row.
+std::pair<QStringList, QStringList> drawnParts(const Task& t) {
+    QStringList labels, parts;
+    for (const QVariant& row : t.drawn()["table"].toMap()["rows"].toList()) {
+        const QStringList cells = row.toStringList();
+        if (cells.size() != 2)
+            t.fail("a row is not a label and a part");
+        labels << cells[0];
+        parts << cells[1];
+    }
+    return {labels, parts};
+}
+
 } // namespace
 
 void addText(Registry& r) {
+    // How many of the files `names` fit the mask `mask`.
+    r.solvers["text.namesFittingMask"] = [](const Task& t) {
+        const QStringList names = t.list("names");
+        return QString::number(std::count_if(names.begin(), names.end(), [&](const QString& n) {
+            return fitsMask(t.text("mask"), n);
+        }));
+    };
+    // Its slips: "*" read as one character or more; "?" read as one
+    // character or none (the name fits the mask with some of its "?" left
+    // out); only the parts before the last dot compared.
+    r.solvers["text.namesFittingMaskStarNonEmpty"] = [](const Task& t) {
+        const QString mask = QString(t.text("mask")).replace("*", "?*");
+        const QStringList names = t.list("names");
+        return QString::number(std::count_if(names.begin(), names.end(),
+                                             [&](const QString& n) { return fitsMask(mask, n); }));
+    };
+    r.solvers["text.namesFittingMaskQuestionOptional"] = [](const Task& t) {
+        const QString mask = t.text("mask");
+        const qsizetype marks = mask.count('?');
+        if (marks > 10)
+            t.fail("too many question marks");
+        const QStringList names = t.list("names");
+        return QString::number(std::count_if(names.begin(), names.end(), [&](const QString& n) {
+            for (int kept = 0; kept < 1 << marks; ++kept) {
+                QString m;
+                int mark = 0;
+                for (QChar c : mask)
+                    if (c != '?' || kept & (1 << mark++))
+                        m += c;
+                if (fitsMask(m, n))
+                    return true;
+            }
+            return false;
+        }));
+    };
+    r.solvers["text.namesFittingMaskExtensionIgnored"] = [](const Task& t) {
+        const auto stem = [](const QString& s) {
+            return s.contains('.') ? s.left(s.lastIndexOf('.')) : s;
+        };
+        const QString mask = stem(t.text("mask"));
+        const QStringList names = t.list("names");
+        return QString::number(std::count_if(names.begin(), names.end(), [&](const QString& n) {
+            return fitsMask(mask, stem(n));
+        }));
+    };
+    // Chains of `length` (a word) counters of the `colours` ("красных (К)"):
+    // the first one of the colours `first` names ("синяя или жёлтая"), and
+    // each next one as the rule `rules` gives for the counter before it
+    // ("после красной фишки может лежать только жёлтая", "после синей —
+    // красная или синяя", "после жёлтой — любая, кроме жёлтой"). The option
+    // built so; and the slip of the rules read backwards (the rule of a
+    // colour taken as what may lie before it).
+    const auto byTransitions = [](const Task& t, bool backwards) {
+        std::map<QString, QChar> byStem;
+        QString all;
+        for (const QString& c : t.list("colours")) {
+            if (c.size() < 5 || !c.endsWith(')'))
+                t.fail("a colour is not its word and its letter: " + c);
+            byStem[c.left(3).toLower()] = c[c.size() - 2];
+            all += c[c.size() - 2];
+        }
+        const auto colours = [&](const QString& words) {
+            QString letters;
+            static const QRegularExpression word = unicodePattern(R"(\w+)");
+            for (const auto& m : word.globalMatch(words))
+                if (m.captured(0) != "или" && m.captured(0) != "только")
+                    letters += colourLetter(t, byStem, m.captured(0));
+            return letters;
+        };
+        std::map<QChar, QString> next;
+        static const QRegularExpression rule = unicodePattern(
+            R"(^после (\w+)(?: фишки)?(?: может лежать|[ \x{00A0}]—) (?:(любая, кроме) )?(.+)$)");
+        for (const QString& said : t.list("rules")) {
+            const auto m = rule.match(said);
+            if (!m.hasMatch())
+                t.fail("not a rule of what lies after a colour: " + said);
+            QString allowed = colours(m.captured(3));
+            if (!m.captured(2).isEmpty()) {
+                QString rest = all;
+                for (QChar c : allowed)
+                    rest.remove(c);
+                allowed = rest;
+            }
+            if (!next.emplace(colourLetter(t, byStem, m.captured(1)), allowed).second)
+                t.fail("two rules for one colour");
+        }
+        const QString first = colours(t.text("first"));
+        const qsizetype length = numeral(t.text("length"));
+        return theOption(t, [&](const QString& o) {
+            if (o.size() != length || !first.contains(o.front()))
+                return false;
+            for (qsizetype i = 0; i + 1 < o.size(); ++i) {
+                const QChar before = backwards ? o[i + 1] : o[i];
+                const QChar after = backwards ? o[i] : o[i + 1];
+                if (!next.contains(before) || !next.at(before).contains(after))
+                    return false;
+            }
+            return true;
+        });
+    };
+    r.solvers["text.chainByTransitions"] = [=](const Task& t) { return byTransitions(t, false); };
+    r.solvers["text.chainByTransitionsBackwards"] = [=](const Task& t) {
+        return byTransitions(t, true);
+    };
+    // The fewest moves (one level up, or one level down into a directory)
+    // from the directory `start` to `target` (full paths, "C:\\…"): up to
+    // their common part and down again. And the slips: names at the same
+    // depth taken as shared wherever they match, the climb made to the
+    // disk's root, the directories on the way counted instead of the moves.
+    const auto movesBetween = [](const Task& t, const QString& slip) {
+        const QStringList a = t.text("start").split('\\'), b = t.text("target").split('\\');
+        if (a.size() < 2 || b.size() < 2 || a.front() != b.front())
+            t.fail("the directories are not on one disk");
+        qsizetype common = 0;
+        while (common < a.size() && common < b.size() && a[common] == b[common])
+            ++common;
+        qsizetype moves = a.size() + b.size() - 2 * common;
+        if (slip == "names") {
+            moves = 0;
+            for (qsizetype i = 1; i < std::max(a.size(), b.size()); ++i)
+                moves += i >= a.size() || i >= b.size() ? 1 : a[i] == b[i] ? 0 : 2;
+        } else if (slip == "root") {
+            moves = a.size() + b.size() - 2;
+        } else if (slip == "directories") {
+            moves += 1;
+        }
+        return QString::number(moves);
+    };
+    r.solvers["text.fewestMoves"] = [=](const Task& t) { return movesBetween(t, ""); };
+    r.solvers["text.movesSharingNames"] = [=](const Task& t) { return movesBetween(t, "names"); };
+    r.solvers["text.movesThroughRoot"] = [=](const Task& t) { return movesBetween(t, "root"); };
+    r.solvers["text.movesCountingDirectories"] = [=](const Task& t) {
+        return movesBetween(t, "directories");
+    };
     // Chains of three beads: the option whose beads stand each in the set
     // its place allows (`places`, one string of letters a place), no bead
     // twice.
@@ -175,16 +324,115 @@ void addText(Registry& r) {
                 p << part->second;
             }
         } else {
-            for (const QVariant& row : t.drawn()["table"].toMap()["rows"].toList()) {
-                const QStringList cells = row.toStringList();
-                if (cells.size() != 2)
-                    t.fail("a row is not a label and a part");
-                l << cells[0];
-                p << cells[1];
-            }
+            std::tie(l, p) = drawnParts(t);
         }
         return spelling(t, l, p,
                         t.text("protocol") + "://" + t.text("server") + "/" + t.text("file"));
+    };
+    // Four `pupils` on chairs 1 … 4 in a row and three `statements` of two
+    // halves joined by ", а ", each half about one pupil: «… сидит на
+    // первом стуле», «… рядом с …», «… между … и …» (next to both), «…
+    // с краю», any of them with «не». One half of each statement true: the
+    // chairs of the pupils in their order, the one answer.
+    r.solvers["text.halfRightSeats"] = [](const Task& t) {
+        const QStringList pupils = t.list("pupils");
+        if (pupils.size() != 4)
+            t.fail("not four pupils");
+        QStringList stems;
+        for (const QString& p : pupils)
+            stems << p.left(3);
+        const QRegularExpression name = unicodePattern("\\b(" + stems.join('|') + ")\\w*");
+        static const QStringList ordinals = {"перв", "втор", "трет", "четв"};
+        // A claim: whether it holds for the chairs `chair` (by pupil).
+        using Claim = std::function<bool(const std::vector<int>&)>;
+        std::vector<std::pair<Claim, Claim>> statements;
+        for (const QString& s : t.list("statements")) {
+            const QStringList halves = s.split(QString::fromUtf8(", а "));
+            if (halves.size() != 2)
+                t.fail("not two halves: " + s);
+            std::vector<Claim> claims;
+            for (const QString& half : halves) {
+                std::vector<qsizetype> who;
+                for (const auto& m : name.globalMatch(half))
+                    who.push_back(stems.indexOf(m.captured(1)));
+                if (who.empty())
+                    t.fail("no pupil in: " + half);
+                const bool negated = half.contains(QString::fromUtf8(" не "));
+                const size_t a = size_t(who[0]);
+                Claim c;
+                if (half.contains(QString::fromUtf8("рядом с")) && who.size() == 2) {
+                    const size_t b = size_t(who[1]);
+                    c = [a, b](const std::vector<int>& ch) { return std::abs(ch[a] - ch[b]) == 1; };
+                } else if (half.contains(QString::fromUtf8("между")) && who.size() == 3) {
+                    const size_t b = size_t(who[1]), d = size_t(who[2]);
+                    c = [a, b, d](const std::vector<int>& ch) {
+                        return std::abs(ch[a] - ch[b]) == 1 && std::abs(ch[a] - ch[d]) == 1;
+                    };
+                } else if (half.contains(QString::fromUtf8("с краю")) && who.size() == 1) {
+                    c = [a](const std::vector<int>& ch) { return ch[a] == 1 || ch[a] == 4; };
+                } else {
+                    int seat = 0;
+                    for (qsizetype i = 0; i < ordinals.size(); ++i)
+                        if (half.contains(ordinals[i]))
+                            seat = int(i) + 1;
+                    if (seat == 0 || who.size() != 1)
+                        t.fail("an unknown claim: " + half);
+                    c = [a, seat](const std::vector<int>& ch) { return ch[a] == seat; };
+                }
+                claims.push_back(negated ? Claim([c](const std::vector<int>& ch) { return !c(ch); })
+                                         : c);
+            }
+            statements.emplace_back(claims[0], claims[1]);
+        }
+        QStringList solutions;
+        std::vector<int> chair = {1, 2, 3, 4};
+        do {
+            if (std::all_of(statements.begin(), statements.end(), [&](const auto& st) {
+                    return st.first(chair) != st.second(chair);
+                })) {
+                QString s;
+                for (int c : chair)
+                    s += QString::number(c);
+                solutions << s;
+            }
+        } while (std::next_permutation(chair.begin(), chair.end()));
+        if (solutions.size() != 1)
+            t.fail(QString("%1 solutions: %2").arg(solutions.size()).arg(solutions.join(' ')));
+        return solutions.front();
+    };
+    // The address `protocol`://IP/`file` of a server whose IP address (four
+    // numbers 0 … 255 without leading zeros, between dots) is not named,
+    // put together from the labelled parts of the table the picture draws:
+    // the labels of the one order of all parts that spells such an address.
+    r.solvers["text.addressByIp"] = [](const Task& t) {
+        const auto [labels, parts] = drawnParts(t);
+        const QString head = t.text("protocol") + "://", tail = "/" + t.text("file");
+        static const QRegularExpression ip(R"(^(0|[1-9]\d{0,2})(\.(0|[1-9]\d{0,2})){3}$)");
+        const auto isIp = [](const QString& s) {
+            if (!ip.match(s).hasMatch())
+                return false;
+            for (const QString& n : s.split('.'))
+                if (n.toInt() > 255)
+                    return false;
+            return true;
+        };
+        std::vector<int> order(size_t(parts.size()));
+        std::iota(order.begin(), order.end(), 0);
+        QStringList found;
+        do {
+            QString whole, spelt;
+            for (int i : order) {
+                whole += parts[i];
+                spelt += labels[i];
+            }
+            if (whole.startsWith(head) && whole.endsWith(tail) &&
+                whole.size() > head.size() + tail.size() &&
+                isIp(whole.mid(head.size(), whole.size() - head.size() - tail.size())))
+                found << spelt;
+        } while (std::next_permutation(order.begin(), order.end()));
+        if (found.size() != 1)
+            t.fail(QString("%1 orders spell an address: %2").arg(found.size()).arg(found.join(' ')));
+        return found.front();
     };
     // The option is a time "1 ч 30 мин", the answer in minutes.
     r.readers["hoursAndMinutes"] = [](const QString& answer, const QString& o, int, const Task&) {
@@ -208,6 +456,20 @@ void addText(Registry& r) {
             minutes += km60 / speed;
         }
         return QString::number(minutes);
+    };
+    // The slip of that journey: the whole way, all the legs' `lengths`
+    // together, taken at the first leg's speed, the stop added; in minutes.
+    r.solvers["motion.journeyAtFirstSpeed"] = [](const Task& t) {
+        const QStringList lengths = t.list("lengths"), speeds = t.list("speeds");
+        if (lengths.isEmpty() || lengths.size() != speeds.size())
+            t.fail("the legs' lengths and speeds do not pair");
+        qint64 km60 = 0;
+        for (const QString& length : lengths)
+            km60 += number(length) * 60;
+        const qint64 speed = number(speeds.front());
+        if (speed <= 0 || km60 % speed)
+            t.fail("the way takes no whole number of minutes at the first speed");
+        return QString::number(t.integer("stop") + km60 / speed);
     };
     // Chains of beads of the colours `letters` (named `colours`): the
     // option of `length` beads whose first and last are alike, no two
@@ -611,6 +873,89 @@ void addText(Registry& r) {
         if (found.size() != 1)
             t.fail(QString("%1 ways: %2").arg(found.size()).arg(found.join(' ')));
         return found.front();
+    };
+    // Friends `friends` on floors 1 to 4, one a floor; each says, in the
+    // same order, `claims`: «Я живу (не) на …-м этаже, а <friend> — (не) на
+    // …-м», one half true and the other not. The one placing: the floors
+    // in the order of `friends`, run together.
+    r.solvers["text.halfTrueFloors"] = [](const Task& t) {
+        const QStringList friends = t.list("friends"), claims = t.list("claims");
+        if (friends.size() != claims.size())
+            t.fail("each friend makes one claim");
+        static const QRegularExpression form = unicodePattern(
+            QString::fromUtf8(R"(^Я живу (не )?на (\w+) этаже, а (\w+)[ \x{00A0}]— (не )?на (\w+)$)"));
+        // A half: whose floor, which floor, and whether it is denied.
+        struct Half {
+            qsizetype who;
+            int floor;
+            bool denied;
+        };
+        std::vector<std::pair<Half, Half>> said;
+        for (qsizetype i = 0; i < claims.size(); ++i) {
+            const auto m = form.match(claims[i]);
+            if (!m.hasMatch() || !friends.contains(m.captured(3)) || m.captured(3) == friends[i])
+                t.fail("not a claim about oneself and another friend: " + claims[i]);
+            said.push_back({{i, numeral(m.captured(2)), !m.captured(1).isEmpty()},
+                            {friends.indexOf(m.captured(3)), numeral(m.captured(5)),
+                             !m.captured(4).isEmpty()}});
+        }
+        std::vector<int> floors(size_t(friends.size()));
+        std::iota(floors.begin(), floors.end(), 1);
+        QStringList found;
+        do {
+            const auto holds = [&](const Half& h) {
+                return (floors[size_t(h.who)] == h.floor) != h.denied;
+            };
+            bool half = true;
+            for (const auto& [a, b] : said)
+                half = half && holds(a) != holds(b);
+            if (half) {
+                QString s;
+                for (int f : floors)
+                    s += QString::number(f);
+                found << s;
+            }
+        } while (std::next_permutation(floors.begin(), floors.end()));
+        if (found.size() != 1)
+            t.fail(QString("%1 placings: %2").arg(found.size()).arg(found.join(' ')));
+        return found.front();
+    };
+    // The address `protocol`://`server`/`directory`/`file` put together from
+    // the labelled parts of the table its picture draws: the labels in order.
+    r.solvers["text.addressInDirectory"] = [](const Task& t) {
+        const auto [l, p] = drawnParts(t);
+        return spelling(t, l, p,
+                        t.text("protocol") + "://" + t.text("server") + "/" + t.text("directory") +
+                            "/" + t.text("file"));
+    };
+    // The address `protocol`://`host`.`domain`.`top`/`file`, the server's
+    // name put together from its levels, spelt from the labelled parts of
+    // the table the picture draws: the labels in that order.
+    r.solvers["text.addressByDomains"] = [](const Task& t) {
+        const auto [l, p] = drawnParts(t);
+        return spelling(t, l, p,
+                        t.text("protocol") + "://" + t.text("host") + "." + t.text("domain") +
+                            "." + t.text("top") + "/" + t.text("file"));
+    };
+    // The address `protocol`://`server`/`file` put together from the one
+    // label of the task's table, a line a part: its letter (the Latin
+    // look-alike A standing for the Cyrillic), blanks, the part. The
+    // letters in that order.
+    r.solvers["text.addressFromLines"] = [](const Task& t) {
+        const auto tables = t.elements(zut::Element::Kind::Table);
+        if (tables.empty() || tables.front()->cells.size() != 1)
+            t.fail("not a table of one label");
+        static const QRegularExpression line(R"(^(\S)[ \x{00A0}]+(\S+)$)");
+        QStringList l, p;
+        for (const QString& text : tables.front()->cells.front().text.split('\n')) {
+            const auto m = line.match(text);
+            if (!m.hasMatch())
+                t.fail("a line is not a letter and a part: " + text);
+            l << (m.captured(1) == "A" ? QString(QChar(0x0410)) : m.captured(1));
+            p << m.captured(2);
+        }
+        return spelling(t, l, p,
+                        t.text("protocol") + "://" + t.text("server") + "/" + t.text("file"));
     };
 }
 

@@ -27,6 +27,80 @@
 namespace zut::check {
 
 void addVolume(Registry& r) {
+    // A text recoded from `from` bits a character into `to` bits a
+    // character became `lost` bits smaller: its number of characters.
+    r.solvers["volume.recodedCharacters"] = [](const Task& t) {
+        const qint64 each = t.integer("from") - t.integer("to");
+        if (each <= 0 || t.integer("lost") % each)
+            t.fail("no whole number of characters");
+        return QString::number(t.integer("lost") / each);
+    };
+    // Its slips: the bits lost taken for the characters; the bits lost
+    // divided by the first code's width; the text's volume in the first
+    // code, in bytes, given for its characters.
+    r.solvers["volume.recodedLostAsCharacters"] = [](const Task& t) {
+        return QString::number(t.integer("lost"));
+    };
+    r.solvers["volume.recodedOverFirstCode"] = [](const Task& t) {
+        return written(double(t.integer("lost")) / double(t.integer("from")));
+    };
+    r.solvers["volume.recodedFirstBytes"] = [](const Task& t) {
+        const qint64 each = t.integer("from") - t.integer("to");
+        if (each <= 0 || t.integer("lost") % each)
+            t.fail("no whole number of characters");
+        const qint64 characters = t.integer("lost") / each;
+        return written(convert(double(textBits(characters, t.integer("from"))), Unit::Bit,
+                               Unit::Byte));
+    };
+    // `count` numbers of `length` characters, each character one of
+    // `digits` digits or `letters` letters in the least equal number of
+    // bits, each number stored in the fewest whole bytes: their volume.
+    r.solvers["volume.codesInWholeBytes"] = [](const Task& t) {
+        const qint64 bits =
+            t.integer("length") * bitsForAlphabet(t.integer("digits") + t.integer("letters"));
+        return written(double(t.integer("count") * ((bits + 7) / 8) * 8));
+    };
+    // Its slips: all the numbers' bits pooled before whole bytes are
+    // taken; a byte a character; the bits of a character rounded down (too
+    // few for the alphabet), each number still in whole bytes.
+    r.solvers["volume.codesBitsPooled"] = [](const Task& t) {
+        const qint64 bits = t.integer("count") * t.integer("length") *
+                            bitsForAlphabet(t.integer("digits") + t.integer("letters"));
+        return written(double((bits + 7) / 8 * 8));
+    };
+    r.solvers["volume.codesByteACharacter"] = [](const Task& t) {
+        return written(double(t.integer("count") * t.integer("length") * 8));
+    };
+    r.solvers["volume.codesBitsRoundedDown"] = [](const Task& t) {
+        const qint64 symbols = t.integer("digits") + t.integer("letters");
+        qint64 each = 0;
+        while ((qint64(2) << each) <= symbols)
+            ++each;
+        const qint64 bits = t.integer("length") * each;
+        return written(double(t.integer("count") * ((bits + 7) / 8) * 8));
+    };
+    // The word `word` written `times` times, one blank between neighbours
+    // and none at the ends, `bits` bits a character; and the slips: the
+    // blanks left out, a blank after every word, a byte a character.
+    const auto repeatedWordBits = [](const Task& t, qint64 blanksLess, qint64 bits) {
+        const qint64 times = t.integer("times");
+        if (times < 2 || t.text("word").contains(' '))
+            t.fail("not one word written several times");
+        const qint64 characters = times * characterCount(t.text("word")) + times - blanksLess;
+        return written(double(textBits(characters, bits)));
+    };
+    r.solvers["volume.repeatedWord"] = [=](const Task& t) {
+        return repeatedWordBits(t, 1, t.integer("bits"));
+    };
+    r.solvers["volume.repeatedWordNoBlanks"] = [=](const Task& t) {
+        return repeatedWordBits(t, t.integer("times"), t.integer("bits"));
+    };
+    r.solvers["volume.repeatedWordBlankEach"] = [=](const Task& t) {
+        return repeatedWordBits(t, 0, t.integer("bits"));
+    };
+    r.solvers["volume.repeatedWordByteEach"] = [=](const Task& t) {
+        return repeatedWordBits(t, 1, 8);
+    };
     // The option is a volume ("72 байта") equal to the answer in bits.
     r.readers["volume"] = [](const QString& answer, const QString& o, int, const Task&) {
         return volumeBits(o) == double(number(answer));
@@ -80,6 +154,24 @@ void addVolume(Registry& r) {
     r.solvers["volume.rasterWithPalette"] = [](const Task& t) {
         return written(
             double(rasterBits(t.integer("width"), t.integer("height"), t.integer("colours"))));
+    };
+    // Its slips: the power of two that gives the colours found one too
+    // small (one bit a pixel too few); the number of colours taken for the
+    // bits of a pixel; the bits divided by 1024 as if they were bytes. (Two
+    // colours are one bit a pixel: that volume is the number of pixels.)
+    r.solvers["volume.rasterOneBitShort"] = [](const Task& t) {
+        const qint64 each = bitsForAlphabet(t.integer("colours")) - 1;
+        if (each < 1)
+            t.fail("no bit a pixel is left");
+        return written(double(rasterBits(t.integer("width"), t.integer("height"), 2) * each));
+    };
+    r.solvers["volume.rasterColoursAsBits"] = [](const Task& t) {
+        return written(double(rasterBits(t.integer("width"), t.integer("height"), 2) *
+                              t.integer("colours")));
+    };
+    r.solvers["volume.rasterBitsAsBytes"] = [](const Task& t) {
+        return written(
+            double(rasterBits(t.integer("width"), t.integer("height"), t.integer("colours")) * 8));
     };
     // A file sent at `rate` bits a second for `minutes` minutes and
     // `seconds` seconds: its size in whole Kbytes.
@@ -173,6 +265,24 @@ void addVolume(Registry& r) {
         if (bits <= 0 || sent != qint64(sent) || qint64(sent) % bits)
             t.fail("not a whole number of characters");
         return QString::number(qint64(sent) / bits);
+    };
+    // Sound sent without compression: `kHz` thousand samples a second of
+    // `bits` bits in each of `channels` channels for `seconds` seconds, in
+    // bytes. Where `packet` is given, the sound goes in packets of `packet`
+    // bytes of it, each with `service` bytes of service data more, and
+    // every byte sent counts; the packets must come out whole.
+    r.solvers["volume.soundBytes"] = [](const Task& t) {
+        const qint64 bits =
+            t.integer("kHz") * 1000 * t.integer("bits") * t.integer("channels") * t.integer("seconds");
+        if (bits <= 0 || bits % 8)
+            t.fail("not a whole number of bytes");
+        const qint64 sound = bits / 8;
+        if (!t.has("packet"))
+            return QString::number(sound);
+        const qint64 packet = t.integer("packet"), service = t.integer("service");
+        if (packet <= 0 || service < 0 || sound % packet)
+            t.fail("not a whole number of packets");
+        return QString::number(sound / packet * (packet + service));
     };
     // Messages of signals of the `kinds` (a list of them), from `least` to
     // `most` signals long (words: "одной", "пяти").
@@ -301,6 +411,76 @@ void addVolume(Registry& r) {
         if (seconds <= 0 || size % seconds)
             t.fail("the rate is no whole number of bits a second");
         return written(double(size / seconds));
+    };
+    // A file of `file` Кбайт relayed from A through В to Б: channel 1 at
+    // `rates.1` bit/s, channel 2 at `rates.2` bit/s, В forwarding without
+    // pause once it holds `buffer` Кбайт (1 Кбайт = 1024 байта): the whole
+    // seconds until Б holds the file. Refused where channel 2 would ever
+    // wait for data, or the time is no whole number of seconds.
+    r.solvers["volume.relaySeconds"] = [](const Task& t) {
+        const QStringList rates = t.list("rates");
+        if (rates.size() != 2)
+            t.fail("not two channel rates");
+        const qint64 first = rates[0].toLongLong(), second = rates[1].toLongLong();
+        const qint64 file = t.integer("file") * 8192, buffer = t.integer("buffer") * 8192;
+        if (first <= 0 || second <= 0 || buffer <= 0 || buffer >= file)
+            t.fail("the rates or the sizes make no relay");
+        // Channel 2 catches up with what has arrived after buffer / (second
+        // − first) seconds of forwarding; it must not before the file is sent.
+        if (second > first && second * buffer < file * (second - first))
+            t.fail("channel 2 would wait for data");
+        const qint64 bits = buffer * second + file * first, rate = first * second;
+        if (bits % rate)
+            t.fail("the time is no whole number of seconds");
+        return QString::number(bits / rate);
+    };
+    // The largest square picture with a palette of `colours` colours that
+    // takes at most `kbytes` Кбайт (1 Кбайт = 1024 байта): "side × side";
+    // and its slips: the colours taken as the bits of a pixel, one bit a
+    // pixel (the palette left out), 1 Кбайт taken as 1000 байт.
+    const auto largestSquare = [](qint64 bits, qint64 bitsPerPixel) {
+        const qint64 pixels = bits / bitsPerPixel;
+        qint64 side = qint64(std::sqrt(double(pixels)));
+        while (side * side > pixels)
+            --side;
+        while ((side + 1) * (side + 1) <= pixels)
+            ++side;
+        return QString("%1 × %1").arg(side);
+    };
+    r.solvers["volume.largestSquare"] = [largestSquare](const Task& t) {
+        return largestSquare(t.integer("kbytes") * 8192, bitsForAlphabet(t.integer("colours")));
+    };
+    r.solvers["volume.largestSquareColoursAsBits"] = [largestSquare](const Task& t) {
+        return largestSquare(t.integer("kbytes") * 8192, t.integer("colours"));
+    };
+    r.solvers["volume.largestSquareOneBit"] = [largestSquare](const Task& t) {
+        return largestSquare(t.integer("kbytes") * 8192, 1);
+    };
+    r.solvers["volume.largestSquareKbyte1000"] = [largestSquare](const Task& t) {
+        return largestSquare(t.integer("kbytes") * 8000, bitsForAlphabet(t.integer("colours")));
+    };
+    // The least alphabet whose codes of `length` (a word: "двух") symbols
+    // tell apart the cells of a `rows` × `columns` field; its slips: the
+    // cells divided by the code length, one symbol a cell.
+    r.solvers["volume.leastAlphabetForCodes"] = [](const Task& t) {
+        const qint64 cells = t.integer("rows") * t.integer("columns");
+        const int length = numeral(t.text("length"));
+        if (cells < 2 || length < 1)
+            t.fail("nothing to tell apart");
+        qint64 symbols = 2;
+        while (leastCodeLength(symbols, cells) > length)
+            ++symbols;
+        return QString::number(symbols);
+    };
+    r.solvers["volume.leastAlphabetCellsPerSymbol"] = [](const Task& t) {
+        const qint64 cells = t.integer("rows") * t.integer("columns");
+        const int length = numeral(t.text("length"));
+        if (length < 1 || cells % length)
+            t.fail("the cells do not divide by the code length");
+        return QString::number(cells / length);
+    };
+    r.solvers["volume.leastAlphabetOneSymbolACell"] = [](const Task& t) {
+        return QString::number(t.integer("rows") * t.integer("columns"));
     };
 }
 

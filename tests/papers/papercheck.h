@@ -14,6 +14,7 @@
 
 #include "papertest.h"
 
+#include "check/error.h"
 #include "check/interpret.h"
 #include "check/taskcheck.h"
 #include "paper/content.h"
@@ -319,4 +320,79 @@ inline QString lettersFrom(QChar first, qsizetype count) {
     for (qsizetype i = 0; i < count; ++i)
         s += QChar(char16_t(first.unicode() + i));
     return s;
+}
+
+// The options of a formula task that one gets by taking, at each place of
+// the references (a column or a row), what most options have there; at a
+// tie every side counts. Empty if the options' references do not line up.
+inline QStringList optionsOfCommonParts(const QStringList& opts) {
+    static const QRegularExpression part(R"(\$?([A-Z]+)\$?(\d+))");
+    std::vector<QStringList> parts;
+    for (const QString& o : opts) {
+        QStringList p;
+        for (const auto& m : part.globalMatch(o))
+            p << m.captured(1) << m.captured(2);
+        parts.push_back(p);
+    }
+    QStringList common;
+    for (size_t o = 0; o < parts.size(); ++o) {
+        bool all = !parts[o].isEmpty();
+        for (qsizetype i = 0; all && i < parts[o].size(); ++i) {
+            std::map<QString, int> count;
+            for (const QStringList& p : parts) {
+                if (p.size() != parts[o].size())
+                    return {};
+                ++count[p[i]];
+            }
+            int most = 0;
+            for (const auto& [value, n] : count)
+                most = std::max(most, n);
+            all = count[parts[o][i]] == most;
+        }
+        if (all)
+            common << opts[qsizetype(o)];
+    }
+    return common;
+}
+
+// ---- Solvers on changed givens -------------------------------------------
+
+// A table of rows, each a solver run on one of the paper's tasks with one
+// given changed: a list given is written as its items joined by "|", and
+// an empty answer means the solver must refuse.
+inline void solverColumns() {
+    QTest::addColumn<QString>("id");
+    QTest::addColumn<QString>("solver");
+    QTest::addColumn<QString>("given");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("answer");
+}
+inline void solverRow(const char* name, const char* id, const char* solver, const char* given,
+                      const char* value, const char* answer) {
+    QTest::newRow(name) << QString(id) << QString(solver) << QString(given) << QString(value)
+                        << QString(answer);
+}
+// The check of one such row.
+inline void solverFollowsItsGiven() {
+    QFETCH(QString, id);
+    QFETCH(QString, solver);
+    QFETCH(QString, given);
+    QFETCH(QString, value);
+    QFETCH(QString, answer);
+    zut::TaskContent t = task(id);
+    QVERIFY(t.givens.contains(given));
+    const auto type = t.givens[given].typeId();
+    if (type == QMetaType::QVariantList || type == QMetaType::QStringList)
+        t.givens[given] = value.split('|');
+    else
+        t.givens[given] = value;
+    const auto& solvers = ck::registry().solvers;
+    QVERIFY(solvers.contains(solver));
+    try {
+        const QString found = solvers.at(solver)(ck::Task(t));
+        QVERIFY2(!answer.isEmpty(), qPrintable("not refused: " + found));
+        QCOMPARE(found, answer);
+    } catch (const ck::CheckError& e) {
+        QVERIFY2(answer.isEmpty(), qPrintable(e.message()));
+    }
 }

@@ -294,8 +294,13 @@ void TestPaperContent::checksFollowTheirGivens_data() {
         << "numbers" << QVariant(QStringList{"10_2", "10_16"}) << "18";
     QTest::newRow("t2008_1 А9 false for three") << QString("t2008_1") << "А9"
                                                 << "truth" << QVariant("ложно") << "";
+    // Without the stop option 4 (65 km at 60 km/h and the stop) no longer
+    // carries its slip.
     QTest::newRow("t2008_1 А12 no stop") << QString("t2008_1") << "А12"
-                                         << "stop" << QVariant("0") << "75";
+                                         << "stop" << QVariant("0") << "!option 4 is not the slip";
+    QTest::newRow("t2008_1 А12 faster later legs")
+        << QString("t2008_1") << "А12"
+        << "speeds" << QVariant(QStringList{"60", "90", "60"}) << "75";
     QTest::newRow("t2008_1 А12 no whole minutes")
         << QString("t2008_1") << "А12"
         << "speeds" << QVariant(QStringList{"60", "45", "70"}) << "";
@@ -304,8 +309,10 @@ void TestPaperContent::checksFollowTheirGivens_data() {
     QTest::newRow("t2008_1 А16 no ИЛИ")
         << QString("t2008_1") << "А16"
         << "condition" << QVariant("(Класс = 11) И (Информатика > 70)") << "2";
-    QTest::newRow("t2008_1 А17 256 colours") << QString("t2008_1") << "А17"
-                                             << "colours" << QVariant("256") << "163840";
+    // 256 colours: 8 bits a pixel, and option 1 no longer carries 7.
+    QTest::newRow("t2008_1 А17 256 colours")
+        << QString("t2008_1") << "А17"
+        << "colours" << QVariant("256") << "!option 1 is not the slip";
     QTest::newRow("t2008_1 А18 another cell") << QString("t2008_1") << "А18"
                                               << "cell" << QVariant("B2") << "6";
     QTest::newRow("t2008_1 А19 not one row") << QString("t2008_1") << "А19"
@@ -318,12 +325,84 @@ void TestPaperContent::checksFollowTheirGivens_data() {
                                            << "value" << QVariant("0") << "6";
     QTest::newRow("t2008_1 B3 too few commands") << QString("t2008_1") << "B3"
                                                  << "most" << QVariant("четырёх") << "";
-    QTest::newRow("t2008_1 B5 64 seconds") << QString("t2008_1") << "B5"
-                                           << "seconds" << QVariant("4") << "500";
-    QTest::newRow("t2008_1 B5 no whole Kbytes") << QString("t2008_1") << "B5"
-                                                << "seconds" << QVariant("0") << "";
-    QTest::newRow("t2008_1 B6 fifth chain") << QString("t2008_1") << "B6"
-                                            << "which" << QVariant("пятой") << "31";
+    QTest::newRow("t2007 B7 read from the one label") << QString("t2007") << "B7"
+                                                     << "server" << QVariant("test.ru") << "!0 ways";
+    QTest::newRow("t2008_1 B1 other common bases")
+        << QString("t2008_1") << "B1" << "values" << QVariant(QStringList{"65", "47"}) << "3,9";
+    QTest::newRow("t2008_1 B1 one number gives all")
+        << QString("t2008_1") << "B1" << "values" << QVariant(QStringList{"65", "23"}) << "!one number alone";
+    QTest::newRow("t2008_1 B1 no common base")
+        << QString("t2008_1") << "B1" << "values" << QVariant(QStringList{"65", "87"}) << "!no base is common";
+    QTest::newRow("t2008_1 B3 other target")
+        << QString("t2008_1") << "B3" << "to" << QVariant(QStringList{"21", "8"}) << "1211";
+    QTest::newRow("t2008_1 B3 target out of reach")
+        << QString("t2008_1") << "B3" << "to" << QVariant(QStringList{"24", "14"}) << "!0 programs";
+    QTest::newRow("t2008_1 B4 Вера names another floor")
+        << QString("t2008_1") << "B4" << "claims"
+        << QVariant(QStringList{"Я живу на третьем этаже, а Вера — на четвёртом",
+                                "Я живу не на третьем этаже, а Галя — на третьем",
+                                "Я живу не на втором этаже, а Антон — на первом",
+                                "Я живу на четвёртом этаже, а Вера — на первом"})
+        << "3412";
+    QTest::newRow("t2008_1 B4 Антон denies: two placings")
+        << QString("t2008_1") << "B4" << "claims"
+        << QVariant(QStringList{"Я живу не на третьем этаже, а Вера — на четвёртом",
+                                "Я живу не на третьем этаже, а Галя — на третьем",
+                                "Я живу не на втором этаже, а Антон — на третьем",
+                                "Я живу на четвёртом этаже, а Вера — на первом"})
+        << "!2 placings";
+    QTest::newRow("t2008_1 B5 larger buffer") << QString("t2008_1") << "B5"
+                                              << "buffer" << QVariant("400") << "650";
+    QTest::newRow("t2008_1 B5 second channel waits")
+        << QString("t2008_1") << "B5" << "rates" << QVariant(QStringList{"16384", "65536"}) << "!channel 2 would wait";
+    QTest::newRow("t2008_1 B6 up to 299") << QString("t2008_1") << "B6"
+                                          << "last" << QVariant("299") << "60";
+    QTest::newRow("t2008_1 B6 digit 1") << QString("t2008_1") << "B6"
+                                        << "digit" << QVariant("1") << "176";
+    QTest::newRow("t2008_1 B6 row shown wrongly") << QString("t2008_1") << "B6"
+                                                  << "shown" << QVariant("1234567891112") << "!does not begin as shown";
+    QTest::newRow("t2008_1 B7 another directory") << QString("t2008_1") << "B7"
+                                                  << "directory" << QVariant("fotos") << "!0 ways";
+    QTest::newRow("t2008_1 B8 descending") << QString("t2008_1") << "B8"
+                                           << "order" << QVariant("убывания") << "ГАВБ";
+    const auto row3 = [](const char* name, const char* id, const char* given, QVariant value,
+                         const char* answer) {
+        QTest::addRow("t2008_3 %s", name)
+            << QString("t2008_3") << QString(id) << QString(given) << value << QString(answer);
+    };
+    row3("B1 five has three digits", "B1", "value", "27", "25");
+    row3("B1 length drops nothing", "B1", "value", "7", "!two-digit");
+    row3("B2 false", "B2", "truth", "ложно", "1");
+    row3("B2 seven divides", "B2", "formula",
+         "¬(X < 7) ∧ ((X\u00a0— нечётное число) → (X делится на 7)) ∧ ¬(X делится на 4)", "7");
+    row3("B3 four commands", "B3", "most", "четырёх", "!0 programs");
+    row3("B3 only 8 forbidden", "B3", "forbidden", QStringList{"8"}, "!4 programs");
+    row3("B3 only 11 forbidden", "B3", "forbidden", QStringList{"11"}, "!4 programs");
+    row3("B3 segment ends at 17", "B3", "length", "17", "!0 programs");
+    row3("B3 to the far end", "B3", "to", "19", "11121");
+    row3("B3 example ends elsewhere", "B3", "exampleTo", "6", "!example");
+    row3("B3 example through a forbidden point", "B3", "forbidden", QStringList{"2", "11"},
+         "!example");
+    row3("B4 not next to", "B4", "statements",
+         QStringList{"Лиза сидит не рядом с Олегом, а Миша\u00a0— на четвёртом стуле",
+                     "Миша сидит между Ниной и Олегом, а Олег\u00a0— на четвёртом",
+                     "Олег сидит между Мишей и Ниной, а Лиза\u00a0— на первом"},
+         "1234");
+    row3("B4 at an end: three seatings", "B4", "statements",
+         QStringList{"Лиза сидит рядом с Олегом, а Миша\u00a0— на четвёртом стуле",
+                     "Миша сидит между Ниной и Олегом, а Олег\u00a0— на четвёртом",
+                     "Олег сидит с краю, а Лиза\u00a0— на первом"},
+         "!3 solutions");
+    row3("B5 mono", "B5", "channels", "1", "240000");
+    row3("B5 sixteen kHz", "B5", "kHz", "16", "960000");
+    row3("B5 no service data", "B5", "service", "0", "400000");
+    row3("B5 packets of 1000 bytes", "B5", "packet", "1000", "440000");
+    row3("B5 packets not whole", "B5", "packet", "300", "!whole number of packets");
+    row3("B6 ninth", "B6", "which", "девятой", "170");
+    row3("B6 a chain off the rule", "B6", "chains", QStringList{"1", "12", "12323"}, "!follow");
+    row3("B7 no such file", "B7", "file", "map.html", "!0 orders");
+    row3("B8 descending", "B8", "order", "убывания", "БАВГ");
+    row3("B8 a fact on no query", "B8", "part", "Ангара", "!no query");
     const auto row = [](const char* name, const char* id, const char* given, QVariant value,
                         const char* answer) {
         QTest::addRow("t2008_4 %s", name)
@@ -357,6 +436,67 @@ void TestPaperContent::checksFollowTheirGivens_data() {
     row("B6 fifth", "B6", "which", "пятой", "16");
     row("B6 a string off the rule", "B6", "strings", QStringList{"АБ", "АБ2АБ", "АБ2АБ3АБ"}, "");
     row("B7 no such address", "B7", "file", "spisok.net", "");
+    const auto rowA3 = [](const char* name, const char* id, const char* given, QVariant value,
+                         const char* answer) {
+        QTest::addRow("t2008_3 %s", name)
+            << QString("t2008_3") << QString(id) << QString(given) << value << QString(answer);
+    };
+    rowA3("А1 the word once", "А1", "times", "1", "!several times");
+    rowA3("А4 a number none records", "А4", "value", "200", "!0 options fit");
+    rowA3("А7 variables asked the other way", "А7", "variables", QStringList{"c", "r"},
+         "c = 12, r = 4");
+    rowA3("А9 X less than Y", "А9", "formula", "¬(X < Y) ∨ (X + Y > 12)", "X = 4, Y = 8");
+    rowA3("А9 the bound one higher", "А9", "formula", "¬(X > Y) ∨ (X + Y > 13)", "!2 options fit");
+    rowA3("А9 true", "А9", "truth", "истинно", "!3 options fit");
+    rowA3("А12 farthest B", "А12", "to", "B", "!tables that fit: 2, 3");
+    rowA3("А13 the word backwards", "А13", "word", "СЕЛ", "!option 1 is not the slip");
+    rowA3("А14 red may start", "А14", "first", "красная или жёлтая", "!2 options fit");
+    rowA3("А14 after red all but red", "А14", "rules",
+         QStringList{"после красной фишки может лежать любая, кроме красной",
+                     "после синей\u00A0— красная или синяя",
+                     "после жёлтой\u00A0— любая, кроме жёлтой"},
+         "!2 options fit");
+    rowA3("А14 after yellow only red", "А14", "rules",
+         QStringList{"после красной фишки может лежать только жёлтая",
+                     "после синей\u00A0— красная или синяя", "после жёлтой\u00A0— только красная"},
+         "!0 options fit");
+    rowA3("А15 one level up", "А15", "start", "C:\\Школа\\2007\\Физика\\Опыты",
+         "!option 1 is not the slip");
+    rowA3("А18 another cell", "А18", "cell", "A3", "!option 2 is not the slip");
+    const auto row2 = [](const char* name, const char* id, const char* given, QVariant value,
+                         const char* answer) {
+        QTest::addRow("t2008_2 %s", name)
+            << QString("t2008_2") << QString(id) << QString(given) << value << QString(answer);
+    };
+    const QString lettersThenL =
+        "¬(название начинается с буквы, стоящей в алфавите раньше буквы «Л»)";
+    row2("А9 false for three", "А9", "truth", "ложно", "!ложно for Владимир, Самара, Тула");
+    row2("А9 more than five letters", "А9", "statement",
+         "(в названии больше пяти букв) ∧ " + lettersThenL, "!for Самара, Мурманск");
+    row2("А9 fewer than five letters", "А9", "statement",
+         "(в названии меньше пяти букв) ∧ " + lettersThenL, "Тула");
+    row2("А9 not after М", "А9", "statement",
+         "(в названии больше шести букв) ∧ ¬(название начинается с буквы, стоящей в алфавите "
+         "позже буквы «М»)",
+         "!for Владимир, Мурманск");
+    row2("А12 longest of 16", "А12", "length", "16", "4");
+    row2("А12 longest of 17", "А12", "length", "17", "1");
+    row2("А12 shortest only", "А12", "length", "11", "!tables that fit: ");
+    row2("А17 4 colours", "А17", "colours", "4", "!option 2 is not the slip");
+    row2("А18 copied from another cell", "А18", "from", "C4", "!option 1 is not the slip");
+    row2("А19 range of two rows", "А19", "first", "A1", "!not one row");
+    row2("А19 a cell left out", "А19", "last", "C2", "!outside the range");
+    row2("B1 another number", "B1", "digits", "100011", "4,8,16,32");
+    row2("B1 another digit", "B1", "digit", "5", "17,34");
+    row2("B2 below 50", "B2", "formula", "(X < A) → (X * X < 50)", "8");
+    row2("B2 a conjunction", "B2", "formula", "(X < A) ∧ (X * X < 30)", "!no greatest A");
+    row2("B2 a gap", "B2", "formula", "(X < A) → (X ≠ 3) ∨ (A > 6)", "!have a gap");
+    row2("B3 three commands", "B3", "to", "ББОВ", "121");
+    row2("B3 one command", "B3", "to", "АЯМА", "2");
+    row2("B3 too few commands", "B3", "most", "четырёх", "!0 programs");
+    row2("B3 wrong example", "B3", "example", "121", "!the example program");
+    row2("B7 another top domain", "B7", "top", "org", "!0 ways");
+    row2("B7 levels swapped", "B7", "host", "orion", "!0 ways");
     QTest::newRow("t2008_6 А1 another phrase") << QString("t2008_6") << "А1"
                                                << "phrase" << QVariant(QString("Да.")) << "48";
     QTest::newRow("t2008_6 А2 fewer bytes") << QString("t2008_6") << "А2"

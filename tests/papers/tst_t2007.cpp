@@ -1,10 +1,13 @@
 // What the 2007 paper needs beyond its tasks' checks (tst_tasks) and what
 // every paper's content must satisfy (tst_papercontent): the С1 listings
-// fail exactly for their fault, and the С3 game is won as the worked
-// solution says.
+// fail exactly for their fault, the С3 game is won as the worked solution
+// says, the slips of А4 and А18 follow other givens than the paper's, and
+// А18's key is not the option made of its options' most frequent parts.
 #include "testmain.h"
 
+#include "check/error.h"
 #include "check/interpret.h"
+#include "check/taskcheck.h"
 #include "papertest.h"
 
 #include "papercheck.h"
@@ -69,6 +72,9 @@ private slots:
     void listingFault_data();
     void listingFault();
     void partThreeGame();
+    void slipsFollowTheirGivens_data();
+    void slipsFollowTheirGivens();
+    void formulaKeyNotOfCommonParts();
 };
 
 void TestT2007::listingFault_data() {
@@ -138,6 +144,56 @@ void TestT2007::partThreeGame() {
         if (!wins[size_t(n)])
             losing << QString::number(n);
     QVERIFY(task("С3").solution.contains(losing.join(", ")));
+}
+
+void TestT2007::slipsFollowTheirGivens_data() {
+    solverColumns();
+    const auto row = solverRow;
+    // 13 = 1101: 110 and a lone 1, where 1 and 101 are right (15).
+    row("А4 13 from the left", "А4", "bases.convertGroupedLeft", "value", "13", "61");
+    // 64 = 1000000: the last group, one zero, still gives a digit (100).
+    row("А4 64 from the left", "А4", "bases.convertGroupedLeft", "value", "64", "400");
+    // 45 = 101101 is whole triads: grouping from the left changes nothing (55).
+    row("А4 45 from the left", "А4", "bases.convertGroupedLeft", "value", "45", "55");
+    // 157 = 10011101 is whole tetrads and whole pairs: both ways agree (9D, 2131).
+    row("А4 157 in hexadecimal", "А4", "bases.convertGroupedLeft", "system", "шестнадцатеричной",
+        "9D");
+    row("А4 157 in base four", "А4", "bases.convertGroupedLeft", "system", "четверичной", "2131");
+    row("А4 in base ten", "А4", "bases.convertGroupedLeft", "system", "десятичной", "");
+    // C3 to E4 is two columns and one row (=$B3+E$1 is right).
+    row("А18 to E4, columns only", "А18", "tables.copyFormulaColumnsOnly", "to", "E4", "=$B2+E$1");
+    row("А18 to E4, $ turned over", "А18", "tables.copyFormulaFixingSwapped", "to", "E4",
+        "=$D2+C$2");
+    row("А18 to E4, uncopied", "А18", "tables.formulaUncopied", "to", "E4", "=$B2+C$1");
+    // C3 to B1: the right copy takes $B2 off the sheet; copying across does not.
+    row("А18 to B1, columns only", "А18", "tables.copyFormulaColumnsOnly", "to", "B1", "=$B2+B$1");
+    // C3 to A3 with $ turned over moves the B of $B2 two columns left, off the sheet.
+    row("А18 to A3, $ turned over", "А18", "tables.copyFormulaFixingSwapped", "to", "A3", "");
+    row("А18 a whole fixed reference", "А18", "tables.copyFormulaFixingSwapped", "formula",
+        "=A1+$B$2", "=A1+$C$4");
+    row("А18 a range", "А18", "tables.copyFormulaFixingSwapped", "formula", "=СУММ($A1:B$2)",
+        "=СУММ($B1:B$4)");
+    row("А18 a range, columns only", "А18", "tables.copyFormulaColumnsOnly", "formula",
+        "=СУММ($A1:B$2)", "=СУММ($A1:C$2)");
+}
+
+// The slips of А4 and А18 and their solvers, run on other givens than the
+// paper's, compute from them or refuse.
+void TestT2007::slipsFollowTheirGivens() {
+    solverFollowsItsGiven();
+}
+
+// Whoever picks, at each place of the references, the column or row that
+// most options have there must not land on the key: every such choice,
+// ties taken either way, is a wrong option or no option at all.
+void TestT2007::formulaKeyNotOfCommonParts() {
+    const zut::TaskContent& t = task("А18");
+    const QStringList opts = options(t);
+    const QString key = ck::registry().solvers.at("tables.copyFormula")(ck::Task(t));
+    QVERIFY(opts.contains(key));
+    const QStringList common = optionsOfCommonParts(opts);
+    QVERIFY(!common.isEmpty()); // the test looked at something
+    QVERIFY2(!common.contains(key), qPrintable(key + " is made of the common parts"));
 }
 
 ZUT_TEST_MAIN(TestT2007)

@@ -5,6 +5,7 @@
 // other givens than the paper's.
 #include "testmain.h"
 
+#include "check/error.h"
 #include "check/interpret.h"
 #include "papertest.h"
 
@@ -42,6 +43,8 @@ bool inside(double x, double y) {
 class TestT2008_1 : public QObject {
     Q_OBJECT
 private slots:
+    void solversFollowTheirGivens_data();
+    void solversFollowTheirGivens();
     void listingsShareTheirFault_data();
     void listingsShareTheirFault();
     void superfluousCheck_data() { listingsShareTheirFault_data(); }
@@ -115,26 +118,162 @@ void TestT2008_1::faultExampleOfTheSolution() {
     }
 }
 
-// С3: the game played out from its wording; the worked solution names the
-// winner.
+// С3: the game of two heaps searched in full from its wording: the player
+// to move wins exactly when the heaps differ, the first player wins, and
+// the one first move that wins is the one the worked solution names.
 void TestT2008_1::gameWinner() {
     const zut::TaskContent& t = task("С3");
     try {
         const QString w = wording(t);
-        const qint64 start = number(capture(w, R"(куча из (\d+) камней)")[0]);
-        const qint64 add = number(capture(w, R"(добавить в кучу (\d+) камн)")[0]);
-        need(w.contains("вдвое"), "the second move is not doubling");
-        const qint64 goal = number(capture(w, R"((\d+) камня или больше)")[0]);
+        const int one = int(number(capture(w, R"(в одной (\d+) камн)")[0]));
+        const int other = int(number(capture(w, R"(в другой (\d+))")[0]));
         const QString first = capture(w, R"(первый ход делает (\w+))")[0];
-        const QString second = capture(w, R"(второй — (\w+))")[0];
-        const std::vector<bool> wins = moverWins(goal, [add](qint64 n) {
-            return std::vector<qint64>{n + add, n * 2};
-        });
-        const QString winner = wins[size_t(start)] ? first : second;
+        const QString second = capture(w, R"(второй\x{00A0}— (\w+))")[0];
+        need(w.contains("последний камень"), "the last stone does not win");
+        // wins[a][b]: the player to move on heaps a and b wins.
+        std::vector<std::vector<bool>> wins(size_t(one + 1), std::vector<bool>(size_t(other + 1)));
+        for (int a = 0; a <= one; ++a)
+            for (int b = 0; b <= other; ++b) {
+                bool win = false;
+                for (int k = 1; k <= a && !win; ++k)
+                    win = !wins[size_t(a - k)][size_t(b)];
+                for (int k = 1; k <= b && !win; ++k)
+                    win = !wins[size_t(a)][size_t(b - k)];
+                wins[size_t(a)][size_t(b)] = win;
+                QCOMPARE(win, a != b); // the symmetry the solution argues from
+            }
+        const QString winner = wins[size_t(one)][size_t(other)] ? first : second;
         QVERIFY2(t.solution.startsWith("Выигрывает " + winner), qPrintable(t.solution));
+        // The winning first moves: a count taken from the heap of `other`.
+        QStringList winning;
+        for (int k = 1; k <= other; ++k)
+            if (!wins[size_t(one)][size_t(other - k)])
+                winning << QString("%1 из %2").arg(k).arg(other);
+        for (int k = 1; k <= one; ++k)
+            if (!wins[size_t(one - k)][size_t(other)])
+                winning << QString("%1 из %2").arg(k).arg(one);
+        const QStringList named =
+            capture(t.solution, R"(берёт (\d+) камн\w* из кучки, где их (\d+))");
+        QCOMPARE(winning, QStringList{named[0] + " из " + named[1]});
     } catch (const std::exception& e) {
         QFAIL(e.what());
     }
+}
+
+void TestT2008_1::solversFollowTheirGivens_data() {
+    solverColumns();
+    const auto row = solverRow;
+    row("А1 twice the loss", "А1", "volume.recodedCharacters", "lost", "1440", "180");
+    row("А1 loss not whole", "А1", "volume.recodedCharacters", "lost", "724", "");
+    row("А1 nothing lost a character", "А1", "volume.recodedCharacters", "to", "16", "");
+    row("А1 over the first code", "А1", "volume.recodedOverFirstCode", "lost", "1440", "90");
+    row("А1 Unicode bytes", "А1", "volume.recodedFirstBytes", "lost", "1440", "360");
+    row("А1 Unicode bytes, 32-bit code", "А1", "volume.recodedFirstBytes", "from", "32", "120");
+    // Volumes in bits.
+    row("А3 one more number", "А3", "volume.codesInWholeBytes", "count", "41", "1640");
+    row("А3 pooled, one more number", "А3", "volume.codesBitsPooled", "count", "41", "1440");
+    row("А3 sixteen symbols", "А3", "volume.codesInWholeBytes", "letters", "6", "1280");
+    row("А3 sixteen symbols, rounded down", "А3", "volume.codesBitsRoundedDown", "letters", "6",
+        "1280");
+    row("А3 33 symbols", "А3", "volume.codesInWholeBytes", "letters", "23", "1920");
+    row("А3 33 symbols, rounded down", "А3", "volume.codesBitsRoundedDown", "letters", "23",
+        "1600");
+    row("А3 a byte a character, longer", "А3", "volume.codesByteACharacter", "length", "8",
+        "2560");
+    row("А4 a power of three", "А4", "bases.digitTotal", "value", "243", "6");
+    row("А4 just below it", "А4", "bases.digitTotal", "value", "242", "5");
+    row("А4 exponent of 243", "А4", "bases.largestPowerExponent", "value", "243", "5");
+    row("А4 exponent of 242", "А4", "bases.largestPowerExponent", "value", "242", "4");
+    row("А4 powers past 243", "А4", "bases.powersUpToFirstAbove", "value", "243", "7");
+    row("А4 binary of 256", "А4", "bases.digitTotalInBinary", "value", "256", "9");
+    row("А7 the values of t and h", "А7", "programs.values", "variables", "t|h", "t = 930, h = 2");
+    row("А7 t and h exchanged", "А7", "programs.valuesExchanged", "variables", "t|h",
+        "t = 2, h = 930");
+    row("А7 one variable to exchange", "А7", "programs.valuesExchanged", "variables", "h", "");
+    row("А7 div and mod swapped, t", "А7", "programs.valuesDivModSwapped", "variables", "t|m",
+        "t = 2, m = 2");
+    row("А7 the update of t left out", "А7", "programs.valuesUpdateIgnored", "variables", "t|m",
+        "t = 8130, m = 135");
+    row("А8 seventh", "А8", "programs.element", "index", "7", "-6");
+    row("А8 seventh from a copy", "А8", "programs.elementFromCopy", "index", "7", "3");
+    row("А8 seventh, terms swapped", "А8", "programs.elementTermsSwapped", "index", "7", "0");
+    row("А8 tenth from a copy", "А8", "programs.elementFromCopy", "index", "10", "9");
+    // Before the middle the mirror element is not changed yet: the copy
+    // makes no difference.
+    row("А8 third", "А8", "programs.element", "index", "3", "-5");
+    row("А8 third from a copy", "А8", "programs.elementFromCopy", "index", "3", "-5");
+    row("А8 another array", "А8", "programs.elementFromCopy", "array", "B", "");
+    row("А10 a compound conclusion", "А10", "logic.converse", "formula", "A → B ∧ C",
+        "B ∧ C → A");
+    row("А10 an implication in brackets", "А10", "logic.converse", "formula", "(A → B) → C",
+        "C → (A → B)");
+    row("А10 no implication", "А10", "logic.converse", "formula", "A ∨ B", "");
+    row("А10 a chain", "А10", "logic.converse", "formula", "A → B → C", "");
+    // The whole way of 65 km at the first leg's speed, the stop added.
+    row("А12 at first speed, no stop", "А12", "motion.journeyAtFirstSpeed", "stop", "0", "65");
+    row("А12 at first speed, longer first leg", "А12", "motion.journeyAtFirstSpeed", "lengths",
+        "40|15|20", "90");
+    row("А12 at first speed of 50", "А12", "motion.journeyAtFirstSpeed", "speeds", "50|45|48",
+        "93");
+    // Only the first speed counts: the other legs' speeds change nothing.
+    row("А12 at first speed, other later speeds", "А12", "motion.journeyAtFirstSpeed", "speeds",
+        "60|90|60", "80");
+    row("А12 at first speed, no whole minutes", "А12", "motion.journeyAtFirstSpeed", "speeds",
+        "70|45|48", "");
+    row("А12 at first speed, a leg without speed", "А12", "motion.journeyAtFirstSpeed",
+        "lengths", "30|15|20|10", "");
+    row("А13 two letters", "А13", "bases.largestCodedWord", "length", "двух", "34");
+    row("А13 two letters, repeating", "А13", "bases.largestCodedWordRepeating", "length", "двух",
+        "36");
+    row("А13 two letters, alphabetical", "А13", "bases.largestCodedWordAlphabetical", "length",
+        "двух", "26");
+    row("А13 two letters, from the left", "А13", "bases.largestCodedWordGroupedLeft", "length",
+        "двух", "D0");
+    row("А13 four letters", "А13", "bases.largestCodedWord", "length", "четырёх", "D19");
+    // Twelve bits make whole tetrads: grouping from the left changes nothing.
+    row("А13 four letters, from the left", "А13", "bases.largestCodedWordGroupedLeft", "length",
+        "четырёх", "D19");
+    row("А13 five different of four", "А13", "bases.largestCodedWord", "length", "пяти", "");
+    row("А13 five, repeating", "А13", "bases.largestCodedWordRepeating", "length", "пяти",
+        "6DB6");
+    row("А13 in octal", "А13", "bases.largestCodedWord", "system", "восьмеричной", "643");
+    row("А13 grouped in base ten", "А13", "bases.largestCodedWordGroupedLeft", "system",
+        "десятичной", "");
+    row("А15 star first", "А15", "text.namesFittingMask", "mask", "*ol*.d*", "6");
+    row("А15 star first, non-empty", "А15", "text.namesFittingMaskStarNonEmpty", "mask",
+        "*ol*.d*", "4");
+    row("А15 star first, no question mark", "А15", "text.namesFittingMaskQuestionOptional",
+        "mask", "*ol*.d*", "6");
+    row("А15 star first, stems", "А15", "text.namesFittingMaskExtensionIgnored", "mask",
+        "*ol*.d*", "8");
+    row("А15 any extension", "А15", "text.namesFittingMask", "mask", "?ol*.*", "7");
+    row("А15 any extension, optional mark", "А15", "text.namesFittingMaskQuestionOptional", "mask",
+        "?ol*.*", "8");
+    row("А15 two marks", "А15", "text.namesFittingMask", "mask", "??l*.d*", "5");
+    row("А15 two marks, optional", "А15", "text.namesFittingMaskQuestionOptional", "mask",
+        "??l*.d*", "6");
+    // Picture volumes in bits; the picture is 256 × 160 = 40 960 pixels.
+    row("А17 256 colours", "А17", "volume.rasterWithPalette", "colours", "256", "327680");
+    row("А17 one bit short, 256 colours", "А17", "volume.rasterOneBitShort", "colours", "256",
+        "286720");
+    // 33 colours need 6 bits, not 5: the slip drops to 5.
+    row("А17 one bit short, 33 colours", "А17", "volume.rasterOneBitShort", "colours", "33",
+        "204800");
+    row("А17 one bit short, two colours", "А17", "volume.rasterOneBitShort", "colours", "2", "");
+    row("А17 colours as bits, 16 colours", "А17", "volume.rasterColoursAsBits", "colours", "16",
+        "655360");
+    row("А17 colours as bits, no width", "А17", "volume.rasterColoursAsBits", "width", "0", "");
+    row("А17 bits as bytes, 16 colours", "А17", "volume.rasterBitsAsBytes", "colours", "16",
+        "1310720");
+    row("А17 bits as bytes, 33 colours", "А17", "volume.rasterBitsAsBytes", "colours", "33",
+        "1966080");
+    row("А17 bits as bytes, no height", "А17", "volume.rasterBitsAsBytes", "height", "0", "");
+}
+
+// А1 … А17: each new task's solver, and each slip its wrong options model,
+// run on other givens than the paper's, computes from them or refuses.
+void TestT2008_1::solversFollowTheirGivens() {
+    solverFollowsItsGiven();
 }
 
 ZUT_TEST_MAIN(TestT2008_1)

@@ -1,10 +1,11 @@
 // What the 2008 paper, variant 2, needs beyond its tasks' checks
 // (tst_tasks) and what every paper's content must satisfy
-// (tst_papercontent): А7's table has no comment row, the С1 listings fail
-// exactly for their fault, and the С3 game is won as the worked solution
-// says.
+// (tst_papercontent): А7's table has no comment row, А16's solver reads
+// prices grouped by thousands, the С1 listings fail exactly for their
+// fault, and the С3 game is won as the worked solution says.
 #include "testmain.h"
 
+#include "check/error.h"
 #include "check/interpret.h"
 #include "papertest.h"
 
@@ -14,6 +15,7 @@
 
 #include <functional>
 #include <map>
+#include <set>
 #include <stdexcept>
 
 const zut::PaperContent& content() {
@@ -49,12 +51,19 @@ class TestT2008_2 : public QObject {
     Q_OBJECT
 private slots:
     void a7HasNoCommentRow();
+    void cheapestTourOfGroupedPrices_data();
+    void cheapestTourOfGroupedPrices();
     void listingsShareTheirFault_data();
     void listingsShareTheirFault();
     void superfluousCheck_data() { listingsShareTheirFault_data(); }
     void superfluousCheck();
     void faultExampleOfTheSolution();
     void gameWinner();
+    void slipsFollowTheirGivens_data();
+    void slipsFollowTheirGivens();
+    void commonPartsOfFormulas_data();
+    void commonPartsOfFormulas();
+    void formulaKeyNotOfCommonParts();
 };
 
 // This paper's А7 table holds only the fragment: no line of any column is
@@ -69,6 +78,65 @@ void TestT2008_2::a7HasNoCommentRow() {
                     QVERIFY2(!line.trimmed().startsWith(c), qPrintable(line));
     } catch (const std::exception& e) {
         QFAIL(e.what());
+    }
+}
+
+void TestT2008_2::cheapestTourOfGroupedPrices_data() {
+    QTest::addColumn<QString>("town");
+    QTest::addColumn<QString>("column");
+    QTest::addColumn<QString>("cell");
+    QTest::addColumn<QString>("answer"); // empty: the solver must refuse
+    const auto row = [](const char* name, const char* town, const char* column, const char* cell,
+                        const char* answer) {
+        QTest::newRow(name) << QString(town) << QString(column) << QString(cell) << QString(answer);
+    };
+    const char* price = "Цена (руб.)";
+    row("Хургада for eight days", "Хургада", "Дней", "8", "Хургада");
+    row("Прага for a million", "Прага", price, "1\u00A0000\u00A0000", "Анталья");
+    row("Рим as cheap as Прага", "Рим", price, "30\u00A0100", "");
+    row("a price not grouped", "Прага", price, "38700", "");
+    row("a plain blank", "Прага", price, "38 700", "");
+    row("groups of two", "Прага", price, "3\u00A087\u00A000", "");
+    row("a tour of no days", "Прага", "Дней", "0", "");
+}
+
+// А16: the table with one cell changed, its prices written as the page
+// writes them, gives the tour cheapest for a day, or is refused.
+void TestT2008_2::cheapestTourOfGroupedPrices() {
+    QFETCH(QString, town);
+    QFETCH(QString, column);
+    QFETCH(QString, cell);
+    QFETCH(QString, answer);
+    zut::TaskContent t = task("А16");
+    bool changed = false;
+    for (zut::Element& e : t.elements) {
+        if (e.kind != Kind::Picture)
+            continue;
+        QVariantMap data = e.draw.toMap();
+        QVariantMap table = data["table"].toMap();
+        const qsizetype c = table["head"].toStringList().indexOf(column);
+        QVariantList rows = table["rows"].toList();
+        for (QVariant& r : rows) {
+            QStringList cells = r.toStringList();
+            if (c >= 0 && cells.value(1) == town) {
+                cells[c] = cell;
+                r = cells;
+                changed = true;
+            }
+        }
+        table["rows"] = rows;
+        data["table"] = table;
+        e.draw = data;
+    }
+    QVERIFY2(changed, qPrintable(town + ", " + column));
+    const auto& solvers = ck::registry().solvers;
+    QVERIFY(solvers.contains("tables.cheapestPerDayGrouped"));
+    try {
+        const QString found = solvers.at("tables.cheapestPerDayGrouped")(ck::Task(t));
+        QVERIFY2(!answer.isEmpty(), qPrintable("not refused: " + found));
+        QCOMPARE(found, answer);
+    } catch (const ck::CheckError& e) {
+        QVERIFY2(answer.isEmpty(), qPrintable(e.message()));
     }
 }
 
@@ -135,9 +203,12 @@ void TestT2008_2::faultExampleOfTheSolution() {
     }
 }
 
-// С3: the game on two heaps played out from its wording; the worked
-// solution names the winner, and every reply it names leaves the opponent
-// a lost position or wins at once.
+// С3: the game on two heaps searched in full from its wording; the worked
+// solution names the winner and how many of his own moves he needs at
+// most (three or more), every reply it names leaves the opponent a lost
+// position, every list of the loser's moves it gives is all his moves,
+// and every final position it lists ends the game and is reached from
+// the position it follows by one move of each.
 void TestT2008_2::gameWinner() {
     const zut::TaskContent& t = task("С3");
     try {
@@ -147,7 +218,7 @@ void TestT2008_2::gameWinner() {
         need(w.contains("увеличить вдвое число камней в одной из кучек"), "another second move");
         const qint64 goal = number(capture(w, R"(вместе окажется не меньше (\d+) камней)")[0]);
         const QString first = capture(w, R"(первый ход делает (\w+))")[0];
-        const QString second = capture(w, R"(второй — (\w+))")[0];
+        const QString second = capture(w, "второй\u00A0— (\\w+)")[0];
         auto moves = [](qint64 a, qint64 b) {
             return std::vector<std::pair<qint64, qint64>>{
                 {a + 1, b}, {a, b + 1}, {a * 2, b}, {a, b * 2}};
@@ -164,9 +235,67 @@ void TestT2008_2::gameWinner() {
             memo[key] = w;
             return w;
         };
+        // The half-moves the game lasts when the winner hurries and the
+        // loser holds out.
+        std::map<std::pair<qint64, qint64>, int> lasting;
+        std::function<int(qint64, qint64)> length = [&](qint64 a, qint64 b) {
+            const auto key = std::make_pair(a, b);
+            if (auto it = lasting.find(key); it != lasting.end())
+                return it->second;
+            const bool win = wins(a, b);
+            int best = win ? 1 << 20 : 0;
+            for (auto [x, y] : moves(a, b)) {
+                const int n = x + y >= goal ? 1 : 1 + length(x, y);
+                if (win && (x + y >= goal || !wins(x, y)))
+                    best = std::min(best, n);
+                if (!win)
+                    best = std::max(best, n);
+            }
+            lasting[key] = best;
+            return best;
+        };
         const qint64 a = number(heaps[0]), b = number(heaps[1]);
         const QString winner = wins(a, b) ? first : second;
         QVERIFY2(t.solution.startsWith("Выигрывает " + winner), qPrintable(t.solution));
+        const int own = wins(a, b) ? (length(a, b) + 1) / 2 : length(a, b) / 2;
+        const QStringList ordinals = {"первого", "второго", "третьего", "четвёртого", "пятого"};
+        const QString named = capture(t.solution, R"(не позже своего (\w+) хода)")[0];
+        QCOMPARE(ordinals.indexOf(named) + 1, own);
+        QVERIFY2(own >= 3, qPrintable(named));
+        const QRegularExpression pair = rx(R"(\((\d+), (\d+)\))");
+        auto pairs = [&](const QString& text) {
+            std::set<std::pair<qint64, qint64>> out;
+            for (const auto& m : pair.globalMatch(text))
+                out.insert({number(m.captured(1)), number(m.captured(2))});
+            return out;
+        };
+        // "Первым ходом Аня получает …", "Из (4, 4) Аня получает …": all
+        // the moves from there.
+        int lists = 0;
+        for (const auto& m : rx(R"((?:Первым ходом|Из \((\d+), (\d+)\)) \w+ получает ([^;.:]*))")
+                                 .globalMatch(t.solution)) {
+            const qint64 x = m.captured(1).isEmpty() ? a : number(m.captured(1));
+            const qint64 y = m.captured(2).isEmpty() ? b : number(m.captured(2));
+            const auto all = moves(x, y);
+            const std::set<std::pair<qint64, qint64>> every(all.begin(), all.end());
+            QVERIFY2(pairs(m.captured(3)) == every, qPrintable(m.captured()));
+            ++lists;
+        }
+        QVERIFY(lists >= 2);
+        // "из (3, 6) — (4, 12), …": ends reached by one move of each.
+        int ends = 0;
+        for (const auto& m :
+             rx(R"(из \((\d+), (\d+)\) — ((?:\(\d+, \d+\)(?:, )?)+))").globalMatch(t.solution)) {
+            std::set<std::pair<qint64, qint64>> reached;
+            for (auto [x, y] : moves(number(m.captured(1)), number(m.captured(2))))
+                for (auto [u, v] : moves(x, y))
+                    reached.insert({u, v});
+            for (const auto& [u, v] : pairs(m.captured(3))) {
+                QVERIFY2(u + v >= goal && reached.contains({u, v}), qPrintable(m.captured()));
+                ++ends;
+            }
+        }
+        QVERIFY(ends >= 4);
         // The positions "(x, y)" of the solution after "отвечает позицией"
         // are lost for the one to move.
         for (const auto& m : rx(R"(позицией \((\d+), (\d+)\))").globalMatch(t.solution))
@@ -174,6 +303,90 @@ void TestT2008_2::gameWinner() {
     } catch (const std::exception& e) {
         QFAIL(e.what());
     }
+}
+
+void TestT2008_2::slipsFollowTheirGivens_data() {
+    solverColumns();
+    const auto row = solverRow;
+    // А2: 3 × 12 = 36 is exactly 6², 10 × 12 = 120 needs 11 (10² = 100),
+    // 1 × 12 needs 4 (3² = 9).
+    row("А2 rows 3", "А2", "volume.leastAlphabetForCodes", "rows", "3", "6");
+    row("А2 rows 10", "А2", "volume.leastAlphabetForCodes", "rows", "10", "11");
+    row("А2 one column", "А2", "volume.leastAlphabetForCodes", "columns", "1", "4");
+    row("А2 codes of three", "А2", "volume.leastAlphabetForCodes", "length", "трёх", "6");
+    row("А2 codes of one", "А2", "volume.leastAlphabetForCodes", "length", "одного", "144");
+    row("А2 per symbol of three", "А2", "volume.leastAlphabetCellsPerSymbol", "length", "трёх",
+        "48");
+    row("А2 per symbol of five", "А2", "volume.leastAlphabetCellsPerSymbol", "length", "пяти", "");
+    row("А2 a symbol a cell", "А2", "volume.leastAlphabetOneSymbolACell", "rows", "5", "60");
+    // А8 without "+ 1": A[i] = 7i mod 10, so B[2] = A[4] = 8, B[7] = A[9] = 3,
+    // B[5] = A[5] = 5, and B[10] = A[0] reads outside the array.
+    row("А8 B[2] without + 1", "А8", "programs.elementWithoutPlusOne", "index", "2", "8");
+    row("А8 B[7] without + 1", "А8", "programs.elementWithoutPlusOne", "index", "7", "3");
+    row("А8 B[5] without + 1", "А8", "programs.elementWithoutPlusOne", "index", "5", "5");
+    row("А8 B[10] without + 1", "А8", "programs.elementWithoutPlusOne", "index", "10", "");
+    // А13: МА = 010 is the number 10: from the left 1000 (8), not 0100 (4).
+    row("А13 МА from the left", "А13", "bases.codedWordGroupedFromLeft", "word", "МА", "8");
+    row("А13 from the left in octal", "А13", "bases.codedWordGroupedFromLeft", "system",
+        "восьмеричной", "5570");
+    row("А13 from the left in decimal", "А13", "bases.codedWordGroupedFromLeft", "system",
+        "десятичной", "");
+    row("А13 МА from the end", "А13", "bases.codedWordFromEnd", "word", "МА", "4");
+    row("А13 from the end in octal", "А13", "bases.codedWordFromEnd", "system", "восьмеричной",
+        "2764");
+    row("А13 ТМ uniform", "А13", "bases.codedWordUniform", "word", "ТМ", "C");
+    // Five letters take three bits each: 000 001 010 011 001.
+    row("А13 five letters uniform", "А13", "bases.codedWordUniform", "letters", "М|А|Р|Т|О", "299");
+    // А18: D4 back to B5 read as D4 to B3.
+    row("А18 rows forward from D4", "А18", "tables.formulaBeforeCopyRowsForward", "to", "D4",
+        "=C$1+$F3*E4");
+    row("А18 rows forward, same row", "А18", "tables.formulaBeforeCopyRowsForward", "to", "D5", "");
+    row("А18 rows forward off the sheet", "А18", "tables.formulaBeforeCopyRowsForward", "to", "D2",
+        "");
+    row("А18 $ ignored, whole fixed", "А18", "tables.formulaBeforeCopyFixingIgnored", "formula",
+        "=$E$1+G$5", "=$C$3+E$7");
+    row("А18 $ ignored, a range", "А18", "tables.formulaBeforeCopyFixingIgnored", "formula",
+        "=СУММ(E$1:$G5)", "=СУММ(C$3:$E7)");
+    row("А18 $ ignored, off the sheet", "А18", "tables.formulaBeforeCopyFixingIgnored", "formula",
+        "=$A$1", "");
+}
+
+// The slips of А2, А8, А13 and А18 and their solvers, run on other givens
+// than the paper's, compute from them or refuse.
+void TestT2008_2::slipsFollowTheirGivens() {
+    solverFollowsItsGiven();
+}
+
+void TestT2008_2::commonPartsOfFormulas_data() {
+    QTest::addColumn<QStringList>("opts");
+    QTest::addColumn<QStringList>("common");
+    QTest::newRow("one majority") << QStringList{"=B1+C$2", "=A1+C$2", "=A1+$D$3", "=A4+C$2"}
+                                  << QStringList{"=A1+C$2"};
+    QTest::newRow("a tie takes both")
+        << QStringList{"=A1", "=A2", "=B1", "=B2"} << QStringList{"=A1", "=A2", "=B1", "=B2"};
+    QTest::newRow("no option of the majority")
+        << QStringList{"=A1+B2", "=A2+C1", "=D1+B1", "=A3+B3"} << QStringList{};
+    QTest::newRow("references not lined up")
+        << QStringList{"=A1+B1", "=A1", "=A1+B1", "=A1+B1"} << QStringList{};
+}
+
+// The helper that finds the options of the majority's parts.
+void TestT2008_2::commonPartsOfFormulas() {
+    QFETCH(QStringList, opts);
+    QFETCH(QStringList, common);
+    QCOMPARE(optionsOfCommonParts(opts), common);
+}
+
+// А18: whoever takes, at each place of the references, the column or row
+// most options have there must not land on the key alone.
+void TestT2008_2::formulaKeyNotOfCommonParts() {
+    const zut::TaskContent& t = task("А18");
+    const QStringList opts = options(t);
+    const QString key = ck::registry().solvers.at("tables.formulaBeforeCopy")(ck::Task(t));
+    QVERIFY(opts.contains(key));
+    const QStringList common = optionsOfCommonParts(opts);
+    QVERIFY(!common.isEmpty()); // the options line up and were looked at
+    QVERIFY2(common != QStringList{key}, qPrintable(key + " alone is of the common parts"));
 }
 
 ZUT_TEST_MAIN(TestT2008_2)

@@ -6,12 +6,15 @@
 // letters of B7 and B8 are those the key uses.
 #include "testmain.h"
 
+#include "check/error.h"
 #include "check/interpret.h"
 #include "papertest.h"
 
 #include "papercheck.h"
 
+#include <algorithm>
 #include <cmath>
+#include <functional>
 #include <memory>
 #include <stdexcept>
 #include <utility>
@@ -73,6 +76,10 @@ private slots:
     void gameWinner();
     void labelsInTheKeysAlphabet_data();
     void labelsInTheKeysAlphabet();
+    void slipsTellTheirOptions_data();
+    void slipsTellTheirOptions();
+    void barsThatDecide_data();
+    void barsThatDecide();
 
 private:
     std::unique_ptr<zut::WindowSet> set_;
@@ -156,28 +163,57 @@ void TestT2008_3::faultExampleOfTheSolution() {
     }
 }
 
-// С3: the game played out from its wording; the worked solution names the
-// winner and a first move that leaves the other player lost.
+// С3: the game searched in full from its wording (a move takes one of the
+// listed numbers of stones, whoever takes the last stone wins). The worked
+// solution names the winner, the heaps lost for the player to move up to
+// the start, and a first move that leaves one of them; against the longest
+// defence the winner needs at least three moves of his own.
 void TestT2008_3::gameWinner() {
     const zut::TaskContent& t = task("С3");
     try {
         const QString w = wording(t);
         const qint64 start = number(capture(w, R"(куча из (\d+) камней)")[0]);
-        const qint64 add = number(capture(w, R"(добавить в кучу (\d+) камень)")[0]);
-        need(w.contains("втрое"), "the second move is not tripling");
-        const qint64 goal = number(capture(w, R"((\d+) камней или больше)")[0]);
-        const QStringList players = capture(w, R"(первый ход делает (\w+), второй — (\w+)\.)");
-        const std::vector<bool> wins = moverWins(goal, [add](qint64 n) {
-            return std::vector<qint64>{n + add, n * 3};
-        });
+        std::vector<qint64> takes;
+        for (const QString& k : capture(w, R"(взять из кучи (\d+), (\d+) или (\d+) камня)"))
+            takes.push_back(number(k));
+        need(w.contains("Выигрывает тот, кто возьмёт последний камень"), "another winning rule");
+        const QStringList players =
+            capture(w, QString::fromUtf8("первый ход делает (\\w+), второй\u00a0— (\\w+)\\."));
+        // wins[n]: the player to move with n stones wins; moves[n]: how many
+        // moves the winner then makes when he hurries and the other delays.
+        std::vector<bool> wins(size_t(start) + 1, false);
+        std::vector<int> moves(size_t(start) + 1, 0);
+        for (qint64 n = 1; n <= start; ++n) {
+            int fastest = -1, longest = 0;
+            for (qint64 k : takes) {
+                if (k > n)
+                    continue;
+                const size_t rest = size_t(n - k);
+                if (!wins[rest] && (fastest < 0 || moves[rest] + 1 < fastest))
+                    fastest = moves[rest] + 1;
+                longest = std::max(longest, moves[rest]);
+            }
+            wins[size_t(n)] = fastest > 0;
+            moves[size_t(n)] = fastest > 0 ? fastest : longest;
+        }
         const QString winner = wins[size_t(start)] ? players[0] : players[1];
         QVERIFY2(t.solution.startsWith("Выигрывает " + winner), qPrintable(t.solution));
-        const qint64 move = number(capture(t.solution, R"(добавляет (\d+) камень \((\d+)\))")[0]);
-        const qint64 after = number(capture(t.solution, R"(добавляет (\d+) камень \((\d+)\))")[1]);
-        QCOMPARE(move, add);
-        QCOMPARE(after, start + add);
-        QVERIFY(after < goal && !wins[size_t(after)]);
-        QVERIFY(wins[size_t(start * 3)]); // tripling first would hand the game over
+        QVERIFY2(moves[size_t(start)] >= 3, qPrintable(QString::number(moves[size_t(start)])));
+
+        QList<qint64> lost, named;
+        for (qint64 n = 0; n < start; ++n)
+            if (!wins[size_t(n)])
+                lost << n;
+        const QString heaps = capture(t.solution, R"(кучи из ([\d, и]+) камней)")[0];
+        for (const QString& n : heaps.split(rx(R"(,\s*|\s+и\s+)")))
+            named << number(n);
+        QCOMPARE(named, lost);
+
+        const QStringList first = capture(t.solution, R"(берёт (\d+) камня \((\d+)\))");
+        const qint64 take = number(first[0]), after = number(first[1]);
+        QVERIFY(std::find(takes.begin(), takes.end(), take) != takes.end());
+        QCOMPARE(after, start - take);
+        QVERIFY(!wins[size_t(after)]);
     } catch (const std::exception& e) {
         QFAIL(e.what());
     }
@@ -205,6 +241,112 @@ void TestT2008_3::labelsInTheKeysAlphabet() {
         QString::fromUtf16(t2008_3->key().part2[size_t(zut::taskNumber(id) - 1)][1]);
     for (QChar c : key)
         QVERIFY2(labels.contains(QString(c)), qPrintable(key));
+}
+
+// ---- Part 1: the slips -----------------------------------------------------
+
+void TestT2008_3::slipsTellTheirOptions_data() {
+    QTest::addColumn<QString>("id");
+    // The options (or, in А12, the numbered tables) that change places.
+    QTest::addColumn<int>("a");
+    QTest::addColumn<int>("b");
+    QTest::newRow("А1 blanks left out and a blank after each") << "А1" << 1 << 4;
+    QTest::newRow("А1 the key and a byte a character") << "А1" << 2 << 3;
+    QTest::newRow("А4 record short and reversed") << "А4" << 2 << 3;
+    QTest::newRow("А7 no «- 1» and no «+ 1»") << "А7" << 2 << 4;
+    QTest::newRow("А7 div and mod swapped, the key") << "А7" << 1 << 3;
+    QTest::newRow("А12 direct road and tie") << "А12" << 1 << 2;
+    QTest::newRow("А12 longest route and the key") << "А12" << 3 << 4;
+    QTest::newRow("А13 fours from the left and octal as decimal") << "А13" << 1 << 3;
+    QTest::newRow("А13 the word backwards and the key") << "А13" << 2 << 4;
+    QTest::newRow("А14 rules read backwards and the key") << "А14" << 1 << 4;
+    QTest::newRow("А15 through the root and directories counted") << "А15" << 3 << 4;
+    QTest::newRow("А15 names shared and the key") << "А15" << 1 << 2;
+    QTest::newRow("А18 range ends and average by two") << "А18" << 2 << 3;
+    QTest::newRow("А18 МАКС for МИН and the key") << "А18" << 1 << 4;
+}
+
+// Each slip a Part 1 task names computes the one wrong answer its option
+// shows: with two options (or two numbered tables) changing places, the
+// check refuses the task, naming a slip.
+void TestT2008_3::slipsTellTheirOptions() {
+    QFETCH(QString, id);
+    QFETCH(int, a);
+    QFETCH(int, b);
+    zut::TaskContent t = task(id);
+    const ck::Outcome kept = ck::runCheck(t);
+    QCOMPARE(kept.carrying.size(), size_t(1));
+    QVERIFY(!t.check["slips"].toMap().isEmpty());
+    bool swapped = false;
+    for (Element& e : t.elements)
+        if (e.kind == Kind::Answers) {
+            e.items.swapItemsAt(a - 1, b - 1);
+            swapped = true;
+        } else if (e.kind == Kind::Picture && e.draw.toMap().contains("tables")) {
+            QVariantMap draw = e.draw.toMap();
+            QVariantList tables = draw["tables"].toList();
+            QVariantMap ta = tables[a - 1].toMap(), tb = tables[b - 1].toMap();
+            std::swap(ta["rows"], tb["rows"]);
+            tables[a - 1] = ta;
+            tables[b - 1] = tb;
+            draw["tables"] = tables;
+            e.draw = draw;
+            swapped = true;
+        }
+    QVERIFY(swapped);
+    try {
+        const ck::Outcome o = ck::runCheck(t);
+        QFAIL(qPrintable(QString("not refused; the answer is carried by option %1")
+                             .arg(o.carrying.empty() ? 0 : o.carrying.front())));
+    } catch (const ck::CheckError& e) {
+        QVERIFY2(e.message().contains("is not the slip"), qPrintable(e.message()));
+    }
+}
+
+// ---- А19: no option falls by the first bar alone -----------------------------
+
+void TestT2008_3::barsThatDecide_data() {
+    QTest::addColumn<int>("bars");
+    // How many options give the chart's first `bars` bars, copied down.
+    QTest::addColumn<int>("fitting");
+    QTest::newRow("D1 alone fits every option") << 1 << 4;
+    QTest::newRow("D1:D2 fits the key only") << 2 << 1;
+    QTest::newRow("the whole chart fits the key only") << 4 << 1;
+}
+
+// The chart cut to its first bars and the range to as many cells: by D1
+// alone no option is ruled out, and the second bar already leaves the key.
+void TestT2008_3::barsThatDecide() {
+    QFETCH(int, bars);
+    QFETCH(int, fitting);
+    zut::TaskContent t = task("А19");
+    bool cut = false;
+    const std::function<void(std::vector<Element>&)> cutChart = [&](std::vector<Element>& list) {
+        for (Element& e : list) {
+            cutChart(e.children);
+            QVariantMap draw = e.draw.toMap();
+            if (e.kind != Kind::Picture || !draw.contains("chart"))
+                continue;
+            QVariantMap chart = draw["chart"].toMap();
+            chart["values"] = chart["values"].toList().mid(0, bars);
+            chart["labels"] = chart["labels"].toStringList().mid(0, bars);
+            draw["chart"] = chart;
+            e.draw = draw;
+            cut = true;
+        }
+    };
+    cutChart(t.elements);
+    QVERIFY(cut);
+    t.givens["last"] = QString("D%1").arg(bars);
+    try {
+        const ck::Outcome o = ck::runCheck(t);
+        QCOMPARE(fitting, 1);
+        QCOMPARE(o.carrying, std::vector<int>{t2008_3->key().part1[18]});
+    } catch (const ck::CheckError& e) {
+        QVERIFY2(fitting > 1, qPrintable(e.message()));
+        QVERIFY2(e.message().contains(QString(": %1 options fit,").arg(fitting)),
+                 qPrintable(e.message()));
+    }
 }
 
 ZUT_TEST_MAIN(TestT2008_3)
