@@ -48,6 +48,17 @@ std::pair<QString, int> digitsAndBase(const Task& t, const QString& written) {
     return {written.left(bar), base};
 }
 
+// The task's `letters` with their `codes`, one each in order.
+std::map<QChar, QString> letterCodes(const Task& t) {
+    const QStringList letters = t.list("letters"), codes = t.list("codes");
+    if (letters.size() != codes.size())
+        t.fail("the letters and their codes do not pair");
+    std::map<QChar, QString> code;
+    for (qsizetype i = 0; i < letters.size(); ++i)
+        code[letters[i].front()] = codes[i];
+    return code;
+}
+
 // The binary digits of the greatest number that a chain of `length` (a
 // word) of the task's `letters`, coded by its `codes`, makes when the codes
 // are written one after another: the letters different unless
@@ -179,12 +190,7 @@ void addBases(Registry& r) {
     // digits; the word coded from its end; the octal record read as a
     // decimal number.
     const auto codedWordBits = [](const Task& t, bool backwards) {
-        const QStringList letters = t.list("letters"), codes = t.list("codes");
-        if (letters.size() != codes.size())
-            t.fail("the letters and their codes do not pair");
-        std::map<QChar, QString> code;
-        for (qsizetype i = 0; i < letters.size(); ++i)
-            code[letters[i].front()] = codes[i];
+        const std::map<QChar, QString> code = letterCodes(t);
         QString word = t.text("word");
         if (backwards)
             std::reverse(word.begin(), word.end());
@@ -269,12 +275,7 @@ void addBases(Registry& r) {
     // of `word` written one after another and read as one binary number,
     // that number written in the base `system` names.
     r.solvers["bases.codedWord"] = [](const Task& t) {
-        const QStringList letters = t.list("letters"), codes = t.list("codes");
-        if (letters.size() != codes.size())
-            t.fail("the letters and their codes do not pair");
-        std::map<QChar, QString> code;
-        for (qsizetype i = 0; i < letters.size(); ++i)
-            code[letters[i].front()] = codes[i];
+        const std::map<QChar, QString> code = letterCodes(t);
         return convertDigits(encode(t.text("word"), code), 2, numeral(t.text("system")));
     };
     // How many times the digit `digit` stands in `value` written in the

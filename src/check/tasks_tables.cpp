@@ -829,32 +829,11 @@ void addTables(Registry& r) {
         });
     };
     // The picture's table of tours (columns Город, Дней, Цена …): the town
-    // of the tour whose price for one day is the least; no tie.
-    r.solvers["tables.cheapestPerDay"] = [](const Task& t) {
-        const QVariantMap table = t.drawn()["table"].toMap();
-        const QStringList head = table["head"].toStringList();
-        qsizetype town = head.indexOf("Город"), days = head.indexOf("Дней"), price = -1;
-        for (qsizetype i = 0; i < head.size(); ++i)
-            if (head[i].startsWith("Цена"))
-                price = i;
-        if (town < 0 || days < 0 || price < 0)
-            t.fail("the table lacks a column");
-        std::vector<std::pair<double, QString>> perDay;
-        for (const QVariant& row : table["rows"].toList()) {
-            const QStringList cells = row.toStringList();
-            perDay.push_back({double(number(cells.value(price))) / double(number(cells.value(days))),
-                              cells.value(town)});
-        }
-        std::sort(perDay.begin(), perDay.end());
-        if (perDay.size() < 2 || perDay[0].first == perDay[1].first)
-            t.fail("no one cheapest tour");
-        return perDay.front().second;
-    };
-    // As tables.cheapestPerDay, where the prices are written with their
-    // thousands parted by a no-break space ("56 000"); a price not so
-    // grouped, or a day count that is not a whole number, is refused.
+    // of the tour whose price for one day is the least; no tie. The prices
+    // have their thousands parted by a no-break space ("56 000"): a price
+    // not so grouped is refused, and so is a tour of no days.
     r.solvers["tables.cheapestPerDayGrouped"] = [](const Task& t) {
-        static const QRegularExpression grouped(
+        static const QRegularExpression groups(
             QString::fromUtf8(R"(^\d{1,3}(?:\x{00A0}\d{3})*$)"));
         const QVariantMap table = t.drawn()["table"].toMap();
         const QStringList head = table["head"].toStringList();
@@ -868,7 +847,7 @@ void addTables(Registry& r) {
         for (const QVariant& row : table["rows"].toList()) {
             const QStringList cells = row.toStringList();
             const QString written = cells.value(price);
-            if (!grouped.match(written).hasMatch())
+            if (!groups.match(written).hasMatch())
                 t.fail("a price not grouped by thousands: " + written);
             const qint64 d = number(cells.value(days));
             if (d <= 0)
