@@ -48,6 +48,17 @@ WordProperty letterProperty(const Task& t, const QString& words) {
     };
 }
 
+// The one option, a word, for which `statement` (its parts the variables
+// of `properties`) is `truth`; refused unless exactly one.
+QString theOneWord(const Task& t, const QString& statement,
+                   const std::map<QString, WordProperty>& properties) {
+    const QStringList words =
+        wordsWhere(Formula::parse(statement), t.options(), properties, truthGiven(t, "truth"));
+    if (words.size() != 1)
+        t.fail("the statement is " + t.text("truth") + " for " + words.join(", "));
+    return words.front();
+}
+
 } // namespace
 
 void addLogic(Registry& r) {
@@ -104,11 +115,7 @@ void addLogic(Registry& r) {
             properties[variable] = letterProperty(t, m.captured(1));
             statement.replace(m.captured(0), variable);
         }
-        const QStringList words =
-            wordsWhere(Formula::parse(statement), t.options(), properties, truthGiven(t, "truth"));
-        if (words.size() != 1)
-            t.fail("the statement is " + t.text("truth") + " for " + words.join(", "));
-        return words.front();
+        return theOneWord(t, statement, properties);
     };
     // The formula itself, for options equivalent to it.
     r.solvers["logic.formula"] = [](const Task& t) { return t.text("formula"); };
@@ -262,11 +269,7 @@ void addLogic(Registry& r) {
             }
             statement.replace(m.captured(0), variable);
         }
-        const QStringList words =
-            wordsWhere(Formula::parse(statement), t.options(), properties, truthGiven(t, "truth"));
-        if (words.size() != 1)
-            t.fail("the statement is " + t.text("truth") + " for " + words.join(", "));
-        return words.front();
+        return theOneWord(t, statement, properties);
     };
     // The greatest natural `parameter` (a name such as A) for which
     // `formula`, over it and X, is true for every natural X (both tried up
