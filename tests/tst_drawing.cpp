@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 
@@ -67,6 +68,8 @@ private slots:
     void drawsEachKind();
     void faultyData_data();
     void faultyData();
+    void flowchartBlockWords_data();
+    void flowchartBlockWords();
 };
 
 void TestDrawing::drawsEachKind_data() {
@@ -142,6 +145,51 @@ void TestDrawing::faultyData() {
     QCOMPARE(run.status, 1);
     QVERIFY2(run.errors.contains("picture probe/p.jpg") && run.errors.contains(message),
              qPrintable(run.errors));
+}
+
+void TestDrawing::flowchartBlockWords_data() {
+    QTest::addColumn<QString>("step");
+    QTest::addColumn<QString>("drawn");
+    QTest::addColumn<QString>("notDrawn");
+    // A data block says what it does, as the checks read it: «вывод b».
+    QTest::newRow("output") << "{output: b}"
+                            << "вывод b"
+                            << "ввод";
+    QTest::newRow("input") << "{input: \"a, b\"}"
+                           << "ввод a, b"
+                           << "вывод";
+    QTest::newRow("output of two") << "{output: \"s, r\"}"
+                                   << "вывод s, r"
+                                   << "ввод";
+    // An action's text stands as written, with no verb before it.
+    QTest::newRow("action") << "{do: \"b := b − a\"}"
+                            << "b := b − a"
+                            << "вывод";
+}
+
+// The text of a flowchart's block, read from the drawn SVG.
+void TestDrawing::flowchartBlockWords() {
+    QFETCH(QString, step);
+    QFETCH(QString, drawn);
+    QFETCH(QString, notDrawn);
+    QTemporaryDir dir;
+    QString paper =
+        paperWithPicture("          flowchart: [{start: начало}, " + step + ", {end: конец}]\n");
+    paper.replace("probe/p.jpg\n        format: jpeg\n        stored: [120, 80]\n",
+                  "probe/p.svg\n        format: wmf\n");
+    const Run run = draw(write(dir, paper), dir.filePath("out"));
+    QCOMPARE(run.errors, QString());
+    QCOMPARE(run.status, 0);
+    QFile svg(dir.filePath("out/probe/p.svg"));
+    QVERIFY(svg.open(QIODevice::ReadOnly));
+    // The words as drawn, block after block; a block's text may come in
+    // several runs (Cyrillic and Latin apart).
+    QString text;
+    static const QRegularExpression piece(R"(>([^<>]*)</text>)");
+    for (const auto& m : piece.globalMatch(QString::fromUtf8(svg.readAll())))
+        text += m.captured(1);
+    QVERIFY2(text.startsWith("начало" + drawn + "конец"), qPrintable(text));
+    QVERIFY(!text.contains(notDrawn));
 }
 
 ZUT_TEST_MAIN(TestDrawing)

@@ -266,6 +266,14 @@ void addBases(Registry& r) {
             digits += toBase(fromBase(bits.mid(at, width), 2), base);
         return digits;
     };
+    // A slip: `value` divided by the base one below the one `system` names,
+    // so written in that base (157 in base 7 for octal: "313").
+    r.solvers["bases.convertBaseBelow"] = [](const Task& t) {
+        const int base = numeral(t.text("system"));
+        if (base < 3)
+            t.fail("no base below the named one to slip into");
+        return toBase(t.integer("value"), base - 1);
+    };
     // The value of `expression` (numbers written with their bases, "·" a
     // product) written in the base `system` names.
     r.solvers["bases.expression"] = [](const Task& t) {
@@ -470,6 +478,76 @@ void addBases(Registry& r) {
         for (qint64 b : common)
             bases << QString::number(b);
         return bases.join(',');
+    };
+    // `letters` coded by `codes` (one each, in order, all of one width); the
+    // codes of a message written one after another and read as one binary
+    // number, shown in the base `system` names (a power of two). Options in
+    // that base ("1625{_8}"): the value of the one option that some message
+    // makes, its bits filled up with zeros on the left to whole codes. And
+    // its slips, each the one option a misreading lets through: each digit
+    // turned into bits without its leading zeros; each digit taken as four
+    // bits (a hexadecimal digit); the number's bits cut into codes from the
+    // left, the last one filled up with zeros on the right.
+    const auto codedChainOption = [](const Task& t, const QString& reading) {
+        const QStringList codes = t.list("codes");
+        const int width = int(codes.value(0).size());
+        for (const QString& c : codes)
+            if (c.size() != width || c.contains(QRegularExpression("[^01]")))
+                t.fail("the codes are not binary of one width");
+        if (t.list("letters").size() != codes.size())
+            t.fail("the letters and their codes do not pair");
+        const int base = numeral(t.text("system"));
+        const int digitBits = bitsForAlphabet(base);
+        if (qint64(1) << digitBits != base)
+            t.fail("the base is not a power of two");
+        const auto wholeCodes = [&](const QString& bits) {
+            if (bits.isEmpty() || bits.size() % width)
+                return false;
+            for (qsizetype at = 0; at < bits.size(); at += width)
+                if (!codes.contains(bits.mid(at, width)))
+                    return false;
+            return true;
+        };
+        const auto leftFilled = [&](QString bits) {
+            while (bits.size() % width)
+                bits.prepend('0');
+            return bits;
+        };
+        const QString o = theOption(t, [&](const QString& option) {
+            const auto [digits, b] = basedOption(option);
+            if (b != base)
+                t.fail("an option in another base: " + option);
+            QString bits;
+            if (reading == "right" || reading == "left")
+                bits = toBase(fromBase(digits, base), 2);
+            for (QChar d : digits) {
+                const qint64 v = fromBase(QString(d), base);
+                if (reading == "unpadded")
+                    bits += toBase(v, 2);
+                else if (reading == "fours")
+                    bits += toBase(v, 2).rightJustified(4, '0');
+            }
+            if (reading == "left") {
+                while (bits.size() % width)
+                    bits += '0';
+                return wholeCodes(bits);
+            }
+            return wholeCodes(reading == "fours" ? bits : leftFilled(bits));
+        });
+        const auto [digits, b] = basedOption(o);
+        return QString::number(fromBase(digits, b));
+    };
+    r.solvers["bases.codedChainAmong"] = [=](const Task& t) {
+        return codedChainOption(t, "right");
+    };
+    r.solvers["bases.codedChainDigitsUnpadded"] = [=](const Task& t) {
+        return codedChainOption(t, "unpadded");
+    };
+    r.solvers["bases.codedChainDigitsAsFours"] = [=](const Task& t) {
+        return codedChainOption(t, "fours");
+    };
+    r.solvers["bases.codedChainFoursFromLeft"] = [=](const Task& t) {
+        return codedChainOption(t, "left");
     };
     // Every base in which the number written `digits` in the base `system`
     // names ("двоичной") ends in the digit `digit`, ascending, separated by

@@ -134,6 +134,111 @@ void addLogic(Registry& r) {
             return fitsTableFragment(Formula::parse(formulaText(o)), head, rows);
         });
     };
+    // Slips of matching a truth-table fragment: the one option that does
+    // not fit the picture's table but fits it when its formula is read with
+    // ∧ and ∨ of equal strength, left to right; when its brackets are
+    // dropped; or when the table's column F is read inverted.
+    {
+        const auto misfit = [](const Task& t, const std::function<QString(const QString&)>& misread,
+                               bool inverted) {
+            const QVariantMap table = t.drawn()["table"].toMap();
+            QStringList head = table["head"].toStringList();
+            if (head.size() < 2 || head.last() != "F")
+                t.fail("the table's last column is not F");
+            head.removeLast();
+            QStringList rows, misreadRows;
+            for (const QVariant& row : table["rows"].toList()) {
+                rows << row.toStringList().join("");
+                misreadRows << rows.last();
+                if (inverted && rows.last().endsWith('0'))
+                    misreadRows.last().back() = '1';
+                else if (inverted && rows.last().endsWith('1'))
+                    misreadRows.last().back() = '0';
+            }
+            QStringList found;
+            for (const QString& o : t.options()) {
+                const QString f = formulaText(o);
+                if (!fitsTableFragment(Formula::parse(f), head, rows) &&
+                    fitsTableFragment(Formula::parse(misread(f)), head, misreadRows))
+                    found << o;
+            }
+            if (found.size() != 1)
+                t.fail(QString("%1 options fit only so, not one: %2")
+                           .arg(found.size())
+                           .arg(found.join("; ")));
+            return found.front();
+        };
+        r.solvers["logic.fitsTableLeftToRight"] = [=](const Task& t) {
+            static const QStringList ands = {"&&", "/\\", "&", "∧"}, ors = {"||", "\\/", "|", "∨"};
+            std::function<QString(const QString&)> inOrder = [&](const QString& s) {
+                for (const char* sign : {"→", "->", "–>", "≡", "=", "↔"})
+                    if (s.contains(QString::fromUtf8(sign)))
+                        t.fail("the slip reads ∧ and ∨ only: " + s);
+                QStringList parts, joins;
+                int depth = 0;
+                qsizetype from = 0;
+                for (qsizetype i = 0; i < s.size(); ++i) {
+                    depth += s[i] == '(' ? 1 : s[i] == ')' ? -1 : 0;
+                    if (depth != 0)
+                        continue;
+                    for (const QString& sign : ands + ors)
+                        if (s.mid(i, sign.size()) == sign) {
+                            parts << s.mid(from, i - from).trimmed();
+                            joins << (ands.contains(sign) ? "∧" : "∨");
+                            i += sign.size() - 1;
+                            from = i + 1;
+                            break;
+                        }
+                }
+                parts << s.mid(from).trimmed();
+                for (QString& p : parts) {
+                    const qsizetype open = p.indexOf('(');
+                    if (open >= 0 && p.endsWith(')'))
+                        p = p.left(open + 1) + inOrder(p.mid(open + 1, p.size() - open - 2)) + ")";
+                }
+                QString read = parts.front();
+                for (qsizetype i = 0; i < joins.size(); ++i)
+                    read = "(" + read + " " + joins[i] + " " + parts[i + 1] + ")";
+                return read;
+            };
+            return misfit(t, inOrder, false);
+        };
+        r.solvers["logic.fitsTableBracketsDropped"] = [=](const Task& t) {
+            return misfit(
+                t, [](QString f) { return f.remove('(').remove(')'); }, false);
+        };
+        r.solvers["logic.fitsTableInverted"] = [=](const Task& t) {
+            return misfit(
+                t, [](const QString& f) { return f; }, true);
+        };
+    }
+    // Slips of turning an implication (premise → conclusion outside any
+    // parentheses) round with negations: ¬conclusion → premise, the premise
+    // left without its negation; conclusion → ¬premise, the conclusion
+    // left without it.
+    {
+        const auto turned = [](const Task& t, bool negateConclusion) {
+            const QString f = t.text("formula");
+            int depth = 0;
+            qsizetype arrow = -1;
+            for (qsizetype i = 0; i < f.size(); ++i) {
+                depth += f[i] == '(' ? 1 : f[i] == ')' ? -1 : 0;
+                if (depth == 0 && f[i] == QChar(0x2192)) {
+                    if (arrow >= 0)
+                        t.fail("a chain of implications");
+                    arrow = i;
+                }
+            }
+            if (arrow < 0)
+                t.fail("not an implication");
+            const QString premise = f.left(arrow).trimmed(),
+                          conclusion = f.mid(arrow + 1).trimmed();
+            return negateConclusion ? "¬(" + conclusion + ") → " + premise
+                                    : conclusion + " → ¬(" + premise + ")";
+        };
+        r.solvers["logic.turnedPremiseKept"] = [=](const Task& t) { return turned(t, true); };
+        r.solvers["logic.turnedConclusionKept"] = [=](const Task& t) { return turned(t, false); };
+    }
     // The greatest or least (`extreme`: наибольшее, наименьшее) whole X for
     // which `formula` is `truth`.
     r.solvers["logic.extremeX"] = [](const Task& t) {

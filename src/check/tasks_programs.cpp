@@ -187,6 +187,21 @@ private:
     }
 };
 
+// The editor's algorithm (the task's field that starts with нач), its lines
+// trimmed, changed by `slip` as a student who makes it would read it, run
+// on `start`.
+QString editorSlip(const Task& t, const std::function<QStringList(QStringList)>& slip) {
+    for (const zut::Element* f : t.elements(zut::Element::Kind::Field))
+        if (f->text.trimmed().startsWith("нач")) {
+            QStringList lines;
+            for (const QString& l : f->text.split('\n'))
+                if (!l.trimmed().isEmpty())
+                    lines << l.trimmed();
+            return Editor(t, slip(lines).join('\n')).run(t.text("start"));
+        }
+    t.fail("no algorithm");
+}
+
 // The editor that replaces the leftmost occurrence of one string by another:
 // заменить(v, w); conditions нашлось(v), several joined by "или" or by "и"
 // in either case.
@@ -422,6 +437,42 @@ void addPrograms(Registry& r) {
             .arg(names[1])
             .arg(run.integer(names[0]));
     };
+    // Slips of the values after a fragment that cuts a number by div and
+    // mod: every quotient rounded up ("a div b" read as (a + b − 1) div b);
+    // every remainder taken as one subtraction of the divisor ("a mod b"
+    // read as a − b); every update of a variable from its own value done
+    // one line earlier, before the line above it reads the variable.
+    {
+        static const QRegularExpression quotient(R"(\b(\w+)\s+div\s+(\w+)\b)");
+        static const QRegularExpression remainder(R"(\b(\w+)\s+mod\s+(\w+)\b)");
+        r.solvers["programs.valuesRoundedUp"] = [](const Task& t) {
+            return valuesIn(t, runPascalChanged(t, [](QString s) {
+                                return s.replace(quotient, R"((\1 + \2 - 1) div \2)");
+                            }));
+        };
+        r.solvers["programs.valuesModSubtracted"] = [](const Task& t) {
+            return valuesIn(t, runPascalChanged(t, [](QString s) {
+                                return s.replace(remainder, R"(\1 - \2)");
+                            }));
+        };
+        r.solvers["programs.valuesUpdateFirst"] = [](const Task& t) {
+            return valuesIn(t, runPascalChanged(t, [&](const QString& s) {
+                                static const QRegularExpression update(R"(^\s*(\w+)\s*:=\s*\1\b)");
+                                static const QRegularExpression set(R"(^\s*(\w+)\s*:=)");
+                                QStringList lines = s.split('\n');
+                                for (qsizetype i = 1; i < lines.size(); ++i) {
+                                    const auto m = update.match(lines[i]);
+                                    if (!m.hasMatch())
+                                        continue;
+                                    const auto before = set.match(lines[i - 1]);
+                                    if (!before.hasMatch() || before.captured(1) == m.captured(1))
+                                        t.fail("the update has no line to pass");
+                                    lines.swapItemsAt(i - 1, i);
+                                }
+                                return lines.join('\n');
+                            }));
+        };
+    }
     // Slips of an array element after a fragment whose last loop reads
     // elements it may have changed already: the loop reading a copy made
     // before it; the two terms of each difference in it exchanged.
@@ -577,6 +628,71 @@ void addPrograms(Registry& r) {
             if (f->text.trimmed().startsWith("нач"))
                 return Editor(t, f->text).run(t.text("start"));
         t.fail("no algorithm");
+    };
+    // A slip: the command after the loop, the last before кон, forgotten.
+    r.solvers["programs.editorLastCommandDropped"] = [](const Task& t) {
+        return editorSlip(t, [&t](QStringList lines) {
+            if (lines.size() < 3 || lines[lines.size() - 2] == "кц" ||
+                lines[lines.size() - 2] == "все")
+                t.fail("no command after the loop");
+            lines.removeAt(lines.size() - 2);
+            return lines;
+        });
+    };
+    // A slip: the commands of "то" and "иначе" swapped in every branch.
+    r.solvers["programs.editorBranchesSwapped"] = [](const Task& t) {
+        return editorSlip(t, [&t](QStringList lines) {
+            bool swapped = false;
+            for (qsizetype i = 0; i + 1 < lines.size(); ++i)
+                if (lines[i].startsWith("то ") && lines[i + 1].startsWith("иначе ")) {
+                    const QString then = lines[i].mid(3), otherwise = lines[i + 1].mid(6);
+                    lines[i] = "то " + otherwise;
+                    lines[i + 1] = "иначе " + then;
+                    swapped = true;
+                }
+            if (!swapped)
+                t.fail("no branch with то and иначе");
+            return lines;
+        });
+    };
+    // A slip: the statements of each "нц пока" loop's body (a command, or a
+    // branch from если to все) run in reverse order.
+    r.solvers["programs.editorBodyReversed"] = [](const Task& t) {
+        return editorSlip(t, [&t](QStringList lines) {
+            bool reversed = false;
+            for (qsizetype i = 0; i < lines.size(); ++i) {
+                if (!lines[i].startsWith("нц пока "))
+                    continue;
+                std::vector<QStringList> body;
+                qsizetype j = i + 1;
+                for (; j < lines.size() && lines[j] != "кц"; ++j) {
+                    if (lines[j].startsWith("нц "))
+                        t.fail("a loop within a loop");
+                    if (lines[j].startsWith("если ")) {
+                        body.push_back({});
+                        for (; j < lines.size() && lines[j] != "все"; ++j)
+                            body.back() << lines[j];
+                        if (j == lines.size())
+                            t.fail("no все for a branch");
+                        body.back() << lines[j];
+                    } else {
+                        body.push_back({lines[j]});
+                    }
+                }
+                if (body.size() < 2)
+                    t.fail("a loop body of one statement has no order to turn");
+                QStringList turned;
+                for (auto b = body.rbegin(); b != body.rend(); ++b)
+                    turned << *b;
+                for (qsizetype k = 0; k < turned.size(); ++k)
+                    lines[i + 1 + k] = turned[k];
+                reversed = true;
+                i = j;
+            }
+            if (!reversed)
+                t.fail("no нц пока loop");
+            return lines;
+        });
     };
     // The one program of at most `most` (in digits or a word: "пяти") of the
     // executor's `commands` that turns `from` into `to`; the example,

@@ -62,15 +62,6 @@ bool decreasing(const Task& t, const QString& given) {
     return order == "убыванию";
 }
 
-// A clock time "08:40" in minutes from midnight.
-int minutesOfDay(const Task& t, const QString& hhmm) {
-    static const QRegularExpression form(R"(^(\d\d):(\d\d)$)");
-    const auto m = form.match(hhmm);
-    if (!m.hasMatch())
-        t.fail("not a time: " + hhmm);
-    return m.captured(1).toInt() * 60 + m.captured(2).toInt();
-}
-
 // The cells of a one-column range ("C2:C4"), top to bottom; empty when the
 // option is no such range.
 QStringList columnCells(const QString& range) {
@@ -500,10 +491,11 @@ void addTables(Registry& r) {
             t.fail("charts of those values: " + fit.join(", "));
         return fit.front();
     };
-    // The picture's timetable (columns Поезд, Куда, Отправление, В пути, ч,
-    // Цена, руб.): the cheapest train to `city` leaving at `earliest` or
-    // later and at most `hours` on the way.
-    r.solvers["tables.cheapestTrainWithin"] = [](const Task& t) {
+    // The picture's weather records (columns Дата, Температура, °C, Осадки,
+    // мм, Ветер, м/с): the date of the warmest day without precipitation and
+    // with wind of at most `wind` м/с. And its slips: the wind left out; the
+    // wind taken below `wind` only; the precipitation left out.
+    const auto warmestDay = [](const Task& t, bool dry, bool calm, bool below) {
         const QVariantMap table = t.drawn()["table"].toMap();
         const QStringList head = table["head"].toStringList();
         const auto column = [&](const char* name) {
@@ -512,30 +504,41 @@ void addTables(Registry& r) {
                 t.fail(QString("no column ") + name);
             return c;
         };
-        const qsizetype train = column("Поезд"), to = column("Куда"),
-                        leaves = column("Отправление"), hours = column("В пути, ч"),
-                        price = column("Цена, руб.");
+        const qsizetype date = column("Дата"), warmth = column("Температура, °C"),
+                        rain = column("Осадки, мм"), wind = column("Ветер, м/с");
+        const qint64 most = t.integer("wind");
         QStringList best;
-        qint64 least = -1;
+        qint64 warmest = 0;
         for (const QVariant& row : table["rows"].toList()) {
             const QStringList cells = row.toStringList();
             if (cells.size() != head.size())
-                t.fail("a timetable row of the wrong length");
-            if (cells[to] != t.text("city") ||
-                minutesOfDay(t, cells[leaves]) < minutesOfDay(t, t.text("earliest")) ||
-                number(cells[hours]) > t.integer("hours"))
+                t.fail("a row of the wrong length");
+            const qint64 w = number(cells[wind]);
+            if ((dry && number(cells[rain]) != 0) || (calm && (below ? w >= most : w > most)))
                 continue;
-            const qint64 p = number(cells[price]);
-            if (least < 0 || p < least) {
-                least = p;
-                best = {cells[train]};
-            } else if (p == least) {
-                best << cells[train];
+            const qint64 degrees = number(cells[warmth]);
+            if (best.isEmpty() || degrees > warmest) {
+                warmest = degrees;
+                best = {cells[date]};
+            } else if (degrees == warmest) {
+                best << cells[date];
             }
         }
         if (best.size() != 1)
-            t.fail("no one cheapest train: " + best.join(", "));
+            t.fail("no one warmest day: " + best.join(", "));
         return best.front();
+    };
+    r.solvers["tables.warmestCalmDryDay"] = [=](const Task& t) {
+        return warmestDay(t, true, true, false);
+    };
+    r.solvers["tables.warmestDryDay"] = [=](const Task& t) {
+        return warmestDay(t, true, false, false);
+    };
+    r.solvers["tables.warmestDryDayWindBelow"] = [=](const Task& t) {
+        return warmestDay(t, true, true, true);
+    };
+    r.solvers["tables.warmestCalmDay"] = [=](const Task& t) {
+        return warmestDay(t, false, true, false);
     };
     // The option, a formula written into `first` and copied down the column
     // to `last` in the spreadsheet of the first picture, whose values are
@@ -932,6 +935,78 @@ void addTables(Registry& r) {
         if (misfit.size() != 1)
             t.fail("charts that cannot show those values: " + misfit.join(", "));
         return misfit.front();
+    };
+    // A slip of tables.formulaBeforeCopy: the sign $ read the wrong way
+    // round, so the parts it marks move back and the unmarked parts stay
+    // (from D3 back to B5, $F4 gives $D4 and G5 stays G5).
+    r.solvers["tables.formulaBeforeCopyFixingSwapped"] = [](const Task& t) {
+        const auto turned = [](const QString& formula) {
+            static const QRegularExpression reference(
+                R"((?<![A-Za-z0-9_$])(\$?)([A-Z]+)(\$?)(\d+)(?![A-Za-z0-9_(]))");
+            QString out;
+            qsizetype done = 0;
+            for (const auto& m : reference.globalMatch(formula)) {
+                out += formula.mid(done, m.capturedStart() - done);
+                out += (m.captured(1).isEmpty() ? "$" : "") + m.captured(2) +
+                       (m.captured(3).isEmpty() ? "$" : "") + m.captured(4);
+                done = m.capturedEnd();
+            }
+            return out + formula.mid(done);
+        };
+        return turned(copyFormula(turned(t.text("formula")), t.text("to"), t.text("from")));
+    };
+    // The number of the one chart, among the pictures after the
+    // spreadsheet, that shows the values of the range `first`…`last` of one
+    // row for some natural number 1 … 1000 in the cell `hidden` (shown "?").
+    // A chart names its bars or sectors by the range's cells, in any order;
+    // a bar chart shows the values, a pie chart their shares (none below 0).
+    r.solvers["tables.chartForSomeHidden"] = [](const Task& t) {
+        const std::map<QString, QString> cells = sheetCells(t, t.drawn(0));
+        const QString hidden = t.text("hidden");
+        if (!cells.contains(hidden) || cells.at(hidden) != "?")
+            t.fail("the hidden cell is not shown as hidden");
+        const CellRef first = parseCell(t.text("first")), last = parseCell(t.text("last"));
+        if (first.row != last.row || first.column > last.column)
+            t.fail("the range is not one row");
+        std::set<QString> range;
+        for (int c = first.column; c <= last.column; ++c)
+            range.insert(cellText({c, first.row}));
+        // The range's values for each natural number in the hidden cell
+        // that every formula can take (no division by zero).
+        std::vector<std::pair<int, std::map<QString, double>>> filled;
+        for (int x = 1; x <= 1000; ++x) {
+            auto grid = cells;
+            grid[hidden] = QString::number(x);
+            try {
+                filled.push_back({x, evaluateSheet(grid)});
+            } catch (const CheckError&) {
+            }
+        }
+        QStringList fit;
+        const int pictures = int(t.elements(zut::Element::Kind::Picture).size());
+        for (int n = 1; n < pictures; ++n) {
+            const QVariantMap chart = t.drawn(n)["chart"].toMap();
+            const QStringList labels = chart["labels"].toStringList();
+            const std::set<QString> named(labels.begin(), labels.end());
+            if (named != range || qsizetype(named.size()) != labels.size())
+                t.fail(QString("chart %1 names a cell outside the range, twice or not at all")
+                           .arg(n));
+            const bool pie = chart["kind"].toString() == "pie";
+            for (const auto& [x, values] : filled) {
+                std::vector<double> shown;
+                for (const QString& label : labels)
+                    shown.push_back(values.at(label));
+                if (pie && *std::min_element(shown.begin(), shown.end()) < 0)
+                    continue;
+                if (chartShows(chart, shown)) {
+                    fit << QString::number(n);
+                    break;
+                }
+            }
+        }
+        if (fit.size() != 1)
+            t.fail("charts that fit some value: " + fit.join(", "));
+        return fit.front();
     };
 }
 

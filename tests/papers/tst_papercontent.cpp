@@ -449,7 +449,11 @@ void TestPaperContent::checksFollowTheirGivens_data() {
     rowA3("А9 the bound one higher", "А9", "formula", "¬(X > Y) ∨ (X + Y > 13)", "!2 options fit");
     rowA3("А9 true", "А9", "truth", "истинно", "!3 options fit");
     rowA3("А12 farthest B", "А12", "to", "B", "!tables that fit: 2, 3");
-    rowA3("А13 the word backwards", "А13", "word", "СЕЛ", "!option 1 is not the slip");
+    rowA3("А13 Г coded without leading zeros", "А13", "codes",
+         QStringList{"0101", "0110", "1001", "1100"}, "!0 options fit");
+    rowA3("А13 Б coded 0010", "А13", "codes", QStringList{"0101", "0010", "1001", "0011"},
+         "!option 2 is not the slip");
+    rowA3("А13 hexadecimal", "А13", "system", "шестнадцатеричной", "!an option in another base");
     rowA3("А14 red may start", "А14", "first", "красная или жёлтая", "!2 options fit");
     rowA3("А14 after red all but red", "А14", "rules",
          QStringList{"после красной фишки может лежать любая, кроме красной",
@@ -462,19 +466,25 @@ void TestPaperContent::checksFollowTheirGivens_data() {
          "!0 options fit");
     rowA3("А15 one level up", "А15", "start", "C:\\Школа\\2007\\Физика\\Опыты",
          "!option 1 is not the slip");
-    rowA3("А18 another cell", "А18", "cell", "A3", "!option 2 is not the slip");
+    rowA3("А16 wind up to 4 m/s", "А16", "wind", "4", "!option 3 is not the slip");
+    rowA3("А16 no wind at all", "А16", "wind", "0", "!no one warmest day");
+    rowA3("А18 another cell", "А18", "cell", "C1", "!option 2 is not the slip");
     const auto row2 = [](const char* name, const char* id, const char* given, QVariant value,
                          const char* answer) {
         QTest::addRow("t2008_2 %s", name)
             << QString("t2008_2") << QString(id) << QString(given) << value << QString(answer);
     };
-    const QString lettersThenL =
-        "¬(название начинается с буквы, стоящей в алфавите раньше буквы «Л»)";
-    row2("А9 false for three", "А9", "truth", "ложно", "!ложно for Владимир, Самара, Тула");
+    const QString lettersThenI =
+        "¬(название начинается с буквы, стоящей в алфавите раньше буквы «И»)";
+    row2("А9 false for three", "А9", "truth", "ложно", "!ложно for Владимир, Самара, Курск");
     row2("А9 more than five letters", "А9", "statement",
-         "(в названии больше пяти букв) ∧ " + lettersThenL, "!for Самара, Мурманск");
-    row2("А9 fewer than five letters", "А9", "statement",
-         "(в названии меньше пяти букв) ∧ " + lettersThenL, "Тула");
+         "(в названии больше пяти букв) ∧ " + lettersThenI, "!for Самара, Мурманск");
+    row2("А9 fewer than six letters", "А9", "statement",
+         "(в названии меньше шести букв) ∧ " + lettersThenI, "Курск");
+    row2("А9 six letters, not before Н", "А9", "statement",
+         "(в названии больше пяти букв) ∧ ¬(название начинается с буквы, стоящей в алфавите "
+         "раньше буквы «Н»)",
+         "Самара");
     row2("А9 not after М", "А9", "statement",
          "(в названии больше шести букв) ∧ ¬(название начинается с буквы, стоящей в алфавите "
          "позже буквы «М»)",
@@ -486,6 +496,7 @@ void TestPaperContent::checksFollowTheirGivens_data() {
     row2("А18 copied from another cell", "А18", "from", "C4", "!option 1 is not the slip");
     row2("А19 range of two rows", "А19", "first", "A1", "!not one row");
     row2("А19 a cell left out", "А19", "last", "C2", "!outside the range");
+    row2("А19 a shown number hidden", "А19", "hidden", "A1", "!not shown as hidden");
     row2("B1 another number", "B1", "digits", "100011", "4,8,16,32");
     row2("B1 another digit", "B1", "digit", "5", "17,34");
     row2("B2 below 50", "B2", "formula", "(X < A) → (X * X < 50)", "8");

@@ -1,7 +1,7 @@
 // What the 2007 paper needs beyond its tasks' checks (tst_tasks) and what
 // every paper's content must satisfy (tst_papercontent): the С1 listings
 // fail exactly for their fault, the С3 game is won as the worked solution
-// says, the slips of А4 and А18 follow other givens than the paper's, and
+// says, the slips of А4, А18 and А20 follow other givens than the paper's, and
 // А18's key is not the option made of its options' most frequent parts.
 #include "testmain.h"
 
@@ -160,6 +160,28 @@ void TestT2007::slipsFollowTheirGivens_data() {
         "9D");
     row("А4 157 in base four", "А4", "bases.convertGroupedLeft", "system", "четверичной", "2131");
     row("А4 in base ten", "А4", "bases.convertGroupedLeft", "system", "десятичной", "");
+    // Divided by the base one below: 100 = 2 · 49 + 2 in base 7; 157 = 10 · 15 + 7
+    // in base 15, a letter digit; 157 in base 9 for decimal; below binary, none.
+    row("А4 100 a base below", "А4", "bases.convertBaseBelow", "value", "100", "202");
+    row("А4 hexadecimal a base below", "А4", "bases.convertBaseBelow", "system",
+        "шестнадцатеричной", "A7");
+    row("А4 decimal a base below", "А4", "bases.convertBaseBelow", "system", "десятичной", "184");
+    row("А4 binary a base below", "А4", "bases.convertBaseBelow", "system", "двоичной", "");
+    // А20's slips on other strings (the right results: МСГ, ОДК, ДАГ).
+    row("А20 ПРОГРАММИСТ, last dropped", "А20", "programs.editorLastCommandDropped", "start",
+        "ПРОГРАММИСТ", "ГМС");
+    row("А20 ПРОГРАММИСТ, branches swapped", "А20", "programs.editorBranchesSwapped", "start",
+        "ПРОГРАММИСТ", "МТР");
+    row("А20 ПРОГРАММИСТ, body reversed", "А20", "programs.editorBodyReversed", "start",
+        "ПРОГРАММИСТ", "ИОА");
+    row("А20 АБВГД, body reversed", "А20", "programs.editorBodyReversed", "start", "АБВГД", "ДВГ");
+    row("А20 АБВГД, branches swapped", "А20", "programs.editorBranchesSwapped", "start", "АБВГД",
+        "ДБВ");
+    // Three letters: the loop never runs, so only the dropped command tells.
+    row("А20 КОД, last dropped", "А20", "programs.editorLastCommandDropped", "start", "КОД", "КОД");
+    row("А20 КОД, branches swapped", "А20", "programs.editorBranchesSwapped", "start", "КОД",
+        "ОДК");
+    row("А20 КОД, body reversed", "А20", "programs.editorBodyReversed", "start", "КОД", "ОДК");
     // C3 to E4 is two columns and one row (=$B3+E$1 is right).
     row("А18 to E4, columns only", "А18", "tables.copyFormulaColumnsOnly", "to", "E4", "=$B2+E$1");
     row("А18 to E4, $ turned over", "А18", "tables.copyFormulaFixingSwapped", "to", "E4",
@@ -177,7 +199,7 @@ void TestT2007::slipsFollowTheirGivens_data() {
         "=СУММ($A1:B$2)", "=СУММ($A1:C$2)");
 }
 
-// The slips of А4 and А18 and their solvers, run on other givens than the
+// The slips of А4, А18 and А20 and their solvers, run on other givens than the
 // paper's, compute from them or refuse.
 void TestT2007::slipsFollowTheirGivens() {
     solverFollowsItsGiven();

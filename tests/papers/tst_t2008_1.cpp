@@ -38,6 +38,56 @@ bool inside(double x, double y) {
     return x >= 0 && y >= 0 && x * x + y * y <= 9;
 }
 
+// А7 with the second line of its fragment, in each language, replaced.
+zut::TaskContent withSecondLine(const QStringList& line) {
+    const QStringList was = {"h = t \\ 3600", "h := t div 3600;", "h := div(t, 3600)"};
+    zut::TaskContent t = task("А7");
+    int replaced = 0;
+    for (zut::Element& e : t.elements)
+        for (zut::Element::Cell& c : e.cells)
+            if (const auto at = was.indexOf(c.text); at >= 0) {
+                c.text = line[at];
+                ++replaced;
+            }
+    if (replaced != 3)
+        throw std::runtime_error("А7 has not the second lines the test replaces");
+    return t;
+}
+
+// А11 with other rows in its truth table ("0001 1101": X, Y, Z, F) and
+// other answers.
+zut::TaskContent withTable(const QString& rows, const QStringList& options) {
+    zut::TaskContent t = task("А11");
+    for (zut::Element& e : t.elements) {
+        if (e.kind == zut::Element::Kind::Picture) {
+            QVariantMap draw = e.draw.toMap();
+            QVariantMap table = draw["table"].toMap();
+            QVariantList list;
+            for (const QString& row : rows.split(' ')) {
+                QStringList cells;
+                for (const QChar c : row)
+                    cells << QString(c);
+                list << cells;
+            }
+            table["rows"] = list;
+            draw["table"] = table;
+            e.draw = draw;
+        } else if (e.kind == zut::Element::Kind::Answers) {
+            e.items = options;
+        }
+    }
+    return t;
+}
+
+// The answer of `solver` for the task, or an empty string where it refuses.
+QString solved(const QString& solver, const zut::TaskContent& t) {
+    try {
+        return ck::registry().solvers.at(solver)(ck::Task(t));
+    } catch (const ck::CheckError&) {
+        return {};
+    }
+}
+
 } // namespace
 
 class TestT2008_1 : public QObject {
@@ -51,6 +101,10 @@ private slots:
     void superfluousCheck();
     void faultExampleOfTheSolution();
     void gameWinner();
+    void fragmentSlips_data();
+    void fragmentSlips();
+    void tableSlips_data();
+    void tableSlips();
 };
 
 void TestT2008_1::listingsShareTheirFault_data() {
@@ -160,6 +214,88 @@ void TestT2008_1::gameWinner() {
     }
 }
 
+// А7's slips on other fragments: «h := t div 1000» in the second line
+// (8130 / 1000 = 8.13, so rounding up gives 9), «h := t div 10» (a whole
+// quotient), or a second update of t in place of h.
+void TestT2008_1::fragmentSlips_data() {
+    QTest::addColumn<QStringList>("line");
+    QTest::addColumn<QString>("solver");
+    QTest::addColumn<QString>("answer");
+    const QStringList thousand = {"h = t \\ 1000", "h := t div 1000;", "h := div(t, 1000)"};
+    const QStringList ten = {"h = t \\ 10", "h := t div 10;", "h := div(t, 10)"};
+    const QStringList update = {"t = t + 70", "t := t + 70;", "t := t + 70"};
+    QTest::newRow("right, by 1000") << thousand << "programs.values"
+                                    << "h = 8, m = 15";
+    QTest::newRow("rounded up, by 1000") << thousand << "programs.valuesRoundedUp"
+                                         << "h = 9, m = 16";
+    // 8130 is a multiple of 10: rounding up leaves h as it is.
+    QTest::newRow("rounded up, by 10") << ten << "programs.valuesRoundedUp"
+                                       << "h = 813, m = 16";
+    QTest::newRow("update first, by 1000") << thousand << "programs.valuesUpdateFirst"
+                                           << "h = 0, m = 15";
+    QTest::newRow("update first, by 10") << ten << "programs.valuesUpdateFirst"
+                                         << "h = 93, m = 15";
+    // The first update follows the line that sets t: no line to pass.
+    QTest::newRow("update first, two updates") << update << "programs.valuesUpdateFirst"
+                                               << "";
+    QTest::newRow("mod subtracted, by 1000") << thousand << "programs.valuesModSubtracted"
+                                             << "h = 8, m = 75";
+    QTest::newRow("mod subtracted, by 10") << ten << "programs.valuesModSubtracted"
+                                           << "h = 813, m = 75";
+}
+
+void TestT2008_1::fragmentSlips() {
+    QFETCH(QStringList, line);
+    QFETCH(QString, solver);
+    QFETCH(QString, answer);
+    QCOMPARE(solved(solver, withSecondLine(line)), answer);
+}
+
+// А11's slips: the one option that fits only when read left to right, only
+// without its brackets, or only against F inverted; refused where none or
+// two do. The paper's earlier rows (0110 1011 1110) tested no precedence.
+void TestT2008_1::tableSlips_data() {
+    QTest::addColumn<QString>("rows");
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QString>("solver");
+    QTest::addColumn<QString>("answer");
+    const QString rows = "0001 1101 1110", earlier = "0110 1011 1110";
+    const QStringList paper = task("А11").elements.back().items;
+    const QStringList oldFourth = {paper[0], paper[1], paper[2], "X && (¬Y \\/ Z)"};
+    const QStringList negated = {paper[0], "¬(¬X \\/ Y && Z)", paper[2], paper[3]};
+    QTest::newRow("left to right") << rows << paper << "logic.fitsTableLeftToRight" << paper[1];
+    QTest::newRow("brackets dropped")
+        << rows << paper << "logic.fitsTableBracketsDropped" << paper[3];
+    QTest::newRow("inverted") << rows << paper << "logic.fitsTableInverted" << paper[2];
+    QTest::newRow("earlier rows, left to right") << earlier << paper << "logic.fitsTableLeftToRight"
+                                                 << "";
+    QTest::newRow("earlier rows, brackets dropped")
+        << earlier << paper << "logic.fitsTableBracketsDropped"
+        << "";
+    // X ∧ (¬Y ∨ Z) is 0, 0, 1 as well: two options fit F inverted.
+    QTest::newRow("two inverted") << rows << oldFourth << "logic.fitsTableInverted"
+                                  << "";
+    QTest::newRow("old fourth, brackets dropped")
+        << rows << oldFourth << "logic.fitsTableBracketsDropped"
+        << "";
+    // Inside a negated bracket: ¬((¬X ∨ Y) ∧ Z) fits, ¬(¬X ∨ Y ∧ Z) not.
+    QTest::newRow("left to right under ¬")
+        << rows << negated << "logic.fitsTableLeftToRight" << negated[1];
+    // Two rows: ¬Y ∧ (¬X ∨ ¬Z) fits them as written.
+    QTest::newRow("two rows, brackets dropped")
+        << "0001 1110" << paper << "logic.fitsTableBracketsDropped"
+        << "";
+}
+
+void TestT2008_1::tableSlips() {
+    QFETCH(QString, rows);
+    QFETCH(QStringList, options);
+    QFETCH(QString, solver);
+    QFETCH(QString, answer);
+    QVERIFY(options.size() == 4);
+    QCOMPARE(solved(solver, withTable(rows, options)), answer);
+}
+
 void TestT2008_1::solversFollowTheirGivens_data() {
     solverColumns();
     const auto row = solverRow;
@@ -194,6 +330,12 @@ void TestT2008_1::solversFollowTheirGivens_data() {
         "t = 2, m = 2");
     row("А7 the update of t left out", "А7", "programs.valuesUpdateIgnored", "variables", "t|m",
         "t = 8130, m = 135");
+    row("А7 rounded up, t and h", "А7", "programs.valuesRoundedUp", "variables", "t|h",
+        "t = 930, h = 3");
+    row("А7 update first, t and h", "А7", "programs.valuesUpdateFirst", "variables", "t|h",
+        "t = 930, h = 0");
+    row("А7 mod subtracted, t and h", "А7", "programs.valuesModSubtracted", "variables", "t|h",
+        "t = 4530, h = 2");
     row("А8 seventh", "А8", "programs.element", "index", "7", "-6");
     row("А8 seventh from a copy", "А8", "programs.elementFromCopy", "index", "7", "3");
     row("А8 seventh, terms swapped", "А8", "programs.elementTermsSwapped", "index", "7", "0");
@@ -208,6 +350,15 @@ void TestT2008_1::solversFollowTheirGivens_data() {
     row("А10 an implication in brackets", "А10", "logic.converse", "formula", "(A → B) → C",
         "C → (A → B)");
     row("А10 no implication", "А10", "logic.converse", "formula", "A ∨ B", "");
+    row("А10 premise kept, compound", "А10", "logic.turnedPremiseKept", "formula", "A → B ∧ C",
+        "¬(B ∧ C) → A");
+    row("А10 conclusion kept, compound", "А10", "logic.turnedConclusionKept", "formula",
+        "A → B ∧ C", "B ∧ C → ¬(A)");
+    row("А10 premise kept, in brackets", "А10", "logic.turnedPremiseKept", "formula",
+        "(A → B) → C", "¬(C) → (A → B)");
+    row("А10 conclusion kept, no implication", "А10", "logic.turnedConclusionKept", "formula",
+        "A ∧ B", "");
+    row("А10 premise kept, a chain", "А10", "logic.turnedPremiseKept", "formula", "A → B → C", "");
     row("А10 a chain", "А10", "logic.converse", "formula", "A → B → C", "");
     // The whole way of 65 km at the first leg's speed, the stop added.
     row("А12 at first speed, no stop", "А12", "motion.journeyAtFirstSpeed", "stop", "0", "65");
@@ -222,21 +373,21 @@ void TestT2008_1::solversFollowTheirGivens_data() {
         "70|45|48", "");
     row("А12 at first speed, a leg without speed", "А12", "motion.journeyAtFirstSpeed",
         "lengths", "30|15|20|10", "");
-    row("А13 two letters", "А13", "bases.largestCodedWord", "length", "двух", "34");
+    row("А13 two letters", "А13", "bases.largestCodedWord", "length", "двух", "3D");
     row("А13 two letters, repeating", "А13", "bases.largestCodedWordRepeating", "length", "двух",
-        "36");
+        "3F");
     row("А13 two letters, alphabetical", "А13", "bases.largestCodedWordAlphabetical", "length",
-        "двух", "26");
+        "двух", "2F");
     row("А13 two letters, from the left", "А13", "bases.largestCodedWordGroupedLeft", "length",
-        "двух", "D0");
-    row("А13 four letters", "А13", "bases.largestCodedWord", "length", "четырёх", "D19");
+        "двух", "F1");
+    row("А13 four letters", "А13", "bases.largestCodedWord", "length", "четырёх", "F62");
     // Twelve bits make whole tetrads: grouping from the left changes nothing.
     row("А13 four letters, from the left", "А13", "bases.largestCodedWordGroupedLeft", "length",
-        "четырёх", "D19");
+        "четырёх", "F62");
     row("А13 five different of four", "А13", "bases.largestCodedWord", "length", "пяти", "");
     row("А13 five, repeating", "А13", "bases.largestCodedWordRepeating", "length", "пяти",
-        "6DB6");
-    row("А13 in octal", "А13", "bases.largestCodedWord", "system", "восьмеричной", "643");
+        "7FFF");
+    row("А13 in octal", "А13", "bases.largestCodedWord", "system", "восьмеричной", "754");
     row("А13 grouped in base ten", "А13", "bases.largestCodedWordGroupedLeft", "system",
         "десятичной", "");
     row("А15 star first", "А15", "text.namesFittingMask", "mask", "*ol*.d*", "6");

@@ -64,6 +64,8 @@ private slots:
     void commonPartsOfFormulas_data();
     void commonPartsOfFormulas();
     void formulaKeyNotOfCommonParts();
+    void chartForSomeHidden_data();
+    void chartForSomeHidden();
 };
 
 // This paper's А7 table holds only the fragment: no line of any column is
@@ -349,6 +351,16 @@ void TestT2008_2::slipsFollowTheirGivens_data() {
         "=СУММ(E$1:$G5)", "=СУММ(C$3:$E7)");
     row("А18 $ ignored, off the sheet", "А18", "tables.formulaBeforeCopyFixingIgnored", "formula",
         "=$A$1", "");
+    // $ read the wrong way round, from D3 back to B5: what $ marks moves
+    // two columns left and two rows down, the rest stays.
+    row("А18 $ swapped, whole fixed and free", "А18", "tables.formulaBeforeCopyFixingSwapped",
+        "formula", "=$E$1+G5", "=$C$3+G5");
+    row("А18 $ swapped, mixed", "А18", "tables.formulaBeforeCopyFixingSwapped", "formula",
+        "=B$2*$H7", "=B$4*$F7");
+    row("А18 $ swapped, a range", "А18", "tables.formulaBeforeCopyFixingSwapped", "formula",
+        "=СУММ($E1:F$1)", "=СУММ($C1:F$3)");
+    row("А18 $ swapped, off the sheet", "А18", "tables.formulaBeforeCopyFixingSwapped", "formula",
+        "=$B$1", "");
 }
 
 // The slips of А2, А8, А13 and А18 and their solvers, run on other givens
@@ -386,7 +398,85 @@ void TestT2008_2::formulaKeyNotOfCommonParts() {
     QVERIFY(opts.contains(key));
     const QStringList common = optionsOfCommonParts(opts);
     QVERIFY(!common.isEmpty()); // the options line up and were looked at
+    // No tie at any place leaves the reading open: one option is of the
+    // common parts, and it is not the key.
+    QVERIFY2(common.size() == 1, qPrintable(common.join(", ")));
     QVERIFY2(common != QStringList{key}, qPrintable(key + " alone is of the common parts"));
+}
+
+void TestT2008_2::chartForSomeHidden_data() {
+    QTest::addColumn<QVariantList>("changes"); // each {chart, kind, values, labels}
+    QTest::addColumn<QString>("answer");       // empty: the solver must refuse
+    const QStringList inOrder = {"A2", "B2", "C2", "D2"};
+    const auto change = [&](int chart, const char* kind, const QVariantList& values,
+                            const QStringList& labels = {}) {
+        return QVariantMap{{"chart", chart},
+                           {"kind", QString(kind)},
+                           {"values", values},
+                           {"labels", labels.isEmpty() ? inOrder : labels}};
+    };
+    // B1 = x gives A2:D2 = 3 + x, 12 − 2x, 2x, 12 / x.
+    QTest::newRow("the key's bars in another order")
+        << QVariantList{change(3, "bar", {8, 7, 4, 3}, {"C2", "A2", "B2", "D2"})} << "3";
+    QTest::newRow("the key as a pie of its doubled values")
+        << QVariantList{change(3, "pie", {14, 8, 16, 6})} << "3";
+    QTest::newRow("bars of x = 3 beside the key")
+        << QVariantList{change(1, "bar", {6, 6, 6, 4})} << "";
+    QTest::newRow("a pie of x = 2 beside the key")
+        << QVariantList{change(4, "pie", {5, 8, 4, 6})} << "";
+    QTest::newRow("the key one off in D2") << QVariantList{change(3, "bar", {7, 4, 8, 4})} << "";
+    QTest::newRow("bars of x = 5, D2 not whole, beside the key")
+        << QVariantList{change(3, "bar", {7, 4, 8, 3}), change(1, "bar", {8, 2, 10, 2.4})} << "";
+    QTest::newRow("the fit moved to the first chart")
+        << QVariantList{change(3, "bar", {7, 16, 8, 3}), change(1, "bar", {7, 4, 8, 3})} << "1";
+    QTest::newRow("the fit moved to a pie of x = 2")
+        << QVariantList{change(3, "bar", {6, 4, 8, 4}), change(4, "pie", {10, 16, 8, 12})} << "4";
+    QTest::newRow("a cell left out")
+        << QVariantList{change(3, "bar", {7, 4, 8}, {"A2", "B2", "C2"})} << "";
+    QTest::newRow("a cell named twice")
+        << QVariantList{change(2, "bar", {6, 4, 8, 4}, {"A2", "B2", "C2", "C2"})} << "";
+}
+
+// А19: the charts with some changed give the one chart that some natural
+// number in B1 fits, or are refused.
+void TestT2008_2::chartForSomeHidden() {
+    QFETCH(QVariantList, changes);
+    QFETCH(QString, answer);
+    zut::TaskContent t = task("А19");
+    std::map<int, QVariantMap> wanted;
+    for (const QVariant& c : changes)
+        wanted[c.toMap()["chart"].toInt()] = c.toMap();
+    int picture = 0, changed = 0;
+    std::function<void(std::vector<zut::Element>&)> walk = [&](std::vector<zut::Element>& all) {
+        for (zut::Element& e : all) {
+            if (e.kind == Kind::Picture) {
+                if (auto it = wanted.find(picture); it != wanted.end()) {
+                    QVariantMap data = e.draw.toMap();
+                    QVariantMap chart = data["chart"].toMap();
+                    QVERIFY2(!chart.isEmpty(), "not a chart");
+                    for (const char* key : {"kind", "values", "labels"})
+                        chart[key] = it->second[key];
+                    data["chart"] = chart;
+                    e.draw = data;
+                    ++changed;
+                }
+                ++picture;
+            }
+            walk(e.children);
+        }
+    };
+    walk(t.elements);
+    QCOMPARE(changed, int(wanted.size()));
+    QCOMPARE(picture, 5);
+    const auto& solvers = ck::registry().solvers;
+    QVERIFY(solvers.contains("tables.chartForSomeHidden"));
+    try {
+        const QString found = solvers.at("tables.chartForSomeHidden")(ck::Task(t));
+        QVERIFY2(!answer.isEmpty(), qPrintable("not refused: " + found));
+        QCOMPARE(found, answer);
+    } catch (const ck::CheckError& e) {
+        QVERIFY2(answer.isEmpty(), qPrintable(e.message()));
+    }
 }
 
 ZUT_TEST_MAIN(TestT2008_2)

@@ -80,6 +80,8 @@ private slots:
     void slipsTellTheirOptions();
     void barsThatDecide_data();
     void barsThatDecide();
+    void tournamentSample_data();
+    void tournamentSample();
 
 private:
     std::unique_ptr<zut::WindowSet> set_;
@@ -257,9 +259,11 @@ void TestT2008_3::slipsTellTheirOptions_data() {
     QTest::newRow("А7 div and mod swapped, the key") << "А7" << 1 << 3;
     QTest::newRow("А12 direct road and tie") << "А12" << 1 << 2;
     QTest::newRow("А12 longest route and the key") << "А12" << 3 << 4;
-    QTest::newRow("А13 fours from the left and octal as decimal") << "А13" << 1 << 3;
-    QTest::newRow("А13 the word backwards and the key") << "А13" << 2 << 4;
+    QTest::newRow("А13 digits unpadded and fours from the left") << "А13" << 1 << 3;
+    QTest::newRow("А13 octal digits as fours and the key") << "А13" << 2 << 4;
     QTest::newRow("А14 rules read backwards and the key") << "А14" << 1 << 4;
+    QTest::newRow("А16 wind left out and rain left out") << "А16" << 1 << 4;
+    QTest::newRow("А16 the key and wind below the bound") << "А16" << 2 << 3;
     QTest::newRow("А15 through the root and directories counted") << "А15" << 3 << 4;
     QTest::newRow("А15 names shared and the key") << "А15" << 1 << 2;
     QTest::newRow("А18 range ends and average by two") << "А18" << 2 << 3;
@@ -346,6 +350,92 @@ void TestT2008_3::barsThatDecide() {
         QVERIFY2(fitting > 1, qPrintable(e.message()));
         QVERIFY2(e.message().contains(QString(": %1 options fit,").arg(fitting)),
                  qPrintable(e.message()));
+    }
+}
+
+// ---- С4: the sample output follows from the sample input ------------------
+
+namespace {
+
+// The table С4 asks for, from match lines «<Команда1> <Команда2> <голы1>
+// <голы2>»: 3 points a win, 1 a draw; teams by points, then goal
+// difference (both decreasing), then name; a line «команда очки разность»
+// each.
+QStringList standings(const QStringList& matches) {
+    struct Team {
+        QString name;
+        qint64 points = 0, difference = 0;
+    };
+    std::vector<Team> teams;
+    const auto team = [&](const QString& name) -> Team& {
+        for (Team& t : teams)
+            if (t.name == name)
+                return t;
+        teams.push_back({name});
+        return teams.back();
+    };
+    for (const QString& line : matches) {
+        const QStringList f = line.split(' ');
+        need(f.size() == 4, "not a match: " + line);
+        const qint64 a = number(f[2]), b = number(f[3]);
+        team(f[0]).difference += a - b;
+        team(f[0]).points += a > b ? 3 : a == b ? 1 : 0;
+        team(f[1]).difference += b - a;
+        team(f[1]).points += b > a ? 3 : a == b ? 1 : 0;
+    }
+    std::sort(teams.begin(), teams.end(), [](const Team& x, const Team& y) {
+        if (x.points != y.points)
+            return x.points > y.points;
+        if (x.difference != y.difference)
+            return x.difference > y.difference;
+        return x.name < y.name;
+    });
+    QStringList out;
+    for (const Team& t : teams)
+        out << QString("%1 %2 %3").arg(t.name).arg(t.points).arg(t.difference);
+    return out;
+}
+
+} // namespace
+
+void TestT2008_3::tournamentSample_data() {
+    // A line of the sample input replaced (empty: as written), and whether
+    // the sample output still follows.
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QString>("by");
+    QTest::addColumn<bool>("follows");
+    QTest::newRow("as written") << QString() << QString() << true;
+    // Ракета and Вымпел then tie on points and difference: the name decides.
+    QTest::newRow("a tie decided by name") << "Вымпел Сокол 2 0" << "Вымпел Сокол 3 0" << false;
+    // A win made a draw: Ракета falls behind Вымпел on points.
+    QTest::newRow("a win made a draw") << "Сокол Ракета 0 3" << "Сокол Ракета 3 3" << false;
+    // One goal less: the points stay, the difference ties, the name decides.
+    QTest::newRow("one goal less") << "Сокол Ракета 0 3" << "Сокол Ракета 0 2" << false;
+}
+
+// The wording states the output format in words, and its sample output is
+// the table its rules make of its sample input; a changed match breaks it.
+void TestT2008_3::tournamentSample() {
+    QFETCH(QString, line);
+    QFETCH(QString, by);
+    QFETCH(bool, follows);
+    try {
+        const QString text = fieldText(task("С4"), "Memo14");
+        QVERIFY(text.contains("в формате «<Команда> <очки> <разность мячей>» через один"));
+        QStringList lines = text.split('\n', Qt::SkipEmptyParts);
+        const qsizetype in = lines.indexOf(rx(".*Пример входных данных:$"));
+        const qsizetype out = lines.indexOf("Пример вывода для этих данных:");
+        need(in >= 0 && out > in + 1, "no sample");
+        const qint64 n = number(lines[in + 1]);
+        QStringList matches = lines.mid(in + 2, out - in - 2);
+        QCOMPARE(qsizetype(n), matches.size());
+        if (!line.isEmpty()) {
+            need(matches.contains(line), "no such match: " + line);
+            matches.replace(matches.indexOf(line), by);
+        }
+        QCOMPARE(standings(matches) == lines.mid(out + 1), follows);
+    } catch (const std::exception& e) {
+        QFAIL(e.what());
     }
 }
 

@@ -300,7 +300,8 @@ void drawGraph(QPainter& p, const Graph& g) {
 //
 // A flowchart is a list of steps, each a mapping of one kind:
 //   start: text | end: text | do: text (an assignment or other action)
-//   input: text | output: text
+//   input: text | output: text    (drawn as «ввод text», «вывод text», as
+//                                  the checks read them)
 //   if: condition, then: [steps], else: [steps]   (either branch may be absent)
 //   while: condition, body: [steps]               (the condition before the body)
 // It is laid out top to bottom: each piece knows how far it reaches left
@@ -324,8 +325,8 @@ std::vector<Piece> steps(const QVariant& v);
 
 Piece step(const QVariant& v) {
     const QVariantMap m = asMap(v, "a flowchart's step");
-    auto one = [&](const char* key, Piece::Kind kind) {
-        return Piece{kind, m.value(key).toString(), {}, {}};
+    auto one = [&](const char* key, Piece::Kind kind, const QString& verb = {}) {
+        return Piece{kind, verb + m.value(key).toString(), {}, {}};
     };
     if (m.contains("start"))
         return one("start", Piece::Kind::Terminal);
@@ -334,9 +335,9 @@ Piece step(const QVariant& v) {
     if (m.contains("do"))
         return one("do", Piece::Kind::Action);
     if (m.contains("input"))
-        return one("input", Piece::Kind::Data);
+        return one("input", Piece::Kind::Data, "ввод ");
     if (m.contains("output"))
-        return one("output", Piece::Kind::Data);
+        return one("output", Piece::Kind::Data, "вывод ");
     if (m.contains("if")) {
         Piece p{Piece::Kind::If, m["if"].toString(), {}, {}};
         if (m.contains("then"))
@@ -491,7 +492,9 @@ void drawPiece(QPainter& p, const Piece& piece, qreal x, qreal y) {
             const qreal bodyTop = top + dh + gap, bodyEnd = bodyTop + bh;
             const qreal back = x - std::max(half, bl) - branchGap / 2;
             const qreal out = x + std::max(half, br) + branchGap / 2;
-            p.drawText(QPointF(x + 6, top + dh + 12), "да"); // right of the arrow
+            // Right of the arrow, clear of both the diamond's lower edge and
+            // the body's first block: the gap between them is only `gap`.
+            p.drawText(QPointF(x + 10, top + dh + 7), "да");
             p.drawText(QPointF(x + half + 2, c.y() - 4), "нет");
             p.setFont(textFont(13));
             arrow(p, QPointF(x, top + dh), QPointF(x, bodyTop));
