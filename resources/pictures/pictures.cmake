@@ -68,3 +68,28 @@ foreach(content IN LISTS paper_contents)
     zut_content_pictures(${content} ${ZUT_PICTURE_DIR} drawn)
     list(APPEND ZUT_PICTURE_FILES ${drawn})
 endforeach()
+
+# Without Qt Svg (the Windows build) each drawing is embedded as the QPicture
+# recording zut-draw makes of it, under the drawing's own name, so that the
+# program and the content name the same resource on every platform.
+set(ZUT_RECORDING_DIR ${CMAKE_CURRENT_BINARY_DIR}/recordings)
+set(ZUT_RECORDING_FILES)
+if(NOT TARGET Qt6::Svg)
+    set(kept)
+    foreach(file IN LISTS ZUT_PICTURE_FILES)
+        if(NOT file MATCHES "\\.svg$")
+            list(APPEND kept ${file})
+            continue()
+        endif()
+        file(RELATIVE_PATH name ${ZUT_PICTURE_DIR} ${file})
+        get_filename_component(dir ${ZUT_RECORDING_DIR}/${name} DIRECTORY)
+        add_custom_command(OUTPUT ${ZUT_RECORDING_DIR}/${name}
+            COMMAND ${CMAKE_COMMAND} -E make_directory ${dir}
+            COMMAND ${draw} record ${file} ${ZUT_RECORDING_DIR}/${name} ${ZUT_FONT_BASE}
+            DEPENDS zut-draw ${file}
+            COMMENT "Recording ${name}"
+            VERBATIM)
+        list(APPEND ZUT_RECORDING_FILES ${ZUT_RECORDING_DIR}/${name})
+    endforeach()
+    set(ZUT_PICTURE_FILES ${kept})
+endif()

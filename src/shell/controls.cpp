@@ -2,7 +2,9 @@
 
 #include <QKeyEvent>
 #include <QPainter>
+#if ZUT_HAVE_SVG
 #include <QSvgRenderer>
+#endif
 
 namespace zut {
 
@@ -47,16 +49,29 @@ Picture::Picture(const QString& resource, bool fit, QWidget* parent)
     : QWidget(parent)
     , resource_(resource)
     , fit_(fit) {
-    if (resource.endsWith(".svg"))
-        svg_ = new QSvgRenderer(resource, this);
-    else
+    vector_ = resource.endsWith(".svg");
+    if (!vector_)
         pixmap_ = QPixmap(resource);
+#if ZUT_HAVE_SVG
+    else
+        svg_ = new QSvgRenderer(resource, this);
+#else
+    else
+        recording_.load(resource);
+#endif
 }
 
 QSize Picture::ownSize() const {
     // A vector picture's own size is its view box: the width and height it
-    // writes are in physical units.
-    return svg_ ? svg_->viewBoxF().size().toSize() : pixmap_.deviceIndependentSize().toSize();
+    // writes are in physical units. A recording keeps the view box as its
+    // bounding rectangle.
+    if (!vector_)
+        return pixmap_.deviceIndependentSize().toSize();
+#if ZUT_HAVE_SVG
+    return svg_->viewBoxF().size().toSize();
+#else
+    return recording_.boundingRect().size();
+#endif
 }
 
 QRect Picture::drawnRect() const {
@@ -69,10 +84,20 @@ QRect Picture::drawnRect() const {
 void Picture::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
-    if (svg_)
-        svg_->render(&p, drawnRect());
-    else
+    if (!vector_) {
         p.drawPixmap(drawnRect(), pixmap_);
+        return;
+    }
+#if ZUT_HAVE_SVG
+    svg_->render(&p, drawnRect());
+#else
+    const QRect box = recording_.boundingRect();
+    const QRect to = drawnRect();
+    if (box.isEmpty())
+        return;
+    p.scale(qreal(to.width()) / box.width(), qreal(to.height()) / box.height());
+    p.drawPicture(-box.topLeft(), recording_);
+#endif
 }
 
 TextField::TextField(Border border, QWidget* parent)

@@ -5,6 +5,7 @@
 
 #include <QColor>
 #include <QLabel>
+#include <QPicture>
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QWidget>
@@ -53,7 +54,7 @@ class Picture : public QWidget {
 public:
     Picture(const QString& resource, bool fit, QWidget* parent);
     QString resource() const { return resource_; }
-    bool isVector() const { return svg_ != nullptr; }
+    bool isVector() const { return vector_; }
     QSize ownSize() const;
     bool fit() const { return fit_; }
     // The rectangle the picture is drawn into, in the widget's coordinates.
@@ -65,7 +66,14 @@ protected:
 private:
     QString resource_;
     QPixmap pixmap_;
+    bool vector_ = false;
+#if ZUT_HAVE_SVG
     QSvgRenderer* svg_ = nullptr;
+#else
+    // Where Qt Svg is not built (the Windows build), the picture tool has
+    // recorded each drawing as a QPicture under the drawing's own name.
+    QPicture recording_;
+#endif
     bool fit_;
 };
 

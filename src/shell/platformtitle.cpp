@@ -3,10 +3,15 @@
 #include <QGuiApplication>
 #include <QWidget>
 
+#if ZUT_HAVE_XCB
 #include <xcb/xcb.h>
+#elif defined(Q_OS_WIN)
+#include <qt_windows.h>
+#endif
 
 namespace zut {
 
+#if ZUT_HAVE_XCB
 namespace {
 xcb_atom_t atom(xcb_connection_t* c, const char* name) {
     const auto cookie = xcb_intern_atom(c, 0, static_cast<uint16_t>(qstrlen(name)), name);
@@ -31,5 +36,14 @@ void clearPlatformTitle(QWidget* window) {
                                 "");
     xcb_flush(c);
 }
+#elif defined(Q_OS_WIN)
+// The window's own text, which QWindowsWindow::setWindowTitle set, cleared.
+void clearPlatformTitle(QWidget* window) {
+    if (window->windowHandle())
+        SetWindowTextW(reinterpret_cast<HWND>(window->winId()), L"");
+}
+#else
+void clearPlatformTitle(QWidget*) {}
+#endif
 
 } // namespace zut

@@ -1,6 +1,7 @@
 #include "bitmap.h"
 
 #include <QPainter>
+#include <QPicture>
 #include <QSvgRenderer>
 
 #include <algorithm>
@@ -28,6 +29,21 @@ QImage render(const QString& svg, int width, int height) {
         renderer.render(&p, QRectF(0, 0, width, height));
     }
     return drawing;
+}
+
+void record(const QString& svg, const QString& out) {
+    QSvgRenderer renderer(svg);
+    if (!renderer.isValid())
+        throw std::runtime_error("cannot read " + svg.toStdString());
+    const QRectF box(QPointF(0, 0), renderer.viewBoxF().size());
+    QPicture picture;
+    {
+        QPainter p(&picture);
+        renderer.render(&p, box);
+    }
+    picture.setBoundingRect(box.toAlignedRect());
+    if (!picture.save(out))
+        throw std::runtime_error("cannot write " + out.toStdString());
 }
 
 QImage renderOnGround(const QString& svg, int width, int height) {

@@ -27,4 +27,10 @@ QImage renderOnGround(const QString& svg, int width, int height);
 // pixel (median cut over the drawing's own colours).
 QImage toIndexed(const QImage& image);
 
+// The drawing `svg` as a QPicture recording of its paint commands, for a
+// program built without Qt Svg; its bounding rectangle is the view box.
+// Throws std::runtime_error when the drawing cannot be read or the
+// recording not written to `out`.
+void record(const QString& svg, const QString& out);
+
 } // namespace draw

@@ -4,13 +4,18 @@
 //   zut-draw icon SOURCE.svg OUT.png SIZE   (the desktop icon, transparent ground)
 //   zut-draw title BOOKS.svg FONT OUT.jpg
 //   zut-draw content PAPER.yaml OUTDIR SOURCES FONTDIR   (every picture of a paper)
+//   zut-draw winicon SOURCE.svg OUT.ico   (the Windows icon: 16, 32, 48 and 256 px)
+//   zut-draw record DRAWING.svg OUT FONTDIR   (a QPicture recording, for a build without Qt Svg)
 //
 // Runs on the offscreen platform; the build calls it for every picture.
 #include "bitmap.h"
 #include "datapictures.h"
 #include "title.h"
 
+#include <QBuffer>
+#include <QDataStream>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QGuiApplication>
@@ -38,6 +43,43 @@ void write(const QImage& image, const QString& path, const char* format, int qua
                                  writer.errorString().toStdString());
 }
 
+// A Windows icon file holding the drawing at each size Explorer asks for,
+// each image stored as PNG (which every Windows since Vista reads).
+void writeIcon(const QString& svg, const QString& path) {
+    const QList<int> sizes{16, 32, 48, 256};
+    QList<QByteArray> pngs;
+    for (int size : sizes) {
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        if (!draw::render(svg, size, size).save(&buffer, "png"))
+            throw std::runtime_error("cannot encode the icon");
+        pngs.append(buffer.data());
+    }
+    QByteArray out;
+    QDataStream s(&out, QIODevice::WriteOnly);
+    s.setByteOrder(QDataStream::LittleEndian);
+    s << quint16(0) << quint16(1) << quint16(sizes.size()); // reserved, type: icon, count
+    quint32 offset = 6 + 16 * sizes.size();
+    for (int i = 0; i < sizes.size(); ++i) {
+        const auto side = quint8(sizes[i] == 256 ? 0 : sizes[i]); // 0 stands for 256
+        s << side << side << quint8(0) << quint8(0) << quint16(1) << quint16(32)
+          << quint32(pngs[i].size()) << offset;
+        offset += pngs[i].size();
+    }
+    for (const QByteArray& png : pngs)
+        out.append(png);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(out) != out.size())
+        throw std::runtime_error("cannot write " + path.toStdString());
+}
+
+// The pictures' text is set in the fonts the program embeds.
+void addEmbeddedFonts(const QString& dir) {
+    for (const QFileInfo& f : QDir(dir).entryInfoList({"*.ttf", "*.otf"}))
+        QFontDatabase::addApplicationFont(f.filePath());
+    QFont::insertSubstitution("Times New Roman", "Liberation Serif");
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -54,18 +96,22 @@ int main(int argc, char** argv) {
             const int size = number(argv[4]);
             write(draw::render(args[1], size, size), args[2], "png");
         } else if (args.size() == 5 && args[0] == "content") {
-            // The pictures' text is set in the fonts the program embeds.
-            for (const QFileInfo& f : QDir(args[4]).entryInfoList({"*.ttf", "*.otf"}))
-                QFontDatabase::addApplicationFont(f.filePath());
-            QFont::insertSubstitution("Times New Roman", "Liberation Serif");
+            addEmbeddedFonts(args[4]);
             draw::drawContentPictures(args[1], args[2], args[3]);
+        } else if (args.size() == 3 && args[0] == "winicon") {
+            writeIcon(args[1], args[2]);
+        } else if (args.size() == 4 && args[0] == "record") {
+            addEmbeddedFonts(args[3]);
+            draw::record(args[1], args[2]);
         } else if (args.size() == 4 && args[0] == "title") {
             write(draw::drawTitle(args[1], args[2]), args[3], "jpg", 92);
         } else {
             std::fputs("usage: zut-draw bitmap SOURCE.svg OUT.bmp WIDTH HEIGHT BITS\n"
                        "       zut-draw icon SOURCE.svg OUT.png SIZE\n"
                        "       zut-draw title BOOKS.svg FONT OUT.jpg\n"
-                       "       zut-draw content PAPER.yaml OUTDIR SOURCES FONTDIR\n",
+                       "       zut-draw content PAPER.yaml OUTDIR SOURCES FONTDIR\n"
+                       "       zut-draw winicon SOURCE.svg OUT.ico\n"
+                       "       zut-draw record DRAWING.svg OUT FONTDIR\n",
                        stderr);
             return 2;
         }
