@@ -8,6 +8,7 @@
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 
+#include <cmath>
 #include <cstdlib>
 
 namespace {
@@ -70,6 +71,10 @@ private slots:
     void faultyData();
     void flowchartBlockWords_data();
     void flowchartBlockWords();
+    void pieLabels_data();
+    void pieLabels();
+    void chartPlace_data();
+    void chartPlace();
 };
 
 void TestDrawing::drawsEachKind_data() {
@@ -83,6 +88,8 @@ void TestDrawing::drawsEachKind_data() {
     QTest::newRow("pie chart") << "          chart: {kind: pie, values: [3, 5], labels: [A, B]}\n";
     QTest::newRow("chart on the page")
         << "          chart: {kind: bar, values: [3, 5], labels: [A, B], background: page}\n";
+    QTest::newRow("pie labelled on its sectors")
+        << "          chart: {kind: pie, values: [3, 5], labels: [A, B], legend: sectors}\n";
     QTest::newRow("graph")
         << "          graph: {nodes: {A: [15, 15], B: [90, 50]}, edges: [[A, B, \"4\"]]}\n";
     QTest::newRow("flowchart")
@@ -131,6 +138,15 @@ void TestDrawing::faultyData_data() {
     QTest::newRow("chart on a colour")
         << "          chart: {kind: bar, values: [1, 2], labels: [A, B], background: blue}\n"
         << "background is page";
+    QTest::newRow("legend of a bar chart on sectors")
+        << "          chart: {kind: bar, values: [1, 2], labels: [A, B], legend: sectors}\n"
+        << "only a pie chart has its labels on the sectors";
+    QTest::newRow("unknown legend")
+        << "          chart: {kind: pie, values: [1, 2], labels: [A, B], legend: below}\n"
+        << "legend is beside or sectors";
+    QTest::newRow("chart placed right")
+        << "          chart: {kind: bar, values: [1, 2], labels: [A, B], place: right}\n"
+        << "place is left";
     QTest::newRow("unknown step") << "          flowchart: [{jump: x}]\n"
                                   << "start, end, do, input, output, if or while";
     QTest::newRow("missing drawing") << "          svg: nowhere.svg\n"
@@ -190,6 +206,214 @@ void TestDrawing::flowchartBlockWords() {
         text += m.captured(1);
     QVERIFY2(text.startsWith("начало" + drawn + "конец"), qPrintable(text));
     QVERIFY(!text.contains(notDrawn));
+}
+
+namespace {
+
+// A pie chart's pieces as the SVG of a vector picture holds them, in the
+// picture's own pixels: the pie's centre and radius (from its first
+// sector's outline), and each label with where its baseline starts and the
+// size its letters show at.
+struct DrawnPie {
+    QPointF centre;
+    qreal radius = 0;
+    struct Label {
+        QString text;
+        QPointF at;
+        qreal pixels;
+    };
+    std::vector<Label> labels;
+};
+
+DrawnPie drawnPie(const QString& chart, const QSize& rect, QString& errors) {
+    QTemporaryDir dir;
+    QString paper = paperWithPicture("          chart: " + chart + "\n");
+    paper.replace("probe/p.jpg\n        format: jpeg\n        stored: [120, 80]\n"
+                  "        rect: [120, 80]\n",
+                  QString("probe/p.svg\n        format: wmf\n        rect: [%1, %2]\n")
+                      .arg(rect.width())
+                      .arg(rect.height()));
+    const Run run = draw(write(dir, paper), dir.filePath("out"));
+    errors = run.errors;
+    DrawnPie pie;
+    QFile svg(dir.filePath("out/probe/p.svg"));
+    if (run.status != 0 || !svg.open(QIODevice::ReadOnly))
+        return pie;
+    const QString text = QString::fromUtf8(svg.readAll());
+    static const QRegularExpression group(
+        R"re(<g [^>]*transform="matrix\(([^)]*)\)"[^>]*>(.*?)</g>)re",
+        QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression sector(R"re(d="M([-\d.]+),([-\d.]+) L([-\d.]+),([-\d.]+))re");
+    static const QRegularExpression label(
+        R"re(<text [^>]*x="([-\d.]+)" y="([-\d.]+)"[^>]*font-size="([\d.]+)"[^>]*>([^<]*)</text>)re",
+        QRegularExpression::DotMatchesEverythingOption);
+    bool found = false;
+    for (const auto& g : group.globalMatch(text)) {
+        const QStringList m = g.captured(1).split(',');
+        const qreal scale = m[0].toDouble(), dx = m[4].toDouble(), dy = m[5].toDouble();
+        auto place = [&](const QString& x, const QString& y) {
+            return QPointF(x.toDouble() * scale + dx, y.toDouble() * scale + dy);
+        };
+        const auto s = sector.match(g.captured(2));
+        if (s.hasMatch() && !found) {
+            found = true;
+            pie.centre = place(s.captured(1), s.captured(2));
+            const QPointF edge = place(s.captured(3), s.captured(4));
+            pie.radius = std::hypot(edge.x() - pie.centre.x(), edge.y() - pie.centre.y());
+        }
+        for (const auto& l : label.globalMatch(g.captured(2)))
+            pie.labels.push_back({l.captured(4), place(l.captured(1), l.captured(2)),
+                                  l.captured(3).toDouble() * scale});
+    }
+    return pie;
+}
+
+// Degrees from `a` to `b`, folded into 0…180.
+double apart(double a, double b) {
+    const double d = std::fmod(std::abs(a - b), 360.0);
+    return d > 180 ? 360 - d : d;
+}
+
+} // namespace
+
+// A pie's labels once the picture is fitted into its rectangle. A legend
+// beside the pie widens the picture, which is then shrunk with its letters;
+// labels beside the sectors keep them near the size asked for (a picture is
+// never enlarged), each outside the circle, towards the middle of its own
+// sector rather than of any other, and inside the picture.
+void TestDrawing::pieLabels_data() {
+    QTest::addColumn<QString>("chart");
+    QTest::addColumn<QList<double>>("values");
+    QTest::addColumn<QSize>("rect");
+    QTest::addColumn<double>("least");
+    QTest::addColumn<double>("most");
+    const QString halfAndQuarters = "{kind: pie, values: [4, 2, 2], labels: [A2, B2, C2], size: 16";
+    QTest::newRow("legend beside, small frame") << halfAndQuarters + "}" << QList<double>{}
+                                                << QSize(153, 145) << 9.0 << 12.0;
+    QTest::newRow("a half and two quarters") << halfAndQuarters + ", legend: sectors}"
+                                             << QList<double>{4, 2, 2} << QSize(153, 145) << 15.0
+                                             << 16.0;
+    QTest::newRow("large frame") << halfAndQuarters + ", legend: sectors}"
+                                 << QList<double>{4, 2, 2} << QSize(400, 300) << 16.0 << 16.0;
+    QTest::newRow("two halves")
+        << "{kind: pie, values: [1, 1], labels: [A, B], size: 16, legend: sectors}"
+        << QList<double>{1, 1} << QSize(153, 145) << 15.0 << 16.0;
+    QTest::newRow("four unequal")
+        << "{kind: pie, values: [4, 7, 8, 3], labels: [A2, B2, C2, D2], size: 15, legend: sectors}"
+        << QList<double>{4, 7, 8, 3} << QSize(209, 160) << 15.0 << 15.0;
+    QTest::newRow("a thin sector last")
+        << "{kind: pie, values: [5, 4, 1], labels: [X, Y, Z], size: 16, legend: sectors}"
+        << QList<double>{5, 4, 1} << QSize(160, 160) << 16.0 << 16.0;
+    QTest::newRow("long words, narrow frame")
+        << "{kind: pie, values: [7, 14, 9], labels: [Сентябрь, Октябрь, Ноябрь], size: 15, "
+           "legend: sectors}"
+        << QList<double>{7, 14, 9} << QSize(150, 150) << 8.0 << 13.0;
+}
+
+void TestDrawing::pieLabels() {
+    QFETCH(QString, chart);
+    QFETCH(QList<double>, values);
+    QFETCH(QSize, rect);
+    QFETCH(double, least);
+    QFETCH(double, most);
+    QString errors;
+    const DrawnPie pie = drawnPie(chart, rect, errors);
+    QCOMPARE(errors, QString());
+    QVERIFY(pie.radius > 20 && !pie.labels.empty());
+    for (const DrawnPie::Label& l : pie.labels)
+        QVERIFY2(l.pixels >= least - 0.01 && l.pixels <= most + 0.01,
+                 qPrintable(QString("%1 at %2 px").arg(l.text).arg(l.pixels)));
+    if (values.isEmpty())
+        return; // a legend: its places are not the sectors'
+    QCOMPARE(pie.labels.size(), size_t(values.size()));
+    // Each sector's middle, in degrees counterclockwise from the right,
+    // the sectors going clockwise from the top.
+    double sum = 0, before = 0;
+    for (double v : values)
+        sum += v;
+    std::vector<double> middles;
+    for (double v : values) {
+        middles.push_back(90 - 360 * (before + v / 2) / sum);
+        before += v;
+    }
+    for (size_t i = 0; i < pie.labels.size(); ++i) {
+        const DrawnPie::Label& l = pie.labels[i];
+        const QPointF d = l.at - pie.centre;
+        const double towards = std::atan2(-d.y(), d.x()) * 180 / M_PI;
+        const QString why = QString("%1 at (%2, %3), centre (%4, %5)")
+                                .arg(l.text)
+                                .arg(l.at.x())
+                                .arg(l.at.y())
+                                .arg(pie.centre.x())
+                                .arg(pie.centre.y());
+        QVERIFY2(std::hypot(d.x(), d.y()) > pie.radius, qPrintable(why + ": inside the circle"));
+        for (size_t k = 0; k < middles.size(); ++k)
+            QVERIFY2(k == i || apart(towards, middles[i]) < apart(towards, middles[k]),
+                     qPrintable(why + ": nearer another sector"));
+        QVERIFY2(l.at.x() >= 0 && l.at.x() < rect.width() && l.at.y() - l.pixels * 0.7 >= 0 &&
+                     l.at.y() <= rect.height(),
+                 qPrintable(why + ": outside the picture"));
+    }
+}
+
+// `place: left` draws a chart at its picture's left edge: the drawing moves
+// left by the half of the width it leaves free, unchanged otherwise (the
+// picture is 120 × 80; a bar chart of two bars, 128 × 150, is scaled to
+// 68 px wide, of three bars to 92 px; six bars and a pie with its legend
+// fill the width).
+namespace {
+// The first and the last column of `image` holding a dark pixel.
+std::pair<int, int> darkColumns(const QImage& image) {
+    int first = -1, last = -1;
+    for (int x = 0; x < image.width(); ++x)
+        for (int y = 0; y < image.height(); ++y)
+            if (qGray(image.pixel(x, y)) < 200) {
+                if (first < 0)
+                    first = x;
+                last = x;
+                break;
+            }
+    return {first, last};
+}
+} // namespace
+
+void TestDrawing::chartPlace_data() {
+    QTest::addColumn<QString>("chart");
+    QTest::addColumn<int>("shift");
+    QTest::newRow("two bars") << "kind: bar, values: [3, 5], labels: [A, B]" << 26;
+    QTest::newRow("two bars on the page")
+        << "kind: bar, values: [3, 5], labels: [A, B], background: page" << 26;
+    QTest::newRow("three bars") << "kind: bar, values: [1, 2, 3], labels: [A, B, C]" << 14;
+    QTest::newRow("six bars filling the width")
+        << "kind: bar, values: [1, 2, 3, 4, 5, 6], labels: [A, B, C, D, E, F]" << 0;
+    QTest::newRow("pie filling the width") << "kind: pie, values: [3, 5], labels: [A, B]" << 0;
+}
+
+void TestDrawing::chartPlace() {
+    QFETCH(QString, chart);
+    QFETCH(int, shift);
+    std::pair<int, int> columns[2];
+    for (int left = 0; left < 2; ++left) {
+        QTemporaryDir dir;
+        const QString picture =
+            "          chart: {" + chart + (left ? ", place: left}\n" : "}\n");
+        const Run run = draw(write(dir, paperWithPicture(picture)), dir.filePath("out"));
+        QCOMPARE(run.errors, QString());
+        QCOMPARE(run.status, 0);
+        const QImage image(dir.filePath("out/probe/p.jpg"));
+        QCOMPARE(image.size(), QSize(120, 80));
+        columns[left] = darkColumns(image);
+        QVERIFY(columns[left].first >= 0);
+    }
+    const auto [centredFirst, centredLast] = columns[0];
+    const auto [leftFirst, leftLast] = columns[1];
+    QVERIFY2(std::abs(centredFirst - leftFirst - shift) <= 1 &&
+                 std::abs(centredLast - leftLast - shift) <= 1,
+             qPrintable(QString("centred %1…%2, left %3…%4")
+                            .arg(centredFirst)
+                            .arg(centredLast)
+                            .arg(leftFirst)
+                            .arg(leftLast)));
 }
 
 ZUT_TEST_MAIN(TestDrawing)

@@ -200,6 +200,9 @@ TermPtr readCommand(const QString& raw) {
         {QRegularExpression(QStringLiteral("^вычти\\s+(\\d+)$")), QStringLiteral("x-%1")},
         {QRegularExpression(QStringLiteral("^умножь\\s+на\\s+(\\d+)$")), QStringLiteral("x*%1")},
         {QRegularExpression(QStringLiteral("^раздели\\s+на\\s+(\\d+)$")), QStringLiteral("x/%1")},
+        // Whole division, the remainder dropped.
+        {QRegularExpression(QStringLiteral("^раздели\\s+нацело\\s+на\\s+(\\d+)$")),
+         QStringLiteral("x div %1")},
         {QRegularExpression(QStringLiteral("^возведи\\s+в\\s+квадрат$")), QStringLiteral("x*x")},
         {QRegularExpression(QStringLiteral("^припиши\\s+(\\d)\\s+справа$")),
          QStringLiteral("x*10+%1")},

@@ -92,9 +92,140 @@ QString largestChainCode(const Task& t, bool repeating, bool alphabetical) {
     return bestBits;
 }
 
+
+// The code of each letter by the picture's code table: a row of the
+// wording's `letters` over a row of their codes, no code beginning another.
+std::map<QChar, QString> drawnLetterCodes(const Task& t) {
+    const QVariantMap table = t.drawn()["table"].toMap();
+    const QStringList head = table["head"].toStringList();
+    const QVariantList rows = table["rows"].toList();
+    if (rows.size() != 1 || head.value(0) != "Буква")
+        t.fail("the code table is not a row of letters over a row of codes");
+    const QStringList codes = rows.front().toStringList();
+    if (codes.size() != head.size() || head.mid(1) != t.list("letters"))
+        t.fail("the table codes other letters than the wording names");
+    std::map<QChar, QString> code;
+    for (qsizetype i = 1; i < head.size(); ++i)
+        code[head[i].front()] = codes[i];
+    if (!isPrefixCode(code))
+        t.fail("a code begins another");
+    return code;
+}
 } // namespace
 
 void addBases(Registry& r) {
+    // Slips of writing `expression`, one number with its base ("234_5"),
+    // in the base `system` names: its digits read as a decimal number; its
+    // digits read from the right (the place values in reverse order); the
+    // right record's digits reversed (the remainders in the order found).
+    {
+        const auto single = [](const Task& t) {
+            const QStringList parts = t.text("expression").split('_');
+            bool ok = false;
+            const int base = parts.size() == 2 ? parts[1].toInt(&ok) : 0;
+            if (!ok || base < 2)
+                t.fail("the expression is not one number with its base");
+            return std::pair{parts[0], base};
+        };
+        r.solvers["bases.numberReadDecimal"] = [=](const Task& t) {
+            return toBase(fromBase(single(t).first, 10), numeral(t.text("system")));
+        };
+        r.solvers["bases.numberPlacesReversed"] = [=](const Task& t) {
+            auto [digits, base] = single(t);
+            std::reverse(digits.begin(), digits.end());
+            return toBase(fromBase(digits, base), numeral(t.text("system")));
+        };
+        r.solvers["bases.numberRecordReversed"] = [=](const Task& t) {
+            const auto [digits, base] = single(t);
+            QString record = toBase(fromBase(digits, base), numeral(t.text("system")));
+            std::reverse(record.begin(), record.end());
+            while (record.size() > 1 && record.front() == '0')
+                record.remove(0, 1);
+            return record;
+        };
+    }
+    // The `letters` coded by their `codes`, each code given a control bit
+    // on the right that makes its ones even in number; the codes of `word`
+    // written one after another, read as one binary number and written in
+    // the base `system` names. Its slips: the ones made odd; the control
+    // bit put on the left; the control bits left out.
+    {
+        const auto checked = [](const Task& t, bool odd, bool left, bool added) {
+            std::map<QChar, QString> code = letterCodes(t);
+            if (added)
+                for (auto& [letter, c] : code) {
+                    const QString bit = (c.count('1') % 2 == 1) != odd ? "1" : "0";
+                    c = left ? bit + c : c + bit;
+                }
+            return convertDigits(encode(t.text("word"), code), 2, numeral(t.text("system")));
+        };
+        r.solvers["bases.parityCodedWord"] = [=](const Task& t) {
+            return checked(t, false, false, true);
+        };
+        r.solvers["bases.parityCodedWordOdd"] = [=](const Task& t) {
+            return checked(t, true, false, true);
+        };
+        r.solvers["bases.parityCodedWordLeft"] = [=](const Task& t) {
+            return checked(t, false, true, true);
+        };
+        r.solvers["bases.parityCodedWordLeftOut"] = [=](const Task& t) {
+            return checked(t, false, false, false);
+        };
+    }
+    // `base` to the power `exponent`, less `less`, in the base `system`
+    // names, with that base ("177777_8"); and its slips: every digit the
+    // greatest (each group of bits taken as full), one group of digits
+    // fewer after the leading digit, the `less` left out.
+    const auto powerLess = [](const Task& t, qint64 less) {
+        const qint64 base = t.integer("base"), exponent = t.integer("exponent");
+        if (base < 2 || exponent < 1 || exponent * std::log2(double(base)) > 60)
+            t.fail("the power is out of range");
+        qint64 value = 1;
+        for (qint64 i = 0; i < exponent; ++i)
+            value *= base;
+        if (value <= less)
+            t.fail("nothing is left of the power");
+        return toBase(value - less, numeral(t.text("system")));
+    };
+    const auto withBase = [](const Task& t, const QString& digits) {
+        return digits + "_" + QString::number(numeral(t.text("system")));
+    };
+    r.solvers["bases.powerLessInBase"] = [=](const Task& t) {
+        return withBase(t, powerLess(t, t.integer("less")));
+    };
+    r.solvers["bases.powerLessAllFull"] = [=](const Task& t) {
+        const QString digits = powerLess(t, t.integer("less"));
+        return withBase(t, QString(digits.size(), toBase(numeral(t.text("system")) - 1, 36).front()));
+    };
+    r.solvers["bases.powerLessGroupShort"] = [=](const Task& t) {
+        const QString digits = powerLess(t, t.integer("less"));
+        if (digits.size() < 3)
+            t.fail("too few digits to lose one");
+        return withBase(t, digits.left(1) + digits.mid(2));
+    };
+    r.solvers["bases.powerLessIgnored"] = [=](const Task& t) {
+        return withBase(t, powerLess(t, 0));
+    };
+    // Slips of a sum of `terms` in the base `system` names: the digits of
+    // the first term read in reverse order; the first term read as decimal.
+    const auto firstTermMisread = [](const Task& t, bool reversed) {
+        QStringList terms = t.list("terms");
+        const qsizetype bar = terms.value(0).indexOf('_');
+        if (terms.size() < 2 || bar < 1)
+            t.fail("no first term with its base");
+        QString digits = terms[0].left(bar);
+        if (reversed) {
+            std::reverse(digits.begin(), digits.end());
+            terms[0] = digits + terms[0].mid(bar);
+        } else {
+            terms[0] = digits;
+        }
+        return evaluateBased(terms.join(" + "), numeral(t.text("system")));
+    };
+    r.solvers["bases.sumFirstReversed"] = [=](const Task& t) { return firstTermMisread(t, true); };
+    r.solvers["bases.sumFirstAsDecimal"] = [=](const Task& t) {
+        return firstTermMisread(t, false);
+    };
     // Slips of counting the digits of `value` in the base `system` names:
     // the exponent of the greatest power of the base not above it; the
     // powers counted from the 0th up to the first one above it; its digits
@@ -299,10 +430,59 @@ void addBases(Registry& r) {
     };
     // Every base in which `value` ends in the digit `digit`, ascending,
     // separated by commas.
+    // Every base in which the record of `value` ends in 0 and has no digit
+    // twice, ascending, joined by commas; refused where divisibility alone
+    // gives the same bases.
+    r.solvers["bases.endingInZeroDistinct"] = [](const Task& t) {
+        const qint64 value = t.integer("value");
+        QStringList bases;
+        bool repeatsSomewhere = false;
+        for (qint64 b : basesEndingIn(value, 0)) {
+            const QString record = toBase(value, int(b));
+            const bool distinct = std::set<QChar>(record.begin(), record.end()).size()
+                                  == size_t(record.size());
+            if (distinct)
+                bases << QString::number(b);
+            else
+                repeatsSomewhere = true;
+        }
+        if (!repeatsSomewhere)
+            t.fail("divisibility alone gives the bases");
+        return bases.join(',');
+    };
     r.solvers["bases.endingIn"] = [](const Task& t) {
         QStringList bases;
         for (qint64 b : basesEndingIn(t.integer("value"), int(t.integer("digit"))))
             bases << QString::number(b);
+        return bases.join(',');
+    };
+    // Every base in which the record of `value` ends in the digits
+    // `ending` (as "05"), ascending, separated by commas; its last digit
+    // alone must let in some base more.
+    r.solvers["bases.endingInDigits"] = [](const Task& t) {
+        const qint64 value = t.integer("value");
+        const QString ending = t.text("ending");
+        if (ending.size() < 2)
+            t.fail("the ending is a single digit");
+        QStringList bases;
+        // The record ends in `ending` when its last digits, found by
+        // division, are those, and it has as many digits at least.
+        const auto endsIn = [&](qint64 b) {
+            qint64 v = value, least = 1;
+            for (qsizetype i = ending.size() - 1; i >= 0; --i, v /= b) {
+                if (v % b != ending[i].digitValue())
+                    return false;
+                if (i > 0)
+                    least *= b;
+            }
+            return value >= least;
+        };
+        for (qint64 b = 2; b <= value; ++b)
+            if (endsIn(b))
+                bases << QString::number(b);
+        if (bases.isEmpty() ||
+            bases.size() == qsizetype(basesEndingIn(value, ending.back().digitValue()).size()))
+            t.fail("the last digit alone gives the same bases");
         return bases.join(',');
     };
     // Every base in which `value` is written with exactly two digits and
@@ -417,6 +597,52 @@ void addBases(Registry& r) {
         const int base = numeral(t.text("system"));
         return evaluateBased(t.list("terms").join(" + "), base) + "_" + QString::number(base);
     };
+    // Slips of a sum written in the base `system` names: its digits in
+    // reverse order; its binary digits cut into groups from the left (a
+    // base that is a power of two); each hexadecimal letter of the terms
+    // read one greater (A as 11).
+    {
+        const auto sumValue = [](const Task& t, bool lettersOff) {
+            qint64 sum = 0;
+            for (const QString& term : t.list("terms")) {
+                const qsizetype bar = term.indexOf('_');
+                const int base = term.mid(bar + 1).toInt();
+                if (bar <= 0 || base < 2)
+                    t.fail("not digits_base: " + term);
+                qint64 value = 0;
+                for (const QChar c : term.left(bar)) {
+                    const qint64 digit = fromBase(QString(c), base);
+                    value = value * base + digit + (lettersOff && base == 16 && c.isLetter() ? 1 : 0);
+                }
+                sum += value;
+            }
+            return sum;
+        };
+        const auto withBase = [](const QString& digits, int base) {
+            return digits + "_" + QString::number(base);
+        };
+        r.solvers["bases.sumWithBaseReversed"] = [=](const Task& t) {
+            const int base = numeral(t.text("system"));
+            QString digits = toBase(sumValue(t, false), base);
+            std::reverse(digits.begin(), digits.end());
+            return withBase(digits, base);
+        };
+        r.solvers["bases.sumWithBaseGroupedLeft"] = [=](const Task& t) {
+            const int base = numeral(t.text("system"));
+            const int width = bitsForAlphabet(base);
+            if (qint64(1) << width != base)
+                t.fail("the base is not a power of two");
+            const QString bits = toBase(sumValue(t, false), 2);
+            QString digits;
+            for (qsizetype at = 0; at < bits.size(); at += width)
+                digits += toBase(fromBase(bits.mid(at, width), 2), base);
+            return withBase(digits, base);
+        };
+        r.solvers["bases.sumWithBaseLetterOff"] = [=](const Task& t) {
+            const int base = numeral(t.text("system"));
+            return withBase(toBase(sumValue(t, true), base), base);
+        };
+    }
     // The one base in which `value` is written `digits`.
     r.solvers["bases.baseOfDigitString"] = [](const Task& t) {
         const std::vector<qint64> bases = basesWithPattern(t.integer("value"), t.text("digits"));
@@ -424,28 +650,94 @@ void addBases(Registry& r) {
             t.fail(QString("%1 bases").arg(bases.size()));
         return QString::number(bases.front());
     };
+    // The one base b in which `value` is written with three equal digits
+    // d (value = d·(b² + b + 1), 0 < d < b); the task fails unless one pair fits.
+    r.solvers["bases.baseOfRepdigit"] = [](const Task& t) {
+        const qint64 value = t.integer("value");
+        QStringList pairs;
+        qint64 found = 0;
+        for (qint64 b = 2; b * b + b + 1 <= value; ++b)
+            if (value % (b * b + b + 1) == 0 && value / (b * b + b + 1) < b) {
+                found = b;
+                pairs << QString("%1:%2").arg(b).arg(value / (b * b + b + 1));
+            }
+        if (pairs.size() != 1)
+            t.fail("bases with three equal digits: " + pairs.join(", "));
+        return QString::number(found);
+    };
     // The one word whose code is `chain`, by the code table the picture
     // draws (a row of `letters` over a row of codes); no code may begin
     // another.
     r.solvers["codes.decodedWord"] = [](const Task& t) {
-        const QVariantMap table = t.drawn()["table"].toMap();
-        const QStringList head = table["head"].toStringList();
-        const QVariantList rows = table["rows"].toList();
-        if (rows.size() != 1 || head.value(0) != "Буква")
-            t.fail("the code table is not a row of letters over a row of codes");
-        const QStringList codes = rows.front().toStringList();
-        if (codes.size() != head.size() || head.mid(1) != t.list("letters"))
-            t.fail("the table codes other letters than the wording names");
-        std::map<QChar, QString> code;
-        for (qsizetype i = 1; i < head.size(); ++i)
-            code[head[i].front()] = codes[i];
-        if (!isPrefixCode(code))
-            t.fail("a code begins another");
-        const QStringList words = decodings(t.text("chain"), code);
+        const QStringList words = decodings(t.text("chain"), drawnLetterCodes(t));
         if (words.size() != 1)
             t.fail("not one reading: " + words.join(' '));
         return words.front();
     };
+    // The word whose chain of `bits` binary digits was written as the
+    // hexadecimal digits `hex`, by the picture's code table (a row of
+    // `letters` over a row of codes; no code may begin another). Its slips,
+    // each the one option that fits: every hex digit turned into binary
+    // without its leading zeros; one digit so turned; the codes of two
+    // letters taken for each other.
+    {
+        const auto table = [](const Task& t) { return drawnLetterCodes(t); };
+        // The hex digits in binary, four digits each, or without leading
+        // zeros where `shortened` says so.
+        const auto chain = [](const Task& t, const std::function<bool(int)>& shortened) {
+            const QString hex = t.text("hex");
+            QString bits;
+            for (qsizetype i = 0; i < hex.size(); ++i) {
+                const QString four = toBase(fromBase(hex.mid(i, 1), 16), 2).rightJustified(4, '0');
+                bits += shortened(int(i)) ? toBase(fromBase(four, 2), 2) : four;
+            }
+            return bits;
+        };
+        const auto reading = [](const QString& bits, const std::map<QChar, QString>& code) {
+            const QStringList words = decodings(bits, code);
+            return words.size() == 1 ? words.front() : QString();
+        };
+        r.solvers["codes.hexWord"] = [=](const Task& t) {
+            const QString bits = chain(t, [](int) { return false; });
+            if (bits.size() != t.integer("bits"))
+                t.fail("the hex digits do not hold the chain's length");
+            const QString word = reading(bits, table(t));
+            if (word.isEmpty())
+                t.fail("the chain reads as no word or as several");
+            return word;
+        };
+        r.solvers["codes.hexWordZerosDropped"] = [=](const Task& t) {
+            const QString word = reading(chain(t, [](int) { return true; }), table(t));
+            return theOption(t, [&](const QString& o) { return o == word; });
+        };
+        r.solvers["codes.hexWordOneDigitShort"] = [=](const Task& t) {
+            const auto code = table(t);
+            const QString full = chain(t, [](int) { return false; });
+            return theOption(t, [&](const QString& o) {
+                for (int k = 0; k < t.text("hex").size(); ++k) {
+                    const QString bits = chain(t, [k](int i) { return i == k; });
+                    if (bits != full && reading(bits, code) == o)
+                        return true;
+                }
+                return false;
+            });
+        };
+        r.solvers["codes.hexWordCodesSwapped"] = [=](const Task& t) {
+            const auto code = table(t);
+            const QString bits = chain(t, [](int) { return false; });
+            const QString right = reading(bits, code);
+            return theOption(t, [&](const QString& o) {
+                for (auto a = code.begin(); a != code.end(); ++a)
+                    for (auto b = std::next(a); b != code.end(); ++b) {
+                        auto swapped = code;
+                        std::swap(swapped[a->first], swapped[b->first]);
+                        if (o != right && reading(bits, swapped) == o)
+                            return true;
+                    }
+                return false;
+            });
+        };
+    }
     // The bases in which every one of the numbers `values` ends in the digit
     // `digit`, increasing, joined by commas; refused where one number alone
     // gives those bases, or where there are none.
@@ -558,6 +850,148 @@ void addBases(Registry& r) {
         for (qint64 b : basesEndingIn(value, int(t.integer("digit"))))
             bases << QString::number(b);
         return bases.join(',');
+    };
+    // Every base in which the number written `roman` in Roman numerals
+    // ("XXIII") ends in the digit `digit`, ascending, separated by commas.
+    // Only the usual shortest Roman record from 1 to 3999 is read.
+    r.solvers["bases.endingInOfRoman"] = [](const Task& t) {
+        static const std::pair<int, const char*> marks[] = {
+            {1000, "M"}, {900, "CM"}, {500, "D"}, {400, "CD"}, {100, "C"}, {90, "XC"},
+            {50, "L"},   {40, "XL"},  {10, "X"},  {9, "IX"},   {5, "V"},   {4, "IV"}, {1, "I"}};
+        const QString roman = t.text("roman");
+        qint64 value = 0;
+        qsizetype at = 0;
+        for (const auto& [worth, mark] : marks)
+            while (roman.mid(at).startsWith(QLatin1String(mark))) {
+                value += worth;
+                at += qsizetype(qstrlen(mark));
+            }
+        QString again;
+        for (qint64 rest = value; const auto& [worth, mark] : marks)
+            for (; rest >= worth; rest -= worth)
+                again += QLatin1String(mark);
+        if (value == 0 || value > 3999 || at != roman.size() || again != roman)
+            t.fail("not a Roman number: " + roman);
+        QStringList bases;
+        for (qint64 b : basesEndingIn(value, int(t.integer("digit"))))
+            bases << QString::number(b);
+        return bases.join(',');
+    };
+
+    // Binary digits cut into groups of a base's width from the left, not
+    // from the right, the last short group read as it stands (a slip).
+    const auto groupedFromLeft = [](const Task& t, const QString& bits, int base) {
+        const int width = bitsForAlphabet(base);
+        if (qint64(1) << width != base)
+            t.fail("the base is not a power of two");
+        QString digits;
+        for (qsizetype at = 0; at < bits.size(); at += width)
+            digits += toBase(fromBase(bits.mid(at, width), 2), base);
+        return digits;
+    };
+    // The least number whose binary record has `digits` digits, `ones` of
+    // them ones, in the base `system` names; its slips: the largest such
+    // number, the leading one forgotten (one digit short), the binary
+    // digits cut into groups from the left.
+    const auto withOnes = [](const Task& t, bool least, qint64 length) {
+        const qint64 ones = t.integer("ones");
+        if (ones < 1 || ones > length || length > 62)
+            t.fail("no such binary record");
+        return least ? (qint64(1) << (length - 1)) | ((qint64(1) << (ones - 1)) - 1)
+                     : ((qint64(1) << ones) - 1) << (length - ones);
+    };
+    r.solvers["bases.leastWithOnes"] = [=](const Task& t) {
+        return toBase(withOnes(t, true, t.integer("digits")), numeral(t.text("system")));
+    };
+    r.solvers["bases.largestWithOnes"] = [=](const Task& t) {
+        return toBase(withOnes(t, false, t.integer("digits")), numeral(t.text("system")));
+    };
+    r.solvers["bases.leastWithOnesShort"] = [=](const Task& t) {
+        return toBase(withOnes(t, true, t.integer("digits") - 1), numeral(t.text("system")));
+    };
+    r.solvers["bases.leastWithOnesGroupedLeft"] = [=](const Task& t) {
+        return groupedFromLeft(t, toBase(withOnes(t, true, t.integer("digits")), 2),
+                               numeral(t.text("system")));
+    };
+    // Slips of the sum of `numbers` (each digits_base) in the base `system`
+    // names: the numbers added column by column in that base with the
+    // carry made at ten, not at the base; a binary number regrouped from
+    // the left; every letter digit read one too large (A as 11).
+    r.solvers["bases.sumCarryAtTen"] = [](const Task& t) {
+        const int base = numeral(t.text("system"));
+        std::vector<QString> columns;
+        for (const QString& n : t.list("numbers")) {
+            const auto [digits, from] = digitsAndBase(t, n);
+            QString d = convertDigits(digits, from, base);
+            std::reverse(d.begin(), d.end());
+            columns.push_back(d);
+        }
+        QString sum;
+        int carry = 0;
+        for (qsizetype i = 0;; ++i) {
+            int s = carry;
+            bool any = false;
+            for (const QString& c : columns)
+                if (i < c.size()) {
+                    s += int(fromBase(QString(c[i]), base));
+                    any = true;
+                }
+            if (!any && !carry)
+                break;
+            carry = s >= 10 ? 1 : 0;
+            if (s - 10 * carry >= base)
+                t.fail("a column the slip cannot write");
+            sum.prepend(toBase(s - 10 * carry, base));
+        }
+        return sum;
+    };
+    r.solvers["bases.sumBinaryGroupedLeft"] = [=](const Task& t) {
+        const int base = numeral(t.text("system"));
+        qint64 total = 0;
+        for (const QString& n : t.list("numbers")) {
+            const auto [digits, from] = digitsAndBase(t, n);
+            total += from == 2 ? fromBase(groupedFromLeft(t, digits, base), base)
+                               : fromBase(digits, from);
+        }
+        return toBase(total, base);
+    };
+    r.solvers["bases.sumLettersOneOff"] = [](const Task& t) {
+        qint64 total = 0;
+        for (const QString& n : t.list("numbers")) {
+            const auto [digits, from] = digitsAndBase(t, n);
+            qint64 value = 0;
+            for (QChar c : digits)
+                value = value * from + fromBase(QString(c), from) + (c.isLetter() ? 1 : 0);
+            total += value;
+        }
+        return toBase(total, numeral(t.text("system")));
+    };
+    // The Latin letters of `word` coded by their numbers in the alphabet
+    // (A 1 … Z 26) in five binary digits, the codes joined and read as one
+    // binary number, in the base `system` names; its slips: the letters
+    // numbered from 0, each code's leading zeros dropped, the bits cut into
+    // groups from the left.
+    const auto alphabetCoded = [](const Task& t, int first, bool padded) {
+        QString bits;
+        for (QChar c : t.text("word")) {
+            if (c < QChar('A') || c > QChar('Z'))
+                t.fail("not a Latin capital in the word");
+            const QString code = toBase(c.unicode() - 'A' + first, 2);
+            bits += padded ? code.rightJustified(5, '0') : code;
+        }
+        return bits;
+    };
+    r.solvers["bases.alphabetCodedWord"] = [=](const Task& t) {
+        return convertDigits(alphabetCoded(t, 1, true), 2, numeral(t.text("system")));
+    };
+    r.solvers["bases.alphabetCodedFromZero"] = [=](const Task& t) {
+        return convertDigits(alphabetCoded(t, 0, true), 2, numeral(t.text("system")));
+    };
+    r.solvers["bases.alphabetCodedUnpadded"] = [=](const Task& t) {
+        return convertDigits(alphabetCoded(t, 1, false), 2, numeral(t.text("system")));
+    };
+    r.solvers["bases.alphabetCodedGroupedLeft"] = [=](const Task& t) {
+        return groupedFromLeft(t, alphabetCoded(t, 1, true), numeral(t.text("system")));
     };
 }
 

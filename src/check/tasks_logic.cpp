@@ -59,25 +59,168 @@ QString theOneWord(const Task& t, const QString& statement,
     return words.front();
 }
 
+// Where the one implication arrow outside any parentheses stands in
+// `formula`; a formula with none, or with a chain of them, is refused.
+qsizetype topImplication(const Task& t, const QString& formula) {
+    int depth = 0;
+    qsizetype arrow = -1;
+    for (qsizetype i = 0; i < formula.size(); ++i) {
+        depth += formula[i] == '(' ? 1 : formula[i] == ')' ? -1 : 0;
+        if (depth == 0 && formula[i] == QChar(0x2192)) {
+            if (arrow >= 0)
+                t.fail("a chain of implications");
+            arrow = i;
+        }
+    }
+    if (arrow < 0)
+        t.fail("not an implication");
+    return arrow;
+}
+
+
+// The one option in `found`, those that fit only under a slip; more or
+// none is refused.
+QString theOneMisread(const Task& t, const QStringList& found) {
+    if (found.size() != 1)
+        t.fail(QString("%1 options fit only so, not one: %2").arg(found.size()).arg(found.join("; ")));
+    return found.front();
+}
 } // namespace
 
 void addLogic(Registry& r) {
+    // The option, a string of Latin capitals and digits ("K7B2"), for which
+    // `statement` is `truth`; each part in parentheses says how the string
+    // begins or ends («строка начинается с буквы», «строка оканчивается
+    // цифрой») or compares its counts («цифр в строке больше, чем букв»).
+    r.solvers["logic.codeWhere"] = [](const Task& t) {
+        static const QRegularExpression code(R"(^[A-Z0-9]+$)");
+        for (const QString& o : t.options())
+            if (!code.match(o).hasMatch())
+                t.fail("not a string of Latin capitals and digits: " + o);
+        static const QRegularExpression end = unicodePattern(
+            R"(^строка (начинается с|оканчивается) (буквы|цифры|буквой|цифрой)$)");
+        static const QRegularExpression more =
+            unicodePattern(R"(^(цифр|букв) в строке больше, чем (букв|цифр)$)");
+        static const QRegularExpression part(R"(\(([^()]+)\))");
+        QString statement = formulaText(t.text("statement"));
+        std::map<QString, WordProperty> properties;
+        int n = 0;
+        for (const auto& m : part.globalMatch(t.text("statement"))) {
+            const QString words = m.captured(1), variable = QString("P%1").arg(++n);
+            if (const auto e = end.match(words); e.hasMatch()) {
+                const bool first = e.captured(1) == "начинается с";
+                const bool digit = e.captured(2).startsWith("циф");
+                properties[variable] = [first, digit](const QString& s) {
+                    return (first ? s.front() : s.back()).isDigit() == digit;
+                };
+            } else if (const auto c = more.match(words); c.hasMatch() && c.captured(1) != c.captured(2)) {
+                const bool digits = c.captured(1) == "цифр";
+                properties[variable] = [digits](const QString& s) {
+                    const auto d = std::count_if(s.begin(), s.end(), [](QChar ch) { return ch.isDigit(); });
+                    return digits ? 2 * d > s.size() : 2 * d < s.size();
+                };
+            } else {
+                t.fail("an unknown property: " + words);
+            }
+            statement.replace(m.captured(0), variable);
+        }
+        return theOneWord(t, statement, properties);
+    };
+    // The option, a word, for which `statement` is `truth`; each part in
+    // parentheses says that the word reads the same both ways («слово
+    // читается одинаково слева направо и справа налево») or that two
+    // neighbouring letters are equal («в слове есть две одинаковые соседние
+    // буквы»).
+    r.solvers["logic.wordWhere"] = [](const Task& t) {
+        static const QRegularExpression part(R"(\(([^()]+)\))");
+        QString statement = formulaText(t.text("statement"));
+        std::map<QString, WordProperty> properties;
+        int n = 0;
+        for (const auto& m : part.globalMatch(t.text("statement"))) {
+            const QString variable = QString("P%1").arg(++n);
+            const QString words = m.captured(1);
+            if (words == "слово читается одинаково слева направо и справа налево")
+                properties[variable] = [](const QString& w) {
+                    QString back = w;
+                    std::reverse(back.begin(), back.end());
+                    return back == w;
+                };
+            else if (words == "в слове есть две одинаковые соседние буквы")
+                properties[variable] = [](const QString& w) {
+                    for (qsizetype i = 1; i < w.size(); ++i)
+                        if (w[i] == w[i - 1])
+                            return true;
+                    return false;
+                };
+            else
+                t.fail("an unknown property: " + words);
+            statement.replace(m.captured(0), variable);
+        }
+        return theOneWord(t, statement, properties);
+    };
+    // The option, a number, for which `statement` is `truth`; each part in
+    // parentheses compares two of its digits ("первая цифра больше
+    // последней") or says whether their sum is even ("сумма цифр чётна").
+    const auto digitsWhere = [](const Task& t, const QString& written) {
+        static const QRegularExpression part(R"(\(([^()]+)\))");
+        static const QRegularExpression compare = unicodePattern(
+            R"(^(первая|вторая|последняя) цифра (больше|меньше) (первой|второй|последней)$)");
+        static const QRegularExpression parity = unicodePattern(R"(^сумма цифр (чётна|нечётна)$)");
+        const auto digit = [](const QString& place, const QString& number) {
+            const qsizetype at = place.startsWith("перв")   ? 0
+                                 : place.startsWith("втор") ? 1
+                                                            : number.size() - 1;
+            return number[at].digitValue();
+        };
+        for (const QString& o : t.options())
+            for (const QChar c : o)
+                if (!c.isDigit())
+                    t.fail("an option is not a number: " + o);
+        QString statement = formulaText(written);
+        std::map<QString, WordProperty> properties;
+        int n = 0;
+        for (const auto& m : part.globalMatch(written)) {
+            const QString words = m.captured(1), variable = QString("P%1").arg(++n);
+            if (const auto c = compare.match(words); c.hasMatch()) {
+                const QString a = c.captured(1), b = c.captured(3);
+                const bool more = c.captured(2) == "больше";
+                properties[variable] = [=](const QString& d) {
+                    return more ? digit(a, d) > digit(b, d) : digit(a, d) < digit(b, d);
+                };
+            } else if (const auto p = parity.match(words); p.hasMatch()) {
+                const bool even = p.captured(1) == "чётна";
+                properties[variable] = [=](const QString& d) {
+                    int sum = 0;
+                    for (const QChar c : d)
+                        sum += c.digitValue();
+                    return (sum % 2 == 0) == even;
+                };
+            } else {
+                t.fail("an unknown property: " + words);
+            }
+            statement.replace(m.captured(0), variable);
+        }
+        return theOneWord(t, statement, properties);
+    };
+    r.solvers["logic.digitsWhere"] = [=](const Task& t) {
+        return digitsWhere(t, t.text("statement"));
+    };
+    // Its slips: the negations dropped; the first and the last digit
+    // swapped in every comparison.
+    r.solvers["logic.digitsWhereNegationDropped"] = [=](const Task& t) {
+        return digitsWhere(t, QString(t.text("statement")).remove(QChar(0x00AC)));
+    };
+    r.solvers["logic.digitsWhereComparedBackwards"] = [=](const Task& t) {
+        QString s = t.text("statement");
+        s.replace("первая", "\x01").replace("последняя", "первая").replace("\x01", "последняя");
+        s.replace("первой", "\x02").replace("последней", "первой").replace("\x02", "последней");
+        return digitsWhere(t, s);
+    };
     // A slip: the implication `formula` (premise → conclusion outside any
     // parentheses) read backwards, conclusion → premise.
     r.solvers["logic.converse"] = [](const Task& t) {
         const QString f = t.text("formula");
-        int depth = 0;
-        qsizetype arrow = -1;
-        for (qsizetype i = 0; i < f.size(); ++i) {
-            depth += f[i] == '(' ? 1 : f[i] == ')' ? -1 : 0;
-            if (depth == 0 && f[i] == QChar(0x2192)) {
-                if (arrow >= 0)
-                    t.fail("a chain of implications");
-                arrow = i;
-            }
-        }
-        if (arrow < 0)
-            t.fail("not an implication");
+        const qsizetype arrow = topImplication(t, f);
         return f.mid(arrow + 1).trimmed() + " → " + f.left(arrow).trimmed();
     };
     // The option, whole values of the formula's number variables ("X = 8,
@@ -162,11 +305,7 @@ void addLogic(Registry& r) {
                     fitsTableFragment(Formula::parse(misread(f)), head, misreadRows))
                     found << o;
             }
-            if (found.size() != 1)
-                t.fail(QString("%1 options fit only so, not one: %2")
-                           .arg(found.size())
-                           .arg(found.join("; ")));
-            return found.front();
+            return theOneMisread(t, found);
         };
         r.solvers["logic.fitsTableLeftToRight"] = [=](const Task& t) {
             static const QStringList ands = {"&&", "/\\", "&", "∧"}, ors = {"||", "\\/", "|", "∨"};
@@ -219,18 +358,7 @@ void addLogic(Registry& r) {
     {
         const auto turned = [](const Task& t, bool negateConclusion) {
             const QString f = t.text("formula");
-            int depth = 0;
-            qsizetype arrow = -1;
-            for (qsizetype i = 0; i < f.size(); ++i) {
-                depth += f[i] == '(' ? 1 : f[i] == ')' ? -1 : 0;
-                if (depth == 0 && f[i] == QChar(0x2192)) {
-                    if (arrow >= 0)
-                        t.fail("a chain of implications");
-                    arrow = i;
-                }
-            }
-            if (arrow < 0)
-                t.fail("not an implication");
+            const qsizetype arrow = topImplication(t, f);
             const QString premise = f.left(arrow).trimmed(),
                           conclusion = f.mid(arrow + 1).trimmed();
             return negateConclusion ? "¬(" + conclusion + ") → " + premise
@@ -262,6 +390,29 @@ void addLogic(Registry& r) {
         return theOption(t, [&](const QString& o) { return evaluateAt(f, number(o)) == truth; });
     };
     // The least natural X for which `formula` is `truth`.
+    // The least natural X for which exactly one of the three `statements`
+    // (formulas over X) is true; refused where that X is also the least
+    // for which some single statement is true (one statement would settle it).
+    r.solvers["logic.leastExactlyOne"] = [](const Task& t) {
+        const QStringList shown = t.list("statements");
+        if (shown.size() != 3)
+            t.fail("not three statements");
+        std::vector<Formula> fs;
+        for (const QString& s : shown)
+            fs.push_back(Formula::parse(formulaText(s), {"X"}));
+        for (qint64 x = 1; x < 100000; ++x) {
+            int trueCount = 0;
+            for (const Formula& f : fs)
+                trueCount += evaluateAt(f, x) ? 1 : 0;
+            if (trueCount != 1)
+                continue;
+            for (const Formula& f : fs)
+                if (leastWhere(f, true, 1, 100000) == x)
+                    t.fail("one statement alone gives the answer");
+            return QString::number(x);
+        }
+        t.fail("no natural X within the range searched");
+    };
     r.solvers["logic.leastNaturalX"] = [](const Task& t) {
         const Formula f = Formula::parse(formulaText(t.text("formula")), {"X"});
         const auto x = leastWhere(f, truthGiven(t, "truth"), 1, 100000);
@@ -376,6 +527,91 @@ void addLogic(Registry& r) {
         }
         return theOneWord(t, statement, properties);
     };
+    // Slips of a statement about a town's name, its parts read as
+    // logic.townWhere reads them: the one option for which the statement is
+    // not `truth` but becomes so when its negations are lost; when «больше»
+    // and «меньше» take in their bound (seven letters «больше шести» and
+    // six too); or when each part's negation is turned over, so that a
+    // negation before one of two parts moves to the other.
+    {
+        enum class Misreading { NegationLost, BoundTakenIn, NegationMoved };
+        const auto misread = [](const Task& t, Misreading how) {
+            static const QString alphabet = QStringLiteral("АБВГДЕЁЖЗИЙКЛМНОПРСТУФХЦЧШЩЪЫЬЭЮЯ");
+            static const QRegularExpression count = unicodePattern(R"((больше|меньше) (\w+) букв)");
+            static const QRegularExpression letter = unicodePattern(R"((раньше|позже) буквы «(\w)»)");
+            static const QRegularExpression part(R"(\(([^()]+)\))");
+            static const QRegularExpression variable(QString::fromUtf8(R"((¬\s*)?\b(P\d+)\b)"));
+            const auto read = [&](bool boundTakenIn) {
+                QString statement = formulaText(t.text("statement"));
+                std::map<QString, WordProperty> properties;
+                int n = 0;
+                for (const auto& m : part.globalMatch(t.text("statement"))) {
+                    const QString words = m.captured(1), name = QString("P%1").arg(++n);
+                    if (const auto c = count.match(words); c.hasMatch()) {
+                        const bool more = c.captured(1) == "больше";
+                        const int bound = numeral(c.captured(2));
+                        properties[name] = [more, bound, boundTakenIn](const QString& w) {
+                            const auto letters = std::count_if(
+                                w.begin(), w.end(), [](QChar ch) { return ch.isLetter(); });
+                            if (boundTakenIn && letters == bound)
+                                return true;
+                            return more ? letters > bound : letters < bound;
+                        };
+                    } else if (const auto l = letter.match(words); l.hasMatch()) {
+                        const bool earlier = l.captured(1) == "раньше";
+                        const qsizetype bound = alphabet.indexOf(l.captured(2).toUpper());
+                        if (bound < 0)
+                            t.fail("not a Russian letter: " + l.captured(2));
+                        properties[name] = [earlier, bound](const QString& w) {
+                            const qsizetype first =
+                                w.isEmpty() ? -1 : alphabet.indexOf(w.front().toUpper());
+                            if (first < 0)
+                                throw CheckError("a name that starts with no Russian letter: " + w);
+                            return earlier ? first < bound : first > bound;
+                        };
+                    } else {
+                        t.fail("an unknown property: " + words);
+                    }
+                    statement.replace(m.captured(0), name);
+                }
+                return std::pair{statement, properties};
+            };
+            const bool truth = truthGiven(t, "truth");
+            const auto [statement, properties] = read(false);
+            auto [slipped, slippedProperties] = read(how == Misreading::BoundTakenIn);
+            if (how == Misreading::NegationLost) {
+                if (!slipped.contains(QChar(0x00AC)))
+                    t.fail("a statement with no negation to lose");
+                slipped.remove(QChar(0x00AC));
+            } else if (how == Misreading::NegationMoved) {
+                QString turned;
+                qsizetype from = 0;
+                for (const auto& m : variable.globalMatch(slipped)) {
+                    turned += slipped.mid(from, m.capturedStart() - from) +
+                              (m.captured(1).isEmpty() ? "¬" : "") + m.captured(2);
+                    from = m.capturedEnd();
+                }
+                slipped = turned + slipped.mid(from);
+            }
+            const QStringList right =
+                wordsWhere(Formula::parse(statement), t.options(), properties, truth);
+            QStringList found;
+            for (const QString& w : wordsWhere(Formula::parse(slipped), t.options(),
+                                               slippedProperties, truth))
+                if (!right.contains(w))
+                    found << w;
+            return theOneMisread(t, found);
+        };
+        r.solvers["logic.townWhereNegationLost"] = [=](const Task& t) {
+            return misread(t, Misreading::NegationLost);
+        };
+        r.solvers["logic.townWhereBoundTakenIn"] = [=](const Task& t) {
+            return misread(t, Misreading::BoundTakenIn);
+        };
+        r.solvers["logic.townWhereNegationMoved"] = [=](const Task& t) {
+            return misread(t, Misreading::NegationMoved);
+        };
+    }
     // The greatest natural `parameter` (a name such as A) for which
     // `formula`, over it and X, is true for every natural X (both tried up
     // to 300); the values that fit must run from 1 up to it without a gap.
@@ -398,6 +634,36 @@ void addLogic(Registry& r) {
         if (greatest == 0 || greatest == 300)
             t.fail("no greatest " + a + " within the range searched");
         return QString::number(greatest);
+    };
+
+    // The option, a natural number X, for which `statement` is `truth`;
+    // each part in parentheses speaks of X's binary record: "(двоичная
+    // запись X оканчивается на 0)", "(в двоичной записи X ровно 2 единицы)".
+    r.solvers["logic.binaryWhere"] = [](const Task& t) {
+        static const QRegularExpression part(R"(\(([^()]+)\))");
+        static const QRegularExpression ending =
+            unicodePattern(R"(^двоичная запись X оканчивается на ([01])$)");
+        static const QRegularExpression ones =
+            unicodePattern(R"(^в двоичной записи X ровно (\d+) единиц\w*$)");
+        QString statement = formulaText(t.text("statement"));
+        std::map<QString, WordProperty> properties;
+        int n = 0;
+        for (const auto& m : part.globalMatch(t.text("statement"))) {
+            const QString variable = QString("P%1").arg(++n);
+            const QString said = m.captured(1);
+            if (const auto e = ending.match(said); e.hasMatch())
+                properties[variable] = [digit = e.captured(1)](const QString& o) {
+                    return toBase(number(o), 2).endsWith(digit);
+                };
+            else if (const auto c = ones.match(said); c.hasMatch())
+                properties[variable] = [count = c.captured(1).toInt()](const QString& o) {
+                    return toBase(number(o), 2).count('1') == count;
+                };
+            else
+                t.fail("a part the solver cannot read: " + said);
+            statement.replace(m.captured(0), variable);
+        }
+        return theOneWord(t, statement, properties);
     };
 }
 

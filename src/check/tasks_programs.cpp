@@ -455,6 +455,13 @@ void addPrograms(Registry& r) {
                                 return s.replace(remainder, R"(\1 - \2)");
                             }));
         };
+        // Every quotient rounded to the nearest whole, a half upwards
+        // ("a div b" read as (2a + b) div 2b: 930 div 60 gives 16).
+        r.solvers["programs.valuesRoundedNearest"] = [](const Task& t) {
+            return valuesIn(t, runPascalChanged(t, [](QString s) {
+                                return s.replace(quotient, R"((2 * \1 + \2) div (2 * \2))");
+                            }));
+        };
         r.solvers["programs.valuesUpdateFirst"] = [](const Task& t) {
             return valuesIn(t, runPascalChanged(t, [&](const QString& s) {
                                 static const QRegularExpression update(R"(^\s*(\w+)\s*:=\s*\1\b)");
@@ -694,6 +701,43 @@ void addPrograms(Registry& r) {
             return lines;
         });
     };
+    // A number shifter: command 1 adds one, command 2 moves the last digit
+    // to the front (refused on a last digit 0). The one program of at most
+    // `most` commands from `from` to `to`; `example` must turn
+    // `exampleFrom` into `exampleTo`.
+    r.solvers["programs.digitShifter"] = [](const Task& t) {
+        const auto run = [](qint64 n, const QString& program) -> std::optional<qint64> {
+            for (const QChar c : program) {
+                if (c == '1') {
+                    ++n;
+                } else {
+                    if (n % 10 == 0)
+                        return std::nullopt;
+                    const QString digits = QString::number(n);
+                    n = (digits.right(1) + digits.left(digits.size() - 1)).toLongLong();
+                }
+            }
+            return n;
+        };
+        if (run(t.integer("exampleFrom"), t.text("example")) != t.integer("exampleTo"))
+            t.fail("the example program does not do what the wording says");
+        const qint64 from = t.integer("from"), to = t.integer("to");
+        QStringList found;
+        std::vector<QString> level = {QString()};
+        for (int length = 1; length <= int(countGiven(t, "most")); ++length) {
+            std::vector<QString> next;
+            for (const QString& p : level)
+                for (const char* c : {"1", "2"})
+                    next.push_back(p + c);
+            for (const QString& p : next)
+                if (run(from, p) == to)
+                    found << p;
+            level = next;
+        }
+        if (found.size() != 1)
+            t.fail(QString("%1 programs: %2").arg(found.size()).arg(found.join(' ')));
+        return found.front();
+    };
     // The one program of at most `most` (in digits or a word: "пяти") of the
     // executor's `commands` that turns `from` into `to`; the example,
     // `example` turning `exampleFrom` into `exampleTo`, must do so.
@@ -857,6 +901,54 @@ void addPrograms(Registry& r) {
                 t.fail("a fragment does not print the value alone");
         return QString::number(value);
     };
+    // Slips of the value of `variable` after a counted loop that adds whole
+    // quotients ("s := s + 28 div i"): every quotient rounded to the
+    // nearest whole; the exact quotients added and the sum rounded down
+    // once (the sum kept in 2520ths, so for divisors 1 … 10 and a sum that
+    // starts at 0); the loop one pass short.
+    {
+        static const QRegularExpression quotient(R"(\b(\w+)\s+div\s+(\w+)\b)");
+        r.solvers["programs.printedRoundedNearest"] = [](const Task& t) {
+            return QString::number(runPascalChanged(t, [](QString s) {
+                                       return s.replace(quotient, R"((2 * \1 + \2) div (2 * \2))");
+                                   }).integer(t.text("variable")));
+        };
+        r.solvers["programs.printedExactSumRounded"] = [](const Task& t) {
+            const qint64 scaled = runPascalChanged(t, [](QString s) {
+                                      return s.replace(quotient, R"(\1 * 2520 div \2)");
+                                  }).integer(t.text("variable"));
+            return QString::number(scaled / 2520);
+        };
+        r.solvers["programs.printedPassShort"] = [](const Task& t) {
+            return QString::number(runPascalChanged(t, [](QString s) {
+                                       static const QRegularExpression bound(R"(\bto\s+(\d+)\b)");
+                                       const auto m = bound.match(s);
+                                       if (m.hasMatch())
+                                           s.replace(m.capturedStart(1), m.capturedLength(1),
+                                                     QString::number(m.captured(1).toInt() - 1));
+                                       return s;
+                                   }).integer(t.text("variable")));
+        };
+    }
+    // Slips of an element of an array filled from an element whose index
+    // is computed ("A[i] := A[i div 2] + i mod 2"): the element before read
+    // for it (A[i-1]); the added term ("+ i mod 2") left out; the element
+    // before the one asked.
+    r.solvers["programs.elementPreviousRead"] = [](const Task& t) {
+        return QString::number(runPascalChanged(t, [](QString s) {
+                                   static const QRegularExpression half(R"(\[\s*(\w+)\s+div\s+\d+\s*\])");
+                                   return s.replace(half, R"([\1-1])");
+                               }).element(t.text("array"), t.integer("index")));
+    };
+    r.solvers["programs.elementTermDropped"] = [](const Task& t) {
+        return QString::number(runPascalChanged(t, [](QString s) {
+                                   static const QRegularExpression term(R"(\s*\+\s*\w+\s+mod\s+\w+)");
+                                   return s.remove(term);
+                               }).element(t.text("array"), t.integer("index")));
+    };
+    r.solvers["programs.elementBefore"] = [](const Task& t) {
+        return QString::number(runThree(t).element(t.text("array"), t.integer("index") - 1));
+    };
     // Strings, each the one before, its own number and the one before
     // again, the first `strings.1`: how many times `letter` occurs in the
     // string `which` (an ordinal word). The strings shown must follow the
@@ -869,6 +961,29 @@ void addPrograms(Registry& r) {
                 t.fail(QString("string %1 does not follow the rule").arg(n));
         return QString::number(
             builtCount(shown[0], rule, numeral(t.text("which")), t.text("letter").front()));
+    };
+    // Strings of digits, each the one before followed by its copy with every
+    // digit increased by 1, the first `strings.1`: how many odd digits the
+    // string `which` (an ordinal word) holds. The strings shown must follow
+    // the rule, and no digit may pass 9.
+    r.solvers["programs.plusOneCopyOddCount"] = [](const Task& t) {
+        const QStringList shown = t.list("strings");
+        QString s = shown.value(0);
+        const int which = numeral(t.text("which"));
+        for (int n = 2; n <= std::max<int>(which, int(shown.size())); ++n) {
+            QString copy = s;
+            for (QChar& c : copy) {
+                if (!c.isDigit() || c == '9')
+                    t.fail(QString("string %1 holds a digit past 9 or a non-digit").arg(n));
+                c = QChar(c.unicode() + 1);
+            }
+            s += copy;
+            if (n <= shown.size() && shown[n - 1] != s)
+                t.fail(QString("string %1 does not follow the rule").arg(n));
+        }
+        return QString::number(std::count_if(s.begin(), s.end(), [](QChar c) {
+            return c.isDigit() && c.digitValue() % 2 == 1;
+        }));
     };
     // The letters the ant writes on the picture's field (its columns and
     // rows numbered from 1), starting in column `column`, row `row`, each
@@ -958,6 +1073,21 @@ void addPrograms(Registry& r) {
                 t.fail(QString("string %1 does not follow the rule").arg(n));
         return QString(
             builtCharAt(shown[0], rule, numeral(t.text("which")), t.integer("position")));
+    };
+    // Strings of digits, each the one before, its own number and the one
+    // before again, the first `chains.1`: the digit at `position` in the
+    // string `which`, a position neither at an end nor in the middle.
+    r.solvers["programs.rulerDigitAt"] = [](const Task& t) {
+        static const QString rule = "{s}{n}{s}";
+        const QStringList shown = t.list("chains");
+        for (qsizetype n = 2; n <= shown.size(); ++n)
+            if (buildString(shown[0], rule, int(n)) != shown[n - 1])
+                t.fail(QString("string %1 does not follow the rule").arg(n));
+        const int which = numeral(t.text("which"));
+        const qint64 position = t.integer("position"), length = builtLength(shown[0], rule, which);
+        if (position == 1 || position == length || 2 * position == length + 1)
+            t.fail("the position is an end or the middle");
+        return QString(builtCharAt(shown[0], rule, which, position));
     };
     // How far from its start the turtle ends after `program` (its lines),
     // in whole steps.
@@ -1080,6 +1210,80 @@ void addPrograms(Registry& r) {
         if (found.size() != 1)
             t.fail(QString("%1 programs: %2").arg(found.size()).arg(found.join(' ')));
         return found.front();
+    };
+
+    // The one command «сместиться на (a, b)» that brings the Чертёжник back
+    // to where the program (the task's field that starts with нач) started
+    // him: the program's shifts summed through «повтори k [ … ]», nested,
+    // and reversed. Its slips: the end shift itself, not reversed; every
+    // inner (nested) repeat done once; each outer repeat applied to its
+    // first command only, the rest of its body done once.
+    enum class Drawer { Back, End, InnerOnce, OuterFirstOnly };
+    const auto drawerShift = [](const Task& t, Drawer slip) {
+        QString program;
+        for (const zut::Element* f : t.elements(zut::Element::Kind::Field))
+            if (f->text.trimmed().startsWith("нач"))
+                program = f->text;
+        if (program.isEmpty())
+            t.fail("no program");
+        static const QRegularExpression token(
+            R"(сместиться на \(([−-]?\d+), ([−-]?\d+)\)|повтори (\d+) \[|\])");
+        std::vector<QRegularExpressionMatch> tokens;
+        for (const auto& m : token.globalMatch(program))
+            tokens.push_back(m);
+        size_t at = 0;
+        const auto whole = [](QString s) { return s.replace(QChar(0x2212), '-').toLongLong(); };
+        // The shifts of a sequence up to its closing bracket, at `depth`.
+        std::function<std::pair<qint64, qint64>(int)> sequence = [&](int depth) {
+            qint64 x = 0, y = 0;
+            while (at < tokens.size() && tokens[at].captured(0) != "]") {
+                const auto m = tokens[at++];
+                if (!m.captured(1).isEmpty()) {
+                    x += whole(m.captured(1));
+                    y += whole(m.captured(2));
+                    continue;
+                }
+                const qint64 times = m.captured(3).toLongLong();
+                const size_t first = at;
+                const auto [bx, by] = sequence(depth + 1);
+                if (at >= tokens.size())
+                    t.fail("a repeat is not closed");
+                ++at;
+                qint64 k = times;
+                if (slip == Drawer::InnerOnce && depth > 0)
+                    k = 1;
+                if (slip == Drawer::OuterFirstOnly && depth == 0) {
+                    if (tokens[first].captured(1).isEmpty())
+                        t.fail("the repeat starts with a repeat");
+                    x += (times - 1) * whole(tokens[first].captured(1));
+                    y += (times - 1) * whole(tokens[first].captured(2));
+                    k = 1;
+                }
+                x += k * bx;
+                y += k * by;
+            }
+            return std::pair{x, y};
+        };
+        auto [x, y] = sequence(0);
+        if (at != tokens.size())
+            t.fail("a bracket closes nothing");
+        if (slip != Drawer::End) {
+            x = -x;
+            y = -y;
+        }
+        const auto shown = [](qint64 v) {
+            return v < 0 ? QString(QChar(0x2212)) + QString::number(-v) : QString::number(v);
+        };
+        // No-break spaces, as the options are written: an option is not torn.
+        return QString("сместиться\u00A0на\u00A0(%1,\u00A0%2)").arg(shown(x), shown(y));
+    };
+    r.solvers["programs.drawerBack"] = [=](const Task& t) { return drawerShift(t, Drawer::Back); };
+    r.solvers["programs.drawerEnd"] = [=](const Task& t) { return drawerShift(t, Drawer::End); };
+    r.solvers["programs.drawerInnerOnce"] = [=](const Task& t) {
+        return drawerShift(t, Drawer::InnerOnce);
+    };
+    r.solvers["programs.drawerOuterFirstOnly"] = [=](const Task& t) {
+        return drawerShift(t, Drawer::OuterFirstOnly);
     };
 }
 

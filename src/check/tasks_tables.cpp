@@ -193,9 +193,377 @@ QueryRows queryRows(const Task& t) {
     return q;
 }
 
+
+// `formula` with the sign $ of every part of every reference turned over:
+// a marked part unmarked, an unmarked one marked ($B2 gives B$2).
+QString dollarsTurned(const QString& formula) {
+    static const QRegularExpression reference(
+        R"((?<![A-Za-z0-9_$])(\$?)([A-Z]+)(\$?)(\d+)(?![A-Za-z0-9_(]))");
+    QString out;
+    qsizetype done = 0;
+    for (const auto& m : reference.globalMatch(formula)) {
+        out += formula.mid(done, m.capturedStart() - done);
+        out += (m.captured(1).isEmpty() ? "$" : "") + m.captured(2) +
+               (m.captured(3).isEmpty() ? "$" : "") + m.captured(4);
+        done = m.capturedEnd();
+    }
+    return out + formula.mid(done);
+}
 } // namespace
 
 void addTables(Registry& r) {
+    // The option «Год» по убыванию (also «по полю «Год» по убыванию») whose
+    // sort of the picture's table puts the records of `first` (cells of one
+    // column, «» kept off) first, in that order, and no tie decides their
+    // order or the next record; numbers compare as numbers, words by the
+    // Russian alphabet.
+    r.solvers["tables.sortUsed"] = [](const Task& t) {
+        const QVariantMap table = t.drawn()["table"].toMap();
+        const QStringList head = table["head"].toStringList();
+        std::vector<QStringList> rows;
+        for (const QVariant& row : table["rows"].toList())
+            rows.push_back(row.toStringList());
+        QStringList first = t.list("first");
+        for (QString& f : first)
+            f.remove(QChar(0x00AB)).remove(QChar(0x00BB));
+        qsizetype named = -1;
+        for (qsizetype c = 0; c < head.size() && named < 0; ++c)
+            for (const QStringList& row : rows)
+                if (row.value(c) == first.value(0))
+                    named = c;
+        if (named < 0 || first.size() + 1 > qsizetype(rows.size()))
+            t.fail("the records named are not in the table");
+        static const QString alphabet = QStringLiteral("АБВГДЕЁЖЗИЙКЛМНОПРСТУФХЦЧШЩЪЫЬЭЮЯ");
+        const auto compare = [](const QString& a, const QString& b) {
+            bool na = false, nb = false;
+            const double x = a.toDouble(&na), y = b.toDouble(&nb);
+            if (na && nb)
+                return x < y ? -1 : x > y ? 1 : 0;
+            for (qsizetype i = 0; i < std::min(a.size(), b.size()); ++i) {
+                const auto p = alphabet.indexOf(a[i].toUpper()), q = alphabet.indexOf(b[i].toUpper());
+                const int u = p < 0 ? a[i].unicode() + 100 : int(p), v = q < 0 ? b[i].unicode() + 100 : int(q);
+                if (u != v)
+                    return u < v ? -1 : 1;
+            }
+            return a.size() < b.size() ? -1 : a.size() > b.size() ? 1 : 0;
+        };
+        static const QRegularExpression form = unicodePattern(
+            QString::fromUtf8("^(?:по полю )?«([^»]+)» по (возрастанию|убыванию)$"));
+        return theOption(t, [&](const QString& o) {
+            const auto m = form.match(o);
+            if (!m.hasMatch())
+                throw CheckError("not a field and an order: " + o);
+            const qsizetype field = head.indexOf(m.captured(1));
+            if (field < 0)
+                throw CheckError("no such field: " + m.captured(1));
+            const int sign = m.captured(2) == "убыванию" ? -1 : 1;
+            std::vector<QStringList> sorted = rows;
+            std::stable_sort(sorted.begin(), sorted.end(), [&](const QStringList& a, const QStringList& b) {
+                return sign * compare(a.value(field), b.value(field)) < 0;
+            });
+            for (qsizetype i = 0; i < first.size(); ++i)
+                if (sorted[size_t(i)].value(named) != first[i] ||
+                    compare(sorted[size_t(i)].value(field), sorted[size_t(i) + 1].value(field)) == 0)
+                    return false;
+            return true;
+        });
+    };
+    // The whole the classes gathered together: the bar chart (picture 1)
+    // shows what the class `team` gathered in each month, the pie (picture
+    // 2) each class's share, its labels «8А: 40 %» agreeing with its
+    // sectors; refused unless the whole is a whole number and the sheet's
+    // known cells (picture 0, «?» unknown) agree with every class's total.
+    r.solvers["tables.totalFromShare"] = [](const Task& t) {
+        const QVariantMap bar = t.drawn(1)["chart"].toMap(), pie = t.drawn(2)["chart"].toMap();
+        if (bar["kind"].toString() != "bar" || pie["kind"].toString() != "pie")
+            t.fail("not a bar chart and then a pie");
+        double gathered = 0;
+        for (const QVariant& v : bar["values"].toList())
+            gathered += v.toDouble();
+        static const QRegularExpression share = unicodePattern(
+            QString::fromUtf8(R"(^(\S+): (\d+)[\x{00A0} ]%$)"));
+        std::map<QString, double> percent;
+        const QVariantList sectors = pie["values"].toList();
+        const QStringList labels = pie["labels"].toStringList();
+        double sum = 0, sectorSum = 0;
+        for (qsizetype i = 0; i < labels.size(); ++i) {
+            const auto m = share.match(labels[i]);
+            if (!m.hasMatch())
+                t.fail("a sector is not labelled with its per cent: " + labels[i]);
+            percent[m.captured(1)] = m.captured(2).toDouble();
+            sum += m.captured(2).toDouble();
+            sectorSum += sectors.value(i).toDouble();
+        }
+        if (sum != 100 || sectorSum <= 0)
+            t.fail("the shares do not make 100 %");
+        for (qsizetype i = 0; i < labels.size(); ++i)
+            if (std::abs(sectors[i].toDouble() / sectorSum * 100 - percent[labels[i].section(':', 0, 0)]) > 1e-9)
+                t.fail("a sector disagrees with its label");
+        if (!percent.contains(t.text("team")))
+            t.fail("the pie has no sector of " + t.text("team"));
+        const double whole = gathered * 100 / percent[t.text("team")];
+        if (whole != std::floor(whole))
+            t.fail("the whole is no whole number");
+        const QVariantMap sheet = t.drawn(0)["spreadsheet"].toMap();
+        for (const QVariant& row : sheet["rows"].toList()) {
+            const QStringList cells = row.toStringList();
+            if (!percent.contains(cells.value(0)))
+                continue;
+            double known = 0;
+            int unknown = 0;
+            for (qsizetype c = 1; c < cells.size(); ++c)
+                cells[c] == "?" ? void(++unknown) : void(known += cells[c].toDouble());
+            const double total = whole * percent[cells.value(0)] / 100;
+            if (cells.value(0) == t.text("team") ? unknown != cells.size() - 1
+                                                  : (unknown == 0 ? known != total : known >= total))
+                t.fail("the sheet's row " + cells.value(0) + " disagrees with the charts");
+        }
+        return written(whole);
+    };
+    // Slips of copying a formula: every part of every reference moved, the
+    // $ signs kept where they stood; the column and row distances swapped.
+    const auto copyMoved = [](const Task& t, bool swapped) {
+        const CellRef from = parseCell(t.text("from")), to = parseCell(t.text("to"));
+        const int across = swapped ? to.row - from.row : to.column - from.column;
+        const int down = swapped ? to.column - from.column : to.row - from.row;
+        static const QRegularExpression reference(
+            R"((?<![A-Za-z0-9_$])(\$?[A-Z]+\$?\d+)(?![A-Za-z0-9_(]))");
+        const QString formula = t.text("formula");
+        QString out;
+        qsizetype done = 0;
+        for (auto it = reference.globalMatch(formula); it.hasNext();) {
+            const auto m = it.next();
+            CellRef ref = parseCell(m.captured(1));
+            if (swapped) {
+                ref.column += ref.fixedColumn ? 0 : across;
+                ref.row += ref.fixedRow ? 0 : down;
+            } else {
+                ref.column += across;
+                ref.row += down;
+            }
+            if (ref.column < 0 || ref.row < 1)
+                t.fail("a reference leaves the sheet");
+            out += formula.mid(done, m.capturedStart() - done) + cellText(ref);
+            done = m.capturedEnd();
+        }
+        return out + formula.mid(done);
+    };
+    r.solvers["tables.copyFormulaFixingIgnored"] = [=](const Task& t) { return copyMoved(t, false); };
+    r.solvers["tables.copyFormulaShiftsSwapped"] = [=](const Task& t) { return copyMoved(t, true); };
+    // The value in cell `to` after the formula `formula` of cell `from` is
+    // copied there; the sheet holds the numbers `values` in column `column`
+    // from row 1 down and the number `fixedValue` in cell `fixed`. Its
+    // slips: the formula copied with its '$' parts shifted too; the formula
+    // not copied at all (its value in `from`); the value one row above
+    // `to`.
+    {
+        const auto sheet = [](const Task& t) {
+            std::map<QString, QString> cells;
+            const QStringList values = t.list("values");
+            for (qsizetype i = 0; i < values.size(); ++i)
+                cells[t.text("column") + QString::number(i + 1)] = values[i];
+            cells[t.text("fixed")] = t.text("fixedValue");
+            return cells;
+        };
+        const auto valueIn = [=](const Task& t, const QString& formula, const QString& cell) {
+            auto cells = sheet(t);
+            if (cells.contains(cell))
+                t.fail("the formula's cell holds a number");
+            cells[cell] = formula;
+            return written(cellValue(cells, cell));
+        };
+        r.solvers["tables.copiedValue"] = [=](const Task& t) {
+            return valueIn(t, copyFormula(t.text("formula"), t.text("from"), t.text("to")), t.text("to"));
+        };
+        r.solvers["tables.copiedValueFixedShifted"] = [=](const Task& t) {
+            const QString loose = QString(t.text("formula")).remove('$');
+            if (loose == t.text("formula"))
+                t.fail("the formula has no fixed part");
+            return valueIn(t, copyFormula(loose, t.text("from"), t.text("to")), t.text("to"));
+        };
+        r.solvers["tables.copiedValueUncopied"] = [=](const Task& t) {
+            return valueIn(t, t.text("formula"), t.text("from"));
+        };
+        r.solvers["tables.copiedValueRowAbove"] = [=](const Task& t) {
+            CellRef above = parseCell(t.text("to"));
+            above.row -= 1;
+            return valueIn(t, copyFormula(t.text("formula"), t.text("from"), cellText(above)),
+                           cellText(above));
+        };
+    }
+    // The number of the picture's table in which closing the road between
+    // the two `closed` places makes the shortest route from `from` to `to`
+    // longer (or leaves none).
+    r.solvers["tables.longerWithoutRoad"] = [](const Task& t) {
+        const QStringList closed = t.list("closed");
+        if (closed.size() != 2)
+            t.fail("the closed road does not join two places");
+        return theRoadTable(t, [&](const RoadMap& map) {
+            RoadMap without = map;
+            std::erase_if(without.roads, [&](const Road& road) {
+                return QStringList{road.from, road.to} == closed ||
+                       QStringList{road.to, road.from} == closed;
+            });
+            const qint64 before = shortestRoute(map, t.text("from"), t.text("to")).length;
+            try {
+                return shortestRoute(without, t.text("from"), t.text("to")).length > before;
+            } catch (const CheckError&) {
+                return true;
+            }
+        });
+    };
+    // Its slips: the table with no road between the `closed` places; the
+    // table where that road lies on a shortest route but another shortest
+    // route avoids it; the table where it lies on no shortest route.
+    {
+        const auto closedRoad = [](const Task& t, const QString& where) {
+            const QStringList closed = t.list("closed");
+            return theRoadTable(t, [&](const RoadMap& map) {
+                const auto joins = [&](const QString& a, const QString& b) {
+                    return QStringList{a, b} == closed || QStringList{b, a} == closed;
+                };
+                const bool road = std::any_of(map.roads.begin(), map.roads.end(),
+                                              [&](const Road& r) { return joins(r.from, r.to); });
+                if (!road)
+                    return where == "none";
+                int through = 0, routes = 0;
+                for (const Route& route : shortestRoutes(map, t.text("from"), t.text("to"))) {
+                    ++routes;
+                    bool uses = false;
+                    for (qsizetype i = 1; i < route.places.size(); ++i)
+                        uses = uses || joins(route.places[i - 1], route.places[i]);
+                    through += uses;
+                }
+                return where == "tied" ? through > 0 && through < routes
+                                       : where == "off" && through == 0;
+            });
+        };
+        r.solvers["tables.closedRoadAbsent"] = [=](const Task& t) { return closedRoad(t, "none"); };
+        r.solvers["tables.closedRoadTied"] = [=](const Task& t) { return closedRoad(t, "tied"); };
+        r.solvers["tables.closedRoadOffShortest"] = [=](const Task& t) {
+            return closedRoad(t, "off");
+        };
+    }
+    // The picture's table of people, grouped by the column `group` and
+    // scored in the column `score`: the group with the largest total;
+    // refused on a tie. Its slips: the group of the best single score; the
+    // group with the most members; the group with the best average.
+    {
+        const auto best = [](const Task& t,
+                             const std::function<double(const std::vector<qint64>&)>& measure) {
+            const QVariantMap table = t.drawn()["table"].toMap();
+            const QStringList head = table["head"].toStringList();
+            const auto group = head.indexOf(t.text("group")), score = head.indexOf(t.text("score"));
+            if (group < 0 || score < 0)
+                t.fail("the table lacks a column");
+            std::map<QString, std::vector<qint64>> scores;
+            for (const QVariant& row : table["rows"].toList()) {
+                const QStringList cells = row.toStringList();
+                scores[cells.value(group)].push_back(number(cells.value(score)));
+            }
+            QString top;
+            double most = 0;
+            int ties = 0;
+            for (const auto& [name, list] : scores) {
+                const double m = measure(list);
+                if (top.isEmpty() || m > most) {
+                    top = name;
+                    most = m;
+                    ties = 1;
+                } else if (m == most) {
+                    ++ties;
+                }
+            }
+            if (ties != 1)
+                t.fail("groups tie");
+            return top;
+        };
+        const auto total = [](const std::vector<qint64>& v) {
+            return double(std::accumulate(v.begin(), v.end(), qint64(0)));
+        };
+        r.solvers["tables.groupWinner"] = [=](const Task& t) { return best(t, total); };
+        r.solvers["tables.groupBestSingle"] = [=](const Task& t) {
+            return best(t, [](const std::vector<qint64>& v) {
+                return double(*std::max_element(v.begin(), v.end()));
+            });
+        };
+        r.solvers["tables.groupMostMembers"] = [=](const Task& t) {
+            return best(t, [](const std::vector<qint64>& v) { return double(v.size()); });
+        };
+        r.solvers["tables.groupBestAverage"] = [=](const Task& t) {
+            return best(t, [=](const std::vector<qint64>& v) { return total(v) / double(v.size()); });
+        };
+    }
+    // The option, a formula entered in `from` (the first cell of `range`)
+    // and copied into every cell of `range`, that makes each cell the
+    // product of the number above the range in its column and the number
+    // left of the range in its row.
+    const auto productTable = [](const Task& t) {
+        const QStringList ends = t.text("range").split(':');
+        if (ends.size() != 2 || ends[0] != t.text("from"))
+            t.fail("the range does not start at the formula's cell");
+        const CellRef first = parseCell(ends[0]), last = parseCell(ends[1]);
+        if (first.row < 2 || first.column < 1 || last.row < first.row || last.column < first.column)
+            t.fail("no room for the factors");
+        const auto name = [](int column, int row) {
+            CellRef c;
+            c.column = column;
+            c.row = row;
+            return cellText(c);
+        };
+        // Factors that no other product of two of them gives.
+        std::map<QString, QString> factors;
+        qint64 next = 11;
+        for (int c = first.column; c <= last.column; ++c, next += 2)
+            factors[name(c, first.row - 1)] = QString::number(next * next);
+        for (int row = first.row; row <= last.row; ++row, next += 2)
+            factors[name(first.column - 1, row)] = QString::number(next * next * next);
+        return theOption(t, [&](const QString& formula) {
+            std::map<QString, QString> cells = factors;
+            for (int c = first.column; c <= last.column; ++c)
+                for (int row = first.row; row <= last.row; ++row)
+                    cells[name(c, row)] = copyFormula(formula, ends[0], name(c, row));
+            try {
+                const std::map<QString, double> values = evaluateSheet(cells);
+                for (int c = first.column; c <= last.column; ++c)
+                    for (int row = first.row; row <= last.row; ++row)
+                        if (values.at(name(c, row)) !=
+                            cells.at(name(c, first.row - 1)).toDouble() *
+                                cells.at(name(first.column - 1, row)).toDouble())
+                            return false;
+                return true;
+            } catch (const CheckError&) {
+                return false;
+            }
+        });
+    };
+    r.solvers["tables.productTableFormula"] = productTable;
+    // Its slips, each the right formula with its $ signs changed in every
+    // reference: none at all; both parts fixed; the fixed part swapped
+    // ($A2 read as A$2).
+    {
+        const auto marked = [=](const Task& t, const QString& how) {
+            static const QRegularExpression reference(
+                R"((?<![A-Za-z0-9_$])(\$?)([A-Z]+)(\$?)(\d+)(?![A-Za-z0-9_(]))");
+            const QString right = productTable(t);
+            QString out;
+            qsizetype at = 0;
+            for (const auto& m : reference.globalMatch(right)) {
+                out += right.mid(at, m.capturedStart() - at);
+                const bool column = !m.captured(1).isEmpty(), row = !m.captured(3).isEmpty();
+                const bool c = how == "all" || (how == "swapped" && row);
+                const bool w = how == "all" || (how == "swapped" && column);
+                out += (c ? "$" : "") + m.captured(2) + (w ? "$" : "") + m.captured(4);
+                at = m.capturedEnd();
+            }
+            return out + right.mid(at);
+        };
+        r.solvers["tables.productTableUnfixed"] = [=](const Task& t) { return marked(t, "none"); };
+        r.solvers["tables.productTableAllFixed"] = [=](const Task& t) { return marked(t, "all"); };
+        r.solvers["tables.productTableFixingSwapped"] = [=](const Task& t) {
+            return marked(t, "swapped");
+        };
+    }
     // The picture's numbered road tables: the number of the one in which,
     // of all the places, `to` lies farthest from `from` by the shortest
     // route, and no other place as far. And the slips, each the one table
@@ -240,6 +608,21 @@ void addTables(Registry& r) {
     r.solvers["tables.farthestTied"] = [=](const Task& t) { return farthestTable(t, "tied"); };
     r.solvers["tables.farthestByLongestRoute"] = [=](const Task& t) {
         return farthestTable(t, "longest");
+    };
+    // The slip of answering «ближе» for «дальше»: the numbered road table in
+    // which `to` lies nearer to `from` by the shortest route than each other
+    // place.
+    r.solvers["tables.nearestByRoute"] = [](const Task& t) {
+        const QString from = t.text("from"), to = t.text("to");
+        return theRoadTable(t, [&](const RoadMap& map) {
+            if (!map.places.contains(to))
+                t.fail("no place " + to);
+            const qint64 d = shortestRoute(map, from, to).length;
+            for (const QString& p : map.places)
+                if (p != from && p != to && shortestRoute(map, from, p).length <= d)
+                    return false;
+            return true;
+        });
     };
     // The value of the spreadsheet's cell `cell` when every formula is read
     // with a slip: a range ("A1:B2") taken as its two end cells, an average
@@ -326,21 +709,8 @@ void addTables(Registry& r) {
     // two rows down gives $C2). Copying with every part's $ turned over and
     // turning them back gives just that.
     r.solvers["tables.copyFormulaFixingSwapped"] = [](const Task& t) {
-        const auto turned = [](const QString& formula) {
-            static const QRegularExpression reference(
-                R"((?<![A-Za-z0-9_$])(\$?)([A-Z]+)(\$?)(\d+)(?![A-Za-z0-9_(]))");
-            QString out;
-            qsizetype done = 0;
-            for (auto it = reference.globalMatch(formula); it.hasNext();) {
-                const auto m = it.next();
-                out += formula.mid(done, m.capturedStart() - done);
-                out += (m.captured(1).isEmpty() ? "$" : "") + m.captured(2) +
-                       (m.captured(3).isEmpty() ? "$" : "") + m.captured(4);
-                done = m.capturedEnd();
-            }
-            return out + formula.mid(done);
-        };
-        return turned(copyFormula(turned(t.text("formula")), t.text("from"), t.text("to")));
+        return dollarsTurned(
+            copyFormula(dollarsTurned(t.text("formula")), t.text("from"), t.text("to")));
     };
     // The option that, written into the spreadsheet's hidden cell `hidden`
     // (shown "?"), gives the range `first`…`last` of one row values in the
@@ -407,6 +777,44 @@ void addTables(Registry& r) {
         if (orderedWithout)
             t.fail("the queries are ordered without the fact");
         return orderByInclusion(labels, withFact, ascending);
+    };
+    // As tables.queryOrder, by the numbers of pages that follow from the
+    // wording's counts (`knownQueries` finding `knownCounts` pages, pairwise);
+    // the order must need the counts, not inclusion alone.
+    r.solvers["tables.queryOrderByCounts"] = [](const Task& t) {
+        const auto [labels, queries, ascending] = queryRows(t);
+        const QStringList known = t.list("knownQueries"), counts = t.list("knownCounts");
+        if (known.size() != counts.size())
+            t.fail("the known queries and their counts differ in number");
+        std::vector<std::pair<QString, qint64>> pairs;
+        for (qsizetype i = 0; i < known.size(); ++i)
+            pairs.emplace_back(known[i], number(counts[i]));
+        bool orderedWithout = true;
+        try {
+            orderByInclusion(labels, queries);
+        } catch (const CheckError&) {
+            orderedWithout = false;
+        }
+        if (orderedWithout)
+            t.fail("the queries are ordered without the counts");
+        return orderByCounts(labels, queries, pairs, ascending);
+    };
+    // As tables.queryOrder, where a phrase in quotation marks ("X Y") finds
+    // only pages with its words side by side: it is read as (X & Y & a
+    // word of its own), so that it finds no more than X & Y.
+    r.solvers["tables.queryOrderWithPhrase"] = [](const Task& t) {
+        auto [labels, queries, ascending] = queryRows(t);
+        static const QRegularExpression phrase(R"re("([^"\s]+) ([^"\s]+)")re");
+        bool found = false;
+        for (QString& q : queries)
+            for (auto m = phrase.match(q); m.hasMatch(); m = phrase.match(q)) {
+                q.replace(m.capturedStart(), m.capturedLength(),
+                          "(" + m.captured(1) + " & " + m.captured(2) + " & фраза)");
+                found = true;
+            }
+        if (!found)
+            t.fail("no query holds a phrase");
+        return orderByInclusion(labels, queries, ascending);
     };
     // The number of rows of the picture's table for which `condition` holds:
     // columns as whole-number variables, joined by ИЛИ and И.
@@ -745,6 +1153,70 @@ void addTables(Registry& r) {
             return selected == shown;
         });
     };
+    // The option, an ordinal word ("первая"), naming the numbered bar chart
+    // (pictures 2 … 5) whose bars, each labelled with its cell's name, show
+    // the values of the block `first` … `last` of the first picture's
+    // spreadsheet, row by row. Its slips: the two rows' values given to
+    // each other's cells (a block of two rows); the last row alone.
+    {
+        const auto block = [](const Task& t) {
+            const CellRef first = parseCell(t.text("first")), last = parseCell(t.text("last"));
+            if (first.row > last.row || first.column > last.column)
+                t.fail("not a block from its top left to its bottom right");
+            const auto values = evaluateSheet(sheetCells(t, t.drawn(0)));
+            std::vector<std::vector<std::pair<QString, double>>> rows;
+            for (int r = first.row; r <= last.row; ++r) {
+                rows.emplace_back();
+                for (int c = first.column; c <= last.column; ++c) {
+                    const QString cell = cellText({c, r, false, false});
+                    if (!values.contains(cell))
+                        t.fail("no value in " + cell);
+                    rows.back().emplace_back(cell, values.at(cell));
+                }
+            }
+            return rows;
+        };
+        const auto chartOf = [](const Task& t, const QStringList& labels, const std::vector<double>& wanted) {
+            return theOption(t, [&](const QString& o) {
+                const QVariantMap chart = t.drawn(numeral(o))["chart"].toMap();
+                return chart["kind"].toString() == "bar" && chart["labels"].toStringList() == labels &&
+                       chartShows(chart, wanted);
+            });
+        };
+        r.solvers["tables.blockChartByOrdinal"] = [=](const Task& t) {
+            QStringList labels;
+            std::vector<double> wanted;
+            for (const auto& row : block(t))
+                for (const auto& [cell, value] : row) {
+                    labels << cell;
+                    wanted.push_back(value);
+                }
+            return chartOf(t, labels, wanted);
+        };
+        r.solvers["tables.blockChartRowsSwapped"] = [=](const Task& t) {
+            const auto rows = block(t);
+            if (rows.size() != 2)
+                t.fail("the block is not two rows");
+            QStringList labels;
+            std::vector<double> wanted;
+            for (size_t r = 0; r < 2; ++r)
+                for (size_t c = 0; c < rows[r].size(); ++c) {
+                    labels << rows[r][c].first;
+                    wanted.push_back(rows[1 - r][c].second);
+                }
+            return chartOf(t, labels, wanted);
+        };
+        r.solvers["tables.blockChartLastRow"] = [=](const Task& t) {
+            QStringList labels;
+            std::vector<double> wanted;
+            const auto rows = block(t);
+            for (const auto& [cell, value] : rows.back()) {
+                labels << cell;
+                wanted.push_back(value);
+            }
+            return chartOf(t, labels, wanted);
+        };
+    }
     // The option, an ordinal word ("первая"), naming the numbered chart
     // (pictures 2 … 5) that may show the values of the range `first` …
     // `last` of the first picture's spreadsheet: a bar chart the values, a
@@ -940,20 +1412,8 @@ void addTables(Registry& r) {
     // round, so the parts it marks move back and the unmarked parts stay
     // (from D3 back to B5, $F4 gives $D4 and G5 stays G5).
     r.solvers["tables.formulaBeforeCopyFixingSwapped"] = [](const Task& t) {
-        const auto turned = [](const QString& formula) {
-            static const QRegularExpression reference(
-                R"((?<![A-Za-z0-9_$])(\$?)([A-Z]+)(\$?)(\d+)(?![A-Za-z0-9_(]))");
-            QString out;
-            qsizetype done = 0;
-            for (const auto& m : reference.globalMatch(formula)) {
-                out += formula.mid(done, m.capturedStart() - done);
-                out += (m.captured(1).isEmpty() ? "$" : "") + m.captured(2) +
-                       (m.captured(3).isEmpty() ? "$" : "") + m.captured(4);
-                done = m.capturedEnd();
-            }
-            return out + formula.mid(done);
-        };
-        return turned(copyFormula(turned(t.text("formula")), t.text("to"), t.text("from")));
+        return dollarsTurned(
+            copyFormula(dollarsTurned(t.text("formula")), t.text("to"), t.text("from")));
     };
     // The number of the one chart, among the pictures after the
     // spreadsheet, that shows the values of the range `first`…`last` of one
@@ -1008,6 +1468,159 @@ void addTables(Registry& r) {
             t.fail("charts that fit some value: " + fit.join(", "));
         return fit.front();
     };
+
+    // The option, a cell, into which the formula `formula` of the cell
+    // `from` was copied to read `copied` there.
+    r.solvers["tables.copiedTo"] = [](const Task& t) {
+        return theOption(t, [&](const QString& cell) {
+            try {
+                return copyFormula(t.text("formula"), t.text("from"), cell) == t.text("copied");
+            } catch (const CheckError&) {
+                return false; // a reference would leave the sheet
+            }
+        });
+    };
+
+    // The surname of the pupil of the class `grade` with the highest mark in
+    // the subject `subject`, the picture's two tables joined by the pupil's
+    // code: pupils (code, surname, class) and marks (code, subject, mark);
+    // refused on a tie. Its slips: the marks matched to the pupils by their
+    // row, not by the code; the class left out; the best in another subject.
+    const auto bestJoined = [](const Task& t, bool byRow, bool anyGrade, bool otherSubject) {
+        const QVariantList tables = t.drawn()["tables"].toList();
+        if (tables.size() != 2)
+            t.fail("not two tables");
+        std::vector<QStringList> pupils;
+        for (const QVariant& row : tables[0].toMap()["rows"].toList()) {
+            pupils.push_back(row.toStringList());
+            if (pupils.back().size() != 3)
+                t.fail("a pupil's row is not a code, a surname and a class");
+        }
+        QString best;
+        qint64 top = -1;
+        int tied = 0;
+        const QVariantList marks = tables[1].toMap()["rows"].toList();
+        for (qsizetype i = 0; i < marks.size(); ++i) {
+            const QStringList m = marks[i].toStringList();
+            if (m.size() != 3)
+                t.fail("a mark's row is not a code, a subject and a mark");
+            const auto pupil =
+                byRow ? (size_t(i) < pupils.size() ? pupils.begin() + i : pupils.end())
+                      : std::find_if(pupils.begin(), pupils.end(),
+                                     [&](const QStringList& p) { return p[0] == m[0]; });
+            if (pupil == pupils.end()) {
+                if (byRow)
+                    continue;
+                t.fail("a mark of no pupil: " + m[0]);
+            }
+            if ((m[1] == t.text("subject")) == otherSubject ||
+                (!anyGrade && (*pupil)[2] != t.text("grade")))
+                continue;
+            const qint64 mark = number(m[2]);
+            if (mark > top) {
+                top = mark;
+                best = (*pupil)[1];
+                tied = 1;
+            } else if (mark == top) {
+                ++tied;
+            }
+        }
+        if (tied != 1)
+            t.fail("no one best pupil");
+        return best;
+    };
+    r.solvers["tables.bestJoined"] = [=](const Task& t) { return bestJoined(t, false, false, false); };
+    r.solvers["tables.bestJoinedByRow"] = [=](const Task& t) {
+        return bestJoined(t, true, false, false);
+    };
+    r.solvers["tables.bestJoinedAnyGrade"] = [=](const Task& t) {
+        return bestJoined(t, false, true, false);
+    };
+    r.solvers["tables.bestJoinedOtherSubject"] = [=](const Task& t) {
+        return bestJoined(t, false, false, true);
+    };
+
+    // Which bars of the second picture's bar chart (the cells `first` …
+    // `last` of one row of the first picture's sheet) change when the
+    // number `was` in the cell `cell` is replaced by `now`, said as the
+    // options say it: "изменится только столбик A2", "изменятся только
+    // столбики A2 и C2", "изменятся все три столбика", "не изменится ни
+    // один столбик". The chart must show the values before the change.
+    r.solvers["tables.barsChanged"] = [](const Task& t) {
+        auto cells = sheetCells(t, t.drawn(0));
+        const QString cell = t.text("cell");
+        if (!cells.contains(cell) || number(cells.at(cell)) != t.integer("was"))
+            t.fail("the sheet does not hold the number that is replaced");
+        const CellRef first = parseCell(t.text("first")), last = parseCell(t.text("last"));
+        if (first.row != last.row)
+            t.fail("the range is not one row");
+        QStringList range;
+        for (int c = first.column; c <= last.column; ++c)
+            range << cellText({c, first.row, false, false});
+        const QVariantMap chart = t.drawn(1)["chart"].toMap();
+        const QVariantList bars = chart["values"].toList();
+        if (chart["kind"].toString() != "bar" || chart["labels"].toStringList() != range ||
+            bars.size() != range.size())
+            t.fail("the bars are not the range");
+        const auto before = evaluateSheet(cells);
+        cells[cell] = QString::number(t.integer("now"));
+        const auto after = evaluateSheet(cells);
+        QStringList changed;
+        for (qsizetype i = 0; i < range.size(); ++i) {
+            if (before.at(range[i]) != bars[i].toDouble())
+                t.fail("the bar " + range[i] + " does not show its cell");
+            if (after.at(range[i]) != before.at(range[i]))
+                changed << range[i];
+        }
+        if (changed.isEmpty())
+            return QString("не изменится ни один столбик");
+        if (changed.size() == range.size() && range.size() == 3)
+            return QString("изменятся все три столбика");
+        if (changed.size() == 1)
+            return "изменится только столбик " + changed.front();
+        if (changed.size() == 2)
+            return "изменятся только столбики " + changed.join(" и ");
+        t.fail("a change the options cannot say");
+    };
+
+    // The scheme ("схема 1" … "схема 4", each a picture after its caption
+    // "1)" … "4)") whose shortest ways are exactly the distances the first
+    // picture's table lists for every pair of places; its slip: the one
+    // scheme whose every road carries the table's number for its two places
+    // while some shortest way differs (the roads checked, not the ways).
+    const auto distanceScheme = [](const Task& t, bool roadsOnly) {
+        const RoadMap table = roadTable(t, t.drawn(0)["table"].toMap());
+        const qsizetype n = table.places.size();
+        if (qsizetype(table.roads.size()) != n * (n - 1) / 2)
+            t.fail("the table does not give every pair its distance");
+        static const QRegularExpression caption(R"(^(\d)\)$)");
+        const auto all = textsAndPictures(t);
+        QStringList fit;
+        int schemes = 0;
+        for (size_t i = 0; i + 1 < all.size(); ++i) {
+            const auto m = caption.match(all[i]->text);
+            if (all[i]->kind != Kind::Text || !m.hasMatch() || all[i + 1]->kind != Kind::Picture)
+                continue;
+            if (m.captured(1).toInt() != ++schemes)
+                t.fail("the schemes are not numbered in order");
+            const RoadMap scheme = drawnScheme(t, all[i + 1]->draw.toMap()["graph"].toMap());
+            bool ways = true, roads = true;
+            for (const Road& d : table.roads)
+                ways = ways && shortestRoute(scheme, d.from, d.to).length == d.length;
+            for (const Road& r : scheme.roads)
+                roads = roads && std::any_of(table.roads.begin(), table.roads.end(), [&](const Road& d) {
+                            return d.length == r.length && ((d.from == r.from && d.to == r.to) ||
+                                                            (d.from == r.to && d.to == r.from));
+                        });
+            if (roadsOnly ? roads && !ways : ways)
+                fit << "схема " + m.captured(1);
+        }
+        if (schemes != 4 || fit.size() != 1)
+            t.fail(QString("%1 schemes, these fit: %2").arg(schemes).arg(fit.join(", ")));
+        return fit.front();
+    };
+    r.solvers["tables.schemeOfDistances"] = [=](const Task& t) { return distanceScheme(t, false); };
+    r.solvers["tables.schemeRoadsOnly"] = [=](const Task& t) { return distanceScheme(t, true); };
 }
 
 } // namespace zut::check

@@ -113,6 +113,135 @@ std::pair<QStringList, QStringList> drawnParts(const Task& t) {
 } // namespace
 
 void addText(Registry& r) {
+    // The one option, a garland of lamps (one letter a lamp), that keeps
+    // three rules «если …, то …»: if the first lamp is `ifFirst`, the last
+    // is `thenLast`; if some lamp is `ifHas`, no lamp is `thenNone`; if two
+    // neighbouring lamps are alike, both are `sameOnly`. A rule holds
+    // whenever its condition does not.
+    r.solvers["text.garlandByConditions"] = [](const Task& t) {
+        const QString letters = t.list("letters").join("");
+        const QChar first = t.text("ifFirst").front(), last = t.text("thenLast").front();
+        const QChar has = t.text("ifHas").front(), none = t.text("thenNone").front();
+        const QChar same = t.text("sameOnly").front();
+        const qint64 length = countGiven(t, "length");
+        return theOption(t, [&](const QString& g) {
+            if (g.size() != length)
+                t.fail("a garland of another length: " + g);
+            for (const QChar c : g)
+                if (!letters.contains(c))
+                    t.fail("a lamp of no colour named: " + g);
+            if (g.front() == first && g.back() != last)
+                return false;
+            if (g.contains(has) && g.contains(none))
+                return false;
+            for (qsizetype i = 1; i < g.size(); ++i)
+                if (g[i] == g[i - 1] && g[i] != same)
+                    return false;
+            return true;
+        });
+    };
+    // The directories (the root not counted) that hold the files `files`,
+    // given by their full names, where no other files and no empty
+    // directories exist. Its slips: directories of one name counted once
+    // wherever they stand; the root counted too; each file's directories
+    // counted for that file.
+    {
+        const auto paths = [](const Task& t) {
+            std::vector<QStringList> dirs;
+            for (const QString& f : t.list("files")) {
+                QStringList parts = f.split('\\');
+                if (parts.size() < 2 || !parts.front().endsWith(':'))
+                    t.fail("not a full file name: " + f);
+                parts.removeLast();
+                dirs.push_back(parts);
+            }
+            return dirs;
+        };
+        const auto distinct = [=](const Task& t) {
+            std::set<QString> all;
+            for (const QStringList& d : paths(t))
+                for (qsizetype n = 2; n <= d.size(); ++n)
+                    all.insert(d.mid(0, n).join('\\'));
+            return qint64(all.size());
+        };
+        r.solvers["text.directoriesOfFiles"] = [=](const Task& t) {
+            return QString::number(distinct(t));
+        };
+        r.solvers["text.directoriesOfFilesByName"] = [=](const Task& t) {
+            std::set<QString> names;
+            for (const QStringList& d : paths(t))
+                for (qsizetype n = 1; n < d.size(); ++n)
+                    names.insert(d[n]);
+            return QString::number(names.size());
+        };
+        r.solvers["text.directoriesOfFilesWithRoot"] = [=](const Task& t) {
+            return QString::number(distinct(t) + 1);
+        };
+        r.solvers["text.directoriesOfFilesEachFile"] = [=](const Task& t) {
+            qint64 count = 0;
+            for (const QStringList& d : paths(t))
+                count += d.size() - 1;
+            return QString::number(count);
+        };
+    }
+    // The option, a chain of `length` beads (a letter a bead), that reads
+    // the same from both ends, has no two equal neighbours, and whose middle
+    // bead's colour occurs nowhere else in it.
+    r.solvers["text.symmetricBeads"] = [](const Task& t) {
+        const int length = numeral(t.text("length"));
+        if (length % 2 == 0)
+            t.fail("a chain of even length has no middle bead");
+        return theOption(t, [&](const QString& o) {
+            QString reversed = o;
+            std::reverse(reversed.begin(), reversed.end());
+            if (o.size() != length || o != reversed)
+                return false;
+            for (qsizetype i = 1; i < o.size(); ++i)
+                if (o[i] == o[i - 1])
+                    return false;
+            return o.count(o[length / 2]) == 1;
+        });
+    };
+    // Its slips: the one option that breaks only the symmetry (one pair of
+    // places differs), only the rule of the middle colour, or only the rule
+    // of neighbours.
+    {
+        const auto breaking = [](const Task& t, int rule) {
+            return theOption(t, [&](const QString& o) {
+                QString reversed = o;
+                std::reverse(reversed.begin(), reversed.end());
+                bool neighbours = true;
+                for (qsizetype i = 1; i < o.size(); ++i)
+                    neighbours = neighbours && o[i] != o[i - 1];
+                const bool broken[3] = {o != reversed, o.count(o[o.size() / 2]) != 1, !neighbours};
+                for (int k = 0; k < 3; ++k)
+                    if (broken[k] != (k == rule))
+                        return false;
+                return true;
+            });
+        };
+        r.solvers["text.symmetricBeadsAsymmetric"] = [=](const Task& t) { return breaking(t, 0); };
+        r.solvers["text.symmetricBeadsMiddleRepeated"] = [=](const Task& t) {
+            return breaking(t, 1);
+        };
+        r.solvers["text.symmetricBeadsEqualNeighbours"] = [=](const Task& t) {
+            return breaking(t, 2);
+        };
+    }
+    // The option, a file name, that fits `mask` and does not fit `other`.
+    // Its slips: the name that fits both; the one that fits neither; the
+    // one that fits `other` only (the masks' roles swapped).
+    {
+        const auto byMasks = [](const Task& t, bool first, bool second) {
+            return theOption(t, [&](const QString& o) {
+                return fitsMask(t.text("mask"), o) == first && fitsMask(t.text("other"), o) == second;
+            });
+        };
+        r.solvers["text.maskButNot"] = [=](const Task& t) { return byMasks(t, true, false); };
+        r.solvers["text.maskBoth"] = [=](const Task& t) { return byMasks(t, true, true); };
+        r.solvers["text.maskNeither"] = [=](const Task& t) { return byMasks(t, false, false); };
+        r.solvers["text.masksSwapped"] = [=](const Task& t) { return byMasks(t, false, true); };
+    }
     // How many of the files `names` fit the mask `mask`.
     r.solvers["text.namesFittingMask"] = [](const Task& t) {
         const QStringList names = t.list("names");
@@ -221,7 +350,8 @@ void addText(Registry& r) {
     // from the directory `start` to `target` (full paths, "C:\\…"): up to
     // their common part and down again. And the slips: names at the same
     // depth taken as shared wherever they match, the climb made to the
-    // disk's root, the directories on the way counted instead of the moves.
+    // disk's root, the directories on the way counted instead of the moves,
+    // only the moves up counted.
     const auto movesBetween = [](const Task& t, const QString& slip) {
         const QStringList a = t.text("start").split('\\'), b = t.text("target").split('\\');
         if (a.size() < 2 || b.size() < 2 || a.front() != b.front())
@@ -238,6 +368,8 @@ void addText(Registry& r) {
             moves = a.size() + b.size() - 2;
         } else if (slip == "directories") {
             moves += 1;
+        } else if (slip == "up") {
+            moves = a.size() - common;
         }
         return QString::number(moves);
     };
@@ -247,6 +379,7 @@ void addText(Registry& r) {
     r.solvers["text.movesCountingDirectories"] = [=](const Task& t) {
         return movesBetween(t, "directories");
     };
+    r.solvers["text.movesUpOnly"] = [=](const Task& t) { return movesBetween(t, "up"); };
     // Chains of three beads: the option whose beads stand each in the set
     // its place allows (`places`, one string of letters a place), no bead
     // twice.
@@ -328,6 +461,16 @@ void addText(Registry& r) {
         }
         return spelling(t, l, p,
                         t.text("protocol") + "://" + t.text("server") + "/" + t.text("file"));
+    };
+    // The e-mail address `login`@`server` put together from the labelled
+    // parts of the table its picture draws: the labels in that order. The
+    // login holds a dot and the server has three levels.
+    r.solvers["text.mailAddress"] = [](const Task& t) {
+        const QString login = t.text("login"), server = t.text("server");
+        if (!login.contains('.') || server.count('.') != 2)
+            t.fail("a login without a dot or a server not of three levels");
+        const auto [labels, parts] = drawnParts(t);
+        return spelling(t, labels, parts, login + "@" + server);
     };
     // Four `pupils` on chairs 1 … 4 in a row and three `statements` of two
     // halves joined by ", а ", each half about one pupil: «… сидит на
@@ -745,6 +888,76 @@ void addText(Registry& r) {
             t.fail(QString("%1 solutions: %2").arg(found.size()).arg(found.join(' ')));
         return found.front();
     };
+    // `pupils` in the different `schools`; three claims of two halves, half k
+    // saying that the school number of `whose` k (a pupil's name in another
+    // case) is `what` k: «чётный», «нечётный», «больше N», «меньше N»,
+    // «делится на N», «не делится на N», «больше, чем у …», «меньше, чем у
+    // …». Each claim half right: the schools of the pupils in their order.
+    r.solvers["text.halfRightProperties"] = [](const Task& t) {
+        const QStringList pupils = t.list("pupils"), whose = t.list("whose"), what = t.list("what");
+        QStringList schools = t.list("schools");
+        if (pupils.size() != schools.size() || whose.size() != what.size() || whose.size() % 2)
+            t.fail("the pupils, schools and claims do not pair");
+        // A pupil by a form of the name, which begins with the name less its
+        // last letter.
+        const auto pupil = [&](const QString& form) {
+            qsizetype found = -1;
+            for (qsizetype i = 0; i < pupils.size(); ++i)
+                if (form.startsWith(pupils[i].chopped(1))) {
+                    if (found >= 0)
+                        t.fail("two pupils fit " + form);
+                    found = i;
+                }
+            if (found < 0)
+                t.fail("no pupil " + form);
+            return found;
+        };
+        static const QRegularExpression compared(R"(^(больше|меньше), чем у (\S+)$)"),
+            bound(R"(^(больше|меньше) (\d+)$)"), divides(R"(^(не )?делится на (\d+)$)");
+        using Half = std::function<bool(const std::vector<qint64>&)>;
+        std::vector<Half> halves;
+        for (qsizetype i = 0; i < what.size(); ++i) {
+            const size_t p = size_t(pupil(whose[i]));
+            const QString& w = what[i];
+            QRegularExpressionMatch m;
+            if (w == "чётный" || w == "нечётный") {
+                const qint64 rest = w == "нечётный" ? 1 : 0;
+                halves.push_back([=](const std::vector<qint64>& s) { return s[p] % 2 == rest; });
+            } else if ((m = compared.match(w)).hasMatch()) {
+                const size_t q = size_t(pupil(m.captured(2)));
+                if (q == p)
+                    t.fail("a pupil compared with himself: " + w);
+                const bool more = m.captured(1) == "больше";
+                halves.push_back(
+                    [=](const std::vector<qint64>& s) { return more ? s[p] > s[q] : s[p] < s[q]; });
+            } else if ((m = bound.match(w)).hasMatch()) {
+                const qint64 n = m.captured(2).toLongLong();
+                const bool more = m.captured(1) == "больше";
+                halves.push_back([=](const std::vector<qint64>& s) { return more ? s[p] > n : s[p] < n; });
+            } else if ((m = divides.match(w)).hasMatch()) {
+                const qint64 d = m.captured(2).toLongLong();
+                const bool yes = m.captured(1).isEmpty();
+                halves.push_back([=](const std::vector<qint64>& s) { return (s[p] % d == 0) == yes; });
+            } else {
+                t.fail("a property not known: " + w);
+            }
+        }
+        std::sort(schools.begin(), schools.end());
+        QStringList found;
+        do {
+            std::vector<qint64> s;
+            for (const QString& n : schools)
+                s.push_back(n.toLongLong());
+            bool halfRight = true;
+            for (size_t i = 0; i < halves.size(); i += 2)
+                halfRight = halfRight && halves[i](s) != halves[i + 1](s);
+            if (halfRight)
+                found << schools.join("");
+        } while (std::next_permutation(schools.begin(), schools.end()));
+        if (found.size() != 1)
+            t.fail(QString("%1 solutions: %2").arg(found.size()).arg(found.join(' ')));
+        return found.front();
+    };
     // The option that is a chain of `length` beads, the letters `letters`
     // of the colours `colours`: its first and last bead alike, no two
     // neighbours alike, one bead of colour `single`, a bead of colour
@@ -816,6 +1029,87 @@ void addText(Registry& r) {
                 t.fail("the example " + examples[i] + " is wrong");
         return QString::number(runLengthDecodedLength(t.text("code")));
     };
+    // As text.runLengthLetters, with every multiplier written in binary
+    // (a multiplier of another digit fails the task).
+    r.solvers["text.runLengthLettersBinary"] = [](const Task& t) {
+        static const QRegularExpression number("[0-9]+");
+        const auto decimal = [&](const QString& code) {
+            QString out = code;
+            for (auto m = number.globalMatch(code); m.hasNext();) {
+                const auto n = m.next();
+                if (n.captured().contains(QRegularExpression("[2-9]")))
+                    t.fail("a multiplier not in binary: " + code);
+            }
+            qsizetype shift = 0;
+            for (auto m = number.globalMatch(code); m.hasNext();) {
+                const auto n = m.next();
+                const QString value = QString::number(fromBase(n.captured(), 2));
+                out.replace(n.capturedStart() + shift, n.capturedLength(), value);
+                shift += value.size() - n.capturedLength();
+            }
+            return out;
+        };
+        const QStringList examples = t.list("examples"), decoded = t.list("decoded");
+        if (examples.size() != decoded.size())
+            t.fail("the examples and their letters do not pair");
+        for (qsizetype i = 0; i < examples.size(); ++i)
+            if (runLengthDecode(decimal(examples[i])) != decoded[i])
+                t.fail("the example " + examples[i] + " is wrong");
+        return QString::number(runLengthDecodedLength(decimal(t.text("code"))));
+    };
+    // Teams `teams`, three `statements` of two halves joined by ", а ",
+    // each half «X финиширует раньше Y» or «X финиширует <ordinal>» (the
+    // second half with «—» for the verb; «последней» is the last place),
+    // each statement half true: the winner, the same in every order that
+    // fits (the order itself need not be one).
+    r.solvers["text.winnerByStatements"] = [](const Task& t) {
+        static const QRegularExpression half =
+            unicodePattern(R"(^(\w+)[ \x{00A0}](?:финиширует|—) (?:раньше (\w+)|(\w+))$)");
+        QStringList order = t.list("teams");
+        struct Half {
+            QString team, before;
+            int place = 0;
+        };
+        std::vector<std::pair<Half, Half>> said;
+        for (const QString& s : t.list("statements")) {
+            const QStringList parts = s.split(", а ");
+            if (parts.size() != 2)
+                t.fail("not a statement of two halves: " + s);
+            Half h[2];
+            for (int i = 0; i < 2; ++i) {
+                const auto m = half.match(parts[i]);
+                if (!m.hasMatch() || !order.contains(m.captured(1)))
+                    t.fail("a half of no known form: " + parts[i]);
+                h[i].team = m.captured(1);
+                if (!m.captured(2).isEmpty()) {
+                    h[i].before = m.captured(2);
+                    if (!order.contains(h[i].before))
+                        t.fail("a half about no team: " + parts[i]);
+                } else {
+                    h[i].place = m.captured(3) == "последней" ? int(order.size())
+                                                              : numeral(m.captured(3));
+                }
+            }
+            said.push_back({h[0], h[1]});
+        }
+        std::sort(order.begin(), order.end());
+        QStringList fits;
+        std::set<QString> winners;
+        do {
+            const auto holds = [&](const Half& h) {
+                return h.before.isEmpty() ? order.indexOf(h.team) + 1 == h.place
+                                          : order.indexOf(h.team) < order.indexOf(h.before);
+            };
+            if (std::all_of(said.begin(), said.end(),
+                            [&](const auto& s) { return holds(s.first) != holds(s.second); })) {
+                fits << order.join("");
+                winners.insert(order.front());
+            }
+        } while (std::next_permutation(order.begin(), order.end()));
+        if (winners.size() != 1)
+            t.fail("orders that fit: " + fits.join(", "));
+        return *winners.begin();
+    };
     // A password of six: letters on odd places, each earlier in the Latin
     // alphabet than the one before, digits on even places, each greater
     // than the one before, the digits' sum `sum`. The option that is one.
@@ -836,6 +1130,47 @@ void addText(Registry& r) {
             }
             return total == sum;
         });
+    };
+    // `names` from as many different towns of `towns` (one town more, which
+    // is nobody's); each says `claims` in the order of the names, «Я из
+    // <town>, а <name> из <town>», one half true and the other not. The
+    // first letters of their towns, in the order of the names, small.
+    r.solvers["text.halfRightSpeakers"] = [](const Task& t) {
+        const QStringList names = t.list("names"), towns = t.list("towns"),
+                          claims = t.list("claims");
+        if (towns.size() != names.size() + 1 || claims.size() != names.size())
+            t.fail("not one town more than people, or not a claim each");
+        static const QRegularExpression claim = unicodePattern(R"(^Я из (\w+), а (\w+) из (\w+)$)");
+        struct Half { qsizetype who; qsizetype town; };
+        std::vector<std::pair<Half, Half>> halves;
+        for (qsizetype i = 0; i < claims.size(); ++i) {
+            const auto m = claim.match(claims[i]);
+            if (!m.hasMatch())
+                t.fail("a claim of no known form: " + claims[i]);
+            const qsizetype other = names.indexOf(m.captured(2));
+            if (other < 0 || other == i || !towns.contains(m.captured(1)) ||
+                !towns.contains(m.captured(3)))
+                t.fail("a claim names someone or somewhere unknown: " + claims[i]);
+            halves.push_back({{i, towns.indexOf(m.captured(1))},
+                              {other, towns.indexOf(m.captured(3))}});
+        }
+        std::vector<qsizetype> order(towns.size());
+        std::iota(order.begin(), order.end(), 0);
+        std::set<QString> found;
+        do {
+            // order[k] is the town of names[k]; the last entry is nobody's.
+            const auto right = [&](const Half& h) { return order[h.who] == h.town; };
+            if (std::all_of(halves.begin(), halves.end(),
+                            [&](const auto& c) { return right(c.first) != right(c.second); })) {
+                QString letters;
+                for (qsizetype k = 0; k < names.size(); ++k)
+                    letters += towns[order[k]].front().toLower();
+                found.insert(letters);
+            }
+        } while (std::next_permutation(order.begin(), order.end()));
+        if (found.size() != 1)
+            t.fail(QString("%1 ways").arg(found.size()));
+        return *found.begin();
     };
     // Three `names` from three `towns`, three `guesses` ("Денис из
     // Мурманска, а Оля из Ельца"), each half right: the first letters of
@@ -956,6 +1291,53 @@ void addText(Registry& r) {
         }
         return spelling(t, l, p,
                         t.text("protocol") + "://" + t.text("server") + "/" + t.text("file"));
+    };
+
+    // The option, a code of `length` digits, whose neighbouring digits
+    // differ by 1 or 2, whose first digit is greater than its last and
+    // whose digit sum is odd.
+    r.solvers["text.doorCode"] = [](const Task& t) {
+        return theOption(t, [&](const QString& o) {
+            if (o.size() != t.integer("length"))
+                return false;
+            int sum = 0;
+            for (qsizetype i = 0; i < o.size(); ++i) {
+                if (!o[i].isDigit())
+                    return false;
+                sum += o[i].digitValue();
+                const int step = i ? std::abs(o[i].digitValue() - o[i - 1].digitValue()) : 1;
+                if (step < 1 || step > 2)
+                    return false;
+            }
+            return o.front() > o.back() && sum % 2 == 1;
+        });
+    };
+    // The full name of the file `file` after the directory `moved` (which
+    // holds it) was moved with all it holds into the directory `into`; its
+    // slips: only the directory's contents moved, its parent moved too
+    // (the path below the disk kept), `into` taken as a new directory in
+    // the old place.
+    const auto movedParts = [](const Task& t) {
+        const QString moved = t.text("moved"), file = t.text("file");
+        if (!file.startsWith(moved + '\\'))
+            t.fail("the file is not inside the moved directory");
+        return std::pair{moved, file.mid(moved.size())};
+    };
+    r.solvers["text.movedFile"] = [=](const Task& t) {
+        const auto [moved, rest] = movedParts(t);
+        return t.text("into") + '\\' + moved.section('\\', -1) + rest;
+    };
+    r.solvers["text.movedContentsOnly"] = [=](const Task& t) {
+        return t.text("into") + movedParts(t).second;
+    };
+    r.solvers["text.movedWithParent"] = [=](const Task& t) {
+        const auto [moved, rest] = movedParts(t);
+        return t.text("into") + moved.mid(moved.indexOf('\\')) + rest;
+    };
+    r.solvers["text.movedIntoOldPlace"] = [=](const Task& t) {
+        const auto [moved, rest] = movedParts(t);
+        return moved.section('\\', 0, -2) + '\\' + t.text("into").section('\\', -1) + '\\' +
+               moved.section('\\', -1) + rest;
     };
 }
 

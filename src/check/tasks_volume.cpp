@@ -27,6 +27,259 @@
 namespace zut::check {
 
 void addVolume(Registry& r) {
+    // A text of `characters` characters, `bits` bits each, sent in parts
+    // of at most `bytes` bytes: the fewest parts. Its slips: the parts
+    // rounded down; 8 bits a character; the text's bits taken as bytes.
+    {
+        const auto parts = [](const Task& t, qint64 bitsEach, bool up) {
+            const qint64 text = t.integer("characters") * bitsEach, part = t.integer("bytes") * 8;
+            if (text <= 0 || part <= 0)
+                t.fail("no text or no part");
+            return QString::number(up ? (text + part - 1) / part : text / part);
+        };
+        r.solvers["volume.partsNeeded"] = [=](const Task& t) {
+            return parts(t, t.integer("bits"), true);
+        };
+        r.solvers["volume.partsRoundedDown"] = [=](const Task& t) {
+            return parts(t, t.integer("bits"), false);
+        };
+        r.solvers["volume.partsByteACharacter"] = [=](const Task& t) { return parts(t, 8, true); };
+        r.solvers["volume.partsBitsAsBytes"] = [=](const Task& t) {
+            return parts(t, t.integer("bits") * 8, true);
+        };
+    }
+    // Screens of `width` × `height` pixels in a palette of `colours`: how
+    // many whole screens `kbytes` Кбайт of video memory hold. Its slips:
+    // rounded up; the colours taken as the bits of a pixel; the screen's
+    // bits taken as bytes.
+    {
+        const auto screens = [](const Task& t, qint64 bitsAPixel, qint64 times, bool up) {
+            const qint64 screen = t.integer("width") * t.integer("height") * bitsAPixel * times,
+                         memory = t.integer("kbytes") * 1024 * 8;
+            if (screen <= 0 || memory <= 0)
+                t.fail("no screen or no memory");
+            return QString::number(up ? (memory + screen - 1) / screen : memory / screen);
+        };
+        r.solvers["volume.screenPages"] = [=](const Task& t) {
+            return screens(t, bitsForAlphabet(t.integer("colours")), 1, false);
+        };
+        r.solvers["volume.screenPagesRoundedUp"] = [=](const Task& t) {
+            return screens(t, bitsForAlphabet(t.integer("colours")), 1, true);
+        };
+        r.solvers["volume.screenPagesColoursAsBits"] = [=](const Task& t) {
+            return screens(t, t.integer("colours"), 1, false);
+        };
+        r.solvers["volume.screenPagesBitsAsBytes"] = [=](const Task& t) {
+            return screens(t, bitsForAlphabet(t.integer("colours")), 8, false);
+        };
+    }
+    // Of four phrases (the options, each in «» quotes) the one whose volume
+    // at `bits` bits a character is `bytes` bytes, every character counted;
+    // its slips: blanks not counted, the final mark not counted, the two
+    // quotation marks counted.
+    {
+        const auto phraseOfVolume = [](const Task& t, const std::function<qint64(const QString&)>& count) {
+            const qint64 bits = t.integer("bytes") * 8;
+            return theOption(t, [&](const QString& o) {
+                if (!o.startsWith(u'«') || !o.endsWith(u'»'))
+                    t.fail("a phrase not in quotes: " + o);
+                return textBits(count(o.mid(1, o.size() - 2)), t.integer("bits")) == bits;
+            });
+        };
+        r.solvers["volume.phraseOfVolume"] = [=](const Task& t) {
+            return phraseOfVolume(t, [](const QString& p) { return characterCount(p); });
+        };
+        r.solvers["volume.phraseOfVolumeNoBlanks"] = [=](const Task& t) {
+            return phraseOfVolume(t, [](const QString& p) { return characterCount(p) - p.count(' '); });
+        };
+        r.solvers["volume.phraseOfVolumeNoFinalMark"] = [=](const Task& t) {
+            return phraseOfVolume(t, [](const QString& p) {
+                return characterCount(p) - (p.isEmpty() || p.back().isLetterOrNumber() ? 0 : 1);
+            });
+        };
+        r.solvers["volume.phraseOfVolumeQuotesCounted"] = [=](const Task& t) {
+            return phraseOfVolume(t, [](const QString& p) { return characterCount(p) + 2; });
+        };
+    }
+    // Two messages of `lengths` characters over alphabets of `alphabets`
+    // symbols, each coded with its least equal number of bits: how many
+    // times the first is larger. Its slips: the ratio of the alphabets'
+    // sizes, the ratio of the lengths, the lengths given to the other
+    // alphabet.
+    {
+        const auto ratio = [](const Task& t, qint64 above, qint64 below) {
+            if (below <= 0 || above % below)
+                t.fail("the ratio is not whole");
+            return QString::number(above / below);
+        };
+        const auto part = [](const Task& t, const QString& name, int i) {
+            const QStringList l = t.list(name);
+            if (l.size() != 2)
+                t.fail(name + " does not hold two values");
+            return l[i].toLongLong();
+        };
+        r.solvers["volume.messagesRatio"] = [=](const Task& t) {
+            return ratio(t, part(t, "lengths", 0) * bitsForAlphabet(part(t, "alphabets", 0)),
+                         part(t, "lengths", 1) * bitsForAlphabet(part(t, "alphabets", 1)));
+        };
+        r.solvers["volume.messagesRatioAlphabets"] = [=](const Task& t) {
+            return ratio(t, part(t, "alphabets", 0), part(t, "alphabets", 1));
+        };
+        r.solvers["volume.messagesRatioLengths"] = [=](const Task& t) {
+            return ratio(t, part(t, "lengths", 0), part(t, "lengths", 1));
+        };
+        r.solvers["volume.messagesRatioSwapped"] = [=](const Task& t) {
+            return ratio(t, part(t, "lengths", 1) * bitsForAlphabet(part(t, "alphabets", 0)),
+                         part(t, "lengths", 0) * bitsForAlphabet(part(t, "alphabets", 1)));
+        };
+    }
+    // `count` records packed without gaps, each of fields whose whole values
+    // run from `lows` to `highs`, every field in its own least number of
+    // bits. Its slips: every field as wide as the widest, a whole byte a
+    // field, each field's count of values taken as high − low.
+    {
+        const auto widths = [](const Task& t, qint64 extra) {
+            const QStringList lows = t.list("lows"), highs = t.list("highs");
+            if (lows.size() != highs.size() || lows.isEmpty())
+                t.fail("the lows and highs do not pair");
+            std::vector<qint64> w;
+            for (qsizetype i = 0; i < lows.size(); ++i)
+                w.push_back(bitsForAlphabet(highs[i].toLongLong() - lows[i].toLongLong() + extra));
+            return w;
+        };
+        const auto records = [](const Task& t, qint64 recordBits) {
+            return written(double(recordBits * t.integer("count")));
+        };
+        r.solvers["volume.packedRecords"] = [=](const Task& t) {
+            const auto w = widths(t, 1);
+            return records(t, std::accumulate(w.begin(), w.end(), qint64(0)));
+        };
+        r.solvers["volume.packedRecordsWidest"] = [=](const Task& t) {
+            const auto w = widths(t, 1);
+            return records(t, *std::max_element(w.begin(), w.end()) * qint64(w.size()));
+        };
+        r.solvers["volume.packedRecordsByteAField"] = [=](const Task& t) {
+            qint64 bits = 0;
+            for (qint64 each : widths(t, 1))
+                bits += (each + 7) / 8 * 8;
+            return records(t, bits);
+        };
+        r.solvers["volume.packedRecordsRangeShort"] = [=](const Task& t) {
+            const auto w = widths(t, 0);
+            return records(t, std::accumulate(w.begin(), w.end(), qint64(0)));
+        };
+    }
+    // A picture of `width` × `height` pixels whose colour mixes three
+    // components R, G, B of `levels` levels each: its volume in bits. Its
+    // slips: one component only, the levels taken as bits a component, the
+    // volume in Kbits read as Kbytes.
+    {
+        const auto rgb = [](const Task& t, qint64 bitsAComponent, qint64 components) {
+            return t.integer("width") * t.integer("height") * bitsAComponent * components;
+        };
+        r.solvers["volume.rgbPicture"] = [=](const Task& t) {
+            return written(double(rgb(t, bitsForAlphabet(t.integer("levels")), 3)));
+        };
+        r.solvers["volume.rgbPictureOneComponent"] = [=](const Task& t) {
+            return written(double(rgb(t, bitsForAlphabet(t.integer("levels")), 1)));
+        };
+        r.solvers["volume.rgbPictureLevelsAsBits"] = [=](const Task& t) {
+            return written(double(rgb(t, t.integer("levels"), 3)));
+        };
+        r.solvers["volume.rgbPictureKbitsAsKbytes"] = [=](const Task& t) {
+            return written(double(rgb(t, bitsForAlphabet(t.integer("levels")), 3) * 8));
+        };
+    }
+    // A phrase in a code of `wide` bytes for each Russian letter and
+    // `narrow` bytes for any other character (blanks and marks included),
+    // in bits; and its slips: `wide` bytes for every character, `narrow`
+    // bytes for every character, the blanks left out.
+    const auto mixedWidthBits = [](const Task& t, bool allWide, bool allNarrow, bool blanks) {
+        const QString phrase = t.text("phrase");
+        qint64 russian = 0, other = 0;
+        for (const QChar c : phrase) {
+            if (c.isLowSurrogate() || (c == ' ' && !blanks))
+                continue;
+            const bool cyrillic = (c >= QChar(0x0410) && c <= QChar(0x044F)) ||
+                                  c == QChar(0x0401) || c == QChar(0x0451);
+            ++(cyrillic ? russian : other);
+        }
+        if (russian == 0 || other == 0)
+            t.fail("the phrase does not mix Russian letters with other characters");
+        const qint64 wide = t.integer("wide"), narrow = t.integer("narrow");
+        const qint64 bytes = allWide     ? (russian + other) * wide
+                             : allNarrow ? (russian + other) * narrow
+                                         : russian * wide + other * narrow;
+        return written(double(bytes * 8));
+    };
+    r.solvers["volume.mixedWidth"] = [=](const Task& t) {
+        return mixedWidthBits(t, false, false, true);
+    };
+    r.solvers["volume.mixedWidthAllWide"] = [=](const Task& t) {
+        return mixedWidthBits(t, true, false, true);
+    };
+    r.solvers["volume.mixedWidthAllNarrow"] = [=](const Task& t) {
+        return mixedWidthBits(t, false, true, true);
+    };
+    r.solvers["volume.mixedWidthNoBlanks"] = [=](const Task& t) {
+        return mixedWidthBits(t, false, false, false);
+    };
+    // A message of `kbytes` Кбайт (1 Кбайт = 1024 байта) whose characters,
+    // from an alphabet of `alphabet`, take the least equal number of bits
+    // each: its number of characters; and its slips: a byte a character,
+    // the bits of a character rounded down, the Кбайт turned into bytes
+    // only and divided by the bits of a character.
+    const auto charactersIn = [](const Task& t, qint64 volume, qint64 each) {
+        if (each < 1 || volume % each)
+            t.fail("no whole number of characters");
+        return QString::number(volume / each);
+    };
+    r.solvers["volume.charactersInVolume"] = [=](const Task& t) {
+        return charactersIn(t, t.integer("kbytes") * 8192, bitsForAlphabet(t.integer("alphabet")));
+    };
+    r.solvers["volume.charactersByteEach"] = [=](const Task& t) {
+        return charactersIn(t, t.integer("kbytes") * 8192, 8);
+    };
+    r.solvers["volume.charactersBitsRoundedDown"] = [=](const Task& t) {
+        const qint64 alphabet = t.integer("alphabet");
+        const int each = bitsForAlphabet(alphabet);
+        if (qint64(1) << each == alphabet)
+            t.fail("the alphabet is a power of two: nothing to round");
+        return charactersIn(t, t.integer("kbytes") * 8192, each - 1);
+    };
+    r.solvers["volume.charactersFromBytes"] = [=](const Task& t) {
+        return charactersIn(t, t.integer("kbytes") * 1024, bitsForAlphabet(t.integer("alphabet")));
+    };
+    // A file holding a palette of `colours` colours, `entry` bytes each,
+    // and the codes of `width` × `height` pixels written one after another
+    // in the least equal number of bits, in whole bytes: its volume; and
+    // its slips: the palette counted as one bit a colour, a byte a pixel.
+    const auto paletteFile = [](const Task& t, qint64 paletteBits, qint64 pixelBits) {
+        const qint64 bits = paletteBits + pixelBits;
+        if (bits % 8)
+            t.fail("the file is no whole number of bytes");
+        return written(double(bits));
+    };
+    r.solvers["volume.fileWithPalette"] = [=](const Task& t) {
+        return paletteFile(t, t.integer("colours") * t.integer("entry") * 8,
+                           rasterBits(t.integer("width"), t.integer("height"), t.integer("colours")));
+    };
+    r.solvers["volume.fileWithPaletteAsBits"] = [=](const Task& t) {
+        return paletteFile(t, t.integer("colours"),
+                           rasterBits(t.integer("width"), t.integer("height"), t.integer("colours")));
+    };
+    r.solvers["volume.fileWithPaletteByteAPixel"] = [=](const Task& t) {
+        return paletteFile(t, t.integer("colours") * t.integer("entry") * 8,
+                           t.integer("width") * t.integer("height") * 8);
+    };
+    // The option is a whole number whose thousands may be parted by
+    // no-break spaces ("81 920"), as the page groups them.
+    r.readers["grouped"] = [](const QString& answer, const QString& o, int, const Task&) {
+        static const QRegularExpression form(QString::fromUtf8(R"(^\d{1,3}(?:\x{00A0}\d{3})*$)"));
+        if (!form.match(o).hasMatch())
+            throw CheckError("not a grouped whole number: " + o);
+        return QString(o).remove(QChar(0x00A0)) == answer;
+    };
     // A text recoded from `from` bits a character into `to` bits a
     // character became `lost` bits smaller: its number of characters.
     r.solvers["volume.recodedCharacters"] = [](const Task& t) {
@@ -189,10 +442,6 @@ void addVolume(Registry& r) {
         const qint64 characters = t.integer("pages") * t.integer("lines") * t.integer("chars");
         return written(double(textBits(characters, t.integer("bits"))));
     };
-    // The least equal code length of the cells of a `rows` × `columns` field.
-    r.solvers["volume.cellCodeBits"] = [](const Task& t) {
-        return QString::number(bitsForAlphabet(t.integer("rows") * t.integer("columns")));
-    };
     // The information of the message which one of `shelves` shelves of
     // `racks` racks, all equally likely, holds the book.
     r.solvers["volume.oneShelfOfAll"] = [](const Task& t) {
@@ -343,6 +592,16 @@ void addVolume(Registry& r) {
             t.fail("the size is no whole number of Kbytes");
         return written(kbytes);
     };
+    // A file sent over a line at `rate` bits a second for `seconds`
+    // seconds, each byte framed into `lineBits` line bits: its size in
+    // whole Kbytes (1 Kbyte = 1024 bytes).
+    r.solvers["volume.framedTransferKbytes"] = [](const Task& t) {
+        const qint64 bits = t.integer("rate") * t.integer("seconds");
+        const qint64 framed = t.integer("lineBits");
+        if (framed <= 8 || bits % framed || (bits / framed) % 1024)
+            t.fail("the size is no whole number of Kbytes");
+        return QString::number(bits / framed / 1024);
+    };
     // A message of `symbols` symbols taking `bytes` bytes, each symbol in
     // the least equal number of bits: the most symbols its alphabet can have.
     r.solvers["volume.widestAlphabet"] = [](const Task& t) {
@@ -385,6 +644,20 @@ void addVolume(Registry& r) {
             t.fail("the time is not whole");
         return written(seconds);
     };
+    // A file of `size` Mbytes sent at `rate` Kbits a second as it is, or
+    // packed to `share` per cent in `pack` seconds, sent and unpacked in
+    // `unpack` seconds: by how many seconds the faster way wins.
+    r.solvers["volume.packOrNot"] = [](const Task& t) {
+        const double plain = transferSeconds(double(t.integer("size")), Unit::Mbyte,
+                                             double(t.integer("rate")), Unit::Kbit);
+        const double packed = double(t.integer("pack")) + plain * double(t.integer("share")) / 100 +
+                              double(t.integer("unpack"));
+        const double gain = std::abs(plain - packed);
+        if (gain != std::floor(gain) || gain == 0 || plain != std::floor(plain) ||
+            packed != std::floor(packed))
+            t.fail("the times are not whole, or the two ways take as long");
+        return written(gain);
+    };
     // One book taken of `shelves` shelves of `books` books each: the bits of
     // the message which one.
     r.solvers["volume.oneBookOfShelves"] = [](const Task& t) {
@@ -411,6 +684,20 @@ void addVolume(Registry& r) {
         if (seconds <= 0 || size % seconds)
             t.fail("the rate is no whole number of bits a second");
         return written(double(size / seconds));
+    };
+    // A picture of `width` × `height` pixels in a palette of `colours`
+    // colours, the codes alone sent in `seconds` seconds: the least rate in
+    // bits a second (each code of the fewest equal bits). Refused where the
+    // rate is no whole number.
+    r.solvers["volume.rasterSendRate"] = [](const Task& t) {
+        const qint64 pixels = t.integer("width") * t.integer("height");
+        const qint64 colours = t.integer("colours"), seconds = t.integer("seconds");
+        if (colours < 2 || seconds <= 0)
+            t.fail("too few colours or no time");
+        const qint64 bits = pixels * bitsForAlphabet(colours);
+        if (bits % seconds)
+            t.fail("the rate is no whole number of bits a second");
+        return written(double(bits / seconds));
     };
     // A file of `file` Кбайт relayed from A through В to Б: channel 1 at
     // `rates.1` bit/s, channel 2 at `rates.2` bit/s, В forwarding without
@@ -461,7 +748,8 @@ void addVolume(Registry& r) {
     };
     // The least alphabet whose codes of `length` (a word: "двух") symbols
     // tell apart the cells of a `rows` × `columns` field; its slips: the
-    // cells divided by the code length, one symbol a cell.
+    // cells divided by the code length, one symbol a cell, the longer side
+    // (below).
     r.solvers["volume.leastAlphabetForCodes"] = [](const Task& t) {
         const qint64 cells = t.integer("rows") * t.integer("columns");
         const int length = numeral(t.text("length"));
@@ -481,6 +769,98 @@ void addVolume(Registry& r) {
     };
     r.solvers["volume.leastAlphabetOneSymbolACell"] = [](const Task& t) {
         return QString::number(t.integer("rows") * t.integer("columns"));
+    };
+    // The slip of a code of two symbols read as "a symbol for the row, a
+    // symbol for the column": as many symbols as the longer side has cells.
+    r.solvers["volume.leastAlphabetLongerSide"] = [](const Task& t) {
+        if (numeral(t.text("length")) != 2)
+            t.fail("a row and a column make a code of two symbols");
+        return QString::number(std::max(t.integer("rows"), t.integer("columns")));
+    };
+
+    // `records` records of fields of fixed widths (`widths`, in characters),
+    // `bits` bits a character: the volume in bits; its slips: the last field
+    // left out, the other code (8 bits for 16, 16 for 8), the bits read as
+    // bytes.
+    const auto fixedRecords = [](const Task& t, bool lastLeftOut, qint64 bitsEach) {
+        const QStringList widths = t.list("widths");
+        qint64 characters = 0;
+        for (qsizetype i = 0; i < widths.size() - (lastLeftOut ? 1 : 0); ++i)
+            characters += number(widths[i]);
+        return written(double(textBits(characters * t.integer("records"), bitsEach)));
+    };
+    r.solvers["volume.fixedRecords"] = [=](const Task& t) {
+        return fixedRecords(t, false, t.integer("bits"));
+    };
+    r.solvers["volume.fixedRecordsLastFieldLeftOut"] = [=](const Task& t) {
+        return fixedRecords(t, true, t.integer("bits"));
+    };
+    r.solvers["volume.fixedRecordsOtherCode"] = [=](const Task& t) {
+        return fixedRecords(t, false, t.integer("bits") == 16 ? 8 : 16);
+    };
+    r.solvers["volume.fixedRecordsBitsAsBytes"] = [=](const Task& t) {
+        return fixedRecords(t, false, t.integer("bits") * 8);
+    };
+    // `winning` objects of one kind among others, the message that the one
+    // drawn is of that kind carrying `bits` bits: how many are of the other
+    // kind; its slips: `winning` · `bits`, all the objects, 2 to the `bits`.
+    r.solvers["volume.otherKind"] = [](const Task& t) {
+        return QString::number((t.integer("winning") << t.integer("bits")) - t.integer("winning"));
+    };
+    r.solvers["volume.otherKindTimesBits"] = [](const Task& t) {
+        return QString::number(t.integer("winning") * t.integer("bits"));
+    };
+    r.solvers["volume.otherKindTotal"] = [](const Task& t) {
+        return QString::number(t.integer("winning") << t.integer("bits"));
+    };
+    r.solvers["volume.otherKindPower"] = [](const Task& t) {
+        return QString::number(qint64(1) << t.integer("bits"));
+    };
+    // `count` numbers from 1 to `participants` logged as text, `digits`
+    // characters of 8 bits each, or in the fewest equal binary digits: by
+    // how many bits the binary log is smaller; its slips: the text log, the
+    // binary log, the binary log at 8 bits a number.
+    const auto logs = [](const Task& t) {
+        if (QString::number(t.integer("participants")).size() > t.integer("digits"))
+            t.fail("the numbers do not fit their digits");
+        return std::pair{t.integer("count") * t.integer("digits") * 8,
+                         t.integer("count") * bitsForAlphabet(t.integer("participants"))};
+    };
+    r.solvers["volume.textLogShrink"] = [=](const Task& t) {
+        const auto [text, binary] = logs(t);
+        return QString::number(text - binary);
+    };
+    r.solvers["volume.textLogOnly"] = [=](const Task& t) {
+        return QString::number(logs(t).first);
+    };
+    r.solvers["volume.binaryLogOnly"] = [=](const Task& t) {
+        return QString::number(logs(t).second);
+    };
+    r.solvers["volume.textLogShrinkByteANumber"] = [=](const Task& t) {
+        return QString::number(logs(t).first - t.integer("count") * 8);
+    };
+    // A photograph of `inches` (its two sides) scanned at `dpi` points an
+    // inch, `depth` bits a point: the volume in bits; its slips: the
+    // resolution applied once to the area, the bits read as bytes, Мбайт
+    // read as Кбайт (the volume divided by 1024).
+    const auto scanned = [](const Task& t) {
+        const QStringList sides = t.list("inches");
+        if (sides.size() != 2)
+            t.fail("not two sides");
+        const qint64 dpi = t.integer("dpi");
+        return number(sides[0]) * dpi * number(sides[1]) * dpi * t.integer("depth");
+    };
+    r.solvers["volume.scanned"] = [=](const Task& t) { return QString::number(scanned(t)); };
+    r.solvers["volume.scannedOneSide"] = [=](const Task& t) {
+        return QString::number(scanned(t) / t.integer("dpi"));
+    };
+    r.solvers["volume.scannedBitsAsBytes"] = [=](const Task& t) {
+        return QString::number(scanned(t) * 8);
+    };
+    r.solvers["volume.scannedMbytesAsKbytes"] = [=](const Task& t) {
+        if (scanned(t) % 1024)
+            t.fail("no whole fraction");
+        return QString::number(scanned(t) / 1024);
     };
 }
 

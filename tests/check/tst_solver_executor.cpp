@@ -31,6 +31,10 @@ private slots:
         // /2 applies to even numbers only.
         QTest::newRow("exact halving")
             << "/2; -3" << qint64(20) << qint64(2) << 3 << QStringList{"112"} << QStringList{"112"};
+        // Whole division drops the remainder: 20 → 6 → 12 → 4 → 1 → 7.
+        QTest::newRow("whole division")
+            << QString::fromUtf8("прибавь 6; раздели нацело на 3") << qint64(20) << qint64(7) << 5
+            << QStringList{"21221"} << QStringList{"21221"};
         QTest::newRow("square and add") << "x*x; x+1" << qint64(2) << qint64(26) << 4
                                         << QStringList{"1212"} << QStringList{"1212"};
         QTest::newRow("append a digit")

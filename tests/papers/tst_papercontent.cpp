@@ -287,6 +287,87 @@ void TestPaperContent::checksFollowTheirGivens_data() {
     QTest::addColumn<QVariant>("value");
     // Empty: the check must refuse; "!…": refuse, saying ….
     QTest::addColumn<QString>("answer");
+    const auto row5 = [](const char* name, const char* id, const char* given, QVariant value,
+                         const char* answer) {
+        QTest::addRow("t2008_5 %s", name)
+            << QString("t2008_5") << QString(id) << QString(given) << value << QString(answer);
+    };
+    row5("А1 no Russian letters", "А1", "phrase", "Nova 25.", "!does not mix");
+    row5("А3 alphabet of 33 still 6 bits", "А3", "alphabet", "33", "81920");
+    row5("А3 alphabet of 64: nothing to round", "А3", "alphabet", "64", "!power of two");
+    row5("А9 true", "А9", "truth", "истинно", "!истинно for 7MN40, D4F96, 8QRT1");
+    row5("А16 three records fit two sorts", "А16", "first",
+         "«Робототехника»|«Первые программы»|«Звёздное небо»", "!2 options fit");
+    row5("А18 copied one row less", "А18", "to", "E4", "!option 2 is not the slip");
+    row5("А19 the bars taken for 8Б", "А19", "team", "8Б", "!no whole number");
+    // 324 = 18²: the bases shrink to the divisors of 18; a one-digit
+    // ending is the old task, refused.
+    row5("B1 324 = 18²", "B1", "value", "329", "6,9,18");
+    row5("B1 one-digit ending", "B1", "ending", "5", "!single digit");
+    row5("B2 the bound moved", "B2", "formula", "(X · X < 30) ≡ (X > 1)", "5");
+    // Eight line bits a byte: 393,75 Кбайт, no whole answer.
+    // Глеб's half of the third statement changed: another answer, five
+    // answers, or a property the check cannot read.
+    row5("B4 Глеб's divisible by 5", "B4", "what",
+         "не делится на 5|больше, чем у Ани|меньше 60|меньше, чем у Глеба|нечётный|делится на 5",
+         "57106534");
+    row5("B4 Глеб's above 50", "B4", "what",
+         "не делится на 5|больше, чем у Ани|меньше 60|меньше, чем у Глеба|нечётный|больше 50",
+         "!5 solutions");
+    row5("B4 a property not known", "B4", "what",
+         "не делится на 5|больше, чем у Ани|меньше 60|меньше, чем у Глеба|простой|меньше 50",
+         "!a property not known");
+    row5("B5 no framing bits", "B5", "lineBits", "8", "!no whole number");
+    row5("B6 two halvings", "B6", "position", "192", "7");
+    row5("B6 the middle", "B6", "position", "256", "!the middle");
+    row5("B7 another file", "B7", "file", "trassa.html", "");
+    row5("B8 descending", "B8", "order", "убывания", "adcb");
+    const auto row7 = [](const char* name, const char* id, const char* given, QVariant value,
+                         const char* answer) {
+        QTest::addRow("t2008_7 %s", name)
+            << QString("t2008_7") << QString(id) << QString(given) << value << QString(answer);
+    };
+    // 1200 runners need four digits a number: the text log is refused.
+    row7("А3 numbers longer than their digits", "А3", "participants", "1200",
+         "!do not fit their digits");
+    row7("А9 true for three", "А9", "truth", "истинно", "!истинно for 13, 10, 24");
+    row7("А15 the file outside the moved directory", "А15", "moved", "C:\\Проекты\\Сайт2",
+         "!not inside the moved directory");
+    // 4 in B1 again: no bar moves; 4 is not what A1 holds.
+    row7("А19 the same number again", "А19", "now", "4", "не изменится ни один столбик");
+    row7("А19 another cell", "А19", "cell", "A1", "!does not hold the number");
+    // Six digits: no option is a code of that length.
+    row7("А14 six digits", "А14", "length", "6", "");
+    // 36 = 100 in base 6: a divisor whose record repeats a digit drops out.
+    row7("B1 36 drops base 6", "B1", "value", "36", "4,9,12,18,36");
+    row7("B1 no record repeats", "B1", "value", "5", "!divisibility alone");
+    row7("B2 the third true at 1 only", "B2", "statements",
+         QStringList{"X · X < 2 · X + 5", "3 · X > 7", "X + 1 > X · X"}, "2");
+    row7("B2 one statement settles it", "B2", "statements",
+         QStringList{"X > 3", "X > 5", "X > 7"}, "!one statement alone");
+    row7("B3 one addition fewer", "B3", "to", "171", "2211");
+    row7("B3 three programs", "B3", "to", "692", "!3 programs");
+    row7("B3 the example does not arrive", "B3", "exampleTo", "353", "!the example program");
+    // Тимур's other half changed: the answer moves, once to the town
+    // nobody came from before.
+    row7("B4 Тимур says Оля is from Вологда", "B4", "claims",
+         QStringList{"Я из Кирова, а Оля из Вологды", "Я из Ельца, а Денис из Мурманска",
+                     "Я из Ельца, а Оля из Вологды"},
+         "мвк");
+    row7("B4 Тимур says he is from Мурманск", "B4", "claims",
+         QStringList{"Я из Кирова, а Оля из Вологды", "Я из Ельца, а Денис из Мурманска",
+                     "Я из Мурманска, а Оля из Кирова"},
+         "кем");
+    row7("B4 a claim about himself second", "B4", "claims",
+         QStringList{"Я из Кирова, а Оля из Вологды", "Денис из Мурманска, а я из Ельца",
+                     "Я из Ельца, а Оля из Кирова"},
+         "!no known form");
+    // 17 colours need 5 bits a code, not 4.
+    row7("B5 seventeen colours", "B5", "colours", "17", "22400");
+    row7("B5 nine seconds", "B5", "seconds", "9", "!no whole number");
+    row7("B7 the login turned round", "B7", "login", "lis.vera", "AGDFCEB");
+    row7("B7 a login without a dot", "B7", "login", "veralis", "!without a dot");
+    row7("B7 a server of two levels", "B7", "server", "gimn.ru", "!three levels");
     QTest::newRow("t2008_1 А2 one signal past 3^4") << QString("t2008_1") << "А2"
                                                     << "signals" << QVariant("82") << "5";
     QTest::newRow("t2008_1 А5 other bases")
@@ -327,6 +408,20 @@ void TestPaperContent::checksFollowTheirGivens_data() {
                                                  << "most" << QVariant("четырёх") << "";
     QTest::newRow("t2007 B7 read from the one label") << QString("t2007") << "B7"
                                                      << "server" << QVariant("test.ru") << "!0 ways";
+    // B1 reads its number from Roman numerals: subtractive pairs count, and
+    // a record that is not the usual shortest one is refused.
+    QTest::newRow("t2007 B1 XXIX") << QString("t2007") << "B1"
+                                   << "roman" << QVariant("XXIX") << "6,8,12,24";
+    QTest::newRow("t2007 B1 XLIV") << QString("t2007") << "B1"
+                                   << "roman" << QVariant("XLIV") << "13,39";
+    QTest::newRow("t2007 B1 MCMXCIX") << QString("t2007") << "B1"
+                                      << "roman" << QVariant("MCMXCIX") << "997,1994";
+    QTest::newRow("t2007 B1 four I in a row") << QString("t2007") << "B1"
+                                              << "roman" << QVariant("XXIIII") << "!not a Roman number";
+    QTest::newRow("t2007 B1 smaller mark before two larger") << QString("t2007") << "B1"
+                                              << "roman" << QVariant("IXX") << "!not a Roman number";
+    QTest::newRow("t2007 B1 not a Roman letter") << QString("t2007") << "B1"
+                                                 << "roman" << QVariant("XXIIIA") << "!not a Roman number";
     QTest::newRow("t2008_1 B1 other common bases")
         << QString("t2008_1") << "B1" << "values" << QVariant(QStringList{"65", "47"}) << "3,9";
     QTest::newRow("t2008_1 B1 one number gives all")
@@ -410,32 +505,47 @@ void TestPaperContent::checksFollowTheirGivens_data() {
     };
     row("А2 up to four", "А2", "most", "четырёх", "30");
     row("А5 another sum", "А5", "numbers", QStringList{"11011_2", "2E_16"}, "111");
-    row("А9 true for three", "А9", "truth", "истинно", "");
-    row("А12 of 7 km", "А12", "length", "7", "2");
-    row("А12 of 6 km", "А12", "length", "6", "4");
-    row("А12 of 5 km", "А12", "length", "5", "");
-    row("А13 word reversed", "А13", "word", "АДУР", "1E");
-    row("А14 less by 2", "А14", "less", "2", "К8М6");
-    row("А15 three up", "А15", "up", "три", "C:\\Информатика\\Проекты");
-    row("А15 above the disk", "А15", "up", "четыре", "");
-    row("А16 third", "А16", "place", "третьем", "181");
-    row("А16 first of a tie", "А16", "place", "первом", "103");
-    row("А17 to 4 colours", "А17", "after", "4", "4");
-    row("А17 to 8 colours", "А17", "after", "8", "");
+    row("А1 parts of 150 bytes", "А1", "bytes", "150", "!option 1 is not the slip");
+    row("А4 another number", "А4", "expression", "243_5", "");
+    row("А9 false for three", "А9", "truth", "ложно", "!the statement is ложно for 535, 826, 418");
+    // Without the negation 826 is right, and no option is right when the
+    // digits are compared backwards as well (the slip of option 4).
+    row("А9 negation dropped", "А9", "statement",
+        "(первая цифра больше последней) ∧ (сумма цифр чётна)", "!the statement is истинно for ");
+    // Closing Р–Т lengthens the route in table 4 alone, but table 2, not 1,
+    // then has no such road.
+    row("А12 road Р–Т closed", "А12", "closed", QStringList{"Р", "Т"},
+        "!option 1 is not the slip");
+    row("А12 road П–Р closed", "А12", "closed", QStringList{"П", "Р"}, "!tables that fit: 3, 4");
+    row("А13 another word", "А13", "word", "ТОК", "!option 1 is not the slip");
+    row("А14 chains of five", "А14", "length", "пяти", "!0 options fit");
+    row("А15 both masks of dat", "А15", "mask", "*.d??", "!2 options fit");
+    row("А15 second mask takes the first's", "А15", "other", "*o*.d*", "!0 options fit");
+    row("А16 grouped by first name", "А16", "group", "Имя", "");
+    row("А17 sixteen colours", "А17", "colours", "16", "!option 2 is not the slip");
+    row("А17 a megabyte", "А17", "kbytes", "1024", "");
+    row("А18 a single cell", "А18", "range", "B2:B2", "!4 options fit");
+    row("А18 entered elsewhere", "А18", "from", "C3", "!the range does not start");
     row("А20 one line less", "А20", "program",
         QStringList{"вправо 3, запиши", "вверх 2, запиши", "влево 4, запиши", "вниз 3, запиши",
                     "вправо 6, запиши"},
-        "ЛОГИК");
+        "ЛОШИК");
     row("А20 off the field", "А20", "program", QStringList{"вверх 3, запиши"}, "");
     row("B1 another writing", "B1", "writing", "321", "4");
     row("B2 true", "B2", "truth", "истинно", "");
-    row("B3 wrong example", "B3", "exampleTo", "34", "");
+    row("B3 wrong example", "B3", "exampleTo", "5", "");
+    row("B3 to nine", "B3", "to", "9", "11221");
     row("B4 another guess", "B4", "guessPlaces", QStringList{"5", "3", "4"}, "");
     row("B5 twenty seconds", "B5", "seconds", "20", "16");
     row("B5 no whole pages", "B5", "bits", "7", "");
-    row("B6 fifth", "B6", "which", "пятой", "16");
-    row("B6 a string off the rule", "B6", "strings", QStringList{"АБ", "АБ2АБ", "АБ2АБ3АБ"}, "");
-    row("B7 no such address", "B7", "file", "spisok.net", "");
+    row("B6 fifth", "B6", "which", "пятой", "8");
+    row("B6 eleventh passes nine", "B6", "which", "одиннадцатой", "!past 9");
+    row("B6 a string off the rule", "B6", "strings", QStringList{"0", "01", "0121"}, "!follow");
+    row("B7 no such address", "B7", "file", "texts/plan.xls", "");
+    row("B8 descending", "B8", "order", "убывания", "bacd");
+    // With the pair counts of a and b swapped, b finds fewer pages than a.
+    row("B8 other pair counts", "B8", "knownCounts",
+        QStringList{"520", "480", "300", "250", "100", "180"}, "dcba");
     const auto rowA3 = [](const char* name, const char* id, const char* given, QVariant value,
                          const char* answer) {
         QTest::addRow("t2008_3 %s", name)
@@ -466,6 +576,9 @@ void TestPaperContent::checksFollowTheirGivens_data() {
          "!0 options fit");
     rowA3("А15 one level up", "А15", "start", "C:\\Школа\\2007\\Физика\\Опыты",
          "!option 1 is not the slip");
+    // The same three moves up and two down, into a directory of another
+    // name: the slip of counting only the moves up still gives option 1.
+    rowA3("А15 into another subject", "А15", "target", "C:\\Школа\\2007\\Химия", "5");
     rowA3("А16 wind up to 4 m/s", "А16", "wind", "4", "!option 3 is not the slip");
     rowA3("А16 no wind at all", "А16", "wind", "0", "!no one warmest day");
     rowA3("А18 another cell", "А18", "cell", "C1", "!option 2 is not the slip");
@@ -476,15 +589,18 @@ void TestPaperContent::checksFollowTheirGivens_data() {
     };
     const QString lettersThenI =
         "¬(название начинается с буквы, стоящей в алфавите раньше буквы «И»)";
-    row2("А9 false for three", "А9", "truth", "ложно", "!ложно for Владимир, Самара, Курск");
+    row2("А9 false for three", "А9", "truth", "ложно", "!ложно for Владимир, Самара, Брянск");
     row2("А9 more than five letters", "А9", "statement",
          "(в названии больше пяти букв) ∧ " + lettersThenI, "!for Самара, Мурманск");
-    row2("А9 fewer than six letters", "А9", "statement",
-         "(в названии меньше шести букв) ∧ " + lettersThenI, "Курск");
+    // Мурманск stays right, but no option of seven letters is the slip of
+    // option 2.
+    row2("А9 more than seven letters", "А9", "statement",
+         "(в названии больше семи букв) ∧ " + lettersThenI, "!0 options fit only so");
+    // Самара is right, but without the negation three options fit.
     row2("А9 six letters, not before Н", "А9", "statement",
          "(в названии больше пяти букв) ∧ ¬(название начинается с буквы, стоящей в алфавите "
          "раньше буквы «Н»)",
-         "Самара");
+         "!3 options fit only so");
     row2("А9 not after М", "А9", "statement",
          "(в названии больше шести букв) ∧ ¬(название начинается с буквы, стоящей в алфавите "
          "позже буквы «М»)",
@@ -508,77 +624,120 @@ void TestPaperContent::checksFollowTheirGivens_data() {
     row2("B3 wrong example", "B3", "example", "121", "!the example program");
     row2("B7 another top domain", "B7", "top", "org", "!0 ways");
     row2("B7 levels swapped", "B7", "host", "orion", "!0 ways");
-    QTest::newRow("t2008_6 А1 another phrase") << QString("t2008_6") << "А1"
-                                               << "phrase" << QVariant(QString("Да.")) << "48";
-    QTest::newRow("t2008_6 А2 fewer bytes") << QString("t2008_6") << "А2"
-                                            << "bytes" << QVariant(QString("192")) << "64";
-    QTest::newRow("t2008_6 А2 bits not whole")
+    QTest::newRow("t2008_6 А1 another volume") << QString("t2008_6") << "А1"
+                                               << "bytes" << QVariant(QString("38")) << "!0 options fit";
+    QTest::newRow("t2008_6 А2 other alphabets")
         << QString("t2008_6") << "А2"
-        << "bytes" << QVariant(QString("200")) << "!bits a symbol";
-    QTest::newRow("t2008_6 А3 every half hour") << QString("t2008_6") << "А3"
-                                                << "minutes" << QVariant(QString("30")) << "336";
-    QTest::newRow("t2008_6 А3 not filling the day")
+        << "alphabets" << QVariant(QString("64|4")) << "!option 1 is not the slip";
+    QTest::newRow("t2008_6 А3 zone of eight values")
         << QString("t2008_6") << "А3"
-        << "minutes" << QVariant(QString("7")) << "!fill the day";
+        << "highs" << QVariant(QString("59|160|8")) << "1536";
+    QTest::newRow("t2008_6 А3 zone from two")
+        << QString("t2008_6") << "А3"
+        << "lows" << QVariant(QString("0|40|2")) << "1536";
     QTest::newRow("t2008_6 А4 ones") << QString("t2008_6") << "А4"
                                      << "digits" << QVariant(QString("единиц")) << "4";
     QTest::newRow("t2008_6 А4 unknown digits")
         << QString("t2008_6") << "А4"
         << "digits" << QVariant(QString("двоек")) << "!neither";
-    QTest::newRow("t2008_6 А5 other terms") << QString("t2008_6") << "А5"
-                                            << "terms" << QVariant(QString("17_8|1_2")) << "10_16";
-    QTest::newRow("t2008_6 А9 false for three")
+    QTest::newRow("t2008_6 А5 other terms")
+        << QString("t2008_6") << "А5"
+        << "terms" << QVariant(QString("2A_16|63_8")) << "!option 1 is not the slip";
+    QTest::newRow("t2008_6 А7 the loop counter")
+        << QString("t2008_6") << "А7"
+        << "variable" << QVariant(QString("i")) << "!left i without a value";
+    QTest::newRow("t2008_6 А8 a power of two")
+        << QString("t2008_6") << "А8"
+        << "index" << QVariant(QString("16")) << "!option 2 is not the slip";
+    QTest::newRow("t2008_6 А9 true for three")
         << QString("t2008_6") << "А9"
-        << "truth" << QVariant(QString("ложно")) << "!3 options fit";
+        << "truth" << QVariant(QString("истинно")) << "!истинно for РАДАР, АЛЛЕЯ, КАССА";
+    QTest::newRow("t2008_6 А9 a conjunction")
+        << QString("t2008_6") << "А9"
+        << "statement"
+        << QVariant(QString("(слово читается одинаково слева направо и справа налево) ∧ "
+                            "(в слове есть две одинаковые соседние буквы)"))
+        << "!ложно for РАДАР, АЛЛЕЯ, КАССА, КОЛОС";
     QTest::newRow("t2008_6 А13 another chain") << QString("t2008_6") << "А13"
-                                               << "chain" << QVariant(QString("0010")) << "АЛ";
+                                               << "hex" << QVariant(QString("B35")) << "!0 options fit";
+    QTest::newRow("t2008_6 А13 a chain one digit short")
+        << QString("t2008_6") << "А13"
+        << "bits" << QVariant(QString("11")) << "!do not hold the chain's length";
     QTest::newRow("t2008_6 А13 letters not the table's")
         << QString("t2008_6") << "А13"
-        << "letters" << QVariant(QString("А|Д|Е|Л|О|У")) << "!other letters";
-    QTest::newRow("t2008_6 А14 red not first")
+        << "letters" << QVariant(QString("А|К|Л|О|С|У")) << "!other letters";
+    QTest::newRow("t2008_6 А14 white may start")
         << QString("t2008_6") << "А14"
-        << "notFirst" << QVariant(QString("красная")) << "СКЖКС";
-    QTest::newRow("t2008_6 А15 three fit")
+        << "ifFirst" << QVariant(QString("Б")) << "!2 options fit";
+    QTest::newRow("t2008_6 А14 two red lamps allowed")
+        << QString("t2008_6") << "А14"
+        << "sameOnly" << QVariant(QString("К")) << "!2 options fit";
+    QTest::newRow("t2008_6 А15 one Физика less")
         << QString("t2008_6") << "А15"
-        << "mask" << QVariant(QString("*.t*")) << "!3 options fit";
-    QTest::newRow("t2008_6 А15 one fits") << QString("t2008_6") << "А15"
-                                          << "mask" << QVariant(QString("c*")) << "cabin.txt";
-    QTest::newRow("t2008_6 А17 more colours") << QString("t2008_6") << "А17"
-                                              << "colours" << QVariant(QString("256")) << "16";
-    QTest::newRow("t2008_6 А17 Kbytes not whole")
-        << QString("t2008_6") << "А17"
-        << "width" << QVariant(QString("100")) << "!Kbytes";
-    QTest::newRow("t2008_6 А18 next column") << QString("t2008_6") << "А18"
-                                             << "to" << QVariant(QString("E3")) << "=$B1+D$2*2";
-    QTest::newRow("t2008_6 А19 range of two rows")
+        << "files"
+        << QVariant(QString("D:\\Учёба\\Физика\\лаб1.doc|D:\\Учёба\\Физика\\Задачи\\з1.txt|"
+                            "D:\\Учёба\\Физика\\схема.png|D:\\Проекты\\Сайт\\index.htm|"
+                            "D:\\Учёба\\Химия\\опыт.doc"))
+        << "!option 3 is not the slip";
+    QTest::newRow("t2008_6 А17 more levels") << QString("t2008_6") << "А17"
+                                             << "levels" << QVariant(QString("64"))
+                                             << "!option 1 is not the slip";
+    QTest::newRow("t2008_6 А18 copied further") << QString("t2008_6") << "А18"
+                                                << "to" << QVariant(QString("B4"))
+                                                << "!option 3 is not the slip";
+    QTest::newRow("t2008_6 А19 a column with an empty cell")
         << QString("t2008_6") << "А19"
-        << "first" << QVariant(QString("A1")) << "!not one row";
+        << "last" << QVariant(QString("C2")) << "!no value in C2";
+    QTest::newRow("t2008_6 А19 the first row only")
+        << QString("t2008_6") << "А19"
+        << "last" << QVariant(QString("B1")) << "!0 options fit";
     QTest::newRow("t2008_6 А20 loop once") << QString("t2008_6") << "А20"
-                                           << "start" << QVariant(QString("ВВБ")) << "Б";
+                                           << "start" << QVariant(QString("ККТ")) << "Т";
     QTest::newRow("t2008_6 А20 the other branch") << QString("t2008_6") << "А20"
-                                                  << "start" << QVariant(QString("ВБ")) << "В";
-    QTest::newRow("t2008_6 B1 another writing") << QString("t2008_6") << "B1"
-                                                << "digits" << QVariant(QString("136")) << "8";
+                                                  << "start" << QVariant(QString("КТ")) << "К";
+    QTest::newRow("t2008_6 B1 a digit not below its base") << QString("t2008_6") << "B1"
+                                               << "value" << QVariant(QString("21")) << "4";
+    QTest::newRow("t2008_6 B1 another digit")
+        << QString("t2008_6") << "B1"
+        << "value" << QVariant(QString("26")) << "3";
+    QTest::newRow("t2008_6 B1 two bases")
+        << QString("t2008_6") << "B1"
+        << "value" << QVariant(QString("273")) << "!bases with three equal digits";
     QTest::newRow("t2008_6 B2 true for many")
         << QString("t2008_6") << "B2"
         << "truth" << QVariant(QString("истинно")) << "!sets of values";
+    QTest::newRow("t2008_6 B2 another conclusion")
+        << QString("t2008_6") << "B2"
+        << "formula" << QVariant(QString("((A ≡ C) ∧ ¬(A ∨ D)) → (B ∨ C)")) << "0000";
     QTest::newRow("t2008_6 B3 another walk")
         << QString("t2008_6") << "B3"
         << "program" << QVariant(QString("вперёд 3|направо 90|вперёд 4")) << "5";
-    QTest::newRow("t2008_6 B4 second place") << QString("t2008_6") << "B4"
-                                             << "place" << QVariant(QString("второе")) << "В";
-    QTest::newRow("t2008_6 B4 fourth place") << QString("t2008_6") << "B4"
-                                             << "place" << QVariant(QString("четвёртое")) << "Б";
-    QTest::newRow("t2008_6 B5 slower") << QString("t2008_6") << "B5"
-                                       << "kbytesRate" << QVariant(QString("8")) << "4";
+    QTest::newRow("t2008_6 B4 another winner")
+        << QString("t2008_6") << "B4" << "statements"
+        << QVariant(QString("Б финиширует второй, а Г\u00a0— последней|В финиширует раньше Б, а "
+                            "Г\u00a0— третьей|А финиширует раньше В, а Б\u00a0— раньше Г"))
+        << "В";
+    QTest::newRow("t2008_6 B4 winner not decided")
+        << QString("t2008_6") << "B4" << "statements"
+        << QVariant(QString("Б финиширует второй, а Г\u00a0— последней|В финиширует раньше Б, а "
+                            "Г\u00a0— третьей|Г финиширует раньше А, а Б\u00a0— раньше Г"))
+        << "!orders that fit";
+    QTest::newRow("t2008_6 B5 slower channel") << QString("t2008_6") << "B5"
+                                               << "rate" << QVariant(QString("256")) << "38";
     QTest::newRow("t2008_6 B5 time not whole")
         << QString("t2008_6") << "B5"
-        << "kbytesRate" << QVariant(QString("3")) << "!not whole";
+        << "share" << QVariant(QString("30")) << "!not whole";
+    QTest::newRow("t2008_6 B5 both ways alike")
+        << QString("t2008_6") << "B5"
+        << "unpack" << QVariant(QString("11")) << "!take as long";
     QTest::newRow("t2008_6 B6 another code") << QString("t2008_6") << "B6"
-                                             << "code" << QVariant(QString("3(АБ)")) << "6";
+                                             << "code" << QVariant(QString("11(К10Ж)")) << "9";
     QTest::newRow("t2008_6 B6 a wrong example")
         << QString("t2008_6") << "B6"
-        << "decoded" << QVariant(QString("АААБББ|АББАББ|ВАААБАААБ")) << "!example 2А3Б";
+        << "decoded" << QVariant(QString("ТТТ|РСРСРСМ|ДЕЕДЕЕН")) << "!example 101Т";
+    QTest::newRow("t2008_6 B6 a decimal multiplier")
+        << QString("t2008_6") << "B6"
+        << "code" << QVariant(QString("2(КЖ)")) << "!not in binary";
     QTest::newRow("t2008_6 B7 no parts for that address")
         << QString("t2008_6") << "B7"
         << "file" << QVariant(QString("gorod.info")) << "!0 ways";

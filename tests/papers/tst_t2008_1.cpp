@@ -223,6 +223,7 @@ void TestT2008_1::fragmentSlips_data() {
     QTest::addColumn<QString>("answer");
     const QStringList thousand = {"h = t \\ 1000", "h := t div 1000;", "h := div(t, 1000)"};
     const QStringList ten = {"h = t \\ 10", "h := t div 10;", "h := div(t, 10)"};
+    const QStringList threeThousand = {"h = t \\ 3000", "h := t div 3000;", "h := div(t, 3000)"};
     const QStringList update = {"t = t + 70", "t := t + 70;", "t := t + 70"};
     QTest::newRow("right, by 1000") << thousand << "programs.values"
                                     << "h = 8, m = 15";
@@ -231,6 +232,14 @@ void TestT2008_1::fragmentSlips_data() {
     // 8130 is a multiple of 10: rounding up leaves h as it is.
     QTest::newRow("rounded up, by 10") << ten << "programs.valuesRoundedUp"
                                        << "h = 813, m = 16";
+    // 8130 / 1000 = 8.13 rounds down to 8, 8130 / 3000 = 2.71 up to 3, and
+    // 930 / 60 = 15.5 up to 16.
+    QTest::newRow("nearest, by 1000") << thousand << "programs.valuesRoundedNearest"
+                                      << "h = 8, m = 16";
+    QTest::newRow("nearest, by 3000") << threeThousand << "programs.valuesRoundedNearest"
+                                      << "h = 3, m = 16";
+    QTest::newRow("nearest, by 10") << ten << "programs.valuesRoundedNearest"
+                                    << "h = 813, m = 16";
     QTest::newRow("update first, by 1000") << thousand << "programs.valuesUpdateFirst"
                                            << "h = 0, m = 15";
     QTest::newRow("update first, by 10") << ten << "programs.valuesUpdateFirst"
@@ -332,6 +341,8 @@ void TestT2008_1::solversFollowTheirGivens_data() {
         "t = 8130, m = 135");
     row("А7 rounded up, t and h", "А7", "programs.valuesRoundedUp", "variables", "t|h",
         "t = 930, h = 3");
+    row("А7 nearest, t and h", "А7", "programs.valuesRoundedNearest", "variables", "t|h",
+        "t = 930, h = 2");
     row("А7 update first, t and h", "А7", "programs.valuesUpdateFirst", "variables", "t|h",
         "t = 930, h = 0");
     row("А7 mod subtracted, t and h", "А7", "programs.valuesModSubtracted", "variables", "t|h",

@@ -310,23 +310,71 @@ void TestT2008_2::gameWinner() {
 void TestT2008_2::slipsFollowTheirGivens_data() {
     solverColumns();
     const auto row = solverRow;
-    // А2: 3 × 12 = 36 is exactly 6², 10 × 12 = 120 needs 11 (10² = 100),
-    // 1 × 12 needs 4 (3² = 9).
-    row("А2 rows 3", "А2", "volume.leastAlphabetForCodes", "rows", "3", "6");
-    row("А2 rows 10", "А2", "volume.leastAlphabetForCodes", "rows", "10", "11");
-    row("А2 one column", "А2", "volume.leastAlphabetForCodes", "columns", "1", "4");
+    // А2 (9 × 16): 3 × 16 = 48 needs 7 (6² = 36), 10 × 16 = 160 needs 13
+    // (12² = 144), 9 × 1 = 9 is exactly 3², codes of three: 5³ = 125 < 144.
+    row("А2 rows 3", "А2", "volume.leastAlphabetForCodes", "rows", "3", "7");
+    row("А2 rows 10", "А2", "volume.leastAlphabetForCodes", "rows", "10", "13");
+    row("А2 one column", "А2", "volume.leastAlphabetForCodes", "columns", "1", "3");
     row("А2 codes of three", "А2", "volume.leastAlphabetForCodes", "length", "трёх", "6");
     row("А2 codes of one", "А2", "volume.leastAlphabetForCodes", "length", "одного", "144");
     row("А2 per symbol of three", "А2", "volume.leastAlphabetCellsPerSymbol", "length", "трёх",
         "48");
     row("А2 per symbol of five", "А2", "volume.leastAlphabetCellsPerSymbol", "length", "пяти", "");
-    row("А2 a symbol a cell", "А2", "volume.leastAlphabetOneSymbolACell", "rows", "5", "60");
+    row("А2 a symbol a cell", "А2", "volume.leastAlphabetOneSymbolACell", "rows", "5", "80");
+    // The longer side, whichever it is; only a code of two symbols has a
+    // symbol for the row and one for the column.
+    row("А2 rows longer", "А2", "volume.leastAlphabetLongerSide", "rows", "20", "20");
+    row("А2 columns shorter", "А2", "volume.leastAlphabetLongerSide", "columns", "4", "9");
+    row("А2 longer side, codes of three", "А2", "volume.leastAlphabetLongerSide", "length",
+        "трёх", "");
     // А8 without "+ 1": A[i] = 7i mod 10, so B[2] = A[4] = 8, B[7] = A[9] = 3,
     // B[5] = A[5] = 5, and B[10] = A[0] reads outside the array.
     row("А8 B[2] without + 1", "А8", "programs.elementWithoutPlusOne", "index", "2", "8");
     row("А8 B[7] without + 1", "А8", "programs.elementWithoutPlusOne", "index", "7", "3");
     row("А8 B[5] without + 1", "А8", "programs.elementWithoutPlusOne", "index", "5", "5");
     row("А8 B[10] without + 1", "А8", "programs.elementWithoutPlusOne", "index", "10", "");
+    // А9 over Владимир, Самара, Мурманск, Брянск (8, 6, 8 and 6 letters).
+    // The parts: letters counted, the first letter placed.
+#define A9_LETTERS(n) "(в названии " n " букв)"
+#define A9_FIRST(letter) "(название начинается с буквы, стоящей в алфавите " letter ")"
+    const char* const notAfterG = A9_LETTERS("больше шести") " ∧ ¬" A9_FIRST("позже буквы «Г»");
+    const char* const shorterBeforeG = "¬" A9_LETTERS("больше шести") " ∧ " A9_FIRST(
+        "раньше буквы «Г»");
+    const char* const noNegation = A9_LETTERS("больше шести") " ∧ " A9_FIRST("раньше буквы «И»");
+    const char* const moreThanFive = A9_LETTERS("больше пяти") " ∧ ¬" A9_FIRST("раньше буквы «Н»");
+    const char* const moreThanSeven = A9_LETTERS("больше семи") " ∧ ¬" A9_FIRST("раньше буквы «И»");
+    const char* const moreThanEight =
+        A9_LETTERS("больше восьми") " ∧ ¬" A9_FIRST("раньше буквы «И»");
+    const char* const fewerThanSix = A9_LETTERS("меньше шести") " ∧ ¬" A9_FIRST("раньше буквы «И»");
+    const char* const beforeT = A9_LETTERS("больше шести") " ∧ ¬" A9_FIRST("раньше буквы «Т»");
+#undef A9_LETTERS
+#undef A9_FIRST
+    row("А9 negation lost", "А9", "logic.townWhereNegationLost", "truth", "истинно", "Владимир");
+    // Right: Владимир (В not after Г); without the negation Мурманск.
+    row("А9 negation lost, after Г", "А9", "logic.townWhereNegationLost", "statement",
+        notAfterG, "Мурманск");
+    row("А9 no negation to lose", "А9", "logic.townWhereNegationLost", "statement",
+        noNegation, "");
+    // Right: Самара; without the negation Владимир, Мурманск and Брянск.
+    row("А9 negation lost, three fit", "А9", "logic.townWhereNegationLost", "statement",
+        moreThanFive, "");
+    row("А9 six taken in", "А9", "logic.townWhereBoundTakenIn", "truth", "истинно", "Самара");
+    row("А9 seven taken in: none", "А9", "logic.townWhereBoundTakenIn", "statement",
+        moreThanSeven, "");
+    row("А9 eight taken in", "А9", "logic.townWhereBoundTakenIn", "statement",
+        moreThanEight, "Мурманск");
+    row("А9 fewer than six, six taken in", "А9", "logic.townWhereBoundTakenIn", "statement",
+        fewerThanSix, "Самара");
+    row("А9 negation moved", "А9", "logic.townWhereNegationMoved", "truth", "истинно", "Брянск");
+    // Right: Брянск; the negation moved to the second part: Мурманск.
+    row("А9 negation moved off the first part", "А9", "logic.townWhereNegationMoved",
+        "statement", shorterBeforeG, "Мурманск");
+    // False for Владимир, Самара and Брянск; moved, for Мурманск too.
+    row("А9 negation moved, false", "А9", "logic.townWhereNegationMoved", "truth", "ложно",
+        "Мурманск");
+    // Right: none; moved to the first part: Самара and Брянск both.
+    row("А9 negation moved, two fit", "А9", "logic.townWhereNegationMoved", "statement", beforeT,
+        "");
     // А13: МА = 010 is the number 10: from the left 1000 (8), not 0100 (4).
     row("А13 МА from the left", "А13", "bases.codedWordGroupedFromLeft", "word", "МА", "8");
     row("А13 from the left in octal", "А13", "bases.codedWordGroupedFromLeft", "system",
@@ -363,7 +411,7 @@ void TestT2008_2::slipsFollowTheirGivens_data() {
         "=$B$1", "");
 }
 
-// The slips of А2, А8, А13 and А18 and their solvers, run on other givens
+// The slips of А2, А8, А9, А13 and А18 and their solvers, run on other givens
 // than the paper's, compute from them or refuse.
 void TestT2008_2::slipsFollowTheirGivens() {
     solverFollowsItsGiven();

@@ -258,14 +258,14 @@ void TestT2008_3::slipsTellTheirOptions_data() {
     QTest::newRow("А7 no «- 1» and no «+ 1»") << "А7" << 2 << 4;
     QTest::newRow("А7 div and mod swapped, the key") << "А7" << 1 << 3;
     QTest::newRow("А12 direct road and tie") << "А12" << 1 << 2;
-    QTest::newRow("А12 longest route and the key") << "А12" << 3 << 4;
+    QTest::newRow("А12 nearest for farthest and the key") << "А12" << 3 << 4;
     QTest::newRow("А13 digits unpadded and fours from the left") << "А13" << 1 << 3;
     QTest::newRow("А13 octal digits as fours and the key") << "А13" << 2 << 4;
     QTest::newRow("А14 rules read backwards and the key") << "А14" << 1 << 4;
     QTest::newRow("А16 wind left out and rain left out") << "А16" << 1 << 4;
     QTest::newRow("А16 the key and wind below the bound") << "А16" << 2 << 3;
     QTest::newRow("А15 through the root and directories counted") << "А15" << 3 << 4;
-    QTest::newRow("А15 names shared and the key") << "А15" << 1 << 2;
+    QTest::newRow("А15 only moves up and the key") << "А15" << 1 << 2;
     QTest::newRow("А18 range ends and average by two") << "А18" << 2 << 3;
     QTest::newRow("А18 МАКС for МИН and the key") << "А18" << 1 << 4;
 }

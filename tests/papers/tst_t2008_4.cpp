@@ -1,8 +1,7 @@
 // What the 2008 paper, variant 4, needs beyond its tasks' checks
 // (tst_tasks) and what every paper's content must satisfy
-// (tst_papercontent): the С1 listings fail exactly for their fault, the С3
-// game is won as the worked solution says, and the checks answer anew when
-// a task's givens change (and refuse givens that admit no one answer).
+// (tst_papercontent): the С1 listings fail exactly for their fault, and the
+// С3 game is won as the worked solution says.
 #include "testmain.h"
 
 #include "check/interpret.h"
@@ -23,17 +22,59 @@ namespace {
 
 const std::vector<ck::Language> listingLanguages = {ck::Language::Pascal, ck::Language::Basic};
 
-// The segment of С1's wording, "[2; 9]".
-std::pair<qint64, qint64> segment() {
-    const QStringList m = capture(wording(task("С1")), R"(отрезку \[(−?\d+); (−?\d+)\])");
-    return {number(m[0]), number(m[1])};
+bool isPrime(qint64 n) {
+    for (qint64 d = 2; d * d <= n; ++d)
+        if (n % d == 0)
+            return false;
+    return n >= 2;
 }
 
-// The lines of each listing that make its check of x > 0: the check and,
-// in Basic, the END IF that closes it (the last one).
+// The answer the task asks for.
+QString rightAnswer(qint64 n) {
+    return isPrime(n) ? "да" : "нет";
+}
+
+// The squares of primes, the numbers the fault answers wrongly.
+bool isPrimeSquare(qint64 n) {
+    for (qint64 d = 2; d * d <= n; ++d)
+        if (d * d == n)
+            return isPrime(d);
+    return false;
+}
+
+// The listing without its superfluous condition d < n.
 QString withoutCheck(const QString& listing, int which) {
-    return which == 0 ? withoutLines(listing, {"if x > 0 then"})
-                      : withoutLines(listing, {"IF x > 0 THEN"}, {"END IF"});
+    const QString part = which == 0 ? " and (d < n)" : " AND d < n";
+    need(listing.count(part) == 1, "the condition d < n is not in the loop once");
+    return QString(listing).remove(part);
+}
+
+// С3: whether the player to move with n stones wins when a move adds one
+// stone or doubles the heap, never past `goal`, and whoever makes exactly
+// `goal` wins; and the fewest own moves the winner needs against any
+// defence (the most the loser can hold out), by the heap.
+struct ExactGame {
+    std::vector<bool> wins;
+    std::vector<int> moves;
+};
+
+ExactGame exactGame(qint64 goal) {
+    ExactGame g{std::vector<bool>(size_t(goal + 1), false), std::vector<int>(size_t(goal + 1), 0)};
+    for (qint64 n = goal - 1; n >= 1; --n) {
+        int best = -1, longest = 0;
+        for (qint64 next : {n + 1, 2 * n}) {
+            if (next > goal)
+                continue;
+            if (!g.wins[size_t(next)])
+                best = best < 0 ? g.moves[size_t(next)] + 1
+                                : std::min(best, g.moves[size_t(next)] + 1);
+            else
+                longest = std::max(longest, g.moves[size_t(next)]);
+        }
+        g.wins[size_t(n)] = best >= 0;
+        g.moves[size_t(n)] = best >= 0 ? best : longest;
+    }
+    return g;
 }
 
 } // namespace
@@ -55,78 +96,75 @@ void TestT2008_4::listingsShareTheirFault_data() {
     QTest::newRow("Бейсик") << 1;
 }
 
-// For every x around the segment each listing either answers rightly or
-// prints nothing; it prints nothing for some x outside the segment, and
-// never for one inside.
+// Each listing answers rightly for every n from 2 to 400 but the squares
+// of primes, for which it says «да».
 void TestT2008_4::listingsShareTheirFault() {
     QFETCH(int, listing);
     const QString source = ::listing(listing);
     const auto language = listingLanguages[size_t(listing)];
-    int silent = 0;
+    int wrong = 0;
     try {
-        const auto [low, high] = segment();
-        for (qint64 x = low - 6; x <= high + 6; ++x) {
-            const bool inside = x >= low && x <= high;
-            const QString out = printed(language, source, x);
-            if (out.isEmpty() && !inside)
-                ++silent;
-            else
-                QVERIFY2(out == (inside ? "да" : "нет"),
-                         qPrintable(QString("%1: %2").arg(x).arg(out)));
+        for (qint64 n = 2; n <= 400; ++n) {
+            const QString out = printed(language, source, n);
+            if (isPrimeSquare(n)) {
+                QCOMPARE(out, QString("да"));
+                ++wrong;
+            } else {
+                QVERIFY2(out == rightAnswer(n), qPrintable(QString("%1: %2").arg(n).arg(out)));
+            }
         }
     } catch (const std::exception& e) {
         QFAIL(e.what());
     }
-    QVERIFY(silent > 0);
+    QCOMPARE(wrong, 8); // 4, 9, 25, 49, 121, 169, 289, 361
 }
 
-// Taking out the check of x > 0 changes nothing the listing prints.
+// Taking out the condition d < n changes nothing the listing prints.
 void TestT2008_4::superfluousCheck() {
     QFETCH(int, listing);
     const QString source = ::listing(listing);
     const auto language = listingLanguages[size_t(listing)];
     try {
         const QString shorter = withoutCheck(source, listing);
-        QVERIFY(shorter.count('\n') < source.count('\n'));
-        for (qint64 x = -10; x <= 20; ++x)
-            QCOMPARE(printed(language, shorter, x), printed(language, source, x));
+        for (qint64 n = 2; n <= 400; ++n)
+            QCOMPARE(printed(language, shorter, n), printed(language, source, n));
     } catch (const std::exception& e) {
         QFAIL(e.what());
     }
 }
 
-// The x the worked solution gives lies outside the segment, and both
-// listings print nothing for it.
+// The n the worked solution gives is answered wrongly by both listings.
 void TestT2008_4::faultExampleOfTheSolution() {
     const zut::TaskContent& t = task("С1");
     try {
-        const qint64 x = number(capture(t.solution, R"(x = (−?\d+))")[0]);
-        const auto [low, high] = segment();
-        QVERIFY(x < low || x > high);
+        const qint64 n = number(capture(t.solution, R"(n = (\d+))")[0]);
+        QVERIFY(n >= 2 && n <= 30000);
         for (size_t i = 0; i < 2; ++i)
-            QCOMPARE(printed(listingLanguages[i], listing(int(i)), x), QString());
+            QVERIFY(printed(listingLanguages[i], listing(int(i)), n) != rightAnswer(n));
     } catch (const std::exception& e) {
         QFAIL(e.what());
     }
 }
 
 // С3: the game played out from its wording; the worked solution names the
-// winner.
+// winner, whose strategy takes three or more of his own moves.
 void TestT2008_4::gameWinner() {
     const zut::TaskContent& t = task("С3");
     try {
         const QString w = wording(t);
         const qint64 start = number(capture(w, R"(куча из (\d+) камней)")[0]);
-        const qint64 add = numeral(capture(w, R"(добавить в кучу (\w+) камень)")[0]);
-        need(w.contains("утроить число камней"), "the second move is not tripling");
-        const qint64 goal = number(capture(w, R"((\d+) камней или больше)")[0]);
+        need(w.contains("добавить в кучу один камень") && w.contains("удвоить число камней"),
+             "the moves are not adding one and doubling");
+        const qint64 bound = number(capture(w, R"(не больше (\d+) камней)")[0]);
+        const qint64 goal = number(capture(w, R"(ровно (\d+) камней)")[0]);
+        QCOMPARE(bound, goal);
         const QString first = capture(w, R"(первый ход делает (\w+))")[0];
-        const QString second = capture(w, R"(второй — (\w+))")[0];
-        const std::vector<bool> wins = moverWins(goal, [add](qint64 n) {
-            return std::vector<qint64>{n + add, n * 3};
-        });
-        const QString winner = wins[size_t(start)] ? first : second;
+        const QString second = capture(w, R"(второй\s*—\s*(\w+))")[0];
+        const ExactGame g = exactGame(goal);
+        const QString winner = g.wins[size_t(start)] ? first : second;
         QVERIFY2(t.solution.startsWith("Выигрывает " + winner), qPrintable(t.solution));
+        QVERIFY2(g.moves[size_t(start)] >= 3,
+                 qPrintable(QString("won in %1 moves").arg(g.moves[size_t(start)])));
     } catch (const std::exception& e) {
         QFAIL(e.what());
     }

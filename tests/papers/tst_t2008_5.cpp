@@ -17,6 +17,8 @@
 #include <QScrollArea>
 
 #include <functional>
+#include <limits>
+#include <set>
 #include <memory>
 
 const zut::PaperContent& content() {
@@ -183,10 +185,12 @@ void TestT2008_5::faultExampleOfTheSolution() {
     }
 }
 
-// С3: the game played out from its wording. The worked solution names the
-// winner, and its strategy — add as many as the other player while the
-// heap is below a bound, double from the bound on — wins against every
-// sequence of the other player's moves.
+// С3: the game played out from its wording by a full search: a move adds
+// stones or triples the heap, and whoever makes the heap the bound or more
+// loses. The worked solution names the winner and the heaps he leaves after
+// each of his moves: exactly the heaps lost for the player to move. Against
+// the longest defence the winner makes as many moves as the solution says,
+// and at least three.
 void TestT2008_5::gameStrategy() {
     const zut::TaskContent& t = task("С3");
     try {
@@ -194,32 +198,62 @@ void TestT2008_5::gameStrategy() {
         const QStringList players = capture(w, R"(^(\w+) и (\w+) играют в игру)");
         const QString first = capture(w, R"(первым ходит (\w+)\.)")[0];
         const QString second = players[0] == first ? players[1] : players[0];
-        const qint64 start = numberIn(w, R"(Вначале в кучке (\d+) фишек)");
-        const qint64 add = numberIn(w, R"(добавляет в кучку (\d+) фишки)");
-        need(w.contains("удваивает число фишек"), "the second move is not doubling");
-        const qint64 goal = numberIn(w, R"(становится (\d+) фишек или больше)");
-        const auto moves = [add](qint64 n) { return std::vector<qint64>{n + add, n * 2}; };
-        const std::vector<bool> wins = moverWins(goal, moves);
-        const QString winner = wins[size_t(start)] ? first : second;
+        const qint64 start = numberIn(w, R"(Вначале в кучке (\d+) фишк)");
+        const qint64 add = numberIn(w, R"(добавляет в кучку (\d+) фишк)");
+        need(w.contains("утраивает число фишек"), "the second move is not tripling");
+        const qint64 bound = numberIn(w, R"(оказывается (\d+) фишки или больше, проигрывает)");
+        const auto moves = [add](qint64 n) { return std::vector<qint64>{n + add, n * 3}; };
+        // lost[n]: the player to move with n stones loses, every move of his
+        // reaching the bound or leaving a heap won for the other.
+        std::vector<bool> lost(size_t(bound), true);
+        for (qint64 n = bound - 1; n >= 1; --n)
+            for (qint64 next : moves(n))
+                if (next < bound && lost[size_t(next)])
+                    lost[size_t(n)] = false;
+        const QString winner = lost[size_t(start)] ? second : first;
         QVERIFY2(t.solution.startsWith("Выигрывает " + winner + "."), qPrintable(t.solution));
-        QCOMPARE(winner, second);
 
-        const qint64 bound = numberIn(t.solution, R"(Пока в кучке меньше (\d+) фишек)");
-        QVERIFY(t.solution.contains(QString("тоже добавляет %1 фишки").arg(add)));
-        // The winner's reply by the solution's rule.
-        const auto reply = [&](qint64 n) { return n < bound ? n + add : n * 2; };
-        // Every line of play from `n`, the loser to move: the winner wins it.
-        std::function<bool(qint64)> holds = [&](qint64 n) {
-            for (qint64 next : moves(n)) {
-                if (next >= goal)
-                    return false; // the loser has won
-                const qint64 answer = reply(next);
-                if (answer < goal && !holds(answer))
-                    return false;
-            }
-            return true;
+        const QStringList m = capture(
+            t.solution, R"(оставлять в кучке ([\d, ]+) или чётное число фишек от (\d+) до (\d+))");
+        std::set<qint64> left, lostHeaps;
+        for (const QString& n : m[0].split(", "))
+            left.insert(number(n));
+        for (qint64 n = number(m[1]); n <= number(m[2]); n += 2)
+            left.insert(n);
+        for (qint64 n = 1; n < bound; ++n)
+            if (lost[size_t(n)])
+                lostHeaps.insert(n);
+        QVERIFY(left == lostHeaps);
+
+        // The winner's moves, `n` stones before his move, when he moves into
+        // the solution's heaps as quickly as he can and the other resists
+        // as long as he can.
+        std::function<int(qint64)> winnerMoves = [&](qint64 n) {
+            int fewest = std::numeric_limits<int>::max();
+            for (qint64 next : moves(n))
+                if (next < bound && left.count(next)) {
+                    int longest = 0;
+                    for (qint64 reply : moves(next))
+                        if (reply < bound)
+                            longest = std::max(longest, winnerMoves(reply));
+                    fewest = std::min(fewest, 1 + longest);
+                }
+            need(fewest != std::numeric_limits<int>::max(), "no move into the solution's heaps");
+            return fewest;
         };
-        QVERIFY(holds(start));
+        int count = 0;
+        if (winner == first) {
+            count = winnerMoves(start);
+        } else {
+            for (qint64 next : moves(start))
+                if (next < bound)
+                    count = std::max(count, winnerMoves(next));
+        }
+        QVERIFY(count >= 3);
+        const QStringList words = {"", "один", "два", "три", "четыре", "пять",
+                                   "шесть", "семь", "восемь", "девять", "десять"};
+        QVERIFY(count < words.size());
+        QVERIFY2(t.solution.contains("сделать " + words[count] + " ход"), qPrintable(words[count]));
     } catch (const std::exception& e) {
         QFAIL(e.what());
     }
@@ -232,7 +266,7 @@ void TestT2008_5::labelsInTheKeysAlphabet_data() {
 }
 
 // B7 has seven labels and B8 four, every letter of the key among them,
-// and the wording asks for Latin letters in either case.
+// and the wording asks for Latin letters, all small or all capital.
 void TestT2008_5::labelsInTheKeysAlphabet() {
     QFETCH(QString, id);
     const zut::TaskContent& t = task(id);
@@ -240,7 +274,8 @@ void TestT2008_5::labelsInTheKeysAlphabet() {
         const QStringList labels = answerLabels(t);
         QCOMPARE(labels.size(), id == "B7" ? 7 : 4);
         QVERIFY(wording(t).contains("латинскими буквами"));
-        QVERIFY(wording(t).contains("строчными") && wording(t).contains("прописными"));
+        QVERIFY(wording(t).contains("все буквы строчные или все прописные"));
+        QVERIFY(!wording(t).contains("строчными"));
         const auto& accepted = t2008_5->key().part2[size_t(zut::taskNumber(id) - 1)];
         for (const char16_t* k : accepted)
             if (k) {

@@ -2,7 +2,7 @@
 // (tst_tasks) and what every paper's content must satisfy
 // (tst_papercontent): the worked solution of А20 traces the program and
 // its wrong options are the program run with one mistake each, B4 needs
-// every forecast, the С1 listings fail exactly for their fault, the С3
+// every statement, the С1 listings fail exactly for their fault, the С3
 // game is won as the worked solution says, the answer labels are the
 // key's, and the fields show their lines.
 #include "testmain.h"
@@ -16,7 +16,10 @@
 
 #include <QFontMetrics>
 
+#include <QSet>
+
 #include <algorithm>
+#include <array>
 #include <functional>
 #include <map>
 #include <memory>
@@ -140,33 +143,43 @@ void runEditor(const std::vector<EditorProgram::Statement>& statements, QString&
     }
 }
 
-// B4: every order of the teams tried against the forecasts, each of which
-// must be right about exactly one of its two teams.
-struct Forecast {
-    QChar team1;
-    int place1;
-    QChar team2;
-    int place2;
+// B4: every order of the teams tried against the statements, each of two
+// halves «X финиширует раньше Y» or «X финиширует <place>» (the second half
+// with «—» for the verb), exactly one half true.
+struct Half {
+    QChar team, before; // before is null for a place
+    int place = 0;
 };
 
-std::vector<Forecast> forecasts(const QString& text) {
-    std::vector<Forecast> out;
-    for (const auto& m : rx(R"(«(\w) будет (\w+), а (\w) — (\w+)»)").globalMatch(text))
-        out.push_back(
-            {m.captured(1)[0], numeral(m.captured(2)), m.captured(3)[0], numeral(m.captured(4))});
+std::vector<std::pair<Half, Half>> statements(const QString& text) {
+    const auto half = [](const QString& team, const QString& rest) {
+        Half h{team[0], QChar(), 0};
+        if (rest.startsWith("раньше "))
+            h.before = rest.back();
+        else
+            h.place = rest == "последней" ? 4 : numeral(rest);
+        return h;
+    };
+    std::vector<std::pair<Half, Half>> out;
+    for (const auto& m :
+         rx(R"(«(\w)[ \x{00A0}]финиширует (раньше \w|\w+), а (\w)[ \x{00A0}]— (раньше \w|\w+)»)")
+             .globalMatch(text))
+        out.push_back({half(m.captured(1), m.captured(2)), half(m.captured(3), m.captured(4))});
     return out;
 }
 
-// The orders (the teams from the first place down) that fit all forecasts.
-QStringList fittingOrders(const QString& teams, const std::vector<Forecast>& said) {
+// The orders (the teams from the first to finish) that fit all statements.
+QStringList fittingOrders(const QString& teams, const std::vector<std::pair<Half, Half>>& said) {
     QString order = teams;
     std::sort(order.begin(), order.end());
     QStringList found;
     do {
-        const auto place = [&](QChar team) { return int(order.indexOf(team)) + 1; };
-        if (std::all_of(said.begin(), said.end(), [&](const Forecast& f) {
-                return (place(f.team1) == f.place1) != (place(f.team2) == f.place2);
-            }))
+        const auto holds = [&](const Half& h) {
+            return h.before.isNull() ? order.indexOf(h.team) + 1 == h.place
+                                     : order.indexOf(h.team) < order.indexOf(h.before);
+        };
+        if (std::all_of(said.begin(), said.end(),
+                        [&](const auto& st) { return holds(st.first) != holds(st.second); }))
             found << order;
     } while (std::next_permutation(order.begin(), order.end()));
     return found;
@@ -176,107 +189,90 @@ QStringList fittingOrders(const QString& teams, const std::vector<Forecast>& sai
 
 const std::vector<ck::Language> listingLanguages = {ck::Language::Pascal, ck::Language::Basic};
 
-// The region of С1's wording: 0 ≤ y ≤ c − x · x.
-double parabolaTop() {
-    return double(numberIn(wording(task("С1")), R"(параболой y = (\d+) − x · x и осью абсцисс)"));
+// The inputs the listings are run at: every triple of whole numbers from
+// −3 to 3, ties included.
+std::vector<std::array<int, 3>> triples() {
+    std::vector<std::array<int, 3>> out;
+    for (int a = -3; a <= 3; ++a)
+        for (int b = -3; b <= 3; ++b)
+            for (int c = -3; c <= 3; ++c)
+                out.push_back({a, b, c});
+    return out;
 }
-bool inside(double x, double y) {
-    return y >= 0 && y <= parabolaTop() - x * x;
+QString largest(const std::array<int, 3>& v) {
+    return QString::number(*std::max_element(v.begin(), v.end()));
+}
+QString printedFor(int listing, const QString& source, const std::array<int, 3>& v) {
+    return printed(listingLanguages[size_t(listing)], source, v[0], v[1], v[2]);
 }
 
-// The points the listings are run at: a grid around the region, its
-// boundary points included.
-std::vector<std::pair<double, double>> grid() {
-    std::vector<std::pair<double, double>> points;
-    for (int i = -8; i <= 8; ++i)
-        for (int k = -6; k <= 10; ++k)
-            points.push_back({i * 0.25, k * 0.25});
-    return points;
-}
+// The part of the first condition that С1's second question is about.
+const QStringList superfluous = {" and (m >= a)", " AND m >= a"};
 
-// The part of the inner condition that С1's second question is about.
-const QStringList superfluous = {" and (x * x <= 1)", " AND x * x <= 1"};
-
-// The listing with the superfluous part of its inner condition taken out.
+// The listing with the superfluous part of its condition taken out.
 QString withoutSuperfluous(int listing) {
     const QString source = ::listing(listing);
     need(source.count(superfluous[listing]) == 1, "no superfluous part " + superfluous[listing]);
     return QString(source).replace(superfluous[listing], "");
 }
 
-// The fixed listings of the solution, in place of the listing's checks.
+// The fixed listings of the solution: the line that compares c written as
+// the solution says.
 QString fixedListing(int listing) {
-    const QStringList fix =
-        capture(oneLine(task("С1").solution),
-                R"(в Паскале (if .+? else writeln\('нет'\)), в Бейсике (IF .+? ELSE PRINT "нет"))");
-    const QString source = ::listing(listing);
-    if (listing == 0)
-        return withoutLines(
-            replacedLine(source, "if y <= 1 - x * x then", fix[0]),
-            {"if (y >= 0) and (x * x <= 1) then writeln('да')", "else writeln('нет')"});
-    return withoutLines(
-        replacedLine(source, "IF y <= 1 - x * x THEN", fix[1]),
-        {"IF y >= 0 AND x * x <= 1 THEN PRINT \"да\" ELSE PRINT \"нет\"", "END IF"});
+    const QStringList fix = capture(oneLine(task("С1").solution),
+                                    R"(в Паскале (if .+? then m := c); в Бейсике (IF .+? THEN m = c))");
+    return replacedLine(::listing(listing),
+                        listing == 0 ? "if c > a then m := c;" : "IF c > a THEN m = c",
+                        listing == 0 ? "  " + fix[0] + ";" : fix[1]);
 }
 
 // ---- С3 ------------------------------------------------------------------
 
-// Two heaps; a move adds one stone to a heap or doubles it, and whoever
-// makes `goal` stones in the two together wins.
-class TwoHeaps {
+// Two heaps; a move takes one stone from one heap or one from each, and
+// whoever takes the last stone wins.
+class TakeStones {
 public:
-    explicit TwoHeaps(qint64 goal)
-        : goal_(goal) {}
     static std::vector<std::pair<qint64, qint64>> moves(qint64 a, qint64 b) {
-        return {{a + 1, b}, {a, b + 1}, {2 * a, b}, {a, 2 * b}};
+        std::vector<std::pair<qint64, qint64>> out;
+        if (a > 0)
+            out.push_back({a - 1, b});
+        if (b > 0)
+            out.push_back({a, b - 1});
+        if (a > 0 && b > 0)
+            out.push_back({a - 1, b - 1});
+        return out;
     }
-    bool ends(qint64 a, qint64 b) const { return a + b >= goal_; }
-    // Whether the player to move wins from (a, b).
+    // Whether the player to move wins from (a, b); with no stones left the
+    // player to move has lost.
     bool moverWins(qint64 a, qint64 b) {
         const auto key = std::make_pair(a, b);
         if (const auto it = known_.find(key); it != known_.end())
             return it->second;
         bool wins = false;
         for (const auto& [na, nb] : moves(a, b))
-            if (ends(na, nb) || !moverWins(na, nb))
+            if (!moverWins(na, nb))
                 wins = true;
         known_[key] = wins;
         return wins;
     }
-    // Whether the player to move wins with his next move.
-    bool winsAtOnce(qint64 a, qint64 b) const {
-        const auto m = moves(a, b);
-        return std::any_of(m.begin(), m.end(),
-                           [&](const auto& p) { return ends(p.first, p.second); });
-    }
 
 private:
-    qint64 goal_;
     std::map<std::pair<qint64, qint64>, bool> known_;
 };
 
 struct Game {
-    qint64 first, second, goal;
+    qint64 first, second;
     QString starts, answers;
 };
 
 Game game() {
     const QString w = wording(task("С3"));
-    need(w.contains("либо добавить один камень в любую из кучек, либо удвоить число камней в любой "
-                    "из кучек"),
+    need(w.contains("взять один камень из любой кучки или взять сразу по одному камню из каждой "
+                    "кучки"),
          "the moves are not the ones the test plays");
-    need(w.contains("в двух кучках вместе окажется"), "the goal is not the two heaps together");
+    need(w.contains("Выигрывает тот, кто возьмёт последний камень"), "the goal is not the last stone");
     return {numberIn(w, R"(в первой (\d+) камн)"), numberIn(w, R"(во второй (\d+) камн)"),
-            numberIn(w, R"((\d+) камней или больше)"), capture(w, R"(первый ход делает (\w+))")[0],
-            capture(w, R"(второй — (\w+))")[0]};
-}
-
-// Pairs of heaps written "5 и 6" in a text.
-std::vector<std::pair<qint64, qint64>> heaps(const QString& text) {
-    std::vector<std::pair<qint64, qint64>> out;
-    for (const auto& m : rx(R"((\d+) и (\d+))").globalMatch(text))
-        out.push_back({number(m.captured(1)), number(m.captured(2))});
-    return out;
+            capture(w, R"(первый ход делает (\w+))")[0], capture(w, R"(второй\W+(\w+)\.)")[0]};
 }
 
 // The fields of the page that take a listing or a long text, with the
@@ -299,7 +295,7 @@ private slots:
     void traceOfA20Solution();
     void mistakesOfA20_data();
     void mistakesOfA20();
-    void oneFirstPlaceInB4();
+    void oneWinnerInB4();
     void listingFault_data();
     void listingFault();
     void superfluousCheck_data() { listingFault_data(); }
@@ -390,25 +386,38 @@ void TestT2008_6::mistakesOfA20() {
     }
 }
 
-// Without any one of the three forecasts B4 has more than one order of the
-// teams, so each of them is needed; and the first place is a team nobody
-// named.
-void TestT2008_6::oneFirstPlaceInB4() {
+// Without any one of the three statements B4's winner is not decided, so
+// each of them is needed; with all three the winner is one team though the
+// order is not, every team is named, and no sentence names the winner alone.
+void TestT2008_6::oneWinnerInB4() {
     try {
         const QString all = oneLine(fieldText(task("B4"), "Memo8"));
-        const auto said = forecasts(all);
+        const auto said = statements(all);
         QCOMPARE(said.size(), size_t(3));
+        const auto winners = [](const QStringList& orders) {
+            QSet<QChar> w;
+            for (const QString& o : orders)
+                w.insert(o[0]);
+            return w;
+        };
         for (size_t left = 0; left < said.size(); ++left) {
             auto fewer = said;
             fewer.erase(fewer.begin() + qsizetype(left));
-            QVERIFY(fittingOrders("АБВГ", fewer).size() > 1);
+            QVERIFY(winners(fittingOrders("АБВГ", fewer)).size() > 1);
         }
         const QStringList orders = fittingOrders("АБВГ", said);
-        QCOMPARE(orders.size(), 1);
-        const QString first = orders.front().left(1);
-        for (const Forecast& f : said)
-            QVERIFY(f.team1 != first[0] && f.team2 != first[0]);
-        QVERIFY(all.contains(QString("Про команду %1 не говорил никто").arg(first)));
+        QVERIFY(orders.size() > 1);
+        QCOMPARE(winners(orders).size(), 1);
+        QSet<QChar> named;
+        for (const auto& [h1, h2] : said)
+            for (const Half& h : {h1, h2}) {
+                named.insert(h.team);
+                if (!h.before.isNull())
+                    named.insert(h.before);
+                QVERIFY(h.place != 1);
+            }
+        QCOMPARE(named.size(), 4);
+        QVERIFY(!all.contains("не говорил"));
     } catch (const std::exception& e) {
         QFAIL(e.what());
     }
@@ -420,104 +429,90 @@ void TestT2008_6::listingFault_data() {
     QTest::newRow("Бейсик") << 1;
 }
 
-// At every point of the grid each listing answers rightly or prints
-// nothing; it prints nothing exactly above the parabola, and never inside.
+// For every triple each listing prints the largest number, except where
+// a < c < b: there it prints c, as the fault makes it.
 void TestT2008_6::listingFault() {
     QFETCH(int, listing);
-    const auto language = listingLanguages[size_t(listing)];
-    int silent = 0, in = 0;
+    int wrong = 0;
     try {
         const QString source = ::listing(listing);
-        for (const auto& [x, y] : grid()) {
-            const QString out = printed(language, source, x, y);
-            const bool above = y > parabolaTop() - x * x;
-            const QString where = QString("(%1; %2): %3").arg(x).arg(y).arg(out);
-            if (above) {
-                QVERIFY2(out.isEmpty(), qPrintable(where));
-                ++silent;
-            } else {
-                QVERIFY2(out == (inside(x, y) ? "да" : "нет"), qPrintable(where));
-                in += inside(x, y);
-            }
+        for (const auto& v : triples()) {
+            const bool fault = v[0] < v[2] && v[2] < v[1];
+            const QString out = printedFor(listing, source, v);
+            QCOMPARE(out, fault ? QString::number(v[2]) : largest(v));
+            wrong += fault;
         }
     } catch (const std::exception& e) {
         QFAIL(e.what());
     }
-    QVERIFY(silent > 0);
-    QVERIFY(in > 0);
+    QVERIFY(wrong > 0);
 }
 
-// Taking out the superfluous part of the inner condition changes nothing
-// the listing prints.
+// Taking out the superfluous part of the condition changes nothing the
+// listing prints.
 void TestT2008_6::superfluousCheck() {
     QFETCH(int, listing);
-    const auto language = listingLanguages[size_t(listing)];
     try {
         const QString shorter = withoutSuperfluous(listing);
         QVERIFY(shorter.size() < ::listing(listing).size());
-        for (const auto& [x, y] : grid())
-            QCOMPARE(printed(language, shorter, x, y), printed(language, ::listing(listing), x, y));
+        for (const auto& v : triples())
+            QCOMPARE(printedFor(listing, shorter, v), printedFor(listing, ::listing(listing), v));
     } catch (const std::exception& e) {
         QFAIL(e.what());
     }
 }
 
-// The fix the solution gives answers rightly at every point of the grid.
+// The fix the solution gives prints the largest number for every triple.
 void TestT2008_6::fixOfTheSolution() {
     QFETCH(int, listing);
-    const auto language = listingLanguages[size_t(listing)];
     try {
         const QString fixed = fixedListing(listing);
-        for (const auto& [x, y] : grid())
-            QCOMPARE(printed(language, fixed, x, y), QString(inside(x, y) ? "да" : "нет"));
+        for (const auto& v : triples())
+            QCOMPARE(printedFor(listing, fixed, v), largest(v));
     } catch (const std::exception& e) {
         QFAIL(e.what());
     }
 }
 
-// The point the worked solution gives lies outside the region, and both
-// listings print nothing for it.
+// For the numbers the worked solution gives both listings print what it
+// says, and that is not the largest.
 void TestT2008_6::faultExampleOfTheSolution() {
     try {
-        const QStringList m =
-            capture(task("С1").solution, R"(x = (−?\d+(?:,\d+)?), y = (−?\d+(?:,\d+)?))");
-        const double x = QString(m[0]).replace(QChar(0x2212), '-').replace(',', '.').toDouble();
-        const double y = QString(m[1]).replace(QChar(0x2212), '-').replace(',', '.').toDouble();
-        QVERIFY(!inside(x, y));
-        for (size_t i = 0; i < 2; ++i)
-            QCOMPARE(printed(listingLanguages[i], listing(int(i)), x, y), QString());
+        const QString solution = oneLine(task("С1").solution);
+        const std::array<int, 3> v = {int(numberIn(solution, R"(a = (\d+), b = \d+, c = \d+)")),
+                                      int(numberIn(solution, R"(a = \d+, b = (\d+), c = \d+)")),
+                                      int(numberIn(solution, R"(a = \d+, b = \d+, c = (\d+))"))};
+        const QString said = capture(solution, R"(а программа выводит (\d+))")[0];
+        QVERIFY(said != largest(v));
+        QVERIFY(solution.contains("наибольшее число " + largest(v)));
+        for (int i = 0; i < 2; ++i)
+            QCOMPARE(printedFor(i, listing(i), v), said);
     } catch (const std::exception& e) {
         QFAIL(e.what());
     }
 }
 
-// С3 played out: the winner the solution names wins from the start; the
-// heaps it leaves after the loser's first step lose for the mover, and
-// from every position it names the winner finishes at once.
+// С3 played out by a full search: the winner the solution names wins from
+// the start; the positions lost for the player to move are exactly those
+// with both heaps even, as the solution says; the first move it gives is
+// legal and leaves such a position.
 void TestT2008_6::gameStrategy() {
     try {
         const Game g = game();
-        TwoHeaps play(g.goal);
-        QVERIFY(!play.ends(g.first, g.second));
+        TakeStones play;
+        QVERIFY(g.first % 2 != 0 || g.second % 2 != 0);
         const QString winner = play.moverWins(g.first, g.second) ? g.starts : g.answers;
         const QString solution = oneLine(task("С3").solution);
         QVERIFY2(solution.startsWith("Выигрывает " + winner + "."), qPrintable(solution));
-        // Every first move of the loser has an answer that wins.
-        for (const auto& [a, b] : TwoHeaps::moves(g.first, g.second)) {
-            QVERIFY(!play.ends(a, b));
-            QVERIFY(play.moverWins(a, b));
-        }
-        const auto reply = heaps(capture(solution, R"(делает кучки (\d+ и \d+))")[0]);
-        QCOMPARE(reply.size(), size_t(1));
-        QVERIFY(!play.ends(reply[0].first, reply[0].second));
-        QVERIFY(!play.moverWins(reply[0].first, reply[0].second));
-        const auto then = heaps(capture(solution, R"(позиции (.+?)\. )")[0]);
-        QCOMPARE(then.size(), size_t(4));
-        for (const auto& [a, b] : TwoHeaps::moves(reply[0].first, reply[0].second)) {
-            QVERIFY(std::find(then.begin(), then.end(), std::make_pair(a, b)) != then.end());
-            QVERIFY(!play.ends(a, b));
-            QVERIFY(play.winsAtOnce(a, b));
-        }
+        QVERIFY(solution.contains("обе кучки чётные"));
+        for (qint64 a = 0; a <= g.first; ++a)
+            for (qint64 b = 0; b <= g.second; ++b)
+                QCOMPARE(play.moverWins(a, b), a % 2 != 0 || b % 2 != 0);
+        const qint64 a = numberIn(solution, R"(остаются кучки (\d+) и \d+)"),
+                     b = numberIn(solution, R"(остаются кучки \d+ и (\d+))");
+        const auto first = TakeStones::moves(g.first, g.second);
+        QVERIFY(std::find(first.begin(), first.end(), std::make_pair(a, b)) != first.end());
+        QVERIFY(!play.moverWins(a, b));
     } catch (const std::exception& e) {
         QFAIL(e.what());
     }

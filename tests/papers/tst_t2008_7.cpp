@@ -32,20 +32,27 @@ ck::Language listingLanguage(int i) {
     return ck::Language::Basic;
 }
 
-// What the task asks for: the sum of the even digits of n.
-qint64 evenDigitSum(qint64 n) {
-    qint64 s = 0;
-    for (; n > 0; n /= 10)
-        s += n % 10 % 2 == 0 ? n % 10 : 0;
-    return s;
-}
-qint64 leadingDigit(qint64 n) {
-    while (n > 9)
-        n /= 10;
-    return n;
+// What the task asks for: hours, minutes and seconds of s, through a space.
+QString hms(qint64 s) {
+    return QString("%1 %2 %3").arg(s / 3600).arg(s / 60 % 60).arg(s % 60);
 }
 
-constexpr qint64 largestInput = 1200;
+// What a listing prints for s, its blanks made single.
+QString printedFor(int listing, const QString& source, qint64 s) {
+    return printed(listingLanguage(listing), source, s).simplified();
+}
+
+// Every 7th second of the day and the first hour's last one: the listings
+// run on these.
+std::vector<qint64> seconds() {
+    std::vector<qint64> all;
+    for (qint64 s = 1; s < 86400; s += 7)
+        all.push_back(s);
+    all.push_back(3599);
+    all.push_back(3600);
+    all.push_back(86399);
+    return all;
+}
 
 } // namespace
 
@@ -81,19 +88,17 @@ void TestT2008_7::listingFault_data() {
     QTest::newRow("Бейсик") << 1;
 }
 
-// Each listing answers rightly unless the leading digit of n is even; then
-// it leaves that digit out of the sum.
+// Each listing answers rightly below an hour; from an hour up it prints
+// all the minutes since midnight.
 void TestT2008_7::listingFault() {
     QFETCH(int, listing);
     int wrong = 0;
     try {
-        const auto language = listingLanguage(listing);
-        for (qint64 n = 1; n <= largestInput; ++n) {
-            const qint64 right = evenDigitSum(n);
-            const qint64 lead = leadingDigit(n);
-            const qint64 expected = lead % 2 == 0 ? right - lead : right;
-            QCOMPARE(printed(language, ::listing(listing), n), QString::number(expected));
-            wrong += expected != right ? 1 : 0;
+        for (qint64 s : seconds()) {
+            const QString expected = QString("%1 %2 %3").arg(s / 3600).arg(s / 60).arg(s % 60);
+            QCOMPARE(printedFor(listing, ::listing(listing), s), expected);
+            wrong += expected != hms(s) ? 1 : 0;
+            QCOMPARE(expected != hms(s), s >= 3600);
         }
     } catch (const std::exception& e) {
         QFAIL(e.what());
@@ -105,14 +110,14 @@ void TestT2008_7::superfluousCondition_data() {
     QTest::addColumn<int>("listing");
     QTest::addColumn<QString>("part");
     QTest::addColumn<QString>("named");
-    QTest::newRow("Паскаль") << 0 << " and (d < 10)"
-                             << "d < 10";
-    QTest::newRow("Бейсик") << 1 << " AND d < 10"
-                            << "d < 10 после AND";
+    QTest::newRow("Паскаль") << 0 << "  if h < 0 then\n    h := 0;\n"
+                             << "h < 0";
+    QTest::newRow("Бейсик") << 1 << "IF h < 0 THEN h = 0\n"
+                            << "IF h < 0 THEN h = 0";
 }
 
-// Without its check of d < 10 each listing prints what it printed, for
-// every n; the worked solution names that check.
+// Without its check of h < 0 each listing prints what it printed, for
+// every s; the worked solution names that check.
 void TestT2008_7::superfluousCondition() {
     QFETCH(int, listing);
     QFETCH(QString, part);
@@ -122,9 +127,8 @@ void TestT2008_7::superfluousCondition() {
     QVERIFY2(task("С1").solution.contains(named), qPrintable(named));
     const QString shorter = QString(source).remove(part);
     try {
-        const auto language = listingLanguage(listing);
-        for (qint64 n = 1; n <= largestInput; ++n)
-            QCOMPARE(printed(language, shorter, n), printed(language, source, n));
+        for (qint64 s : seconds())
+            QCOMPARE(printedFor(listing, shorter, s), printedFor(listing, source, s));
     } catch (const std::exception& e) {
         QFAIL(e.what());
     }
@@ -134,10 +138,10 @@ void TestT2008_7::listingFixed_data() {
     QTest::addColumn<int>("listing");
     QTest::addColumn<QString>("faulty");
     QTest::addColumn<QString>("fixed");
-    QTest::newRow("Паскаль") << 0 << "while n > 9 do begin"
-                             << "while n > 0 do begin";
-    QTest::newRow("Бейсик") << 1 << "WHILE n > 9"
-                            << "WHILE n > 0";
+    QTest::newRow("Паскаль") << 0 << "m := s div 60;"
+                             << "m := (s div 60) mod 60;";
+    QTest::newRow("Бейсик") << 1 << "m = s \\ 60"
+                            << "m = (s \\ 60) MOD 60";
 }
 
 // The fix of the worked solution makes each listing right for every n.
@@ -147,51 +151,57 @@ void TestT2008_7::listingFixed() {
     QFETCH(QString, fixed);
     QVERIFY2(task("С1").solution.contains(fixed), qPrintable(fixed));
     try {
-        const auto language = listingLanguage(listing);
         const QString mended = replacedLine(::listing(listing), faulty, fixed);
-        for (qint64 n = 1; n <= largestInput; ++n)
-            QCOMPARE(printed(language, mended, n), QString::number(evenDigitSum(n)));
+        for (qint64 s : seconds())
+            QCOMPARE(printedFor(listing, mended, s), hms(s));
     } catch (const std::exception& e) {
         QFAIL(e.what());
     }
 }
 
-// The n of the worked solution: the listing prints what the solution says,
-// and the right sum is another.
+// The s of the worked solution: the listing prints what the solution says,
+// and the right answer is another.
 void TestT2008_7::faultExampleOfTheSolution() {
     QFETCH(int, listing);
     const QString solution = task("С1").solution;
     try {
-        const qint64 n = numberIn(solution, R"(n = (\d+):)");
-        const qint64 shown = numberIn(solution, R"(программа выводит (\d+))");
-        const qint64 right = numberIn(solution, R"(сумма чётных цифр равна (\d+))");
-        QCOMPARE(right, evenDigitSum(n));
+        const qint64 s = numberIn(solution, R"(s = (\d+):)");
+        const QString shown = capture(solution, R"(программа выводит (\d+ \d+ \d+))")[0];
+        const QString right = capture(solution, R"(должна вывести (\d+ \d+ \d+))")[0];
+        QCOMPARE(right, hms(s));
         QVERIFY(shown != right);
-        QCOMPARE(printed(listingLanguage(listing), ::listing(listing), n), QString::number(shown));
+        QCOMPARE(printedFor(listing, ::listing(listing), s), shown);
     } catch (const std::exception& e) {
         QFAIL(e.what());
     }
 }
 
-// С3: the game played out from its wording. The worked solution names the
-// winner; every heap it has the winner leave (a clause naming the player,
-// then the heap in parentheses) loses for the other, every heap it has the
-// other leave wins for the winner.
+// С3: the game played out from its wording: take one stone or half the
+// heap (rounded down), whoever takes the last stone wins. The worked
+// solution names the winner; every heap it has the winner leave (a clause
+// naming the player, then the heap in parentheses) loses for the other, and
+// 0 only the winner leaves; every heap it has the other leave wins for the
+// winner.
 void TestT2008_7::gameWinner() {
     const zut::TaskContent& t = task("С3");
     try {
         const QString w = wording(t);
         const qint64 start = numberIn(w, R"(В куче лежат (\d+) камней)");
-        const qint64 add = numberIn(w, R"(добавить в кучу (\d+) камня)");
-        need(w.contains("удвоить число камней в куче"), "the second move is not doubling");
-        const qint64 goal = numberIn(w, R"(окажется (\d+) камней или больше)");
+        need(w.contains("взять из кучи один камень"), "the first move is not taking one");
+        need(w.contains("взять половину камней кучи") && w.contains("округляется вниз"),
+             "the second move is not taking half rounded down");
+        need(w.contains("Выигрывает тот, кто возьмёт последний камень"), "another winning rule");
         const QString first = capture(w, R"(первый ход делает (\w+))")[0];
         const QString second = capture(w, R"(второй — (\w+)\.)")[0];
-        const auto wins = moverWins(goal, [add](qint64 n) { return std::vector{n + add, 2 * n}; });
+        // wins[n]: the player to move on a heap of n wins.
+        std::vector<bool> wins(size_t(start) + 1, false);
+        for (qint64 n = 1; n <= start; ++n)
+            wins[size_t(n)] = !wins[size_t(n - 1)] || (n / 2 >= 1 && !wins[size_t(n - n / 2)]);
         const bool firstWins = wins[size_t(start)];
         const QString winner = firstWins ? first : second, loser = firstWins ? second : first;
         QVERIFY2(t.solution.startsWith("Выигрывает " + winner + "."), qPrintable(t.solution));
         int heaps = 0;
+        bool emptied = false;
         for (const auto& [who, moverLoses] : {std::pair{winner, true}, std::pair{loser, false}})
             for (const auto& m :
                  rx(who + R"([^().,:]*\((\d+)(?: или (\d+))?\))").globalMatch(t.solution))
@@ -199,13 +209,17 @@ void TestT2008_7::gameWinner() {
                     if (!m.captured(g).isEmpty()) {
                         const qint64 heap = number(m.captured(g));
                         ++heaps;
-                        if (heap >= goal)
-                            QVERIFY2(moverLoses, qPrintable(who + " wins at once"));
-                        else
+                        QVERIFY2(heap < start, qPrintable(QString("a heap of %1").arg(heap)));
+                        if (heap == 0) {
+                            QVERIFY2(moverLoses, qPrintable(who + " takes the last stone"));
+                            emptied = true;
+                        } else {
                             QVERIFY2(wins[size_t(heap)] != moverLoses,
                                      qPrintable(QString("%1 leaves %2").arg(who).arg(heap)));
+                        }
                     }
-        QVERIFY(heaps >= 4);
+        QVERIFY(heaps >= 8);
+        QVERIFY2(emptied, "the winner never takes the last stone");
     } catch (const std::exception& e) {
         QFAIL(e.what());
     }

@@ -161,6 +161,7 @@ struct Chart {
     std::vector<double> values;
     QStringList labels;
     qreal pixels = 13;
+    bool onSectors = false; // a pie's labels beside its sectors, not in a legend
 };
 
 Chart chart(const QVariantMap& m) {
@@ -177,10 +178,62 @@ Chart chart(const QVariantMap& m) {
         fail("a chart gives one label a value");
     if (m.contains("size"))
         c.pixels = m["size"].toDouble();
+    if (m.contains("legend")) {
+        const QString legend = m["legend"].toString();
+        if (legend != "beside" && legend != "sectors")
+            fail("a chart's legend is beside or sectors");
+        if (legend == "sectors" && c.kind != "pie")
+            fail("only a pie chart has its labels on the sectors");
+        c.onSectors = legend == "sectors";
+    }
     return c;
 }
 
+// A pie with its labels beside the sectors: each label stands just outside
+// the circle at the middle of its sector's arc, touching that point with the
+// side or corner that faces the centre. Without a legend's wide margin the
+// picture is nearly square, so fitted into a small rectangle it keeps its
+// letters near the size asked for.
+struct SectorPie {
+    QRectF pie;
+    std::vector<QRectF> labels;
+    QSizeF size;
+};
+
+SectorPie sectorPie(const Chart& c) {
+    constexpr qreal radius = 55, gap = 6, margin = 3;
+    const QFontMetricsF fm(textFont(c.pixels));
+    double sum = 0;
+    for (double v : c.values)
+        sum += v;
+    SectorPie s{QRectF(-radius, -radius, 2 * radius, 2 * radius), {}, {}};
+    QRectF all = s.pie;
+    double before = 0;
+    for (size_t i = 0; i < c.values.size(); ++i) {
+        const double share = sum > 0 ? (before + c.values[i] / 2) / sum : 0;
+        before += c.values[i];
+        // Clockwise from the top, as the sectors are drawn; y grows downwards.
+        const double angle = (90 - 360 * share) * M_PI / 180;
+        const QPointF out(std::cos(angle), -std::sin(angle));
+        const QPointF at = out * (radius + gap);
+        const qreal most = std::max(std::abs(out.x()), std::abs(out.y()));
+        const QSizeF box(fm.horizontalAdvance(c.labels[qsizetype(i)]) + 2, fm.height());
+        const QPointF centre =
+            at + QPointF(out.x() / most * box.width() / 2, out.y() / most * box.height() / 2);
+        s.labels.push_back(QRectF(centre - QPointF(box.width() / 2, box.height() / 2), box));
+        all |= s.labels.back();
+    }
+    all.adjust(-margin, -margin, margin, margin);
+    s.pie.translate(-all.topLeft());
+    for (QRectF& r : s.labels)
+        r.translate(-all.topLeft());
+    s.size = all.size();
+    return s;
+}
+
 QSizeF chartSize(const Chart& c) {
+    if (c.onSectors)
+        return sectorPie(c).size;
     return c.kind == "bar" ? QSizeF(40 + 44 * qreal(c.values.size()), 150) : QSizeF(230, 140);
 }
 
@@ -223,6 +276,19 @@ void drawChart(QPainter& p, const Chart& c) {
             p.drawText(QRectF(x - 9, bottom + 2, 44, 18), Qt::AlignHCenter | Qt::AlignTop,
                        c.labels[qsizetype(i)]);
         }
+    } else if (c.onSectors) {
+        const SectorPie s = sectorPie(c);
+        qreal start = 90 * 16;
+        for (size_t i = 0; i < c.values.size(); ++i) {
+            const qreal span = sum > 0 ? -360 * 16 * c.values[i] / sum : 0;
+            p.setPen(QPen(Qt::black, 1));
+            p.setBrush(chartColours[i % 6]);
+            p.drawPie(s.pie, int(start), int(span));
+            start += span;
+        }
+        p.setBrush(Qt::NoBrush);
+        for (size_t i = 0; i < c.values.size(); ++i)
+            p.drawText(s.labels[i], Qt::AlignCenter, c.labels[qsizetype(i)]);
     } else {
         const QRectF pie(6, 6, size.height() - 12, size.height() - 12);
         qreal start = 90 * 16;
@@ -586,6 +652,18 @@ QColor background(const QVariant& data) {
         fail("a chart's background is page, or it is not given");
     return QColor(255, 251, 240); // the page's cream (zut::colours::cream)
 }
+
+// Whether a chart says `place: left`: drawn at its rectangle's left edge,
+// beside the label before it, rather than in the middle of a wide
+// rectangle.
+bool placedLeft(const QVariant& data) {
+    const auto [kind, v] = kindOf(data);
+    if (kind != "chart" || !v.toMap().contains("place"))
+        return false;
+    if (v.toMap().value("place").toString() != "left")
+        fail("a chart's place is left, or it is not given");
+    return true;
+}
 } // namespace
 
 void drawPicture(QPainter& p, const QVariant& data, const QSizeF& size, const QString& sources) {
@@ -596,8 +674,8 @@ void drawPicture(QPainter& p, const QVariant& data, const QSizeF& size, const QS
     p.fillRect(QRectF(QPointF(0, 0), size), background(data));
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
-    // Centred in the picture.
-    p.translate((size.width() - natural.width() * scale) / 2,
+    // Centred in the picture (a chart placed left only upright).
+    p.translate(placedLeft(data) ? 0 : (size.width() - natural.width() * scale) / 2,
                 (size.height() - natural.height() * scale) / 2);
     p.scale(scale, scale);
     const auto [kind, v] = kindOf(data);
