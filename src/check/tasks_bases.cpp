@@ -674,8 +674,8 @@ void addBases(Registry& r) {
             t.fail("not one reading: " + words.join(' '));
         return words.front();
     };
-    // The word whose chain of `bits` binary digits was written as the
-    // hexadecimal digits `hex`, by the picture's code table (a row of
+    // The word whose chain of binary digits (`bits` of them, where given)
+    // was written as the hexadecimal digits `hex`, by the picture's code table (a row of
     // `letters` over a row of codes; no code may begin another). Its slips,
     // each the one option that fits: every hex digit turned into binary
     // without its leading zeros; one digit so turned; the codes of two
@@ -699,7 +699,7 @@ void addBases(Registry& r) {
         };
         r.solvers["codes.hexWord"] = [=](const Task& t) {
             const QString bits = chain(t, [](int) { return false; });
-            if (bits.size() != t.integer("bits"))
+            if (t.has("bits") && bits.size() != t.integer("bits"))
                 t.fail("the hex digits do not hold the chain's length");
             const QString word = reading(bits, table(t));
             if (word.isEmpty())

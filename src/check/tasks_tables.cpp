@@ -1157,7 +1157,8 @@ void addTables(Registry& r) {
     // (pictures 2 … 5) whose bars, each labelled with its cell's name, show
     // the values of the block `first` … `last` of the first picture's
     // spreadsheet, row by row. Its slips: the two rows' values given to
-    // each other's cells (a block of two rows); the last row alone.
+    // each other's cells (a block of two rows); the last row alone; every
+    // multiplication read as an addition.
     {
         const auto block = [](const Task& t) {
             const CellRef first = parseCell(t.text("first")), last = parseCell(t.text("last"));
@@ -1214,6 +1215,27 @@ void addTables(Registry& r) {
                 labels << cell;
                 wanted.push_back(value);
             }
+            return chartOf(t, labels, wanted);
+        };
+        // Slip: every multiplication sign in the formulas read as a plus;
+        // refused where that changes no value of the block.
+        r.solvers["tables.blockChartTimesAsPlus"] = [=](const Task& t) {
+            std::map<QString, QString> cells = sheetCells(t, t.drawn(0));
+            for (auto& [cell, text] : cells)
+                if (text.startsWith('='))
+                    text.replace('*', '+');
+            const auto misread = evaluateSheet(cells);
+            QStringList labels;
+            std::vector<double> wanted;
+            bool changed = false;
+            for (const auto& row : block(t))
+                for (const auto& [cell, value] : row) {
+                    labels << cell;
+                    wanted.push_back(misread.at(cell));
+                    changed = changed || misread.at(cell) != value;
+                }
+            if (!changed)
+                t.fail("no multiplication in the block's formulas");
             return chartOf(t, labels, wanted);
         };
     }

@@ -1,6 +1,7 @@
 // What the 2008 paper, variant 4, needs beyond its tasks' checks
 // (tst_tasks) and what every paper's content must satisfy
-// (tst_papercontent): the С1 listings fail exactly for their fault, and the
+// (tst_papercontent): the С1 listings fail exactly for their fault, keep
+// one superfluous condition and are mended by the worked fix, and the
 // С3 game is won as the worked solution says.
 #include "testmain.h"
 
@@ -34,12 +35,15 @@ QString rightAnswer(qint64 n) {
     return isPrime(n) ? "да" : "нет";
 }
 
-// The squares of primes, the numbers the fault answers wrongly.
-bool isPrimeSquare(qint64 n) {
-    for (qint64 d = 2; d * d <= n; ++d)
-        if (d * d == n)
-            return isPrime(d);
-    return false;
+// The numbers the checks run through: all up to 400, and the squares of
+// primes, a prime and the bound near the top of the range.
+std::vector<qint64> inputs() {
+    std::vector<qint64> ns;
+    for (qint64 n = 2; n <= 400; ++n)
+        ns.push_back(n);
+    for (qint64 n : {961, 1369, 10403, 29929, 29983, 29989, 30000})
+        ns.push_back(n);
+    return ns;
 }
 
 // The listing without its superfluous condition d < n.
@@ -47,6 +51,26 @@ QString withoutCheck(const QString& listing, int which) {
     const QString part = which == 0 ? " and (d < n)" : " AND d < n";
     need(listing.count(part) == 1, "the condition d < n is not in the loop once");
     return QString(listing).remove(part);
+}
+
+// The listing without the loop's condition d * d < n.
+QString withoutBound(const QString& listing, int which) {
+    const QString part = which == 0 ? "(d * d < n) and " : "d * d < n AND ";
+    need(listing.count(part) == 1, "the condition d * d < n is not in the loop once");
+    return QString(listing).remove(part);
+}
+
+// The listing with its last decision replaced by the one the worked
+// solution gives for that language.
+QString fixedBySolution(const QString& listing, int which, const QString& solution) {
+    static const QRegularExpression pascal(R"(if [^;]*? then writeln\('нет'\) else writeln\('да'\))");
+    static const QRegularExpression basic(R"(IF [^;]*? THEN PRINT "нет" ELSE PRINT "да")");
+    const QRegularExpression& line = which == 0 ? pascal : basic;
+    const auto inListing = line.match(listing), inSolution = line.match(solution);
+    need(inListing.hasMatch() && inSolution.hasMatch(), "no last decision to replace");
+    need(inListing.captured() != inSolution.captured(), "the solution repeats the faulty line");
+    return QString(listing).replace(inListing.capturedStart(), inListing.capturedLength(),
+                                    inSolution.captured());
 }
 
 // С3: whether the player to move with n stones wins when a move adds one
@@ -87,6 +111,10 @@ private slots:
     void superfluousCheck_data() { listingsShareTheirFault_data(); }
     void superfluousCheck();
     void faultExampleOfTheSolution();
+    void boundIsNeeded_data() { listingsShareTheirFault_data(); }
+    void boundIsNeeded();
+    void fixOfTheSolution_data() { listingsShareTheirFault_data(); }
+    void fixOfTheSolution();
     void gameWinner();
 };
 
@@ -96,18 +124,18 @@ void TestT2008_4::listingsShareTheirFault_data() {
     QTest::newRow("Бейсик") << 1;
 }
 
-// Each listing answers rightly for every n from 2 to 400 but the squares
-// of primes, for which it says «да».
+// Each listing answers rightly for every n checked but 2, for which it
+// says «нет» (it takes n itself for a divisor).
 void TestT2008_4::listingsShareTheirFault() {
     QFETCH(int, listing);
     const QString source = ::listing(listing);
     const auto language = listingLanguages[size_t(listing)];
     int wrong = 0;
     try {
-        for (qint64 n = 2; n <= 400; ++n) {
+        for (qint64 n : inputs()) {
             const QString out = printed(language, source, n);
-            if (isPrimeSquare(n)) {
-                QCOMPARE(out, QString("да"));
+            if (n == 2) {
+                QCOMPARE(out, QString("нет"));
                 ++wrong;
             } else {
                 QVERIFY2(out == rightAnswer(n), qPrintable(QString("%1: %2").arg(n).arg(out)));
@@ -116,7 +144,7 @@ void TestT2008_4::listingsShareTheirFault() {
     } catch (const std::exception& e) {
         QFAIL(e.what());
     }
-    QCOMPARE(wrong, 8); // 4, 9, 25, 49, 121, 169, 289, 361
+    QCOMPARE(wrong, 1);
 }
 
 // Taking out the condition d < n changes nothing the listing prints.
@@ -126,7 +154,7 @@ void TestT2008_4::superfluousCheck() {
     const auto language = listingLanguages[size_t(listing)];
     try {
         const QString shorter = withoutCheck(source, listing);
-        for (qint64 n = 2; n <= 400; ++n)
+        for (qint64 n : inputs())
             QCOMPARE(printed(language, shorter, n), printed(language, source, n));
     } catch (const std::exception& e) {
         QFAIL(e.what());
@@ -141,6 +169,41 @@ void TestT2008_4::faultExampleOfTheSolution() {
         QVERIFY(n >= 2 && n <= 30000);
         for (size_t i = 0; i < 2; ++i)
             QVERIFY(printed(listingLanguages[i], listing(int(i)), n) != rightAnswer(n));
+    } catch (const std::exception& e) {
+        QFAIL(e.what());
+    }
+}
+
+// The loop's bound d * d < n cannot go too: without it every odd prime
+// is called composite, so d < n stays the only superfluous condition.
+void TestT2008_4::boundIsNeeded() {
+    QFETCH(int, listing);
+    const QString source = ::listing(listing);
+    const auto language = listingLanguages[size_t(listing)];
+    try {
+        const QString shorter = withoutBound(source, listing);
+        int changed = 0;
+        for (qint64 n = 2; n <= 100; ++n)
+            if (printed(language, shorter, n) != printed(language, source, n)) {
+                QVERIFY2(isPrime(n), qPrintable(QString::number(n)));
+                ++changed;
+            }
+        QCOMPARE(changed, 24); // the primes from 3 to 97
+    } catch (const std::exception& e) {
+        QFAIL(e.what());
+    }
+}
+
+// The fix the worked solution gives answers rightly for every n checked.
+void TestT2008_4::fixOfTheSolution() {
+    QFETCH(int, listing);
+    const QString source = ::listing(listing);
+    const auto language = listingLanguages[size_t(listing)];
+    try {
+        const QString fixed = fixedBySolution(source, listing, task("С1").solution);
+        for (qint64 n : inputs())
+            QVERIFY2(printed(language, fixed, n) == rightAnswer(n),
+                     qPrintable(QString("%1: %2").arg(n).arg(printed(language, fixed, n))));
     } catch (const std::exception& e) {
         QFAIL(e.what());
     }

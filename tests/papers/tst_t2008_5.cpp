@@ -98,11 +98,25 @@ void TestT2008_5::remainderOnly() {
                          !c.contains('/'),
                      qPrintable(c));
         }
-        // The last row of each column says how the remainder is written,
-        // as a comment of that language: it must change nothing.
-        QVERIFY(columns[0].split('\n').last().startsWith("' MOD"));
-        QVERIFY(columns[1].split('\n').last().startsWith("{mod"));
-        QVERIFY(columns[2].split('\n').last().startsWith("| mod"));
+        // The last rows of each column say how the remainder is written,
+        // as a comment of that language: it must change nothing. A Бейсик or
+        // Алгоритмический comment runs to the end of its line, so every line
+        // holding words of the note must start with the comment mark.
+        const struct {
+            int column;
+            QString note, mark;
+        } notes[] = {{0, "' MOD", "'"}, {1, "{mod", "{"}, {2, "| mod", "|"}};
+        for (const auto& n : notes) {
+            const QStringList lines = columns[size_t(n.column)].split('\n');
+            int first = -1;
+            for (int i = 0; i < lines.size(); ++i)
+                if (lines[i].startsWith(n.note)) first = i;
+            QVERIFY2(first >= 0, qPrintable(n.note));
+            for (int i = first; i < lines.size(); ++i)
+                QVERIFY2(n.column == 1 || lines[i].startsWith(n.mark), qPrintable(lines[i]));
+            QVERIFY2(lines.mid(first).join(' ').contains("нацело"), qPrintable(n.note));
+        }
+        QVERIFY(columns[1].split('\n').last().endsWith("}"));
     } catch (const std::exception& e) {
         QFAIL(e.what());
     }

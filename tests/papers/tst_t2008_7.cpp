@@ -192,7 +192,7 @@ void TestT2008_7::gameWinner() {
              "the second move is not taking half rounded down");
         need(w.contains("Выигрывает тот, кто возьмёт последний камень"), "another winning rule");
         const QString first = capture(w, R"(первый ход делает (\w+))")[0];
-        const QString second = capture(w, R"(второй — (\w+)\.)")[0];
+        const QString second = capture(w, R"(второй[ \x{00A0}]— (\w+)\.)")[0];
         // wins[n]: the player to move on a heap of n wins.
         std::vector<bool> wins(size_t(start) + 1, false);
         for (qint64 n = 1; n <= start; ++n)
