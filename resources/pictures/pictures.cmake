@@ -4,7 +4,7 @@
 set(picture_sources ${PROJECT_SOURCE_DIR}/resources/pictures)
 set(ZUT_PICTURE_DIR ${CMAKE_CURRENT_BINARY_DIR}/pictures)
 set(ZUT_PICTURE_FILES)
-set(draw ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen $<TARGET_FILE:zut-draw>)
+set(draw ${ZUT_TOOL_RUN} $<TARGET_FILE:zut-draw>)
 
 # A button picture or icon: NAME is drawn from SOURCE at WIDTH × HEIGHT in
 # BITS (24 or 8) bits a pixel.
@@ -54,7 +54,7 @@ function(zut_content_pictures content outdir out)
         set(sources ${PROJECT_SOURCE_DIR}/resources/pictures)
         file(GLOB drawings CONFIGURE_DEPENDS ${sources}/*.svg ${sources}/*/*.svg)
         add_custom_command(OUTPUT ${outputs}
-            COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen $<TARGET_FILE:zut-draw>
+            COMMAND ${ZUT_TOOL_RUN} $<TARGET_FILE:zut-draw>
                 content ${content} ${outdir} ${sources} ${ZUT_FONT_BASE}
             DEPENDS zut-draw ${content} ${drawings}
             COMMENT "Drawing the pictures of ${content}"
