@@ -568,8 +568,7 @@ void addTables(Registry& r) {
     // of all the places, `to` lies farthest from `from` by the shortest
     // route, and no other place as far. And the slips, each the one table
     // where `to` seems farthest so: by the direct road (the cell of the row
-    // `from`), tied with another place by the shortest route, by the
-    // longest route that visits no place twice.
+    // `from`), tied with another place by the shortest route.
     const auto farthestTable = [](const Task& t, const QString& by) {
         const QString from = t.text("from"), to = t.text("to");
         return theRoadTable(t, [&](const RoadMap& map) {
@@ -583,8 +582,6 @@ void addTables(Registry& r) {
                         if ((road.from == from && road.to == p) ||
                             (road.to == from && road.from == p))
                             d = road.length;
-                } else if (by == "longest") {
-                    d = longestRoute(map, from, p).length;
                 } else {
                     d = shortestRoute(map, from, p).length;
                 }
@@ -606,9 +603,6 @@ void addTables(Registry& r) {
         return farthestTable(t, "direct");
     };
     r.solvers["tables.farthestTied"] = [=](const Task& t) { return farthestTable(t, "tied"); };
-    r.solvers["tables.farthestByLongestRoute"] = [=](const Task& t) {
-        return farthestTable(t, "longest");
-    };
     // The slip of answering «ближе» for «дальше»: the numbered road table in
     // which `to` lies nearer to `from` by the shortest route than each other
     // place.
@@ -1157,7 +1151,7 @@ void addTables(Registry& r) {
     // (pictures 2 … 5) whose bars, each labelled with its cell's name, show
     // the values of the block `first` … `last` of the first picture's
     // spreadsheet, row by row. Its slips: the two rows' values given to
-    // each other's cells (a block of two rows); the last row alone; every
+    // each other's cells (a block of two rows); every
     // multiplication read as an addition.
     {
         const auto block = [](const Task& t) {
@@ -1205,16 +1199,6 @@ void addTables(Registry& r) {
                     labels << rows[r][c].first;
                     wanted.push_back(rows[1 - r][c].second);
                 }
-            return chartOf(t, labels, wanted);
-        };
-        r.solvers["tables.blockChartLastRow"] = [=](const Task& t) {
-            QStringList labels;
-            std::vector<double> wanted;
-            const auto rows = block(t);
-            for (const auto& [cell, value] : rows.back()) {
-                labels << cell;
-                wanted.push_back(value);
-            }
             return chartOf(t, labels, wanted);
         };
         // Slip: every multiplication sign in the formulas read as a plus;

@@ -348,8 +348,7 @@ void addText(Registry& r) {
     };
     // The fewest moves (one level up, or one level down into a directory)
     // from the directory `start` to `target` (full paths, "C:\\…"): up to
-    // their common part and down again. And the slips: names at the same
-    // depth taken as shared wherever they match, the climb made to the
+    // their common part and down again. And the slips: the climb made to the
     // disk's root, the directories on the way counted instead of the moves,
     // only the moves up counted.
     const auto movesBetween = [](const Task& t, const QString& slip) {
@@ -360,11 +359,7 @@ void addText(Registry& r) {
         while (common < a.size() && common < b.size() && a[common] == b[common])
             ++common;
         qsizetype moves = a.size() + b.size() - 2 * common;
-        if (slip == "names") {
-            moves = 0;
-            for (qsizetype i = 1; i < std::max(a.size(), b.size()); ++i)
-                moves += i >= a.size() || i >= b.size() ? 1 : a[i] == b[i] ? 0 : 2;
-        } else if (slip == "root") {
+        if (slip == "root") {
             moves = a.size() + b.size() - 2;
         } else if (slip == "directories") {
             moves += 1;
@@ -374,7 +369,6 @@ void addText(Registry& r) {
         return QString::number(moves);
     };
     r.solvers["text.fewestMoves"] = [=](const Task& t) { return movesBetween(t, ""); };
-    r.solvers["text.movesSharingNames"] = [=](const Task& t) { return movesBetween(t, "names"); };
     r.solvers["text.movesThroughRoot"] = [=](const Task& t) { return movesBetween(t, "root"); };
     r.solvers["text.movesCountingDirectories"] = [=](const Task& t) {
         return movesBetween(t, "directories");
