@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The yardstick of the start-up benchmark: what the toolkit alone costs on
 // this machine, one empty window of the title window's size shown at once.
 #include "probe/startupprobe.h"

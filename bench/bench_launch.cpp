@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up of the real program as a student starts it, from outside the
 // process: the time from process start to the title window's first painted
 // frame, the time until all fourteen windows are built and the event loop

@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The papers: building the eight windows, and marking one.
 #include "benchmain.h"
 
-#include "paper/marking.h"
+#include "core/marking.h"
 #include "windows/t20081.h"
 #include "windows/t20082.h"
 #include "windows/t20083.h"

@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up: building the fourteen windows, and the first of them alone.
 #include "benchmain.h"
 
-#include "shell/windowset.h"
+#include "app/windowset.h"
 #include "windows/start.h"
 
 #include <memory>

@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A benchmark's main(): the program's own start-up around Google Benchmark.
 #pragma once
 
-#include "shell/application.h"
+#include "app/application.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>

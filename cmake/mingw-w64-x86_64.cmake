@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Cross-compiling for 64-bit Windows with Debian's MinGW-w64 (the posix
 # thread model, which Qt 6 needs). ZUT_WINDOWS_PREFIX lists the folders of
 # the libraries built for Windows (Qt, yaml-cpp); only they and the

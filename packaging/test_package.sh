@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package with cpack, installs it with dpkg into a
 # scratch root (its own dpkg database, nothing of the real system touched),
 # checks what it installed, starts the installed program offscreen, and

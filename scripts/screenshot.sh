@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the program in a private X server with a window manager and saves a
 # picture of its title window, frame included, to the given PNG file.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages the build needs, and only those that are
 # missing, so that a second run needs no network. With "--test" it adds
 # what the tests need (the X server, window manager and X tools, a session

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the program for 64-bit Windows on Debian 12: one statically linked
 # zut-informatika.exe that needs nothing beside it, a zip holding it, and an
 # installer. With "--test" it then runs the .exe under Wine in a private X

@@ -1,4 +1,5 @@
-#include "shell/application.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/application.h"
 
 int main(int argc, char** argv) {
     return zut::run(argc, argv);

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the accessibility events test where a screen reader would listen:
 # a private X server, a private session bus and the accessibility bus on
 # it. (On the offscreen platform the toolkit has no accessibility bridge

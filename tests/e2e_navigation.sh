@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Drives the real program from outside, in a private X server with a window
 # manager: clicks through the windows as a student would, closes windows
 # through the window manager, and checks that every way out ends the program

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # From outside the process: a scripted session of the real program under
 # strace, then a look at what it asked of the system. It must open no file
 # for writing (nor create, rename or remove one), use no socket but its

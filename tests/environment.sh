@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The program reads no environment of its own: started offscreen and in a
 # private X server with a library preloaded that writes down every
 # environment variable the process asks for, each name it asks for must

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The content check of a paper's inventory: what the built page holds,
 // task by task, against the inventory data written for the paper —
 // pictures (format, stored size, rectangle, fit), read-only text fields

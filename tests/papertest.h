@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Helpers for tests of the paper windows.
 #pragma once
 
 #include "paper/pagebuilder.h"
 #include "paper/paper.h"
-#include "shell/windowset.h"
+#include "app/windowset.h"
 #include "windows/t20081.h"
 #include "windows/t20082.h"
 #include "windows/t20083.h"

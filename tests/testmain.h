@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A test's main(): the program's own start-up around Qt Test.
 #pragma once
 
-#include "shell/application.h"
+#include "app/application.h"
 
 #include <QApplication>
 #include <QTest>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a screen reader finds: names, descriptions, roles and states of the
 // controls of the menus and the papers, the verdicts after marking, and the
 // events that announce the outcome.

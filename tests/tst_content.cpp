@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading a paper's content: every paper's own file, and a clear message,
 // naming file, task and field, for each kind of fault.
 #include "testmain.h"
 
-#include "paper/content.h"
+#include "core/content.h"
 
 #include <QTemporaryDir>
 

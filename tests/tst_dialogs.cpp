@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The instruction, explanations and help dialogs: every label and text
 // field with its text, font, colour and place, the instruction text's lines,
 // and the negation signs standing in their runs of blanks.
@@ -6,7 +7,7 @@
 #include "shell/colours.h"
 #include "shell/controls.h"
 #include "shell/window.h"
-#include "shell/windowset.h"
+#include "app/windowset.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>

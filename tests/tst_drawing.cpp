@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The picture tool on content files: what it draws for each kind of
 // picture, and its message for faulty drawing data (which fails the build).
 #include "testmain.h"
@@ -71,10 +72,16 @@ private slots:
     void faultyData();
     void flowchartBlockWords_data();
     void flowchartBlockWords();
+    void flowchartSpacing_data();
+    void flowchartSpacing();
     void pieLabels_data();
     void pieLabels();
     void chartPlace_data();
     void chartPlace();
+    void chartColours_data();
+    void chartColours();
+    void chartRightMargin_data();
+    void chartRightMargin();
 };
 
 void TestDrawing::drawsEachKind_data() {
@@ -92,6 +99,9 @@ void TestDrawing::drawsEachKind_data() {
         << "          chart: {kind: pie, values: [3, 5], labels: [A, B], legend: sectors}\n";
     QTest::newRow("graph")
         << "          graph: {nodes: {A: [15, 15], B: [90, 50]}, edges: [[A, B, \"4\"]]}\n";
+    QTest::newRow("graph on the page")
+        << "          graph: {nodes: {A: [15, 15], B: [90, 50]}, edges: [[A, B, \"4\"]], "
+           "background: page}\n";
     QTest::newRow("flowchart")
         << "          flowchart:\n            - start: начало\n"
            "            - while: \"i < 3\"\n              body: [{do: \"i := i + 1\"}]\n"
@@ -147,8 +157,22 @@ void TestDrawing::faultyData_data() {
     QTest::newRow("chart placed right")
         << "          chart: {kind: bar, values: [1, 2], labels: [A, B], place: right}\n"
         << "place is left";
+    QTest::newRow("pie in one colour")
+        << "          chart: {kind: pie, values: [1, 2], labels: [A, B], colour: one}\n"
+        << "only a bar chart is drawn in one colour";
+    QTest::newRow("unknown colour")
+        << "          chart: {kind: bar, values: [1, 2], labels: [A, B], colour: red}\n"
+        << "colour is one";
+    QTest::newRow("right margin past the middle")
+        << "          chart: {kind: bar, values: [1, 2], labels: [A, B], right-margin: 60}\n"
+        << "right margin is a number of pixels";
     QTest::newRow("unknown step") << "          flowchart: [{jump: x}]\n"
                                   << "start, end, do, input, output, if or while";
+    QTest::newRow("unknown spacing") << "          spacing: wide\n          flowchart: [{end: x}]\n"
+                                     << "spacing is tight";
+    QTest::newRow("spacing of a table")
+        << "          spacing: tight\n          table: {rows: [[1]]}\n"
+        << "only a flowchart has a spacing";
     QTest::newRow("missing drawing") << "          svg: nowhere.svg\n"
                                      << "no drawing";
 }
@@ -183,31 +207,6 @@ void TestDrawing::flowchartBlockWords_data() {
                             << "вывод";
 }
 
-// The text of a flowchart's block, read from the drawn SVG.
-void TestDrawing::flowchartBlockWords() {
-    QFETCH(QString, step);
-    QFETCH(QString, drawn);
-    QFETCH(QString, notDrawn);
-    QTemporaryDir dir;
-    QString paper =
-        paperWithPicture("          flowchart: [{start: начало}, " + step + ", {end: конец}]\n");
-    paper.replace("probe/p.jpg\n        format: jpeg\n        stored: [120, 80]\n",
-                  "probe/p.svg\n        format: wmf\n");
-    const Run run = draw(write(dir, paper), dir.filePath("out"));
-    QCOMPARE(run.errors, QString());
-    QCOMPARE(run.status, 0);
-    QFile svg(dir.filePath("out/probe/p.svg"));
-    QVERIFY(svg.open(QIODevice::ReadOnly));
-    // The words as drawn, block after block; a block's text may come in
-    // several runs (Cyrillic and Latin apart).
-    QString text;
-    static const QRegularExpression piece(R"(>([^<>]*)</text>)");
-    for (const auto& m : piece.globalMatch(QString::fromUtf8(svg.readAll())))
-        text += m.captured(1);
-    QVERIFY2(text.startsWith("начало" + drawn + "конец"), qPrintable(text));
-    QVERIFY(!text.contains(notDrawn));
-}
-
 namespace {
 
 // A pie chart's pieces as the SVG of a vector picture holds them, in the
@@ -225,9 +224,10 @@ struct DrawnPie {
     std::vector<Label> labels;
 };
 
-DrawnPie drawnPie(const QString& chart, const QSize& rect, QString& errors) {
+// The SVG the tool draws of one picture in a vector rectangle of `rect`.
+QString drawnSvg(const QString& picture, const QSize& rect, QString& errors) {
     QTemporaryDir dir;
-    QString paper = paperWithPicture("          chart: " + chart + "\n");
+    QString paper = paperWithPicture(picture);
     paper.replace("probe/p.jpg\n        format: jpeg\n        stored: [120, 80]\n"
                   "        rect: [120, 80]\n",
                   QString("probe/p.svg\n        format: wmf\n        rect: [%1, %2]\n")
@@ -235,36 +235,57 @@ DrawnPie drawnPie(const QString& chart, const QSize& rect, QString& errors) {
                       .arg(rect.height()));
     const Run run = draw(write(dir, paper), dir.filePath("out"));
     errors = run.errors;
-    DrawnPie pie;
     QFile svg(dir.filePath("out/probe/p.svg"));
     if (run.status != 0 || !svg.open(QIODevice::ReadOnly))
-        return pie;
-    const QString text = QString::fromUtf8(svg.readAll());
+        return {};
+    return QString::fromUtf8(svg.readAll());
+}
+
+// Calls `each` with every group of an SVG and the place, in the picture's
+// own pixels, of a point of the group.
+template <typename F> void forEachGroup(const QString& svg, F each) {
     static const QRegularExpression group(
         R"re(<g [^>]*transform="matrix\(([^)]*)\)"[^>]*>(.*?)</g>)re",
         QRegularExpression::DotMatchesEverythingOption);
-    static const QRegularExpression sector(R"re(d="M([-\d.]+),([-\d.]+) L([-\d.]+),([-\d.]+))re");
+    for (const auto& g : group.globalMatch(svg)) {
+        const QStringList m = g.captured(1).split(',');
+        const qreal scale = m[0].toDouble(), dx = m[4].toDouble(), dy = m[5].toDouble();
+        each(g.captured(2), scale, [=](const QString& x, const QString& y) {
+            return QPointF(x.toDouble() * scale + dx, y.toDouble() * scale + dy);
+        });
+    }
+}
+
+// Every text of an SVG with where its baseline starts and the size its
+// letters show at.
+std::vector<DrawnPie::Label> drawnLabels(const QString& svg) {
     static const QRegularExpression label(
         R"re(<text [^>]*x="([-\d.]+)" y="([-\d.]+)"[^>]*font-size="([\d.]+)"[^>]*>([^<]*)</text>)re",
         QRegularExpression::DotMatchesEverythingOption);
+    std::vector<DrawnPie::Label> all;
+    forEachGroup(svg, [&](const QString& body, qreal scale, auto place) {
+        for (const auto& l : label.globalMatch(body))
+            all.push_back({l.captured(4), place(l.captured(1), l.captured(2)),
+                           l.captured(3).toDouble() * scale});
+    });
+    return all;
+}
+
+DrawnPie drawnPie(const QString& chart, const QSize& rect, QString& errors) {
+    const QString text = drawnSvg("          chart: " + chart + "\n", rect, errors);
+    static const QRegularExpression sector(R"re(d="M([-\d.]+),([-\d.]+) L([-\d.]+),([-\d.]+))re");
+    DrawnPie pie;
     bool found = false;
-    for (const auto& g : group.globalMatch(text)) {
-        const QStringList m = g.captured(1).split(',');
-        const qreal scale = m[0].toDouble(), dx = m[4].toDouble(), dy = m[5].toDouble();
-        auto place = [&](const QString& x, const QString& y) {
-            return QPointF(x.toDouble() * scale + dx, y.toDouble() * scale + dy);
-        };
-        const auto s = sector.match(g.captured(2));
+    forEachGroup(text, [&](const QString& body, qreal, auto place) {
+        const auto s = sector.match(body);
         if (s.hasMatch() && !found) {
             found = true;
             pie.centre = place(s.captured(1), s.captured(2));
             const QPointF edge = place(s.captured(3), s.captured(4));
             pie.radius = std::hypot(edge.x() - pie.centre.x(), edge.y() - pie.centre.y());
         }
-        for (const auto& l : label.globalMatch(g.captured(2)))
-            pie.labels.push_back({l.captured(4), place(l.captured(1), l.captured(2)),
-                                  l.captured(3).toDouble() * scale});
-    }
+    });
+    pie.labels = drawnLabels(text);
     return pie;
 }
 
@@ -275,6 +296,59 @@ double apart(double a, double b) {
 }
 
 } // namespace
+
+// The text of a flowchart's block, read from the drawn SVG.
+void TestDrawing::flowchartBlockWords() {
+    QFETCH(QString, step);
+    QFETCH(QString, drawn);
+    QFETCH(QString, notDrawn);
+    QString errors;
+    const QString svg = drawnSvg(
+        "          flowchart: [{start: начало}, " + step + ", {end: конец}]\n", {120, 80}, errors);
+    QCOMPARE(errors, QString());
+    // The words as drawn, block after block; a block's text may come in
+    // several runs (Cyrillic and Latin apart).
+    QString text;
+    for (const auto& l : drawnLabels(svg))
+        text += l.text;
+    QVERIFY2(text.startsWith("начало" + drawn + "конец"), qPrintable(text));
+    QVERIFY(!text.contains(notDrawn));
+}
+
+// The size a flowchart's letters show at once it is fitted into its
+// rectangle: a tall chart in a small rectangle shrinks with its letters,
+// and `spacing: tight` keeps them readable; a chart is never enlarged.
+void TestDrawing::flowchartSpacing_data() {
+    QTest::addColumn<QString>("spacing");
+    QTest::addColumn<QSize>("rect");
+    QTest::addColumn<double>("least");
+    QTest::addColumn<double>("most");
+    QTest::newRow("nested loops, roomy") << "" << QSize(247, 277) << 7.5 << 9.0;
+    QTest::newRow("nested loops, tight") << "tight" << QSize(247, 277) << 11.0 << 13.0;
+    QTest::newRow("roomy in a large frame") << "" << QSize(600, 600) << 12.0 << 13.0;
+    QTest::newRow("tight in a large frame") << "tight" << QSize(600, 600) << 14.0 << 15.0;
+}
+
+void TestDrawing::flowchartSpacing() {
+    QFETCH(QString, spacing);
+    QFETCH(QSize, rect);
+    QFETCH(double, least);
+    QFETCH(double, most);
+    const QString chart =
+        "          flowchart:\n            - start: начало\n            - do: \"k := 0; i := 1\"\n"
+        "            - while: \"i ≤ 4\"\n              body:\n                - do: \"j := i\"\n"
+        "                - while: \"j ≤ 4\"\n                  body: [{do: \"j := j + 1\"}]\n"
+        "                - do: \"i := i + 1\"\n            - end: конец\n";
+    QString errors;
+    const auto labels = drawnLabels(
+        drawnSvg((spacing.isEmpty() ? "" : "          spacing: " + spacing + "\n") + chart, rect,
+                 errors));
+    QCOMPARE(errors, QString());
+    QVERIFY(labels.size() >= 10); // the seven blocks, «да» and «нет» twice
+    for (const auto& l : labels)
+        QVERIFY2(l.pixels >= least - 0.01 && l.pixels <= most + 0.01,
+                 qPrintable(QString("%1 at %2 px").arg(l.text).arg(l.pixels)));
+}
 
 // A pie's labels once the picture is fitted into its rectangle. A legend
 // beside the pie widens the picture, which is then shrunk with its letters;
@@ -414,6 +488,66 @@ void TestDrawing::chartPlace() {
                             .arg(centredLast)
                             .arg(leftFirst)
                             .arg(leftLast)));
+}
+
+void TestDrawing::chartColours_data() {
+    QTest::addColumn<QString>("chart");
+    QTest::addColumn<int>("colours");
+    QTest::newRow("bars in their colours") << "kind: bar, values: [1, 2, 3], labels: [A, B, C]" << 3;
+    QTest::newRow("bars in one colour")
+        << "kind: bar, values: [1, 2, 3], labels: [A, B, C], colour: one" << 1;
+    QTest::newRow("sectors in their colours") << "kind: pie, values: [1, 2, 3], labels: [A, B, C]"
+                                               << 3;
+}
+
+// How many of the charts' colours (first blue, then red, then green) fill
+// the bars or sectors: each its own, or only the first where a bar chart
+// asks for one colour.
+void TestDrawing::chartColours() {
+    QFETCH(QString, chart);
+    QFETCH(int, colours);
+    QString errors;
+    const QString svg = drawnSvg("          chart: {" + chart + "}\n", {120, 80}, errors);
+    QCOMPARE(errors, QString());
+    int found = 0;
+    for (const char* fill : {"#466ebe", "#c85046", "#5aa05a"})
+        found += svg.contains(QString("fill=\"%1\"").arg(fill)) ? 1 : 0;
+    QCOMPARE(found, colours);
+    QVERIFY(svg.contains("fill=\"#466ebe\""));
+}
+
+void TestDrawing::chartRightMargin_data() {
+    QTest::addColumn<QString>("chart");
+    QTest::addColumn<int>("margin");
+    const QString six = "kind: bar, values: [1, 2, 3, 4, 5, 6], labels: [A, B, C, D, E, F]";
+    QTest::newRow("six bars, no margin") << six << 0;
+    QTest::newRow("six bars, 10 px") << six << 10;
+    QTest::newRow("six bars, 30 px") << six << 30;
+    QTest::newRow("six bars placed left, 20 px") << six + ", place: left" << 20;
+    QTest::newRow("six bars on the page, 16 px") << six + ", background: page" << 16;
+}
+
+// `right-margin` keeps that many pixels at the right of the picture free of
+// any ink, the grid's light lines too, and the chart (one filling the
+// width of the 120 × 80 picture) still reaches to within 6 px of the strip.
+void TestDrawing::chartRightMargin() {
+    QFETCH(QString, chart);
+    QFETCH(int, margin);
+    QTemporaryDir dir;
+    const QString picture = "          chart: {" + chart +
+                            (margin ? QString(", right-margin: %1}\n").arg(margin) : "}\n");
+    const Run run = draw(write(dir, paperWithPicture(picture)), dir.filePath("out"));
+    QCOMPARE(run.errors, QString());
+    QCOMPARE(run.status, 0);
+    const QImage image(dir.filePath("out/probe/p.jpg"));
+    QCOMPARE(image.size(), QSize(120, 80));
+    int last = -1;
+    for (int x = 0; x < image.width(); ++x)
+        for (int y = 0; y < image.height(); ++y)
+            if (qGray(image.pixel(x, y)) < 235)
+                last = x;
+    QVERIFY2(last < 120 - margin && last >= 120 - margin - 6,
+             qPrintable(QString("ink up to column %1").arg(last)));
 }
 
 ZUT_TEST_MAIN(TestDrawing)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The test paper that holds every kind of element: what the page builder
 // makes of each, and the faults the page checks find.
 #include "testmain.h"
@@ -6,6 +7,7 @@
 #include "paper/paper.h"
 #include "papertest.h"
 #include "shell/controls.h"
+#include "windows/paperlinks.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QImage>
@@ -43,7 +45,8 @@ const zut::PaperSpec fixtureSpec{.reference = "fixture",
                                  .page = pageSpec(),
                                  .content = ":/papers/fixture.yaml",
                                  .key = fixtureKey,
-                                 .backTo = [] { return static_cast<zut::Window*>(nullptr); }};
+                                 .backTo = [] { return static_cast<zut::Window*>(nullptr); },
+                                 .links = paperLinks};
 
 class FixturePaper : public zut::Paper {
 public:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window set at a device pixel ratio above 1 (QT_SCALE_FACTOR, set by
 // the test command): every control of every window at the rectangle it has
 // at 96 dpi, which the test takes from a run of itself at a factor of 1;

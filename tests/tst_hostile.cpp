@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hostile text in the answer fields: whatever is pasted, set or typed is
 // kept exactly in the answer slot, nothing lost and nothing altered, and
 // marking compares it as it is.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program by keyboard alone: from the title window to a paper, every
 // answer chosen and typed, the paper marked and left, all by key presses on
 // whatever has the focus; the arrows inside one task, and the orders that

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The layout loader: what a layout builds, and a clear message for each
 // kind of fault in one.
 #include "testmain.h"

@@ -1,12 +1,13 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The answer keys and marking: the keys held by the eight papers against
 // the published key tables, the matching rules of Part 2 answers over the
 // real keys, and the grade bands.
 #include "testmain.h"
 
-#include "paper/marking.h"
+#include "core/marking.h"
 #include "paper/paper.h"
 #include "papertest.h"
-#include "shell/windowset.h"
+#include "app/windowset.h"
 
 namespace {
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The title window, the chooser and the variant menu as their tables give
 // them: every control's place, size, text, font, colour, picture, cursor and
 // tab order, and how the buttons show their pictures.
@@ -7,7 +8,7 @@
 
 #include "shell/colours.h"
 #include "shell/controls.h"
-#include "shell/windowset.h"
+#include "app/windowset.h"
 
 #include <QLabel>
 #include <QPushButton>

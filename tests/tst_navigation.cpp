@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Navigation between the windows: every button and close box, the modal
 // dialogs, the ways out of the program, and where windows reappear.
 #include "testmain.h"
@@ -5,7 +6,7 @@
 #include "papertest.h"
 
 #include "shell/window.h"
-#include "shell/windowset.h"
+#include "app/windowset.h"
 #include "windows/start.h"
 
 #include <QPushButton>

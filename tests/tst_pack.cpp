@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The packed layouts and papers the program embeds: each reads back into
 // the very tree its YAML source gives; damaged packed data is refused with
 // a reason, never a crash; and the packing tool refuses a faulty paper.
 #include "testmain.h"
 
-#include "paper/givens.h"
-#include "paper/yamlfile.h"
+#include "core/givens.h"
+#include "core/yamlfile.h"
 
 #include <QCborStreamWriter>
 #include <QDir>

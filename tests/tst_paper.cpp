@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The eight paper windows: frame and page geometry against the layout
 // tables, the block anatomy, answer capture, marking through the window,
 // tab order, first showing, and what a hidden paper keeps.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The content check of all eight papers: each page fits the heights its
 // paper fixes with nothing past the right edge and nothing overlapping,
 // and where a paper's inventory is written, the page holds exactly it.

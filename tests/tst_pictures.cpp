@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's pictures as the build draws them: sizes, formats and colour
 // depths, the transparent ground of the button pictures, what each shows,
 // and the title window's background.

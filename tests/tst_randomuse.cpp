@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Random use from fixed seeds: thousands of actions over all fourteen
 // windows, with the program's invariants checked after each one. A failing
 // sequence is shrunk to the shortest that still fails, and printed.

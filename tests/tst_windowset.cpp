@@ -1,11 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window set: creation order, each window's own properties, the
 // start-up state, and the embedded fonts.
 #include "testmain.h"
 
-#include "paper/yamlfile.h"
+#include "core/yamlfile.h"
 #include "shell/colours.h"
 #include "shell/window.h"
-#include "shell/windowset.h"
+#include "app/windowset.h"
 #include "windows/poesnenie.h"
 #include "windows/spravka.h"
 #include "windows/start.h"

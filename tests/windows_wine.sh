@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Windows program under Wine, in a fresh Wine prefix and a private X
 # server with a window manager, driven from outside as a student would:
 # the title window, the chooser, the 2007 paper answered by keyboard and

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by the tests that need a display: start_xserver starts a private
 # X server, which picks a free display itself and writes its number once it
 # takes connections, so that two tests started at once never share one.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by the end-to-end tests: a private X server with a window manager,
 # and helpers to find the program's windows, click in them and see it end.
 # The caller sets `program` (the executable) and may set `launch` (a command

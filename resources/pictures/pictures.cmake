@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The program's pictures, each drawn from its source here by zut-draw while
 # the program is built. Included by src/CMakeLists.txt, so that the drawn
 # files come from the directory whose resource target embeds them.

@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scrolling page of a paper: its heading, the three part headings with
 // their instruction boxes, and the 32 task blocks, laid so that the part
 // headings and the page end land on the heights the paper fixes.
 #pragma once
 
-#include "content.h"
+#include "core/content.h"
 
 #include <QLabel>
 #include <QPoint>

@@ -1,12 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "paper.h"
 
 #include "shell/colours.h"
 #include "shell/controls.h"
 #include "shell/layout.h"
-#include "shell/windowset.h"
-#include "windows/instrykcia.h"
-#include "windows/poesnenie.h"
-#include "windows/start.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -173,11 +170,11 @@ void Paper::answerChanged(int n) {
 }
 
 void Paper::instrClick() {
-    instryk->showModal(this);
+    spec_.links.instruction()->showModal(this);
 }
 
 void Paper::poesnenClick() {
-    poesn->showModal(this);
+    spec_.links.explanations()->showModal(this);
 }
 
 void Paper::nazadClick() {
@@ -210,7 +207,7 @@ void Paper::proverkaClick() {
 
 void Paper::closeEvent(QCloseEvent* event) {
     event->accept();
-    Tityl->close();
+    spec_.links.title()->close();
 }
 
 } // namespace zut

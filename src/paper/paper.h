@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The machinery shared by the eight paper windows. Each paper's own module
 // gives only what is its own (PaperSpec: its frame differences, page
 // geometry, content resource and answer key); everything else is here.
 #pragma once
 
-#include "answerkey.h"
-#include "marking.h"
+#include "core/answerkey.h"
+#include "core/marking.h"
 #include "pagebuilder.h"
 #include "shell/window.h"
 
@@ -20,6 +21,14 @@ class QRadioButton;
 
 namespace zut {
 
+// The windows a paper's buttons lead to beyond its page, looked up when a
+// button is pressed: the paper machinery names no window of its own.
+struct PaperLinks {
+    Window* (*instruction)();  // "Инструкция"
+    Window* (*explanations)(); // "Пояснения"
+    Window* (*title)();        // closed with a paper: that ends the program
+};
+
 struct PaperSpec {
     const char* reference; // the window's program-wide name, e.g. "t2008_3"
     const char* caption;   // title bar text
@@ -34,6 +43,7 @@ struct PaperSpec {
     const AnswerKey& key;
     // Where "Назад" leads: the chooser for 2007, the variant menu for 2008.
     Window* (*backTo)();
+    const PaperLinks& links;
 };
 
 class Paper : public Window {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up marks for the start-up benchmark. Silent unless the toolkit's
 // logging rules switch the category "zut.startup" on (QT_LOGGING_RULES);
 // then each mark is one line on standard error with the monotonic clock's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's named colours (RGB) and the desktop roles the layouts use.
 #pragma once
 

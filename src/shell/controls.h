@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The controls the toolkit has no ready widget for: shapes, bevels,
 // pictures drawn from a rectangle's corner, and multi-line text fields
 // as the windows use them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A label that draws its text with the line metrics the layouts were drawn
 // with. C059, which stands in for Century Schoolbook, has far taller lines
 // (1.5 em against about 1.2 em), so a top-aligned label of the designed

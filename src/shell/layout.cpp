@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "layout.h"
 
 #include "colours.h"
 #include "controls.h"
 #include "label.h"
-#include "paper/yamlfile.h"
+#include "core/yamlfile.h"
 #include "window.h"
 
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Window layouts are declarative resources (YAML, one per window) that give
 // a window's frame, title, client size, colours and fonts and every control
 // with its geometry, font, colour, text, picture, cursor, tab order, event

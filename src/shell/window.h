@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A top-level window of the program: the frame kind, background colour and
 // first position that every window states in its layout, plus the window
 // operations that navigation uses (show, show modally).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Instruction dialog: how the exam work is done. Shown modally from every paper.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Explanations dialog: the notation of the logic tasks. Shown modally from
 // every paper.
 #pragma once

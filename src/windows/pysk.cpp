@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "pysk.h"
 
 #include "shell/layout.h"
-#include "shell/windowset.h"
+#include "references.h"
 #include "start.h"
 #include "test_2007.h"
 #include "test_2008_menu.h"

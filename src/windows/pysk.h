@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Test chooser: the 2007 paper or the 2008 variant menu.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Help dialog: what the program is for. Shown modally from the title window.
 #pragma once
 

@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "start.h"
 
 #include "pysk.h"
 #include "shell/layout.h"
-#include "shell/windowset.h"
+#include "references.h"
 #include "spravka.h"
 
 #include <QCloseEvent>

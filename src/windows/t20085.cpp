@@ -1,6 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "t20085.h"
 
-#include "shell/windowset.h"
+#include "paperlinks.h"
+#include "references.h"
 #include "test_2008_menu.h"
 
 namespace {
@@ -38,6 +40,7 @@ const zut::PaperSpec paperData{
     .content = ":/papers/t2008_5.yaml",
     .key = key,
     .backTo = [] { return static_cast<zut::Window*>(t2008_menu); },
+    .links = paperLinks,
 };
 
 } // namespace

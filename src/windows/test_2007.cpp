@@ -1,7 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "test_2007.h"
 
 #include "pysk.h"
-#include "shell/windowset.h"
+#include "paperlinks.h"
+#include "references.h"
 
 namespace {
 
@@ -38,6 +40,7 @@ const zut::PaperSpec paperData{
     .content = ":/papers/t2007.yaml",
     .key = key,
     .backTo = [] { return static_cast<zut::Window*>(Nachalo); },
+    .links = paperLinks,
 };
 
 } // namespace

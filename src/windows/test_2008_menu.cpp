@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "test_2008_menu.h"
 
 #include "pysk.h"
 #include "shell/layout.h"
-#include "shell/windowset.h"
+#include "references.h"
 #include "start.h"
 #include "t20081.h"
 #include "t20082.h"

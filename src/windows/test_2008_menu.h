@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // 2008 variant menu: the seven 2008 papers.
 #pragma once
 

@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Number bases: writing and reading numbers, digit counts, based
 // expressions, the bases in which a number ends in a digit or takes a
 // form, and letter codes.
-#include "check/bases.h"
-#include "check/codes.h"
-#include "check/error.h"
+#include "taskcheck/bases.h"
+#include "taskcheck/codes.h"
+#include "taskcheck/error.h"
 
 #include <QTest>
 

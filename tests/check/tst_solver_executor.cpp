@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Executors and strings: programs of numbered commands, the drawing
 // executor, strings built by rules and run-length codes.
-#include "check/error.h"
-#include "check/executor.h"
-#include "check/strings.h"
+#include "taskcheck/error.h"
+#include "taskcheck/executor.h"
+#include "taskcheck/strings.h"
 
 #include <QTest>
 

@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Flowcharts: the text and list forms, the tree they give (which the
 // drawing part reads), runs on whole numbers, and faulty charts.
-#include "check/error.h"
-#include "check/flowchart.h"
+#include "taskcheck/error.h"
+#include "taskcheck/flowchart.h"
 
 #include <QTest>
 

@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The interpreters: each language on fragments worked by hand (whole-number
 // division and remainder, arrays, the loops, input and output), the places
 // where the languages differ (negative remainders, a loop's variable after
 // the loop, Basic's rounding operands), their faults, and runs of one
 // fragment in several languages.
-#include "check/error.h"
-#include "check/interpret.h"
+#include "taskcheck/error.h"
+#include "taskcheck/interpret.h"
 
 #include <QTest>
 
@@ -116,6 +117,18 @@ end.)") << QStringList{"7", "4"} << "c=17"
         QTest::newRow("Pascal negative division")
             << Language::Pascal << "a := -7 div 2; b := -7 mod 2" << QStringList() << "a=-3; b=-1"
             << QStringList();
+
+        // A fragment may declare some names and take the others as declared elsewhere.
+        QTest::newRow("Pascal fragment opening with var") << Language::Pascal << QString::fromUtf8(R"(
+var a: array[1..6]
+  of integer;
+a[1] := 1;
+for i := 2 to 6 do
+  a[i] := a[i div 2] + i mod 2;)") << QStringList() << "a[5]=2; a[6]=2; a[3]=2; i=-"
+                                                        << QStringList();
+        QTest::newRow("Pascal fragment opening with const and var")
+            << Language::Pascal << "const n = 4;\nvar k, m: integer;\nk := n * n; m := k mod 5; t := m - n"
+            << QStringList() << "k=16; m=1; t=-3" << QStringList();
 
         QTest::newRow("Pascal reals and constants") << Language::Pascal << QString::fromUtf8(R"(
 const n = 4;
@@ -376,6 +389,11 @@ printf("%.2f %5.1f|%-3d|%03d", m, h, t, t);)")
         QTest::newRow("Pascal index out of bounds")
             << Language::Pascal << "var a: array[1..3] of integer;\nbegin\n  a[4] := 1\nend."
             << "outside a[1..3]";
+        QTest::newRow("Pascal fragment index out of bounds")
+            << Language::Pascal << "var a: array[1..3] of integer;\nfor i := 1 to 4 do a[i] := i"
+            << "line 2: the index 4 is outside a[1..3]";
+        QTest::newRow("Pascal fragment declaration without a type")
+            << Language::Pascal << "var a, b;\na := 1" << "':' expected";
         QTest::newRow("Pascal not declared")
             << Language::Pascal << "var a: integer;\nbegin\n  b := 1\nend."
             << "b is not declared";

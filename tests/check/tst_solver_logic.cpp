@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Logic formulas: the notation and its priorities, truth tables,
 // equivalence, table fragments, counts of solutions, falsifying sets of
 // values, statements about whole numbers and about words.
-#include "check/error.h"
-#include "check/logic.h"
+#include "taskcheck/error.h"
+#include "taskcheck/logic.h"
 
 #include <QTest>
 

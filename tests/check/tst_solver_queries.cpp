@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Search queries: their notation, order by inclusion of their pages, and
 // the counts that follow from other counts.
-#include "check/error.h"
-#include "check/queries.h"
+#include "taskcheck/error.h"
+#include "taskcheck/queries.h"
 
 #include <QTest>
 

@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Routes: shortest and longest routes in a table of roads, all simple
 // routes, and whether a drawn scheme shows the table's roads.
-#include "check/error.h"
-#include "check/routes.h"
+#include "taskcheck/error.h"
+#include "taskcheck/routes.h"
 
 #include <QTest>
 

@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Spreadsheets: references, copied formulas (relative parts move, absolute
 // parts stay) and the values of a grid.
-#include "check/error.h"
-#include "check/spreadsheet.h"
+#include "taskcheck/error.h"
+#include "taskcheck/spreadsheet.h"
 
 #include <QTest>
 

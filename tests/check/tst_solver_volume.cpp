@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Information volume: texts, alphabets, codes, information and transfer,
 // with the slips a task's wrong options come from (bits for bytes, a
 // blank not counted, a power of two off by one).
-#include "check/error.h"
-#include "check/volume.h"
+#include "taskcheck/error.h"
+#include "taskcheck/volume.h"
 
 #include <QTest>
 

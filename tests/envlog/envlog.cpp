@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Preloaded into the program by tests/environment.sh: writes down the name
 // of every environment variable the process asks for, one a line, to the
 // file that ENVLOG_FILE names. It reads that one variable itself, through

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Helpers for the content tests of the papers, tst_<paper>.cpp and
 // tst_papercontent.cpp: reading a task's elements and text from the
 // content file, the fragments in three languages, running С1's listings,
@@ -14,12 +15,12 @@
 
 #include "papertest.h"
 
-#include "check/error.h"
-#include "check/interpret.h"
-#include "check/taskcheck.h"
-#include "paper/content.h"
+#include "taskcheck/error.h"
+#include "taskcheck/interpret.h"
+#include "taskcheck/taskcheck.h"
+#include "core/content.h"
 #include "paper/paper.h"
-#include "shell/windowset.h"
+#include "app/windowset.h"
 
 #include <QRegularExpression>
 #include <QVariant>

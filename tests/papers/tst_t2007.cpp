@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the 2007 paper needs beyond its tasks' checks (tst_tasks) and what
 // every paper's content must satisfy (tst_papercontent): the С1 listings
 // fail exactly for their fault, the С3 game is won as the worked solution
@@ -5,13 +6,13 @@
 // А18's key is not the option made of its options' most frequent parts.
 #include "testmain.h"
 
-#include "check/error.h"
-#include "check/interpret.h"
-#include "check/taskcheck.h"
+#include "taskcheck/error.h"
+#include "taskcheck/interpret.h"
+#include "taskcheck/taskcheck.h"
 #include "papertest.h"
 
 #include "papercheck.h"
-#include "shell/windowset.h"
+#include "app/windowset.h"
 #include "windows/start.h"
 
 #include <QPushButton>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the 2008 paper, variant 1, needs beyond its tasks' checks
 // (tst_tasks) and what every paper's content must satisfy
 // (tst_papercontent): the С1 listings fail exactly for their fault, the С3
@@ -5,8 +6,8 @@
 // other givens than the paper's.
 #include "testmain.h"
 
-#include "check/error.h"
-#include "check/interpret.h"
+#include "taskcheck/error.h"
+#include "taskcheck/interpret.h"
 #include "papertest.h"
 
 #include "papercheck.h"

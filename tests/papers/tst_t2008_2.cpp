@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the 2008 paper, variant 2, needs beyond its tasks' checks
 // (tst_tasks) and what every paper's content must satisfy
 // (tst_papercontent): А7's table has no comment row, А16's solver reads
@@ -5,8 +6,8 @@
 // fault, and the С3 game is won as the worked solution says.
 #include "testmain.h"
 
-#include "check/error.h"
-#include "check/interpret.h"
+#include "taskcheck/error.h"
+#include "taskcheck/interpret.h"
 #include "papertest.h"
 
 #include "papercheck.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the 2008 paper, variant 3, needs beyond its tasks' checks
 // (tst_tasks) and what every paper's content must satisfy
 // (tst_papercontent): the С1 listings fail exactly for their fault, the
@@ -6,8 +7,8 @@
 // letters of B7 and B8 are those the key uses.
 #include "testmain.h"
 
-#include "check/error.h"
-#include "check/interpret.h"
+#include "taskcheck/error.h"
+#include "taskcheck/interpret.h"
 #include "papertest.h"
 
 #include "papercheck.h"

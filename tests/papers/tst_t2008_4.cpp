@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the 2008 paper, variant 4, needs beyond its tasks' checks
 // (tst_tasks) and what every paper's content must satisfy
 // (tst_papercontent): the С1 listings fail exactly for their fault, keep
@@ -5,11 +6,13 @@
 // С3 game is won as the worked solution says.
 #include "testmain.h"
 
-#include "check/interpret.h"
+#include "taskcheck/interpret.h"
 #include "papertest.h"
 
 #include "papercheck.h"
 
+#include <cmath>
+#include <numeric>
 #include <stdexcept>
 
 const zut::PaperContent& content() {
@@ -73,6 +76,78 @@ QString fixedBySolution(const QString& listing, int which, const QString& soluti
                                     inSolution.captured());
 }
 
+// ---- А19, А20 -------------------------------------------------------------
+
+// The task's pictures' data, in page order.
+std::vector<QVariantMap> drawings(const zut::TaskContent& t) {
+    std::vector<QVariantMap> all;
+    for (const Element* e : elements(t))
+        if (e->kind == Kind::Picture)
+            all.push_back(e->draw.toMap());
+    return all;
+}
+
+// The ant's letters on the field of the task's picture: `shortMove` (from
+// 1) is walked one cell short, `writeFirst` writes a line's letter before
+// its move.
+QString antWalk(const zut::TaskContent& t, int shortMove, bool writeFirst) {
+    const QVariantList rows = drawings(t).at(0)["table"].toMap()["rows"].toList();
+    int c = t.givens["column"].toInt(), r = t.givens["row"].toInt(), moves = 0;
+    const auto letter = [&] {
+        need(r >= 1 && r <= rows.size(), "off the field");
+        const QStringList line = rows[r - 1].toStringList();
+        need(c >= 1 && c < line.size(), "off the field");
+        return line[c];
+    };
+    QString written;
+    for (const QString& line : t.givens["program"].toStringList()) {
+        const QStringList words = line.split(' ');
+        need(words.size() == 3 && words[2] == "запиши", "not a move and a write");
+        const int n = words[1].chopped(1).toInt() - (++moves == shortMove ? 1 : 0);
+        if (writeFirst)
+            written += letter();
+        if (words[0] == "вправо") c += n;
+        else if (words[0] == "влево") c -= n;
+        else if (words[0] == "вниз") r += n;
+        else if (words[0] == "вверх") r -= n;
+        else need(false, "unknown move");
+        if (!writeFirst)
+            written += letter();
+    }
+    return written;
+}
+
+// A19: a column's values 2..4 of the sheet, column E summing B..D by its
+// formulas (checked to be those sums).
+std::vector<double> sheetColumn(const zut::TaskContent& t, int column) {
+    const QVariantList rows = drawings(t).at(0)["spreadsheet"].toMap()["rows"].toList();
+    std::vector<double> values;
+    for (qsizetype i = 1; i < rows.size(); ++i) {
+        const QStringList row = rows[i].toStringList();
+        const int n = int(i) + 1;
+        need(row[4] == QString("=B%1+C%1+D%1").arg(n), "column E is not the sums");
+        values.push_back(column < 4 ? row[column].toDouble()
+                                    : row[1].toDouble() + row[2].toDouble() + row[3].toDouble());
+    }
+    return values;
+}
+
+bool sameShares(const std::vector<double>& a, const std::vector<double>& b) {
+    const double sa = std::accumulate(a.begin(), a.end(), 0.0);
+    const double sb = std::accumulate(b.begin(), b.end(), 0.0);
+    for (size_t i = 0; i < a.size(); ++i)
+        if (std::abs(a[i] / sa - b[i] / sb) > 1e-9)
+            return false;
+    return a.size() == b.size();
+}
+
+std::vector<double> chartValues(const zut::TaskContent& t, int picture) {
+    std::vector<double> v;
+    for (const QVariant& x : drawings(t).at(picture)["chart"].toMap()["values"].toList())
+        v.push_back(x.toDouble());
+    return v;
+}
+
 // С3: whether the player to move with n stones wins when a move adds one
 // stone or doubles the heap, never past `goal`, and whoever makes exactly
 // `goal` wins; and the fewest own moves the winner needs against any
@@ -101,6 +176,51 @@ ExactGame exactGame(qint64 goal) {
     return g;
 }
 
+// С3 read from its wording: the heap at the start, the bound that no move
+// may pass and the heap that wins, the two players and who moves first.
+struct GameWording {
+    qint64 start = 0, bound = 0, goal = 0;
+    QString first, second;
+};
+
+GameWording gameWording(const zut::TaskContent& t) {
+    const QString w = wording(t).replace(QChar(0x00A0), ' '); // no-break spaces read as spaces
+    need(w.contains("либо один камень, либо столько камней, сколько в ней уже есть"),
+         "the moves are not adding one stone and doubling the heap");
+    GameWording g;
+    g.start = numberIn(w, R"(вначале (\d+)[ \x{00A0}]камн)");
+    g.bound = numberIn(w, R"(больше (\d+)[ \x{00A0}]камней, делать нельзя)");
+    g.goal = numberIn(w, R"(ровно (\d+)[ \x{00A0}]камней)");
+    const QStringList names = capture(w, R"((\w+) и (\w+) по очереди)");
+    g.first = capture(w, R"(первой ходит (\w+))")[0];
+    need(names.contains(g.first), "the first player is not one of the two");
+    g.second = names[0] == g.first ? names[1] : names[0];
+    return g;
+}
+
+// The heaps from which the player to move loses, below the goal.
+QList<qint64> losingHeaps(const ExactGame& g) {
+    QList<qint64> out;
+    for (qint64 n = 1; n + 1 < qint64(g.wins.size()); ++n)
+        if (!g.wins[size_t(n)])
+            out << n;
+    return out;
+}
+
+// The heaps the worked solution calls lost for the player to move: «кучи
+// из a, b … и z камней и чётные кучи от p до q».
+QList<qint64> losingHeapsNamed(const QString& solution) {
+    const QStringList m = capture(solution, R"(кучи из ([\d, и]+) камней и чётные кучи от (\d+) до (\d+))");
+    QList<qint64> out;
+    for (const QString& part : m[0].split(rx(R"(,\s*|\s+и\s+)"), Qt::SkipEmptyParts))
+        out << number(part);
+    for (qint64 n = number(m[1]); n <= number(m[2]); n += 2) {
+        need(n % 2 == 0, "an odd heap among the even ones");
+        out << n;
+    }
+    return out;
+}
+
 } // namespace
 
 class TestT2008_4 : public QObject {
@@ -116,6 +236,14 @@ private slots:
     void fixOfTheSolution_data() { listingsShareTheirFault_data(); }
     void fixOfTheSolution();
     void gameWinner();
+    void gameClaims_data();
+    void gameClaims();
+    void claimsCatchChanges_data();
+    void claimsCatchChanges();
+    void antRoutes_data();
+    void antRoutes();
+    void chartRanges_data();
+    void chartRanges();
 };
 
 void TestT2008_4::listingsShareTheirFault_data() {
@@ -214,20 +342,161 @@ void TestT2008_4::fixOfTheSolution() {
 void TestT2008_4::gameWinner() {
     const zut::TaskContent& t = task("С3");
     try {
-        const QString w = wording(t);
-        const qint64 start = number(capture(w, R"(куча из (\d+) камней)")[0]);
-        need(w.contains("добавить в кучу один камень") && w.contains("удвоить число камней"),
-             "the moves are not adding one and doubling");
-        const qint64 bound = number(capture(w, R"(не больше (\d+) камней)")[0]);
-        const qint64 goal = number(capture(w, R"(ровно (\d+) камней)")[0]);
-        QCOMPARE(bound, goal);
-        const QString first = capture(w, R"(первый ход делает (\w+))")[0];
-        const QString second = capture(w, R"(второй\s*—\s*(\w+))")[0];
-        const ExactGame g = exactGame(goal);
-        const QString winner = g.wins[size_t(start)] ? first : second;
+        const GameWording w = gameWording(t);
+        QCOMPARE(w.bound, w.goal);
+        const ExactGame g = exactGame(w.goal);
+        const QString winner = g.wins[size_t(w.start)] ? w.first : w.second;
         QVERIFY2(t.solution.startsWith("Выигрывает " + winner), qPrintable(t.solution));
-        QVERIFY2(g.moves[size_t(start)] >= 3,
-                 qPrintable(QString("won in %1 moves").arg(g.moves[size_t(start)])));
+        QVERIFY2(g.moves[size_t(w.start)] >= 3,
+                 qPrintable(QString("won in %1 moves").arg(g.moves[size_t(w.start)])));
+    } catch (const std::exception& e) {
+        QFAIL(e.what());
+    }
+}
+
+// What the worked solution claims beyond the winner, each against the
+// search: the heaps lost for the player to move, and how many moves the
+// winner needs when the loser holds out longest.
+void TestT2008_4::gameClaims_data() {
+    QTest::addColumn<QString>("claim");
+    QTest::newRow("проигрышные кучи") << "losing";
+    QTest::newRow("число ходов") << "length";
+    QTest::newRow("начальная куча проигрышна") << "start";
+}
+
+void TestT2008_4::gameClaims() {
+    QFETCH(QString, claim);
+    const zut::TaskContent& t = task("С3");
+    try {
+        const GameWording w = gameWording(t);
+        const ExactGame g = exactGame(w.goal);
+        if (claim == "losing") {
+            QCOMPARE(losingHeapsNamed(t.solution), losingHeaps(g));
+        } else if (claim == "length") {
+            const QString word = capture(t.solution, R"(понадобится (\w+) ход)")[0];
+            QCOMPARE(numeral(word), g.moves[size_t(w.start)]);
+        } else {
+            QVERIFY(losingHeapsNamed(t.solution).contains(w.start));
+        }
+    } catch (const std::exception& e) {
+        QFAIL(e.what());
+    }
+}
+
+// A solution with one heap of its list changed, or a game with another
+// goal, no longer agrees with the search: the claims above can fail.
+void TestT2008_4::claimsCatchChanges_data() {
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<QString>("to");
+    QTest::addColumn<int>("goalShift");
+    QTest::newRow("7 заменено на 9") << "5 и 7 камней" << "5 и 9 камней" << 0;
+    QTest::newRow("конец чётных куч 24") << "от 16 до 26:" << "от 16 до 24:" << 0;
+    QTest::newRow("цель 29") << "" << "" << 1;
+    QTest::newRow("цель 27") << "" << "" << -1;
+}
+
+void TestT2008_4::claimsCatchChanges() {
+    QFETCH(QString, from);
+    QFETCH(QString, to);
+    QFETCH(int, goalShift);
+    const zut::TaskContent& t = task("С3");
+    try {
+        const GameWording w = gameWording(t);
+        QString solution = t.solution;
+        if (!from.isEmpty()) {
+            QCOMPARE(solution.count(from), 1);
+            solution.replace(from, to);
+        }
+        const ExactGame g = exactGame(w.goal + goalShift);
+        QVERIFY(losingHeapsNamed(solution) != losingHeaps(g));
+    } catch (const std::exception& e) {
+        QFAIL(e.what());
+    }
+}
+
+// Each А20 option is the route walked right or with one slip, computed
+// here on the field; a wrong option number or letter fails the row.
+void TestT2008_4::antRoutes_data() {
+    QTest::addColumn<int>("shortMove");
+    QTest::addColumn<bool>("writeFirst");
+    QTest::addColumn<int>("option");
+    QTest::newRow("верный путь") << 0 << false << 2;
+    QTest::newRow("пятый шаг короче") << 5 << false << 1;
+    QTest::newRow("третий шаг короче") << 3 << false << 3;
+    QTest::newRow("буква до шага") << 0 << true << 4;
+}
+
+void TestT2008_4::antRoutes() {
+    QFETCH(int, shortMove);
+    QFETCH(bool, writeFirst);
+    QFETCH(int, option);
+    try {
+        const zut::TaskContent& t = task("А20");
+        const QStringList o = options(t);
+        const QString walked = antWalk(t, shortMove, writeFirst);
+        QCOMPARE(o.count(walked), 1);
+        QCOMPARE(o.indexOf(walked) + 1, option);
+    } catch (const std::exception& e) {
+        QFAIL(e.what());
+    }
+}
+
+// Each А19 option's column against the two charts: only the key fits both;
+// the pie-only slip fits the shares but not the bars; column A holds the
+// charts' labels, not values; column B ranks the classes as the bars do.
+void TestT2008_4::chartRanges_data() {
+    QTest::addColumn<int>("option");
+    QTest::addColumn<int>("column"); // 0 = A … 4 = E
+    QTest::addColumn<bool>("labels");
+    QTest::addColumn<bool>("ranked");
+    QTest::addColumn<bool>("bars");
+    QTest::addColumn<bool>("pie");
+    QTest::newRow("E") << 1 << 4 << false << true << true << true;
+    QTest::newRow("C") << 2 << 2 << false << true << false << true;
+    QTest::newRow("A") << 3 << 0 << true << false << false << false;
+    QTest::newRow("B") << 4 << 1 << false << true << false << false;
+    QTest::newRow("D, no option") << 0 << 3 << false << false << false << false;
+}
+
+void TestT2008_4::chartRanges() {
+    QFETCH(int, option);
+    QFETCH(int, column);
+    QFETCH(bool, labels);
+    QFETCH(bool, ranked);
+    QFETCH(bool, bars);
+    QFETCH(bool, pie);
+    try {
+        const zut::TaskContent& t = task("А19");
+        const QString letter = QString(QChar('A' + column));
+        const QString range = letter + "2:" + letter + "4";
+        if (option > 0)
+            QCOMPARE(options(t).at(option - 1), range);
+        else
+            QVERIFY(!options(t).contains(range));
+        const QVariantList rows = drawings(t).at(0)["spreadsheet"].toMap()["rows"].toList();
+        QStringList held;
+        for (qsizetype i = 1; i < rows.size(); ++i)
+            held << rows[i].toStringList().at(column);
+        const QStringList chartLabels = drawings(t).at(1)["chart"].toMap()["labels"].toStringList();
+        QCOMPARE(held == chartLabels, labels);
+        bool numeric = true;
+        for (const QString& h : held)
+            if (!h.startsWith('=')) {
+                bool ok = false;
+                h.toDouble(&ok);
+                numeric = numeric && ok;
+            }
+        const std::vector<double> values = numeric ? sheetColumn(t, column) : std::vector<double>{};
+        const std::vector<double> shown = chartValues(t, 1);
+        bool sameOrder = numeric && values.size() == shown.size();
+        for (size_t a = 0; sameOrder && a < values.size(); ++a)
+            for (size_t b = 0; b < values.size(); ++b)
+                if ((values[a] < values[b]) != (shown[a] < shown[b]) ||
+                    (values[a] == values[b]) != (shown[a] == shown[b]))
+                    sameOrder = false;
+        QCOMPARE(sameOrder, ranked);
+        QCOMPARE(numeric && values == shown, bars);
+        QCOMPARE(numeric && sameShares(values, chartValues(t, 2)), pie);
     } catch (const std::exception& e) {
         QFAIL(e.what());
     }

@@ -1,21 +1,24 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the 2008 paper, variant 5, needs beyond its tasks' checks
 // (tst_tasks) and what every paper's content must satisfy
 // (tst_papercontent): the fragments in three languages take only
 // remainders, the С1 listings fail exactly for their fault, the С3 game is
-// won as the worked solution says, the answer labels of B7 and B8 are the
+// won as the worked solution says, the С4 example places its jumpers by the
+// wording's rules, the answer labels of B7 and B8 are the
 // key's, and the fields show their lines whole.
 #include "testmain.h"
 
-#include "check/interpret.h"
+#include "taskcheck/interpret.h"
 #include "papertest.h"
 
 #include "papercheck.h"
 #include "shell/controls.h"
-#include "shell/windowset.h"
+#include "app/windowset.h"
 
 #include <QFontMetrics>
 #include <QScrollArea>
 
+#include <algorithm>
 #include <functional>
 #include <limits>
 #include <set>
@@ -55,7 +58,7 @@ bool leadingDigitAlone(qint64 n) {
 }
 
 // The line of each listing that the worked solution calls superfluous.
-const QString checkLine[] = {"if m < 0 then m := 0;", "IF m < 0 THEN m = 0"};
+const QString checkLine[] = {"if n < 10 then m := n;", "IF n < 10 THEN m = n"};
 // The line that ends the loop, and the fix the worked solution quotes for it.
 const QString loopEnd[] = {"until n < 10;", "LOOP UNTIL n < 10"};
 const QString fixPattern[] = {R"(«(until [^»]+)»)", R"(\((LOOP UNTIL [^)]+)\))"};
@@ -71,6 +74,8 @@ private slots:
     void cleanupTestCase() { set_.reset(); }
 
     void remainderOnly();
+    void codeSlips_data();
+    void codeSlips() { solverFollowsItsGiven(); }
     void listingFault_data();
     void listingFault();
     void superfluousCheck_data() { listingFault_data(); }
@@ -79,6 +84,7 @@ private slots:
     void fixOfTheSolution();
     void faultExampleOfTheSolution();
     void gameStrategy();
+    void placesOfTheExample();
     void labelsInTheKeysAlphabet_data();
     void labelsInTheKeysAlphabet();
     void fieldsShowTheirLines();
@@ -122,6 +128,23 @@ void TestT2008_5::remainderOnly() {
     }
 }
 
+// А13's slips on other messages: twin codes (100 and 101, 010 and 011)
+// swapped where both letters are in the word, or a letter read as its twin
+// outside the word; refused where that case is not the only one.
+void TestT2008_5::codeSlips_data() {
+    solverColumns();
+    solverRow("swapped in the task", "А13", "codes.decodeTwinsSwapped", "message",
+              "11101011101100", "СЛКЛО");
+    solverRow("swapped in КОЛ", "А13", "codes.decodeTwinsSwapped", "message", "011101100", "КЛО");
+    solverRow("swapped in ЕК", "А13", "codes.decodeTwinsSwapped", "message", "010011", "КЕ");
+    solverRow("no twins in СОК", "А13", "codes.decodeTwinsSwapped", "message", "11101011", "");
+    solverRow("misread in the task", "А13", "codes.decodeTwinMisread", "message",
+              "11101011101100", "СОЕОЛ");
+    solverRow("misread in КОЛ", "А13", "codes.decodeTwinMisread", "message", "011101100", "ЕОЛ");
+    solverRow("two misreads in СОК", "А13", "codes.decodeTwinMisread", "message", "11101011", "");
+    solverRow("no misread in ЕК", "А13", "codes.decodeTwinMisread", "message", "010011", "");
+}
+
 void TestT2008_5::listingFault_data() {
     QTest::addColumn<int>("listing");
     QTest::newRow("Паскаль") << 0;
@@ -152,7 +175,8 @@ void TestT2008_5::listingFault() {
     }
 }
 
-// Taking out the check of m < 0 changes nothing the listing prints.
+// Taking out the check of a one-digit n changes nothing the listing prints,
+// neither as it stands nor once the worked solution's fix is made.
 void TestT2008_5::superfluousCheck() {
     QFETCH(int, listing);
     try {
@@ -161,8 +185,13 @@ void TestT2008_5::superfluousCheck() {
         QVERIFY(task("С1").solution.contains(checkLine[listing].chopped(listing == 0 ? 1 : 0)));
         const QString shorter = withoutLines(source, {checkLine[listing]});
         QCOMPARE(shorter.count('\n'), source.count('\n') - 1);
-        for (qint64 n = 1; n <= lastInput; n += 7)
+        const QString with = capture(task("С1").solution, fixPattern[listing])[0];
+        const QString fixed = replacedLine(source, loopEnd[listing], "  " + with);
+        const QString fixedShorter = replacedLine(shorter, loopEnd[listing], "  " + with);
+        for (qint64 n = 1; n <= lastInput; n += n < 100 ? 1 : 7) {
             QCOMPARE(printed(language, shorter, n), printed(language, source, n));
+            QCOMPARE(printed(language, fixedShorter, n), printed(language, fixed, n));
+        }
     } catch (const std::exception& e) {
         QFAIL(e.what());
     }
@@ -209,7 +238,7 @@ void TestT2008_5::gameStrategy() {
     const zut::TaskContent& t = task("С3");
     try {
         const QString w = wording(t);
-        const QStringList players = capture(w, R"(^(\w+) и (\w+) играют в игру)");
+        const QStringList players = capture(w, R"(^(\w+) и (\w+) играют )");
         const QString first = capture(w, R"(первым ходит (\w+)\.)")[0];
         const QString second = players[0] == first ? players[1] : players[0];
         const qint64 start = numberIn(w, R"(Вначале в кучке (\d+) фишк)");
@@ -268,6 +297,51 @@ void TestT2008_5::gameStrategy() {
                                    "шесть", "семь", "восемь", "девять", "десять"};
         QVERIFY(count < words.size());
         QVERIFY2(t.solution.contains("сделать " + words[count] + " ход"), qPrintable(words[count]));
+    } catch (const std::exception& e) {
+        QFAIL(e.what());
+    }
+}
+
+// С4: the worked solution's example, four input lines, is placed by the
+// wording's rules: the best attempt first, then the second greatest of
+// the line's three numbers (the best again when two are greatest), then the
+// order of input; the three it prints are the first three so placed, each
+// with the best attempt. The wording's sample line is a line of that form.
+void TestT2008_5::placesOfTheExample() {
+    const zut::TaskContent& t = task("С4");
+    try {
+        const QString w = oneLine(fieldText(t, "Memo14"));
+        need(w.contains("второе по величине из трёх чисел его строки") &&
+                 w.contains("если два наибольших числа равны, это то же число") &&
+                 w.contains("записан раньше"),
+             "the wording's tie rules are not the ones placed here");
+        capture(w, R"(Пример строки: \S+ \S+ \d+ \d+ \d+ )");
+        const QStringList parts = t.solution.split("программа выводит");
+        QCOMPARE(parts.size(), 2);
+        struct Jumper {
+            QString name;
+            int best, second;
+        };
+        std::vector<Jumper> jumpers;
+        static const QRegularExpression record(R"(«(\S+ \S+) (\d+) (\d+) (\d+)»)");
+        for (const auto& m : record.globalMatch(parts[0])) {
+            std::vector<int> a = {m.captured(2).toInt(), m.captured(3).toInt(), m.captured(4).toInt()};
+            std::sort(a.begin(), a.end());
+            jumpers.push_back({m.captured(1), a[2], a[1]});
+        }
+        QVERIFY(jumpers.size() >= 4);
+        std::stable_sort(jumpers.begin(), jumpers.end(), [](const Jumper& x, const Jumper& y) {
+            return x.best != y.best ? x.best > y.best : x.second > y.second;
+        });
+        static const QRegularExpression printedLine(R"(«(\S+ \S+) (\d+)»)");
+        int place = 0;
+        for (const auto& m : printedLine.globalMatch(parts[1])) {
+            QVERIFY(place < 3);
+            QCOMPARE(m.captured(1), jumpers[size_t(place)].name);
+            QCOMPARE(m.captured(2).toInt(), jumpers[size_t(place)].best);
+            ++place;
+        }
+        QCOMPARE(place, 3);
     } catch (const std::exception& e) {
         QFAIL(e.what());
     }

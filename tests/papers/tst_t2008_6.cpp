@@ -1,18 +1,20 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the 2008 paper, variant 6, needs beyond its tasks' checks
 // (tst_tasks) and what every paper's content must satisfy
 // (tst_papercontent): the worked solution of А20 traces the program and
-// its wrong options are the program run with one mistake each, B4 needs
+// its wrong options are the program run with one mistake each, the А19
+// slip of diagram 4 is computed from the sheet, B4 needs
 // every statement, the С1 listings fail exactly for their fault, the С3
 // game is won as the worked solution says, the answer labels are the
 // key's, and the fields show their lines.
 #include "testmain.h"
 
-#include "check/interpret.h"
+#include "taskcheck/interpret.h"
 #include "papertest.h"
 
 #include "papercheck.h"
 #include "shell/controls.h"
-#include "shell/windowset.h"
+#include "app/windowset.h"
 
 #include <QFontMetrics>
 
@@ -307,6 +309,8 @@ private slots:
     void labelsInTheKeysAlphabet_data();
     void labelsInTheKeysAlphabet();
     void fieldsShowTheirLines();
+    void plusAsTimesOfA19_data();
+    void plusAsTimesOfA19();
 
 private:
     std::unique_ptr<zut::WindowSet> set_;
@@ -563,6 +567,71 @@ void TestT2008_6::fieldsShowTheirLines() {
         ++checked;
     }
     QCOMPARE(checked, readOnlyFields());
+}
+
+// А19: the slip of diagram 4, every «+» of the sheet's formulas read as
+// «*», found from the sheet and the drawn diagrams. A planted sheet
+// ("" keeps it; rows split by "|", cells by ",") and planted values of one
+// diagram (0 plants none) give the option that carries the slip, or the
+// refusal after "!".
+void TestT2008_6::plusAsTimesOfA19_data() {
+    QTest::addColumn<QString>("sheet");
+    QTest::addColumn<int>("diagram");
+    QTest::addColumn<QString>("values");
+    QTest::addColumn<QString>("found");
+    QTest::newRow("as drawn") << "" << 0 << "" << "четвёртая";
+    QTest::newRow("only B2 misread") << "" << 4 << "4,2,5,24" << "!0 options fit";
+    QTest::newRow("times read as plus") << "" << 4 << "4,2,5,9" << "!0 options fit";
+    QTest::newRow("drawn twice") << "" << 2 << "4,2,6,24" << "!2 options fit";
+    QTest::newRow("another sheet") << "1,2,3|=B1+C1,=A1+B1*C1," << 3 << "1,2,6,6" << "третья";
+    QTest::newRow("no addition") << "4,2,3|=B1*C1,=A1*B1*C1," << 0 << "" << "!no addition";
+}
+
+void TestT2008_6::plusAsTimesOfA19() {
+    QFETCH(QString, sheet);
+    QFETCH(int, diagram);
+    QFETCH(QString, values);
+    QFETCH(QString, found);
+    zut::TaskContent t = task("А19");
+    std::vector<zut::Element*> pictures;
+    std::function<void(std::vector<zut::Element>&)> walk = [&](std::vector<zut::Element>& es) {
+        for (zut::Element& e : es) {
+            if (e.kind == Kind::Picture)
+                pictures.push_back(&e);
+            walk(e.children);
+            walk(e.columns);
+        }
+    };
+    walk(t.elements);
+    QCOMPARE(pictures.size(), size_t(5));
+    const auto plant = [&](int n, const QString& part, const QString& key, const QVariant& v) {
+        QVariantMap draw = pictures[size_t(n)]->draw.toMap();
+        QVariantMap inner = draw[part].toMap();
+        QVERIFY(inner.contains(key));
+        inner[key] = v;
+        draw[part] = inner;
+        pictures[size_t(n)]->draw = draw;
+    };
+    if (!sheet.isEmpty()) {
+        QVariantList rows;
+        for (const QString& row : sheet.split('|'))
+            rows << QVariant(row.split(','));
+        plant(0, "spreadsheet", "rows", rows);
+    }
+    if (diagram > 0) {
+        QVariantList shown;
+        for (const QString& v : values.split(','))
+            shown << v.toInt();
+        plant(diagram, "chart", "values", shown);
+    }
+    const ck::Solver& slip = ck::registry().solvers.at("tables.blockChartPlusAsTimes");
+    try {
+        const QString option = slip(ck::Task(t));
+        QVERIFY2(!found.startsWith('!'), qPrintable("not refused: " + option));
+        QCOMPARE(option, found);
+    } catch (const ck::CheckError& e) {
+        QVERIFY2(found.startsWith('!') && e.message().contains(found.mid(1)), qPrintable(e.message()));
+    }
 }
 
 ZUT_TEST_MAIN(TestT2008_6)

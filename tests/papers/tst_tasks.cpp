@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every marked task of every paper checked from its data: the check the
 // content file names beside the task computes the answer from its givens;
 // in Part 1 exactly the keyed option must carry it, in Part 2 the key's
@@ -9,12 +10,12 @@
 
 #include "papertest.h"
 
-#include "check/error.h"
-#include "check/taskcheck.h"
-#include "paper/content.h"
-#include "paper/givens.h"
-#include "paper/marking.h"
-#include "shell/windowset.h"
+#include "taskcheck/error.h"
+#include "taskcheck/taskcheck.h"
+#include "core/content.h"
+#include "core/givens.h"
+#include "core/marking.h"
+#include "app/windowset.h"
 #include "windows/start.h"
 
 #include <QFile>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Button pictures and icons: an SVG drawing rendered at its pixel size on a
 // white ground, written as a Windows bitmap of 24 or 8 bits a pixel.
 #pragma once

@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "datapictures.h"
 
-#include "paper/content.h"
+#include "core/content.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -40,9 +41,12 @@ QStringList strings(const QVariant& v, const QString& what) {
 }
 // The one kind of a picture's data, and what it holds.
 std::pair<QString, QVariant> kindOf(const QVariant& data) {
-    const QVariantMap m = asMap(data, "a picture's draw");
+    QVariantMap m = asMap(data, "a picture's draw");
+    const bool spaced = m.remove("spacing") > 0;
     if (m.size() != 1)
         fail("a picture's draw names one kind of picture");
+    if (spaced && m.firstKey() != "flowchart")
+        fail("only a flowchart has a spacing");
     return {m.firstKey(), m.first()};
 }
 
@@ -162,6 +166,7 @@ struct Chart {
     QStringList labels;
     qreal pixels = 13;
     bool onSectors = false; // a pie's labels beside its sectors, not in a legend
+    bool oneColour = false; // `colour: one`: every bar in the first colour
 };
 
 Chart chart(const QVariantMap& m) {
@@ -185,6 +190,13 @@ Chart chart(const QVariantMap& m) {
         if (legend == "sectors" && c.kind != "pie")
             fail("only a pie chart has its labels on the sectors");
         c.onSectors = legend == "sectors";
+    }
+    if (m.contains("colour")) {
+        if (m["colour"].toString() != "one")
+            fail("a chart's colour is one, or it is not given");
+        if (c.kind != "bar")
+            fail("only a bar chart is drawn in one colour");
+        c.oneColour = true;
     }
     return c;
 }
@@ -270,7 +282,7 @@ void drawChart(QPainter& p, const Chart& c) {
             const qreal x = left + 10 + 44 * qreal(i);
             const qreal h = (bottom - top) * c.values[i] / top_value;
             p.setPen(QPen(Qt::black, 1));
-            p.setBrush(chartColours[i % 6]);
+            p.setBrush(chartColours[c.oneColour ? 0 : i % 6]);
             p.drawRect(QRectF(x, bottom - h, 26, h));
             p.setBrush(Qt::NoBrush);
             p.drawText(QRectF(x - 9, bottom + 2, 44, 18), Qt::AlignHCenter | Qt::AlignTop,
@@ -372,8 +384,15 @@ void drawGraph(QPainter& p, const Graph& g) {
 //   while: condition, body: [steps]               (the condition before the body)
 // It is laid out top to bottom: each piece knows how far it reaches left
 // and right of its axis and how tall it is.
+//
+// A flowchart fitted into a small fixed rectangle may say `spacing: tight`
+// beside it: shorter blocks and gaps and a larger font, so that its text
+// stays readable after the chart is scaled down into the rectangle.
 
-constexpr qreal boxHeight = 26, gap = 14, branchGap = 22;
+struct Spacing {
+    qreal box, gap, branch, diamond, font;
+};
+constexpr Spacing roomy{26, 14, 22, 38, 13}, tight{22, 10, 16, 30, 15};
 
 struct Piece {
     enum class Kind { Terminal, Action, Data, If, While, Sequence } kind;
@@ -383,8 +402,8 @@ struct Piece {
     qreal left = 0, right = 0, height = 0;
 };
 
-qreal textWidth(const QString& s) {
-    return QFontMetricsF(textFont(13)).horizontalAdvance(s);
+qreal textWidth(const QString& text, const Spacing& s) {
+    return QFontMetricsF(textFont(s.font)).horizontalAdvance(text);
 }
 
 std::vector<Piece> steps(const QVariant& v);
@@ -424,59 +443,56 @@ std::vector<Piece> steps(const QVariant& v) {
     return all;
 }
 
-qreal boxWidth(const Piece& p) {
-    const qreal w = textWidth(p.text) + (p.kind == Piece::Kind::Data ? 36 : 20);
+qreal boxWidth(const Piece& p, const Spacing& s) {
+    const qreal w = textWidth(p.text, s) + (p.kind == Piece::Kind::Data ? 36 : 20);
     return std::max<qreal>(w, 80);
 }
-qreal diamondWidth(const Piece& p) {
-    return std::max<qreal>(textWidth(p.text) * 1.5 + 24, 90);
-}
-qreal diamondHeight() {
-    return 38;
+qreal diamondWidth(const Piece& p, const Spacing& s) {
+    return std::max<qreal>(textWidth(p.text, s) * 1.5 + 24, 90);
 }
 
-void measure(std::vector<Piece>& seq, qreal& left, qreal& right, qreal& height);
+void measure(std::vector<Piece>& seq, qreal& left, qreal& right, qreal& height, const Spacing& s);
 
-void measure(Piece& p) {
+void measure(Piece& p, const Spacing& s) {
     switch (p.kind) {
     case Piece::Kind::Terminal:
     case Piece::Kind::Action:
     case Piece::Kind::Data:
-        p.left = p.right = boxWidth(p) / 2;
-        p.height = boxHeight;
+        p.left = p.right = boxWidth(p, s) / 2;
+        p.height = s.box;
         break;
     case Piece::Kind::If: {
         qreal tl, tr, th, el, er, eh;
-        measure(p.first, tl, tr, th);
-        measure(p.second, el, er, eh);
-        const qreal half = diamondWidth(p) / 2;
-        p.left = half + branchGap + el + er;
-        p.right = half + branchGap + tl + tr;
-        p.height = diamondHeight() + gap + std::max(th, eh) + gap;
+        measure(p.first, tl, tr, th, s);
+        measure(p.second, el, er, eh, s);
+        const qreal half = diamondWidth(p, s) / 2;
+        p.left = half + s.branch + el + er;
+        p.right = half + s.branch + tl + tr;
+        p.height = s.diamond + s.gap + std::max(th, eh) + s.gap;
         break;
     }
     case Piece::Kind::While: {
         qreal bl, br, bh;
-        measure(p.first, bl, br, bh);
-        const qreal half = diamondWidth(p) / 2;
-        p.left = std::max(half, bl) + branchGap;
-        p.right = std::max(half, br) + branchGap + 10;
-        p.height = gap + diamondHeight() + gap + bh + gap + gap;
+        measure(p.first, bl, br, bh, s);
+        const qreal half = diamondWidth(p, s) / 2;
+        p.left = std::max(half, bl) + s.branch;
+        p.right = std::max(half, br) + s.branch + 10;
+        p.height = s.gap + s.diamond + s.gap + bh + s.gap + s.gap;
         break;
     }
     case Piece::Kind::Sequence:
-        measure(p.first, p.left, p.right, p.height);
+        measure(p.first, p.left, p.right, p.height, s);
         break;
     }
 }
 
-void measure(std::vector<Piece>& seq, qreal& left, qreal& right, qreal& height) {
+void measure(std::vector<Piece>& seq, qreal& left, qreal& right, qreal& height, const Spacing& s) {
     left = right = height = 0;
     for (size_t i = 0; i < seq.size(); ++i) {
-        measure(seq[i]);
+        measure(seq[i], s);
         left = std::max(left, seq[i].left);
         right = std::max(right, seq[i].right);
-        height += seq[i].height + (i ? gap : 0);
+        height += seq[i].height + (i ? s.gap : 0);
     }
 }
 
@@ -495,17 +511,17 @@ void arrow(QPainter& p, QPointF from, QPointF to) {
     p.fillPath(head, Qt::black);
 }
 
-void drawSeq(QPainter& p, const std::vector<Piece>& seq, qreal x, qreal y);
+void drawSeq(QPainter& p, const std::vector<Piece>& seq, qreal x, qreal y, const Spacing& s);
 
 // Draws a piece with its axis at x and its top at y.
-void drawPiece(QPainter& p, const Piece& piece, qreal x, qreal y) {
+void drawPiece(QPainter& p, const Piece& piece, qreal x, qreal y, const Spacing& s) {
     p.setPen(QPen(Qt::black, 1.2));
     p.setBrush(Qt::white);
-    const qreal w = boxWidth(piece);
-    const QRectF box(x - w / 2, y, w, boxHeight);
+    const qreal w = boxWidth(piece, s);
+    const QRectF box(x - w / 2, y, w, s.box);
     switch (piece.kind) {
     case Piece::Kind::Terminal:
-        p.drawRoundedRect(box, boxHeight / 2, boxHeight / 2);
+        p.drawRoundedRect(box, s.box / 2, s.box / 2);
         p.drawText(box, Qt::AlignCenter, piece.text);
         break;
     case Piece::Kind::Action:
@@ -522,31 +538,31 @@ void drawPiece(QPainter& p, const Piece& piece, qreal x, qreal y) {
     case Piece::Kind::If:
     case Piece::Kind::While: {
         const bool loop = piece.kind == Piece::Kind::While;
-        const qreal top = loop ? y + gap : y;
-        const qreal half = diamondWidth(piece) / 2, dh = diamondHeight();
+        const qreal top = loop ? y + s.gap : y;
+        const qreal half = diamondWidth(piece, s) / 2, dh = s.diamond;
         const QPointF c(x, top + dh / 2);
         if (loop)
             p.drawLine(QPointF(x, y), QPointF(x, top));
         p.drawPolygon(QPolygonF({QPointF(x, top), QPointF(x + half, c.y()), QPointF(x, top + dh),
                                  QPointF(x - half, c.y())}));
         p.drawText(QRectF(x - half, top, 2 * half, dh), Qt::AlignCenter, piece.text);
-        p.setFont(textFont(12));
+        p.setFont(textFont(s.font - 1));
         if (!loop) {
             qreal tl, tr, th, el, er, eh;
             auto then = piece.first, otherwise = piece.second;
-            measure(then, tl, tr, th);
-            measure(otherwise, el, er, eh);
-            const qreal xt = x + half + branchGap + tl, xe = x - half - branchGap - er;
-            const qreal branchTop = top + dh + gap, join = branchTop + std::max(th, eh) + gap / 2;
+            measure(then, tl, tr, th, s);
+            measure(otherwise, el, er, eh, s);
+            const qreal xt = x + half + s.branch + tl, xe = x - half - s.branch - er;
+            const qreal branchTop = top + dh + s.gap, join = branchTop + std::max(th, eh) + s.gap / 2;
             p.drawText(QPointF(x + half + 2, c.y() - 4), "да");
             p.drawText(QPointF(x - half - 22, c.y() - 4), "нет");
-            p.setFont(textFont(13));
+            p.setFont(textFont(s.font));
             p.drawLine(QPointF(x + half, c.y()), QPointF(xt, c.y()));
             p.drawLine(QPointF(x - half, c.y()), QPointF(xe, c.y()));
             arrow(p, QPointF(xt, c.y()), QPointF(xt, branchTop));
             arrow(p, QPointF(xe, c.y()), QPointF(xe, branchTop));
-            drawSeq(p, then, xt, branchTop);
-            drawSeq(p, otherwise, xe, branchTop);
+            drawSeq(p, then, xt, branchTop, s);
+            drawSeq(p, otherwise, xe, branchTop, s);
             p.drawLine(QPointF(xt, branchTop + th), QPointF(xt, join));
             p.drawLine(QPointF(xe, branchTop + eh), QPointF(xe, join));
             p.drawLine(QPointF(xe, join), QPointF(xt, join));
@@ -554,52 +570,63 @@ void drawPiece(QPainter& p, const Piece& piece, qreal x, qreal y) {
         } else {
             qreal bl, br, bh;
             auto body = piece.first;
-            measure(body, bl, br, bh);
-            const qreal bodyTop = top + dh + gap, bodyEnd = bodyTop + bh;
-            const qreal back = x - std::max(half, bl) - branchGap / 2;
-            const qreal out = x + std::max(half, br) + branchGap / 2;
+            measure(body, bl, br, bh, s);
+            const qreal bodyTop = top + dh + s.gap, bodyEnd = bodyTop + bh;
+            const qreal back = x - std::max(half, bl) - s.branch / 2;
+            const qreal out = x + std::max(half, br) + s.branch / 2;
             // Right of the arrow, clear of both the diamond's lower edge and
             // the body's first block: the gap between them is only `gap`.
             p.drawText(QPointF(x + 10, top + dh + 7), "да");
             p.drawText(QPointF(x + half + 2, c.y() - 4), "нет");
-            p.setFont(textFont(13));
+            p.setFont(textFont(s.font));
             arrow(p, QPointF(x, top + dh), QPointF(x, bodyTop));
-            drawSeq(p, body, x, bodyTop);
+            drawSeq(p, body, x, bodyTop, s);
             // Back up to the condition on the left...
-            p.drawLine(QPointF(x, bodyEnd), QPointF(x, bodyEnd + gap / 2));
-            p.drawLine(QPointF(x, bodyEnd + gap / 2), QPointF(back, bodyEnd + gap / 2));
-            p.drawLine(QPointF(back, bodyEnd + gap / 2), QPointF(back, y + gap / 2));
-            arrow(p, QPointF(back, y + gap / 2), QPointF(x, y + gap / 2));
+            p.drawLine(QPointF(x, bodyEnd), QPointF(x, bodyEnd + s.gap / 2));
+            p.drawLine(QPointF(x, bodyEnd + s.gap / 2), QPointF(back, bodyEnd + s.gap / 2));
+            p.drawLine(QPointF(back, bodyEnd + s.gap / 2), QPointF(back, y + s.gap / 2));
+            arrow(p, QPointF(back, y + s.gap / 2), QPointF(x, y + s.gap / 2));
             // ...and out on the right when it fails.
             p.drawLine(QPointF(x + half, c.y()), QPointF(out, c.y()));
-            p.drawLine(QPointF(out, c.y()), QPointF(out, y + piece.height - gap / 2));
-            p.drawLine(QPointF(out, y + piece.height - gap / 2),
-                       QPointF(x, y + piece.height - gap / 2));
-            p.drawLine(QPointF(x, y + piece.height - gap / 2), QPointF(x, y + piece.height));
+            p.drawLine(QPointF(out, c.y()), QPointF(out, y + piece.height - s.gap / 2));
+            p.drawLine(QPointF(out, y + piece.height - s.gap / 2),
+                       QPointF(x, y + piece.height - s.gap / 2));
+            p.drawLine(QPointF(x, y + piece.height - s.gap / 2), QPointF(x, y + piece.height));
         }
         break;
     }
     case Piece::Kind::Sequence:
-        drawSeq(p, piece.first, x, y);
+        drawSeq(p, piece.first, x, y, s);
         break;
     }
 }
 
-void drawSeq(QPainter& p, const std::vector<Piece>& seq, qreal x, qreal y) {
+void drawSeq(QPainter& p, const std::vector<Piece>& seq, qreal x, qreal y, const Spacing& s) {
     for (size_t i = 0; i < seq.size(); ++i) {
         if (i) {
             p.setPen(QPen(Qt::black, 1.2));
-            arrow(p, QPointF(x, y), QPointF(x, y + gap));
-            y += gap;
+            arrow(p, QPointF(x, y), QPointF(x, y + s.gap));
+            y += s.gap;
         }
-        drawPiece(p, seq[i], x, y);
+        drawPiece(p, seq[i], x, y, s);
         y += seq[i].height;
     }
 }
 
-Piece flowchart(const QVariant& v) {
-    Piece all{Piece::Kind::Sequence, {}, steps(v), {}};
-    measure(all);
+// The spacing a flowchart's draw asks for: roomy unless it says tight.
+const Spacing& spacingOf(const QVariant& data) {
+    const QVariant s = data.toMap().value("spacing");
+    if (s.isNull())
+        return roomy;
+    if (s.toString() != "tight")
+        fail("a flowchart's spacing is tight, or it is not given");
+    return tight;
+}
+
+Piece flowchart(const QVariant& data) {
+    const Spacing& s = spacingOf(data);
+    Piece all{Piece::Kind::Sequence, {}, steps(data.toMap().value("flowchart")), {}};
+    measure(all, s);
     return all;
 }
 
@@ -632,7 +659,7 @@ QSizeF naturalSize(const QVariant& data, const QString& sources) {
     if (kind == "graph")
         return graph(asMap(v, kind)).size;
     if (kind == "flowchart") {
-        const Piece f = flowchart(v);
+        const Piece f = flowchart(data);
         return QSizeF(f.left + f.right + 8, f.height + 8);
     }
     if (kind == "svg")
@@ -646,8 +673,8 @@ namespace {
 // look alike beside each other.
 QColor background(const QVariant& data) {
     const auto [kind, v] = kindOf(data);
-    if (kind != "chart" || !v.toMap().contains("background"))
-        return Qt::white;
+    if ((kind != "chart" && kind != "graph") || !v.toMap().contains("background"))
+        return Qt::white; // a graph may say so too, for schemes set side by side
     if (v.toMap().value("background").toString() != "page")
         fail("a chart's background is page, or it is not given");
     return QColor(255, 251, 240); // the page's cream (zut::colours::cream)
@@ -664,18 +691,33 @@ bool placedLeft(const QVariant& data) {
         fail("a chart's place is left, or it is not given");
     return true;
 }
+
+// The blank strip a chart may keep at its picture's right edge, in pixels
+// (`right-margin: 10`): drawn in the picture less that strip, so a picture
+// shown narrower than it is stored loses only blank.
+qreal rightMargin(const QVariant& data, const QSizeF& size) {
+    const auto [kind, v] = kindOf(data);
+    if (kind != "chart" || !v.toMap().contains("right-margin"))
+        return 0;
+    bool ok = false;
+    const qreal margin = v.toMap().value("right-margin").toDouble(&ok);
+    if (!ok || margin < 0 || margin >= size.width() / 2)
+        fail("a chart's right margin is a number of pixels, below half its width");
+    return margin;
+}
 } // namespace
 
 void drawPicture(QPainter& p, const QVariant& data, const QSizeF& size, const QString& sources) {
     const QSizeF natural = naturalSize(data, sources);
+    const qreal width = size.width() - rightMargin(data, size);
     const qreal scale =
-        std::min({1.0, size.width() / natural.width(), size.height() / natural.height()});
+        std::min({1.0, width / natural.width(), size.height() / natural.height()});
     p.save();
     p.fillRect(QRectF(QPointF(0, 0), size), background(data));
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
     // Centred in the picture (a chart placed left only upright).
-    p.translate(placedLeft(data) ? 0 : (size.width() - natural.width() * scale) / 2,
+    p.translate(placedLeft(data) ? 0 : (width - natural.width() * scale) / 2,
                 (size.height() - natural.height() * scale) / 2);
     p.scale(scale, scale);
     const auto [kind, v] = kindOf(data);
@@ -692,9 +734,10 @@ void drawPicture(QPainter& p, const QVariant& data, const QSizeF& size, const QS
     } else if (kind == "graph") {
         drawGraph(p, graph(asMap(v, kind)));
     } else if (kind == "flowchart") {
-        const Piece f = flowchart(v);
-        p.setFont(textFont(13));
-        drawPiece(p, f, f.left + 4, 4);
+        const Piece f = flowchart(data);
+        const Spacing& s = spacingOf(data);
+        p.setFont(textFont(s.font));
+        drawPiece(p, f, f.left + 4, 4, s);
     } else if (kind == "svg") {
         QSvgRenderer(svgSource(v, sources)).render(&p, QRectF(QPointF(0, 0), natural));
     }

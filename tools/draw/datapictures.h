@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The papers' pictures drawn from the data their content files give:
 // tables, spreadsheet fragments, numbered tables side by side, bar and pie
 // charts, graph schemes, flowcharts (laid out from a structured

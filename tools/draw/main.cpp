@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zut-draw: draws one picture of the program from its source.
 //
 //   zut-draw bitmap SOURCE.svg OUT.bmp WIDTH HEIGHT BITS   (BITS 24 or 8)

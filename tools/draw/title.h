@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The title window's background: a textured chequerboard, the program's
 // title and, in the lower right corner, the drawing of books and discs.
 #pragma once

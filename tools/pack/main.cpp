@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zut-pack: packs one YAML resource of the program for embedding.
 //
 //   zut-pack IN.yaml OUT [--content]
@@ -10,11 +11,11 @@
 // its tasks are filled from their givens (paper/givens.h), it is read as the
 // program reads it, and every task's check is run (check/taskcheck.h), so
 // that a faulty paper fails the build with a message naming the task.
-#include "check/error.h"
-#include "check/taskcheck.h"
-#include "paper/content.h"
-#include "paper/givens.h"
-#include "paper/yamlfile.h"
+#include "taskcheck/error.h"
+#include "taskcheck/taskcheck.h"
+#include "core/content.h"
+#include "core/givens.h"
+#include "core/yamlfile.h"
 
 #include <QCborStreamWriter>
 #include <QCoreApplication>

@@ -1,0 +1,1042 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Tasks on positional number systems and binary codes.
+#include "bases.h"
+#include "codes.h"
+#include "error.h"
+#include "executor.h"
+#include "interpret.h"
+#include "logic.h"
+#include "routes.h"
+#include "spreadsheet.h"
+#include "strings.h"
+#include "taskcheck.h"
+#include "taskshared.h"
+#include "volume.h"
+
+#include <QRegularExpression>
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+#include <map>
+#include <numeric>
+#include <set>
+#include <utility>
+#include <vector>
+
+namespace zut::check {
+
+namespace {
+
+// An option written as digits with their base as an index label,
+// "1101001{_2}": the digits and the base.
+std::pair<QString, int> basedOption(const QString& o) {
+    static const QRegularExpression form(R"(^([0-9A-Z]+)\{_(\d+)\}$)");
+    const auto m = form.match(o);
+    if (!m.hasMatch())
+        throw CheckError("not a number with its base: " + o);
+    return {m.captured(1), m.captured(2).toInt()};
+}
+
+// A number written with its base after an underscore ("5C7_16"): the
+// digits and the base.
+std::pair<QString, int> digitsAndBase(const Task& t, const QString& written) {
+    const qsizetype bar = written.indexOf('_');
+    bool ok = false;
+    const int base = bar > 0 ? written.mid(bar + 1).toInt(&ok) : 0;
+    if (!ok)
+        t.fail("not digits_base: " + written);
+    return {written.left(bar), base};
+}
+
+// The task's `letters` with their `codes`, one each in order.
+std::map<QChar, QString> letterCodes(const Task& t) {
+    const QStringList letters = t.list("letters"), codes = t.list("codes");
+    if (letters.size() != codes.size())
+        t.fail("the letters and their codes do not pair");
+    std::map<QChar, QString> code;
+    for (qsizetype i = 0; i < letters.size(); ++i)
+        code[letters[i].front()] = codes[i];
+    return code;
+}
+
+// The binary digits of the greatest number that a chain of `length` (a
+// word) of the task's `letters`, coded by its `codes`, makes when the codes
+// are written one after another: the letters different unless
+// `repeating`; with `alphabetical`, that chain's letters put in
+// alphabetical order before they are coded.
+QString largestChainCode(const Task& t, bool repeating, bool alphabetical) {
+    const QStringList letters = t.list("letters"), codes = t.list("codes");
+    const int length = numeral(t.text("length"));
+    if (letters.size() != codes.size() || length < 1 || (!repeating && length > letters.size()))
+        t.fail("the letters, their codes and the chain's length do not fit");
+    std::map<QChar, QString> code;
+    for (qsizetype i = 0; i < letters.size(); ++i)
+        code[letters[i].front()] = codes[i];
+    QString best, bestBits;
+    std::function<void(const QString&)> grow = [&](const QString& chain) {
+        if (chain.size() == length) {
+            const QString bits = encode(chain, code);
+            if (bestBits.isEmpty() || fromBase(bits, 2) > fromBase(bestBits, 2))
+                best = chain, bestBits = bits;
+            return;
+        }
+        for (const QString& l : letters)
+            if (repeating || !chain.contains(l.front()))
+                grow(chain + l.front());
+    };
+    grow({});
+    if (alphabetical) {
+        std::sort(best.begin(), best.end());
+        return encode(best, code);
+    }
+    return bestBits;
+}
+
+
+// The code of each letter by the picture's code table: a row of the
+// wording's `letters` over a row of their codes, no code beginning another.
+std::map<QChar, QString> drawnLetterCodes(const Task& t) {
+    const QVariantMap table = t.drawn()["table"].toMap();
+    const QStringList head = table["head"].toStringList();
+    const QVariantList rows = table["rows"].toList();
+    if (rows.size() != 1 || head.value(0) != "Буква")
+        t.fail("the code table is not a row of letters over a row of codes");
+    const QStringList codes = rows.front().toStringList();
+    if (codes.size() != head.size() || head.mid(1) != t.list("letters"))
+        t.fail("the table codes other letters than the wording names");
+    std::map<QChar, QString> code;
+    for (qsizetype i = 1; i < head.size(); ++i)
+        code[head[i].front()] = codes[i];
+    if (!isPrefixCode(code))
+        t.fail("a code begins another");
+    return code;
+}
+
+// The slips codes.decodeTwinsSwapped (`inWord`) and codes.decodeTwinMisread
+// read from the picture's code table and `message`.
+QString twinSlip(const Task& t, bool inWord) {
+    const QVariantMap table = t.drawn()["table"].toMap();
+    const QStringList letters = table["head"].toStringList();
+    const QStringList codes = table["rows"].toList().value(0).toStringList();
+    if (letters.size() != codes.size() || letters.size() < 2)
+        t.fail("the code table is not letters over codes");
+    std::map<QChar, QString> code;
+    for (qsizetype i = 1; i < letters.size(); ++i)
+        code[letters[i].front()] = codes[i];
+    const QStringList words = decodings(t.text("message"), code);
+    if (words.size() != 1)
+        t.fail("the message reads as " + words.join(", "));
+    const QString word = words.front();
+    std::vector<std::pair<QChar, QChar>> found;
+    for (const auto& [a, x] : code)
+        for (const auto& [b, y] : code)
+            if (a != b && x.size() == y.size() && x.chopped(1) == y.chopped(1) &&
+                word.contains(a) && word.contains(b) == inWord && (!inWord || a < b))
+                found.push_back({a, b});
+    if (found.size() != 1)
+        t.fail(QString("%1 cases of twin codes, not one").arg(found.size()));
+    const auto [a, b] = found.front();
+    QString slip = word;
+    for (QChar& c : slip)
+        c = c == a ? b : c == b && inWord ? a : c;
+    return slip;
+}
+} // namespace
+
+void addBases(Registry& r) {
+    // Slips of writing `expression`, one number with its base ("234_5"),
+    // in the base `system` names: its digits read as a decimal number; its
+    // digits read from the right (the place values in reverse order); the
+    // right record's digits reversed (the remainders in the order found).
+    {
+        const auto single = [](const Task& t) {
+            const QStringList parts = t.text("expression").split('_');
+            bool ok = false;
+            const int base = parts.size() == 2 ? parts[1].toInt(&ok) : 0;
+            if (!ok || base < 2)
+                t.fail("the expression is not one number with its base");
+            return std::pair{parts[0], base};
+        };
+        r.solvers["bases.numberReadDecimal"] = [=](const Task& t) {
+            return toBase(fromBase(single(t).first, 10), numeral(t.text("system")));
+        };
+        r.solvers["bases.numberPlacesReversed"] = [=](const Task& t) {
+            auto [digits, base] = single(t);
+            std::reverse(digits.begin(), digits.end());
+            return toBase(fromBase(digits, base), numeral(t.text("system")));
+        };
+        r.solvers["bases.numberRecordReversed"] = [=](const Task& t) {
+            const auto [digits, base] = single(t);
+            QString record = toBase(fromBase(digits, base), numeral(t.text("system")));
+            std::reverse(record.begin(), record.end());
+            while (record.size() > 1 && record.front() == '0')
+                record.remove(0, 1);
+            return record;
+        };
+    }
+    // The `letters` coded by their `codes`, each code given a control bit
+    // on the right that makes its ones even in number; the codes of `word`
+    // written one after another, read as one binary number and written in
+    // the base `system` names. Its slips: the ones made odd; the control
+    // bit put on the left; the control bits left out.
+    {
+        const auto checked = [](const Task& t, bool odd, bool left, bool added) {
+            std::map<QChar, QString> code = letterCodes(t);
+            if (added)
+                for (auto& [letter, c] : code) {
+                    const QString bit = (c.count('1') % 2 == 1) != odd ? "1" : "0";
+                    c = left ? bit + c : c + bit;
+                }
+            return convertDigits(encode(t.text("word"), code), 2, numeral(t.text("system")));
+        };
+        r.solvers["bases.parityCodedWord"] = [=](const Task& t) {
+            return checked(t, false, false, true);
+        };
+        r.solvers["bases.parityCodedWordOdd"] = [=](const Task& t) {
+            return checked(t, true, false, true);
+        };
+        r.solvers["bases.parityCodedWordLeft"] = [=](const Task& t) {
+            return checked(t, false, true, true);
+        };
+        r.solvers["bases.parityCodedWordLeftOut"] = [=](const Task& t) {
+            return checked(t, false, false, false);
+        };
+    }
+    // `base` to the power `exponent`, less `less`, in the base `system`
+    // names, with that base ("177777_8"); and its slips: every digit the
+    // greatest (each group of bits taken as full), one group of digits
+    // fewer after the leading digit, the `less` left out.
+    const auto powerLess = [](const Task& t, qint64 less) {
+        const qint64 base = t.integer("base"), exponent = t.integer("exponent");
+        if (base < 2 || exponent < 1 || exponent * std::log2(double(base)) > 60)
+            t.fail("the power is out of range");
+        qint64 value = 1;
+        for (qint64 i = 0; i < exponent; ++i)
+            value *= base;
+        if (value <= less)
+            t.fail("nothing is left of the power");
+        return toBase(value - less, numeral(t.text("system")));
+    };
+    const auto withBase = [](const Task& t, const QString& digits) {
+        return digits + "_" + QString::number(numeral(t.text("system")));
+    };
+    r.solvers["bases.powerLessInBase"] = [=](const Task& t) {
+        return withBase(t, powerLess(t, t.integer("less")));
+    };
+    r.solvers["bases.powerLessAllFull"] = [=](const Task& t) {
+        const QString digits = powerLess(t, t.integer("less"));
+        return withBase(t, QString(digits.size(), toBase(numeral(t.text("system")) - 1, 36).front()));
+    };
+    r.solvers["bases.powerLessGroupShort"] = [=](const Task& t) {
+        const QString digits = powerLess(t, t.integer("less"));
+        if (digits.size() < 3)
+            t.fail("too few digits to lose one");
+        return withBase(t, digits.left(1) + digits.mid(2));
+    };
+    r.solvers["bases.powerLessIgnored"] = [=](const Task& t) {
+        return withBase(t, powerLess(t, 0));
+    };
+    // Slips of a sum of `terms` in the base `system` names: the digits of
+    // the first term read in reverse order; the first term read as decimal.
+    const auto firstTermMisread = [](const Task& t, bool reversed) {
+        QStringList terms = t.list("terms");
+        const qsizetype bar = terms.value(0).indexOf('_');
+        if (terms.size() < 2 || bar < 1)
+            t.fail("no first term with its base");
+        QString digits = terms[0].left(bar);
+        if (reversed) {
+            std::reverse(digits.begin(), digits.end());
+            terms[0] = digits + terms[0].mid(bar);
+        } else {
+            terms[0] = digits;
+        }
+        return evaluateBased(terms.join(" + "), numeral(t.text("system")));
+    };
+    r.solvers["bases.sumFirstReversed"] = [=](const Task& t) { return firstTermMisread(t, true); };
+    r.solvers["bases.sumFirstAsDecimal"] = [=](const Task& t) {
+        return firstTermMisread(t, false);
+    };
+    // Slips of counting the digits of `value` in the base `system` names:
+    // the exponent of the greatest power of the base not above it; the
+    // powers counted from the 0th up to the first one above it; its digits
+    // in binary.
+    r.solvers["bases.largestPowerExponent"] = [](const Task& t) {
+        return QString::number(toBase(t.integer("value"), numeral(t.text("system"))).size() - 1);
+    };
+    r.solvers["bases.powersUpToFirstAbove"] = [](const Task& t) {
+        return QString::number(toBase(t.integer("value"), numeral(t.text("system"))).size() + 1);
+    };
+    r.solvers["bases.digitTotalInBinary"] = [](const Task& t) {
+        return QString::number(toBase(t.integer("value"), 2).size());
+    };
+    // `letters` coded by `codes` (one each, in order); chains of `length`
+    // (a word: "трёх") different letters, their codes written one after
+    // another and read as one binary number: the greatest such number, in
+    // the base `system` names.
+    r.solvers["bases.largestCodedWord"] = [](const Task& t) {
+        return convertDigits(largestChainCode(t, false, false), 2, numeral(t.text("system")));
+    };
+    // Its slips: a letter used more than once; the letters of the greatest
+    // chain put in alphabetical order; the binary digits grouped from the
+    // left, the last group short.
+    r.solvers["bases.largestCodedWordRepeating"] = [](const Task& t) {
+        return convertDigits(largestChainCode(t, true, false), 2, numeral(t.text("system")));
+    };
+    r.solvers["bases.largestCodedWordAlphabetical"] = [](const Task& t) {
+        return convertDigits(largestChainCode(t, false, true), 2, numeral(t.text("system")));
+    };
+    r.solvers["bases.largestCodedWordGroupedLeft"] = [](const Task& t) {
+        const int base = numeral(t.text("system"));
+        const int width = bitsForAlphabet(base);
+        if (qint64(1) << width != base)
+            t.fail("the base is not a power of two");
+        const QString bits = largestChainCode(t, false, false);
+        QString digits;
+        for (qsizetype at = 0; at < bits.size(); at += width)
+            digits += toBase(fromBase(bits.mid(at, width), 2), base);
+        return digits;
+    };
+    // Options written in several bases ("1301{_5}"): the value of the one
+    // that `holds` for its digits, its base and the given `value`'s right
+    // record in that base. The solver and its slips: the right record; the
+    // record with its digits reversed; the hexadecimal record with one letter
+    // digit one off; the record without its leading digit (the division
+    // stopped one step early).
+    const auto recordOption =
+        [](const Task& t, const std::function<bool(const QString&, int, const QString&)>& holds) {
+            const qint64 value = t.integer("value");
+            const QString o = theOption(t, [&](const QString& option) {
+                const auto [digits, base] = basedOption(option);
+                return holds(digits, base, toBase(value, base));
+            });
+            const auto [digits, base] = basedOption(o);
+            return QString::number(fromBase(digits, base));
+        };
+    r.solvers["bases.whichRecord"] = [=](const Task& t) {
+        return recordOption(t,
+                            [](const QString& d, int, const QString& right) { return d == right; });
+    };
+    r.solvers["bases.recordReversed"] = [=](const Task& t) {
+        return recordOption(t, [](const QString& d, int, const QString& right) {
+            QString reversed = right;
+            std::reverse(reversed.begin(), reversed.end());
+            return d != right && d == reversed;
+        });
+    };
+    r.solvers["bases.recordLetterOff"] = [=](const Task& t) {
+        return recordOption(t, [](const QString& d, int base, const QString& right) {
+            if (base != 16 || d.size() != right.size())
+                return false;
+            int off = 0;
+            for (qsizetype i = 0; i < d.size(); ++i)
+                if (d[i] != right[i]) {
+                    const bool letter = d[i].isLetter() || right[i].isLetter();
+                    off += letter && std::abs(fromBase(d.mid(i, 1), 16) -
+                                              fromBase(right.mid(i, 1), 16)) == 1
+                               ? 1
+                               : 2;
+                }
+            return off == 1;
+        });
+    };
+    r.solvers["bases.recordShort"] = [=](const Task& t) {
+        return recordOption(t, [](const QString& d, int, const QString& right) {
+            return right.size() > 1 && d == right.mid(1);
+        });
+    };
+    // The letters `letters` coded by `codes` (one each, in order), the codes
+    // of `word` written one after another and read as one binary number: its
+    // value. And the slips: the bits grouped in fours from the left (the
+    // last group filled up with zeros on the right) read as hexadecimal
+    // digits; the word coded from its end; the octal record read as a
+    // decimal number.
+    const auto codedWordBits = [](const Task& t, bool backwards) {
+        const std::map<QChar, QString> code = letterCodes(t);
+        QString word = t.text("word");
+        if (backwards)
+            std::reverse(word.begin(), word.end());
+        return encode(word, code);
+    };
+    r.solvers["bases.codedWordValue"] = [=](const Task& t) {
+        return QString::number(fromBase(codedWordBits(t, false), 2));
+    };
+    r.solvers["bases.codedWordFoursFromLeft"] = [=](const Task& t) {
+        QString bits = codedWordBits(t, false);
+        while (bits.size() % 4)
+            bits += '0';
+        return QString::number(fromBase(bits, 2));
+    };
+    r.solvers["bases.codedWordBackwards"] = [=](const Task& t) {
+        return QString::number(fromBase(codedWordBits(t, true), 2));
+    };
+    r.solvers["bases.codedWordOctalAsDecimal"] = [=](const Task& t) {
+        return convertDigits(codedWordBits(t, false), 2, 8);
+    };
+    // Slips of bases.codedWord, written in the base `system` names (a power
+    // of two): the number's bits cut into groups from the left, the last
+    // group filled up with zeros on the right; the word coded from its end; each
+    // letter given an equal code, its place among `letters` in binary.
+    r.solvers["bases.codedWordGroupedFromLeft"] = [=](const Task& t) {
+        const int base = numeral(t.text("system"));
+        const int width = bitsForAlphabet(base);
+        if (qint64(1) << width != base)
+            t.fail("the base is not a power of two");
+        // The number's bits: the zeros the code starts with are no digits.
+        QString bits = toBase(fromBase(codedWordBits(t, false), 2), 2);
+        while (bits.size() % width)
+            bits += '0';
+        QString digits;
+        for (qsizetype at = 0; at < bits.size(); at += width)
+            digits += toBase(fromBase(bits.mid(at, width), 2), base);
+        return digits;
+    };
+    r.solvers["bases.codedWordFromEnd"] = [=](const Task& t) {
+        return convertDigits(codedWordBits(t, true), 2, numeral(t.text("system")));
+    };
+    r.solvers["bases.codedWordUniform"] = [](const Task& t) {
+        const QStringList letters = t.list("letters");
+        const int width = bitsForAlphabet(letters.size());
+        std::map<QChar, QString> code;
+        for (qsizetype i = 0; i < letters.size(); ++i)
+            code[letters[i].front()] = toBase(i, 2).rightJustified(width, '0');
+        return convertDigits(encode(t.text("word"), code), 2, numeral(t.text("system")));
+    };
+    // `value` written in the base the word `system` names ("восьмеричной").
+    r.solvers["bases.convert"] = [](const Task& t) {
+        return toBase(t.integer("value"), numeral(t.text("system")));
+    };
+    // A slip: the remainders of the divisions written in the order they
+    // came, the digits reversed.
+    r.solvers["bases.convertReversed"] = [](const Task& t) {
+        QString digits = toBase(t.integer("value"), numeral(t.text("system")));
+        std::reverse(digits.begin(), digits.end());
+        return digits;
+    };
+    // A slip: the binary digits of `value` cut into groups from the left,
+    // not from the right, for a base `system` names that is a power of two;
+    // the last group, short, read as it stands (157 = 10011101 in octal:
+    // 100 111 01, "471").
+    r.solvers["bases.convertGroupedLeft"] = [](const Task& t) {
+        const int base = numeral(t.text("system"));
+        const int width = bitsForAlphabet(base);
+        if (qint64(1) << width != base)
+            t.fail("the base is not a power of two");
+        const QString bits = toBase(t.integer("value"), 2);
+        QString digits;
+        for (qsizetype at = 0; at < bits.size(); at += width)
+            digits += toBase(fromBase(bits.mid(at, width), 2), base);
+        return digits;
+    };
+    // A slip: `value` divided by the base one below the one `system` names,
+    // so written in that base (157 in base 7 for octal: "313").
+    r.solvers["bases.convertBaseBelow"] = [](const Task& t) {
+        const int base = numeral(t.text("system"));
+        if (base < 3)
+            t.fail("no base below the named one to slip into");
+        return toBase(t.integer("value"), base - 1);
+    };
+    // The value of `expression` (numbers written with their bases, "·" a
+    // product) written in the base `system` names.
+    r.solvers["bases.expression"] = [](const Task& t) {
+        return evaluateBased(formulaText(t.text("expression")), numeral(t.text("system")));
+    };
+    // The letters `letters` coded by `codes` (one each, in order), the codes
+    // of `word` written one after another and read as one binary number,
+    // that number written in the base `system` names.
+    r.solvers["bases.codedWord"] = [](const Task& t) {
+        const std::map<QChar, QString> code = letterCodes(t);
+        return convertDigits(encode(t.text("word"), code), 2, numeral(t.text("system")));
+    };
+    // How many times the digit `digit` stands in `value` written in the
+    // base `system` names.
+    r.solvers["bases.digitCount"] = [](const Task& t) {
+        const int base = numeral(t.text("system"));
+        return QString::number(
+            digitCount(t.integer("value"), base, toBase(t.integer("digit"), base).front()));
+    };
+    // A slip: how many digits `value` has in that base at all.
+    r.solvers["bases.digitTotal"] = [](const Task& t) {
+        return QString::number(toBase(t.integer("value"), numeral(t.text("system"))).size());
+    };
+    // Every base in which `value` ends in the digit `digit`, ascending,
+    // separated by commas.
+    // Every base in which the record of `value` ends in 0 and has no digit
+    // twice, ascending, joined by commas; refused where divisibility alone
+    // gives the same bases.
+    r.solvers["bases.endingInZeroDistinct"] = [](const Task& t) {
+        const qint64 value = t.integer("value");
+        QStringList bases;
+        bool repeatsSomewhere = false;
+        for (qint64 b : basesEndingIn(value, 0)) {
+            const QString record = toBase(value, int(b));
+            const bool distinct = std::set<QChar>(record.begin(), record.end()).size()
+                                  == size_t(record.size());
+            if (distinct)
+                bases << QString::number(b);
+            else
+                repeatsSomewhere = true;
+        }
+        if (!repeatsSomewhere)
+            t.fail("divisibility alone gives the bases");
+        return bases.join(',');
+    };
+    r.solvers["bases.endingIn"] = [](const Task& t) {
+        QStringList bases;
+        for (qint64 b : basesEndingIn(t.integer("value"), int(t.integer("digit"))))
+            bases << QString::number(b);
+        return bases.join(',');
+    };
+    // Every base in which the record of `value` ends in the digits
+    // `ending` (as "05"), ascending, separated by commas; its last digit
+    // alone must let in some base more.
+    r.solvers["bases.endingInDigits"] = [](const Task& t) {
+        const qint64 value = t.integer("value");
+        const QString ending = t.text("ending");
+        if (ending.size() < 2)
+            t.fail("the ending is a single digit");
+        QStringList bases;
+        // The record ends in `ending` when its last digits, found by
+        // division, are those, and it has as many digits at least.
+        const auto endsIn = [&](qint64 b) {
+            qint64 v = value, least = 1;
+            for (qsizetype i = ending.size() - 1; i >= 0; --i, v /= b) {
+                if (v % b != ending[i].digitValue())
+                    return false;
+                if (i > 0)
+                    least *= b;
+            }
+            return value >= least;
+        };
+        for (qint64 b = 2; b <= value; ++b)
+            if (endsIn(b))
+                bases << QString::number(b);
+        if (bases.isEmpty() ||
+            bases.size() == qsizetype(basesEndingIn(value, ending.back().digitValue()).size()))
+            t.fail("the last digit alone gives the same bases");
+        return bases.join(',');
+    };
+    // Every base in which `value` is written with exactly two digits and
+    // ends in the digit `digit`, ascending, separated by commas; the length
+    // must drop some base that the ending alone lets in.
+    r.solvers["bases.twoDigitEndingIn"] = [](const Task& t) {
+        const qint64 value = t.integer("value");
+        const std::vector<qint64> ending = basesEndingIn(value, int(t.integer("digit")));
+        QStringList bases;
+        for (qint64 b : ending)
+            if (b <= value && value < b * b)
+                bases << QString::number(b);
+        if (bases.isEmpty() || bases.size() == qsizetype(ending.size()))
+            t.fail(QString("%1 of %2 bases are two-digit").arg(bases.size()).arg(ending.size()));
+        return bases.join(',');
+    };
+    // The option is a number with its base as an index ("1101001{_2}"),
+    // written as that base writes it, whose value is the answer.
+    r.readers["indexedBaseValue"] = [](const QString& answer, const QString& o, int, const Task&) {
+        const auto [digits, base] = basedOption(o);
+        return toBase(fromBase(digits, base), base) == digits &&
+               fromBase(digits, base) == number(answer);
+    };
+    // The sum of `numbers`, each written with its base ("57_8"), in decimal.
+    r.solvers["bases.sumOfIndexedNumbers"] = [](const Task& t) {
+        return QString::number(evaluateBased(t.list("numbers").join(" + ")));
+    };
+    // `number` (digits_base) written in the base the word `system` names.
+    r.solvers["bases.rewrite"] = [](const Task& t) {
+        const auto [digits, base] = digitsAndBase(t, t.text("number"));
+        return convertDigits(digits, base, numeral(t.text("system")));
+    };
+    // The sum of `first` and `second`, each written with its base ("65_8"),
+    // the same for both, in that base.
+    r.solvers["bases.sumKeptInBase"] = [](const Task& t) {
+        static const QRegularExpression form(R"(^[0-9A-Z]+_(\d+)$)");
+        const auto a = form.match(t.text("first")), b = form.match(t.text("second"));
+        if (!a.hasMatch() || !b.hasMatch() || a.captured(1) != b.captured(1))
+            t.fail("the numbers are not written in one base");
+        return evaluateBased(t.text("first") + " + " + t.text("second"), a.captured(1).toInt());
+    };
+    // The option is digits with their base as an index ("74{_8}"): the
+    // answer's digits, in the base the given `system` names where the task
+    // has one.
+    r.readers["digitsWithBase"] = [](const QString& answer, const QString& o, int, const Task& t) {
+        static const QRegularExpression form(R"(^([0-9A-Z]+)\{_(\d+)\}$)");
+        const auto m = form.match(o);
+        if (!m.hasMatch())
+            throw CheckError("not digits with a base: " + o);
+        return m.captured(1) == answer &&
+               (!t.has("system") || m.captured(2).toInt() == numeral(t.text("system")));
+    };
+    // The sum of `numbers` (each digits_base) written in the base the word
+    // `system` names.
+    // (`terms` the same as `numbers`.)
+    r.solvers["bases.sumOfNumbers"] = [](const Task& t) {
+        const QStringList numbers = t.list(t.has("terms") ? "terms" : "numbers");
+        return evaluateBased(numbers.join(" + "), numeral(t.text("system")));
+    };
+    // The one base in which the decimal `value` is written `writing`.
+    r.solvers["bases.baseOfWriting"] = [](const Task& t) {
+        const std::vector<qint64> bases = basesWithPattern(t.integer("value"), t.text("writing"));
+        if (bases.size() != 1)
+            t.fail(QString("%1 bases fit, not one").arg(bases.size()));
+        return QString::number(bases.front());
+    };
+    // The option is digits with their base as an index label ("EA{_16}"),
+    // the answer the same written "EA_16".
+    r.readers["baseIndexLabel"] = [](const QString& answer, const QString& o, int, const Task&) {
+        static const QRegularExpression index(R"(\{_(\d+)\})");
+        return QString(o).replace(index, "_\\1") == answer;
+    };
+    // The number `value` (written with its base) in the base `system`
+    // names, with that base: "EA_16".
+    r.solvers["bases.rewrittenWithBase"] = [](const Task& t) {
+        const int base = numeral(t.text("system"));
+        return toBase(evaluateBased(t.text("value")), base) + "_" + QString::number(base);
+    };
+    // The word the picture's code table (letters over their codes) reads
+    // `message` as; the code must read one way only.
+    r.solvers["codes.decodeMessage"] = [](const Task& t) {
+        const QVariantMap table = t.drawn()["table"].toMap();
+        const QStringList letters = table["head"].toStringList();
+        const QStringList codes = table["rows"].toList().value(0).toStringList();
+        if (letters.size() != codes.size() || letters.size() < 2)
+            t.fail("the code table is not letters over codes");
+        std::map<QChar, QString> code;
+        for (qsizetype i = 1; i < letters.size(); ++i) {
+            if (letters[i].size() != 1)
+                t.fail("a letter of the table is not one letter");
+            code[letters[i].front()] = codes[i];
+        }
+        if (!isPrefixCode(code))
+            t.fail("the code can be read in more than one way");
+        const QStringList words = decodings(t.text("message"), code);
+        if (words.size() != 1)
+            t.fail("the message reads as " + words.join(", "));
+        return words.front();
+    };
+    // Slips of codes.decodeMessage: the right word with a pair of twin
+    // codes (equal but for the last bit, as 100 and 101) confused. Twins
+    // swapped: the two letters of the word whose codes are twins exchange
+    // them (the table's two columns read the wrong way round); a twin
+    // misread: the one letter of the word whose code's twin belongs to a
+    // letter not in the word is read as that letter. Each case must be the
+    // only one of its kind.
+    r.solvers["codes.decodeTwinsSwapped"] = [](const Task& t) {
+        return twinSlip(t, true);
+    };
+    r.solvers["codes.decodeTwinMisread"] = [](const Task& t) {
+        return twinSlip(t, false);
+    };
+    // How many `digits` (нулей, единиц) the writing of `value` has in the
+    // base `system` names.
+    r.solvers["bases.digitsCounted"] = [](const Task& t) {
+        const QString digits = t.text("digits");
+        if (digits != "нулей" && digits != "единиц")
+            t.fail("digits is neither нулей nor единиц");
+        return QString::number(digitCount(t.integer("value"), numeral(t.text("system")),
+                                          digits == "нулей" ? QChar('0') : QChar('1')));
+    };
+    // The sum of `terms` (each digits_base) in the base `system` names,
+    // written digits_base.
+    r.solvers["bases.sumWithBase"] = [](const Task& t) {
+        const int base = numeral(t.text("system"));
+        return evaluateBased(t.list("terms").join(" + "), base) + "_" + QString::number(base);
+    };
+    // Slips of a sum written in the base `system` names: its digits in
+    // reverse order; its binary digits cut into groups from the left (a
+    // base that is a power of two); each hexadecimal letter of the terms
+    // read one greater (A as 11).
+    {
+        const auto sumValue = [](const Task& t, bool lettersOff) {
+            qint64 sum = 0;
+            for (const QString& term : t.list("terms")) {
+                const qsizetype bar = term.indexOf('_');
+                const int base = term.mid(bar + 1).toInt();
+                if (bar <= 0 || base < 2)
+                    t.fail("not digits_base: " + term);
+                qint64 value = 0;
+                for (const QChar c : term.left(bar)) {
+                    const qint64 digit = fromBase(QString(c), base);
+                    value = value * base + digit + (lettersOff && base == 16 && c.isLetter() ? 1 : 0);
+                }
+                sum += value;
+            }
+            return sum;
+        };
+        const auto withBase = [](const QString& digits, int base) {
+            return digits + "_" + QString::number(base);
+        };
+        r.solvers["bases.sumWithBaseReversed"] = [=](const Task& t) {
+            const int base = numeral(t.text("system"));
+            QString digits = toBase(sumValue(t, false), base);
+            std::reverse(digits.begin(), digits.end());
+            return withBase(digits, base);
+        };
+        r.solvers["bases.sumWithBaseGroupedLeft"] = [=](const Task& t) {
+            const int base = numeral(t.text("system"));
+            const int width = bitsForAlphabet(base);
+            if (qint64(1) << width != base)
+                t.fail("the base is not a power of two");
+            const QString bits = toBase(sumValue(t, false), 2);
+            QString digits;
+            for (qsizetype at = 0; at < bits.size(); at += width)
+                digits += toBase(fromBase(bits.mid(at, width), 2), base);
+            return withBase(digits, base);
+        };
+        r.solvers["bases.sumWithBaseLetterOff"] = [=](const Task& t) {
+            const int base = numeral(t.text("system"));
+            return withBase(toBase(sumValue(t, true), base), base);
+        };
+    }
+    // The one base in which `value` is written `digits`.
+    r.solvers["bases.baseOfDigitString"] = [](const Task& t) {
+        const std::vector<qint64> bases = basesWithPattern(t.integer("value"), t.text("digits"));
+        if (bases.size() != 1)
+            t.fail(QString("%1 bases").arg(bases.size()));
+        return QString::number(bases.front());
+    };
+    // The one base b in which `value` is written with three equal digits
+    // d (value = d·(b² + b + 1), 0 < d < b); the task fails unless one pair fits.
+    r.solvers["bases.baseOfRepdigit"] = [](const Task& t) {
+        const qint64 value = t.integer("value");
+        QStringList pairs;
+        qint64 found = 0;
+        for (qint64 b = 2; b * b + b + 1 <= value; ++b)
+            if (value % (b * b + b + 1) == 0 && value / (b * b + b + 1) < b) {
+                found = b;
+                pairs << QString("%1:%2").arg(b).arg(value / (b * b + b + 1));
+            }
+        if (pairs.size() != 1)
+            t.fail("bases with three equal digits: " + pairs.join(", "));
+        return QString::number(found);
+    };
+    // The one word whose code is `chain`, by the code table the picture
+    // draws (a row of `letters` over a row of codes); no code may begin
+    // another.
+    r.solvers["codes.decodedWord"] = [](const Task& t) {
+        const QStringList words = decodings(t.text("chain"), drawnLetterCodes(t));
+        if (words.size() != 1)
+            t.fail("not one reading: " + words.join(' '));
+        return words.front();
+    };
+    // The word whose chain of binary digits (`bits` of them, where given)
+    // was written as the hexadecimal digits `hex`, by the picture's code table (a row of
+    // `letters` over a row of codes; no code may begin another). Its slips,
+    // each the one option that fits: every hex digit turned into binary
+    // without its leading zeros; one digit so turned; the codes of two
+    // letters taken for each other.
+    {
+        const auto table = [](const Task& t) { return drawnLetterCodes(t); };
+        // The hex digits in binary, four digits each, or without leading
+        // zeros where `shortened` says so.
+        const auto chain = [](const Task& t, const std::function<bool(int)>& shortened) {
+            const QString hex = t.text("hex");
+            QString bits;
+            for (qsizetype i = 0; i < hex.size(); ++i) {
+                const QString four = toBase(fromBase(hex.mid(i, 1), 16), 2).rightJustified(4, '0');
+                bits += shortened(int(i)) ? toBase(fromBase(four, 2), 2) : four;
+            }
+            return bits;
+        };
+        const auto reading = [](const QString& bits, const std::map<QChar, QString>& code) {
+            const QStringList words = decodings(bits, code);
+            return words.size() == 1 ? words.front() : QString();
+        };
+        r.solvers["codes.hexWord"] = [=](const Task& t) {
+            const QString bits = chain(t, [](int) { return false; });
+            if (t.has("bits") && bits.size() != t.integer("bits"))
+                t.fail("the hex digits do not hold the chain's length");
+            const QString word = reading(bits, table(t));
+            if (word.isEmpty())
+                t.fail("the chain reads as no word or as several");
+            return word;
+        };
+        r.solvers["codes.hexWordZerosDropped"] = [=](const Task& t) {
+            const QString word = reading(chain(t, [](int) { return true; }), table(t));
+            return theOption(t, [&](const QString& o) { return o == word; });
+        };
+        r.solvers["codes.hexWordOneDigitShort"] = [=](const Task& t) {
+            const auto code = table(t);
+            const QString full = chain(t, [](int) { return false; });
+            return theOption(t, [&](const QString& o) {
+                for (int k = 0; k < t.text("hex").size(); ++k) {
+                    const QString bits = chain(t, [k](int i) { return i == k; });
+                    if (bits != full && reading(bits, code) == o)
+                        return true;
+                }
+                return false;
+            });
+        };
+        r.solvers["codes.hexWordCodesSwapped"] = [=](const Task& t) {
+            const auto code = table(t);
+            const QString bits = chain(t, [](int) { return false; });
+            const QString right = reading(bits, code);
+            return theOption(t, [&](const QString& o) {
+                for (auto a = code.begin(); a != code.end(); ++a)
+                    for (auto b = std::next(a); b != code.end(); ++b) {
+                        auto swapped = code;
+                        std::swap(swapped[a->first], swapped[b->first]);
+                        if (o != right && reading(bits, swapped) == o)
+                            return true;
+                    }
+                return false;
+            });
+        };
+    }
+    // The bases in which every one of the numbers `values` ends in the digit
+    // `digit`, increasing, joined by commas; refused where one number alone
+    // gives those bases, or where there are none.
+    r.solvers["bases.endingInAll"] = [](const Task& t) {
+        const QStringList values = t.list("values");
+        if (values.size() < 2)
+            t.fail("fewer than two numbers");
+        std::vector<std::vector<qint64>> each;
+        for (const QString& v : values) {
+            bool ok = false;
+            const qint64 n = v.toLongLong(&ok);
+            if (!ok)
+                t.fail("not a whole number: " + v);
+            each.push_back(basesEndingIn(n, int(t.integer("digit"))));
+        }
+        std::vector<qint64> common = each.front();
+        for (const auto& b : each) {
+            std::vector<qint64> kept;
+            for (qint64 base : common)
+                if (std::binary_search(b.begin(), b.end(), base))
+                    kept.push_back(base);
+            common = kept;
+        }
+        if (common.empty())
+            t.fail("no base is common to the numbers");
+        for (const auto& b : each)
+            if (b == common)
+                t.fail("one number alone gives the bases");
+        QStringList bases;
+        for (qint64 b : common)
+            bases << QString::number(b);
+        return bases.join(',');
+    };
+    // `letters` coded by `codes` (one each, in order, all of one width); the
+    // codes of a message written one after another and read as one binary
+    // number, shown in the base `system` names (a power of two). Options in
+    // that base ("1625{_8}"): the value of the one option that some message
+    // makes, its bits filled up with zeros on the left to whole codes. And
+    // its slips, each the one option a misreading lets through: each digit
+    // turned into bits without its leading zeros; each digit taken as four
+    // bits (a hexadecimal digit); the number's bits cut into codes from the
+    // left, the last one filled up with zeros on the right.
+    const auto codedChainOption = [](const Task& t, const QString& reading) {
+        const QStringList codes = t.list("codes");
+        const int width = int(codes.value(0).size());
+        for (const QString& c : codes)
+            if (c.size() != width || c.contains(QRegularExpression("[^01]")))
+                t.fail("the codes are not binary of one width");
+        if (t.list("letters").size() != codes.size())
+            t.fail("the letters and their codes do not pair");
+        const int base = numeral(t.text("system"));
+        const int digitBits = bitsForAlphabet(base);
+        if (qint64(1) << digitBits != base)
+            t.fail("the base is not a power of two");
+        const auto wholeCodes = [&](const QString& bits) {
+            if (bits.isEmpty() || bits.size() % width)
+                return false;
+            for (qsizetype at = 0; at < bits.size(); at += width)
+                if (!codes.contains(bits.mid(at, width)))
+                    return false;
+            return true;
+        };
+        const auto leftFilled = [&](QString bits) {
+            while (bits.size() % width)
+                bits.prepend('0');
+            return bits;
+        };
+        const QString o = theOption(t, [&](const QString& option) {
+            const auto [digits, b] = basedOption(option);
+            if (b != base)
+                t.fail("an option in another base: " + option);
+            QString bits;
+            if (reading == "right" || reading == "left")
+                bits = toBase(fromBase(digits, base), 2);
+            for (QChar d : digits) {
+                const qint64 v = fromBase(QString(d), base);
+                if (reading == "unpadded")
+                    bits += toBase(v, 2);
+                else if (reading == "fours")
+                    bits += toBase(v, 2).rightJustified(4, '0');
+            }
+            if (reading == "left") {
+                while (bits.size() % width)
+                    bits += '0';
+                return wholeCodes(bits);
+            }
+            return wholeCodes(reading == "fours" ? bits : leftFilled(bits));
+        });
+        const auto [digits, b] = basedOption(o);
+        return QString::number(fromBase(digits, b));
+    };
+    r.solvers["bases.codedChainAmong"] = [=](const Task& t) {
+        return codedChainOption(t, "right");
+    };
+    r.solvers["bases.codedChainDigitsUnpadded"] = [=](const Task& t) {
+        return codedChainOption(t, "unpadded");
+    };
+    r.solvers["bases.codedChainDigitsAsFours"] = [=](const Task& t) {
+        return codedChainOption(t, "fours");
+    };
+    r.solvers["bases.codedChainFoursFromLeft"] = [=](const Task& t) {
+        return codedChainOption(t, "left");
+    };
+    // Every base in which the number written `digits` in the base `system`
+    // names ("двоичной") ends in the digit `digit`, ascending, separated by
+    // commas.
+    r.solvers["bases.endingInOfWritten"] = [](const Task& t) {
+        const qint64 value = fromBase(t.text("digits"), numeral(t.text("system")));
+        QStringList bases;
+        for (qint64 b : basesEndingIn(value, int(t.integer("digit"))))
+            bases << QString::number(b);
+        return bases.join(',');
+    };
+    // Every base in which the number written `roman` in Roman numerals
+    // ("XXIII") ends in the digit `digit`, ascending, separated by commas.
+    // Only the usual shortest Roman record from 1 to 3999 is read.
+    r.solvers["bases.endingInOfRoman"] = [](const Task& t) {
+        static const std::pair<int, const char*> marks[] = {
+            {1000, "M"}, {900, "CM"}, {500, "D"}, {400, "CD"}, {100, "C"}, {90, "XC"},
+            {50, "L"},   {40, "XL"},  {10, "X"},  {9, "IX"},   {5, "V"},   {4, "IV"}, {1, "I"}};
+        const QString roman = t.text("roman");
+        qint64 value = 0;
+        qsizetype at = 0;
+        for (const auto& [worth, mark] : marks)
+            while (roman.mid(at).startsWith(QLatin1String(mark))) {
+                value += worth;
+                at += qsizetype(qstrlen(mark));
+            }
+        QString again;
+        for (qint64 rest = value; const auto& [worth, mark] : marks)
+            for (; rest >= worth; rest -= worth)
+                again += QLatin1String(mark);
+        if (value == 0 || value > 3999 || at != roman.size() || again != roman)
+            t.fail("not a Roman number: " + roman);
+        QStringList bases;
+        for (qint64 b : basesEndingIn(value, int(t.integer("digit"))))
+            bases << QString::number(b);
+        return bases.join(',');
+    };
+
+    // Binary digits cut into groups of a base's width from the left, not
+    // from the right, the last short group read as it stands (a slip).
+    const auto groupedFromLeft = [](const Task& t, const QString& bits, int base) {
+        const int width = bitsForAlphabet(base);
+        if (qint64(1) << width != base)
+            t.fail("the base is not a power of two");
+        QString digits;
+        for (qsizetype at = 0; at < bits.size(); at += width)
+            digits += toBase(fromBase(bits.mid(at, width), 2), base);
+        return digits;
+    };
+    // The least number whose binary record has `digits` digits, `ones` of
+    // them ones, in the base `system` names; its slips: the largest such
+    // number, the leading one forgotten (one digit short), the binary
+    // digits cut into groups from the left.
+    const auto withOnes = [](const Task& t, bool least, qint64 length) {
+        const qint64 ones = t.integer("ones");
+        if (ones < 1 || ones > length || length > 62)
+            t.fail("no such binary record");
+        return least ? (qint64(1) << (length - 1)) | ((qint64(1) << (ones - 1)) - 1)
+                     : ((qint64(1) << ones) - 1) << (length - ones);
+    };
+    r.solvers["bases.leastWithOnes"] = [=](const Task& t) {
+        return toBase(withOnes(t, true, t.integer("digits")), numeral(t.text("system")));
+    };
+    r.solvers["bases.largestWithOnes"] = [=](const Task& t) {
+        return toBase(withOnes(t, false, t.integer("digits")), numeral(t.text("system")));
+    };
+    r.solvers["bases.leastWithOnesShort"] = [=](const Task& t) {
+        return toBase(withOnes(t, true, t.integer("digits") - 1), numeral(t.text("system")));
+    };
+    r.solvers["bases.leastWithOnesGroupedLeft"] = [=](const Task& t) {
+        return groupedFromLeft(t, toBase(withOnes(t, true, t.integer("digits")), 2),
+                               numeral(t.text("system")));
+    };
+    // Slips of the sum of `numbers` (each digits_base) in the base `system`
+    // names: the numbers added column by column in that base with the
+    // carry made at ten, not at the base; a binary number regrouped from
+    // the left; every letter digit read one too large (A as 11).
+    r.solvers["bases.sumCarryAtTen"] = [](const Task& t) {
+        const int base = numeral(t.text("system"));
+        std::vector<QString> columns;
+        for (const QString& n : t.list("numbers")) {
+            const auto [digits, from] = digitsAndBase(t, n);
+            QString d = convertDigits(digits, from, base);
+            std::reverse(d.begin(), d.end());
+            columns.push_back(d);
+        }
+        QString sum;
+        int carry = 0;
+        for (qsizetype i = 0;; ++i) {
+            int s = carry;
+            bool any = false;
+            for (const QString& c : columns)
+                if (i < c.size()) {
+                    s += int(fromBase(QString(c[i]), base));
+                    any = true;
+                }
+            if (!any && !carry)
+                break;
+            carry = s >= 10 ? 1 : 0;
+            if (s - 10 * carry >= base)
+                t.fail("a column the slip cannot write");
+            sum.prepend(toBase(s - 10 * carry, base));
+        }
+        return sum;
+    };
+    r.solvers["bases.sumBinaryGroupedLeft"] = [=](const Task& t) {
+        const int base = numeral(t.text("system"));
+        qint64 total = 0;
+        for (const QString& n : t.list("numbers")) {
+            const auto [digits, from] = digitsAndBase(t, n);
+            total += from == 2 ? fromBase(groupedFromLeft(t, digits, base), base)
+                               : fromBase(digits, from);
+        }
+        return toBase(total, base);
+    };
+    r.solvers["bases.sumLettersOneOff"] = [](const Task& t) {
+        qint64 total = 0;
+        for (const QString& n : t.list("numbers")) {
+            const auto [digits, from] = digitsAndBase(t, n);
+            qint64 value = 0;
+            for (QChar c : digits)
+                value = value * from + fromBase(QString(c), from) + (c.isLetter() ? 1 : 0);
+            total += value;
+        }
+        return toBase(total, numeral(t.text("system")));
+    };
+    // The Latin letters of `word` coded by their numbers in the alphabet
+    // (A 1 … Z 26) in five binary digits, the codes joined and read as one
+    // binary number, in the base `system` names; its slips: the letters
+    // numbered from 0, each code's leading zeros dropped, the bits cut into
+    // groups from the left.
+    const auto alphabetCoded = [](const Task& t, int first, bool padded) {
+        QString bits;
+        for (QChar c : t.text("word")) {
+            if (c < QChar('A') || c > QChar('Z'))
+                t.fail("not a Latin capital in the word");
+            const QString code = toBase(c.unicode() - 'A' + first, 2);
+            bits += padded ? code.rightJustified(5, '0') : code;
+        }
+        return bits;
+    };
+    r.solvers["bases.alphabetCodedWord"] = [=](const Task& t) {
+        return convertDigits(alphabetCoded(t, 1, true), 2, numeral(t.text("system")));
+    };
+    r.solvers["bases.alphabetCodedFromZero"] = [=](const Task& t) {
+        return convertDigits(alphabetCoded(t, 0, true), 2, numeral(t.text("system")));
+    };
+    r.solvers["bases.alphabetCodedUnpadded"] = [=](const Task& t) {
+        return convertDigits(alphabetCoded(t, 1, false), 2, numeral(t.text("system")));
+    };
+    r.solvers["bases.alphabetCodedGroupedLeft"] = [=](const Task& t) {
+        return groupedFromLeft(t, alphabetCoded(t, 1, true), numeral(t.text("system")));
+    };
+}
+
+} // namespace zut::check

@@ -1,0 +1,1731 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Tasks on tabular data: road tables, a ranking, spreadsheets and charts,
+// queries to a search server.
+#include "bases.h"
+#include "codes.h"
+#include "error.h"
+#include "executor.h"
+#include "interpret.h"
+#include "logic.h"
+#include "queries.h"
+#include "routes.h"
+#include "spreadsheet.h"
+#include "strings.h"
+#include "taskcheck.h"
+#include "taskshared.h"
+#include "volume.h"
+
+#include <QRegularExpression>
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+#include <map>
+#include <numeric>
+#include <set>
+#include <utility>
+#include <vector>
+
+namespace zut::check {
+
+namespace {
+
+// A label the student types for one shown: the Latin look-alike A among
+// Cyrillic capitals stands for the Cyrillic А.
+QString typedLabel(const QString& label) {
+    return label == "A" ? QString(QChar(0x0410)) : label;
+}
+
+// Whether a chart shows `values`: a bar chart the values themselves, a pie
+// chart their shares.
+bool chartShows(const QVariantMap& chart, const std::vector<double>& values) {
+    const QVariantList shown = chart["values"].toList();
+    if (shown.size() != qsizetype(values.size()))
+        return false;
+    const double sum = std::accumulate(values.begin(), values.end(), 0.0);
+    double shownSum = 0;
+    for (const QVariant& v : shown)
+        shownSum += v.toDouble();
+    const bool pie = chart["kind"].toString() == "pie";
+    for (size_t i = 0; i < values.size(); ++i) {
+        const double s = shown[qsizetype(i)].toDouble();
+        if (pie ? std::abs(s / shownSum - values[i] / sum) > 1e-9 : std::abs(s - values[i]) > 1e-9)
+            return false;
+    }
+    return true;
+}
+
+// "убыванию" or "возрастанию": whether the order is decreasing.
+bool decreasing(const Task& t, const QString& given) {
+    const QString order = t.text(given);
+    if (order != "убыванию" && order != "возрастанию")
+        t.fail(given + " is neither убыванию nor возрастанию");
+    return order == "убыванию";
+}
+
+// The cells of a one-column range ("C2:C4"), top to bottom; empty when the
+// option is no such range.
+QStringList columnCells(const QString& range) {
+    static const QRegularExpression form(R"(^([A-Z])(\d+):([A-Z])(\d+)$)");
+    const auto m = form.match(range);
+    if (!m.hasMatch() || m.captured(1) != m.captured(3))
+        return {};
+    QStringList cells;
+    for (int r = m.captured(2).toInt(); r <= m.captured(4).toInt(); ++r)
+        cells << m.captured(1) + QString::number(r);
+    return cells;
+}
+
+// The values of a one-column range's cells, top to bottom; empty when the
+// option is no such range or a cell of it has no value.
+std::vector<double> valuesOfRange(const std::map<QString, double>& values, const QString& range) {
+    std::vector<double> out;
+    for (const QString& c : columnCells(range)) {
+        if (!values.contains(c))
+            return {};
+        out.push_back(values.at(c));
+    }
+    return out;
+}
+
+using Kind = zut::Element::Kind;
+
+// Whether the chart `chart` (kind, values, labels) shows the range of one
+// column or one row ("E2:E4", "B3:D3"): its labels are the names of the
+// range's rows (column A) or columns (row 1), its values the range's (a
+// bar chart) or in their proportions (a pie chart).
+bool chartShows(const Task& t, const QVariantMap& chart, const QString& range,
+                const std::map<QString, QString>& cells, const std::map<QString, double>& values) {
+    static const QRegularExpression form(R"(^([A-Z])(\d+):([A-Z])(\d+)$)");
+    const auto m = form.match(range);
+    if (!m.hasMatch())
+        t.fail("not a range: " + range);
+    const QChar c1 = m.captured(1).front(), c2 = m.captured(3).front();
+    const int r1 = m.captured(2).toInt(), r2 = m.captured(4).toInt();
+    if (c1 != c2 && r1 != r2)
+        t.fail("the range is neither a row nor a column: " + range);
+    QStringList labels;
+    std::vector<double> wanted;
+    for (char16_t c = c1.unicode(); c <= c2.unicode(); ++c)
+        for (int r = r1; r <= r2; ++r) {
+            const QString cell = QString(QChar(c)) + QString::number(r);
+            const QString label =
+                c1 == c2 ? "A" + QString::number(r) : QString(QChar(c)) + QString::number(1);
+            if (!values.contains(cell) || !cells.contains(label))
+                return false;
+            wanted.push_back(values.at(cell));
+            labels << cells.at(label);
+        }
+    return labels == chart["labels"].toStringList() && chartShows(chart, wanted);
+}
+
+// The roads a graph picture draws, as the route solver reads them.
+RoadMap schemeRoads(const Task& t, const zut::Element& picture) {
+    QStringList roads;
+    for (const QVariant& e : picture.draw.toMap()["graph"].toMap()["edges"].toList()) {
+        const QStringList s = e.toStringList();
+        if (s.size() != 3)
+            t.fail("a road of a scheme without its length");
+        roads << QString("%1-%2 %3").arg(s[0], s[1], s[2]);
+    }
+    return roadsFromList(roads.join(", "));
+}
+
+using Kind = zut::Element::Kind;
+
+// A drawn scheme of roads: its nodes the places, each edge a road of the
+// length written on it.
+RoadMap drawnScheme(const Task& t, const QVariantMap& graph) {
+    RoadMap map;
+    map.places = graph["nodes"].toMap().keys();
+    for (const QVariant& e : graph["edges"].toList()) {
+        const QStringList edge = e.toStringList();
+        if (edge.size() != 3)
+            t.fail("a road drawn without its length");
+        map.roads.push_back({edge[0], edge[1], number(edge[2])});
+    }
+    return map;
+}
+
+// The texts and pictures of a task in page order, rows walked.
+std::vector<const zut::Element*> textsAndPictures(const Task& t) {
+    std::vector<const zut::Element*> found;
+    std::function<void(const std::vector<zut::Element>&)> walk =
+        [&](const std::vector<zut::Element>& es) {
+            for (const zut::Element& e : es) {
+                if (e.kind == Kind::Text || e.kind == Kind::Picture)
+                    found.push_back(&e);
+                walk(e.children);
+                walk(e.columns);
+            }
+        };
+    walk(t.content().elements);
+    return found;
+}
+
+// The number of the one numbered road table of the task's picture (titled
+// "1)", "2)" … in order) whose roads `fit`; refused, naming `what` fits,
+// unless exactly one does.
+QString theRoadTable(const Task& t, const std::function<bool(const RoadMap&)>& fits,
+                     const QString& what = "tables that fit") {
+    const QVariantList tables = t.drawn()["tables"].toList();
+    QStringList fit;
+    for (qsizetype i = 0; i < tables.size(); ++i) {
+        const QVariantMap m = tables[i].toMap();
+        if (m["title"].toString() != QString("%1)").arg(i + 1))
+            t.fail("the tables are not numbered in order");
+        if (fits(roadTable(t, m)))
+            fit << QString::number(i + 1);
+    }
+    if (fit.size() != 1)
+        t.fail(what + ": " + fit.join(", "));
+    return fit.front();
+}
+
+// The four query rows of a task (a label and a query each), the labels as
+// typed, and whether `order` asks for возрастания (else убывания).
+struct QueryRows {
+    QStringList labels, queries;
+    bool ascending;
+};
+QueryRows queryRows(const Task& t) {
+    QueryRows q;
+    for (const zut::Element& e : t.content().elements)
+        if (e.kind == zut::Element::Kind::Row) {
+            if (e.children.size() != 2)
+                t.fail("a query row is a label and a query");
+            q.labels << typedLabel(e.children[0].text);
+            q.queries << e.children[1].text;
+        }
+    if (q.labels.size() != 4)
+        t.fail("not four queries");
+    const QString order = t.text("order");
+    if (order != "возрастания" && order != "убывания")
+        t.fail("order is neither возрастания nor убывания");
+    q.ascending = order == "возрастания";
+    return q;
+}
+
+
+// `formula` with the sign $ of every part of every reference turned over:
+// a marked part unmarked, an unmarked one marked ($B2 gives B$2).
+QString dollarsTurned(const QString& formula) {
+    static const QRegularExpression reference(
+        R"((?<![A-Za-z0-9_$])(\$?)([A-Z]+)(\$?)(\d+)(?![A-Za-z0-9_(]))");
+    QString out;
+    qsizetype done = 0;
+    for (const auto& m : reference.globalMatch(formula)) {
+        out += formula.mid(done, m.capturedStart() - done);
+        out += (m.captured(1).isEmpty() ? "$" : "") + m.captured(2) +
+               (m.captured(3).isEmpty() ? "$" : "") + m.captured(4);
+        done = m.capturedEnd();
+    }
+    return out + formula.mid(done);
+}
+} // namespace
+
+void addTables(Registry& r) {
+    // The option «Год» по убыванию (also «по полю «Год» по убыванию») whose
+    // sort of the picture's table puts the records of `first` (cells of one
+    // column, «» kept off) first, in that order, and no tie decides their
+    // order or the next record; numbers compare as numbers, words by the
+    // Russian alphabet.
+    r.solvers["tables.sortUsed"] = [](const Task& t) {
+        const QVariantMap table = t.drawn()["table"].toMap();
+        const QStringList head = table["head"].toStringList();
+        std::vector<QStringList> rows;
+        for (const QVariant& row : table["rows"].toList())
+            rows.push_back(row.toStringList());
+        QStringList first = t.list("first");
+        for (QString& f : first)
+            f.remove(QChar(0x00AB)).remove(QChar(0x00BB));
+        qsizetype named = -1;
+        for (qsizetype c = 0; c < head.size() && named < 0; ++c)
+            for (const QStringList& row : rows)
+                if (row.value(c) == first.value(0))
+                    named = c;
+        if (named < 0 || first.size() + 1 > qsizetype(rows.size()))
+            t.fail("the records named are not in the table");
+        static const QString alphabet = QStringLiteral("АБВГДЕЁЖЗИЙКЛМНОПРСТУФХЦЧШЩЪЫЬЭЮЯ");
+        const auto compare = [](const QString& a, const QString& b) {
+            bool na = false, nb = false;
+            const double x = a.toDouble(&na), y = b.toDouble(&nb);
+            if (na && nb)
+                return x < y ? -1 : x > y ? 1 : 0;
+            for (qsizetype i = 0; i < std::min(a.size(), b.size()); ++i) {
+                const auto p = alphabet.indexOf(a[i].toUpper()), q = alphabet.indexOf(b[i].toUpper());
+                const int u = p < 0 ? a[i].unicode() + 100 : int(p), v = q < 0 ? b[i].unicode() + 100 : int(q);
+                if (u != v)
+                    return u < v ? -1 : 1;
+            }
+            return a.size() < b.size() ? -1 : a.size() > b.size() ? 1 : 0;
+        };
+        static const QRegularExpression form = unicodePattern(
+            QString::fromUtf8("^(?:по полю )?«([^»]+)» по (возрастанию|убыванию)$"));
+        return theOption(t, [&](const QString& o) {
+            const auto m = form.match(o);
+            if (!m.hasMatch())
+                throw CheckError("not a field and an order: " + o);
+            const qsizetype field = head.indexOf(m.captured(1));
+            if (field < 0)
+                throw CheckError("no such field: " + m.captured(1));
+            const int sign = m.captured(2) == "убыванию" ? -1 : 1;
+            std::vector<QStringList> sorted = rows;
+            std::stable_sort(sorted.begin(), sorted.end(), [&](const QStringList& a, const QStringList& b) {
+                return sign * compare(a.value(field), b.value(field)) < 0;
+            });
+            for (qsizetype i = 0; i < first.size(); ++i)
+                if (sorted[size_t(i)].value(named) != first[i] ||
+                    compare(sorted[size_t(i)].value(field), sorted[size_t(i) + 1].value(field)) == 0)
+                    return false;
+            return true;
+        });
+    };
+    // The whole the classes gathered together: the bar chart (picture 1)
+    // shows what the class `team` gathered in each month, the pie (picture
+    // 2) each class's share, its labels «8А: 40 %» agreeing with its
+    // sectors; refused unless the whole is a whole number and the sheet's
+    // known cells (picture 0, «?» unknown) agree with every class's total.
+    r.solvers["tables.totalFromShare"] = [](const Task& t) {
+        const QVariantMap bar = t.drawn(1)["chart"].toMap(), pie = t.drawn(2)["chart"].toMap();
+        if (bar["kind"].toString() != "bar" || pie["kind"].toString() != "pie")
+            t.fail("not a bar chart and then a pie");
+        double gathered = 0;
+        for (const QVariant& v : bar["values"].toList())
+            gathered += v.toDouble();
+        static const QRegularExpression share = unicodePattern(
+            QString::fromUtf8(R"(^(\S+): (\d+)[\x{00A0} ]%$)"));
+        std::map<QString, double> percent;
+        const QVariantList sectors = pie["values"].toList();
+        const QStringList labels = pie["labels"].toStringList();
+        double sum = 0, sectorSum = 0;
+        for (qsizetype i = 0; i < labels.size(); ++i) {
+            const auto m = share.match(labels[i]);
+            if (!m.hasMatch())
+                t.fail("a sector is not labelled with its per cent: " + labels[i]);
+            percent[m.captured(1)] = m.captured(2).toDouble();
+            sum += m.captured(2).toDouble();
+            sectorSum += sectors.value(i).toDouble();
+        }
+        if (sum != 100 || sectorSum <= 0)
+            t.fail("the shares do not make 100 %");
+        for (qsizetype i = 0; i < labels.size(); ++i)
+            if (std::abs(sectors[i].toDouble() / sectorSum * 100 - percent[labels[i].section(':', 0, 0)]) > 1e-9)
+                t.fail("a sector disagrees with its label");
+        if (!percent.contains(t.text("team")))
+            t.fail("the pie has no sector of " + t.text("team"));
+        const double whole = gathered * 100 / percent[t.text("team")];
+        if (whole != std::floor(whole))
+            t.fail("the whole is no whole number");
+        const QVariantMap sheet = t.drawn(0)["spreadsheet"].toMap();
+        for (const QVariant& row : sheet["rows"].toList()) {
+            const QStringList cells = row.toStringList();
+            if (!percent.contains(cells.value(0)))
+                continue;
+            double known = 0;
+            int unknown = 0;
+            for (qsizetype c = 1; c < cells.size(); ++c)
+                cells[c] == "?" ? void(++unknown) : void(known += cells[c].toDouble());
+            const double total = whole * percent[cells.value(0)] / 100;
+            if (cells.value(0) == t.text("team") ? unknown != cells.size() - 1
+                                                  : (unknown == 0 ? known != total : known >= total))
+                t.fail("the sheet's row " + cells.value(0) + " disagrees with the charts");
+        }
+        return written(whole);
+    };
+    // Its slip of the class `team`'s own total (the bar chart, picture 1,
+    // added up) taken for the whole.
+    r.solvers["tables.totalFromShareTeamOnly"] = [](const Task& t) {
+        const QVariantMap bar = t.drawn(1)["chart"].toMap();
+        if (bar["kind"].toString() != "bar")
+            t.fail("not a bar chart");
+        double gathered = 0;
+        for (const QVariant& v : bar["values"].toList())
+            gathered += v.toDouble();
+        return written(gathered);
+    };
+    // Slips of copying a formula: every part of every reference moved, the
+    // $ signs kept where they stood; the column and row distances swapped.
+    const auto copyMoved = [](const Task& t, bool swapped) {
+        const CellRef from = parseCell(t.text("from")), to = parseCell(t.text("to"));
+        const int across = swapped ? to.row - from.row : to.column - from.column;
+        const int down = swapped ? to.column - from.column : to.row - from.row;
+        static const QRegularExpression reference(
+            R"((?<![A-Za-z0-9_$])(\$?[A-Z]+\$?\d+)(?![A-Za-z0-9_(]))");
+        const QString formula = t.text("formula");
+        QString out;
+        qsizetype done = 0;
+        for (auto it = reference.globalMatch(formula); it.hasNext();) {
+            const auto m = it.next();
+            CellRef ref = parseCell(m.captured(1));
+            if (swapped) {
+                ref.column += ref.fixedColumn ? 0 : across;
+                ref.row += ref.fixedRow ? 0 : down;
+            } else {
+                ref.column += across;
+                ref.row += down;
+            }
+            if (ref.column < 0 || ref.row < 1)
+                t.fail("a reference leaves the sheet");
+            out += formula.mid(done, m.capturedStart() - done) + cellText(ref);
+            done = m.capturedEnd();
+        }
+        return out + formula.mid(done);
+    };
+    r.solvers["tables.copyFormulaFixingIgnored"] = [=](const Task& t) { return copyMoved(t, false); };
+    r.solvers["tables.copyFormulaShiftsSwapped"] = [=](const Task& t) { return copyMoved(t, true); };
+    // The value in cell `to` after the formula `formula` of cell `from` is
+    // copied there; the sheet holds the numbers `values` in column `column`
+    // from row 1 down and the number `fixedValue` in cell `fixed`. Its
+    // slips: the formula copied with its '$' parts shifted too; the formula
+    // not copied at all (its value in `from`); the value one row above
+    // `to`.
+    {
+        const auto sheet = [](const Task& t) {
+            std::map<QString, QString> cells;
+            const QStringList values = t.list("values");
+            for (qsizetype i = 0; i < values.size(); ++i)
+                cells[t.text("column") + QString::number(i + 1)] = values[i];
+            cells[t.text("fixed")] = t.text("fixedValue");
+            return cells;
+        };
+        const auto valueIn = [=](const Task& t, const QString& formula, const QString& cell) {
+            auto cells = sheet(t);
+            if (cells.contains(cell))
+                t.fail("the formula's cell holds a number");
+            cells[cell] = formula;
+            return written(cellValue(cells, cell));
+        };
+        r.solvers["tables.copiedValue"] = [=](const Task& t) {
+            return valueIn(t, copyFormula(t.text("formula"), t.text("from"), t.text("to")), t.text("to"));
+        };
+        r.solvers["tables.copiedValueFixedShifted"] = [=](const Task& t) {
+            const QString loose = QString(t.text("formula")).remove('$');
+            if (loose == t.text("formula"))
+                t.fail("the formula has no fixed part");
+            return valueIn(t, copyFormula(loose, t.text("from"), t.text("to")), t.text("to"));
+        };
+        r.solvers["tables.copiedValueUncopied"] = [=](const Task& t) {
+            return valueIn(t, t.text("formula"), t.text("from"));
+        };
+        r.solvers["tables.copiedValueRowAbove"] = [=](const Task& t) {
+            CellRef above = parseCell(t.text("to"));
+            above.row -= 1;
+            return valueIn(t, copyFormula(t.text("formula"), t.text("from"), cellText(above)),
+                           cellText(above));
+        };
+    }
+    // The number of the picture's table in which closing the road between
+    // the two `closed` places makes the shortest route from `from` to `to`
+    // longer (or leaves none).
+    r.solvers["tables.longerWithoutRoad"] = [](const Task& t) {
+        const QStringList closed = t.list("closed");
+        if (closed.size() != 2)
+            t.fail("the closed road does not join two places");
+        return theRoadTable(t, [&](const RoadMap& map) {
+            RoadMap without = map;
+            std::erase_if(without.roads, [&](const Road& road) {
+                return QStringList{road.from, road.to} == closed ||
+                       QStringList{road.to, road.from} == closed;
+            });
+            const qint64 before = shortestRoute(map, t.text("from"), t.text("to")).length;
+            try {
+                return shortestRoute(without, t.text("from"), t.text("to")).length > before;
+            } catch (const CheckError&) {
+                return true;
+            }
+        });
+    };
+    // Its slips: the table with no road between the `closed` places; the
+    // table where that road lies on a shortest route but another shortest
+    // route avoids it; the table where it lies on no shortest route.
+    {
+        const auto closedRoad = [](const Task& t, const QString& where) {
+            const QStringList closed = t.list("closed");
+            return theRoadTable(t, [&](const RoadMap& map) {
+                const auto joins = [&](const QString& a, const QString& b) {
+                    return QStringList{a, b} == closed || QStringList{b, a} == closed;
+                };
+                const bool road = std::any_of(map.roads.begin(), map.roads.end(),
+                                              [&](const Road& r) { return joins(r.from, r.to); });
+                if (!road)
+                    return where == "none";
+                int through = 0, routes = 0;
+                for (const Route& route : shortestRoutes(map, t.text("from"), t.text("to"))) {
+                    ++routes;
+                    bool uses = false;
+                    for (qsizetype i = 1; i < route.places.size(); ++i)
+                        uses = uses || joins(route.places[i - 1], route.places[i]);
+                    through += uses;
+                }
+                return where == "tied" ? through > 0 && through < routes
+                                       : where == "off" && through == 0;
+            });
+        };
+        r.solvers["tables.closedRoadAbsent"] = [=](const Task& t) { return closedRoad(t, "none"); };
+        r.solvers["tables.closedRoadTied"] = [=](const Task& t) { return closedRoad(t, "tied"); };
+        r.solvers["tables.closedRoadOffShortest"] = [=](const Task& t) {
+            return closedRoad(t, "off");
+        };
+    }
+    // The picture's table of people, grouped by the column `group` and
+    // scored in the column `score`: the group with the largest total;
+    // refused on a tie. Its slips: the group of the best single score; the
+    // group with the most members; the group with the best average.
+    {
+        const auto best = [](const Task& t,
+                             const std::function<double(const std::vector<qint64>&)>& measure) {
+            const QVariantMap table = t.drawn()["table"].toMap();
+            const QStringList head = table["head"].toStringList();
+            const auto group = head.indexOf(t.text("group")), score = head.indexOf(t.text("score"));
+            if (group < 0 || score < 0)
+                t.fail("the table lacks a column");
+            std::map<QString, std::vector<qint64>> scores;
+            for (const QVariant& row : table["rows"].toList()) {
+                const QStringList cells = row.toStringList();
+                scores[cells.value(group)].push_back(number(cells.value(score)));
+            }
+            QString top;
+            double most = 0;
+            int ties = 0;
+            for (const auto& [name, list] : scores) {
+                const double m = measure(list);
+                if (top.isEmpty() || m > most) {
+                    top = name;
+                    most = m;
+                    ties = 1;
+                } else if (m == most) {
+                    ++ties;
+                }
+            }
+            if (ties != 1)
+                t.fail("groups tie");
+            return top;
+        };
+        const auto total = [](const std::vector<qint64>& v) {
+            return double(std::accumulate(v.begin(), v.end(), qint64(0)));
+        };
+        r.solvers["tables.groupWinner"] = [=](const Task& t) { return best(t, total); };
+        r.solvers["tables.groupBestSingle"] = [=](const Task& t) {
+            return best(t, [](const std::vector<qint64>& v) {
+                return double(*std::max_element(v.begin(), v.end()));
+            });
+        };
+        r.solvers["tables.groupMostMembers"] = [=](const Task& t) {
+            return best(t, [](const std::vector<qint64>& v) { return double(v.size()); });
+        };
+        r.solvers["tables.groupBestAverage"] = [=](const Task& t) {
+            return best(t, [=](const std::vector<qint64>& v) { return total(v) / double(v.size()); });
+        };
+    }
+    // The option, a formula entered in `from` (the first cell of `range`)
+    // and copied into every cell of `range`, that makes each cell the
+    // product of the number above the range in its column and the number
+    // left of the range in its row.
+    const auto productTable = [](const Task& t) {
+        const QStringList ends = t.text("range").split(':');
+        if (ends.size() != 2 || ends[0] != t.text("from"))
+            t.fail("the range does not start at the formula's cell");
+        const CellRef first = parseCell(ends[0]), last = parseCell(ends[1]);
+        if (first.row < 2 || first.column < 1 || last.row < first.row || last.column < first.column)
+            t.fail("no room for the factors");
+        const auto name = [](int column, int row) {
+            CellRef c;
+            c.column = column;
+            c.row = row;
+            return cellText(c);
+        };
+        // Factors that no other product of two of them gives.
+        std::map<QString, QString> factors;
+        qint64 next = 11;
+        for (int c = first.column; c <= last.column; ++c, next += 2)
+            factors[name(c, first.row - 1)] = QString::number(next * next);
+        for (int row = first.row; row <= last.row; ++row, next += 2)
+            factors[name(first.column - 1, row)] = QString::number(next * next * next);
+        return theOption(t, [&](const QString& formula) {
+            std::map<QString, QString> cells = factors;
+            for (int c = first.column; c <= last.column; ++c)
+                for (int row = first.row; row <= last.row; ++row)
+                    cells[name(c, row)] = copyFormula(formula, ends[0], name(c, row));
+            try {
+                const std::map<QString, double> values = evaluateSheet(cells);
+                for (int c = first.column; c <= last.column; ++c)
+                    for (int row = first.row; row <= last.row; ++row)
+                        if (values.at(name(c, row)) !=
+                            cells.at(name(c, first.row - 1)).toDouble() *
+                                cells.at(name(first.column - 1, row)).toDouble())
+                            return false;
+                return true;
+            } catch (const CheckError&) {
+                return false;
+            }
+        });
+    };
+    r.solvers["tables.productTableFormula"] = productTable;
+    // Its slips, each the right formula with its $ signs changed in every
+    // reference: none at all; both parts fixed; the fixed part swapped
+    // ($A2 read as A$2).
+    {
+        const auto marked = [=](const Task& t, const QString& how) {
+            static const QRegularExpression reference(
+                R"((?<![A-Za-z0-9_$])(\$?)([A-Z]+)(\$?)(\d+)(?![A-Za-z0-9_(]))");
+            const QString right = productTable(t);
+            QString out;
+            qsizetype at = 0;
+            for (const auto& m : reference.globalMatch(right)) {
+                out += right.mid(at, m.capturedStart() - at);
+                const bool column = !m.captured(1).isEmpty(), row = !m.captured(3).isEmpty();
+                const bool c = how == "all" || (how == "swapped" && row);
+                const bool w = how == "all" || (how == "swapped" && column);
+                out += (c ? "$" : "") + m.captured(2) + (w ? "$" : "") + m.captured(4);
+                at = m.capturedEnd();
+            }
+            return out + right.mid(at);
+        };
+        r.solvers["tables.productTableUnfixed"] = [=](const Task& t) { return marked(t, "none"); };
+        r.solvers["tables.productTableAllFixed"] = [=](const Task& t) { return marked(t, "all"); };
+        r.solvers["tables.productTableFixingSwapped"] = [=](const Task& t) {
+            return marked(t, "swapped");
+        };
+    }
+    // The picture's numbered road tables: the number of the one in which,
+    // of all the places, `to` lies farthest from `from` by the shortest
+    // route, and no other place as far. And the slips, each the one table
+    // where `to` seems farthest so: by the direct road (the cell of the row
+    // `from`), tied with another place by the shortest route.
+    const auto farthestTable = [](const Task& t, const QString& by) {
+        const QString from = t.text("from"), to = t.text("to");
+        return theRoadTable(t, [&](const RoadMap& map) {
+            std::map<QString, qint64> far;
+            for (const QString& p : map.places) {
+                if (p == from)
+                    continue;
+                qint64 d = -1;
+                if (by == "direct") {
+                    for (const Road& road : map.roads)
+                        if ((road.from == from && road.to == p) ||
+                            (road.to == from && road.from == p))
+                            d = road.length;
+                } else {
+                    d = shortestRoute(map, from, p).length;
+                }
+                far[p] = d;
+            }
+            if (!far.contains(to))
+                t.fail("no place " + to);
+            qint64 most = -1;
+            int reaching = 0;
+            for (const auto& [p, d] : far)
+                most = std::max(most, d);
+            for (const auto& [p, d] : far)
+                reaching += d == most ? 1 : 0;
+            return far.at(to) == most && (by == "tied" ? reaching > 1 : reaching == 1);
+        });
+    };
+    r.solvers["tables.farthestByRoute"] = [=](const Task& t) { return farthestTable(t, ""); };
+    r.solvers["tables.farthestByDirectRoad"] = [=](const Task& t) {
+        return farthestTable(t, "direct");
+    };
+    r.solvers["tables.farthestTied"] = [=](const Task& t) { return farthestTable(t, "tied"); };
+    // The slip of answering «ближе» for «дальше»: the numbered road table in
+    // which `to` lies nearer to `from` by the shortest route than each other
+    // place.
+    r.solvers["tables.nearestByRoute"] = [](const Task& t) {
+        const QString from = t.text("from"), to = t.text("to");
+        return theRoadTable(t, [&](const RoadMap& map) {
+            if (!map.places.contains(to))
+                t.fail("no place " + to);
+            const qint64 d = shortestRoute(map, from, to).length;
+            for (const QString& p : map.places)
+                if (p != from && p != to && shortestRoute(map, from, p).length <= d)
+                    return false;
+            return true;
+        });
+    };
+    // The value of the spreadsheet's cell `cell` when every formula is read
+    // with a slip: a range ("A1:B2") taken as its two end cells, an average
+    // taken over the two cells the range names, МАКС read for МИН.
+    const auto sheetValueMisread = [](const Task& t, const QString& slip) {
+        std::map<QString, QString> cells = sheetCells(t, t.drawn(0));
+        static const QRegularExpression range(R"(([A-Z]+\d+):([A-Z]+\d+))");
+        static const QRegularExpression average = unicodePattern(R"(СРЗНАЧ\(([^()]*)\))");
+        bool changed = false;
+        for (auto& [name, text] : cells) {
+            const QString was = text;
+            if (!text.startsWith('='))
+                continue;
+            if (slip == "ends")
+                text.replace(range, "\\1;\\2");
+            else if (slip == "average")
+                text.replace(average, "(СУММ(\\1)/2)");
+            else
+                text.replace("МИН(", "МАКС(");
+            changed = changed || text != was;
+        }
+        if (!changed)
+            t.fail("no formula that the slip changes");
+        return written(cellValue(cells, t.text("cell")));
+    };
+    r.solvers["tables.sheetValueRangeEnds"] = [=](const Task& t) {
+        return sheetValueMisread(t, "ends");
+    };
+    r.solvers["tables.sheetValueAverageByEnds"] = [=](const Task& t) {
+        return sheetValueMisread(t, "average");
+    };
+    r.solvers["tables.sheetValueMaxForMin"] = [=](const Task& t) {
+        return sheetValueMisread(t, "min");
+    };
+    // The picture's numbered road tables: the number of the one in which the
+    // cheapest way from `from` to `to` costs at most `limit`.
+    // With `length` instead of `limit`: the one whose cheapest way is
+    // exactly that long.
+    r.solvers["tables.routeWithin"] = [](const Task& t) {
+        const bool exact = t.has("length");
+        const qint64 bound = t.integer(exact ? "length" : "limit");
+        return theRoadTable(t, [&](const RoadMap& map) {
+            const qint64 length = shortestRoute(map, t.text("from"), t.text("to")).length;
+            return exact ? length == bound : length <= bound;
+        });
+    };
+    // The names of the picture's table (columns Фамилия, Баллы, Время, мин)
+    // from the first place: more points first, of equal points less time.
+    r.solvers["tables.ranking"] = [](const Task& t) {
+        const QVariantMap table = t.drawn()["table"].toMap();
+        const QStringList head = table["head"].toStringList();
+        const auto name = head.indexOf("Фамилия"), points = head.indexOf("Баллы"),
+                   time = head.indexOf("Время, мин");
+        if (name < 0 || points < 0 || time < 0)
+            t.fail("the table lacks a column");
+        QList<QStringList> rows;
+        for (const QVariant& row : table["rows"].toList())
+            rows << row.toStringList();
+        std::sort(rows.begin(), rows.end(), [&](const QStringList& a, const QStringList& b) {
+            if (number(a[points]) != number(b[points]))
+                return number(a[points]) > number(b[points]);
+            return number(a[time]) < number(b[time]);
+        });
+        QStringList order;
+        for (const QStringList& row : rows)
+            order << row[name];
+        return order.join(", ");
+    };
+    // `formula` in cell `from` copied into cell `to`.
+    r.solvers["tables.copyFormula"] = [](const Task& t) {
+        return copyFormula(t.text("formula"), t.text("from"), t.text("to"));
+    };
+    // Its slips. Only the shift between the columns made: the formula
+    // copied into the cell of `to`'s column in `from`'s row.
+    r.solvers["tables.copyFormulaColumnsOnly"] = [](const Task& t) {
+        CellRef across = parseCell(t.text("from"));
+        across.column = parseCell(t.text("to")).column;
+        return copyFormula(t.text("formula"), t.text("from"), cellText(across));
+    };
+    // The formula written into `to` as it stands in `from`.
+    r.solvers["tables.formulaUncopied"] = [](const Task& t) { return t.text("formula"); };
+    // The sign $ read the wrong way round: the part of a reference that it
+    // marks moves, the unmarked part stays ($B2 copied one column right and
+    // two rows down gives $C2). Copying with every part's $ turned over and
+    // turning them back gives just that.
+    r.solvers["tables.copyFormulaFixingSwapped"] = [](const Task& t) {
+        return dollarsTurned(
+            copyFormula(dollarsTurned(t.text("formula")), t.text("from"), t.text("to")));
+    };
+    // The option that, written into the spreadsheet's hidden cell `hidden`
+    // (shown "?"), gives the range `first`…`last` of one row values in the
+    // proportions of the pie chart of the second picture.
+    r.solvers["tables.hiddenForPie"] = [](const Task& t) {
+        const std::map<QString, QString> cells = sheetCells(t, t.drawn(0));
+        const QString hidden = t.text("hidden");
+        if (!cells.contains(hidden) || cells.at(hidden) != "?")
+            t.fail("the hidden cell is not shown as hidden");
+        std::vector<double> shown;
+        double shownSum = 0;
+        for (const QVariant& v : t.drawn(1)["chart"].toMap()["values"].toList()) {
+            shown.push_back(v.toDouble());
+            shownSum += v.toDouble();
+        }
+        const CellRef first = parseCell(t.text("first")), last = parseCell(t.text("last"));
+        if (first.row != last.row)
+            t.fail("the range is not one row");
+        return theOption(t, [&](const QString& o) {
+            auto filled = cells;
+            filled[hidden] = o;
+            const auto values = evaluateSheet(filled);
+            std::vector<double> range;
+            double sum = 0;
+            for (int c = first.column; c <= last.column; ++c) {
+                const double v = values.at(cellText({c, first.row}));
+                if (v < 0)
+                    return false; // a pie has no negative sector
+                range.push_back(v);
+                sum += v;
+            }
+            if (range.size() != shown.size() || sum <= 0)
+                return false;
+            for (size_t i = 0; i < range.size(); ++i)
+                if (std::abs(range[i] / sum - shown[i] / shownSum) > 1e-9)
+                    return false;
+            return true;
+        });
+    };
+    // The labels of the task's query rows (a label and a query each), as
+    // typed, in the order of the number of pages found that `order`
+    // (возрастания or убывания) asks for.
+    r.solvers["tables.queryOrder"] = [](const Task& t) {
+        const auto [labels, queries, ascending] = queryRows(t);
+        return orderByInclusion(labels, queries, ascending);
+    };
+    // As tables.queryOrder, where the wording states that every page with
+    // the word `part` holds the word `whole` too: `part` is read as
+    // (`part` & `whole`). The order must need that fact.
+    r.solvers["tables.queryOrderWithFact"] = [](const Task& t) {
+        const auto [labels, queries, ascending] = queryRows(t);
+        const QRegularExpression part = unicodePattern("\\b" + t.text("part") + "\\b");
+        QStringList withFact;
+        for (const QString& q : queries)
+            withFact << QString(q).replace(part, "(" + t.text("part") + " & " + t.text("whole") + ")");
+        if (withFact == queries)
+            t.fail("no query holds " + t.text("part"));
+        bool orderedWithout = true;
+        try {
+            orderByInclusion(labels, queries);
+        } catch (const CheckError&) {
+            orderedWithout = false;
+        }
+        if (orderedWithout)
+            t.fail("the queries are ordered without the fact");
+        return orderByInclusion(labels, withFact, ascending);
+    };
+    // As tables.queryOrder, by the numbers of pages that follow from the
+    // wording's counts (`knownQueries` finding `knownCounts` pages, pairwise);
+    // the order must need the counts, not inclusion alone.
+    r.solvers["tables.queryOrderByCounts"] = [](const Task& t) {
+        const auto [labels, queries, ascending] = queryRows(t);
+        const QStringList known = t.list("knownQueries"), counts = t.list("knownCounts");
+        if (known.size() != counts.size())
+            t.fail("the known queries and their counts differ in number");
+        std::vector<std::pair<QString, qint64>> pairs;
+        for (qsizetype i = 0; i < known.size(); ++i)
+            pairs.emplace_back(known[i], number(counts[i]));
+        bool orderedWithout = true;
+        try {
+            orderByInclusion(labels, queries);
+        } catch (const CheckError&) {
+            orderedWithout = false;
+        }
+        if (orderedWithout)
+            t.fail("the queries are ordered without the counts");
+        return orderByCounts(labels, queries, pairs, ascending);
+    };
+    // As tables.queryOrder, where a phrase in quotation marks ("X Y") finds
+    // only pages with its words side by side: it is read as (X & Y & a
+    // word of its own), so that it finds no more than X & Y.
+    r.solvers["tables.queryOrderWithPhrase"] = [](const Task& t) {
+        auto [labels, queries, ascending] = queryRows(t);
+        static const QRegularExpression phrase(R"re("([^"\s]+) ([^"\s]+)")re");
+        bool found = false;
+        for (QString& q : queries)
+            for (auto m = phrase.match(q); m.hasMatch(); m = phrase.match(q)) {
+                q.replace(m.capturedStart(), m.capturedLength(),
+                          "(" + m.captured(1) + " & " + m.captured(2) + " & фраза)");
+                found = true;
+            }
+        if (!found)
+            t.fail("no query holds a phrase");
+        return orderByInclusion(labels, queries, ascending);
+    };
+    // The number of rows of the picture's table for which `condition` holds:
+    // columns as whole-number variables, joined by ИЛИ and И.
+    r.solvers["tables.countRecordsWhere"] = [](const Task& t) {
+        const QVariantMap table = t.drawn()["table"].toMap();
+        const QStringList head = table["head"].toStringList();
+        const QStringList numeric = head.mid(1);
+        QString condition = t.text("condition");
+        condition.replace(" ИЛИ ", " ∨ ").replace(" И ", " ∧ ");
+        const Formula f = Formula::parse(condition, numeric);
+        qint64 count = 0;
+        for (const QVariant& row : table["rows"].toList()) {
+            const QStringList cells = row.toStringList();
+            if (cells.size() != head.size())
+                t.fail("a table row of the wrong length");
+            std::map<QString, qint64> values;
+            for (qsizetype i = 1; i < head.size(); ++i)
+                values[head[i]] = number(cells[i]);
+            count += f.evaluate({}, values) ? 1 : 0;
+        }
+        return QString::number(count);
+    };
+    // The value of the spreadsheet's cell `cell`.
+    r.solvers["tables.sheetCellValue"] = [](const Task& t) {
+        return written(cellValue(sheetCells(t, t.drawn(0)), t.text("cell")));
+    };
+    // The option names the chart by its number as a word ("третья").
+    r.readers["numeralWord"] = [](const QString& answer, const QString& o, int, const Task&) {
+        return numeral(o) == number(answer);
+    };
+    // The records of the picture's table sorted by the field `first` (in
+    // `firstOrder`: убыванию, возрастанию), equal ones by `second` (in
+    // `secondOrder`): the field `asked` (as the wording writes it, in small
+    // letters) of the record at the place `place` (an ordinal word).
+    r.solvers["tables.sortedRecord"] = [](const Task& t) {
+        const QVariantMap table = t.drawn()["table"].toMap();
+        const QStringList head = table["head"].toStringList();
+        const qsizetype k1 = head.indexOf(t.text("first")), k2 = head.indexOf(t.text("second"));
+        qsizetype asked = -1;
+        for (qsizetype i = 0; i < head.size(); ++i)
+            if (head[i].toLower() == t.text("asked").toLower())
+                asked = i;
+        if (k1 < 0 || k2 < 0 || asked < 0)
+            t.fail("a field not in the table");
+        const bool down1 = decreasing(t, "firstOrder"), down2 = decreasing(t, "secondOrder");
+        std::vector<QStringList> rows;
+        for (const QVariant& row : table["rows"].toList())
+            rows.push_back(row.toStringList());
+        const auto key = [&](const QStringList& row, qsizetype k, bool down) {
+            return down ? -number(row[k]) : number(row[k]);
+        };
+        std::sort(rows.begin(), rows.end(), [&](const QStringList& a, const QStringList& b) {
+            return std::pair(key(a, k1, down1), key(a, k2, down2)) <
+                   std::pair(key(b, k1, down1), key(b, k2, down2));
+        });
+        for (size_t i = 1; i < rows.size(); ++i)
+            if (rows[i][k1] == rows[i - 1][k1] && rows[i][k2] == rows[i - 1][k2])
+                t.fail("two records tie on both fields");
+        const int place = numeral(t.text("place"));
+        if (place < 1 || size_t(place) > rows.size())
+            t.fail("no record at that place");
+        return rows[size_t(place - 1)][asked];
+    };
+    // The number of the chart, among the pictures after the spreadsheet,
+    // that shows the values of the range `first`…`last` of one row.
+    r.solvers["tables.chartShowingRowRange"] = [](const Task& t) {
+        const auto values = evaluateSheet(sheetCells(t, t.drawn(0)));
+        const CellRef first = parseCell(t.text("first")), last = parseCell(t.text("last"));
+        if (first.row != last.row || first.column > last.column)
+            t.fail("the range is not one row");
+        std::vector<double> range;
+        for (int c = first.column; c <= last.column; ++c) {
+            const auto v = values.find(cellText({c, first.row}));
+            range.push_back(v == values.end() ? 0.0 : v->second);
+        }
+        QStringList fit;
+        const qsizetype pictures = qsizetype(t.elements(zut::Element::Kind::Picture).size());
+        for (int n = 1; n < pictures; ++n)
+            if (chartShows(t.drawn(n)["chart"].toMap(), range))
+                fit << QString::number(n);
+        if (fit.size() != 1)
+            t.fail("charts of those values: " + fit.join(", "));
+        return fit.front();
+    };
+    // The picture's weather records (columns Дата, Температура, °C, Осадки,
+    // мм, Ветер, м/с): the date of the warmest day without precipitation and
+    // with wind of at most `wind` м/с. And its slips: the wind left out; the
+    // wind taken below `wind` only; the precipitation left out.
+    const auto warmestDay = [](const Task& t, bool dry, bool calm, bool below) {
+        const QVariantMap table = t.drawn()["table"].toMap();
+        const QStringList head = table["head"].toStringList();
+        const auto column = [&](const char* name) {
+            const qsizetype c = head.indexOf(name);
+            if (c < 0)
+                t.fail(QString("no column ") + name);
+            return c;
+        };
+        const qsizetype date = column("Дата"), warmth = column("Температура, °C"),
+                        rain = column("Осадки, мм"), wind = column("Ветер, м/с");
+        const qint64 most = t.integer("wind");
+        QStringList best;
+        qint64 warmest = 0;
+        for (const QVariant& row : table["rows"].toList()) {
+            const QStringList cells = row.toStringList();
+            if (cells.size() != head.size())
+                t.fail("a row of the wrong length");
+            const qint64 w = number(cells[wind]);
+            if ((dry && number(cells[rain]) != 0) || (calm && (below ? w >= most : w > most)))
+                continue;
+            const qint64 degrees = number(cells[warmth]);
+            if (best.isEmpty() || degrees > warmest) {
+                warmest = degrees;
+                best = {cells[date]};
+            } else if (degrees == warmest) {
+                best << cells[date];
+            }
+        }
+        if (best.size() != 1)
+            t.fail("no one warmest day: " + best.join(", "));
+        return best.front();
+    };
+    r.solvers["tables.warmestCalmDryDay"] = [=](const Task& t) {
+        return warmestDay(t, true, true, false);
+    };
+    r.solvers["tables.warmestDryDay"] = [=](const Task& t) {
+        return warmestDay(t, true, false, false);
+    };
+    r.solvers["tables.warmestDryDayWindBelow"] = [=](const Task& t) {
+        return warmestDay(t, true, true, true);
+    };
+    r.solvers["tables.warmestCalmDay"] = [=](const Task& t) {
+        return warmestDay(t, false, true, false);
+    };
+    // The option, a formula written into `first` and copied down the column
+    // to `last` in the spreadsheet of the first picture, whose values are
+    // the bars of the chart of the second.
+    r.solvers["tables.copiedFormulaForBars"] = [](const Task& t) {
+        const std::map<QString, QString> cells = sheetCells(t, t.drawn(0));
+        std::vector<double> bars;
+        for (const QVariant& v : t.drawn(1)["chart"].toMap()["values"].toList())
+            bars.push_back(v.toDouble());
+        const CellRef first = parseCell(t.text("first")), last = parseCell(t.text("last"));
+        if (first.column != last.column || last.row - first.row + 1 != int(bars.size()))
+            t.fail("the range is not a column of a cell a bar");
+        return theOption(t, [&](const QString& formula) {
+            auto filled = cells;
+            for (int row = first.row; row <= last.row; ++row) {
+                const QString cell = cellText({first.column, row});
+                if (cells.contains(cell))
+                    t.fail("the range is not empty: " + cell);
+                filled[cell] = copyFormula(formula, t.text("first"), cell);
+            }
+            const auto values = evaluateSheet(filled);
+            for (int row = first.row; row <= last.row; ++row)
+                if (values.at(cellText({first.column, row})) != bars[size_t(row - first.row)])
+                    return false;
+            return true;
+        });
+    };
+    // The picture's table sorted up by the field `ascending`, of equal
+    // values down by `descending`: the first cell of the record at the
+    // place `place` (an ordinal word). No tie may be left undecided.
+    r.solvers["tables.placeAfterSort"] = [](const Task& t) {
+        const QVariantMap table = t.drawn()["table"].toMap();
+        const QStringList head = table["head"].toStringList();
+        const qsizetype up = head.indexOf(t.text("ascending")),
+                        down = head.indexOf(t.text("descending"));
+        if (up < 0 || down < 0)
+            t.fail("the table lacks a field to sort by");
+        std::vector<QStringList> rows;
+        for (const QVariant& row : table["rows"].toList())
+            rows.push_back(row.toStringList());
+        std::sort(rows.begin(), rows.end(), [&](const QStringList& a, const QStringList& b) {
+            if (number(a[up]) != number(b[up]))
+                return number(a[up]) < number(b[up]);
+            return number(a[down]) > number(b[down]);
+        });
+        for (size_t i = 1; i < rows.size(); ++i)
+            if (rows[i][up] == rows[i - 1][up] && rows[i][down] == rows[i - 1][down])
+                t.fail("a tie the order does not decide");
+        const int place = numeral(t.text("place"));
+        if (place < 1 || size_t(place) > rows.size())
+            t.fail("fewer records than the place");
+        return rows[size_t(place - 1)].front();
+    };
+    // The option, a one-column range of the spreadsheet of the first
+    // picture, whose values both charts of the next pictures show: a bar
+    // chart the values, a pie chart their shares, each labelled by the
+    // column A of the values' rows.
+    r.solvers["tables.rangeOnBothCharts"] = [](const Task& t) {
+        const std::map<QString, QString> cells = sheetCells(t, t.drawn(0));
+        const std::map<QString, double> values = evaluateSheet(cells);
+        const std::vector<QVariantMap> charts = {t.drawn(1)["chart"].toMap(),
+                                                 t.drawn(2)["chart"].toMap()};
+        if (charts[0]["kind"].toString() != "bar" || charts[1]["kind"].toString() != "pie")
+            t.fail("not a bar chart and a pie chart");
+        return theOption(t, [&](const QString& o) {
+            std::vector<double> range;
+            QStringList labels;
+            for (const QString& c : columnCells(o)) {
+                if (!values.contains(c) || !cells.contains("A" + c.mid(1)))
+                    return false;
+                range.push_back(values.at(c));
+                labels << cells.at("A" + c.mid(1));
+            }
+            const double total = std::accumulate(range.begin(), range.end(), 0.0);
+            for (const QVariantMap& chart : charts) {
+                std::vector<double> shown;
+                for (const QVariant& v : chart["values"].toList())
+                    shown.push_back(v.toDouble());
+                const double sum = std::accumulate(shown.begin(), shown.end(), 0.0);
+                if (range.empty() || shown.size() != range.size() ||
+                    chart["labels"].toStringList() != labels)
+                    return false;
+                for (size_t i = 0; i < range.size(); ++i)
+                    if (chart["kind"].toString() == "bar"
+                            ? shown[i] != range[i]
+                            : std::abs(shown[i] / sum - range[i] / total) > 1e-9)
+                        return false;
+            }
+            return true;
+        });
+    };
+    // The slip of a reader who looks at the pie chart only: the option, a
+    // one-column range of the first picture's spreadsheet, whose values are
+    // in the pie's proportions (next-but-one picture) but are not the bars'
+    // values (next picture).
+    r.solvers["tables.rangeOnPieOnly"] = [](const Task& t) {
+        const std::map<QString, QString> cells = sheetCells(t, t.drawn(0));
+        const std::map<QString, double> values = evaluateSheet(cells);
+        const auto shown = [&](int picture) {
+            std::vector<double> v;
+            for (const QVariant& x : t.drawn(picture)["chart"].toMap()["values"].toList())
+                v.push_back(x.toDouble());
+            return v;
+        };
+        const std::vector<double> bars = shown(1), pie = shown(2);
+        const double pieSum = std::accumulate(pie.begin(), pie.end(), 0.0);
+        return theOption(t, [&](const QString& o) {
+            const std::vector<double> range = valuesOfRange(values, o);
+            if (range.empty() || range.size() != pie.size())
+                return false;
+            const double total = std::accumulate(range.begin(), range.end(), 0.0);
+            for (size_t i = 0; i < range.size(); ++i)
+                if (std::abs(pie[i] / pieSum - range[i] / total) > 1e-9)
+                    return false;
+            return range != bars;
+        });
+    };
+    // The slip of a reader who takes the charts' labels for their values:
+    // the option, a one-column range of the first picture's spreadsheet,
+    // whose cells hold, top to bottom, the labels of the next picture's
+    // chart.
+    r.solvers["tables.rangeOfChartLabels"] = [](const Task& t) {
+        const std::map<QString, QString> cells = sheetCells(t, t.drawn(0));
+        const QStringList labels = t.drawn(1)["chart"].toMap()["labels"].toStringList();
+        return theOption(t, [&](const QString& o) {
+            QStringList held;
+            for (const QString& c : columnCells(o)) {
+                if (!cells.contains(c))
+                    return false;
+                held << cells.at(c);
+            }
+            return !held.isEmpty() && held == labels;
+        });
+    };
+    // The slip of a reader who compares only which bar is higher: the
+    // option, a one-column range of the first picture's spreadsheet, whose
+    // values, all different, rank the rows as the next picture's bars do,
+    // but are neither the bars' values nor in their proportions.
+    r.solvers["tables.rangeRankedLikeBars"] = [](const Task& t) {
+        const std::map<QString, QString> cells = sheetCells(t, t.drawn(0));
+        const std::map<QString, double> values = evaluateSheet(cells);
+        const QVariantMap bars = t.drawn(1)["chart"].toMap();
+        std::vector<double> shown;
+        for (const QVariant& x : bars["values"].toList())
+            shown.push_back(x.toDouble());
+        const auto order = [](const std::vector<double>& v) {
+            std::vector<size_t> o(v.size());
+            std::iota(o.begin(), o.end(), size_t(0));
+            std::sort(o.begin(), o.end(), [&](size_t a, size_t b) { return v[a] < v[b]; });
+            for (size_t i = 1; i < o.size(); ++i)
+                if (v[o[i]] == v[o[i - 1]])
+                    return std::vector<size_t>{}; // a tie ranks nothing
+            return o;
+        };
+        const std::vector<size_t> wanted = order(shown);
+        if (wanted.empty())
+            t.fail("bars of equal height");
+        return theOption(t, [&](const QString& o) {
+            const std::vector<double> range = valuesOfRange(values, o);
+            if (range.size() != shown.size() || order(range) != wanted)
+                return false;
+            QVariantMap asPie = bars;
+            asPie["kind"] = "pie";
+            return !chartShows(bars, range) && !chartShows(asPie, range);
+        });
+    };
+    // The number of the scheme (the pictures after "1)" … "4)") that draws
+    // the same roads as the first picture's table of lengths.
+    r.solvers["tables.schemeOfTable"] = [](const Task& t) {
+        const RoadMap roads = roadTable(t, t.drawn()["table"].toMap());
+        QStringList fit;
+        int n = 0;
+        for (const zut::Element* row : t.elements(Kind::Row))
+            for (size_t i = 0; i + 1 < row->children.size(); ++i)
+                if (row->children[i].kind == Kind::Text &&
+                    row->children[i + 1].kind == Kind::Picture) {
+                    if (row->children[i].text != QString("%1)").arg(++n))
+                        t.fail("the schemes are not numbered in order");
+                    if (sameRoads(roads, schemeRoads(t, row->children[i + 1])))
+                        fit << QString::number(n);
+                }
+        const QStringList o = t.options();
+        for (qsizetype k = 0; k < o.size(); ++k)
+            if (numeral(o[k]) != k + 1)
+                t.fail("option " + QString::number(k + 1) + " names another scheme");
+        if (n != o.size() || fit.size() != 1)
+            t.fail("schemes that fit: " + fit.join(", "));
+        return fit.front();
+    };
+    // The option naming the ranges ("столбчатая — по диапазону E2:E4,
+    // круговая — по диапазону B3:D3") that the bar chart and the pie chart
+    // of the pictures after the spreadsheet show.
+    r.solvers["tables.chartRanges"] = [](const Task& t) {
+        const auto cells = sheetCells(t, t.drawn(0));
+        const auto values = evaluateSheet(cells);
+        QVariantMap bar, pie;
+        for (int n = 1; n <= 2; ++n) {
+            const QVariantMap c = t.drawn(n)["chart"].toMap();
+            (c["kind"].toString() == "bar" ? bar : pie) = c;
+        }
+        if (bar.isEmpty() || pie.isEmpty())
+            t.fail("not a bar chart and a pie chart");
+        static const QRegularExpression form(
+            R"(^столбчатая — по диапазону (\S+), круговая — по диапазону (\S+)$)");
+        return theOption(t, [&](const QString& o) {
+            const auto m = form.match(o);
+            if (!m.hasMatch())
+                t.fail("an option of another form: " + o);
+            return chartShows(t, bar, m.captured(1), cells, values) &&
+                   chartShows(t, pie, m.captured(2), cells, values);
+        });
+    };
+    // The picture's numbered road tables: the number of the one whose
+    // every cheapest route from `from` to `to` passes all `places` places.
+    r.solvers["tables.cheapestThroughAll"] = [](const Task& t) {
+        const int places = numeral(t.text("places"));
+        return theRoadTable(
+            t,
+            [&](const RoadMap& map) {
+                if (map.places.size() != places)
+                    t.fail("a table of another number of places");
+                const auto cheapest = shortestRoutes(map, t.text("from"), t.text("to"));
+                return std::all_of(cheapest.begin(), cheapest.end(), [&](const Route& route) {
+                    return route.places.size() == places;
+                });
+            },
+            "tables whose cheapest route passes all places");
+    };
+    // The option, a condition on the records of the task's field (one a
+    // line, `fields` separated by ", "), that selects exactly the rows of
+    // the picture's table. Comparisons "(Поле = «слово»)", "(Поле > 12)"
+    // are joined by И and ИЛИ.
+    r.solvers["tables.selectionCondition"] = [](const Task& t) {
+        const QStringList fields = t.list("fields");
+        const auto memos = t.elements(zut::Element::Kind::Field);
+        if (memos.size() != 1)
+            t.fail("not one field of records");
+        std::vector<QStringList> records, shown;
+        for (const QString& line : memos.front()->text.split('\n', Qt::SkipEmptyParts)) {
+            records.push_back(line.split(", "));
+            if (records.back().size() != fields.size())
+                t.fail("a record of the wrong length: " + line);
+        }
+        const QVariantMap table = t.drawn()["table"].toMap();
+        if (table["head"].toStringList() != fields)
+            t.fail("the table shows other fields");
+        for (const QVariant& row : table["rows"].toList())
+            shown.push_back(row.toStringList());
+        static const QRegularExpression atom =
+            unicodePattern(R"(\((\w+) (=|>|<) (?:«(\w+)»|(\d+))\))");
+        return theOption(t, [&](const QString& o) {
+            QString formula = o;
+            std::vector<std::function<bool(const QStringList&)>> tests;
+            for (const auto& m : atom.globalMatch(o)) {
+                const qsizetype field = fields.indexOf(m.captured(1));
+                if (field < 0)
+                    t.fail("no field " + m.captured(1));
+                const QString op = m.captured(2), word = m.captured(3), value = m.captured(4);
+                tests.push_back([=](const QStringList& rec) {
+                    if (!word.isEmpty())
+                        return op == "=" && rec[field] == word;
+                    const qint64 a = number(rec[field]), b = number(value);
+                    return op == "=" ? a == b : op == ">" ? a > b : a < b;
+                });
+                formula.replace(m.captured(0), QString("P%1").arg(tests.size()));
+            }
+            if (tests.empty())
+                t.fail("a condition of no comparisons: " + o);
+            formula.replace(" ИЛИ ", " \\/ ").replace(" И ", " && ");
+            const Formula f = Formula::parse(formula);
+            std::vector<QStringList> selected;
+            for (const QStringList& rec : records) {
+                std::map<QString, bool> values;
+                for (size_t i = 0; i < tests.size(); ++i)
+                    values[QString("P%1").arg(i + 1)] = tests[i](rec);
+                if (f.evaluate(values))
+                    selected.push_back(rec);
+            }
+            return selected == shown;
+        });
+    };
+    // The option, an ordinal word ("первая"), naming the numbered bar chart
+    // (pictures 2 … 5) whose bars, each labelled with its cell's name, show
+    // the values of the block `first` … `last` of the first picture's
+    // spreadsheet, row by row. Its slips: the two rows' values given to
+    // each other's cells (a block of two rows); every
+    // multiplication read as an addition.
+    {
+        const auto block = [](const Task& t) {
+            const CellRef first = parseCell(t.text("first")), last = parseCell(t.text("last"));
+            if (first.row > last.row || first.column > last.column)
+                t.fail("not a block from its top left to its bottom right");
+            const auto values = evaluateSheet(sheetCells(t, t.drawn(0)));
+            std::vector<std::vector<std::pair<QString, double>>> rows;
+            for (int r = first.row; r <= last.row; ++r) {
+                rows.emplace_back();
+                for (int c = first.column; c <= last.column; ++c) {
+                    const QString cell = cellText({c, r, false, false});
+                    if (!values.contains(cell))
+                        t.fail("no value in " + cell);
+                    rows.back().emplace_back(cell, values.at(cell));
+                }
+            }
+            return rows;
+        };
+        const auto chartOf = [](const Task& t, const QStringList& labels, const std::vector<double>& wanted) {
+            return theOption(t, [&](const QString& o) {
+                const QVariantMap chart = t.drawn(numeral(o))["chart"].toMap();
+                return chart["kind"].toString() == "bar" && chart["labels"].toStringList() == labels &&
+                       chartShows(chart, wanted);
+            });
+        };
+        r.solvers["tables.blockChartByOrdinal"] = [=](const Task& t) {
+            QStringList labels;
+            std::vector<double> wanted;
+            for (const auto& row : block(t))
+                for (const auto& [cell, value] : row) {
+                    labels << cell;
+                    wanted.push_back(value);
+                }
+            return chartOf(t, labels, wanted);
+        };
+        r.solvers["tables.blockChartRowsSwapped"] = [=](const Task& t) {
+            const auto rows = block(t);
+            if (rows.size() != 2)
+                t.fail("the block is not two rows");
+            QStringList labels;
+            std::vector<double> wanted;
+            for (size_t r = 0; r < 2; ++r)
+                for (size_t c = 0; c < rows[r].size(); ++c) {
+                    labels << rows[r][c].first;
+                    wanted.push_back(rows[1 - r][c].second);
+                }
+            return chartOf(t, labels, wanted);
+        };
+        // Slip: every plus sign in the formulas read as a multiplication;
+        // refused where that changes no value of the block.
+        r.solvers["tables.blockChartPlusAsTimes"] = [=](const Task& t) {
+            std::map<QString, QString> cells = sheetCells(t, t.drawn(0));
+            for (auto& [cell, text] : cells)
+                if (text.startsWith('='))
+                    text.replace('+', '*');
+            const auto misread = evaluateSheet(cells);
+            QStringList labels;
+            std::vector<double> wanted;
+            bool changed = false;
+            for (const auto& row : block(t))
+                for (const auto& [cell, value] : row) {
+                    labels << cell;
+                    wanted.push_back(misread.at(cell));
+                    changed = changed || misread.at(cell) != value;
+                }
+            if (!changed)
+                t.fail("no addition in the block's formulas");
+            return chartOf(t, labels, wanted);
+        };
+    }
+    // The option, an ordinal word ("первая"), naming the numbered chart
+    // (pictures 2 … 5) that may show the values of the range `first` …
+    // `last` of the first picture's spreadsheet: a bar chart the values, a
+    // pie chart their shares.
+    r.solvers["tables.rangeChartByOrdinal"] = [](const Task& t) {
+        const CellRef first = parseCell(t.text("first")), last = parseCell(t.text("last"));
+        if (first.row != last.row || first.column > last.column)
+            t.fail("the range is not one row");
+        const auto values = evaluateSheet(sheetCells(t, t.drawn(0)));
+        std::vector<double> wanted;
+        QStringList columns;
+        for (int c = first.column; c <= last.column; ++c) {
+            const QString cell = cellText({c, first.row, false, false});
+            if (!values.contains(cell))
+                t.fail("no value in " + cell);
+            wanted.push_back(values.at(cell));
+            columns << cell.left(cell.size() - QString::number(first.row).size());
+        }
+        return theOption(t, [&](const QString& o) {
+            const QVariantMap chart = t.drawn(numeral(o))["chart"].toMap();
+            return chart["labels"].toStringList() == columns && chartShows(chart, wanted);
+        });
+    };
+    // The first picture's road table and the schemes drawn after the
+    // captions "1)" … "4)": the option "схема k" of the one scheme that
+    // shows the table's roads.
+    r.solvers["tables.schemeOfRoadTable"] = [](const Task& t) {
+        const RoadMap table = roadTable(t, t.drawn(0)["table"].toMap());
+        static const QRegularExpression caption(R"(^(\d)\)$)");
+        const auto all = textsAndPictures(t);
+        QStringList fit;
+        int schemes = 0;
+        for (size_t i = 0; i + 1 < all.size(); ++i) {
+            const auto m = caption.match(all[i]->text);
+            if (all[i]->kind != Kind::Text || !m.hasMatch() || all[i + 1]->kind != Kind::Picture)
+                continue;
+            const QVariantMap drawn = all[i + 1]->draw.toMap();
+            if (!drawn.contains("graph"))
+                t.fail("a caption over no scheme");
+            if (m.captured(1).toInt() != ++schemes)
+                t.fail("the schemes are not numbered in order");
+            if (sameRoads(table, drawnScheme(t, drawn["graph"].toMap())))
+                fit << "схема " + m.captured(1);
+        }
+        if (schemes != 4 || fit.size() != 1)
+            t.fail(QString("%1 schemes, these fit: %2").arg(schemes).arg(fit.join(", ")));
+        return fit.front();
+    };
+    // The option that, written into the spreadsheet's hidden cell `hidden`
+    // (shown "?"), gives the range `first`…`last` of one row the values the
+    // bars of the second picture show.
+    r.solvers["tables.hiddenFormulaForBars"] = [](const Task& t) {
+        const std::map<QString, QString> cells = sheetCells(t, t.drawn(0));
+        const QString hidden = t.text("hidden");
+        if (!cells.contains(hidden) || cells.at(hidden) != "?")
+            t.fail("the hidden cell is not shown as hidden");
+        const QVariantMap chart = t.drawn(1)["chart"].toMap();
+        if (chart["kind"].toString() != "bar")
+            t.fail("not a bar chart");
+        const CellRef first = parseCell(t.text("first")), last = parseCell(t.text("last"));
+        if (first.row != last.row)
+            t.fail("the range is not one row");
+        QStringList range;
+        for (int c = first.column; c <= last.column; ++c)
+            range << cellText({c, first.row, false, false});
+        if (chart["labels"].toStringList() != range)
+            t.fail("the bars are not labelled with the range");
+        const QVariantList bars = chart["values"].toList();
+        return theOption(t, [&](const QString& o) {
+            auto filled = cells;
+            filled[hidden] = o;
+            const auto values = evaluateSheet(filled);
+            for (qsizetype i = 0; i < range.size(); ++i)
+                if (values.at(range[i]) != bars[i].toDouble())
+                    return false;
+            return true;
+        });
+    };
+    // The number of the picture's road table in which the longest way from
+    // `from` to `to` that passes no place twice is `length` long.
+    r.solvers["tables.longestRouteIs"] = [](const Task& t) {
+        const qint64 wanted = t.integer("length");
+        return theRoadTable(t, [&](const RoadMap& map) {
+            return longestRoute(map, t.text("from"), t.text("to")).length == wanted;
+        });
+    };
+    // The picture's table of tours (columns Город, Дней, Цена …): the town
+    // of the tour whose price for one day is the least; no tie. The prices
+    // have their thousands parted by a no-break space ("56 000"): a price
+    // not so grouped is refused, and so is a tour of no days.
+    r.solvers["tables.cheapestPerDayGrouped"] = [](const Task& t) {
+        static const QRegularExpression groups(
+            QString::fromUtf8(R"(^\d{1,3}(?:\x{00A0}\d{3})*$)"));
+        const QVariantMap table = t.drawn()["table"].toMap();
+        const QStringList head = table["head"].toStringList();
+        qsizetype town = head.indexOf("Город"), days = head.indexOf("Дней"), price = -1;
+        for (qsizetype i = 0; i < head.size(); ++i)
+            if (head[i].startsWith("Цена"))
+                price = i;
+        if (town < 0 || days < 0 || price < 0)
+            t.fail("the table lacks a column");
+        std::vector<std::pair<double, QString>> perDay;
+        for (const QVariant& row : table["rows"].toList()) {
+            const QStringList cells = row.toStringList();
+            const QString written = cells.value(price);
+            if (!groups.match(written).hasMatch())
+                t.fail("a price not grouped by thousands: " + written);
+            const qint64 d = number(cells.value(days));
+            if (d <= 0)
+                t.fail("a tour of no days: " + cells.value(town));
+            perDay.push_back({double(number(QString(written).remove(QChar(0x00A0)))) / double(d),
+                              cells.value(town)});
+        }
+        std::sort(perDay.begin(), perDay.end());
+        if (perDay.size() < 2 || perDay[0].first == perDay[1].first)
+            t.fail("no one cheapest tour");
+        return perDay.front().second;
+    };
+    // The formula that was in cell `from` if, copied into cell `to`, it
+    // reads `formula` there.
+    r.solvers["tables.formulaBeforeCopy"] = [](const Task& t) {
+        return copyFormula(t.text("formula"), t.text("to"), t.text("from"));
+    };
+    // Its slips. Every part moved back, the $ written but ignored; the
+    // columns moved back but the rows moved on the way the copy went (from
+    // D3 back to B5 read as from D3 to B1).
+    r.solvers["tables.formulaBeforeCopyFixingIgnored"] = [](const Task& t) {
+        static const QRegularExpression reference(
+            R"((?<![A-Za-z0-9_$])(\$?)([A-Z]+)(\$?)(\d+)(?![A-Za-z0-9_(]))");
+        const QString formula = t.text("formula");
+        const QString moved =
+            copyFormula(QString(formula).remove('$'), t.text("to"), t.text("from"));
+        // The signs $ written back where they stood, on the moved parts.
+        QStringList signs;
+        for (const auto& m : reference.globalMatch(formula))
+            signs << m.captured(1) + "|" + m.captured(3);
+        QString out;
+        qsizetype done = 0, n = 0;
+        for (const auto& m : reference.globalMatch(moved)) {
+            const QStringList sign = signs.value(n++, "|").split('|');
+            out += moved.mid(done, m.capturedStart() - done) + sign[0] + m.captured(2) + sign[1] +
+                   m.captured(4);
+            done = m.capturedEnd();
+        }
+        if (n != signs.size())
+            t.fail("the references do not pair");
+        return out + moved.mid(done);
+    };
+    r.solvers["tables.formulaBeforeCopyRowsForward"] = [](const Task& t) {
+        const CellRef from = parseCell(t.text("from")), to = parseCell(t.text("to"));
+        CellRef wrong = from;
+        wrong.row = to.row + (to.row - from.row);
+        if (wrong.row < 1 || from.row == to.row)
+            t.fail("no row to move the wrong way");
+        return copyFormula(t.text("formula"), t.text("to"), cellText(wrong));
+    };
+    // The number of the one chart, among the pictures after the
+    // spreadsheet, that cannot show the values of the range `first`…`last`
+    // of one row. A chart names its bars or sectors by the range's cells,
+    // in any order; a bar chart shows the values, a pie chart their shares.
+    r.solvers["tables.chartNotShowingRowRange"] = [](const Task& t) {
+        const auto values = evaluateSheet(sheetCells(t, t.drawn(0)));
+        const CellRef first = parseCell(t.text("first")), last = parseCell(t.text("last"));
+        if (first.row != last.row || first.column > last.column)
+            t.fail("the range is not one row");
+        std::map<QString, double> range;
+        for (int c = first.column; c <= last.column; ++c) {
+            const QString cell = cellText({c, first.row});
+            const auto v = values.find(cell);
+            range[cell] = v == values.end() ? 0.0 : v->second;
+        }
+        QStringList misfit;
+        const int pictures = int(t.elements(zut::Element::Kind::Picture).size());
+        for (int n = 1; n < pictures; ++n) {
+            const QVariantMap chart = t.drawn(n)["chart"].toMap();
+            std::vector<double> shown;
+            std::set<QString> named;
+            for (const QString& label : chart["labels"].toStringList()) {
+                if (!range.contains(label) || !named.insert(label).second)
+                    t.fail(QString("chart %1 names a cell outside the range, or twice").arg(n));
+                shown.push_back(range.at(label));
+            }
+            if (named.size() != range.size())
+                t.fail(QString("chart %1 leaves out a cell").arg(n));
+            if (!chartShows(chart, shown))
+                misfit << QString::number(n);
+        }
+        if (misfit.size() != 1)
+            t.fail("charts that cannot show those values: " + misfit.join(", "));
+        return misfit.front();
+    };
+    // A slip of tables.formulaBeforeCopy: the sign $ read the wrong way
+    // round, so the parts it marks move back and the unmarked parts stay
+    // (from D3 back to B5, $F4 gives $D4 and G5 stays G5).
+    r.solvers["tables.formulaBeforeCopyFixingSwapped"] = [](const Task& t) {
+        return dollarsTurned(
+            copyFormula(dollarsTurned(t.text("formula")), t.text("to"), t.text("from")));
+    };
+    // The number of the one chart, among the pictures after the
+    // spreadsheet, that shows the values of the range `first`…`last` of one
+    // row for some natural number 1 … 1000 in the cell `hidden` (shown "?").
+    // A chart names its bars or sectors by the range's cells, in any order;
+    // a bar chart shows the values, a pie chart their shares (none below 0).
+    r.solvers["tables.chartForSomeHidden"] = [](const Task& t) {
+        const std::map<QString, QString> cells = sheetCells(t, t.drawn(0));
+        const QString hidden = t.text("hidden");
+        if (!cells.contains(hidden) || cells.at(hidden) != "?")
+            t.fail("the hidden cell is not shown as hidden");
+        const CellRef first = parseCell(t.text("first")), last = parseCell(t.text("last"));
+        if (first.row != last.row || first.column > last.column)
+            t.fail("the range is not one row");
+        std::set<QString> range;
+        for (int c = first.column; c <= last.column; ++c)
+            range.insert(cellText({c, first.row}));
+        // The range's values for each natural number in the hidden cell
+        // that every formula can take (no division by zero).
+        std::vector<std::pair<int, std::map<QString, double>>> filled;
+        for (int x = 1; x <= 1000; ++x) {
+            auto grid = cells;
+            grid[hidden] = QString::number(x);
+            try {
+                filled.push_back({x, evaluateSheet(grid)});
+            } catch (const CheckError&) {
+            }
+        }
+        QStringList fit;
+        const int pictures = int(t.elements(zut::Element::Kind::Picture).size());
+        for (int n = 1; n < pictures; ++n) {
+            const QVariantMap chart = t.drawn(n)["chart"].toMap();
+            const QStringList labels = chart["labels"].toStringList();
+            const std::set<QString> named(labels.begin(), labels.end());
+            if (named != range || qsizetype(named.size()) != labels.size())
+                t.fail(QString("chart %1 names a cell outside the range, twice or not at all")
+                           .arg(n));
+            const bool pie = chart["kind"].toString() == "pie";
+            for (const auto& [x, values] : filled) {
+                std::vector<double> shown;
+                for (const QString& label : labels)
+                    shown.push_back(values.at(label));
+                if (pie && *std::min_element(shown.begin(), shown.end()) < 0)
+                    continue;
+                if (chartShows(chart, shown)) {
+                    fit << QString::number(n);
+                    break;
+                }
+            }
+        }
+        if (fit.size() != 1)
+            t.fail("charts that fit some value: " + fit.join(", "));
+        return fit.front();
+    };
+
+    // The option, a cell, into which the formula `formula` of the cell
+    // `from` was copied to read `copied` there.
+    r.solvers["tables.copiedTo"] = [](const Task& t) {
+        return theOption(t, [&](const QString& cell) {
+            try {
+                return copyFormula(t.text("formula"), t.text("from"), cell) == t.text("copied");
+            } catch (const CheckError&) {
+                return false; // a reference would leave the sheet
+            }
+        });
+    };
+
+    // The surname of the pupil of the class `grade` with the highest mark in
+    // the subject `subject`, the picture's two tables joined by the pupil's
+    // code: pupils (code, surname, class) and marks (code, subject, mark);
+    // refused on a tie. Its slips: the marks matched to the pupils by their
+    // row, not by the code; the class left out; the best in another subject.
+    const auto bestJoined = [](const Task& t, bool byRow, bool anyGrade, bool otherSubject) {
+        const QVariantList tables = t.drawn()["tables"].toList();
+        if (tables.size() != 2)
+            t.fail("not two tables");
+        std::vector<QStringList> pupils;
+        for (const QVariant& row : tables[0].toMap()["rows"].toList()) {
+            pupils.push_back(row.toStringList());
+            if (pupils.back().size() != 3)
+                t.fail("a pupil's row is not a code, a surname and a class");
+        }
+        QString best;
+        qint64 top = -1;
+        int tied = 0;
+        const QVariantList marks = tables[1].toMap()["rows"].toList();
+        for (qsizetype i = 0; i < marks.size(); ++i) {
+            const QStringList m = marks[i].toStringList();
+            if (m.size() != 3)
+                t.fail("a mark's row is not a code, a subject and a mark");
+            const auto pupil =
+                byRow ? (size_t(i) < pupils.size() ? pupils.begin() + i : pupils.end())
+                      : std::find_if(pupils.begin(), pupils.end(),
+                                     [&](const QStringList& p) { return p[0] == m[0]; });
+            if (pupil == pupils.end()) {
+                if (byRow)
+                    continue;
+                t.fail("a mark of no pupil: " + m[0]);
+            }
+            if ((m[1] == t.text("subject")) == otherSubject ||
+                (!anyGrade && (*pupil)[2] != t.text("grade")))
+                continue;
+            const qint64 mark = number(m[2]);
+            if (mark > top) {
+                top = mark;
+                best = (*pupil)[1];
+                tied = 1;
+            } else if (mark == top) {
+                ++tied;
+            }
+        }
+        if (tied != 1)
+            t.fail("no one best pupil");
+        return best;
+    };
+    r.solvers["tables.bestJoined"] = [=](const Task& t) { return bestJoined(t, false, false, false); };
+    r.solvers["tables.bestJoinedByRow"] = [=](const Task& t) {
+        return bestJoined(t, true, false, false);
+    };
+    r.solvers["tables.bestJoinedAnyGrade"] = [=](const Task& t) {
+        return bestJoined(t, false, true, false);
+    };
+    r.solvers["tables.bestJoinedOtherSubject"] = [=](const Task& t) {
+        return bestJoined(t, false, false, true);
+    };
+
+    // Which bars of the second picture's bar chart (the cells `first` …
+    // `last` of one row of the first picture's sheet) change when the
+    // number `was` in the cell `cell` is replaced by `now`, said as the
+    // options say it: "изменится только столбик A2", "изменятся только
+    // столбики A2 и C2", "изменятся все три столбика", "не изменится ни
+    // один столбик". The chart must show the values before the change.
+    r.solvers["tables.barsChanged"] = [](const Task& t) {
+        auto cells = sheetCells(t, t.drawn(0));
+        const QString cell = t.text("cell");
+        if (!cells.contains(cell) || number(cells.at(cell)) != t.integer("was"))
+            t.fail("the sheet does not hold the number that is replaced");
+        const CellRef first = parseCell(t.text("first")), last = parseCell(t.text("last"));
+        if (first.row != last.row)
+            t.fail("the range is not one row");
+        QStringList range;
+        for (int c = first.column; c <= last.column; ++c)
+            range << cellText({c, first.row, false, false});
+        const QVariantMap chart = t.drawn(1)["chart"].toMap();
+        const QVariantList bars = chart["values"].toList();
+        if (chart["kind"].toString() != "bar" || chart["labels"].toStringList() != range ||
+            bars.size() != range.size())
+            t.fail("the bars are not the range");
+        const auto before = evaluateSheet(cells);
+        cells[cell] = QString::number(t.integer("now"));
+        const auto after = evaluateSheet(cells);
+        QStringList changed;
+        for (qsizetype i = 0; i < range.size(); ++i) {
+            if (before.at(range[i]) != bars[i].toDouble())
+                t.fail("the bar " + range[i] + " does not show its cell");
+            if (after.at(range[i]) != before.at(range[i]))
+                changed << range[i];
+        }
+        if (changed.isEmpty())
+            return QString("не изменится ни один столбик");
+        if (changed.size() == range.size() && range.size() == 3)
+            return QString("изменятся все три столбика");
+        if (changed.size() == 1)
+            return "изменится только столбик " + changed.front();
+        if (changed.size() == 2)
+            return "изменятся только столбики " + changed.join(" и ");
+        t.fail("a change the options cannot say");
+    };
+
+    // The scheme ("схема 1" … "схема 4", each a picture after its caption
+    // "1)" … "4)") whose shortest ways are exactly the distances the first
+    // picture's table lists for every pair of places; its slip: the one
+    // scheme whose every road carries the table's number for its two places
+    // while some shortest way differs (the roads checked, not the ways).
+    const auto distanceScheme = [](const Task& t, bool roadsOnly) {
+        const RoadMap table = roadTable(t, t.drawn(0)["table"].toMap());
+        const qsizetype n = table.places.size();
+        if (qsizetype(table.roads.size()) != n * (n - 1) / 2)
+            t.fail("the table does not give every pair its distance");
+        static const QRegularExpression caption(R"(^(\d)\)$)");
+        const auto all = textsAndPictures(t);
+        QStringList fit;
+        int schemes = 0;
+        for (size_t i = 0; i + 1 < all.size(); ++i) {
+            const auto m = caption.match(all[i]->text);
+            if (all[i]->kind != Kind::Text || !m.hasMatch() || all[i + 1]->kind != Kind::Picture)
+                continue;
+            if (m.captured(1).toInt() != ++schemes)
+                t.fail("the schemes are not numbered in order");
+            const RoadMap scheme = drawnScheme(t, all[i + 1]->draw.toMap()["graph"].toMap());
+            bool ways = true, roads = true;
+            for (const Road& d : table.roads)
+                ways = ways && shortestRoute(scheme, d.from, d.to).length == d.length;
+            for (const Road& r : scheme.roads)
+                roads = roads && std::any_of(table.roads.begin(), table.roads.end(), [&](const Road& d) {
+                            return d.length == r.length && ((d.from == r.from && d.to == r.to) ||
+                                                            (d.from == r.to && d.to == r.from));
+                        });
+            if (roadsOnly ? roads && !ways : ways)
+                fit << "схема " + m.captured(1);
+        }
+        if (schemes != 4 || fit.size() != 1)
+            t.fail(QString("%1 schemes, these fit: %2").arg(schemes).arg(fit.join(", ")));
+        return fit.front();
+    };
+    r.solvers["tables.schemeOfDistances"] = [=](const Task& t) { return distanceScheme(t, false); };
+    r.solvers["tables.schemeRoadsOnly"] = [=](const Task& t) { return distanceScheme(t, true); };
+}
+
+} // namespace zut::check

@@ -1,0 +1,1365 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Tasks on words and symbols: chains of beads by rules, file masks,
+// forecasts of a race, an address put together from its parts.
+#include "bases.h"
+#include "codes.h"
+#include "error.h"
+#include "executor.h"
+#include "interpret.h"
+#include "logic.h"
+#include "routes.h"
+#include "spreadsheet.h"
+#include "strings.h"
+#include "taskcheck.h"
+#include "taskshared.h"
+#include "volume.h"
+
+#include <QRegularExpression>
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+#include <map>
+#include <numeric>
+#include <set>
+#include <tuple>
+#include <utility>
+#include <vector>
+
+namespace zut::check {
+
+namespace {
+
+// A file mask: "?" is one character, "*" any run of them, the empty one too.
+bool fitsMask(QStringView mask, QStringView name) {
+    if (mask.isEmpty())
+        return name.isEmpty();
+    if (mask.front() == u'*') {
+        for (qsizetype skip = 0; skip <= name.size(); ++skip)
+            if (fitsMask(mask.mid(1), name.mid(skip)))
+                return true;
+        return false;
+    }
+    if (name.isEmpty() || (mask.front() != u'?' && mask.front() != name.front()))
+        return false;
+    return fitsMask(mask.mid(1), name.mid(1));
+}
+
+// The colour's letter a colour word stands for: the word's first letter as
+// a capital, which the list of `colours` ("белых (Б)") must name.
+QChar colourLetter(const Task& t, const QString& word) {
+    const QChar letter = word.front().toUpper();
+    for (const QString& c : t.list("colours"))
+        if (c.endsWith(QString("(%1)").arg(letter)))
+            return letter;
+    t.fail("no colour of letter " + QString(letter));
+}
+
+// The four actions on a chain of capitals: an odd chain gets `filler` at
+// its end; its halves change places; the two `swapped` letters change
+// into each other; its last letter is put in front too. Each action's
+// result, in order.
+QStringList fourActions(QString s, QChar filler, QChar a, QChar b) {
+    QStringList steps;
+    if (s.size() % 2 == 1)
+        s += filler;
+    steps << s;
+    s = s.mid(s.size() / 2) + s.left(s.size() / 2);
+    steps << s;
+    for (QChar& c : s)
+        c = c == a ? b : c == b ? a : c;
+    steps << s;
+    steps << s.back() + s;
+    return steps;
+}
+
+// A colour named by a word of any case ending ("жёлтая", "зелёной"): the
+// letter whose colour name shares the word's first three letters.
+QChar colourLetter(const Task& t, const std::map<QString, QChar>& byStem, const QString& word) {
+    const auto c = byStem.find(word.left(3).toLower());
+    if (c == byStem.end())
+        t.fail("no colour " + word);
+    return c->second;
+}
+
+// One forecast: "Г будет первой, а В — второй", two teams and their places.
+struct Forecast {
+    QString team1, team2;
+    int place1 = 0, place2 = 0;
+};
+
+Forecast forecast(const Task& t, const QString& said) {
+    static const QRegularExpression form =
+        unicodePattern(R"(^(\w+) будет (\w+), а (\w+) — (\w+)$)");
+    const auto m = form.match(said);
+    if (!m.hasMatch())
+        t.fail("not a forecast of two teams: " + said);
+    return {m.captured(1), m.captured(3), numeral(m.captured(2)), numeral(m.captured(4))};
+}
+
+// The labels and the parts of the address table a task's picture draws,
+// row by row.
+std::pair<QStringList, QStringList> drawnParts(const Task& t) {
+    QStringList labels, parts;
+    for (const QVariant& row : t.drawn()["table"].toMap()["rows"].toList()) {
+        const QStringList cells = row.toStringList();
+        if (cells.size() != 2)
+            t.fail("a row is not a label and a part");
+        labels << cells[0];
+        parts << cells[1];
+    }
+    return {labels, parts};
+}
+
+} // namespace
+
+void addText(Registry& r) {
+    // The one option, a garland of lamps (one letter a lamp), that keeps
+    // three rules «если …, то …»: if the first lamp is `ifFirst`, the last
+    // is `thenLast`; if some lamp is `ifHas`, no lamp is `thenNone`; if two
+    // neighbouring lamps are alike, both are `sameOnly`. A rule holds
+    // whenever its condition does not.
+    r.solvers["text.garlandByConditions"] = [](const Task& t) {
+        const QString letters = t.list("letters").join("");
+        const QChar first = t.text("ifFirst").front(), last = t.text("thenLast").front();
+        const QChar has = t.text("ifHas").front(), none = t.text("thenNone").front();
+        const QChar same = t.text("sameOnly").front();
+        const qint64 length = countGiven(t, "length");
+        return theOption(t, [&](const QString& g) {
+            if (g.size() != length)
+                t.fail("a garland of another length: " + g);
+            for (const QChar c : g)
+                if (!letters.contains(c))
+                    t.fail("a lamp of no colour named: " + g);
+            if (g.front() == first && g.back() != last)
+                return false;
+            if (g.contains(has) && g.contains(none))
+                return false;
+            for (qsizetype i = 1; i < g.size(); ++i)
+                if (g[i] == g[i - 1] && g[i] != same)
+                    return false;
+            return true;
+        });
+    };
+    // The directories (the root not counted) that hold the files `files`,
+    // given by their full names, where no other files and no empty
+    // directories exist. Its slips: directories of one name counted once
+    // wherever they stand; the root counted too; each file's directories
+    // counted for that file.
+    {
+        const auto paths = [](const Task& t) {
+            std::vector<QStringList> dirs;
+            for (const QString& f : t.list("files")) {
+                QStringList parts = f.split('\\');
+                if (parts.size() < 2 || !parts.front().endsWith(':'))
+                    t.fail("not a full file name: " + f);
+                parts.removeLast();
+                dirs.push_back(parts);
+            }
+            return dirs;
+        };
+        const auto distinct = [=](const Task& t) {
+            std::set<QString> all;
+            for (const QStringList& d : paths(t))
+                for (qsizetype n = 2; n <= d.size(); ++n)
+                    all.insert(d.mid(0, n).join('\\'));
+            return qint64(all.size());
+        };
+        r.solvers["text.directoriesOfFiles"] = [=](const Task& t) {
+            return QString::number(distinct(t));
+        };
+        r.solvers["text.directoriesOfFilesByName"] = [=](const Task& t) {
+            std::set<QString> names;
+            for (const QStringList& d : paths(t))
+                for (qsizetype n = 1; n < d.size(); ++n)
+                    names.insert(d[n]);
+            return QString::number(names.size());
+        };
+        r.solvers["text.directoriesOfFilesWithRoot"] = [=](const Task& t) {
+            return QString::number(distinct(t) + 1);
+        };
+        r.solvers["text.directoriesOfFilesEachFile"] = [=](const Task& t) {
+            qint64 count = 0;
+            for (const QStringList& d : paths(t))
+                count += d.size() - 1;
+            return QString::number(count);
+        };
+    }
+    // The option, a chain of `length` beads (a letter a bead), that reads
+    // the same from both ends, has no two equal neighbours, and whose middle
+    // bead's colour occurs nowhere else in it.
+    r.solvers["text.symmetricBeads"] = [](const Task& t) {
+        const int length = numeral(t.text("length"));
+        if (length % 2 == 0)
+            t.fail("a chain of even length has no middle bead");
+        return theOption(t, [&](const QString& o) {
+            QString reversed = o;
+            std::reverse(reversed.begin(), reversed.end());
+            if (o.size() != length || o != reversed)
+                return false;
+            for (qsizetype i = 1; i < o.size(); ++i)
+                if (o[i] == o[i - 1])
+                    return false;
+            return o.count(o[length / 2]) == 1;
+        });
+    };
+    // Its slips: the one option that breaks only the symmetry (one pair of
+    // places differs), only the rule of the middle colour, or only the rule
+    // of neighbours.
+    {
+        const auto breaking = [](const Task& t, int rule) {
+            return theOption(t, [&](const QString& o) {
+                QString reversed = o;
+                std::reverse(reversed.begin(), reversed.end());
+                bool neighbours = true;
+                for (qsizetype i = 1; i < o.size(); ++i)
+                    neighbours = neighbours && o[i] != o[i - 1];
+                const bool broken[3] = {o != reversed, o.count(o[o.size() / 2]) != 1, !neighbours};
+                for (int k = 0; k < 3; ++k)
+                    if (broken[k] != (k == rule))
+                        return false;
+                return true;
+            });
+        };
+        r.solvers["text.symmetricBeadsAsymmetric"] = [=](const Task& t) { return breaking(t, 0); };
+        r.solvers["text.symmetricBeadsMiddleRepeated"] = [=](const Task& t) {
+            return breaking(t, 1);
+        };
+        r.solvers["text.symmetricBeadsEqualNeighbours"] = [=](const Task& t) {
+            return breaking(t, 2);
+        };
+    }
+    // The option, a file name, that fits `mask` and does not fit `other`.
+    // Its slips: the name that fits both; the one that fits neither; the
+    // one that fits `other` only (the masks' roles swapped).
+    {
+        const auto byMasks = [](const Task& t, bool first, bool second) {
+            return theOption(t, [&](const QString& o) {
+                return fitsMask(t.text("mask"), o) == first && fitsMask(t.text("other"), o) == second;
+            });
+        };
+        r.solvers["text.maskButNot"] = [=](const Task& t) { return byMasks(t, true, false); };
+        r.solvers["text.maskBoth"] = [=](const Task& t) { return byMasks(t, true, true); };
+        r.solvers["text.maskNeither"] = [=](const Task& t) { return byMasks(t, false, false); };
+        r.solvers["text.masksSwapped"] = [=](const Task& t) { return byMasks(t, false, true); };
+    }
+    // How many of the files `names` fit the mask `mask`.
+    r.solvers["text.namesFittingMask"] = [](const Task& t) {
+        const QStringList names = t.list("names");
+        return QString::number(std::count_if(names.begin(), names.end(), [&](const QString& n) {
+            return fitsMask(t.text("mask"), n);
+        }));
+    };
+    // Its slips: "*" read as one character or more; "?" read as one
+    // character or none (the name fits the mask with some of its "?" left
+    // out); only the parts before the last dot compared.
+    r.solvers["text.namesFittingMaskStarNonEmpty"] = [](const Task& t) {
+        const QString mask = QString(t.text("mask")).replace("*", "?*");
+        const QStringList names = t.list("names");
+        return QString::number(std::count_if(names.begin(), names.end(),
+                                             [&](const QString& n) { return fitsMask(mask, n); }));
+    };
+    r.solvers["text.namesFittingMaskQuestionOptional"] = [](const Task& t) {
+        const QString mask = t.text("mask");
+        const qsizetype marks = mask.count('?');
+        if (marks > 10)
+            t.fail("too many question marks");
+        const QStringList names = t.list("names");
+        return QString::number(std::count_if(names.begin(), names.end(), [&](const QString& n) {
+            for (int kept = 0; kept < 1 << marks; ++kept) {
+                QString m;
+                int mark = 0;
+                for (QChar c : mask)
+                    if (c != '?' || kept & (1 << mark++))
+                        m += c;
+                if (fitsMask(m, n))
+                    return true;
+            }
+            return false;
+        }));
+    };
+    r.solvers["text.namesFittingMaskExtensionIgnored"] = [](const Task& t) {
+        const auto stem = [](const QString& s) {
+            return s.contains('.') ? s.left(s.lastIndexOf('.')) : s;
+        };
+        const QString mask = stem(t.text("mask"));
+        const QStringList names = t.list("names");
+        return QString::number(std::count_if(names.begin(), names.end(), [&](const QString& n) {
+            return fitsMask(mask, stem(n));
+        }));
+    };
+    // Chains of `length` (a word) counters of the `colours` ("красных (К)"):
+    // the first one of the colours `first` names ("синяя или жёлтая"), and
+    // each next one as the rule `rules` gives for the counter before it
+    // ("после красной фишки может лежать только жёлтая", "после синей —
+    // красная или синяя", "после жёлтой — любая, кроме жёлтой"). The option
+    // built so; and the slip of the rules read backwards (the rule of a
+    // colour taken as what may lie before it).
+    const auto byTransitions = [](const Task& t, bool backwards) {
+        std::map<QString, QChar> byStem;
+        QString all;
+        for (const QString& c : t.list("colours")) {
+            if (c.size() < 5 || !c.endsWith(')'))
+                t.fail("a colour is not its word and its letter: " + c);
+            byStem[c.left(3).toLower()] = c[c.size() - 2];
+            all += c[c.size() - 2];
+        }
+        const auto colours = [&](const QString& words) {
+            QString letters;
+            static const QRegularExpression word = unicodePattern(R"(\w+)");
+            for (const auto& m : word.globalMatch(words))
+                if (m.captured(0) != "или" && m.captured(0) != "только")
+                    letters += colourLetter(t, byStem, m.captured(0));
+            return letters;
+        };
+        std::map<QChar, QString> next;
+        static const QRegularExpression rule = unicodePattern(
+            R"(^после (\w+)(?: фишки)?(?: может лежать|[ \x{00A0}]—) (?:(любая, кроме) )?(.+)$)");
+        for (const QString& said : t.list("rules")) {
+            const auto m = rule.match(said);
+            if (!m.hasMatch())
+                t.fail("not a rule of what lies after a colour: " + said);
+            QString allowed = colours(m.captured(3));
+            if (!m.captured(2).isEmpty()) {
+                QString rest = all;
+                for (QChar c : allowed)
+                    rest.remove(c);
+                allowed = rest;
+            }
+            if (!next.emplace(colourLetter(t, byStem, m.captured(1)), allowed).second)
+                t.fail("two rules for one colour");
+        }
+        const QString first = colours(t.text("first"));
+        const qsizetype length = numeral(t.text("length"));
+        return theOption(t, [&](const QString& o) {
+            if (o.size() != length || !first.contains(o.front()))
+                return false;
+            for (qsizetype i = 0; i + 1 < o.size(); ++i) {
+                const QChar before = backwards ? o[i + 1] : o[i];
+                const QChar after = backwards ? o[i] : o[i + 1];
+                if (!next.contains(before) || !next.at(before).contains(after))
+                    return false;
+            }
+            return true;
+        });
+    };
+    r.solvers["text.chainByTransitions"] = [=](const Task& t) { return byTransitions(t, false); };
+    r.solvers["text.chainByTransitionsBackwards"] = [=](const Task& t) {
+        return byTransitions(t, true);
+    };
+    // The fewest moves (one level up, or one level down into a directory)
+    // from the directory `start` to `target` (full paths, "C:\\…"): up to
+    // their common part and down again. And the slips: the climb made to the
+    // disk's root, the directories on the way counted instead of the moves,
+    // only the moves up counted.
+    const auto movesBetween = [](const Task& t, const QString& slip) {
+        const QStringList a = t.text("start").split('\\'), b = t.text("target").split('\\');
+        if (a.size() < 2 || b.size() < 2 || a.front() != b.front())
+            t.fail("the directories are not on one disk");
+        qsizetype common = 0;
+        while (common < a.size() && common < b.size() && a[common] == b[common])
+            ++common;
+        qsizetype moves = a.size() + b.size() - 2 * common;
+        if (slip == "root") {
+            moves = a.size() + b.size() - 2;
+        } else if (slip == "directories") {
+            moves += 1;
+        } else if (slip == "up") {
+            moves = a.size() - common;
+        }
+        return QString::number(moves);
+    };
+    r.solvers["text.fewestMoves"] = [=](const Task& t) { return movesBetween(t, ""); };
+    r.solvers["text.movesThroughRoot"] = [=](const Task& t) { return movesBetween(t, "root"); };
+    r.solvers["text.movesCountingDirectories"] = [=](const Task& t) {
+        return movesBetween(t, "directories");
+    };
+    r.solvers["text.movesUpOnly"] = [=](const Task& t) { return movesBetween(t, "up"); };
+    // Chains of three beads: the option whose beads stand each in the set
+    // its place allows (`places`, one string of letters a place), no bead
+    // twice.
+    r.solvers["text.beadsByPlace"] = [](const Task& t) {
+        const QStringList places = t.list("places");
+        return theOption(t, [&](const QString& chain) {
+            if (chain.size() != places.size())
+                return false;
+            for (qsizetype i = 0; i < chain.size(); ++i)
+                if (!places[i].contains(chain[i]) || chain.left(i).contains(chain[i]))
+                    return false;
+            return true;
+        });
+    };
+    // The option that fits the file mask `mask`.
+    r.solvers["text.mask"] = [](const Task& t) {
+        return theOption(t, [&](const QString& o) { return fitsMask(t.text("mask"), o); });
+    };
+    // Four `runners`, three `forecasts` of two claims each ("Борис придёт
+    // четвёртым, а Вадим — третьим"), each forecast half right: the places
+    // of the runners in their order, the one answer; the `example` of the
+    // answer's form must not be it.
+    r.solvers["text.halfRightForecasts"] = [](const Task& t) {
+        const QStringList names = t.list("runners");
+        static const QStringList stems = {"перв", "втор", "трет", "четв"};
+        const QRegularExpression claim("(" + names.join('|') + R"()[^,]*?(перв|втор|трет|четв))");
+        std::vector<std::vector<std::pair<qsizetype, int>>> forecasts;
+        for (const QString& f : t.list("forecasts")) {
+            std::vector<std::pair<qsizetype, int>> claims;
+            for (const auto& m : claim.globalMatch(f))
+                claims.emplace_back(names.indexOf(m.captured(1)),
+                                    int(stems.indexOf(m.captured(2))) + 1);
+            if (claims.size() != 2)
+                t.fail("a forecast has not two claims: " + f);
+            forecasts.push_back(claims);
+        }
+        if (names.size() != 4)
+            t.fail("not four runners");
+        QStringList solutions;
+        std::vector<int> place = {1, 2, 3, 4};
+        do {
+            const bool halfRight = std::all_of(forecasts.begin(), forecasts.end(), [&](auto& f) {
+                return (place[size_t(f[0].first)] == f[0].second) +
+                           (place[size_t(f[1].first)] == f[1].second) ==
+                       1;
+            });
+            if (halfRight)
+                solutions
+                    << QString("%1%2%3%4").arg(place[0]).arg(place[1]).arg(place[2]).arg(place[3]);
+        } while (std::next_permutation(place.begin(), place.end()));
+        if (solutions.size() != 1)
+            t.fail(QString("%1 solutions").arg(solutions.size()));
+        if (t.has("example") && t.text("example") == solutions.front())
+            t.fail("the example of the answer's form is the answer");
+        return solutions.front();
+    };
+    // The address `protocol`://`server`/`file` put together from labelled
+    // parts, a label and a part a row, of the task's table (as typed: the
+    // Latin look-alike A stands for the Cyrillic) or else of the table its
+    // picture draws (as drawn): the labels in that order.
+    r.solvers["text.address"] = [](const Task& t) {
+        QStringList l, p;
+        if (const auto tables = t.elements(zut::Element::Kind::Table); !tables.empty()) {
+            const zut::Element& table = *tables.front();
+            std::map<int, QString> labels, parts;
+            for (const zut::Element::Cell& c : table.cells)
+                (c.at.x() < table.columnRules.at(0) ? labels : parts)[c.at.y()] = c.text;
+            if (labels.size() != parts.size())
+                t.fail("the table's rows are not whole");
+            auto label = labels.begin();
+            for (auto part = parts.begin(); part != parts.end(); ++part, ++label) {
+                if (std::abs(label->first - part->first) > 2)
+                    t.fail("a label and its part are not on one row");
+                l << (label->second == "A" ? QString(QChar(0x0410)) : label->second);
+                p << part->second;
+            }
+        } else {
+            std::tie(l, p) = drawnParts(t);
+        }
+        return spelling(t, l, p,
+                        t.text("protocol") + "://" + t.text("server") + "/" + t.text("file"));
+    };
+    // The e-mail address `login`@`server` put together from the labelled
+    // parts of the table its picture draws: the labels in that order. The
+    // login holds a dot and the server has three levels.
+    r.solvers["text.mailAddress"] = [](const Task& t) {
+        const QString login = t.text("login"), server = t.text("server");
+        if (!login.contains('.') || server.count('.') != 2)
+            t.fail("a login without a dot or a server not of three levels");
+        const auto [labels, parts] = drawnParts(t);
+        return spelling(t, labels, parts, login + "@" + server);
+    };
+    // The e-mail address of a `name`, built by the rule the `address` of
+    // her `brother` shows: the same server, and a login that is the
+    // brother's with his first name, in Latin letters, replaced by hers;
+    // the labels of the drawn parts in that order.
+    r.solvers["text.mailAddressByRule"] = [](const Task& t) {
+        static const QStringList latin = {
+            "a", "b", "v", "g", "d", "e", "zh", "z", "i", "y", "k", "l", "m", "n", "o", "p",
+            "r", "s", "t", "u", "f", "kh", "ts", "ch", "sh", "shch", "", "y", "", "e", "yu", "ya"};
+        const auto inLatin = [&](const QString& word) {
+            QString out;
+            for (const QChar c : word.toLower()) {
+                const int i = c.unicode() - 0x0430;
+                if (i < 0 || i >= latin.size() || latin[i].isEmpty())
+                    t.fail("a name with a letter not spelt in Latin: " + word);
+                out += latin[i];
+            }
+            return out;
+        };
+        const QStringList halves = t.text("address").split('@');
+        const QString own = inLatin(t.text("brother")) + ".";
+        if (halves.size() != 2 || !halves[0].startsWith(own) || halves[1].count('.') != 2)
+            t.fail("the brother's address is not his first name, a dot, the rest, @ and a server of three levels");
+        const QString login = inLatin(t.text("name")) + "." + halves[0].mid(own.size());
+        const auto [labels, parts] = drawnParts(t);
+        return spelling(t, labels, parts, login + "@" + halves[1]);
+    };
+    // Four `pupils` on chairs 1 … 4 in a row and three `statements` of two
+    // halves joined by ", а ", each half about one pupil: «… сидит на
+    // первом стуле», «… рядом с …», «… между … и …» (next to both), «…
+    // с краю», any of them with «не». One half of each statement true: the
+    // chairs of the pupils in their order, the one answer.
+    r.solvers["text.halfRightSeats"] = [](const Task& t) {
+        const QStringList pupils = t.list("pupils");
+        if (pupils.size() != 4)
+            t.fail("not four pupils");
+        QStringList stems;
+        for (const QString& p : pupils)
+            stems << p.left(3);
+        const QRegularExpression name = unicodePattern("\\b(" + stems.join('|') + ")\\w*");
+        static const QStringList ordinals = {"перв", "втор", "трет", "четв"};
+        // A claim: whether it holds for the chairs `chair` (by pupil).
+        using Claim = std::function<bool(const std::vector<int>&)>;
+        std::vector<std::pair<Claim, Claim>> statements;
+        for (const QString& s : t.list("statements")) {
+            const QStringList halves = s.split(QString::fromUtf8(", а "));
+            if (halves.size() != 2)
+                t.fail("not two halves: " + s);
+            std::vector<Claim> claims;
+            for (const QString& half : halves) {
+                std::vector<qsizetype> who;
+                for (const auto& m : name.globalMatch(half))
+                    who.push_back(stems.indexOf(m.captured(1)));
+                if (who.empty())
+                    t.fail("no pupil in: " + half);
+                const bool negated = half.contains(QString::fromUtf8(" не "));
+                const size_t a = size_t(who[0]);
+                Claim c;
+                if (half.contains(QString::fromUtf8("рядом с")) && who.size() == 2) {
+                    const size_t b = size_t(who[1]);
+                    c = [a, b](const std::vector<int>& ch) { return std::abs(ch[a] - ch[b]) == 1; };
+                } else if (half.contains(QString::fromUtf8("между")) && who.size() == 3) {
+                    const size_t b = size_t(who[1]), d = size_t(who[2]);
+                    c = [a, b, d](const std::vector<int>& ch) {
+                        return std::abs(ch[a] - ch[b]) == 1 && std::abs(ch[a] - ch[d]) == 1;
+                    };
+                } else if (half.contains(QString::fromUtf8("с краю")) && who.size() == 1) {
+                    c = [a](const std::vector<int>& ch) { return ch[a] == 1 || ch[a] == 4; };
+                } else {
+                    int seat = 0;
+                    for (qsizetype i = 0; i < ordinals.size(); ++i)
+                        if (half.contains(ordinals[i]))
+                            seat = int(i) + 1;
+                    if (seat == 0 || who.size() != 1)
+                        t.fail("an unknown claim: " + half);
+                    c = [a, seat](const std::vector<int>& ch) { return ch[a] == seat; };
+                }
+                claims.push_back(negated ? Claim([c](const std::vector<int>& ch) { return !c(ch); })
+                                         : c);
+            }
+            statements.emplace_back(claims[0], claims[1]);
+        }
+        QStringList solutions;
+        std::vector<int> chair = {1, 2, 3, 4};
+        do {
+            if (std::all_of(statements.begin(), statements.end(), [&](const auto& st) {
+                    return st.first(chair) != st.second(chair);
+                })) {
+                QString s;
+                for (int c : chair)
+                    s += QString::number(c);
+                solutions << s;
+            }
+        } while (std::next_permutation(chair.begin(), chair.end()));
+        if (solutions.size() != 1)
+            t.fail(QString("%1 solutions: %2").arg(solutions.size()).arg(solutions.join(' ')));
+        return solutions.front();
+    };
+    // The address `protocol`://IP/`file` of a server whose IP address (four
+    // numbers 0 … 255 without leading zeros, between dots) is not named,
+    // put together from the labelled parts of the table the picture draws:
+    // the labels of the one order of all parts that spells such an address.
+    r.solvers["text.addressByIp"] = [](const Task& t) {
+        const auto [labels, parts] = drawnParts(t);
+        const QString head = t.text("protocol") + "://", tail = "/" + t.text("file");
+        static const QRegularExpression ip(R"(^(0|[1-9]\d{0,2})(\.(0|[1-9]\d{0,2})){3}$)");
+        const auto isIp = [](const QString& s) {
+            if (!ip.match(s).hasMatch())
+                return false;
+            for (const QString& n : s.split('.'))
+                if (n.toInt() > 255)
+                    return false;
+            return true;
+        };
+        std::vector<int> order(size_t(parts.size()));
+        std::iota(order.begin(), order.end(), 0);
+        QStringList found;
+        do {
+            QString whole, spelt;
+            for (int i : order) {
+                whole += parts[i];
+                spelt += labels[i];
+            }
+            if (whole.startsWith(head) && whole.endsWith(tail) &&
+                whole.size() > head.size() + tail.size() &&
+                isIp(whole.mid(head.size(), whole.size() - head.size() - tail.size())))
+                found << spelt;
+        } while (std::next_permutation(order.begin(), order.end()));
+        if (found.size() != 1)
+            t.fail(QString("%1 orders spell an address: %2").arg(found.size()).arg(found.join(' ')));
+        return found.front();
+    };
+    // The option is a time "1 ч 30 мин", the answer in minutes.
+    r.readers["hoursAndMinutes"] = [](const QString& answer, const QString& o, int, const Task&) {
+        static const QRegularExpression form(R"(^(\d+) ч (\d+) мин$)");
+        const auto m = form.match(o);
+        if (!m.hasMatch())
+            throw CheckError("not a time: " + o);
+        return number(m.captured(1)) * 60 + number(m.captured(2)) == number(answer);
+    };
+    // A journey of legs `lengths` km at `speeds` km/h with a stop of `stop`
+    // minutes: its time in whole minutes.
+    r.solvers["motion.journeyMinutes"] = [](const Task& t) {
+        const QStringList lengths = t.list("lengths"), speeds = t.list("speeds");
+        if (lengths.isEmpty() || lengths.size() != speeds.size())
+            t.fail("the legs' lengths and speeds do not pair");
+        qint64 minutes = t.integer("stop");
+        for (qsizetype i = 0; i < lengths.size(); ++i) {
+            const qint64 km60 = number(lengths[i]) * 60, speed = number(speeds[i]);
+            if (speed <= 0 || km60 % speed)
+                t.fail("a leg takes no whole number of minutes");
+            minutes += km60 / speed;
+        }
+        return QString::number(minutes);
+    };
+    // The slip of that journey: the whole way, all the legs' `lengths`
+    // together, taken at the first leg's speed, the stop added; in minutes.
+    r.solvers["motion.journeyAtFirstSpeed"] = [](const Task& t) {
+        const QStringList lengths = t.list("lengths"), speeds = t.list("speeds");
+        if (lengths.isEmpty() || lengths.size() != speeds.size())
+            t.fail("the legs' lengths and speeds do not pair");
+        qint64 km60 = 0;
+        for (const QString& length : lengths)
+            km60 += number(length) * 60;
+        const qint64 speed = number(speeds.front());
+        if (speed <= 0 || km60 % speed)
+            t.fail("the way takes no whole number of minutes at the first speed");
+        return QString::number(t.integer("stop") + km60 / speed);
+    };
+    // Chains of beads of the colours `letters` (named `colours`): the
+    // option of `length` beads whose first and last are alike, no two
+    // neighbours alike, and of the colour named `rare` at most `most`.
+    r.solvers["text.beadsByNeighbours"] = [](const Task& t) {
+        const QStringList letters = t.list("letters"), colours = t.list("colours");
+        if (letters.size() != colours.size())
+            t.fail("the colours and their letters do not pair");
+        const qsizetype rare = colours.indexOf(t.text("rare"));
+        if (rare < 0)
+            t.fail("the limited colour is none of the colours");
+        const int length = numeral(t.text("length")), most = numeral(t.text("most"));
+        return theOption(t, [&](const QString& chain) {
+            if (chain.size() != length || chain.front() != chain.back())
+                return false;
+            for (qsizetype i = 0; i < chain.size(); ++i)
+                if (!letters.contains(QString(chain[i])) || (i > 0 && chain[i] == chain[i - 1]))
+                    return false;
+            return chain.count(letters[rare]) <= most;
+        });
+    };
+    // Chains of `length` characters of `letters` and `digits`: the option
+    // that begins and ends with a letter, has `digitCount` digits none
+    // beside another, the letter `once` at most once and the digit `after`
+    // never followed by `banned`.
+    r.solvers["text.chainRules"] = [](const Task& t) {
+        const QString letters = t.list("letters").join(""), digits = t.list("digits").join("");
+        const qsizetype length = numeral(t.text("length")), count = numeral(t.text("digitCount"));
+        const QString once = t.text("once"), pair = t.text("after") + t.text("banned");
+        return theOption(t, [&](const QString& o) {
+            if (o.size() != length || digits.contains(o.front()) || digits.contains(o.back()))
+                return false;
+            qsizetype found = 0;
+            for (qsizetype i = 0; i < o.size(); ++i) {
+                if (!letters.contains(o[i]) && !digits.contains(o[i]))
+                    return false;
+                if (!digits.contains(o[i]))
+                    continue;
+                if (i > 0 && digits.contains(o[i - 1]))
+                    return false;
+                ++found;
+            }
+            return found == count && o.count(once) <= 1 && !o.contains(pair);
+        });
+    };
+    // The algorithm field (НАЧАЛО … КОНЕЦ) run on `word`: each letter put
+    // at the end or at the start of R, as its branch for `vowels` and for
+    // the other letters says.
+    r.solvers["text.vowelsBackConsonantsFront"] = [](const Task& t) {
+        QString algorithm;
+        for (const zut::Element* f : t.elements(zut::Element::Kind::Field))
+            if (f->text.trimmed().startsWith("НАЧАЛО"))
+                algorithm = f->text;
+        if (algorithm.isEmpty())
+            t.fail("no algorithm");
+        if (!algorithm.contains("ЕСЛИ S[i] — гласная буква") || !algorithm.contains("i := 1\n") ||
+            !algorithm.contains("i := i + 1\n"))
+            t.fail("an algorithm of another kind");
+        const auto appends = [&](const QString& branch) {
+            const QRegularExpression line("^ *" + branch + R"( R := (.+)$)",
+                                          QRegularExpression::MultilineOption);
+            const QString what = line.match(algorithm).captured(1).trimmed();
+            if (what != "R + S[i]" && what != "S[i] + R")
+                t.fail("a branch " + branch + " of no known kind");
+            return what == "R + S[i]";
+        };
+        const bool vowelBack = appends("ТО"), otherBack = appends("ИНАЧЕ");
+        const QString vowels = t.list("vowels").join("");
+        QString r;
+        for (QChar c : t.text("word")) {
+            if (vowels.contains(c) ? vowelBack : otherBack)
+                r += c;
+            else
+                r.prepend(c);
+        }
+        return r;
+    };
+    // Three `people` in three `towns` (one each), three `phrases` of two
+    // halves ("Олег живёт в Муроме, а Роман — в Костроме"), one half of
+    // each true: the first letters of the people's towns, in their order.
+    r.solvers["text.halfTruePhrasesTowns"] = [](const Task& t) {
+        const QStringList people = t.list("people"), towns = t.list("towns");
+        std::vector<std::vector<std::pair<qsizetype, qsizetype>>> phrases;
+        for (const QString& p : t.list("phrases")) {
+            std::vector<std::pair<qsizetype, qsizetype>> halves;
+            for (const QString& half : p.split(", а ")) {
+                qsizetype who = -1, where = -1;
+                for (qsizetype i = 0; i < people.size(); ++i)
+                    if (half.contains(people[i]))
+                        who = i;
+                for (qsizetype i = 0; i < towns.size(); ++i)
+                    if (half.contains(towns[i]))
+                        where = i;
+                if (who < 0 || where < 0)
+                    t.fail("a half naming no one or nowhere: " + half);
+                halves.emplace_back(who, where);
+            }
+            if (halves.size() != 2)
+                t.fail("a phrase not of two halves: " + p);
+            phrases.push_back(halves);
+        }
+        if (people.size() != towns.size())
+            t.fail("the people and the towns do not pair");
+        std::vector<qsizetype> town(size_t(people.size()));
+        std::iota(town.begin(), town.end(), 0);
+        QStringList solutions;
+        do {
+            const bool halfRight = std::all_of(phrases.begin(), phrases.end(), [&](auto& p) {
+                return (town[size_t(p[0].first)] == p[0].second) +
+                           (town[size_t(p[1].first)] == p[1].second) ==
+                       1;
+            });
+            if (!halfRight)
+                continue;
+            QString initials;
+            for (qsizetype i : town)
+                initials += towns[i].front();
+            solutions << initials.toUpper();
+        } while (std::next_permutation(town.begin(), town.end()));
+        if (solutions.size() != 1)
+            t.fail(QString("%1 solutions").arg(solutions.size()));
+        return solutions.front();
+    };
+    // Chains of counters of the `colours` ("белых (Б)"): the option of
+    // `length` (a word) counters, exactly `pairs` (a word) of the colour
+    // `paired`, not side by side, the last of the colour `last`, the first
+    // not of the colour `notFirst`.
+    r.solvers["text.counterChainByColours"] = [](const Task& t) {
+        QString letters;
+        for (const QString& c : t.list("colours")) {
+            if (c.size() < 4 || !c.endsWith(')') || c[c.size() - 4] != ' ' ||
+                c.front().toUpper() != c[c.size() - 2])
+                t.fail("a colour is not its word and its letter: " + c);
+            letters += c[c.size() - 2];
+        }
+        const qsizetype length = numeral(t.text("length")), pairs = numeral(t.text("pairs"));
+        const QChar paired = colourLetter(t, t.text("paired")),
+                    last = colourLetter(t, t.text("last")),
+                    notFirst = colourLetter(t, t.text("notFirst"));
+        return theOption(t, [&](const QString& o) {
+            if (o.size() != length || o.count(paired) != pairs || o.contains(QString(2, paired)) ||
+                o.back() != last || o.front() == notFirst)
+                return false;
+            return std::all_of(o.begin(), o.end(), [&](QChar c) { return letters.contains(c); });
+        });
+    };
+    // The four actions (fourActions above, of `filler` and the two letters
+    // `swapped`) applied to `start` twice; the example, `example.1` turned
+    // into `example.5` an action at a time, must come out as shown.
+    r.solvers["text.fourLetterActionsTwice"] = [](const Task& t) {
+        const QStringList swapped = t.list("swapped"), example = t.list("example");
+        if (swapped.size() != 2 || t.text("filler").size() != 1)
+            t.fail("the actions' letters are not one and a pair");
+        const auto apply = [&](const QString& s) {
+            return fourActions(s, t.text("filler")[0], swapped[0][0], swapped[1][0]);
+        };
+        if (example.size() != 5 || apply(example[0]) != example.mid(1))
+            t.fail("the example does not come out as shown");
+        return apply(apply(t.text("start")).back()).back();
+    };
+    // Chains of four: a letter of `letters`, a digit above `above`, a letter
+    // of `letters` later in the alphabet than the first, the second digit
+    // less `less`. The one option built so.
+    r.solvers["text.letterDigitChain"] = [](const Task& t) {
+        const QString letters = t.list("letters").join("");
+        const int above = int(t.integer("above")), less = int(t.integer("less"));
+        return theOption(t, [&](const QString& o) {
+            if (o.size() != 4 || !o[1].isDigit() || !o[3].isDigit())
+                return false;
+            const int second = o[1].digitValue(), fourth = o[3].digitValue();
+            return letters.contains(o[0]) && second > above && letters.contains(o[2]) &&
+                   o[2] > o[0] && fourth == second - less;
+        });
+    };
+    // The directory `start`, `up` (a word) levels up, then down into each
+    // of `down` (or `into`).
+    r.solvers["text.pathAfterMoves"] = [](const Task& t) {
+        QStringList path = t.text("start").split('\\');
+        const int up = numeral(t.text("up"));
+        if (up >= path.size())
+            t.fail("the climb goes above the disk");
+        path.resize(path.size() - up);
+        return (path + t.list(t.has("into") ? "into" : "down")).join('\\');
+    };
+    // Guesses of a cell of a plan (rows `rows`, places `low` … `high`):
+    // guess i is row `guessRows.i`, place `guessPlaces.i`, each right in
+    // exactly one half. The one cell, its row and place.
+    r.solvers["text.halfRightGuesses"] = [](const Task& t) {
+        const QStringList rows = t.list("rows"), guessRows = t.list("guessRows"),
+                          guessPlaces = t.list("guessPlaces");
+        if (guessRows.size() != guessPlaces.size())
+            t.fail("the guesses' rows and places do not pair");
+        for (const QString& g : guessRows)
+            if (!rows.contains(g))
+                t.fail("a guess names no row of the plan");
+        QStringList found;
+        for (const QString& row : rows)
+            for (qint64 place = t.integer("low"); place <= t.integer("high"); ++place) {
+                bool halfRight = true;
+                for (qsizetype i = 0; i < guessRows.size(); ++i)
+                    halfRight &= (guessRows[i] == row) != (number(guessPlaces[i]) == place);
+                if (halfRight)
+                    found << row + QString::number(place);
+            }
+        if (found.size() != 1)
+            t.fail("not one cell: " + found.join(' '));
+        return found.front();
+    };
+    // Chains of `length` (a word: "четырёх") beads, `consonants` and
+    // `vowels`: the option in which they alternate, a consonant first, the
+    // first and third beads differ and the last comes before the second in
+    // the alphabet.
+    r.solvers["text.beadsAlternating"] = [](const Task& t) {
+        const QString consonants = t.list("consonants").join(""),
+                      vowels = t.list("vowels").join("");
+        const int length = numeral(t.text("length"));
+        return theOption(t, [&](const QString& o) {
+            if (o.size() != length || length < 4)
+                return false;
+            for (qsizetype i = 0; i < o.size(); ++i) {
+                if (!consonants.contains(o[i]) && !vowels.contains(o[i]))
+                    return false;
+                if (i > 0 && vowels.contains(o[i]) == vowels.contains(o[i - 1]))
+                    return false;
+            }
+            return consonants.contains(o[0]) && o[0] != o[2] && o.back() < o[1];
+        });
+    };
+    // The mask among the options that picks from `files` exactly `chosen`,
+    // `count` (a word: "три") of them.
+    r.solvers["text.maskSelecting"] = [](const Task& t) {
+        const QStringList files = t.list("files");
+        QStringList chosen = t.list("chosen");
+        if (chosen.size() != numeral(t.text("count")))
+            t.fail("the files named are not as many as the wording says");
+        for (const QString& f : chosen)
+            if (!files.contains(f))
+                t.fail(f + " is not among the files");
+        chosen.sort();
+        return theOption(t, [&](const QString& mask) {
+            QStringList picked;
+            for (const QString& f : files)
+                if (fitsMask(mask, f))
+                    picked << f;
+            picked.sort();
+            return picked == chosen;
+        });
+    };
+    // `pupils` in the different `schools`; three claims of two halves each,
+    // the halves `who` k at `where` k (1 and 2, 3 and 4, 5 and 6), each
+    // claim half right: the schools of the pupils in their order.
+    r.solvers["text.halfRightClaims"] = [](const Task& t) {
+        const QStringList pupils = t.list("pupils"), who = t.list("who"), where = t.list("where");
+        QStringList schools = t.list("schools");
+        if (pupils.size() != schools.size() || who.size() != where.size() || who.size() % 2)
+            t.fail("the pupils, schools and claims do not pair");
+        for (qsizetype i = 0; i < who.size(); ++i)
+            if (!pupils.contains(who[i]) || !schools.contains(where[i]))
+                t.fail("a claim of someone or somewhere unknown: " + who[i] + " " + where[i]);
+        std::sort(schools.begin(), schools.end());
+        QStringList found;
+        do {
+            const auto at = [&](qsizetype i) {
+                return schools[pupils.indexOf(who[i])] == where[i];
+            };
+            bool halfRight = true;
+            for (qsizetype i = 0; i < who.size(); i += 2)
+                halfRight = halfRight && at(i) != at(i + 1);
+            if (halfRight)
+                found << schools.join("");
+        } while (std::next_permutation(schools.begin(), schools.end()));
+        if (found.size() != 1)
+            t.fail(QString("%1 solutions: %2").arg(found.size()).arg(found.join(' ')));
+        return found.front();
+    };
+    // `pupils` in the different `schools`; three claims of two halves, half k
+    // saying that the school number of `whose` k (a pupil's name in another
+    // case) is `what` k: «чётный», «нечётный», «больше N», «меньше N»,
+    // «делится на N», «не делится на N», «больше, чем у …», «меньше, чем у
+    // …». Each claim half right: the schools of the pupils in their order.
+    r.solvers["text.halfRightProperties"] = [](const Task& t) {
+        const QStringList pupils = t.list("pupils"), whose = t.list("whose"), what = t.list("what");
+        QStringList schools = t.list("schools");
+        if (pupils.size() != schools.size() || whose.size() != what.size() || whose.size() % 2)
+            t.fail("the pupils, schools and claims do not pair");
+        // A pupil by a form of the name, which begins with the name less its
+        // last letter.
+        const auto pupil = [&](const QString& form) {
+            qsizetype found = -1;
+            for (qsizetype i = 0; i < pupils.size(); ++i)
+                if (form.startsWith(pupils[i].chopped(1))) {
+                    if (found >= 0)
+                        t.fail("two pupils fit " + form);
+                    found = i;
+                }
+            if (found < 0)
+                t.fail("no pupil " + form);
+            return found;
+        };
+        static const QRegularExpression compared(R"(^(больше|меньше), чем у (\S+)$)"),
+            bound(R"(^(больше|меньше) (\d+)$)"), divides(R"(^(не )?делится на (\d+)$)");
+        using Half = std::function<bool(const std::vector<qint64>&)>;
+        std::vector<Half> halves;
+        for (qsizetype i = 0; i < what.size(); ++i) {
+            const size_t p = size_t(pupil(whose[i]));
+            const QString& w = what[i];
+            QRegularExpressionMatch m;
+            if (w == "чётный" || w == "нечётный") {
+                const qint64 rest = w == "нечётный" ? 1 : 0;
+                halves.push_back([=](const std::vector<qint64>& s) { return s[p] % 2 == rest; });
+            } else if ((m = compared.match(w)).hasMatch()) {
+                const size_t q = size_t(pupil(m.captured(2)));
+                if (q == p)
+                    t.fail("a pupil compared with himself: " + w);
+                const bool more = m.captured(1) == "больше";
+                halves.push_back(
+                    [=](const std::vector<qint64>& s) { return more ? s[p] > s[q] : s[p] < s[q]; });
+            } else if ((m = bound.match(w)).hasMatch()) {
+                const qint64 n = m.captured(2).toLongLong();
+                const bool more = m.captured(1) == "больше";
+                halves.push_back([=](const std::vector<qint64>& s) { return more ? s[p] > n : s[p] < n; });
+            } else if ((m = divides.match(w)).hasMatch()) {
+                const qint64 d = m.captured(2).toLongLong();
+                const bool yes = m.captured(1).isEmpty();
+                halves.push_back([=](const std::vector<qint64>& s) { return (s[p] % d == 0) == yes; });
+            } else {
+                t.fail("a property not known: " + w);
+            }
+        }
+        std::sort(schools.begin(), schools.end());
+        QStringList found;
+        do {
+            std::vector<qint64> s;
+            for (const QString& n : schools)
+                s.push_back(n.toLongLong());
+            bool halfRight = true;
+            for (size_t i = 0; i < halves.size(); i += 2)
+                halfRight = halfRight && halves[i](s) != halves[i + 1](s);
+            if (halfRight)
+                found << schools.join("");
+        } while (std::next_permutation(schools.begin(), schools.end()));
+        if (found.size() != 1)
+            t.fail(QString("%1 solutions: %2").arg(found.size()).arg(found.join(' ')));
+        return found.front();
+    };
+    // The option that is a chain of `length` beads, the letters `letters`
+    // of the colours `colours`: its first and last bead alike, no two
+    // neighbours alike, one bead of colour `single`, a bead of colour
+    // `before` always followed by one of colour `after`, no bead of colour
+    // `notFirst` first (colours named in any case ending).
+    r.solvers["text.beadsByRules"] = [](const Task& t) {
+        const QStringList letters = t.list("letters"), colours = t.list("colours");
+        if (letters.size() != colours.size())
+            t.fail("the letters and colours do not pair");
+        std::map<QString, QChar> byStem;
+        for (qsizetype i = 0; i < letters.size(); ++i)
+            if (!byStem.emplace(colours[i].left(3).toLower(), letters[i].front()).second)
+                t.fail("two colours alike in their first letters");
+        const qsizetype length = numeral(t.text("length"));
+        const QChar single = colourLetter(t, byStem, t.text("single")),
+                    before = colourLetter(t, byStem, t.text("before")),
+                    after = colourLetter(t, byStem, t.text("after")),
+                    notFirst = colourLetter(t, byStem, t.text("notFirst"));
+        return theOption(t, [&](const QString& o) {
+            if (o.size() != length || o.front() != o.back() || o.count(single) != 1 ||
+                o.front() == notFirst)
+                return false;
+            for (qsizetype i = 0; i < o.size(); ++i) {
+                if (!letters.contains(QString(o[i])) || (i > 0 && o[i] == o[i - 1]))
+                    return false;
+                if (o[i] == before && (i + 1 == o.size() || o[i + 1] != after))
+                    return false;
+            }
+            return true;
+        });
+    };
+    // Teams `teams`, `forecasts` of two teams' places each, each forecast
+    // right about exactly one of its two: the one team at the place
+    // `place` (an ordinal word) in the one order that fits.
+    r.solvers["text.placeByForecasts"] = [](const Task& t) {
+        QStringList order = t.list("teams");
+        std::vector<Forecast> said;
+        for (const QString& f : t.list("forecasts")) {
+            said.push_back(forecast(t, f));
+            if (!order.contains(said.back().team1) || !order.contains(said.back().team2))
+                t.fail("a forecast of no team: " + f);
+        }
+        std::sort(order.begin(), order.end());
+        QStringList fits;
+        do {
+            const auto right = [&](const QString& team, int place) {
+                return order.indexOf(team) + 1 == place;
+            };
+            if (std::all_of(said.begin(), said.end(), [&](const Forecast& f) {
+                    return right(f.team1, f.place1) != right(f.team2, f.place2);
+                }))
+                fits << order.join("");
+        } while (std::next_permutation(order.begin(), order.end()));
+        if (fits.size() != 1)
+            t.fail("orders of the teams that fit: " + fits.join(", "));
+        const int place = numeral(t.text("place"));
+        if (place < 1 || place > order.size())
+            t.fail("no such place");
+        return QString(fits.front()[place - 1]);
+    };
+    // The number of letters run-length code `code` stands for; each of the
+    // `examples` must stand for its `decoded`.
+    r.solvers["text.runLengthLetters"] = [](const Task& t) {
+        const QStringList examples = t.list("examples"), decoded = t.list("decoded");
+        if (examples.size() != decoded.size())
+            t.fail("the examples and their letters do not pair");
+        for (qsizetype i = 0; i < examples.size(); ++i)
+            if (runLengthDecode(examples[i]) != decoded[i])
+                t.fail("the example " + examples[i] + " is wrong");
+        return QString::number(runLengthDecodedLength(t.text("code")));
+    };
+    // As text.runLengthLetters, with every multiplier written in binary
+    // (a multiplier of another digit fails the task).
+    r.solvers["text.runLengthLettersBinary"] = [](const Task& t) {
+        static const QRegularExpression number("[0-9]+");
+        const auto decimal = [&](const QString& code) {
+            QString out = code;
+            for (auto m = number.globalMatch(code); m.hasNext();) {
+                const auto n = m.next();
+                if (n.captured().contains(QRegularExpression("[2-9]")))
+                    t.fail("a multiplier not in binary: " + code);
+            }
+            qsizetype shift = 0;
+            for (auto m = number.globalMatch(code); m.hasNext();) {
+                const auto n = m.next();
+                const QString value = QString::number(fromBase(n.captured(), 2));
+                out.replace(n.capturedStart() + shift, n.capturedLength(), value);
+                shift += value.size() - n.capturedLength();
+            }
+            return out;
+        };
+        const QStringList examples = t.list("examples"), decoded = t.list("decoded");
+        if (examples.size() != decoded.size())
+            t.fail("the examples and their letters do not pair");
+        for (qsizetype i = 0; i < examples.size(); ++i)
+            if (runLengthDecode(decimal(examples[i])) != decoded[i])
+                t.fail("the example " + examples[i] + " is wrong");
+        return QString::number(runLengthDecodedLength(decimal(t.text("code"))));
+    };
+    // Teams `teams`, three `statements` of two halves joined by ", а ",
+    // each half «X финиширует раньше Y» or «X финиширует <ordinal>» (the
+    // second half with «—» for the verb; «последней» is the last place),
+    // each statement half true: the winner, the same in every order that
+    // fits (the order itself need not be one).
+    r.solvers["text.winnerByStatements"] = [](const Task& t) {
+        static const QRegularExpression half =
+            unicodePattern(R"(^(\w+)[ \x{00A0}](?:финиширует|—) (?:раньше (\w+)|(\w+))$)");
+        QStringList order = t.list("teams");
+        struct Half {
+            QString team, before;
+            int place = 0;
+        };
+        std::vector<std::pair<Half, Half>> said;
+        for (const QString& s : t.list("statements")) {
+            const QStringList parts = s.split(", а ");
+            if (parts.size() != 2)
+                t.fail("not a statement of two halves: " + s);
+            Half h[2];
+            for (int i = 0; i < 2; ++i) {
+                const auto m = half.match(parts[i]);
+                if (!m.hasMatch() || !order.contains(m.captured(1)))
+                    t.fail("a half of no known form: " + parts[i]);
+                h[i].team = m.captured(1);
+                if (!m.captured(2).isEmpty()) {
+                    h[i].before = m.captured(2);
+                    if (!order.contains(h[i].before))
+                        t.fail("a half about no team: " + parts[i]);
+                } else {
+                    h[i].place = m.captured(3) == "последней" ? int(order.size())
+                                                              : numeral(m.captured(3));
+                }
+            }
+            said.push_back({h[0], h[1]});
+        }
+        std::sort(order.begin(), order.end());
+        QStringList fits;
+        std::set<QString> winners;
+        do {
+            const auto holds = [&](const Half& h) {
+                return h.before.isEmpty() ? order.indexOf(h.team) + 1 == h.place
+                                          : order.indexOf(h.team) < order.indexOf(h.before);
+            };
+            if (std::all_of(said.begin(), said.end(),
+                            [&](const auto& s) { return holds(s.first) != holds(s.second); })) {
+                fits << order.join("");
+                winners.insert(order.front());
+            }
+        } while (std::next_permutation(order.begin(), order.end()));
+        if (winners.size() != 1)
+            t.fail("orders that fit: " + fits.join(", "));
+        return *winners.begin();
+    };
+    // A password of six: letters on odd places, each earlier in the Latin
+    // alphabet than the one before, digits on even places, each greater
+    // than the one before, the digits' sum `sum`. The option that is one.
+    r.solvers["text.passwordByRules"] = [](const Task& t) {
+        const qint64 sum = t.integer("sum");
+        return theOption(t, [&](const QString& o) {
+            if (o.size() != 6)
+                return false;
+            qint64 total = 0;
+            for (qsizetype i = 0; i < 6; ++i) {
+                const QChar c = o[i];
+                if (i % 2 == 0 ? !(c >= 'A' && c <= 'Z') : !c.isDigit())
+                    return false;
+                if (i >= 2 && !(i % 2 == 0 ? c < o[i - 2] : c > o[i - 2]))
+                    return false;
+                if (i % 2 == 1)
+                    total += c.digitValue();
+            }
+            return total == sum;
+        });
+    };
+    // `names` from as many different towns of `towns` (one town more, which
+    // is nobody's); each says `claims` in the order of the names, «Я из
+    // <town>, а <name> из <town>», one half true and the other not. The
+    // first letters of their towns, in the order of the names, small.
+    r.solvers["text.halfRightSpeakers"] = [](const Task& t) {
+        const QStringList names = t.list("names"), towns = t.list("towns"),
+                          claims = t.list("claims");
+        if (towns.size() != names.size() + 1 || claims.size() != names.size())
+            t.fail("not one town more than people, or not a claim each");
+        static const QRegularExpression claim = unicodePattern(R"(^Я из (\w+), а (\w+) из (\w+)$)");
+        struct Half { qsizetype who; qsizetype town; };
+        std::vector<std::pair<Half, Half>> halves;
+        for (qsizetype i = 0; i < claims.size(); ++i) {
+            const auto m = claim.match(claims[i]);
+            if (!m.hasMatch())
+                t.fail("a claim of no known form: " + claims[i]);
+            const qsizetype other = names.indexOf(m.captured(2));
+            if (other < 0 || other == i || !towns.contains(m.captured(1)) ||
+                !towns.contains(m.captured(3)))
+                t.fail("a claim names someone or somewhere unknown: " + claims[i]);
+            halves.push_back({{i, towns.indexOf(m.captured(1))},
+                              {other, towns.indexOf(m.captured(3))}});
+        }
+        std::vector<qsizetype> order(towns.size());
+        std::iota(order.begin(), order.end(), 0);
+        std::set<QString> found;
+        do {
+            // order[k] is the town of names[k]; the last entry is nobody's.
+            const auto right = [&](const Half& h) { return order[h.who] == h.town; };
+            if (std::all_of(halves.begin(), halves.end(),
+                            [&](const auto& c) { return right(c.first) != right(c.second); })) {
+                QString letters;
+                for (qsizetype k = 0; k < names.size(); ++k)
+                    letters += towns[order[k]].front().toLower();
+                found.insert(letters);
+            }
+        } while (std::next_permutation(order.begin(), order.end()));
+        if (found.size() != 1)
+            t.fail(QString("%1 ways").arg(found.size()));
+        return *found.begin();
+    };
+    // Three `names` from three `towns`, three `guesses` ("Денис из
+    // Мурманска, а Оля из Ельца"), each half right: the first letters of
+    // their towns, in the order of the names, small.
+    r.solvers["text.halfRightTowns"] = [](const Task& t) {
+        const QStringList names = t.list("names");
+        QStringList towns = t.list("towns");
+        if (names.size() != towns.size())
+            t.fail("not a town for each");
+        static const QRegularExpression guess =
+            unicodePattern(R"(^(\w+) из (\w+), а (\w+) из (\w+)$)");
+        std::vector<std::pair<std::pair<qsizetype, QString>, std::pair<qsizetype, QString>>> halves;
+        for (const QString& g : t.list("guesses")) {
+            const auto m = guess.match(g);
+            if (!m.hasMatch())
+                t.fail("a guess of no known form: " + g);
+            for (int i : {1, 3})
+                if (!names.contains(m.captured(i)) || !towns.contains(m.captured(i + 1)))
+                    t.fail("a guess names someone or somewhere unknown: " + g);
+            halves.push_back({{names.indexOf(m.captured(1)), m.captured(2)},
+                              {names.indexOf(m.captured(3)), m.captured(4)}});
+        }
+        std::sort(towns.begin(), towns.end());
+        QStringList found;
+        do {
+            const auto right = [&](const auto& h) { return towns[h.first] == h.second; };
+            if (std::all_of(halves.begin(), halves.end(),
+                            [&](const auto& g) { return right(g.first) != right(g.second); })) {
+                QString letters;
+                for (const QString& town : towns)
+                    letters += town.front().toLower();
+                found << letters;
+            }
+        } while (std::next_permutation(towns.begin(), towns.end()));
+        if (found.size() != 1)
+            t.fail(QString("%1 ways: %2").arg(found.size()).arg(found.join(' ')));
+        return found.front();
+    };
+    // Friends `friends` on floors 1 to 4, one a floor; each says, in the
+    // same order, `claims`: «Я живу (не) на …-м этаже, а <friend> — (не) на
+    // …-м», one half true and the other not. The one placing: the floors
+    // in the order of `friends`, run together.
+    r.solvers["text.halfTrueFloors"] = [](const Task& t) {
+        const QStringList friends = t.list("friends"), claims = t.list("claims");
+        if (friends.size() != claims.size())
+            t.fail("each friend makes one claim");
+        static const QRegularExpression form = unicodePattern(
+            QString::fromUtf8(R"(^Я живу (не )?на (\w+) этаже, а (\w+)[ \x{00A0}]— (не )?на (\w+)$)"));
+        // A half: whose floor, which floor, and whether it is denied.
+        struct Half {
+            qsizetype who;
+            int floor;
+            bool denied;
+        };
+        std::vector<std::pair<Half, Half>> said;
+        for (qsizetype i = 0; i < claims.size(); ++i) {
+            const auto m = form.match(claims[i]);
+            if (!m.hasMatch() || !friends.contains(m.captured(3)) || m.captured(3) == friends[i])
+                t.fail("not a claim about oneself and another friend: " + claims[i]);
+            said.push_back({{i, numeral(m.captured(2)), !m.captured(1).isEmpty()},
+                            {friends.indexOf(m.captured(3)), numeral(m.captured(5)),
+                             !m.captured(4).isEmpty()}});
+        }
+        std::vector<int> floors(size_t(friends.size()));
+        std::iota(floors.begin(), floors.end(), 1);
+        QStringList found;
+        do {
+            const auto holds = [&](const Half& h) {
+                return (floors[size_t(h.who)] == h.floor) != h.denied;
+            };
+            bool half = true;
+            for (const auto& [a, b] : said)
+                half = half && holds(a) != holds(b);
+            if (half) {
+                QString s;
+                for (int f : floors)
+                    s += QString::number(f);
+                found << s;
+            }
+        } while (std::next_permutation(floors.begin(), floors.end()));
+        if (found.size() != 1)
+            t.fail(QString("%1 placings: %2").arg(found.size()).arg(found.join(' ')));
+        return found.front();
+    };
+    // The address `protocol`://`server`/`directory`/`file` put together from
+    // the labelled parts of the table its picture draws: the labels in order.
+    r.solvers["text.addressInDirectory"] = [](const Task& t) {
+        const auto [l, p] = drawnParts(t);
+        return spelling(t, l, p,
+                        t.text("protocol") + "://" + t.text("server") + "/" + t.text("directory") +
+                            "/" + t.text("file"));
+    };
+    // The address `protocol`://`host`.`domain`.`top`/`file`, the server's
+    // name put together from its levels, spelt from the labelled parts of
+    // the table the picture draws: the labels in that order.
+    r.solvers["text.addressByDomains"] = [](const Task& t) {
+        const auto [l, p] = drawnParts(t);
+        return spelling(t, l, p,
+                        t.text("protocol") + "://" + t.text("host") + "." + t.text("domain") +
+                            "." + t.text("top") + "/" + t.text("file"));
+    };
+    // The address `protocol`://`server`/`file` put together from the one
+    // label of the task's table, a line a part: its letter (the Latin
+    // look-alike A standing for the Cyrillic), blanks, the part. The
+    // letters in that order.
+    r.solvers["text.addressFromLines"] = [](const Task& t) {
+        const auto tables = t.elements(zut::Element::Kind::Table);
+        if (tables.empty() || tables.front()->cells.size() != 1)
+            t.fail("not a table of one label");
+        static const QRegularExpression line(R"(^(\S)[ \x{00A0}]+(\S+)$)");
+        QStringList l, p;
+        for (const QString& text : tables.front()->cells.front().text.split('\n')) {
+            const auto m = line.match(text);
+            if (!m.hasMatch())
+                t.fail("a line is not a letter and a part: " + text);
+            l << (m.captured(1) == "A" ? QString(QChar(0x0410)) : m.captured(1));
+            p << m.captured(2);
+        }
+        return spelling(t, l, p,
+                        t.text("protocol") + "://" + t.text("server") + "/" + t.text("file"));
+    };
+
+    // The option, a code of `length` digits, whose neighbouring digits
+    // differ by 1 or 2, whose first digit is greater than its last and
+    // whose digit sum is odd.
+    r.solvers["text.doorCode"] = [](const Task& t) {
+        return theOption(t, [&](const QString& o) {
+            if (o.size() != t.integer("length"))
+                return false;
+            int sum = 0;
+            for (qsizetype i = 0; i < o.size(); ++i) {
+                if (!o[i].isDigit())
+                    return false;
+                sum += o[i].digitValue();
+                const int step = i ? std::abs(o[i].digitValue() - o[i - 1].digitValue()) : 1;
+                if (step < 1 || step > 2)
+                    return false;
+            }
+            return o.front() > o.back() && sum % 2 == 1;
+        });
+    };
+    // The full name of the file `file` after the directory `moved` (which
+    // holds it) was moved with all it holds into the directory `into`; its
+    // slips: only the directory's contents moved, its parent moved too
+    // (the path below the disk kept), `into` taken as a new directory in
+    // the old place.
+    const auto movedParts = [](const Task& t) {
+        const QString moved = t.text("moved"), file = t.text("file");
+        if (!file.startsWith(moved + '\\'))
+            t.fail("the file is not inside the moved directory");
+        return std::pair{moved, file.mid(moved.size())};
+    };
+    r.solvers["text.movedFile"] = [=](const Task& t) {
+        const auto [moved, rest] = movedParts(t);
+        return t.text("into") + '\\' + moved.section('\\', -1) + rest;
+    };
+    r.solvers["text.movedContentsOnly"] = [=](const Task& t) {
+        return t.text("into") + movedParts(t).second;
+    };
+    r.solvers["text.movedWithParent"] = [=](const Task& t) {
+        const auto [moved, rest] = movedParts(t);
+        return t.text("into") + moved.mid(moved.indexOf('\\')) + rest;
+    };
+    r.solvers["text.movedIntoOldPlace"] = [=](const Task& t) {
+        const auto [moved, rest] = movedParts(t);
+        return moved.section('\\', 0, -2) + '\\' + t.text("into").section('\\', -1) + '\\' +
+               moved.section('\\', -1) + rest;
+    };
+}
+
+} // namespace zut::check

@@ -1,0 +1,889 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Tasks on the volume of information: texts, codes, measurements, pictures
+// and transfers. Answers are in bits, compared with an option's volume.
+#include "bases.h"
+#include "codes.h"
+#include "error.h"
+#include "executor.h"
+#include "interpret.h"
+#include "logic.h"
+#include "routes.h"
+#include "spreadsheet.h"
+#include "strings.h"
+#include "taskcheck.h"
+#include "taskshared.h"
+#include "volume.h"
+
+#include <QRegularExpression>
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+#include <map>
+#include <numeric>
+#include <set>
+#include <utility>
+#include <vector>
+
+namespace zut::check {
+
+void addVolume(Registry& r) {
+    // A text of `characters` characters, `bits` bits each, sent in parts
+    // of at most `bytes` bytes: the fewest parts. Its slips: the parts
+    // rounded down; 8 bits a character; the text's bits taken as bytes.
+    {
+        const auto parts = [](const Task& t, qint64 bitsEach, bool up) {
+            const qint64 text = t.integer("characters") * bitsEach, part = t.integer("bytes") * 8;
+            if (text <= 0 || part <= 0)
+                t.fail("no text or no part");
+            return QString::number(up ? (text + part - 1) / part : text / part);
+        };
+        r.solvers["volume.partsNeeded"] = [=](const Task& t) {
+            return parts(t, t.integer("bits"), true);
+        };
+        r.solvers["volume.partsRoundedDown"] = [=](const Task& t) {
+            return parts(t, t.integer("bits"), false);
+        };
+        r.solvers["volume.partsByteACharacter"] = [=](const Task& t) { return parts(t, 8, true); };
+        r.solvers["volume.partsBitsAsBytes"] = [=](const Task& t) {
+            return parts(t, t.integer("bits") * 8, true);
+        };
+    }
+    // Screens of `width` × `height` pixels in a palette of `colours`: how
+    // many whole screens `kbytes` Кбайт of video memory hold. Its slips:
+    // rounded up; the colours taken as the bits of a pixel; the screen's
+    // bits taken as bytes.
+    {
+        const auto screens = [](const Task& t, qint64 bitsAPixel, qint64 times, bool up) {
+            const qint64 screen = t.integer("width") * t.integer("height") * bitsAPixel * times,
+                         memory = t.integer("kbytes") * 1024 * 8;
+            if (screen <= 0 || memory <= 0)
+                t.fail("no screen or no memory");
+            return QString::number(up ? (memory + screen - 1) / screen : memory / screen);
+        };
+        r.solvers["volume.screenPages"] = [=](const Task& t) {
+            return screens(t, bitsForAlphabet(t.integer("colours")), 1, false);
+        };
+        r.solvers["volume.screenPagesRoundedUp"] = [=](const Task& t) {
+            return screens(t, bitsForAlphabet(t.integer("colours")), 1, true);
+        };
+        r.solvers["volume.screenPagesColoursAsBits"] = [=](const Task& t) {
+            return screens(t, t.integer("colours"), 1, false);
+        };
+        r.solvers["volume.screenPagesBitsAsBytes"] = [=](const Task& t) {
+            return screens(t, bitsForAlphabet(t.integer("colours")), 8, false);
+        };
+    }
+    // Of four phrases (the options, each in «» quotes) the one whose volume
+    // at `bits` bits a character is `bytes` bytes, every character counted;
+    // its slips: blanks not counted, the final mark not counted, the two
+    // quotation marks counted.
+    {
+        const auto phraseOfVolume = [](const Task& t, const std::function<qint64(const QString&)>& count) {
+            const qint64 bits = t.integer("bytes") * 8;
+            return theOption(t, [&](const QString& o) {
+                if (!o.startsWith(u'«') || !o.endsWith(u'»'))
+                    t.fail("a phrase not in quotes: " + o);
+                return textBits(count(o.mid(1, o.size() - 2)), t.integer("bits")) == bits;
+            });
+        };
+        r.solvers["volume.phraseOfVolume"] = [=](const Task& t) {
+            return phraseOfVolume(t, [](const QString& p) { return characterCount(p); });
+        };
+        r.solvers["volume.phraseOfVolumeNoBlanks"] = [=](const Task& t) {
+            return phraseOfVolume(t, [](const QString& p) { return characterCount(p) - p.count(' '); });
+        };
+        r.solvers["volume.phraseOfVolumeNoFinalMark"] = [=](const Task& t) {
+            return phraseOfVolume(t, [](const QString& p) {
+                return characterCount(p) - (p.isEmpty() || p.back().isLetterOrNumber() ? 0 : 1);
+            });
+        };
+        r.solvers["volume.phraseOfVolumeQuotesCounted"] = [=](const Task& t) {
+            return phraseOfVolume(t, [](const QString& p) { return characterCount(p) + 2; });
+        };
+    }
+    // Two messages of `lengths` characters over alphabets of `alphabets`
+    // symbols, each coded with its least equal number of bits: how many
+    // times the first is larger. Its slips: the ratio of the alphabets'
+    // sizes, the ratio of the lengths, the lengths given to the other
+    // alphabet.
+    {
+        const auto ratio = [](const Task& t, qint64 above, qint64 below) {
+            if (below <= 0 || above % below)
+                t.fail("the ratio is not whole");
+            return QString::number(above / below);
+        };
+        const auto part = [](const Task& t, const QString& name, int i) {
+            const QStringList l = t.list(name);
+            if (l.size() != 2)
+                t.fail(name + " does not hold two values");
+            return l[i].toLongLong();
+        };
+        r.solvers["volume.messagesRatio"] = [=](const Task& t) {
+            return ratio(t, part(t, "lengths", 0) * bitsForAlphabet(part(t, "alphabets", 0)),
+                         part(t, "lengths", 1) * bitsForAlphabet(part(t, "alphabets", 1)));
+        };
+        r.solvers["volume.messagesRatioAlphabets"] = [=](const Task& t) {
+            return ratio(t, part(t, "alphabets", 0), part(t, "alphabets", 1));
+        };
+        r.solvers["volume.messagesRatioLengths"] = [=](const Task& t) {
+            return ratio(t, part(t, "lengths", 0), part(t, "lengths", 1));
+        };
+        r.solvers["volume.messagesRatioSwapped"] = [=](const Task& t) {
+            return ratio(t, part(t, "lengths", 1) * bitsForAlphabet(part(t, "alphabets", 0)),
+                         part(t, "lengths", 0) * bitsForAlphabet(part(t, "alphabets", 1)));
+        };
+    }
+    // `count` records packed without gaps, each of fields whose whole values
+    // run from `lows` to `highs`, every field in its own least number of
+    // bits. Its slips: every field as wide as the widest, a whole byte a
+    // field, each field's count of values taken as high − low.
+    {
+        const auto widths = [](const Task& t, qint64 extra) {
+            const QStringList lows = t.list("lows"), highs = t.list("highs");
+            if (lows.size() != highs.size() || lows.isEmpty())
+                t.fail("the lows and highs do not pair");
+            std::vector<qint64> w;
+            for (qsizetype i = 0; i < lows.size(); ++i)
+                w.push_back(bitsForAlphabet(highs[i].toLongLong() - lows[i].toLongLong() + extra));
+            return w;
+        };
+        const auto records = [](const Task& t, qint64 recordBits) {
+            return written(double(recordBits * t.integer("count")));
+        };
+        r.solvers["volume.packedRecords"] = [=](const Task& t) {
+            const auto w = widths(t, 1);
+            return records(t, std::accumulate(w.begin(), w.end(), qint64(0)));
+        };
+        r.solvers["volume.packedRecordsWidest"] = [=](const Task& t) {
+            const auto w = widths(t, 1);
+            return records(t, *std::max_element(w.begin(), w.end()) * qint64(w.size()));
+        };
+        r.solvers["volume.packedRecordsByteAField"] = [=](const Task& t) {
+            qint64 bits = 0;
+            for (qint64 each : widths(t, 1))
+                bits += (each + 7) / 8 * 8;
+            return records(t, bits);
+        };
+        r.solvers["volume.packedRecordsRangeShort"] = [=](const Task& t) {
+            const auto w = widths(t, 0);
+            return records(t, std::accumulate(w.begin(), w.end(), qint64(0)));
+        };
+    }
+    // A picture of `width` × `height` pixels whose colour mixes three
+    // components R, G, B of `levels` levels each: its volume in bits. Its
+    // slips: one component only, the levels taken as bits a component, the
+    // volume in Kbits read as Kbytes.
+    {
+        const auto rgb = [](const Task& t, qint64 bitsAComponent, qint64 components) {
+            return t.integer("width") * t.integer("height") * bitsAComponent * components;
+        };
+        r.solvers["volume.rgbPicture"] = [=](const Task& t) {
+            return written(double(rgb(t, bitsForAlphabet(t.integer("levels")), 3)));
+        };
+        r.solvers["volume.rgbPictureOneComponent"] = [=](const Task& t) {
+            return written(double(rgb(t, bitsForAlphabet(t.integer("levels")), 1)));
+        };
+        r.solvers["volume.rgbPictureLevelsAsBits"] = [=](const Task& t) {
+            return written(double(rgb(t, t.integer("levels"), 3)));
+        };
+        r.solvers["volume.rgbPictureKbitsAsKbytes"] = [=](const Task& t) {
+            return written(double(rgb(t, bitsForAlphabet(t.integer("levels")), 3) * 8));
+        };
+    }
+    // A phrase in a code of `wide` bytes for each Russian letter and
+    // `narrow` bytes for any other character (blanks and marks included),
+    // in bits; and its slips: `wide` bytes for every character, `narrow`
+    // bytes for every character, the blanks left out.
+    const auto mixedWidthBits = [](const Task& t, bool allWide, bool allNarrow, bool blanks) {
+        const QString phrase = t.text("phrase");
+        qint64 russian = 0, other = 0;
+        for (const QChar c : phrase) {
+            if (c.isLowSurrogate() || (c == ' ' && !blanks))
+                continue;
+            const bool cyrillic = (c >= QChar(0x0410) && c <= QChar(0x044F)) ||
+                                  c == QChar(0x0401) || c == QChar(0x0451);
+            ++(cyrillic ? russian : other);
+        }
+        if (russian == 0 || other == 0)
+            t.fail("the phrase does not mix Russian letters with other characters");
+        const qint64 wide = t.integer("wide"), narrow = t.integer("narrow");
+        const qint64 bytes = allWide     ? (russian + other) * wide
+                             : allNarrow ? (russian + other) * narrow
+                                         : russian * wide + other * narrow;
+        return written(double(bytes * 8));
+    };
+    r.solvers["volume.mixedWidth"] = [=](const Task& t) {
+        return mixedWidthBits(t, false, false, true);
+    };
+    r.solvers["volume.mixedWidthAllWide"] = [=](const Task& t) {
+        return mixedWidthBits(t, true, false, true);
+    };
+    r.solvers["volume.mixedWidthAllNarrow"] = [=](const Task& t) {
+        return mixedWidthBits(t, false, true, true);
+    };
+    r.solvers["volume.mixedWidthNoBlanks"] = [=](const Task& t) {
+        return mixedWidthBits(t, false, false, false);
+    };
+    // A message of `kbytes` Кбайт (1 Кбайт = 1024 байта) whose characters,
+    // from an alphabet of `alphabet`, take the least equal number of bits
+    // each: its number of characters; and its slips: a byte a character,
+    // the bits of a character rounded down, the Кбайт turned into bytes
+    // only and divided by the bits of a character.
+    const auto charactersIn = [](const Task& t, qint64 volume, qint64 each) {
+        if (each < 1 || volume % each)
+            t.fail("no whole number of characters");
+        return QString::number(volume / each);
+    };
+    r.solvers["volume.charactersInVolume"] = [=](const Task& t) {
+        return charactersIn(t, t.integer("kbytes") * 8192, bitsForAlphabet(t.integer("alphabet")));
+    };
+    r.solvers["volume.charactersByteEach"] = [=](const Task& t) {
+        return charactersIn(t, t.integer("kbytes") * 8192, 8);
+    };
+    r.solvers["volume.charactersBitsRoundedDown"] = [=](const Task& t) {
+        const qint64 alphabet = t.integer("alphabet");
+        const int each = bitsForAlphabet(alphabet);
+        if (qint64(1) << each == alphabet)
+            t.fail("the alphabet is a power of two: nothing to round");
+        return charactersIn(t, t.integer("kbytes") * 8192, each - 1);
+    };
+    r.solvers["volume.charactersFromBytes"] = [=](const Task& t) {
+        return charactersIn(t, t.integer("kbytes") * 1024, bitsForAlphabet(t.integer("alphabet")));
+    };
+    // A file holding a palette of `colours` colours, `entry` bytes each,
+    // and the codes of `width` × `height` pixels written one after another
+    // in the least equal number of bits, in whole bytes: its volume; and
+    // its slips: the palette counted as one bit a colour, a byte a pixel.
+    const auto paletteFile = [](const Task& t, qint64 paletteBits, qint64 pixelBits) {
+        const qint64 bits = paletteBits + pixelBits;
+        if (bits % 8)
+            t.fail("the file is no whole number of bytes");
+        return written(double(bits));
+    };
+    r.solvers["volume.fileWithPalette"] = [=](const Task& t) {
+        return paletteFile(t, t.integer("colours") * t.integer("entry") * 8,
+                           rasterBits(t.integer("width"), t.integer("height"), t.integer("colours")));
+    };
+    r.solvers["volume.fileWithPaletteAsBits"] = [=](const Task& t) {
+        return paletteFile(t, t.integer("colours"),
+                           rasterBits(t.integer("width"), t.integer("height"), t.integer("colours")));
+    };
+    r.solvers["volume.fileWithPaletteByteAPixel"] = [=](const Task& t) {
+        return paletteFile(t, t.integer("colours") * t.integer("entry") * 8,
+                           t.integer("width") * t.integer("height") * 8);
+    };
+    // Its slip of the palette's entries taken in bits, not bytes.
+    r.solvers["volume.fileWithPaletteEntryBits"] = [=](const Task& t) {
+        return paletteFile(t, t.integer("colours") * t.integer("entry"),
+                           rasterBits(t.integer("width"), t.integer("height"), t.integer("colours")));
+    };
+    // The option is a whole number whose thousands may be parted by
+    // no-break spaces ("81 920"), as the page groups them.
+    r.readers["grouped"] = [](const QString& answer, const QString& o, int, const Task&) {
+        static const QRegularExpression form(QString::fromUtf8(R"(^\d{1,3}(?:\x{00A0}\d{3})*$)"));
+        if (!form.match(o).hasMatch())
+            throw CheckError("not a grouped whole number: " + o);
+        return QString(o).remove(QChar(0x00A0)) == answer;
+    };
+    // A text recoded from `from` bits a character into `to` bits a
+    // character became `lost` bits smaller: its number of characters.
+    r.solvers["volume.recodedCharacters"] = [](const Task& t) {
+        const qint64 each = t.integer("from") - t.integer("to");
+        if (each <= 0 || t.integer("lost") % each)
+            t.fail("no whole number of characters");
+        return QString::number(t.integer("lost") / each);
+    };
+    // Its slips: the bits lost taken for the characters; the bits lost
+    // divided by the first code's width; the text's volume in the first
+    // code, in bytes, given for its characters.
+    r.solvers["volume.recodedLostAsCharacters"] = [](const Task& t) {
+        return QString::number(t.integer("lost"));
+    };
+    r.solvers["volume.recodedOverFirstCode"] = [](const Task& t) {
+        return written(double(t.integer("lost")) / double(t.integer("from")));
+    };
+    r.solvers["volume.recodedFirstBytes"] = [](const Task& t) {
+        const qint64 each = t.integer("from") - t.integer("to");
+        if (each <= 0 || t.integer("lost") % each)
+            t.fail("no whole number of characters");
+        const qint64 characters = t.integer("lost") / each;
+        return written(convert(double(textBits(characters, t.integer("from"))), Unit::Bit,
+                               Unit::Byte));
+    };
+    // `count` numbers of `length` characters, each character one of
+    // `digits` digits or `letters` letters in the least equal number of
+    // bits, each number stored in the fewest whole bytes: their volume.
+    r.solvers["volume.codesInWholeBytes"] = [](const Task& t) {
+        const qint64 bits =
+            t.integer("length") * bitsForAlphabet(t.integer("digits") + t.integer("letters"));
+        return written(double(t.integer("count") * ((bits + 7) / 8) * 8));
+    };
+    // Its slips: all the numbers' bits pooled before whole bytes are
+    // taken; a byte a character; the bits of a character rounded down (too
+    // few for the alphabet), each number still in whole bytes.
+    r.solvers["volume.codesBitsPooled"] = [](const Task& t) {
+        const qint64 bits = t.integer("count") * t.integer("length") *
+                            bitsForAlphabet(t.integer("digits") + t.integer("letters"));
+        return written(double((bits + 7) / 8 * 8));
+    };
+    r.solvers["volume.codesByteACharacter"] = [](const Task& t) {
+        return written(double(t.integer("count") * t.integer("length") * 8));
+    };
+    r.solvers["volume.codesBitsRoundedDown"] = [](const Task& t) {
+        const qint64 symbols = t.integer("digits") + t.integer("letters");
+        qint64 each = 0;
+        while ((qint64(2) << each) <= symbols)
+            ++each;
+        const qint64 bits = t.integer("length") * each;
+        return written(double(t.integer("count") * ((bits + 7) / 8) * 8));
+    };
+    // The word `word` written `times` times, one blank between neighbours
+    // and none at the ends, `bits` bits a character; and the slips: the
+    // blanks left out, a blank after every word, a byte a character.
+    const auto repeatedWordBits = [](const Task& t, qint64 blanksLess, qint64 bits) {
+        const qint64 times = t.integer("times");
+        if (times < 2 || t.text("word").contains(' '))
+            t.fail("not one word written several times");
+        const qint64 characters = times * characterCount(t.text("word")) + times - blanksLess;
+        return written(double(textBits(characters, bits)));
+    };
+    r.solvers["volume.repeatedWord"] = [=](const Task& t) {
+        return repeatedWordBits(t, 1, t.integer("bits"));
+    };
+    r.solvers["volume.repeatedWordNoBlanks"] = [=](const Task& t) {
+        return repeatedWordBits(t, t.integer("times"), t.integer("bits"));
+    };
+    r.solvers["volume.repeatedWordBlankEach"] = [=](const Task& t) {
+        return repeatedWordBits(t, 0, t.integer("bits"));
+    };
+    r.solvers["volume.repeatedWordByteEach"] = [=](const Task& t) {
+        return repeatedWordBits(t, 1, 8);
+    };
+    // The option is a volume ("72 байта") equal to the answer in bits.
+    r.readers["volume"] = [](const QString& answer, const QString& o, int, const Task&) {
+        return volumeBits(o) == double(number(answer));
+    };
+    // A phrase in a code of `bits` bits a character.
+    r.solvers["volume.text"] = [](const Task& t) {
+        return written(double(textBits(t.text("phrase"), t.integer("bits"))));
+    };
+    // Codes of `length` signals, each one of `kinds` (a word: "трёх").
+    r.solvers["volume.codes"] = [](const Task& t) {
+        return written(double(codeCount(numeral(t.text("kinds")), numeral(t.text("length")))));
+    };
+    // `count` measurements, each a whole number from `low` to `high`, in
+    // the least equal number of bits each.
+    r.solvers["volume.measurements"] = [](const Task& t) {
+        const qint64 values = t.integer("high") - t.integer("low") + 1;
+        return written(double(messageBits(t.integer("count"), values)));
+    };
+    // A picture of `width` × `height` points taking `kbytes` Kbytes: the
+    // most colours its palette can have.
+    r.solvers["volume.colours"] = [](const Task& t) {
+        const qint64 points = t.integer("width") * t.integer("height");
+        const qint64 bits = t.integer("kbytes") * 8192;
+        if (bits % points)
+            t.fail("no whole number of bits a point");
+        const qint64 colours = qint64(1) << (bits / points);
+        if (rasterBits(t.integer("width"), t.integer("height"), colours) != bits)
+            t.fail("the volume solver disagrees");
+        return written(double(colours));
+    };
+    // A file sent in parts, `minutes` each at `rates` bits a second: its
+    // size in whole Kbytes.
+    r.solvers["volume.transferKbytes"] = [](const Task& t) {
+        const QStringList minutes = t.list("minutes"), rates = t.list("rates");
+        if (minutes.size() != rates.size() || minutes.isEmpty())
+            t.fail("the parts' minutes and rates do not pair");
+        double kbytes = 0;
+        for (qsizetype i = 0; i < minutes.size(); ++i)
+            kbytes += transferSize(double(number(rates[i])), Unit::Bit,
+                                   double(number(minutes[i])) * 60, Unit::Kbyte);
+        if (kbytes != qint64(kbytes))
+            t.fail("the size is no whole number of Kbytes");
+        return written(kbytes);
+    };
+    // The least number of places, each showing one of `kinds` (a word:
+    // "трёх") states, that gives `signals` different signals.
+    r.solvers["volume.leastLampsForSignals"] = [](const Task& t) {
+        return QString::number(leastCodeLength(numeral(t.text("kinds")), t.integer("signals")));
+    };
+    // A picture of `width` × `height` pixels in a palette of `colours`.
+    r.solvers["volume.rasterWithPalette"] = [](const Task& t) {
+        return written(
+            double(rasterBits(t.integer("width"), t.integer("height"), t.integer("colours"))));
+    };
+    // Its slips: the power of two that gives the colours found one too
+    // small (one bit a pixel too few); the number of colours taken for the
+    // bits of a pixel; the bits divided by 1024 as if they were bytes. (Two
+    // colours are one bit a pixel: that volume is the number of pixels.)
+    r.solvers["volume.rasterOneBitShort"] = [](const Task& t) {
+        const qint64 each = bitsForAlphabet(t.integer("colours")) - 1;
+        if (each < 1)
+            t.fail("no bit a pixel is left");
+        return written(double(rasterBits(t.integer("width"), t.integer("height"), 2) * each));
+    };
+    r.solvers["volume.rasterColoursAsBits"] = [](const Task& t) {
+        return written(double(rasterBits(t.integer("width"), t.integer("height"), 2) *
+                              t.integer("colours")));
+    };
+    r.solvers["volume.rasterBitsAsBytes"] = [](const Task& t) {
+        return written(
+            double(rasterBits(t.integer("width"), t.integer("height"), t.integer("colours")) * 8));
+    };
+    // A file sent at `rate` bits a second for `minutes` minutes and
+    // `seconds` seconds: its size in whole Kbytes.
+    r.solvers["volume.transferMinSecKbytes"] = [](const Task& t) {
+        const double seconds = double(t.integer("minutes") * 60 + t.integer("seconds"));
+        const double kbytes =
+            transferSize(double(t.integer("rate")), Unit::Bit, seconds, Unit::Kbyte);
+        if (kbytes != qint64(kbytes))
+            t.fail("the size is no whole number of Kbytes");
+        return written(kbytes);
+    };
+    // A text of `pages` pages of `lines` lines of `chars` characters, each
+    // character `bits` bits.
+    r.solvers["volume.pagesOfText"] = [](const Task& t) {
+        const qint64 characters = t.integer("pages") * t.integer("lines") * t.integer("chars");
+        return written(double(textBits(characters, t.integer("bits"))));
+    };
+    // The information of the message which one of `shelves` shelves of
+    // `racks` racks, all equally likely, holds the book.
+    r.solvers["volume.oneShelfOfAll"] = [](const Task& t) {
+        const double bits = informationBits(t.integer("racks") * t.integer("shelves"));
+        if (bits != std::floor(bits))
+            t.fail("no whole number of bits");
+        return written(bits);
+    };
+    // A text sent for `minutes` minutes `seconds` seconds at `kbits` Kbit a
+    // second, each character `bits` bits: its number of characters.
+    r.solvers["volume.symbolsSentAtKbits"] = [](const Task& t) {
+        const double seconds = double(t.integer("minutes") * 60 + t.integer("seconds"));
+        const double sent =
+            transferSize(double(t.integer("kbits")), Unit::Kbit, seconds, Unit::Bit);
+        const double characters = sent / double(t.integer("bits"));
+        if (characters != std::floor(characters))
+            t.fail("no whole number of characters");
+        return written(characters);
+    };
+    // The option is "в 2 раза", "в 16 раз": the answer is the number.
+    r.readers["timesSmaller"] = [](const QString& answer, const QString& o, int, const Task&) {
+        static const QRegularExpression form(R"(^в (\d+) раза?$)");
+        const auto m = form.match(o);
+        if (!m.hasMatch())
+            throw CheckError("not a number of times: " + o);
+        return number(m.captured(1)) == number(answer);
+    };
+    // A text of `pages` pages of `lines` lines of `chars` characters, each
+    // in `bits` bits.
+    r.solvers["volume.pagedTextBits"] = [](const Task& t) {
+        const qint64 characters = t.integer("pages") * t.integer("lines") * t.integer("chars");
+        return written(double(textBits(characters, t.integer("bits"))));
+    };
+    // The information of drawing one of `part` alike things out of `total`.
+    r.solvers["volume.oneOfAlikeBits"] = [](const Task& t) {
+        const double bits = informationBits(t.integer("total"), t.integer("part"));
+        if (bits != qint64(bits))
+            t.fail("no whole number of bits");
+        return written(bits);
+    };
+    // A message of `length` characters in `bytes` bytes, each character in
+    // the least equal number of bits: the largest alphabet it may have.
+    r.solvers["volume.widestAlphabetForLength"] = [](const Task& t) {
+        const qint64 bits = t.integer("bytes") * 8;
+        if (bits % t.integer("length"))
+            t.fail("the bits do not divide among the characters");
+        const qint64 per = bits / t.integer("length");
+        if (per < 1 || per > 62)
+            t.fail("not a code length");
+        const qint64 largest = qint64(1) << per;
+        if (bitsForAlphabet(largest) != per || bitsForAlphabet(largest + 1) == per)
+            t.fail("the volume solver disagrees");
+        return QString::number(largest);
+    };
+    // A picture saved again with a palette of `after` colours instead of
+    // `before`: how many times less it takes.
+    r.solvers["volume.repaletteShrink"] = [](const Task& t) {
+        const int before = bitsForAlphabet(t.integer("before")),
+                  after = bitsForAlphabet(t.integer("after"));
+        if (after <= 0 || before % after)
+            t.fail("the volumes are not in a whole ratio");
+        return QString::number(before / after);
+    };
+    // The characters, each `bits` bits, sent at `rate` bits a second for
+    // `minutes` minutes.
+    r.solvers["volume.symbolsOverChannel"] = [](const Task& t) {
+        const double sent = transferSize(double(t.integer("rate")), Unit::Bit,
+                                         double(t.integer("minutes") * 60), Unit::Bit);
+        const qint64 bits = t.integer("bits");
+        if (bits <= 0 || sent != qint64(sent) || qint64(sent) % bits)
+            t.fail("not a whole number of characters");
+        return QString::number(qint64(sent) / bits);
+    };
+    // Sound sent without compression: `kHz` thousand samples a second of
+    // `bits` bits in each of `channels` channels for `seconds` seconds, in
+    // bytes. Where `packet` is given, the sound goes in packets of `packet`
+    // bytes of it, each with `service` bytes of service data more, and
+    // every byte sent counts; the packets must come out whole.
+    r.solvers["volume.soundBytes"] = [](const Task& t) {
+        const qint64 bits =
+            t.integer("kHz") * 1000 * t.integer("bits") * t.integer("channels") * t.integer("seconds");
+        if (bits <= 0 || bits % 8)
+            t.fail("not a whole number of bytes");
+        const qint64 sound = bits / 8;
+        if (!t.has("packet"))
+            return QString::number(sound);
+        const qint64 packet = t.integer("packet"), service = t.integer("service");
+        if (packet <= 0 || service < 0 || sound % packet)
+            t.fail("not a whole number of packets");
+        return QString::number(sound / packet * (packet + service));
+    };
+    // Messages of signals of the `kinds` (a list of them), from `least` to
+    // `most` signals long (words: "одной", "пяти").
+    r.solvers["volume.signalsFromTo"] = [](const Task& t) {
+        QStringList kinds = t.list("kinds");
+        kinds.removeDuplicates();
+        if (kinds.size() != t.list("kinds").size())
+            t.fail("a kind of signal given twice");
+        qint64 count = 0;
+        for (int n = numeral(t.text("least")); n <= numeral(t.text("most")); ++n)
+            count += codeCount(kinds.size(), n);
+        return written(double(count));
+    };
+    // `mbytes` Mbytes ("0,125") in Kbits.
+    r.solvers["volume.mbytesInKbits"] = [](const Task& t) {
+        const double mbytes = QString(t.text("mbytes")).replace(',', '.').toDouble();
+        if (mbytes <= 0)
+            t.fail("no volume in mbytes");
+        return written(convert(mbytes, Unit::Mbyte, Unit::Kbit));
+    };
+    // A picture whose palette of `before` colours is cut to `after`: how
+    // many times its volume shrinks.
+    r.solvers["volume.paletteShrink"] = [](const Task& t) {
+        const double ratio = double(rasterBits(64, 64, t.integer("before"))) /
+                             double(rasterBits(64, 64, t.integer("after")));
+        if (ratio != std::floor(ratio))
+            t.fail("the volume shrinks no whole number of times");
+        return written(ratio);
+    };
+    // Text sent for `seconds` at `rate` bits a second, pages of `lines`
+    // lines of `characters` characters, `bits` bits a character: the pages.
+    r.solvers["volume.pagesSent"] = [](const Task& t) {
+        const double sent = transferSize(double(t.integer("rate")), Unit::Bit,
+                                         double(t.integer("seconds")), Unit::Bit);
+        const double page =
+            double(textBits(t.integer("lines") * t.integer("characters"), t.integer("bits")));
+        if (sent / page != std::floor(sent / page))
+            t.fail("no whole number of pages");
+        return written(sent / page);
+    };
+    // A piece stands on one of `cells` cells of a board of `rows` rows of
+    // `perRow` cells, on one of `edge` (a word: "двух") rows, each cell of
+    // them alike: the bits of the message which cell.
+    r.solvers["volume.cellAmongRows"] = [](const Task& t) {
+        if (t.integer("rows") * t.integer("perRow") != t.integer("cells"))
+            t.fail("the board does not add up");
+        const double bits = informationBits(numeral(t.text("edge")) * t.integer("perRow"));
+        if (bits != std::floor(bits))
+            t.fail("no whole number of bits");
+        return written(bits);
+    };
+    // A file sent at `rate` bits a second for `seconds` seconds: its size in
+    // whole Kbytes.
+    r.solvers["volume.transferSecondsKbytes"] = [](const Task& t) {
+        const double kbytes = transferSize(double(t.integer("rate")), Unit::Bit,
+                                           double(t.integer("seconds")), Unit::Kbyte);
+        if (kbytes != std::floor(kbytes))
+            t.fail("the size is no whole number of Kbytes");
+        return written(kbytes);
+    };
+    // A file sent over a line at `rate` bits a second for `seconds`
+    // seconds, each byte framed into `lineBits` line bits: its size in
+    // whole Kbytes (1 Kbyte = 1024 bytes).
+    r.solvers["volume.framedTransferKbytes"] = [](const Task& t) {
+        const qint64 bits = t.integer("rate") * t.integer("seconds");
+        const qint64 framed = t.integer("lineBits");
+        if (framed <= 8 || bits % framed || (bits / framed) % 1024)
+            t.fail("the size is no whole number of Kbytes");
+        return QString::number(bits / framed / 1024);
+    };
+    // A message of `symbols` symbols taking `bytes` bytes, each symbol in
+    // the least equal number of bits: the most symbols its alphabet can have.
+    r.solvers["volume.widestAlphabet"] = [](const Task& t) {
+        const qint64 bits = t.integer("bytes") * 8;
+        if (bits % t.integer("symbols"))
+            t.fail("no whole number of bits a symbol");
+        const int per = int(bits / t.integer("symbols"));
+        const qint64 alphabet = qint64(1) << per;
+        if (bitsForAlphabet(alphabet) != per || bitsForAlphabet(alphabet + 1) <= per)
+            t.fail("the volume solver disagrees");
+        return written(double(alphabet));
+    };
+    // A measurement every `minutes` minutes for a day, each a whole number
+    // from `low` to `high` in the least equal number of bits.
+    r.solvers["volume.dailyReadings"] = [](const Task& t) {
+        const qint64 minutes = t.integer("minutes");
+        if (minutes <= 0 || 24 * 60 % minutes)
+            t.fail("the measurements do not fill the day");
+        const qint64 values = t.integer("high") - t.integer("low") + 1;
+        return written(double(messageBits(24 * 60 / minutes, values)));
+    };
+    // A picture of `width` × `height` pixels in `colours` colours, in
+    // whole Kbytes.
+    r.solvers["volume.pictureKbytes"] = [](const Task& t) {
+        const double kbytes = convert(
+            double(rasterBits(t.integer("width"), t.integer("height"), t.integer("colours"))),
+            Unit::Bit, Unit::Kbyte);
+        if (kbytes != std::floor(kbytes))
+            t.fail("not a whole number of Kbytes");
+        return written(kbytes);
+    };
+    // A file sent at `rate` bits a second in `seconds` seconds: the seconds
+    // it takes at `kbytesRate` Kbytes a second.
+    r.solvers["volume.transferAgain"] = [](const Task& t) {
+        const double kbytes = transferSize(double(t.integer("rate")), Unit::Bit,
+                                           double(t.integer("seconds")), Unit::Kbyte);
+        const double seconds =
+            transferSeconds(kbytes, Unit::Kbyte, double(t.integer("kbytesRate")), Unit::Kbyte);
+        if (seconds != std::floor(seconds))
+            t.fail("the time is not whole");
+        return written(seconds);
+    };
+    // A file of `size` Mbytes sent at `rate` Kbits a second as it is, or
+    // packed to `share` per cent in `pack` seconds, sent and unpacked in
+    // `unpack` seconds: by how many seconds the faster way wins.
+    r.solvers["volume.packOrNot"] = [](const Task& t) {
+        const double plain = transferSeconds(double(t.integer("size")), Unit::Mbyte,
+                                             double(t.integer("rate")), Unit::Kbit);
+        const double packed = double(t.integer("pack")) + plain * double(t.integer("share")) / 100 +
+                              double(t.integer("unpack"));
+        const double gain = std::abs(plain - packed);
+        if (gain != std::floor(gain) || gain == 0 || plain != std::floor(plain) ||
+            packed != std::floor(packed))
+            t.fail("the times are not whole, or the two ways take as long");
+        return written(gain);
+    };
+    // One book taken of `shelves` shelves of `books` books each: the bits of
+    // the message which one.
+    r.solvers["volume.oneBookOfShelves"] = [](const Task& t) {
+        const double bits = informationBits(t.integer("shelves") * t.integer("books"));
+        if (bits != std::floor(bits))
+            t.fail("the information is no whole number of bits");
+        return written(bits);
+    };
+    // A measurement every `every` minutes for a day, each a whole number from
+    // `low` to `high` in the least equal number of bits.
+    r.solvers["volume.dayOfMeasurements"] = [](const Task& t) {
+        const qint64 every = t.integer("every");
+        if (every <= 0 || 24 * 60 % every)
+            t.fail("the measurements do not fill the day");
+        const qint64 values = t.integer("high") - t.integer("low") + 1;
+        return written(double(messageBits(24 * 60 / every, values)));
+    };
+    // A text of `pages` pages of `lines` lines of `chars` characters, `bits`
+    // bits a character, sent in `seconds` seconds: the rate in bits a second.
+    r.solvers["volume.textSendRate"] = [](const Task& t) {
+        const qint64 size = textBits(t.integer("pages") * t.integer("lines") * t.integer("chars"),
+                                     t.integer("bits"));
+        const qint64 seconds = t.integer("seconds");
+        if (seconds <= 0 || size % seconds)
+            t.fail("the rate is no whole number of bits a second");
+        return written(double(size / seconds));
+    };
+    // A picture of `width` × `height` pixels in a palette of `colours`
+    // colours, the codes alone sent in `seconds` seconds: the least rate in
+    // bits a second (each code of the fewest equal bits). Refused where the
+    // rate is no whole number.
+    r.solvers["volume.rasterSendRate"] = [](const Task& t) {
+        const qint64 pixels = t.integer("width") * t.integer("height");
+        const qint64 colours = t.integer("colours"), seconds = t.integer("seconds");
+        if (colours < 2 || seconds <= 0)
+            t.fail("too few colours or no time");
+        const qint64 bits = pixels * bitsForAlphabet(colours);
+        if (bits % seconds)
+            t.fail("the rate is no whole number of bits a second");
+        return written(double(bits / seconds));
+    };
+    // A file of `file` Кбайт relayed from A through В to Б: channel 1 at
+    // `rates.1` bit/s, channel 2 at `rates.2` bit/s, В forwarding without
+    // pause once it holds `buffer` Кбайт (1 Кбайт = 1024 байта): the whole
+    // seconds until Б holds the file. Refused where channel 2 would ever
+    // wait for data, or the time is no whole number of seconds.
+    r.solvers["volume.relaySeconds"] = [](const Task& t) {
+        const QStringList rates = t.list("rates");
+        if (rates.size() != 2)
+            t.fail("not two channel rates");
+        const qint64 first = rates[0].toLongLong(), second = rates[1].toLongLong();
+        const qint64 file = t.integer("file") * 8192, buffer = t.integer("buffer") * 8192;
+        if (first <= 0 || second <= 0 || buffer <= 0 || buffer >= file)
+            t.fail("the rates or the sizes make no relay");
+        // Channel 2 catches up with what has arrived after buffer / (second
+        // − first) seconds of forwarding; it must not before the file is sent.
+        if (second > first && second * buffer < file * (second - first))
+            t.fail("channel 2 would wait for data");
+        const qint64 bits = buffer * second + file * first, rate = first * second;
+        if (bits % rate)
+            t.fail("the time is no whole number of seconds");
+        return QString::number(bits / rate);
+    };
+    // The largest square picture with a palette of `colours` colours that
+    // takes at most `kbytes` Кбайт (1 Кбайт = 1024 байта): "side × side";
+    // and its slips: the colours taken as the bits of a pixel, one bit a
+    // pixel (the palette left out), 1 Кбайт taken as 1000 байт.
+    const auto largestSquare = [](qint64 bits, qint64 bitsPerPixel) {
+        const qint64 pixels = bits / bitsPerPixel;
+        qint64 side = qint64(std::sqrt(double(pixels)));
+        while (side * side > pixels)
+            --side;
+        while ((side + 1) * (side + 1) <= pixels)
+            ++side;
+        return QString("%1 × %1").arg(side);
+    };
+    r.solvers["volume.largestSquare"] = [largestSquare](const Task& t) {
+        return largestSquare(t.integer("kbytes") * 8192, bitsForAlphabet(t.integer("colours")));
+    };
+    r.solvers["volume.largestSquareColoursAsBits"] = [largestSquare](const Task& t) {
+        return largestSquare(t.integer("kbytes") * 8192, t.integer("colours"));
+    };
+    r.solvers["volume.largestSquareOneBit"] = [largestSquare](const Task& t) {
+        return largestSquare(t.integer("kbytes") * 8192, 1);
+    };
+    r.solvers["volume.largestSquareKbyte1000"] = [largestSquare](const Task& t) {
+        return largestSquare(t.integer("kbytes") * 8000, bitsForAlphabet(t.integer("colours")));
+    };
+    // The least alphabet whose codes of `length` (a word: "двух") symbols
+    // tell apart the cells of a `rows` × `columns` field; its slips: the
+    // cells divided by the code length, one symbol a cell, the longer side
+    // (below).
+    r.solvers["volume.leastAlphabetForCodes"] = [](const Task& t) {
+        const qint64 cells = t.integer("rows") * t.integer("columns");
+        const int length = numeral(t.text("length"));
+        if (cells < 2 || length < 1)
+            t.fail("nothing to tell apart");
+        qint64 symbols = 2;
+        while (leastCodeLength(symbols, cells) > length)
+            ++symbols;
+        return QString::number(symbols);
+    };
+    r.solvers["volume.leastAlphabetCellsPerSymbol"] = [](const Task& t) {
+        const qint64 cells = t.integer("rows") * t.integer("columns");
+        const int length = numeral(t.text("length"));
+        if (length < 1 || cells % length)
+            t.fail("the cells do not divide by the code length");
+        return QString::number(cells / length);
+    };
+    r.solvers["volume.leastAlphabetOneSymbolACell"] = [](const Task& t) {
+        return QString::number(t.integer("rows") * t.integer("columns"));
+    };
+    // The slip of a code of two symbols read as "a symbol for the row, a
+    // symbol for the column": as many symbols as the longer side has cells.
+    r.solvers["volume.leastAlphabetLongerSide"] = [](const Task& t) {
+        if (numeral(t.text("length")) != 2)
+            t.fail("a row and a column make a code of two symbols");
+        return QString::number(std::max(t.integer("rows"), t.integer("columns")));
+    };
+
+    // `records` records of fields of fixed widths (`widths`, in characters),
+    // `bits` bits a character: the volume in bits; its slips: the last field
+    // left out, the other code (8 bits for 16, 16 for 8), the bits read as
+    // bytes.
+    const auto fixedRecords = [](const Task& t, bool lastLeftOut, qint64 bitsEach) {
+        const QStringList widths = t.list("widths");
+        qint64 characters = 0;
+        for (qsizetype i = 0; i < widths.size() - (lastLeftOut ? 1 : 0); ++i)
+            characters += number(widths[i]);
+        return written(double(textBits(characters * t.integer("records"), bitsEach)));
+    };
+    r.solvers["volume.fixedRecords"] = [=](const Task& t) {
+        return fixedRecords(t, false, t.integer("bits"));
+    };
+    r.solvers["volume.fixedRecordsLastFieldLeftOut"] = [=](const Task& t) {
+        return fixedRecords(t, true, t.integer("bits"));
+    };
+    r.solvers["volume.fixedRecordsOtherCode"] = [=](const Task& t) {
+        return fixedRecords(t, false, t.integer("bits") == 16 ? 8 : 16);
+    };
+    r.solvers["volume.fixedRecordsBitsAsBytes"] = [=](const Task& t) {
+        return fixedRecords(t, false, t.integer("bits") * 8);
+    };
+    // `main` objects of a rarer kind, all of them among the `winning` kind;
+    // the message that the one drawn is of the rarer kind carries
+    // `mainBits` bits, that it is of the winning kind `winBits`: how many
+    // are not of the winning kind; its slips: only the rarer ones taken
+    // off, nothing taken off, the rarer ones taken off a second time.
+    const auto twoMessages = [](const Task& t) {
+        const qint64 main = t.integer("main"), mainBits = t.integer("mainBits"),
+                     winBits = t.integer("winBits");
+        if (main < 1 || winBits < 1 || mainBits <= winBits || mainBits > 40)
+            t.fail("the rarer kind must carry more bits than the winning kind");
+        const qint64 all = main << mainBits;
+        return std::pair{all, all >> winBits};
+    };
+    r.solvers["volume.twoMessagesOthers"] = [=](const Task& t) {
+        const auto [all, winning] = twoMessages(t);
+        return QString::number(all - winning);
+    };
+    r.solvers["volume.twoMessagesOnlyRarerOff"] = [=](const Task& t) {
+        const auto [all, winning] = twoMessages(t);
+        (void)winning;
+        return QString::number(all - t.integer("main"));
+    };
+    r.solvers["volume.twoMessagesAll"] = [=](const Task& t) {
+        const auto [all, winning] = twoMessages(t);
+        (void)winning;
+        return QString::number(all);
+    };
+    r.solvers["volume.twoMessagesRarerTwice"] = [=](const Task& t) {
+        const auto [all, winning] = twoMessages(t);
+        return QString::number(all - winning - t.integer("main"));
+    };
+    // `count` numbers from 1 to `participants` logged as text, `digits`
+    // characters of 8 bits each, or in the fewest equal binary digits: by
+    // how many bits the binary log is smaller; its slips: the text log, the
+    // binary log, the binary log at 8 bits a number.
+    const auto logs = [](const Task& t) {
+        if (QString::number(t.integer("participants")).size() > t.integer("digits"))
+            t.fail("the numbers do not fit their digits");
+        return std::pair{t.integer("count") * t.integer("digits") * 8,
+                         t.integer("count") * bitsForAlphabet(t.integer("participants"))};
+    };
+    r.solvers["volume.textLogShrink"] = [=](const Task& t) {
+        const auto [text, binary] = logs(t);
+        return QString::number(text - binary);
+    };
+    r.solvers["volume.textLogOnly"] = [=](const Task& t) {
+        return QString::number(logs(t).first);
+    };
+    r.solvers["volume.binaryLogOnly"] = [=](const Task& t) {
+        return QString::number(logs(t).second);
+    };
+    r.solvers["volume.textLogShrinkByteANumber"] = [=](const Task& t) {
+        return QString::number(logs(t).first - t.integer("count") * 8);
+    };
+    // A photograph of `inches` (its two sides) scanned at `dpi` points an
+    // inch, `depth` bits a point: the volume in bits; its slips: the
+    // resolution applied once to the area, the bits read as bytes, Мбайт
+    // read as Кбайт (the volume divided by 1024).
+    const auto scanned = [](const Task& t) {
+        const QStringList sides = t.list("inches");
+        if (sides.size() != 2)
+            t.fail("not two sides");
+        const qint64 dpi = t.integer("dpi");
+        return number(sides[0]) * dpi * number(sides[1]) * dpi * t.integer("depth");
+    };
+    r.solvers["volume.scanned"] = [=](const Task& t) { return QString::number(scanned(t)); };
+    r.solvers["volume.scannedOneSide"] = [=](const Task& t) {
+        return QString::number(scanned(t) / t.integer("dpi"));
+    };
+    r.solvers["volume.scannedBitsAsBytes"] = [=](const Task& t) {
+        return QString::number(scanned(t) * 8);
+    };
+    r.solvers["volume.scannedMbytesAsKbytes"] = [=](const Task& t) {
+        if (scanned(t) % 1024)
+            t.fail("no whole fraction");
+        return QString::number(scanned(t) / 1024);
+    };
+}
+
+} // namespace zut::check
