@@ -1,15 +1,61 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the whole page of a paper to PNG strips, for looking at it from
 // top to bottom: pageshot <paper reference or "fixture"> <folder>.
+// `pageshot windows <folder>` renders each of the fourteen windows as it
+// stands after start, one PNG each, named by its reference, for comparing
+// two builds pixel by pixel.
+// Beside a paper's strips it writes <paper>-texts.txt: every visible text of
+// the page in reading order, with the height it stands at, for reading a
+// paper without the pictures (an index label keeps its "101{_2}" form).
 #include "paper/paper.h"
 #include "papertest.h"
-#include "shell/application.h"
+#include "app/application.h"
+#include "windows/paperlinks.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
 #include <QPainter>
+#include <QPlainTextEdit>
+#include <QTextDocumentFragment>
+
+#include <algorithm>
+#include <tuple>
 
 namespace {
 const zut::AnswerKey noKey{};
+
+// The visible texts of a page, top to bottom and left to right.
+QStringList pageTexts(QWidget* page) {
+    std::vector<std::tuple<int, int, QString>> found;
+    for (QWidget* w : page->findChildren<QWidget*>()) {
+        if (!w->isVisibleTo(page))
+            continue;
+        QString text;
+        if (auto* l = qobject_cast<QLabel*>(w))
+            text = Qt::mightBeRichText(l->text())
+                       ? QTextDocumentFragment::fromHtml(l->text()).toPlainText()
+                       : l->text();
+        else if (auto* b = qobject_cast<QAbstractButton*>(w))
+            text = b->text();
+        else if (auto* e = qobject_cast<QPlainTextEdit*>(w))
+            text = e->toPlainText();
+        else if (auto* g = qobject_cast<QGroupBox*>(w))
+            text = g->title();
+        if (text.trimmed().isEmpty())
+            continue;
+        const QPoint at = w->mapTo(page, QPoint(0, 0));
+        found.emplace_back(at.y(), at.x(), text);
+    }
+    std::sort(found.begin(), found.end());
+    QStringList lines;
+    for (const auto& [y, x, text] : found)
+        lines << QString("[%1] %2").arg(y).arg(text);
+    return lines;
+}
 const zut::PaperSpec fixtureSpec{.reference = "fixture",
                                  .caption = "Проба",
                                  .client = {1019, 706},
@@ -29,7 +75,8 @@ const zut::PaperSpec fixtureSpec{.reference = "fixture",
                                           .variantText = nullptr},
                                  .content = ":/papers/fixture.yaml",
                                  .key = noKey,
-                                 .backTo = [] { return static_cast<zut::Window*>(nullptr); }};
+                                 .backTo = [] { return static_cast<zut::Window*>(nullptr); },
+                                 .links = paperLinks};
 class FixturePaper : public zut::Paper {
 public:
     FixturePaper()
@@ -50,6 +97,16 @@ int main(int argc, char** argv) {
     const QString which = argv[1];
     const QDir out(argv[2]);
     QDir().mkpath(out.path());
+    if (which == "windows") {
+        zut::WindowSet set;
+        for (QWidget* w : set.windows()) {
+            w->ensurePolished();
+            const QString file = out.filePath(w->objectName() + ".png");
+            w->grab().save(file);
+            printf("%s\n", qPrintable(file));
+        }
+        return 0;
+    }
     std::unique_ptr<zut::WindowSet> set;
     std::unique_ptr<FixturePaper> fixture;
     zut::Paper* paper = nullptr;
@@ -78,5 +135,12 @@ int main(int argc, char** argv) {
         all.copy(0, y, all.width(), std::min(strip, int(all.height() - y))).save(file);
         printf("%s\n", qPrintable(file));
     }
+    QFile texts(out.filePath(which + "-texts.txt"));
+    if (!texts.open(QIODevice::WriteOnly | QIODevice::Text)) {
+        qWarning("cannot write %s", qPrintable(texts.fileName()));
+        return 1;
+    }
+    texts.write(pageTexts(page).join('\n').toUtf8() + '\n');
+    printf("%s\n", qPrintable(texts.fileName()));
     return 0;
 }
