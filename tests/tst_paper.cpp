@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The eight paper windows: frame and page geometry against the layout
-// tables, the block anatomy, answer capture, marking through the window,
-// tab order, first showing, and what a hidden paper keeps.
+// tables, the blocks against the block anatomy's table, answer capture,
+// marking through the window, tab order, first showing, and what a hidden
+// paper keeps.
 #include "testmain.h"
 
+#include "paper/anatomy.h"
 #include "papertest.h"
 #include "shell/colours.h"
 #include "shell/controls.h"
@@ -216,9 +218,14 @@ void TestPaper::pageGeometry() {
     QVERIFY(!p->page()->horizontalScrollBar()->isVisibleTo(p));
 }
 
+// Every block's anatomy as the table gives it (paper/anatomy.h): its
+// controls found by their names, where the table places them and in its
+// sizes; a verdict label where the paper's content places it, if it does.
 void TestPaper::blockAnatomy() {
     QFETCH(int, paper);
     zut::Paper* p = papers()[paper];
+    const zut::PaperContent content =
+        zut::readContent(QString(":/papers/%1.yaml").arg(paperNames[paper]));
     auto discAt = [&](const QRect& label) {
         // The disc is the ellipse under the number label.
         for (auto* s : p->page()->widget()->findChildren<zut::Shape*>())
@@ -227,113 +234,83 @@ void TestPaper::blockAnatomy() {
         return QRect();
     };
     int previousTop = 0;
-    for (int n = 1; n <= 20; ++n) {
-        auto* number = child<QLabel>(p, QString("LA%1").arg(n));
-        QCOMPARE(number->text(), QString("А%1").arg(n)); // Cyrillic А
+    QStringList named; // every control the table names, each to be found once
+    for (const zut::TaskContent& task : content.tasks) {
+        const zut::BlockAnatomy a = zut::blockAnatomy(task.id);
+        const int n = zut::taskNumber(task.id);
+        named << a.numberLabel;
+        auto* number = child<QLabel>(p, a.numberLabel);
+        QCOMPARE(number->text(), task.id);
+        QCOMPARE(number->font().pixelSize(), a.disc.pixels);
         const QRect label = inPage(p, number);
         const QRect disc = discAt(label);
-        const int d = n >= 10 ? 43 : 41;
-        QCOMPARE(disc.size(), QSize(d, d));
+        QCOMPARE(disc.size(), QSize(a.disc.diameter, a.disc.diameter));
         QVERIFY(within(disc.left(), 40, 50));
         QVERIFY(disc.top() > previousTop);
         previousTop = disc.top();
-        const QPoint off = label.topLeft() - disc.topLeft();
-        QVERIFY(n >= 10 ? off == QPoint(3, 9) : off.x() == 6 && within(off.y(), 6, 9));
-        QCOMPARE(label.size(), n >= 10 ? QSize(37, 24) : QSize(29, 26));
+        QCOMPARE(label.translated(-disc.topLeft()), a.disc.label);
 
-        auto* group = child<QGroupBox>(p, n == 2 ? "A2" : QString("a%1").arg(n));
-        const QRect g = inPage(p, group);
-        QCOMPARE(g.size(), QSize(147, 40));
-        QVERIFY(within(g.left(), 821, 830));
-        QVERIFY(within(g.top() - disc.top(), -15, 9));
-        QVERIFY(group->title().isEmpty());
-        const auto labels = group->findChildren<QLabel*>();
-        QCOMPARE(labels.size(), 2);
-        QCOMPARE(labels[0]->text(), QString("A%1").arg(n)); // Latin A
-        QCOMPARE(labels[0]->pos(), QPoint(8, 8));
-        QCOMPARE(labels[1]->text(), "1     2     3    4");
-        QCOMPARE(labels[1]->geometry(), QRect(n <= 9 ? 48 : 54, 24, 66, 13));
-        for (int k = 1; k <= 4; ++k) {
-            QRadioButton* b = option(p, n, k);
-            QCOMPARE(b->parentWidget(), group);
-            const int x =
-                n <= 9 ? 45 + 20 * (k - 1) : (k == 1 ? (n <= 11 ? 51 : 50) : 71 + 20 * (k - 2));
-            QCOMPARE(b->geometry(), QRect(x, 10, k == 1 ? 15 : 17, 17));
-            QVERIFY(b->text().isEmpty());
+        if (a.group) {
+            auto* group = child<QGroupBox>(p, a.group->name);
+            const QRect g = inPage(p, group);
+            QCOMPARE(g.size(), QSize(147, 40));
+            QVERIFY(within(g.left(), 821, 830));
+            QVERIFY(within(g.top() - disc.top(), -15, 9));
+            QVERIFY(group->title().isEmpty());
+            const auto labels = group->findChildren<QLabel*>();
+            QCOMPARE(labels.size(), 2);
+            QCOMPARE(labels[0]->text(), QString("A%1").arg(n)); // Latin A
+            QCOMPARE(labels[0]->geometry(), QRect(8, 8, a.group->layout.letterWidth, 24));
+            QCOMPARE(labels[1]->text(), "1     2     3    4");
+            QCOMPARE(labels[1]->geometry(), QRect(a.group->layout.digitsLeft, 24, 66, 13));
+            QStringList names;
+            for (auto* b : group->findChildren<QRadioButton*>()) {
+                names << b->objectName();
+                QVERIFY(b->text().isEmpty());
+            }
+            QStringList options;
+            for (int k = 1; k <= 4; ++k) {
+                options << a.group->options[size_t(k - 1)];
+                QRadioButton* b = child<QRadioButton>(group, options.back());
+                QCOMPARE(b->parentWidget(), group);
+                QCOMPARE(b->geometry(), QRect(a.group->layout.optionLefts[size_t(k - 1)], 10,
+                                              k == 1 ? 15 : 17, 17));
+            }
+            QCOMPARE(names, options);
+            named << a.group->name << options << a.group->verdict.name;
+            const QRect v = inPage(p, child<QLabel>(p, a.group->verdict.name));
+            QCOMPARE(v.size(), QSize(a.group->verdict.width, 19));
+            QCOMPARE(v.topLeft() - g.topLeft(), task.verdictOffset.value_or(a.group->verdict.at));
         }
-        // The options' names, written out: task 2's are names of their own.
-        QStringList names;
-        for (auto* b : group->findChildren<QRadioButton*>())
-            names << b->objectName();
-        const QString a = QString("a%1_").arg(n);
-        const QStringList written = n == 2 ? QStringList({"A2_1", "A2_2", "A2_3", "a2_4"})
-                                           : QStringList({a + "1", a + "2", a + "3", a + "4"});
-        QCOMPARE(names, written);
-        const QRect v = inPage(p, verdict(p, n));
-        QCOMPARE(v.size(), QSize(n == 1 ? 112 : n == 2 ? 102 : n == 3 ? 106 : 114, 19));
-        const QPoint vo = v.topLeft() - g.topLeft();
-        QVERIFY2(within(vo.x(), n == 2 ? 9 : 5, n == 2 ? 15 : 11) &&
-                     within(vo.y(),
-                            (n == 13 && paper != 1 ? 52
-                             : n == 16             ? 51
-                                                   : 46) -
-                                3,
-                            (n == 13 && paper != 1 ? 52
-                             : n == 16             ? 51
-                                                   : 46) +
-                                3),
-                 qPrintable(QString("otv_a%1 at %2, %3").arg(n).arg(vo.x()).arg(vo.y())));
+        if (a.box) {
+            auto* boxLabel = child<QLabel>(p, a.box->label);
+            QCOMPARE(boxLabel->text(), task.id);
+            const QRect bl = inPage(p, boxLabel);
+            QCOMPARE(bl.size(), QSize(23, 22));
+            const QPoint box = bl.topLeft() - QPoint(8, 6);
+            QVERIFY(within(box.x(), 620, 625));
+            QVERIFY(within(box.y() - disc.top(), 0, 24));
+            // The answer box itself: tooltip yellow in an olive outline.
+            const auto shapes = p->page()->widget()->findChildren<zut::Shape*>();
+            QVERIFY2(std::any_of(shapes.begin(), shapes.end(),
+                                 [&](zut::Shape* s) {
+                                     return s->kind() == zut::Shape::Kind::Rectangle &&
+                                            inPage(p, s) == QRect(box, QSize(345, 33)) &&
+                                            s->fill() == QApplication::palette().color(
+                                                             QPalette::ToolTipBase) &&
+                                            s->outline() == zut::colours::olive;
+                                 }),
+                     qPrintable("no answer box of " + task.id));
+            named << a.box->label << a.box->field << a.box->verdict.name;
+            const QRect f = inPage(p, child<QLineEdit>(p, a.box->field));
+            QCOMPARE(f, QRect(box + QPoint(a.box->fieldLeft, 3), QSize(297, 27)));
+            const QRect v = inPage(p, child<QLabel>(p, a.box->verdict.name));
+            QCOMPARE(v.size(), QSize(a.box->verdict.width, 19));
+            QCOMPARE(v.topLeft() - box, task.verdictOffset.value_or(a.box->verdict.at));
+        }
     }
-    const char* numberNames[] = {"LB1", "LB2", "LB3", "LB4", "LB5", "Label119", "Label120", "LB8"};
-    const char* boxNames[] = {"Label112", "Label113", "Label115", "Label117",
-                              "Label118", "LB6",      "Label122", "Label126"};
-    for (int n = 1; n <= 8; ++n) {
-        auto* number = child<QLabel>(p, numberNames[n - 1]);
-        QCOMPARE(number->text(), QString("B%1").arg(n)); // Latin B
-        const QRect disc = discAt(inPage(p, number));
-        QCOMPARE(disc.size(), QSize(41, 41));
-        QVERIFY(disc.top() > previousTop);
-        previousTop = disc.top();
-        QCOMPARE(number->size(), QSize(28, 26));
-        auto* boxLabel = child<QLabel>(p, boxNames[n - 1]);
-        QCOMPARE(boxLabel->text(), QString("B%1").arg(n));
-        const QRect bl = inPage(p, boxLabel);
-        QCOMPARE(bl.size(), QSize(23, 22));
-        const QPoint box = bl.topLeft() - QPoint(8, 6);
-        QVERIFY(within(box.x(), 620, 625));
-        QVERIFY(within(box.y() - disc.top(), 0, 24));
-        // The answer box itself: tooltip yellow in an olive outline.
-        const auto shapes = p->page()->widget()->findChildren<zut::Shape*>();
-        QVERIFY2(std::any_of(shapes.begin(), shapes.end(),
-                             [&](zut::Shape* s) {
-                                 return s->kind() == zut::Shape::Kind::Rectangle &&
-                                        inPage(p, s) == QRect(box, QSize(345, 33)) &&
-                                        s->fill() ==
-                                            QApplication::palette().color(QPalette::ToolTipBase) &&
-                                        s->outline() == zut::colours::olive;
-                             }),
-                 qPrintable(QString("no answer box of B%1").arg(n)));
-        const QRect f = inPage(p, answerField(p, n));
-        const bool narrow = n == 1 || n == 2 || n == 4 || n == 6;
-        QCOMPARE(f, QRect(box + QPoint(narrow ? 33 : 37, 3), QSize(297, 27)));
-        const QRect v = inPage(p, verdict(p, 20 + n));
-        QCOMPARE(v.size(), QSize(114, 19));
-        QVERIFY(within(v.left(), n == 4 ? 620 : 628, n == 4 ? 626 : 634));
-        int below = n == 1 ? 33 : n == 7 ? 43 : n == 6 ? 46 : 36;
-        if (n == 6 && (paper == 1 || paper == 3))
-            below = 36;
-        QCOMPARE(v.top() - f.top(), below);
-    }
-    for (int n = 1; n <= 4; ++n) {
-        auto* number = child<QLabel>(p, QString("LC%1").arg(n));
-        QCOMPARE(number->text(), QString("С%1").arg(n)); // Cyrillic С
-        const QRect disc = discAt(inPage(p, number));
-        QCOMPARE(disc.size(), QSize(41, 41));
-        QVERIFY(disc.top() > previousTop);
-        previousTop = disc.top();
-        QCOMPARE(inPage(p, number).topLeft() - disc.topLeft(),
-                 n == 1 ? QPoint(6, 7) : QPoint(7, 7));
-    }
+    for (const QString& name : named)
+        QVERIFY2(p->findChildren<QWidget*>(name).size() == 1, qPrintable(name));
     QCOMPARE(p->findChildren<QGroupBox*>().size(), 20);
     QCOMPARE(p->findChildren<QRadioButton*>().size(), 80);
     QCOMPARE(p->findChildren<QLineEdit*>().size(), 8);
@@ -350,6 +327,9 @@ void TestPaper::looks() {
         QColor colour;
     };
     const QColor teal(0, 128, 128), red(255, 0, 0), text = p->palette().color(QPalette::WindowText);
+    const zut::BlockAnatomy a1 = zut::blockAnatomy("А1"), a5 = zut::blockAnatomy("А5"),
+                            a12 = zut::blockAnatomy("А12"), b1 = zut::blockAnatomy("B1"),
+                            b3 = zut::blockAnatomy("B3");
     const Look looks[] = {
         {"proverka", "Century Schoolbook", 16, true, true, teal},
         {"nazad", "Century Schoolbook", 16, true, true, teal},
@@ -360,13 +340,13 @@ void TestPaper::looks() {
         {"Memo6", "Century Schoolbook", 27, true, false, teal},
         {"Label1", "Century Schoolbook", 24, true, false, red},
         {"Label2", "Century Schoolbook", 19, true, true, teal},
-        {"LA1", "Times New Roman", 24, true, false, teal},
-        {"LA12", "Times New Roman", 21, true, false, teal},
-        {"LB1", "Times New Roman", 24, true, false, teal},
-        {"Label112", "Times New Roman", 19, true, false, teal},
-        {"otv_a5", "Times New Roman", 16, true, true, text},
-        {"otv_bb3", "Times New Roman", 16, true, true, text},
-        {"otv_b3", "Times New Roman", 16, false, false, QColor(0, 0, 128)},
+        {a1.numberLabel, "Times New Roman", a1.disc.pixels, true, false, teal},
+        {a12.numberLabel, "Times New Roman", a12.disc.pixels, true, false, teal},
+        {b1.numberLabel, "Times New Roman", b1.disc.pixels, true, false, teal},
+        {b1.box->label, "Times New Roman", 19, true, false, teal},
+        {a5.group->verdict.name, "Times New Roman", 16, true, true, text},
+        {b3.box->verdict.name, "Times New Roman", 16, true, true, text},
+        {b3.box->field, "Times New Roman", 16, false, false, QColor(0, 0, 128)},
     };
     for (const Look& l : looks) {
         QWidget* w = child<QWidget>(p, l.name);
@@ -547,8 +527,9 @@ void TestPaper::tabOrder() {
     };
     QStringList order;
     // Memo13 and Memo14 (С1 and С4) take part where the paper has them.
-    QStringList expected = {"otv_b1", "otv_b2", "otv_b3", "otv_b4",
-                            "otv_b5", "otv_b6", "otv_b7", "otv_b8"};
+    QStringList expected;
+    for (int n = 1; n <= 8; ++n)
+        expected << zut::blockAnatomy(QString("B%1").arg(n)).box->field;
     for (const char* field : {"Memo13", "Memo14"})
         if (p->findChild<QWidget*>(field))
             expected << field;
@@ -562,8 +543,8 @@ void TestPaper::tabOrder() {
     // A task takes part through its chosen option, once there is one.
     QTest::mouseClick(option(p, 5, 2), Qt::LeftButton, {}, QPoint(7, 8));
     QTest::mouseClick(option(p, 2, 4), Qt::LeftButton, {}, QPoint(7, 8));
-    QCOMPARE(tabFrom(child<QWidget>(p, "nazad"))->objectName(), "a2_4");
-    QCOMPARE(tabFrom(option(p, 2, 4))->objectName(), "a5_2");
+    QCOMPARE(tabFrom(child<QWidget>(p, "nazad"))->objectName(), zut::optionName(2, 4));
+    QCOMPARE(tabFrom(option(p, 2, 4))->objectName(), zut::optionName(5, 2));
     QCOMPARE(tabFrom(option(p, 5, 2))->objectName(), "Memo6");
     // Tab into an answer field selects its whole text, and the page scrolls
     // by the least amount that shows it.
