@@ -40,16 +40,17 @@ Paper::Paper(const PaperSpec& own)
     page_ =
         buildPage(this, own.page, readContent(own.content), [this](int n) { answerChanged(n); });
 
+    // The controls each task's anatomy names, resolved once here.
     for (int n = 1; n <= part1Tasks; ++n) {
-        for (int k = 1; k <= 4; ++k) {
-            options_[n - 1][k - 1] = control<QRadioButton>(this, qPrintable(optionName(n, k)));
-        }
-        verdicts_[n - 1] = control<QLabel>(this, qPrintable(QString("otv_a%1").arg(n)));
+        const AnswerGroup group = *blockAnatomy(QString("А%1").arg(n)).group;
+        for (int k = 1; k <= 4; ++k)
+            options_[n - 1][k - 1] = control<QRadioButton>(this, group.options[k - 1]);
+        verdicts_[n - 1] = control<QLabel>(this, group.verdict.name);
     }
     for (int n = 1; n <= part2Tasks; ++n) {
-        fields_[n - 1] = control<QLineEdit>(this, qPrintable(QString("otv_b%1").arg(n)));
-        verdicts_[part1Tasks + n - 1] =
-            control<QLabel>(this, qPrintable(QString("otv_bb%1").arg(n)));
+        const AnswerBox box = *blockAnatomy(QString("B%1").arg(n)).box;
+        fields_[n - 1] = control<QLineEdit>(this, box.field);
+        verdicts_[part1Tasks + n - 1] = control<QLabel>(this, box.verdict.name);
     }
     heading_ = control<QPlainTextEdit>(this, "Memo6");
     result_ = control<QLabel>(this, "rezult");
