@@ -97,7 +97,7 @@ void TestAccessibility::controls_data() {
         "Текст инструкции, только для чтения", true, true);
 
     // The 2007 paper.
-    row("t2007", "a1_2", R::RadioButton, "Задание А1, ответ 2", "72 байта");
+    row("t2007", "a1_2", R::RadioButton, "Задание А1, ответ 2", "118 байт");
     row("t2007", "A2_3", R::RadioButton, "Задание А2, ответ 3", "64");
     row("t2007", "a2_4", R::RadioButton, "Задание А2, ответ 4", "16");
     row("t2007", "a10_1", R::RadioButton, "Задание А10, ответ 1", "¬A & B \\/ C");
@@ -133,8 +133,8 @@ void TestAccessibility::controls_data() {
     row("t2007", "ocenka", R::StaticText, "", "Оценка за работу", false, true);
 
     // A 2008 paper: index marks read out.
-    row("t2008_1", "a1_1", R::RadioButton, "Задание А1, ответ 1", "90");
-    row("t2008_1", "a5_3", R::RadioButton, "Задание А5, ответ 3", "1101001 по основанию 2");
+    row("t2008_1", "a1_1", R::RadioButton, "Задание А1, ответ 1", "112");
+    row("t2008_1", "a5_3", R::RadioButton, "Задание А5, ответ 3", "5C по основанию 16");
     row("t2008_1", "a10_1", R::RadioButton, "Задание А10, ответ 1", "¬C –> (¬A \\/ B)");
     row("t2008_1", "a20", R::Grouping, "Задание А20", "*", false);
     row("t2008_1", "otv_b1", R::EditableText, "Ответ к заданию B1",

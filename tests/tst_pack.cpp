@@ -272,28 +272,30 @@ void TestPack::faultNamed_data() {
     QTest::addColumn<QString>("from");
     QTest::addColumn<QString>("to");
     QTest::addColumn<QString>("message");
-    const QString a1 = R"(givens: {bits: "16", phrase: "Хороший код легко читать и понимать."})";
+    const QString a1 = R"(givens: {bits: "16", phrase: "Хочешь найти ошибку? Читай код медленно, строку за строкой."})";
     QTest::newRow("unknown solver") << "solve: volume.text,"
                                     << "solve: volume.txt,"
                                     << "task А1: unknown solver volume.txt";
     QTest::newRow("missing given") << a1 << R"(givens: {bits: "16"})"
                                    << "task А1: placeholder {=phrase} has no given";
     QTest::newRow("given shown by nothing")
-        << a1 << R"(givens: {bits: "16", phrase: "Хороший код легко читать и понимать.", x: "1"})"
+        << a1 << R"(givens: {bits: "16", phrase: "Хочешь найти ошибку? Читай код медленно, строку за строкой.", x: "1"})"
         << "task А1: given x is shown by no element";
     QTest::newRow("unknown format") << "{=phrase}"
                                     << "{=phrase:bold}"
                                     << "unknown format";
-    QTest::newRow("no option carries it") << R"(["36 байт", "72 байта", "576 байт", "62 байта"])"
-                                          << R"(["36 байт", "70 байт", "576 байт", "62 байта"])"
-                                          << "task А1: the answer 576 is carried by 0 options";
-    QTest::newRow("two options carry it") << R"(["36 байт", "72 байта", "576 байт", "62 байта"])"
-                                          << R"(["36 байт", "72 байта", "576 бит", "62 байта"])"
-                                          << "task А1: the answer 576 is carried by 2 options";
+    // А1's answer is 118 байт, 944 bits.
+    const QString a1Options = R"(["102 байта", "118 байт", "112 байт", "96 байт"])";
+    QTest::newRow("no option carries it") << a1Options
+                                          << R"(["102 байта", "117 байт", "112 байт", "96 байт"])"
+                                          << "task А1: the answer 944 is carried by 0 options";
+    QTest::newRow("two options carry it") << a1Options
+                                          << R"(["102 байта", "118 байт", "112 байт", "944 бита"])"
+                                          << "task А1: the answer 944 is carried by 2 options";
     QTest::newRow("an option that is not its slip")
-        << R"(["532", "471", "313", "235"])"
-        << R"(["523", "471", "313", "235"])"
-        << "task А4: option 1 is not the slip bases.convertReversed models";
+        << R"(["271", "435", "471", "235"])"
+        << R"(["272", "435", "471", "235"])"
+        << "task А4: option 1 is not the slip bases.convertBitsReversed models";
     QTest::newRow("a check missing") << "    check: {solve: volume.text, read: volume}\n"
                                      << ""
                                      << "1 of its 28 marked tasks have no check";

@@ -87,6 +87,35 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(CheckError, orderByInclusion({"a"}, {"x", "y"}));
     }
 
+    // A phrase finds no more than a phrase within it or its words joined
+    // by &, and the order of its words counts.
+    void phrases_data() {
+        QTest::addColumn<QString>("wider");
+        QTest::addColumn<QString>("narrower");
+        QTest::addColumn<bool>("includes");
+        QTest::newRow("phrase in its words") << "горные & лыжи" << "\"горные лыжи\"" << true;
+        QTest::newRow("words not in the phrase") << "\"горные лыжи\"" << "горные & лыжи" << false;
+        QTest::newRow("longer in shorter and a word")
+            << "\"горные лыжи\" && напрокат" << "\"горные лыжи напрокат\"" << true;
+        QTest::newRow("shorter and a word not in longer")
+            << "\"горные лыжи напрокат\"" << "\"горные лыжи\" && напрокат" << false;
+        QTest::newRow("two overlapping pairs not in the triple")
+            << "\"a b c\"" << "\"a b\" & \"b c\"" << false;
+        QTest::newRow("triple in the pair at its end") << "\"b c\"" << "\"a b c\"" << true;
+        QTest::newRow("word order counts") << "\"лыжи горные\"" << "\"горные лыжи\"" << false;
+        QTest::newRow("one quoted word") << "лыжи" << "\"лыжи\"" << true;
+    }
+    void phrases() {
+        QFETCH(QString, wider);
+        QFETCH(QString, narrower);
+        QFETCH(bool, includes);
+        QCOMPARE(queryIncludes(phrasesAsWords(wider), phrasesAsWords(narrower)), includes);
+    }
+    void malformedPhrase() {
+        QVERIFY_THROWS_EXCEPTION(CheckError, phrasesAsWords(QStringLiteral("\"горные лыжи")));
+        QVERIFY_THROWS_EXCEPTION(CheckError, phrasesAsWords(QStringLiteral("лыжи & \" \"")));
+    }
+
     void counts_data() {
         QTest::addColumn<QString>("query");
         QTest::addColumn<qint64>("pages");

@@ -294,16 +294,17 @@ void TestPaperContent::checksFollowTheirGivens_data() {
     row5("А1 no Russian letters", "А1", "phrase", "Nova 25.", "!does not mix");
     row5("А3 alphabet of 33 still 6 bits", "А3", "alphabet", "33", "81920");
     row5("А3 alphabet of 64: nothing to round", "А3", "alphabet", "64", "!power of two");
-    row5("А9 true", "А9", "truth", "истинно", "!истинно for 7M40, D496, 8QRT");
+    row5("А9 true", "А9", "truth", "истинно", "!истинно for R962, N5FD, V38L");
     row5("А16 three records fit two sorts", "А16", "first",
          "«Робототехника»|«Первые программы»|«Звёздное небо»", "!3 options fit");
-    row5("А18 copied one row less", "А18", "to", "E4", "!option 2 is not the slip");
+    row5("А18 copied one row less", "А18", "to", "F6", "!option 3 is not the slip");
     row5("А19 the bars taken for 8Б", "А19", "team", "8Б", "!no whole number");
     // 324 = 18²: the bases shrink to the divisors of 18; a one-digit
     // ending is the old task, refused.
     row5("B1 324 = 18²", "B1", "value", "329", "6,9,18");
     row5("B1 one-digit ending", "B1", "ending", "5", "!single digit");
-    row5("B2 the bound moved", "B2", "formula", "(X · X < 30) ≡ (X > 1)", "5");
+    row5("B2 the bound moved", "B2", "formula", "¬((X > 5) ∨ (X < −2)) ∧ ((X > 1) ∨ (X < −1))",
+         "5");
     // Eight line bits a byte: 393,75 Кбайт, no whole answer.
     // Глеб's half of the third statement changed: another answer, five
     // answers, or a property the check cannot read.
@@ -326,6 +327,11 @@ void TestPaperContent::checksFollowTheirGivens_data() {
         QTest::addRow("t2008_7 %s", name)
             << QString("t2008_7") << QString(id) << QString(given) << value << QString(answer);
     };
+    // А1's date must be letters with separators, А5's sum must hold a
+    // binary number for its slips to rewrite.
+    row7("А1 a date without separators", "А1", "date", "ДДММГГГГ",
+         "!not letters with separators");
+    row7("А5 no binary number", "А5", "numbers", "E5D_16|30F_16", "!no binary number");
     // 1200 runners need four digits a number: the text log is refused.
     row7("А3 numbers longer than their digits", "А3", "participants", "1200",
          "!do not fit their digits");
@@ -347,39 +353,57 @@ void TestPaperContent::checksFollowTheirGivens_data() {
     row7("B3 one addition fewer", "B3", "to", "171", "2211");
     row7("B3 three programs", "B3", "to", "692", "!3 programs");
     row7("B3 the example does not arrive", "B3", "exampleTo", "353", "!the example program");
-    // Тимур's other half changed: the answer moves, once to the town
-    // nobody came from before.
-    row7("B4 Тимур says Оля is from Вологда", "B4", "claims",
-         QStringList{"Я из Кирова, а Оля из Вологды", "Я из Ельца, а Денис из Мурманска",
-                     "Я из Ельца, а Оля из Вологды"},
-         "мвк");
-    row7("B4 Тимур says he is from Мурманск", "B4", "claims",
-         QStringList{"Я из Кирова, а Оля из Вологды", "Я из Ельца, а Денис из Мурманска",
-                     "Я из Мурманска, а Оля из Кирова"},
-         "кем");
-    row7("B4 a claim about himself second", "B4", "claims",
-         QStringList{"Я из Кирова, а Оля из Вологды", "Денис из Мурманска, а я из Ельца",
-                     "Я из Ельца, а Оля из Кирова"},
-         "!no known form");
-    // 17 colours need 5 bits a code, not 4.
-    row7("B5 seventeen colours", "B5", "colours", "17", "22400");
-    row7("B5 nine seconds", "B5", "seconds", "9", "!no whole number");
-    // Within eleven strings no number holds 12: the pairs only double.
-    row7("B6 the eleventh string", "B6", "which", "одиннадцатой", "256");
-    // Every 2 is of the number 2 or 12, and a 1 follows it: never 22.
-    row7("B6 the pair 22", "B6", "after", "2", "0");
-    // 11 then a string that starts with 1: pairs of 1 overlap in 111.
-    row7("B6 the pair 11, overlapping", "B6", "digit", "1", "1031");
-    row7("B6 a pair of three digits", "B6", "after", "12", "!not of two characters");
-    row7("B7 the brother's login turned round", "B7", "address", "oleg.post@lis.gimn.ru",
-         "DGCFAEB");
-    row7("B7 another brother", "B7", "brother", "Олжас", "!not his first name");
-    row7("B7 a server of two levels", "B7", "address", "oleg.lis@gimn.ru", "!three levels");
-    QTest::newRow("t2008_1 А2 one signal past 3^4") << QString("t2008_1") << "А2"
-                                                    << "signals" << QVariant("82") << "5";
-    QTest::newRow("t2008_1 А5 other bases")
+    // One half of a guess changed: the masks move, the fox's among them;
+    // three ways or none fit; a half of another form; a mask not brought.
+    const QString costumes = "Гоша в маске медведя, а Даша\u00A0— в маске енота",
+                  wolf = "Даша в маске волка, а маску медведя никто не надел",
+                  fox = "Даша не в маске лисы, а Юра не в маске енота";
+    row7("B4 Лёва's first half about Юра", "B4", "guesses",
+         QStringList{costumes, "Юра в маске волка, а маску медведя никто не надел", fox}, "млв");
+    row7("B4 Нина's first half about Гоша", "B4", "guesses",
+         QStringList{costumes, wolf, "Гоша не в маске медведя, а Юра не в маске енота"}, "мвл");
+    row7("B4 three ways", "B4", "guesses",
+         QStringList{costumes, wolf, "Даша не в маске лисы, а маску лисы никто не надел"},
+         "!3 ways");
+    row7("B4 no way", "B4", "guesses",
+         QStringList{costumes, "Даша в маске волка, а маску лисы никто не надел", fox}, "!0 ways");
+    row7("B4 a costume", "B4", "guesses",
+         QStringList{"Гоша в костюме медведя, а Даша в маске енота", wolf, fox}, "!no known form");
+    row7("B4 a hare's mask", "B4", "guesses",
+         QStringList{"Гоша в маске зайца, а Даша в маске енота", wolf, fox}, "!unknown");
+    // 100 seconds over midnight; 80 seconds within one day; 120 seconds
+    // give no whole rate; no time at all; an hour the clock has not.
+    row7("B5 a hundred seconds", "B5", "start", "23:59:40", "28672");
+    row7("B5 after midnight", "B5", "start", "0:00:00", "35840");
+    row7("B5 two minutes", "B5", "start", "23:59:20", "!no whole number");
+    row7("B5 no time", "B5", "start", "0:01:20", "!at one time");
+    row7("B5 hour 24", "B5", "end", "24:01:20", "!not a time of day");
+    // 2⁸ + 1 pairs in the ninth string; «22» stands only at the joins, one
+    // fewer than the tails; a pair of three digits; a string shown wrong;
+    // the first string too short to cut.
+    row7("B6 the ninth string", "B6", "which", "девятой", "257");
+    row7("B6 the pair 22", "B6", "after", "2", "511");
+    row7("B6 a pair of three digits", "B6", "after", "31", "!not of two characters");
+    row7("B6 the second string uncut", "B6", "chains",
+         QStringList{"12312", "1231212312", "12312231223122312"}, "!string 2 does not follow");
+    row7("B6 a first string of one digit", "B6", "chains", QStringList{"1", "1"},
+         "!too short to lose a digit");
+    // 1944 = 8 · 3^5 still takes five lamps; with four old lamps 3 · 2 no
+    // longer stands apart from the right count; lamps of two states are no
+    // lamps of more states. The sum does not hang on the numbers' order,
+    // and a hexadecimal first number leaves no octal one to misread.
+    QTest::newRow("t2008_1 А2 exactly 8 · 3^5") << QString("t2008_1") << "А2"
+                                                << "signals" << QVariant("1944") << "5";
+    QTest::newRow("t2008_1 А2 four old lamps") << QString("t2008_1") << "А2"
+                                               << "had" << QVariant("4") << "!option 1 is not the slip";
+    QTest::newRow("t2008_1 А2 two-state new lamps") << QString("t2008_1") << "А2"
+                                                    << "kinds" << QVariant("двух") << "!not on/off lamps";
+    QTest::newRow("t2008_1 А5 numbers swapped")
         << QString("t2008_1") << "А5"
-        << "numbers" << QVariant(QStringList{"10_2", "10_16"}) << "18";
+        << "numbers" << QVariant(QStringList{"101101_2", "57_8"}) << "5C";
+    QTest::newRow("t2008_1 А5 no octal number")
+        << QString("t2008_1") << "А5"
+        << "numbers" << QVariant(QStringList{"57_16", "101101_2"}) << "!no octal number to misread";
     QTest::newRow("t2008_1 А9 false for three") << QString("t2008_1") << "А9"
                                                 << "truth" << QVariant("ложно") << "";
     // Without the stop option 4 (65 km at 60 km/h and the stop) no longer
@@ -396,7 +420,7 @@ void TestPaperContent::checksFollowTheirGivens_data() {
                                                     << "most" << QVariant("двух") << "";
     QTest::newRow("t2008_1 А16 no ИЛИ")
         << QString("t2008_1") << "А16"
-        << "condition" << QVariant("(Класс = 11) И (Информатика > 70)") << "2";
+        << "condition" << QVariant("(Класс = 11) И (Информатика > 70)") << "4";
     // 256 colours: 8 bits a pixel, and option 1 no longer carries 7.
     QTest::newRow("t2008_1 А17 256 colours")
         << QString("t2008_1") << "А17"
@@ -463,8 +487,8 @@ void TestPaperContent::checksFollowTheirGivens_data() {
                                         << "digit" << QVariant("1") << "176";
     QTest::newRow("t2008_1 B6 row shown wrongly") << QString("t2008_1") << "B6"
                                                   << "shown" << QVariant("1234567891112") << "!does not begin as shown";
-    QTest::newRow("t2008_1 B7 another directory") << QString("t2008_1") << "B7"
-                                                  << "directory" << QVariant("fotos") << "!0 ways";
+    QTest::newRow("t2008_1 B7 one directory twice") << QString("t2008_1") << "B7"
+                                                    << "outer" << QVariant("leto") << "!0 ways";
     QTest::newRow("t2008_1 B8 descending") << QString("t2008_1") << "B8"
                                            << "order" << QVariant("убывания") << "ГАВБ";
     const auto row3 = [](const char* name, const char* id, const char* given, QVariant value,
@@ -511,7 +535,12 @@ void TestPaperContent::checksFollowTheirGivens_data() {
             << QString("t2008_4") << QString(id) << QString(given) << value << QString(answer);
     };
     row("А2 up to four", "А2", "most", "четырёх", "30");
-    row("А5 another sum", "А5", "numbers", QStringList{"11011_2", "2E_16"}, "111");
+    // 3D₁₆ − 11110₂ meets every slip as 3C₁₆ − 11101₂ does; 77₈ − 40₈
+    // needs no borrow, so forgetting one changes nothing.
+    row("А5 another difference", "А5", "numbers", QStringList{"3D_16", "11110_2"}, "37");
+    row("А5 no borrow", "А5", "numbers", QStringList{"3F_16", "100000_2"},
+        "!no column needs a borrow");
+    row("А5 the second greater", "А5", "numbers", QStringList{"11101_2", "3C_16"}, "!not positive");
     row("А1 parts of 150 bytes", "А1", "bytes", "150", "!option 1 is not the slip");
     row("А4 another number", "А4", "expression", "243_5", "");
     row("А9 false for three", "А9", "truth", "ложно", "!the statement is ложно for 535, 826, 418");
@@ -529,22 +558,29 @@ void TestPaperContent::checksFollowTheirGivens_data() {
     row("А15 both masks of csv", "А15", "mask", "*.c??", "!2 options fit");
     row("А15 second mask takes the first's", "А15", "other", "*n*.c*", "!0 options fit");
     row("А16 grouped by first name", "А16", "group", "Имя", "");
-    row("А17 sixteen colours", "А17", "colours", "16", "!option 2 is not the slip");
-    row("А17 a megabyte", "А17", "kbytes", "1024", "");
+    // 27 colours need 5 bits as 24 do, and 27 bits a pixel still leave 4
+    // screens; 32 colours need 5 bits with nothing to round down.
+    row("А17 twenty-seven colours", "А17", "colours", "27", "21");
+    row("А17 thirty-two colours", "А17", "colours", "32", "!option 2 is not the slip");
+    row("А17 twenty-eight colours", "А17", "colours", "28", "!option 4 is not the slip");
     row("А18 a single cell", "А18", "range", "B2:B2", "!4 options fit");
     row("А18 entered elsewhere", "А18", "from", "C3", "!the range does not start");
     row("А20 one line less", "А20", "program",
-        QStringList{"вправо 3, запиши", "вверх 2, запиши", "влево 4, запиши", "вниз 3, запиши",
-                    "вправо 6, запиши"},
+        QStringList{"влево 4, запиши", "вверх 2, запиши", "вправо 5, запиши", "вниз 3, запиши",
+                    "влево 3, запиши"},
         "!option 1 is not the slip");
+    // A[28] is A[4] again, and 28 = 4 · 7 meets the period taken as 7;
+    // five elements do not yet repeat.
+    row("А8 element 28", "А8", "index", "28", "17");
+    row("А8 element 5", "А8", "index", "5", "!do not repeat");
     row("А20 off the field", "А20", "program", QStringList{"вверх 3, запиши"}, "");
     row("B1 another writing", "B1", "writing", "321", "4");
     row("B2 true", "B2", "truth", "истинно", "");
     row("B3 wrong example", "B3", "exampleTo", "5", "");
     row("B3 to nine", "B3", "to", "9", "11221");
     row("B4 another guess", "B4", "guessPlaces", QStringList{"5", "3", "4"}, "");
-    row("B5 twenty seconds", "B5", "seconds", "20", "16");
-    row("B5 no whole pages", "B5", "bits", "7", "");
+    row("B5 a file of 140 Кбайт", "B5", "file", "140", "40");
+    row("B5 parts not whole", "B5", "kbyteRate", "4", "!no whole number of Кбайт");
     row("B6 fifth", "B6", "which", "пятой", "8");
     row("B6 eleventh passes nine", "B6", "which", "одиннадцатой", "!past 9");
     row("B6 a string off the rule", "B6", "strings", QStringList{"0", "01", "0121"}, "!follow");
@@ -559,6 +595,10 @@ void TestPaperContent::checksFollowTheirGivens_data() {
             << QString("t2008_3") << QString(id) << QString(given) << value << QString(answer);
     };
     rowA3("А1 the word once", "А1", "times", "1", "!several times");
+    rowA3("А1 words run together", "А1", "separator", "", "!no separator");
+    // 105 bytes give 7 bits a character: the smallest alphabet is then 65.
+    rowA3("А3 seven bits a character", "А3", "bytes", "105", "!option 1 is not the slip");
+    rowA3("А3 one bit a character", "А3", "bytes", "15", "!no code length of two bits");
     rowA3("А4 a number none records", "А4", "value", "200", "!0 options fit");
     rowA3("А7 variables asked the other way", "А7", "variables", QStringList{"c", "r"},
          "c = 12, r = 4");
@@ -581,11 +621,13 @@ void TestPaperContent::checksFollowTheirGivens_data() {
          QStringList{"после красной фишки может лежать только жёлтая",
                      "после синей\u00A0— красная или синяя", "после жёлтой\u00A0— только красная"},
          "!0 options fit");
-    rowA3("А15 one level up", "А15", "start", "C:\\Школа\\2007\\Физика\\Опыты",
-         "!option 1 is not the slip");
-    // The same three moves up and two down, into a directory of another
-    // name: the slip of counting only the moves up still gives option 1.
-    rowA3("А15 into another subject", "А15", "target", "C:\\Школа\\2007\\Химия", "5");
+    // The slip of the same-named directory takes the deepest one of the
+    // start's branch (Партии, one move up) before a shallower one.
+    rowA3("А15 deepest same name taken", "А15", "target", "C:\\Кружок\\2007\\Шахматы\\Партии",
+         "!option 4 is not the slip");
+    rowA3("А15 no same-named directory", "А15", "target", "C:\\Кружок\\2007\\Шашки\\Задачи",
+         "!no directory of the same name");
+    rowA3("А15 up into the common part", "А15", "target", "C:\\Кружок", "!no two branches");
     rowA3("А16 wind up to 4 m/s", "А16", "wind", "4", "!option 3 is not the slip");
     rowA3("А16 no wind at all", "А16", "wind", "0", "!no one warmest day");
     rowA3("А18 another cell", "А18", "cell", "C1", "!option 2 is not the slip");
@@ -620,36 +662,58 @@ void TestPaperContent::checksFollowTheirGivens_data() {
     row2("А19 range of two rows", "А19", "first", "A1", "!not one row");
     row2("А19 a cell left out", "А19", "last", "C2", "!outside the range");
     row2("А19 a shown number hidden", "А19", "hidden", "A1", "!not shown as hidden");
-    row2("B1 another number", "B1", "digits", "100011", "4,8,16,32");
-    row2("B1 another digit", "B1", "digit", "5", "17,34");
+    // B1: 5 + 34 = 39 leaves 1 for the divisors of 38 above 5; 3 + 100 =
+    // 103 for those of 102 above 3.
+    row2("B1 from the digit 5", "B1", "before", "5", "19,38");
+    row2("B1 a hundred pulses", "B1", "pulses", "100", "6,17,34,51,102");
     row2("B2 below 50", "B2", "formula", "(X < A) → (X * X < 50)", "8");
     row2("B2 a conjunction", "B2", "formula", "(X < A) ∧ (X * X < 30)", "!no greatest A");
     row2("B2 a gap", "B2", "formula", "(X < A) → (X ≠ 3) ∨ (A > 6)", "!have a gap");
     row2("B3 three commands", "B3", "to", "ББОВ", "121");
     row2("B3 one command", "B3", "to", "АЯМА", "2");
     row2("B3 too few commands", "B3", "most", "четырёх", "!0 programs");
+    row2("B2 divisors of 12", "B2", "formula", "(X < A) → (число 12 делится на X + 1)", "4");
+    row2("B2 shifted by two", "B2", "formula",
+         "(X\u00a0<\u00a0A) → (число 60 делится на X\u00a0+\u00a02)", "5");
+    row2("B2 every X divides", "B2", "formula", "(X < A) → (число 0 делится на X + 1)",
+         "!no greatest A");
     row2("B3 wrong example", "B3", "example", "121", "!the example program");
     row2("B7 another top domain", "B7", "top", "org", "!0 ways");
     row2("B7 levels swapped", "B7", "host", "orion", "!0 ways");
-    QTest::newRow("t2008_6 А1 another volume") << QString("t2008_6") << "А1"
-                                               << "bytes" << QVariant(QString("38")) << "!0 options fit";
+    // 11 rows: without the 55 blanks 132 characters, 264 bytes, not 220.
+    QTest::newRow("t2008_6 А1 a taller tree")
+        << QString("t2008_6") << "А1"
+        << "rows" << QVariant(QString("11")) << "!option 2 is not the slip";
+    QTest::newRow("t2008_6 А1 a single star")
+        << QString("t2008_6") << "А1"
+        << "rows" << QVariant(QString("1")) << "!no tree of several rows";
     QTest::newRow("t2008_6 А2 other alphabets")
         << QString("t2008_6") << "А2"
         << "alphabets" << QVariant(QString("64|4")) << "!option 1 is not the slip";
-    QTest::newRow("t2008_6 А3 zone of eight values")
+    // Hours 1…24 still take 5 bits; posts up to 63 leave the slip of the
+    // highest value's width nothing to add.
+    QTest::newRow("t2008_6 А3 hours from one")
         << QString("t2008_6") << "А3"
-        << "highs" << QVariant(QString("59|160|8")) << "1536";
-    QTest::newRow("t2008_6 А3 zone from two")
+        << "lows" << QVariant(QString("1|1|1")) << "210";
+    QTest::newRow("t2008_6 А3 posts up to 63")
         << QString("t2008_6") << "А3"
-        << "lows" << QVariant(QString("0|40|2")) << "1536";
+        << "highs" << QVariant(QString("63|31|23")) << "!option 3 is not the slip";
+    QTest::newRow("t2008_6 А3 no room left")
+        << QString("t2008_6") << "А3"
+        << "bytes" << QVariant(QString("2")) << "!0 bits left";
     QTest::newRow("t2008_6 А4 ones") << QString("t2008_6") << "А4"
-                                     << "digits" << QVariant(QString("единиц")) << "4";
+                                     << "digits" << QVariant(QString("единиц")) << "7";
     QTest::newRow("t2008_6 А4 unknown digits")
         << QString("t2008_6") << "А4"
         << "digits" << QVariant(QString("двоек")) << "!neither";
     QTest::newRow("t2008_6 А5 other terms")
         << QString("t2008_6") << "А5"
-        << "terms" << QVariant(QString("2A_16|63_8")) << "!option 1 is not the slip";
+        << "terms" << QVariant(QString("5B_16|31_8")) << "!option 1 is not the slip";
+    QTest::newRow("t2008_6 А5 a binary term")
+        << QString("t2008_6") << "А5"
+        << "terms" << QVariant(QString("5A_16|11001_2")) << "!not an octal or hexadecimal term";
+    QTest::newRow("t2008_6 А6 the last x") << QString("t2008_6") << "А6"
+                                           << "variable" << QVariant(QString("x")) << "9";
     QTest::newRow("t2008_6 А7 the loop counter")
         << QString("t2008_6") << "А7"
         << "variable" << QVariant(QString("i")) << "!left i without a value";
@@ -665,76 +729,128 @@ void TestPaperContent::checksFollowTheirGivens_data() {
         << QVariant(QString("(слово читается одинаково слева направо и справа налево) ∧ "
                             "(в слове есть две одинаковые соседние буквы)"))
         << "!ложно for РАДАР, АЛЛЕЯ, КАССА, КОЛОС";
+    // To Л it is cheaper than back in tables 1 and 2 both.
+    QTest::newRow("t2008_6 А12 a trip to Л")
+        << QString("t2008_6") << "А12"
+        << "to" << QVariant(QString("Л")) << "!tables that fit: 1, 2";
+    QTest::newRow("t2008_6 А12 a place of no table")
+        << QString("t2008_6") << "А12"
+        << "to" << QVariant(QString("Т")) << "!without the places of the trip";
+    // 606: with 110 the chain reads СКОТ, and the slips fit no option.
     QTest::newRow("t2008_6 А13 another chain") << QString("t2008_6") << "А13"
-                                               << "hex" << QVariant(QString("B35")) << "!0 options fit";
+                                               << "hex" << QVariant(QString("606")) << "!0 options fit";
     QTest::newRow("t2008_6 А13 a chain cut short")
         << QString("t2008_6") << "А13"
-        << "hex" << QVariant(QString("B3")) << "!do not hold the chain's length";
+        << "hex" << QVariant(QString("60")) << "!do not hold the chain's length";
     QTest::newRow("t2008_6 А13 another length")
         << QString("t2008_6") << "А13"
         << "bits" << QVariant(QString("13")) << "!do not hold the chain's length";
-    QTest::newRow("t2008_6 А13 a chain with a loose end")
+    QTest::newRow("t2008_6 А13 a chain read by no code")
         << QString("t2008_6") << "А13"
-        << "hex" << QVariant(QString("B30")) << "!reads as no word or as several";
+        << "hex" << QVariant(QString("EEE")) << "!0 options fit";
+    // ЛЛЛЛ has no Т: both codes clear of the others fit.
+    QTest::newRow("t2008_6 А13 a chain without Т")
+        << QString("t2008_6") << "А13"
+        << "hex" << QVariant(QString("FFF")) << "!2 options fit";
     QTest::newRow("t2008_6 А13 letters not the table's")
         << QString("t2008_6") << "А13"
         << "letters" << QVariant(QString("А|К|Л|О|С|У")) << "!other letters";
-    QTest::newRow("t2008_6 А14 white may start")
+    // With geometry in rule 1, ФАЛГИ keeps it (алгебра before Г) and
+    // ГААЛФ breaks it.
+    QTest::newRow("t2008_6 А14 algebra before geometry")
         << QString("t2008_6") << "А14"
-        << "ifFirst" << QVariant(QString("Б")) << "!2 options fit";
-    QTest::newRow("t2008_6 А14 two red lamps allowed")
+        << "ifHas" << QVariant(QString("Г")) << "ФАЛГИ";
+    QTest::newRow("t2008_6 А14 literature before physics")
         << QString("t2008_6") << "А14"
-        << "sameOnly" << QVariant(QString("К")) << "!2 options fit";
-    QTest::newRow("t2008_6 А15 one Физика less")
+        << "before" << QVariant(QString("Л")) << "ГААЛФ";
+    QTest::newRow("t2008_6 А14 chemistry after history allowed")
+        << QString("t2008_6") << "А14"
+        << "ifFirst" << QVariant(QString("Г")) << "!2 options fit";
+    QTest::newRow("t2008_6 А15 no album")
         << QString("t2008_6") << "А15"
         << "files"
-        << QVariant(QString("D:\\Учёба\\Физика\\лаб1.doc|D:\\Учёба\\Физика\\Задачи\\з1.txt|"
-                            "D:\\Учёба\\Физика\\схема.png|D:\\Проекты\\Сайт\\index.htm|"
-                            "D:\\Учёба\\Химия\\опыт.doc"))
-        << "!option 3 is not the slip";
-    QTest::newRow("t2008_6 А17 more levels") << QString("t2008_6") << "А17"
-                                             << "levels" << QVariant(QString("64"))
-                                             << "!option 1 is not the slip";
-    QTest::newRow("t2008_6 А18 copied further") << QString("t2008_6") << "А18"
-                                                << "to" << QVariant(QString("B4"))
-                                                << "!option 3 is not the slip";
-    QTest::newRow("t2008_6 А19 a column with an empty cell")
+        << QVariant(QString("D:\\Учёба\\Физика\\Задачи\\з1.txt|D:\\Учёба\\Физика\\лаб1.doc|"
+                            "D:\\Учёба\\Химия\\Опыты\\опыт1.doc|"
+                            "D:\\Проекты\\Химия\\Опыты\\реакция.doc"))
+        << "!option 1 is not the slip";
+    QTest::newRow("t2008_6 А15 a file in the root")
+        << QString("t2008_6") << "А15"
+        << "files"
+        << QVariant(QString("D:\\Учёба\\Физика\\Задачи\\з1.txt|D:\\Учёба\\Физика\\лаб1.doc|"
+                            "D:\\Учёба\\Химия\\Опыты\\опыт1.doc|"
+                            "D:\\Проекты\\Химия\\Опыты\\реакция.doc|"
+                            "D:\\Проекты\\Альбом\\Лето\\море.jpg|D:\\список.txt"))
+        << "10";
+    QTest::newRow("t2008_6 А18 copied further")
+        << QString("t2008_6") << "А18"
+        << "to" << QVariant(QString("B4")) << "!option 3 is not the slip";
+    QTest::newRow("t2008_6 А19 a minus for the times")
         << QString("t2008_6") << "А19"
-        << "last" << QVariant(QString("C2")) << "!no value in C2";
-    QTest::newRow("t2008_6 А19 the first row only")
+        << "typed" << QVariant(QString("-")) << "!0 options fit";
+    QTest::newRow("t2008_6 А19 the sign it should be")
         << QString("t2008_6") << "А19"
-        << "last" << QVariant(QString("B1")) << "!0 options fit";
-    QTest::newRow("t2008_6 А20 loop once") << QString("t2008_6") << "А20"
-                                           << "start" << QVariant(QString("ККТ")) << "Т";
-    QTest::newRow("t2008_6 А20 the other branch") << QString("t2008_6") << "А20"
-                                                  << "start" << QVariant(QString("КТ")) << "К";
-    QTest::newRow("t2008_6 B1 a digit not below its base") << QString("t2008_6") << "B1"
-                                               << "value" << QVariant(QString("21")) << "4";
-    QTest::newRow("t2008_6 B1 another digit")
+        << "typed" << QVariant(QString("*")) << "!not two different signs";
+    QTest::newRow("t2008_6 А19 a block turned round")
+        << QString("t2008_6") << "А19"
+        << "last" << QVariant(QString("B1")) << "!not a block";
+    // 0 + 2 + 1 replacements, and 4 + 2 + 1.
+    QTest::newRow("t2008_6 А20 sorted already") << QString("t2008_6") << "А20"
+                                                << "start" << QVariant(QString("ББАА")) << "3";
+    QTest::newRow("t2008_6 А20 two of each") << QString("t2008_6") << "А20"
+                                             << "start" << QVariant(QString("ААББ")) << "7";
+    QTest::newRow("t2008_6 А20 no А") << QString("t2008_6") << "А20"
+                                      << "start" << QVariant(QString("БББ")) << "0";
+    // 7 = 21 in base 3 = 12 in base 5; 17 = 21 in base 8 = 12 in base 15.
+    QTest::newRow("t2008_6 B1 another number") << QString("t2008_6") << "B1"
+                                               << "value" << QVariant(QString("7")) << "3";
+    QTest::newRow("t2008_6 B1 no base for the next one")
         << QString("t2008_6") << "B1"
-        << "value" << QVariant(QString("26")) << "3";
-    QTest::newRow("t2008_6 B1 two bases")
+        << "shift" << QVariant(QString("1")) << "!bases that turn the record round: ";
+    QTest::newRow("t2008_6 B1 the same base")
         << QString("t2008_6") << "B1"
-        << "value" << QVariant(QString("273")) << "!bases with three equal digits";
-    QTest::newRow("t2008_6 B2 true for many")
+        << "shift" << QVariant(QString("0")) << "!not the greater";
+    QTest::newRow("t2008_6 B1 seven bases apart")
+        << QString("t2008_6") << "B1"
+        << "shift" << QVariant(QString("7")) << "8";
+    QTest::newRow("t2008_6 B2 another second equation")
         << QString("t2008_6") << "B2"
-        << "truth" << QVariant(QString("истинно")) << "!sets of values";
-    QTest::newRow("t2008_6 B2 another conclusion")
+        << "equations" << QVariant(QString("(¬B → C) → D|(C ∨ ¬A) → ¬B|(C ∨ D) → B")) << "1100";
+    QTest::newRow("t2008_6 B2 all equal to 1")
         << QString("t2008_6") << "B2"
-        << "formula" << QVariant(QString("((A ≡ C) ∧ ¬(A ∨ D)) → (B ∨ C)")) << "0000";
+        << "values" << QVariant(QString("1|1|1")) << "!3 sets of values";
+    // ¬A ∧ ¬C with the first equation leaves 0100 alone: the third is idle.
+    QTest::newRow("t2008_6 B2 an equation not needed")
+        << QString("t2008_6") << "B2"
+        << "equations" << QVariant(QString("(¬B → C) → D|¬A ∧ ¬C|(C ∨ D) → B"))
+        << "!equation 3 is not needed";
+    QTest::newRow("t2008_6 B2 a value missing")
+        << QString("t2008_6") << "B2"
+        << "values" << QVariant(QString("0|1")) << "!do not pair";
     QTest::newRow("t2008_6 B3 another walk")
         << QString("t2008_6") << "B3"
         << "program" << QVariant(QString("вперёд 3|направо 90|вперёд 4")) << "5";
+    // Оля's words changed: another winner, a statement made idle, a
+    // sentence about two properties; Оля left out: two projects fit.
     QTest::newRow("t2008_6 B4 another winner")
         << QString("t2008_6") << "B4" << "statements"
-        << QVariant(QString("Б финиширует второй, а Г\u00a0— последней|В финиширует раньше Б, а "
-                            "Г\u00a0— третьей|А финиширует раньше В, а Б\u00a0— раньше Г"))
-        << "В";
-    QTest::newRow("t2008_6 B4 winner not decided")
+        << QVariant(QString("Победил проект 10 класса. У него один автор|Победил проект по физике. "
+                            "У него один автор|Победил проект 11 класса. У него два автора"))
+        << "Д";
+    QTest::newRow("t2008_6 B4 a statement not needed")
         << QString("t2008_6") << "B4" << "statements"
-        << QVariant(QString("Б финиширует второй, а Г\u00a0— последней|В финиширует раньше Б, а "
-                            "Г\u00a0— третьей|Г финиширует раньше А, а Б\u00a0— раньше Г"))
-        << "!orders that fit";
+        << QVariant(QString("Победил проект по физике. Он из 10 класса|Победил проект по физике. "
+                            "У него один автор|Победил проект 11 класса. У него два автора"))
+        << "!statement 3 is not needed";
+    QTest::newRow("t2008_6 B4 a sentence about two properties")
+        << QString("t2008_6") << "B4" << "statements"
+        << QVariant(QString("Победил проект по химии из 10 класса. У него один автор|Победил проект "
+                            "по физике. У него один автор|Победил проект 11 класса. У него два автора"))
+        << "!not about one property";
+    QTest::newRow("t2008_6 B4 two statements")
+        << QString("t2008_6") << "B4" << "statements"
+        << QVariant(QString("Победил проект по физике. У него один автор|Победил проект 11 класса. "
+                            "У него два автора"))
+        << "!projects that fit: А, Д";
     QTest::newRow("t2008_6 B5 slower channel") << QString("t2008_6") << "B5"
                                                << "rate" << QVariant(QString("256")) << "38";
     QTest::newRow("t2008_6 B5 time not whole")
@@ -751,9 +867,20 @@ void TestPaperContent::checksFollowTheirGivens_data() {
     QTest::newRow("t2008_6 B6 a decimal multiplier")
         << QString("t2008_6") << "B6"
         << "code" << QVariant(QString("2(КЖ)")) << "!not in binary";
-    QTest::newRow("t2008_6 B7 no parts for that address")
+    // The link climbs one level less, climbs to another file, climbs past
+    // the root, or starts at the root.
+    QTest::newRow("t2008_6 B7 one level up")
         << QString("t2008_6") << "B7"
-        << "file" << QVariant(QString("gorod.info")) << "!0 ways";
+        << "link" << QVariant(QString("../foto/klub.jpg")) << "!0 ways";
+    QTest::newRow("t2008_6 B7 names turned round")
+        << QString("t2008_6") << "B7"
+        << "link" << QVariant(QString("../../klub/foto.jpg")) << "ЕЗБГВЖДА";
+    QTest::newRow("t2008_6 B7 above the root")
+        << QString("t2008_6") << "B7"
+        << "link" << QVariant(QString("../../../foto/klub.jpg")) << "!climbs above the root";
+    QTest::newRow("t2008_6 B7 from the root")
+        << QString("t2008_6") << "B7"
+        << "link" << QVariant(QString("/foto/klub.jpg")) << "!not a link counted from the page";
     QTest::newRow("t2008_6 B8 descending") << QString("t2008_6") << "B8"
                                            << "order" << QVariant(QString("убывания")) << "ВБГА";
 }

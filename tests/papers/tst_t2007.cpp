@@ -2,8 +2,9 @@
 // What the 2007 paper needs beyond its tasks' checks (tst_tasks) and what
 // every paper's content must satisfy (tst_papercontent): the С1 listings
 // fail exactly for their fault, the С3 game is won as the worked solution
-// says, the slips of А4, А18 and А20 follow other givens than the paper's, and
-// А18's key is not the option made of its options' most frequent parts.
+// says, the slips of А3, А4, А13, А18 and А20 follow other givens than the
+// paper's, and А18's key is not the option made of its options' most frequent
+// parts.
 #include "testmain.h"
 
 #include "taskcheck/error.h"
@@ -168,6 +169,32 @@ void TestT2007::slipsFollowTheirGivens_data() {
         "шестнадцатеричной", "A7");
     row("А4 decimal a base below", "А4", "bases.convertBaseBelow", "system", "десятичной", "184");
     row("А4 binary a base below", "А4", "bases.convertBaseBelow", "system", "двоичной", "");
+    // 100 = 1100100, halved with its remainders in the order they came:
+    // 0010011 = 19, 23 in octal; 157 in hexadecimal: 10111001 = B9.
+    row("А4 100 bits reversed", "А4", "bases.convertBitsReversed", "value", "100", "23");
+    row("А4 157 bits reversed in hexadecimal", "А4", "bases.convertBitsReversed", "system",
+        "шестнадцатеричной", "B9");
+    row("А4 bits reversed in base ten", "А4", "bases.convertBitsReversed", "system", "десятичной",
+        "");
+    // 13 = 1 101: the lone 1 filled up to 100 (45); 64 = 1 000 000 (400);
+    // 45 = 101 101 and 157 in hexadecimal fall into whole groups: refused.
+    row("А4 13 padded right", "А4", "bases.convertShortGroupPaddedRight", "value", "13", "45");
+    row("А4 64 padded right", "А4", "bases.convertShortGroupPaddedRight", "value", "64", "400");
+    row("А4 45 padded right", "А4", "bases.convertShortGroupPaddedRight", "value", "45", "");
+    row("А4 157 padded right in hexadecimal", "А4", "bases.convertShortGroupPaddedRight", "system",
+        "шестнадцатеричной", "");
+    // А3's slips: −64 … +33 takes 7 bits a magnitude and a sign bit (96 · 8);
+    // with the minus of −3 lost, 33 − 3 + 1 = 31 values, 5 bits (96 · 5);
+    // −40 … +33 loses every value; 0 … +33 has no sign to lose.
+    row("А3 sign bit to −64", "А3", "volume.measurementsSignBit", "low", "−64", "768");
+    row("А3 low sign lost from −3", "А3", "volume.measurementsLowSignLost", "low", "−3", "480");
+    row("А3 low sign lost from −40", "А3", "volume.measurementsLowSignLost", "low", "−40", "");
+    row("А3 byte each from 0", "А3", "volume.measurementsByteEach", "low", "0", "");
+    // А13's codes in the listed order (У, Н, А, Л) in octal; a word that is
+    // that order is refused.
+    row("А13 listed order in octal", "А13", "bases.codedWordListOrder", "system", "восьмеричной",
+        "1436");
+    row("А13 the word in listed order", "А13", "bases.codedWordListOrder", "word", "УНАЛ", "");
     // А20's slips on other strings (the right results: МСГ, ОДК, ДАГ).
     row("А20 ПРОГРАММИСТ, last dropped", "А20", "programs.editorLastCommandDropped", "start",
         "ПРОГРАММИСТ", "ГМС");
@@ -200,8 +227,8 @@ void TestT2007::slipsFollowTheirGivens_data() {
         "=СУММ($A1:B$2)", "=СУММ($A1:C$2)");
 }
 
-// The slips of А4, А18 and А20 and their solvers, run on other givens than the
-// paper's, compute from them or refuse.
+// The slips of А3, А4, А13, А18 and А20 and their solvers, run on other givens
+// than the paper's, compute from them or refuse.
 void TestT2007::slipsFollowTheirGivens() {
     solverFollowsItsGiven();
 }

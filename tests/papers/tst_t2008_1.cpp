@@ -41,7 +41,7 @@ bool inside(double x, double y) {
 
 // А7 with the second line of its fragment, in each language, replaced.
 zut::TaskContent withSecondLine(const QStringList& line) {
-    const QStringList was = {"h = t \\ 3600", "h := t div 3600;", "h := div(t, 3600)"};
+    const QStringList was = {"m = n - n MOD 9", "m := n - n mod 9;", "m := n - mod(n, 9)"};
     zut::TaskContent t = task("А7");
     int replaced = 0;
     for (zut::Element& e : t.elements)
@@ -215,43 +215,31 @@ void TestT2008_1::gameWinner() {
     }
 }
 
-// А7's slips on other fragments: «h := t div 1000» in the second line
-// (8130 / 1000 = 8.13, so rounding up gives 9), «h := t div 10» (a whole
-// quotient), or a second update of t in place of h.
+// А7's slips on other fragments (n = 206): the multiple of 7 below n
+// (203, so 40.6 rounds up to 41), of 10 (200, a multiple of 5 itself), and
+// a line with no number less its own remainder.
 void TestT2008_1::fragmentSlips_data() {
     QTest::addColumn<QStringList>("line");
     QTest::addColumn<QString>("solver");
     QTest::addColumn<QString>("answer");
-    const QStringList thousand = {"h = t \\ 1000", "h := t div 1000;", "h := div(t, 1000)"};
-    const QStringList ten = {"h = t \\ 10", "h := t div 10;", "h := div(t, 10)"};
-    const QStringList threeThousand = {"h = t \\ 3000", "h := t div 3000;", "h := div(t, 3000)"};
-    const QStringList update = {"t = t + 70", "t := t + 70;", "t := t + 70"};
-    QTest::newRow("right, by 1000") << thousand << "programs.values"
-                                    << "h = 8, m = 15";
-    QTest::newRow("rounded up, by 1000") << thousand << "programs.valuesRoundedUp"
-                                         << "h = 9, m = 16";
-    // 8130 is a multiple of 10: rounding up leaves h as it is.
-    QTest::newRow("rounded up, by 10") << ten << "programs.valuesRoundedUp"
-                                       << "h = 813, m = 16";
-    // 8130 / 1000 = 8.13 rounds down to 8, 8130 / 3000 = 2.71 up to 3, and
-    // 930 / 60 = 15.5 up to 16.
-    QTest::newRow("nearest, by 1000") << thousand << "programs.valuesRoundedNearest"
-                                      << "h = 8, m = 16";
-    QTest::newRow("nearest, by 3000") << threeThousand << "programs.valuesRoundedNearest"
-                                      << "h = 3, m = 16";
-    QTest::newRow("nearest, by 10") << ten << "programs.valuesRoundedNearest"
-                                    << "h = 813, m = 16";
-    QTest::newRow("update first, by 1000") << thousand << "programs.valuesUpdateFirst"
-                                           << "h = 0, m = 15";
-    QTest::newRow("update first, by 10") << ten << "programs.valuesUpdateFirst"
-                                         << "h = 93, m = 15";
-    // The first update follows the line that sets t: no line to pass.
-    QTest::newRow("update first, two updates") << update << "programs.valuesUpdateFirst"
-                                               << "";
-    QTest::newRow("mod subtracted, by 1000") << thousand << "programs.valuesModSubtracted"
-                                             << "h = 8, m = 75";
-    QTest::newRow("mod subtracted, by 10") << ten << "programs.valuesModSubtracted"
-                                           << "h = 813, m = 75";
+    const QStringList seven = {"m = n - n MOD 7", "m := n - n mod 7;", "m := n - mod(n, 7)"};
+    const QStringList ten = {"m = n - n MOD 10", "m := n - n mod 10;", "m := n - mod(n, 10)"};
+    const QStringList plus = {"m = n MOD 9 + 100", "m := n mod 9 + 100;", "m := mod(n, 9) + 100"};
+    QTest::newRow("right, by 7") << seven << "programs.values" << "k = 40, r = 3";
+    QTest::newRow("right, plus") << plus << "programs.values" << "k = 21, r = 3";
+    QTest::newRow("rounded up, by 7") << seven << "programs.valuesRoundedUp" << "k = 41, r = -2";
+    // 200 is a multiple of 5: rounding up leaves k as it is.
+    QTest::newRow("rounded up, by 10") << ten << "programs.valuesRoundedUp" << "k = 40, r = 0";
+    QTest::newRow("mod as quotient, by 7") << seven << "programs.valuesModAsQuotient"
+                                           << "k = 35, r = 2";
+    QTest::newRow("mod as quotient, by 10") << ten << "programs.valuesModAsQuotient"
+                                            << "k = 37, r = 1";
+    QTest::newRow("mod as quotient, plus") << plus << "programs.valuesModAsQuotient"
+                                           << "k = 24, r = 2";
+    QTest::newRow("multiple as number, by 7") << seven << "programs.valuesMultipleAsNumber"
+                                              << "k = 41, r = 1";
+    // No number less its own remainder: the slip has nothing to read.
+    QTest::newRow("multiple as number, plus") << plus << "programs.valuesMultipleAsNumber" << "";
 }
 
 void TestT2008_1::fragmentSlips() {
@@ -309,12 +297,20 @@ void TestT2008_1::tableSlips() {
 void TestT2008_1::solversFollowTheirGivens_data() {
     solverColumns();
     const auto row = solverRow;
-    row("А1 twice the loss", "А1", "volume.recodedCharacters", "lost", "1440", "180");
-    row("А1 loss not whole", "А1", "volume.recodedCharacters", "lost", "724", "");
+    row("А1 twice the loss", "А1", "volume.recodedCharacters", "lost", "2016", "224");
+    row("А1 loss not whole", "А1", "volume.recodedCharacters", "lost", "1010", "");
     row("А1 nothing lost a character", "А1", "volume.recodedCharacters", "to", "16", "");
-    row("А1 over the first code", "А1", "volume.recodedOverFirstCode", "lost", "1440", "90");
-    row("А1 Unicode bytes", "А1", "volume.recodedFirstBytes", "lost", "1440", "360");
-    row("А1 Unicode bytes, 32-bit code", "А1", "volume.recodedFirstBytes", "from", "32", "120");
+    row("А1 over the first code", "А1", "volume.recodedOverFirstCode", "lost", "2016", "126");
+    row("А1 Unicode bytes", "А1", "volume.recodedFirstBytes", "lost", "2016", "448");
+    row("А1 Unicode bytes, 4-bit code", "А1", "volume.recodedFirstBytes", "to", "4", "168");
+    row("А1 over the second code of 8", "А1", "volume.recodedOverSecondCode", "to", "8", "126");
+    row("А1 over the second code of 5", "А1", "volume.recodedOverSecondCode", "to", "5", "201.6");
+    row("А1 a byte lost, twice the loss", "А1", "volume.recodedSecondAsByte", "lost", "2016",
+        "252");
+    // An 8-bit second code makes the slip the answer; an 8-bit first code
+    // has no byte to lose.
+    row("А1 a byte lost, 8-bit second code", "А1", "volume.recodedSecondAsByte", "to", "8", "");
+    row("А1 a byte lost, 8-bit first code", "А1", "volume.recodedSecondAsByte", "from", "8", "");
     // Volumes in bits.
     row("А3 one more number", "А3", "volume.codesInWholeBytes", "count", "41", "1640");
     row("А3 pooled, one more number", "А3", "volume.codesBitsPooled", "count", "41", "1440");
@@ -332,22 +328,26 @@ void TestT2008_1::solversFollowTheirGivens_data() {
     row("А4 exponent of 242", "А4", "bases.largestPowerExponent", "value", "242", "4");
     row("А4 powers past 243", "А4", "bases.powersUpToFirstAbove", "value", "243", "7");
     row("А4 binary of 256", "А4", "bases.digitTotalInBinary", "value", "256", "9");
-    row("А7 the values of t and h", "А7", "programs.values", "variables", "t|h", "t = 930, h = 2");
-    row("А7 t and h exchanged", "А7", "programs.valuesExchanged", "variables", "t|h",
-        "t = 2, h = 930");
-    row("А7 one variable to exchange", "А7", "programs.valuesExchanged", "variables", "h", "");
-    row("А7 div and mod swapped, t", "А7", "programs.valuesDivModSwapped", "variables", "t|m",
-        "t = 2, m = 2");
-    row("А7 the update of t left out", "А7", "programs.valuesUpdateIgnored", "variables", "t|m",
-        "t = 8130, m = 135");
-    row("А7 rounded up, t and h", "А7", "programs.valuesRoundedUp", "variables", "t|h",
-        "t = 930, h = 3");
-    row("А7 nearest, t and h", "А7", "programs.valuesRoundedNearest", "variables", "t|h",
-        "t = 930, h = 2");
-    row("А7 update first, t and h", "А7", "programs.valuesUpdateFirst", "variables", "t|h",
-        "t = 930, h = 0");
-    row("А7 mod subtracted, t and h", "А7", "programs.valuesModSubtracted", "variables", "t|h",
-        "t = 4530, h = 2");
+    // Digit by digit: 2 = 2, 5 = 12, 0 = 0 in base 3; 9 = 1001 in base 2.
+    row("А4 digit by digit, 250", "А4", "bases.digitTotalDigitByDigit", "value", "250", "4");
+    row("А4 digit by digit, 1000", "А4", "bases.digitTotalDigitByDigit", "value", "1000", "4");
+    row("А4 digit by digit in binary", "А4", "bases.digitTotalDigitByDigit", "system",
+        "двоичной", "11");
+    row("А7 the values of m and k", "А7", "programs.values", "variables", "m|k",
+        "m = 198, k = 39");
+    row("А7 m and k exchanged", "А7", "programs.valuesExchanged", "variables", "m|k",
+        "m = 39, k = 198");
+    row("А7 one variable to exchange", "А7", "programs.valuesExchanged", "variables", "k", "");
+    // No variable is updated from its own value: nothing to leave out.
+    row("А7 no update to leave out", "А7", "programs.valuesUpdateIgnored", "variables", "k|r", "");
+    row("А7 rounded up, m and k", "А7", "programs.valuesRoundedUp", "variables", "m|k",
+        "m = 198, k = 40");
+    row("А7 nearest, k and r", "А7", "programs.valuesRoundedNearest", "variables", "k|r",
+        "k = 40, r = -2");
+    row("А7 mod as quotient, m and k", "А7", "programs.valuesModAsQuotient", "variables", "m|k",
+        "m = 184, k = 36");
+    row("А7 multiple as number, m and k", "А7", "programs.valuesMultipleAsNumber", "variables",
+        "m|k", "m = 206, k = 41");
     row("А8 seventh", "А8", "programs.element", "index", "7", "-6");
     row("А8 seventh from a copy", "А8", "programs.elementFromCopy", "index", "7", "3");
     row("А8 seventh, terms swapped", "А8", "programs.elementTermsSwapped", "index", "7", "0");
@@ -402,19 +402,26 @@ void TestT2008_1::solversFollowTheirGivens_data() {
     row("А13 in octal", "А13", "bases.largestCodedWord", "system", "восьмеричной", "754");
     row("А13 grouped in base ten", "А13", "bases.largestCodedWordGroupedLeft", "system",
         "десятичной", "");
-    row("А15 star first", "А15", "text.namesFittingMask", "mask", "*ol*.d*", "6");
+    row("А15 star first", "А15", "text.namesFittingMask", "mask", "*ol*.d*", "5");
     row("А15 star first, non-empty", "А15", "text.namesFittingMaskStarNonEmpty", "mask",
-        "*ol*.d*", "4");
+        "*ol*.d*", "2");
     row("А15 star first, no question mark", "А15", "text.namesFittingMaskQuestionOptional",
-        "mask", "*ol*.d*", "6");
+        "mask", "*ol*.d*", "5");
     row("А15 star first, stems", "А15", "text.namesFittingMaskExtensionIgnored", "mask",
-        "*ol*.d*", "8");
+        "*ol*.d*", "9");
+    row("А15 star first, mark as star", "А15", "text.namesFittingMaskQuestionAsStar", "mask",
+        "*ol*.d*", "5");
     row("А15 any extension", "А15", "text.namesFittingMask", "mask", "?ol*.*", "7");
     row("А15 any extension, optional mark", "А15", "text.namesFittingMaskQuestionOptional", "mask",
         "?ol*.*", "8");
-    row("А15 two marks", "А15", "text.namesFittingMask", "mask", "??l*.d*", "5");
+    row("А15 any extension, mark as star", "А15", "text.namesFittingMaskQuestionAsStar", "mask",
+        "?ol*.*", "9");
+    row("А15 two marks", "А15", "text.namesFittingMask", "mask", "??l*.d*", "3");
     row("А15 two marks, optional", "А15", "text.namesFittingMaskQuestionOptional", "mask",
-        "??l*.d*", "6");
+        "??l*.d*", "4");
+    // school.dat fits once the two marks may stand for «scho».
+    row("А15 two marks as stars", "А15", "text.namesFittingMaskQuestionAsStar", "mask",
+        "??l*.d*", "5");
     // Picture volumes in bits; the picture is 256 × 160 = 40 960 pixels.
     row("А17 256 colours", "А17", "volume.rasterWithPalette", "colours", "256", "327680");
     row("А17 one bit short, 256 colours", "А17", "volume.rasterOneBitShort", "colours", "256",

@@ -3,7 +3,8 @@
 // (tst_tasks) and what every paper's content must satisfy
 // (tst_papercontent): А7's table has no comment row, А16's solver reads
 // prices grouped by thousands, the С1 listings fail exactly for their
-// fault, and the С3 game is won as the worked solution says.
+// fault, have one superfluous part and are right once fixed as the worked
+// solution says, and the С3 game is won as the worked solution says.
 #include "testmain.h"
 
 #include "taskcheck/error.h"
@@ -34,17 +35,38 @@ bool leap(qint64 n) {
     return (n % 4 == 0 && n % 100 != 0) || n % 400 == 0;
 }
 
-// The lines of each listing that make its check of evenness: the check
-// (the first line that reads so), and its "else" branch (the last lines
-// that read so).
-struct CheckLines {
-    QString check;
-    QStringList last;
+// The line of each listing whose condition joins two parts by «and»,
+// that line without its superfluous part, and without its other part.
+struct ConditionLines {
+    QString line, withoutSuperfluous, withoutNeeded;
 };
-const std::vector<CheckLines> evennessLines = {
-    {"if n mod 2 = 0 then", {"else", "writeln('нет')"}},
-    {"IF n MOD 2 = 0 THEN", {"ELSE", "PRINT \"нет\"", "END IF"}},
+const std::vector<ConditionLines> conditionLines = {
+    {"if (n mod 4 = 0) and (n mod 100 <> 0) then", "if n mod 4 = 0 then",
+     "if n mod 100 <> 0 then"},
+    {"ELSEIF n MOD 4 = 0 AND n MOD 100 <> 0 THEN", "ELSEIF n MOD 4 = 0 THEN",
+     "ELSEIF n MOD 100 <> 0 THEN"},
 };
+
+// The fix of the worked solution, line by line in this order (each the
+// first line that reads so): the checks of 100 and of 400 change places
+// with what they print.
+const std::vector<std::vector<std::pair<QString, QString>>> fixLines = {
+    {{"writeln('да')", "writeln('нет')"},
+     {"writeln('нет')", "writeln('да')"},
+     {"if n mod 400 = 0 then", "if n mod 100 = 0 then"},
+     {"if n mod 100 = 0 then", "if n mod 400 = 0 then"}},
+    {{"PRINT \"да\"", "PRINT \"нет\""},
+     {"PRINT \"нет\"", "PRINT \"да\""},
+     {"ELSEIF n MOD 400 = 0 THEN", "ELSEIF n MOD 100 = 0 THEN"},
+     {"IF n MOD 100 = 0 THEN", "IF n MOD 400 = 0 THEN"}},
+};
+
+QString fixed(int listing) {
+    QString source = ::listing(listing);
+    for (const auto& [line, with] : fixLines[size_t(listing)])
+        source = replacedLine(source, line, with);
+    return source;
+}
 
 } // namespace
 
@@ -56,8 +78,10 @@ private slots:
     void cheapestTourOfGroupedPrices();
     void listingsShareTheirFault_data();
     void listingsShareTheirFault();
-    void superfluousCheck_data() { listingsShareTheirFault_data(); }
-    void superfluousCheck();
+    void superfluousPart_data() { listingsShareTheirFault_data(); }
+    void superfluousPart();
+    void fixOfTheSolution_data() { listingsShareTheirFault_data(); }
+    void fixOfTheSolution();
     void faultExampleOfTheSolution();
     void gameWinner();
     void slipsFollowTheirGivens_data();
@@ -173,20 +197,41 @@ void TestT2008_2::listingsShareTheirFault() {
     QCOMPARE(wrong, 6);
 }
 
-// Taking out the check of evenness with its «else» branch changes nothing
-// the listing prints.
-void TestT2008_2::superfluousCheck() {
+// Taking the part «n mod 100 <> 0» out of its condition changes nothing
+// the listing prints, before the fix and after it; taking out the other
+// part changes something, so the superfluous part is the one.
+void TestT2008_2::superfluousPart() {
     QFETCH(int, listing);
-    const QString source = ::listing(listing);
+    const auto language = listingLanguages[size_t(listing)];
+    const ConditionLines& c = conditionLines[size_t(listing)];
+    try {
+        for (const QString& source : {::listing(listing), fixed(listing)}) {
+            const QString shorter = replacedLine(source, c.line, c.withoutSuperfluous);
+            const QString wrong = replacedLine(source, c.line, c.withoutNeeded);
+            bool changed = false;
+            for (qint64 n = 1; n <= 2500; ++n) {
+                const QString out = printed(language, source, n);
+                QCOMPARE(printed(language, shorter, n), out);
+                changed = changed || printed(language, wrong, n) != out;
+            }
+            QVERIFY(changed);
+        }
+    } catch (const std::exception& e) {
+        QFAIL(e.what());
+    }
+}
+
+// The listings fixed as the worked solution says answer rightly for every
+// year 1 … 2500.
+void TestT2008_2::fixOfTheSolution() {
+    QFETCH(int, listing);
     const auto language = listingLanguages[size_t(listing)];
     try {
-        const QString shorter = withoutLines(source, {evennessLines[size_t(listing)].check},
-                                             evennessLines[size_t(listing)].last);
-
-        QCOMPARE(shorter.count('\n'),
-                 source.count('\n') - 1 - evennessLines[size_t(listing)].last.size());
+        const QString source = fixed(listing);
+        QVERIFY(source != ::listing(listing));
         for (qint64 n = 1; n <= 2500; ++n)
-            QCOMPARE(printed(language, shorter, n), printed(language, source, n));
+            QVERIFY2(printed(language, source, n) == (leap(n) ? "да" : "нет"),
+                     qPrintable(QString::number(n)));
     } catch (const std::exception& e) {
         QFAIL(e.what());
     }
@@ -285,10 +330,11 @@ void TestT2008_2::gameWinner() {
             ++lists;
         }
         QVERIFY(lists >= 2);
-        // "из (3, 6) — (4, 12), …": ends reached by one move of each.
+        // "из (3, 6) — (4, 12), …" (a no-break space before the dash): ends
+        // reached by one move of each.
         int ends = 0;
         for (const auto& m :
-             rx(R"(из \((\d+), (\d+)\) — ((?:\(\d+, \d+\)(?:, )?)+))").globalMatch(t.solution)) {
+             rx(R"(из \((\d+), (\d+)\)[ \x{00A0}]— ((?:\(\d+, \d+\)(?:, )?)+))").globalMatch(t.solution)) {
             std::set<std::pair<qint64, qint64>> reached;
             for (auto [x, y] : moves(number(m.captured(1)), number(m.captured(2))))
                 for (auto [u, v] : moves(x, y))
@@ -311,6 +357,42 @@ void TestT2008_2::gameWinner() {
 void TestT2008_2::slipsFollowTheirGivens_data() {
     solverColumns();
     const auto row = solverRow;
+    // А1: 5 full pages of 40 lines and 16 more, 64 characters a line, 16
+    // bits each; the extra lines must make part of a page.
+    row("А1 extra 39", "А1", "volume.pagesAndLines", "extra", "39", "244736");
+    row("А1 extra a whole page", "А1", "volume.pagesAndLines", "extra", "40", "");
+    row("А1 no extra", "А1", "volume.pagesAndLines", "extra", "0", "");
+    row("А1 six pages, the next full", "А1", "volume.pagesAndLinesPageFull", "pages", "6",
+        "286720");
+    row("А1 extra 8 left out", "А1", "volume.pagesAndLinesExtraLeftOut", "extra", "8", "204800");
+    row("А1 a byte each whatever the code", "А1", "volume.pagesAndLinesByteEach", "bits", "32",
+        "110592");
+    // А4's slips on other numbers: 1F₁₆ = 0001 1111, A07₁₆ = 1010 0000 0111.
+    row("А4 1F digit by digit", "А4", "bases.rewriteDigitsAlone", "number", "1F_16", "117");
+    row("А4 1F from the left", "А4", "bases.rewriteGroupedLeft", "number", "1F_16", "73");
+    row("А4 A07 unpadded", "А4", "bases.rewriteUnpadded", "number", "A07_16", "247");
+    row("А4 from decimal", "А4", "bases.rewriteGroupedLeft", "number", "57_10", "");
+    row("А4 into decimal", "А4", "bases.rewriteUnpadded", "system", "десятичной", "");
+    // А5: 77₈ + 1₁₆ = 64 carries through every digit.
+    row("А5 a carry through all", "А5", "bases.onesOfSum", "terms", "77_8|1_16", "1");
+    row("А5 carries forgotten", "А5", "bases.onesOfSumNoCarries", "terms", "77_8|1_16", "7");
+    row("А5 77 read as decimal", "А5", "bases.onesOfSumFirstAsDecimal", "terms", "77_8|1_16", "4");
+    row("А5 77 in fours", "А5", "bases.onesOfSumFirstInFours", "terms", "77_8|1_16", "4");
+    row("А5 hexadecimal in fours", "А5", "bases.onesOfSumFirstInFours", "terms", "FF_16|1_8", "");
+    row("А5 three terms", "А5", "bases.onesOfSum", "terms", "1_2|1_2|1_2", "");
+    // А17: 16 colours, 8 Кбайт.
+    row("А17 a byte a pixel, 2 Кбайт", "А17", "volume.largestSquareByteAPixel", "kbytes", "2",
+        "45 × 45");
+    row("А17 a byte a pixel, 2 colours", "А17", "volume.largestSquareByteAPixel", "colours", "2",
+        "90 × 90");
+    row("А17 bytes as bits, 256 colours", "А17", "volume.largestSquareBytesAsBits", "colours",
+        "256", "32 × 32");
+    // B1: the last digit 3, 34 pulses, then 1.
+    row("B1 33 pulses", "B1", "bases.counterBases", "pulses", "33", "5,7,35");
+    row("B1 ends in 3 again", "B1", "bases.counterBases", "after", "3", "17,34");
+    row("B1 from 0", "B1", "bases.counterBases", "before", "0", "3,11,33");
+    row("B1 one pulse", "B1", "bases.counterBases", "pulses", "1", "");
+    row("B1 no turn over, every base", "B1", "bases.counterBases", "after", "37", "");
     // А2 (9 × 16): 3 × 16 = 48 needs 7 (6² = 36), 10 × 16 = 160 needs 13
     // (12² = 144), 9 × 1 = 9 is exactly 3², codes of three: 5³ = 125 < 144.
     row("А2 rows 3", "А2", "volume.leastAlphabetForCodes", "rows", "3", "7");
@@ -412,8 +494,9 @@ void TestT2008_2::slipsFollowTheirGivens_data() {
         "=$B$1", "");
 }
 
-// The slips of А2, А8, А9, А13 and А18 and their solvers, run on other givens
-// than the paper's, compute from them or refuse.
+// The slips of А1, А2, А4, А5, А8, А9, А13, А17 and А18 and the solvers of
+// А1, А5 and B1, run on other givens than the paper's, compute from them or
+// refuse.
 void TestT2008_2::slipsFollowTheirGivens() {
     solverFollowsItsGiven();
 }

@@ -253,11 +253,15 @@ void TestT2008_3::slipsTellTheirOptions_data() {
     // The options (or, in А12, the numbered tables) that change places.
     QTest::addColumn<int>("a");
     QTest::addColumn<int>("b");
-    QTest::newRow("А1 blanks left out and a blank after each") << "А1" << 1 << 4;
+    QTest::newRow("А1 separators left out and comma without blank") << "А1" << 1 << 4;
     QTest::newRow("А1 the key and a byte a character") << "А1" << 2 << 3;
+    QTest::newRow("А3 smallest alphabet and the bits") << "А3" << 1 << 4;
+    QTest::newRow("А3 the key and bits doubled") << "А3" << 2 << 3;
     QTest::newRow("А4 record short and reversed") << "А4" << 2 << 3;
     QTest::newRow("А7 no «- 1» and no «+ 1»") << "А7" << 2 << 4;
     QTest::newRow("А7 div and mod swapped, the key") << "А7" << 1 << 3;
+    QTest::newRow("А8 not strict and last correction skipped") << "А8" << 2 << 4;
+    QTest::newRow("А8 element before and the key") << "А8" << 1 << 3;
     QTest::newRow("А12 direct road and tie") << "А12" << 1 << 2;
     QTest::newRow("А12 nearest for farthest and the key") << "А12" << 3 << 4;
     QTest::newRow("А13 digits unpadded and fours from the left") << "А13" << 1 << 3;
@@ -265,7 +269,7 @@ void TestT2008_3::slipsTellTheirOptions_data() {
     QTest::newRow("А14 rules read backwards and the key") << "А14" << 1 << 4;
     QTest::newRow("А16 wind left out and rain left out") << "А16" << 1 << 4;
     QTest::newRow("А16 the key and wind below the bound") << "А16" << 2 << 3;
-    QTest::newRow("А15 through the root and directories counted") << "А15" << 3 << 4;
+    QTest::newRow("А15 sideways step and same-named directory") << "А15" << 3 << 4;
     QTest::newRow("А15 only moves up and the key") << "А15" << 1 << 2;
     QTest::newRow("А18 range ends and average by two") << "А18" << 2 << 3;
     QTest::newRow("А18 МАКС for МИН and the key") << "А18" << 1 << 4;

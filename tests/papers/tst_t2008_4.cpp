@@ -2,8 +2,9 @@
 // What the 2008 paper, variant 4, needs beyond its tasks' checks
 // (tst_tasks) and what every paper's content must satisfy
 // (tst_papercontent): the С1 listings fail exactly for their fault, keep
-// one superfluous condition and are mended by the worked fix, and the
-// С3 game is won as the worked solution says.
+// one superfluous condition and are mended by the worked fix, the
+// С3 game is won as the worked solution says, and the solvers of А3, А4,
+// А6 and B7 and their slips follow their givens.
 #include "testmain.h"
 
 #include "taskcheck/interpret.h"
@@ -244,6 +245,8 @@ private slots:
     void antRoutes();
     void chartRanges_data();
     void chartRanges();
+    void ownSolvers_data();
+    void ownSolvers() { solverFollowsItsGiven(); }
 };
 
 void TestT2008_4::listingsShareTheirFault_data() {
@@ -423,7 +426,7 @@ void TestT2008_4::antRoutes_data() {
     QTest::newRow("верный путь") << 0 << false << 2;
     QTest::newRow("пятый шаг короче") << 5 << false << 1;
     QTest::newRow("третий шаг короче") << 3 << false << 3;
-    QTest::newRow("буква до шага") << 0 << true << 4;
+    QTest::newRow("первый шаг короче") << 1 << false << 4;
 }
 
 void TestT2008_4::antRoutes() {
@@ -500,6 +503,36 @@ void TestT2008_4::chartRanges() {
     } catch (const std::exception& e) {
         QFAIL(e.what());
     }
+}
+
+// Solvers of the paper's tasks on one given changed, worked by hand; an
+// empty answer is a refusal.
+void TestT2008_4::ownSolvers_data() {
+    solverColumns();
+    const auto row = solverRow;
+    // 0,5 Мбайта free: 512 Кбайт, 4096 Кбит.
+    row("А3 a photo of 100 Кбайт", "А3", "volume.freeSpaceLeft", "kbytes", "100", "156");
+    row("А3 2048 Кбит by 1024", "А3", "volume.freeSpaceKbitsBy1024", "kbytes", "100", "410");
+    row("А3 3072 Кбит by 1024", "А3", "volume.freeSpaceKbitsBy1024", "kbits", "3072", "365");
+    row("А3 left in Кбит", "А3", "volume.freeSpaceInKbits", "kbytes", "100", "1248");
+    row("А3 Кбайт unconverted", "А3", "volume.freeSpaceKbytesUnconverted", "kbytes", "104", "243");
+    row("А3 Кбайт unconverted, not whole", "А3", "volume.freeSpaceKbytesUnconverted", "kbytes",
+        "100", "");
+    row("А3 more written than free", "А3", "volume.freeSpaceLeft", "kbits", "4096", "");
+    row("А3 Кбит not whole Кбайт", "А3", "volume.freeSpaceLeft", "kbits", "2044", "");
+    row("А4 base 6 by triads", "А4", "bases.numberDigitsAsTriads", "expression", "234_6",
+        "10011100");
+    row("А4 a digit beyond octal", "А4", "bases.numberDigitsAsTriads", "expression", "238_9", "");
+    row("А4 triads into octal", "А4", "bases.numberDigitsAsTriads", "system", "восьмеричной", "");
+    // Three passes of four leave n = 4603 div 1000.
+    row("А6 a pass fewer leaves n", "А6", "programs.flowchartOnePassFewer", "variable", "n", "4");
+    row("А6 no such variable", "А6", "programs.flowchartBodyReversed", "variable", "r", "");
+    row("B7 directory and name swapped", "B7", "text.addressOnDisk", "file",
+        "D:\\pub\\plan\\texts.doc", "egadfbc");
+    row("B7 the file in the root", "B7", "text.addressOnDisk", "file", "D:\\pub\\plan.doc", "");
+    row("B7 the file on another disk", "B7", "text.addressOnDisk", "file",
+        "C:\\pub\\texts\\plan.doc", "");
+    row("B7 the root a folder higher", "B7", "text.addressOnDisk", "root", "D:", "");
 }
 
 ZUT_TEST_MAIN(TestT2008_4)

@@ -5,7 +5,8 @@
 // remainders, the С1 listings fail exactly for their fault, the С3 game is
 // won as the worked solution says, the С4 example places its jumpers by the
 // wording's rules, the answer labels of B7 and B8 are the
-// key's, and the fields show their lines whole.
+// key's, the fields show their lines whole, and the solvers only this
+// paper names follow their givens.
 #include "testmain.h"
 
 #include "taskcheck/interpret.h"
@@ -76,6 +77,8 @@ private slots:
     void remainderOnly();
     void codeSlips_data();
     void codeSlips() { solverFollowsItsGiven(); }
+    void ownSolvers_data();
+    void ownSolvers() { solverFollowsItsGiven(); }
     void listingFault_data();
     void listingFault();
     void superfluousCheck_data() { listingFault_data(); }
@@ -128,21 +131,80 @@ void TestT2008_5::remainderOnly() {
     }
 }
 
-// А13's slips on other messages: twin codes (100 and 101, 010 and 011)
-// swapped where both letters are in the word, or a letter read as its twin
-// outside the word; refused where that case is not the only one.
+// А13's slips on other messages: twin codes (000 and 001 of К and Н, 110
+// and 111 of Л and Т) swapped where both letters are in the word, or a
+// letter read as its twin outside the word; refused where that case is
+// not the only one.
 void TestT2008_5::codeSlips_data() {
     solverColumns();
     solverRow("swapped in the task", "А13", "codes.decodeTwinsSwapped", "message",
-              "11101011101100", "СЛКЛО");
-    solverRow("swapped in КОЛ", "А13", "codes.decodeTwinsSwapped", "message", "011101100", "КЛО");
-    solverRow("swapped in ЕК", "А13", "codes.decodeTwinsSwapped", "message", "010011", "КЕ");
-    solverRow("no twins in СОК", "А13", "codes.decodeTwinsSwapped", "message", "11101011", "");
+              "0000100101110", "НАКАЛ");
+    solverRow("swapped in КОН", "А13", "codes.decodeTwinsSwapped", "message", "00010001", "НОК");
+    solverRow("swapped in ТАЛ", "А13", "codes.decodeTwinsSwapped", "message", "11101110", "ЛАТ");
+    solverRow("no twins in НОЛ", "А13", "codes.decodeTwinsSwapped", "message", "00110110", "");
+    solverRow("two pairs in КНЛТ", "А13", "codes.decodeTwinsSwapped", "message", "000001110111",
+              "");
     solverRow("misread in the task", "А13", "codes.decodeTwinMisread", "message",
-              "11101011101100", "СОЕОЛ");
-    solverRow("misread in КОЛ", "А13", "codes.decodeTwinMisread", "message", "011101100", "ЕОЛ");
-    solverRow("two misreads in СОК", "А13", "codes.decodeTwinMisread", "message", "11101011", "");
-    solverRow("no misread in ЕК", "А13", "codes.decodeTwinMisread", "message", "010011", "");
+              "0000100101110", "КАНАТ");
+    solverRow("misread in ОЛ", "А13", "codes.decodeTwinMisread", "message", "10110", "ОТ");
+    solverRow("two misreads in НОЛ", "А13", "codes.decodeTwinMisread", "message", "00110110", "");
+    solverRow("no misread in КОН", "А13", "codes.decodeTwinMisread", "message", "00010001", "");
+}
+
+// The solvers only this paper names, on other givens: the fewest yes/no
+// questions that find a code of a letter and digits (А2) and their slips;
+// the volume of a file that stores its palette and its slip of one bit
+// short (А17); the cells of a range once its formula is copied (А18) and
+// its slips; how many whole X make a statement true (B2). Refused: a code
+// of one letter, a palette of a power of two for the slip, a reference
+// copied off the sheet, a formula with no range or two, a statement true
+// for endlessly many X or for none.
+void TestT2008_5::ownSolvers_data() {
+    solverColumns();
+    solverRow("5000 codes", "А2", "volume.fewestQuestions", "letters", "А|Б|В|Г|Д", "13");
+    solverRow("2000 codes", "А2", "volume.fewestQuestions", "letters", "А|Б", "11");
+    solverRow("600 codes", "А2", "volume.fewestQuestions", "digits", "двух", "10");
+    solverRow("60 codes", "А2", "volume.fewestQuestions", "digits", "1", "6");
+    solverRow("one letter", "А2", "volume.fewestQuestions", "letters", "А", "");
+    solverRow("apart, two digits", "А2", "volume.fewestQuestionsEachApart", "digits", "двух", "11");
+    solverRow("letter as a digit, two digits", "А2", "volume.fewestQuestionsLetterAsDigit",
+              "digits", "двух", "10");
+    solverRow("one by one, two digits", "А2", "volume.fewestQuestionsOneByOne", "digits", "двух",
+              "23");
+    solverRow("copied down and right", "А18", "tables.copiedRangeCells", "to", "F7", "30");
+    solverRow("copied up and left", "А18", "tables.copiedRangeCells", "to", "B2", "1");
+    solverRow("copied along the row", "А18", "tables.copiedRangeCells", "to", "E3", "8");
+    solverRow("copied down the column", "А18", "tables.copiedRangeCells", "to", "C9", "16");
+    solverRow("copied off the sheet", "А18", "tables.copiedRangeCells", "to", "A1", "");
+    solverRow("no range", "А18", "tables.copiedRangeCells", "formula", "=$A$1+B2", "");
+    solverRow("two ranges", "А18", "tables.copiedRangeCells", "formula",
+              "=СУММ($A$1:B2)-СУММ(A1:A2)", "");
+    solverRow("$ ignored along the row", "А18", "tables.copiedRangeCellsFixingIgnored", "to", "E3",
+              "4");
+    solverRow("rows only", "А18", "tables.copiedRangeCellsRowsOnly", "to", "H5", "8");
+    solverRow("one too few each way", "А18", "tables.copiedRangeCellsFencepost", "to", "C9", "7");
+    // А17's file volumes in bits: 64 × 25 = 1600 pixels and a palette of
+    // 3 bytes a colour. 33 to 64 colours take 6 bits, 65 take 7; the slip
+    // takes one bit less and has nothing to round at a power of two.
+    solverRow("file, 33 colours", "А17", "volume.fileWithPalette", "colours", "33", "10392");
+    solverRow("file, 64 colours", "А17", "volume.fileWithPalette", "colours", "64", "11136");
+    solverRow("file, 65 colours", "А17", "volume.fileWithPalette", "colours", "65", "12760");
+    solverRow("one bit short, the task", "А17", "volume.fileWithPaletteOneBitShort", "colours",
+              "48", "9152");
+    solverRow("one bit short, 65 colours", "А17", "volume.fileWithPaletteOneBitShort", "colours",
+              "65", "11160");
+    solverRow("one bit short, 3 colours", "А17", "volume.fileWithPaletteOneBitShort", "colours",
+              "3", "1672");
+    solverRow("one bit short, 32 colours", "А17", "volume.fileWithPaletteOneBitShort", "colours",
+              "32", "");
+    solverRow("one bit short, 2 colours", "А17", "volume.fileWithPaletteOneBitShort", "colours",
+              "2", "");
+    solverRow("the task", "B2", "logic.countX", "formula",
+              "¬((X > 3) ∨ (X < −2)) ∧ ((X > 1) ∨ (X < −1))", "3");
+    solverRow("between two bounds", "B2", "logic.countX", "formula", "(X > 2) ∧ (X < 7)", "4");
+    solverRow("a square below ten", "B2", "logic.countX", "formula", "X · X < 10", "7");
+    solverRow("endlessly many", "B2", "logic.countX", "formula", "(X > 2) → (X < 7)", "");
+    solverRow("none", "B2", "logic.countX", "formula", "(X > 5) ∧ (X < 3)", "");
 }
 
 void TestT2008_5::listingFault_data() {

@@ -217,6 +217,29 @@ QStringList queryWords(const QString& query) {
     return parse(query).words;
 }
 
+QString phrasesAsWords(const QString& query) {
+    QString out;
+    for (qsizetype i = 0; i < query.size(); ++i) {
+        if (query[i] != '"') {
+            out += query[i];
+            continue;
+        }
+        const qsizetype end = query.indexOf('"', i + 1);
+        if (end < 0)
+            throw CheckError(QStringLiteral("query '%1': a phrase is not closed").arg(query));
+        const QStringList words = query.mid(i + 1, end - i - 1).split(' ', Qt::SkipEmptyParts);
+        if (words.isEmpty())
+            throw CheckError(QStringLiteral("query '%1': an empty phrase").arg(query));
+        QStringList parts;
+        for (qsizetype from = 0; from < words.size(); ++from)
+            for (qsizetype to = from; to < words.size(); ++to)
+                parts << words.mid(from, to - from + 1).join('_');
+        out += '(' + parts.join(QStringLiteral(" & ")) + ')';
+        i = end;
+    }
+    return out;
+}
+
 bool queryIncludes(const QString& b, const QString& a) {
     const std::vector<Query> qs = {parse(a), parse(b)};
     const QStringList words = allWords(qs);

@@ -18,6 +18,14 @@ namespace zut::check {
 // malformed query.
 QStringList queryWords(const QString& query);
 
+// The query with every phrase in quotation marks ("X Y Z", its words side
+// by side in that order) written as what such a page must hold: each word,
+// and each run of two or more neighbouring words of the phrase as a word of
+// its own ("X_Y", "Y_Z", "X_Y_Z"); a longer phrase so finds no more pages
+// than a phrase within it, and "X Y" and "Y X" are different phrases.
+// Throws on an unclosed or empty phrase.
+QString phrasesAsWords(const QString& query);
+
 // Whether every page that `a` finds is found by `b`, whatever pages exist.
 bool queryIncludes(const QString& b, const QString& a);
 

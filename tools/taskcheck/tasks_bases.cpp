@@ -94,9 +94,9 @@ QString largestChainCode(const Task& t, bool repeating, bool alphabetical) {
 }
 
 
-// The code of each letter by the picture's code table: a row of the
-// wording's `letters` over a row of their codes, no code beginning another.
-std::map<QChar, QString> drawnLetterCodes(const Task& t) {
+// The picture's code table, a row of the wording's `letters` over a row of
+// their codes: each letter with its code, in the table's order.
+std::vector<std::pair<QChar, QString>> drawnCodeRow(const Task& t) {
     const QVariantMap table = t.drawn()["table"].toMap();
     const QStringList head = table["head"].toStringList();
     const QVariantList rows = table["rows"].toList();
@@ -105,9 +105,18 @@ std::map<QChar, QString> drawnLetterCodes(const Task& t) {
     const QStringList codes = rows.front().toStringList();
     if (codes.size() != head.size() || head.mid(1) != t.list("letters"))
         t.fail("the table codes other letters than the wording names");
-    std::map<QChar, QString> code;
+    std::vector<std::pair<QChar, QString>> row;
     for (qsizetype i = 1; i < head.size(); ++i)
-        code[head[i].front()] = codes[i];
+        row.emplace_back(head[i].front(), codes[i]);
+    return row;
+}
+
+// The code of each letter by the picture's code table, no code beginning
+// another.
+std::map<QChar, QString> drawnLetterCodes(const Task& t) {
+    std::map<QChar, QString> code;
+    for (const auto& [letter, written] : drawnCodeRow(t))
+        code[letter] = written;
     if (!isPrefixCode(code))
         t.fail("a code begins another");
     return code;
@@ -147,8 +156,9 @@ QString twinSlip(const Task& t, bool inWord) {
 void addBases(Registry& r) {
     // Slips of writing `expression`, one number with its base ("234_5"),
     // in the base `system` names: its digits read as a decimal number; its
-    // digits read from the right (the place values in reverse order); the
-    // right record's digits reversed (the remainders in the order found).
+    // digits read from the right (the place values in reverse order); in
+    // binary, each digit written as three binary digits, as an octal digit
+    // is (the number read as octal).
     {
         const auto single = [](const Task& t) {
             const QStringList parts = t.text("expression").split('_');
@@ -166,13 +176,11 @@ void addBases(Registry& r) {
             std::reverse(digits.begin(), digits.end());
             return toBase(fromBase(digits, base), numeral(t.text("system")));
         };
-        r.solvers["bases.numberRecordReversed"] = [=](const Task& t) {
+        r.solvers["bases.numberDigitsAsTriads"] = [=](const Task& t) {
             const auto [digits, base] = single(t);
-            QString record = toBase(fromBase(digits, base), numeral(t.text("system")));
-            std::reverse(record.begin(), record.end());
-            while (record.size() > 1 && record.front() == '0')
-                record.remove(0, 1);
-            return record;
+            if (base >= 8 || numeral(t.text("system")) != 2)
+                t.fail("not digits below 8 written in binary");
+            return toBase(fromBase(digits, 8), 2);
         };
     }
     // The `letters` coded by their `codes`, each code given a control bit
@@ -269,6 +277,15 @@ void addBases(Registry& r) {
     };
     r.solvers["bases.digitTotalInBinary"] = [](const Task& t) {
         return QString::number(toBase(t.integer("value"), 2).size());
+    };
+    // Each decimal digit written in the base alone (699 → 20|100|100 in
+    // base 3): the digits of those records together.
+    r.solvers["bases.digitTotalDigitByDigit"] = [](const Task& t) {
+        const int base = numeral(t.text("system"));
+        qsizetype total = 0;
+        for (const QChar d : QString::number(t.integer("value")))
+            total += toBase(d.digitValue(), base).size();
+        return QString::number(total);
     };
     // `letters` coded by `codes` (one each, in order); chains of `length`
     // (a word: "трёх") different letters, their codes written one after
@@ -402,6 +419,14 @@ void addBases(Registry& r) {
             code[letters[i].front()] = toBase(i, 2).rightJustified(width, '0');
         return convertDigits(encode(t.text("word"), code), 2, numeral(t.text("system")));
     };
+    // A slip of bases.codedWord: the codes written in the order the letters
+    // are listed, not in the order of `word`.
+    r.solvers["bases.codedWordListOrder"] = [](const Task& t) {
+        const QString listed = t.list("letters").join(QString());
+        if (listed == t.text("word"))
+            t.fail("the word is its letters in the listed order");
+        return convertDigits(encode(listed, letterCodes(t)), 2, numeral(t.text("system")));
+    };
     // `value` written in the base the word `system` names ("восьмеричной").
     r.solvers["bases.convert"] = [](const Task& t) {
         return toBase(t.integer("value"), numeral(t.text("system")));
@@ -435,6 +460,31 @@ void addBases(Registry& r) {
         if (base < 3)
             t.fail("no base below the named one to slip into");
         return toBase(t.integer("value"), base - 1);
+    };
+    // Slips of the way through binary, for a base `system` names that is a
+    // power of two: the halving's remainders written in the order they came
+    // (the bits reversed), then grouped from the right (157: 10111001, "271"
+    // in octal); the bits grouped from the right, the short group at the
+    // left filled up with zeros on its right (157: 100 011 101, "435").
+    const auto viaBinary = [](const Task& t, bool reversed, bool padRight) {
+        const int base = numeral(t.text("system"));
+        const int width = bitsForAlphabet(base);
+        if (base < 2 || qint64(1) << width != base)
+            t.fail("the base is not a power of two");
+        QString bits = toBase(t.integer("value"), 2);
+        if (reversed)
+            std::reverse(bits.begin(), bits.end());
+        if (padRight) {
+            if (bits.size() % width == 0)
+                t.fail("the bits fall into whole groups");
+            bits = bits.left(bits.size() % width).leftJustified(width, '0') +
+                   bits.mid(bits.size() % width);
+        }
+        return toBase(fromBase(bits, 2), base);
+    };
+    r.solvers["bases.convertBitsReversed"] = [=](const Task& t) { return viaBinary(t, true, false); };
+    r.solvers["bases.convertShortGroupPaddedRight"] = [=](const Task& t) {
+        return viaBinary(t, false, true);
     };
     // The value of `expression` (numbers written with their bases, "·" a
     // product) written in the base `system` names.
@@ -546,6 +596,88 @@ void addBases(Registry& r) {
         const auto [digits, base] = digitsAndBase(t, t.text("number"));
         return convertDigits(digits, base, numeral(t.text("system")));
     };
+    // Slips of that rewriting between two bases that are powers of two:
+    // each digit rewritten alone and the pieces written one after another
+    // (C₁₆ as 14₈); the binary digits cut into groups from the left, the
+    // last short group read as it stands; each digit's binary group written
+    // without its leading zeros.
+    {
+        const auto rewriteSlip = [](const Task& t, char how) {
+            const auto [digits, from] = digitsAndBase(t, t.text("number"));
+            const int to = numeral(t.text("system")), width = bitsForAlphabet(from);
+            if (qint64(1) << width != from || qint64(1) << bitsForAlphabet(to) != to)
+                t.fail("a base is not a power of two");
+            QString alone, bits;
+            for (const QChar d : digits) {
+                const qint64 v = fromBase(QString(d), from);
+                alone += toBase(v, to);
+                bits += how == 'u' ? toBase(v, 2) : toBase(v, 2).rightJustified(width, '0');
+            }
+            if (how == 'a')
+                return alone;
+            bits = toBase(fromBase(bits, 2), 2);
+            if (how == 'u')
+                return convertDigits(bits, 2, to);
+            QString out;
+            for (qsizetype at = 0; at < bits.size(); at += bitsForAlphabet(to))
+                out += toBase(fromBase(bits.mid(at, bitsForAlphabet(to)), 2), to);
+            return out;
+        };
+        r.solvers["bases.rewriteDigitsAlone"] = [=](const Task& t) { return rewriteSlip(t, 'a'); };
+        r.solvers["bases.rewriteGroupedLeft"] = [=](const Task& t) { return rewriteSlip(t, 'l'); };
+        r.solvers["bases.rewriteUnpadded"] = [=](const Task& t) { return rewriteSlip(t, 'u'); };
+    }
+    // How many ones the binary record of the sum of the two `terms` (each
+    // digits_base) has; its slips: the ones of the two terms counted apart
+    // and added (the carries forgotten); the first term's digits read as a
+    // decimal number; the first term's digits written in four binary
+    // digits each, as hexadecimal digits are.
+    {
+        const auto onesOfSum = [](const Task& t, char firstAs) {
+            QStringList terms = t.list("terms");
+            if (terms.size() != 2)
+                t.fail("not two terms");
+            const auto [digits, base] = digitsAndBase(t, terms[0]);
+            if (firstAs == 'd')
+                terms[0] = digits;
+            else if (firstAs == 'h')
+                terms[0] = digits + "_16";
+            if (firstAs == 'h' && base == 16)
+                t.fail("the first term is hexadecimal already");
+            return QString::number(digitCount(evaluateBased(terms.join(" + ")), 2, '1'));
+        };
+        r.solvers["bases.onesOfSum"] = [=](const Task& t) { return onesOfSum(t, ' '); };
+        r.solvers["bases.onesOfSumFirstAsDecimal"] = [=](const Task& t) {
+            return onesOfSum(t, 'd');
+        };
+        r.solvers["bases.onesOfSumFirstInFours"] = [=](const Task& t) {
+            return onesOfSum(t, 'h');
+        };
+        r.solvers["bases.onesOfSumNoCarries"] = [](const Task& t) {
+            int ones = 0;
+            for (const QString& term : t.list("terms"))
+                ones += digitCount(evaluateBased(term), 2, '1');
+            return QString::number(ones);
+        };
+    }
+    // A counter shows a number in base b whose last digit is `before`; once
+    // the number has grown by `pulses`, its last digit is `after`: every
+    // base b that allows it, ascending, joined by commas.
+    r.solvers["bases.counterBases"] = [](const Task& t) {
+        const qint64 before = t.integer("before"), after = t.integer("after"),
+                     pulses = t.integer("pulses");
+        if (before < 0 || after < 0 || pulses < 1)
+            t.fail("no digits or no pulses");
+        if (after == before + pulses)
+            t.fail("every base above the digits allows it");
+        QStringList bases;
+        for (qint64 b = std::max<qint64>({2, before + 1, after + 1}); b <= before + pulses; ++b)
+            if ((before + pulses) % b == after)
+                bases << QString::number(b);
+        if (bases.isEmpty())
+            t.fail("no base allows it");
+        return bases.join(',');
+    };
     // The sum of `first` and `second`, each written with its base ("65_8"),
     // the same for both, in that base.
     r.solvers["bases.sumKeptInBase"] = [](const Task& t) {
@@ -641,10 +773,9 @@ void addBases(Registry& r) {
         const int base = numeral(t.text("system"));
         return evaluateBased(t.list("terms").join(" + "), base) + "_" + QString::number(base);
     };
-    // Slips of a sum written in the base `system` names: its digits in
-    // reverse order; its binary digits cut into groups from the left (a
-    // base that is a power of two); each hexadecimal letter of the terms
-    // read one greater (A as 11).
+    // Slips of a sum written in the base `system` names: its binary digits
+    // cut into groups from the left (a base that is a power of two); each
+    // hexadecimal letter of the terms read one greater (A as 11).
     {
         const auto sumValue = [](const Task& t, bool lettersOff) {
             qint64 sum = 0;
@@ -665,12 +796,6 @@ void addBases(Registry& r) {
         const auto withBase = [](const QString& digits, int base) {
             return digits + "_" + QString::number(base);
         };
-        r.solvers["bases.sumWithBaseReversed"] = [=](const Task& t) {
-            const int base = numeral(t.text("system"));
-            QString digits = toBase(sumValue(t, false), base);
-            std::reverse(digits.begin(), digits.end());
-            return withBase(digits, base);
-        };
         r.solvers["bases.sumWithBaseGroupedLeft"] = [=](const Task& t) {
             const int base = numeral(t.text("system"));
             const int width = bitsForAlphabet(base);
@@ -686,6 +811,23 @@ void addBases(Registry& r) {
             const int base = numeral(t.text("system"));
             return withBase(toBase(sumValue(t, true), base), base);
         };
+        // Each digit of an octal or hexadecimal term turned into binary
+        // without its leading zeros (3 as 11, not 011).
+        r.solvers["bases.sumWithBaseDigitsUnpadded"] = [=](const Task& t) {
+            const int base = numeral(t.text("system"));
+            qint64 sum = 0;
+            for (const QString& term : t.list("terms")) {
+                const qsizetype bar = term.indexOf('_');
+                const int from = term.mid(bar + 1).toInt();
+                if (bar <= 0 || (from != 8 && from != 16))
+                    t.fail("not an octal or hexadecimal term: " + term);
+                QString bits;
+                for (const QChar c : term.left(bar))
+                    bits += toBase(fromBase(QString(c), from), 2);
+                sum += fromBase(bits, 2);
+            }
+            return withBase(toBase(sum, base), base);
+        };
     }
     // The one base in which `value` is written `digits`.
     r.solvers["bases.baseOfDigitString"] = [](const Task& t) {
@@ -694,20 +836,23 @@ void addBases(Registry& r) {
             t.fail(QString("%1 bases").arg(bases.size()));
         return QString::number(bases.front());
     };
-    // The one base b in which `value` is written with three equal digits
-    // d (value = d·(b² + b + 1), 0 < d < b); the task fails unless one pair fits.
-    r.solvers["bases.baseOfRepdigit"] = [](const Task& t) {
-        const qint64 value = t.integer("value");
-        QStringList pairs;
-        qint64 found = 0;
-        for (qint64 b = 2; b * b + b + 1 <= value; ++b)
-            if (value % (b * b + b + 1) == 0 && value / (b * b + b + 1) < b) {
-                found = b;
-                pairs << QString("%1:%2").arg(b).arg(value / (b * b + b + 1));
-            }
-        if (pairs.size() != 1)
-            t.fail("bases with three equal digits: " + pairs.join(", "));
-        return QString::number(found);
+    // The one base N in which `value` has two digits and the base
+    // N + `shift` writes it with the same two digits the other way round
+    // (17 = 32 in base 5 = 23 in base 7).
+    r.solvers["bases.baseOfTurnedRecord"] = [](const Task& t) {
+        const qint64 value = t.integer("value"), shift = t.integer("shift");
+        if (shift < 1)
+            t.fail("the second base is not the greater");
+        QStringList found;
+        for (qint64 b = 2; b + shift <= 36; ++b) {
+            QString turned = toBase(value, int(b));
+            std::reverse(turned.begin(), turned.end());
+            if (turned.size() == 2 && toBase(value, int(b + shift)) == turned)
+                found << QString::number(b);
+        }
+        if (found.size() != 1)
+            t.fail("bases that turn the record round: " + found.join(", "));
+        return found.front();
     };
     // The one word whose code is `chain`, by the code table the picture
     // draws (a row of `letters` over a row of codes); no code may begin
@@ -718,67 +863,90 @@ void addBases(Registry& r) {
             t.fail("not one reading: " + words.join(' '));
         return words.front();
     };
-    // The word whose chain of binary digits (`bits` of them, where given)
-    // was written as the hexadecimal digits `hex`, by the picture's code table (a row of
-    // `letters` over a row of codes; no code may begin another). Its slips,
-    // each the one option that fits: every hex digit turned into binary
-    // without its leading zeros; one digit so turned; the codes of two
-    // letters taken for each other.
+    // The picture's code table (a row of `letters` over a row of codes) with
+    // one letter's code shown as "?": the option that can be that code, where
+    // no code may begin another and the chain of `bits` binary digits written
+    // as the hexadecimal digits `hex` (four each) must read as a message. Its
+    // slips, each the one option that fits: a code that begins a letter's
+    // code, or one that a letter's code begins, with which the chain reads;
+    // a code clear of both with which only the chain of the digits written
+    // without their leading zeros reads.
     {
-        const auto table = [](const Task& t) { return drawnLetterCodes(t); };
-        // The hex digits in binary, four digits each, or without leading
-        // zeros where `shortened` says so.
-        const auto chain = [](const Task& t, const std::function<bool(int)>& shortened) {
-            const QString hex = t.text("hex");
-            QString bits;
-            for (qsizetype i = 0; i < hex.size(); ++i) {
-                const QString four = toBase(fromBase(hex.mid(i, 1), 16), 2).rightJustified(4, '0');
-                bits += shortened(int(i)) ? toBase(fromBase(four, 2), 2) : four;
+        struct Missing {
+            std::map<QChar, QString> known;
+            QChar letter;
+        };
+        const auto missing = [](const Task& t) {
+            Missing m;
+            for (const auto& [letter, written] : drawnCodeRow(t)) {
+                if (written != "?")
+                    m.known[letter] = written;
+                else if (m.letter.isNull())
+                    m.letter = letter;
+                else
+                    t.fail("more than one code is missing");
             }
+            if (m.letter.isNull())
+                t.fail("no code is missing");
+            if (!isPrefixCode(m.known))
+                t.fail("a code of the table begins another");
+            return m;
+        };
+        const auto chain = [](const Task& t, bool padded) {
+            QString bits;
+            for (const QChar d : t.text("hex")) {
+                const QString b = toBase(fromBase(QString(d), 16), 2);
+                bits += padded ? b.rightJustified(4, '0') : b;
+            }
+            if (padded && bits.size() != t.integer("bits"))
+                t.fail("the hex digits do not hold the chain's length");
             return bits;
         };
-        const auto reading = [](const QString& bits, const std::map<QChar, QString>& code) {
-            const QStringList words = decodings(bits, code);
-            return words.size() == 1 ? words.front() : QString();
+        const auto with = [](const Task& t, const Missing& m, const QString& o) {
+            if (o.isEmpty() || o.contains(QRegularExpression("[^01]")))
+                t.fail("an option is not a binary code: " + o);
+            auto code = m.known;
+            code[m.letter] = o;
+            return code;
         };
-        r.solvers["codes.hexWord"] = [=](const Task& t) {
-            const QString bits = chain(t, [](int) { return false; });
-            if (t.has("bits") && bits.size() != t.integer("bits"))
-                t.fail("the hex digits do not hold the chain's length");
-            const QString word = reading(bits, table(t));
-            if (word.isEmpty())
-                t.fail("the chain reads as no word or as several");
-            return word;
+        const auto reads = [](const QString& bits, const std::map<QChar, QString>& code) {
+            return !decodings(bits, code).isEmpty();
         };
-        r.solvers["codes.hexWordZerosDropped"] = [=](const Task& t) {
-            const QString word = reading(chain(t, [](int) { return true; }), table(t));
-            return theOption(t, [&](const QString& o) { return o == word; });
-        };
-        r.solvers["codes.hexWordOneDigitShort"] = [=](const Task& t) {
-            const auto code = table(t);
-            const QString full = chain(t, [](int) { return false; });
-            return theOption(t, [&](const QString& o) {
-                for (int k = 0; k < t.text("hex").size(); ++k) {
-                    const QString bits = chain(t, [k](int i) { return i == k; });
-                    if (bits != full && reading(bits, code) == o)
-                        return true;
-                }
-                return false;
+        // Whether `o` begins a letter's code (or is begun by one).
+        const auto begins = [](const Missing& m, const QString& o, bool oFirst) {
+            return std::any_of(m.known.begin(), m.known.end(), [&](const auto& known) {
+                const QString& c = known.second;
+                return c != o && (oFirst ? c.startsWith(o) : o.startsWith(c));
             });
         };
-        r.solvers["codes.hexWordCodesSwapped"] = [=](const Task& t) {
-            const auto code = table(t);
-            const QString bits = chain(t, [](int) { return false; });
-            const QString right = reading(bits, code);
+        r.solvers["codes.missingCode"] = [=](const Task& t) {
+            const Missing m = missing(t);
+            const QString bits = chain(t, true);
             return theOption(t, [&](const QString& o) {
-                for (auto a = code.begin(); a != code.end(); ++a)
-                    for (auto b = std::next(a); b != code.end(); ++b) {
-                        auto swapped = code;
-                        std::swap(swapped[a->first], swapped[b->first]);
-                        if (o != right && reading(bits, swapped) == o)
-                            return true;
-                    }
-                return false;
+                const auto code = with(t, m, o);
+                return isPrefixCode(code) && reads(bits, code);
+            });
+        };
+        r.solvers["codes.missingCodeBeginsAnother"] = [=](const Task& t) {
+            const Missing m = missing(t);
+            const QString bits = chain(t, true);
+            return theOption(t, [&](const QString& o) {
+                return begins(m, o, true) && reads(bits, with(t, m, o));
+            });
+        };
+        r.solvers["codes.missingCodeBegunByAnother"] = [=](const Task& t) {
+            const Missing m = missing(t);
+            const QString bits = chain(t, true);
+            return theOption(t, [&](const QString& o) {
+                return begins(m, o, false) && reads(bits, with(t, m, o));
+            });
+        };
+        r.solvers["codes.missingCodeZerosDropped"] = [=](const Task& t) {
+            const Missing m = missing(t);
+            const QString bits = chain(t, true), unpadded = chain(t, false);
+            return theOption(t, [&](const QString& o) {
+                const auto code = with(t, m, o);
+                return isPrefixCode(code) && !reads(bits, code) && reads(unpadded, code);
             });
         };
     }
@@ -885,16 +1053,6 @@ void addBases(Registry& r) {
     r.solvers["bases.codedChainFoursFromLeft"] = [=](const Task& t) {
         return codedChainOption(t, "left");
     };
-    // Every base in which the number written `digits` in the base `system`
-    // names ("двоичной") ends in the digit `digit`, ascending, separated by
-    // commas.
-    r.solvers["bases.endingInOfWritten"] = [](const Task& t) {
-        const qint64 value = fromBase(t.text("digits"), numeral(t.text("system")));
-        QStringList bases;
-        for (qint64 b : basesEndingIn(value, int(t.integer("digit"))))
-            bases << QString::number(b);
-        return bases.join(',');
-    };
     // Every base in which the number written `roman` in Roman numerals
     // ("XXIII") ends in the digit `digit`, ascending, separated by commas.
     // Only the usual shortest Roman record from 1 to 3999 is read.
@@ -933,6 +1091,29 @@ void addBases(Registry& r) {
             digits += toBase(fromBase(bits.mid(at, width), 2), base);
         return digits;
     };
+    // Slips of the sum of `numbers` (each digits_base) in the base `system`
+    // names: each octal number's digits read as decimal, or as hexadecimal;
+    // the binary record of the right sum cut into groups from the left.
+    {
+        const auto octalMisread = [](const Task& t, int as) {
+            qint64 total = 0;
+            bool octal = false;
+            for (const QString& n : t.list("numbers")) {
+                const auto [digits, from] = digitsAndBase(t, n);
+                octal = octal || from == 8;
+                total += fromBase(digits, from == 8 ? as : from);
+            }
+            if (!octal)
+                t.fail("no octal number to misread");
+            return toBase(total, numeral(t.text("system")));
+        };
+        r.solvers["bases.sumOctalAsDecimal"] = [=](const Task& t) { return octalMisread(t, 10); };
+        r.solvers["bases.sumOctalAsHex"] = [=](const Task& t) { return octalMisread(t, 16); };
+        r.solvers["bases.sumGroupedLeft"] = [=](const Task& t) {
+            return groupedFromLeft(t, toBase(evaluateBased(t.list("numbers").join(" + ")), 2),
+                                   numeral(t.text("system")));
+        };
+    }
     // The least number whose binary record has `digits` digits, `ones` of
     // them ones, in the base `system` names; its slips: the largest such
     // number, the leading one forgotten (one digit short), the binary
@@ -958,57 +1139,95 @@ void addBases(Registry& r) {
                                numeral(t.text("system")));
     };
     // Slips of the sum of `numbers` (each digits_base) in the base `system`
-    // names: the numbers added column by column in that base with the
-    // carry made at ten, not at the base; a binary number regrouped from
-    // the left; every letter digit read one too large (A as 11).
-    r.solvers["bases.sumCarryAtTen"] = [](const Task& t) {
-        const int base = numeral(t.text("system"));
-        std::vector<QString> columns;
-        for (const QString& n : t.list("numbers")) {
-            const auto [digits, from] = digitsAndBase(t, n);
-            QString d = convertDigits(digits, from, base);
-            std::reverse(d.begin(), d.end());
-            columns.push_back(d);
-        }
-        QString sum;
-        int carry = 0;
-        for (qsizetype i = 0;; ++i) {
-            int s = carry;
-            bool any = false;
-            for (const QString& c : columns)
-                if (i < c.size()) {
-                    s += int(fromBase(QString(c[i]), base));
-                    any = true;
-                }
-            if (!any && !carry)
-                break;
-            carry = s >= 10 ? 1 : 0;
-            if (s - 10 * carry >= base)
-                t.fail("a column the slip cannot write");
-            sum.prepend(toBase(s - 10 * carry, base));
-        }
-        return sum;
-    };
-    r.solvers["bases.sumBinaryGroupedLeft"] = [=](const Task& t) {
+    // names (a power of two), each in the binary number's rewriting: its
+    // digits cut into groups from the left; cut into threes from the right,
+    // as for octal, each three read as one digit of the base; its decimal
+    // value's digits read as digits of the base.
+    const auto sumBinaryRewritten = [](const Task& t,
+                                       const std::function<QString(const QString&)>& rewrite) {
         const int base = numeral(t.text("system"));
         qint64 total = 0;
+        bool binary = false;
         for (const QString& n : t.list("numbers")) {
             const auto [digits, from] = digitsAndBase(t, n);
-            total += from == 2 ? fromBase(groupedFromLeft(t, digits, base), base)
-                               : fromBase(digits, from);
+            binary = binary || from == 2;
+            total += from == 2 ? fromBase(rewrite(digits), base) : fromBase(digits, from);
         }
+        if (!binary)
+            t.fail("no binary number to rewrite");
         return toBase(total, base);
     };
-    r.solvers["bases.sumLettersOneOff"] = [](const Task& t) {
-        qint64 total = 0;
-        for (const QString& n : t.list("numbers")) {
-            const auto [digits, from] = digitsAndBase(t, n);
-            qint64 value = 0;
-            for (QChar c : digits)
-                value = value * from + fromBase(QString(c), from) + (c.isLetter() ? 1 : 0);
-            total += value;
+    r.solvers["bases.sumBinaryGroupedLeft"] = [=](const Task& t) {
+        return sumBinaryRewritten(t, [&t, groupedFromLeft](const QString& bits) {
+            return groupedFromLeft(t, bits, numeral(t.text("system")));
+        });
+    };
+    r.solvers["bases.sumBinaryAsTriads"] = [=](const Task& t) {
+        return sumBinaryRewritten(t, [](const QString& bits) {
+            const QString padded = bits.rightJustified((bits.size() + 2) / 3 * 3, '0');
+            QString digits;
+            for (qsizetype at = 0; at < padded.size(); at += 3)
+                digits += QString::number(fromBase(padded.mid(at, 3), 2));
+            return digits;
+        });
+    };
+    r.solvers["bases.sumBinaryDecimalAsDigits"] = [=](const Task& t) {
+        return sumBinaryRewritten(
+            t, [](const QString& bits) { return QString::number(fromBase(bits, 2)); });
+    };
+    // The difference of `numbers` (two, each digits_base, the second taken
+    // from the first) in the base `system` names; and its slips: the first
+    // number's digits weighted by powers of ten (3C read as 3 · 10 + 12);
+    // both rewritten in that base and taken column by column with every
+    // borrow forgotten (the next digit of the first not lessened); the
+    // decimal difference's digits.
+    const auto twoNumbers = [](const Task& t) {
+        const QStringList numbers = t.list("numbers");
+        if (numbers.size() != 2)
+            t.fail("not two numbers");
+        return std::pair{digitsAndBase(t, numbers[0]), digitsAndBase(t, numbers[1])};
+    };
+    const auto difference = [=](const Task& t) {
+        const auto [first, second] = twoNumbers(t);
+        const qint64 d =
+            fromBase(first.first, first.second) - fromBase(second.first, second.second);
+        if (d <= 0)
+            t.fail("the difference is not positive");
+        return d;
+    };
+    r.solvers["bases.differenceOfNumbers"] = [=](const Task& t) {
+        return toBase(difference(t), numeral(t.text("system")));
+    };
+    r.solvers["bases.differenceInDecimal"] = [=](const Task& t) {
+        return QString::number(difference(t));
+    };
+    r.solvers["bases.differenceFirstAtTen"] = [=](const Task& t) {
+        const auto [first, second] = twoNumbers(t);
+        qint64 misread = 0;
+        for (QChar c : first.first)
+            misread = misread * 10 + fromBase(QString(c), first.second);
+        const qint64 d = misread - fromBase(second.first, second.second);
+        if (d <= 0)
+            t.fail("the misread difference is not positive");
+        return toBase(d, numeral(t.text("system")));
+    };
+    r.solvers["bases.differenceBorrowLost"] = [=](const Task& t) {
+        const auto [first, second] = twoNumbers(t);
+        const int base = numeral(t.text("system"));
+        const QString top = convertDigits(first.first, first.second, base);
+        const QString low =
+            convertDigits(second.first, second.second, base).rightJustified(top.size(), '0');
+        if (low.size() != top.size())
+            t.fail("the second number is longer than the first");
+        QString digits;
+        for (qsizetype i = 0; i < top.size(); ++i) {
+            const qint64 d = fromBase(QString(top[i]), base) - fromBase(QString(low[i]), base);
+            digits += toBase(d < 0 ? d + base : d, base);
         }
-        return toBase(total, numeral(t.text("system")));
+        const QString lost = toBase(fromBase(digits, base), base);
+        if (lost == toBase(difference(t), base))
+            t.fail("no column needs a borrow");
+        return lost;
     };
     // The Latin letters of `word` coded by their numbers in the alphabet
     // (A 1 … Z 26) in five binary digits, the codes joined and read as one

@@ -382,6 +382,21 @@ void addLogic(Registry& r) {
             t.fail("no bound within the range searched");
         return QString::number(*x);
     };
+    // How many whole X make `formula` `truth`; refused where there are
+    // none or endlessly many (an X at the ends of the range searched).
+    r.solvers["logic.countX"] = [](const Task& t) {
+        const Formula f = Formula::parse(formulaText(t.text("formula")), {"X"});
+        const bool value = truthGiven(t, "truth");
+        constexpr qint64 bound = 10000;
+        if (evaluateAt(f, -bound) == value || evaluateAt(f, bound) == value)
+            t.fail("endlessly many X");
+        qint64 count = 0;
+        for (qint64 x = -bound + 1; x < bound; ++x)
+            count += evaluateAt(f, x) == value ? 1 : 0;
+        if (count == 0)
+            t.fail("no X at all");
+        return QString::number(count);
+    };
     // The option, a whole X, for which `formula` (or `statement`) is
     // `truth`.
     r.solvers["logic.optionX"] = [](const Task& t) {
@@ -479,13 +494,30 @@ void addLogic(Registry& r) {
         const bool value = truthGiven(t, "truth");
         return theOption(t, [&](const QString& o) { return evaluateAt(f, number(o)) == value; });
     };
-    // The one set of values of `variables` (as 0/1 digits in their order)
-    // for which `formula` is `truth`.
-    r.solvers["logic.valuesWhere"] = [](const Task& t) {
-        const QStringList sets = assignmentsWhere(Formula::parse(formulaText(t.text("formula"))),
-                                                  t.list("variables"), truthGiven(t, "truth"));
+    // A system: each of `equations` equals its item of `values` (0 or 1).
+    // The one set of values of `variables` (0/1 digits in their order) that
+    // solves it; refused when an equation is not needed, the others alone
+    // leaving that one set.
+    r.solvers["logic.systemSolution"] = [](const Task& t) {
+        const QStringList equations = t.list("equations"), values = t.list("values");
+        if (equations.size() != values.size())
+            t.fail("the equations and their values do not pair");
+        const auto solutions = [&](qsizetype without) {
+            QStringList parts;
+            for (qsizetype i = 0; i < equations.size(); ++i) {
+                if (values[i] != "0" && values[i] != "1")
+                    t.fail("an equation's value is neither 0 nor 1");
+                if (i != without)
+                    parts << "((" + formulaText(equations[i]) + ") ≡ " + values[i] + ")";
+            }
+            return assignmentsWhere(Formula::parse(parts.join(" ∧ ")), t.list("variables"), true);
+        };
+        const QStringList sets = solutions(-1);
         if (sets.size() != 1)
             t.fail(QString("%1 sets of values").arg(sets.size()));
+        for (qsizetype i = 0; i < equations.size(); ++i)
+            if (solutions(i).size() == 1)
+                t.fail(QString("equation %1 is not needed").arg(i + 1));
         return sets.front();
     };
     // The option, a town's name, for which `statement` is `truth`: each
@@ -616,13 +648,28 @@ void addLogic(Registry& r) {
     // The greatest natural `parameter` (a name such as A) for which
     // `formula`, over it and X, is true for every natural X (both tried up
     // to 300); the values that fit must run from 1 up to it without a gap.
+    // A part in parentheses may say «число N делится на X + k».
     r.solvers["logic.greatestParameter"] = [](const Task& t) {
         const QString a = t.text("parameter");
-        const Formula f = Formula::parse(formulaText(t.text("formula")), {"X", a});
+        QString text = formulaText(t.text("formula"));
+        static const QRegularExpression part(QString::fromUtf8(
+            R"(\(число (\d+) делится на X[\s\x{00A0}]*\+[\s\x{00A0}]*(\d+)\))"));
+        std::vector<std::pair<qint64, qint64>> divisible; // N, k
+        for (auto m = part.match(text); m.hasMatch(); m = part.match(text)) {
+            divisible.emplace_back(m.captured(1).toLongLong(), m.captured(2).toLongLong());
+            text.replace(m.capturedStart(), m.capturedLength(),
+                         QString("(P%1)").arg(divisible.size()));
+        }
+        const Formula f = Formula::parse(text, {"X", a});
         const auto forEveryX = [&](qint64 v) {
-            for (qint64 x = 1; x <= 300; ++x)
-                if (!f.evaluate({}, {{"X", x}, {a, v}}))
+            for (qint64 x = 1; x <= 300; ++x) {
+                std::map<QString, bool> values;
+                for (size_t i = 0; i < divisible.size(); ++i)
+                    values[QString("P%1").arg(i + 1)] =
+                        divisible[i].first % (x + divisible[i].second) == 0;
+                if (!f.evaluate(values, {{"X", x}, {a, v}}))
                     return false;
+            }
             return true;
         };
         qint64 greatest = 0;

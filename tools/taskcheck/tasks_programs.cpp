@@ -62,6 +62,28 @@ FlowchartRun flowchartRun(const Task& t) {
     return runFlowchart(flowchartFromList(flowList(t.drawn()["flowchart"].toList())));
 }
 
+// A slip in the picture's flowchart: `change` gets the chart in the list
+// form and the place of its one loop at the top level and returns the
+// chart as the slip runs it; the value that leaves in `variable`.
+QString flowchartSlip(const Task& t,
+                      const std::function<QVariantList(QVariantList, qsizetype)>& change) {
+    const QVariantList chart = flowList(t.drawn()["flowchart"].toList());
+    std::vector<qsizetype> loops;
+    for (qsizetype i = 0; i < chart.size(); ++i)
+        if (chart[i].toList().value(0).toString().startsWith("пока "))
+            loops.push_back(i);
+    if (loops.size() != 1)
+        t.fail("not one loop at the top of the flowchart");
+    const QVariantList slipped = change(chart, loops.front());
+    if (slipped == chart)
+        t.fail("the slip changes nothing in the flowchart");
+    const FlowchartRun run = runFlowchart(flowchartFromList(slipped));
+    const auto v = run.variables.find(t.text("variable"));
+    if (v == run.variables.end())
+        t.fail("the flowchart leaves no " + t.text("variable"));
+    return QString::number(v->second);
+}
+
 // "x = 79, y = 78": each name with its value.
 std::map<QString, qint64> assignments(const QString& text) {
     std::map<QString, qint64> values;
@@ -209,6 +231,9 @@ QString editorSlip(const Task& t, const std::function<QStringList(QStringList)>&
 class ReplacingEditor : public StringAlgorithm {
 public:
     using StringAlgorithm::StringAlgorithm;
+    // The replacements made so far (a заменить whose chain is absent makes
+    // none).
+    qint64 replacements() const { return replacements_; }
 
 private:
     bool holds(const QString& condition) const override {
@@ -237,9 +262,13 @@ private:
         const auto m = replace.match(c);
         if (!m.hasMatch())
             t_.fail("an unknown command: " + c);
-        if (const qsizetype at = s_.indexOf(m.captured(1)); at >= 0)
+        if (const qsizetype at = s_.indexOf(m.captured(1)); at >= 0) {
             s_.replace(at, m.captured(1).size(), m.captured(2));
+            ++replacements_;
+        }
     }
+
+    qint64 replacements_ = 0;
 };
 
 // Робот's field, a table whose head names the columns and whose first cell
@@ -456,6 +485,21 @@ void addPrograms(Registry& r) {
                                 return s.replace(remainder, R"(\1 - \2)");
                             }));
         };
+        // Every remainder taken as the quotient ("a mod b" read as a div b);
+        // a number less its remainder ("n - n mod 9") taken as the number
+        // itself, as if the multiple below it divided alike.
+        r.solvers["programs.valuesModAsQuotient"] = [](const Task& t) {
+            return valuesIn(t, runPascalChanged(t, [](QString s) {
+                                return s.replace(remainder, R"(\1 div \2)");
+                            }));
+        };
+        r.solvers["programs.valuesMultipleAsNumber"] = [](const Task& t) {
+            return valuesIn(t, runPascalChanged(t, [](QString s) {
+                                static const QRegularExpression less(
+                                    R"(\b(\w+)\s*-\s*\1\s+mod\s+\w+\b)");
+                                return s.replace(less, R"(\1)");
+                            }));
+        };
         // Every quotient rounded to the nearest whole, a half upwards
         // ("a div b" read as (2a + b) div 2b: 930 div 60 gives 16).
         r.solvers["programs.valuesRoundedNearest"] = [](const Task& t) {
@@ -616,6 +660,57 @@ void addPrograms(Registry& r) {
         if (v == run.variables.end())
             t.fail("the flowchart leaves no " + t.text("variable"));
         return QString::number(v->second);
+    };
+    // Slips of that value: the blocks of the loop's body run in reverse
+    // order; the loop left one pass early; the digits of the start value
+    // of the loop condition's variable taken from the left (reversed).
+    r.solvers["programs.flowchartBodyReversed"] = [](const Task& t) {
+        return flowchartSlip(t, [](QVariantList chart, qsizetype loop) {
+            QVariantList l = chart[loop].toList(), body = l[1].toList();
+            std::reverse(body.begin(), body.end());
+            l[1] = body;
+            chart[loop] = l;
+            return chart;
+        });
+    };
+    r.solvers["programs.flowchartOnePassFewer"] = [](const Task& t) {
+        return flowchartSlip(t, [&t](QVariantList chart, qsizetype loop) {
+            const QVariantList body = chart[loop].toList()[1].toList();
+            QVariantList counted = chart, l = chart[loop].toList();
+            l[1] = QVariantList(body) << QString("zzpasses := zzpasses + 1");
+            counted[loop] = l;
+            counted.insert(loop, QString("zzpasses := 0"));
+            const qint64 passes =
+                runFlowchart(flowchartFromList(counted)).variables.at("zzpasses");
+            if (passes < 1)
+                t.fail("the loop runs no pass");
+            chart.removeAt(loop); // the loop unrolled, a pass fewer
+            for (qint64 p = 1; p < passes; ++p)
+                for (qsizetype i = body.size() - 1; i >= 0; --i)
+                    chart.insert(loop, body[i]);
+            return chart;
+        });
+    };
+    r.solvers["programs.flowchartStartDigitsReversed"] = [](const Task& t) {
+        return flowchartSlip(t, [&t](QVariantList chart, qsizetype loop) {
+            static const QRegularExpression first(R"(^пока (\w+))",
+                                                  QRegularExpression::UseUnicodePropertiesOption);
+            const QString name = first.match(chart[loop].toList()[0].toString()).captured(1);
+            const QRegularExpression start("(^|;\\s*)" + name + R"(\s*:=\s*(\d+)\s*(;|$))");
+            for (qsizetype i = 0; i < loop; ++i) {
+                const QString block = chart[i].toString();
+                const auto m = start.match(block);
+                if (!m.hasMatch())
+                    continue;
+                QString digits = m.captured(2);
+                if (digits.endsWith('0'))
+                    t.fail("the start value ends in 0");
+                std::reverse(digits.begin(), digits.end());
+                chart[i] = QString(block).replace(m.capturedStart(2), m.capturedLength(2), digits);
+                return chart;
+            }
+            t.fail("no start value of " + name);
+        });
     };
     // The values the fragment in three languages leaves in `variables`.
     r.solvers["programs.values"] = [](const Task& t) {
@@ -872,6 +967,34 @@ void addPrograms(Registry& r) {
     r.solvers["programs.valueOfOne"] = [](const Task& t) {
         return QString::number(runThree(t).integer(t.text("variable")));
     };
+    // Slips of the value the fragment leaves in `variable`, read in its
+    // Pascal column, where whole quotients («a * b div c») are taken: each
+    // rounded to the nearest whole instead of down; each exact (every
+    // dividend taken 2520 times larger and the result scaled back, so the
+    // slip fits values that add and subtract quotients); a product before
+    // div with its right factor divided first («a * (b div c)»).
+    {
+        static const QRegularExpression quotient(R"(((?:\w+\s*\*\s*)*\w+)\s+div\s+(\w+))");
+        r.solvers["programs.valueDivRoundedNearest"] = [](const Task& t) {
+            return QString::number(runPascalChanged(t, [](QString s) {
+                                       return s.replace(quotient, R"((2 * \1 + \2) div (2 * \2))");
+                                   }).integer(t.text("variable")));
+        };
+        r.solvers["programs.valueDivExact"] = [](const Task& t) {
+            const qint64 scaled = runPascalChanged(t, [](QString s) {
+                                      return s.replace(quotient, R"(\1 * 2520 div \2)");
+                                  }).integer(t.text("variable"));
+            if (scaled % 2520)
+                t.fail("the exact value is no whole number");
+            return QString::number(scaled / 2520);
+        };
+        r.solvers["programs.valueDivRightFirst"] = [](const Task& t) {
+            static const QRegularExpression product(R"((\w+)\s*\*\s*(\w+)\s+div\s+(\w+))");
+            return QString::number(runPascalChanged(t, [](QString s) {
+                                       return s.replace(product, R"(\1 * (\2 div \3))");
+                                   }).integer(t.text("variable")));
+        };
+    }
     // Chains of digits, each the one before and then twice the one before
     // that, the first two `chains.1` and `chains.2`: the length of the chain
     // `which` (an ordinal word). The chains shown must follow the rule.
@@ -931,6 +1054,23 @@ void addPrograms(Registry& r) {
                                    }).integer(t.text("variable")));
         };
     }
+    // Slips of the value of `variable` after a counted loop whose sign
+    // factor flips ("s := s + k * 3 * i - 2; k := -k"): the flip
+    // ("k := -k") left out; the factor taken over the whole rest of the
+    // term, as if it stood in brackets ("k * (3 * i - 2)").
+    r.solvers["programs.printedSignsKept"] = [](const Task& t) {
+        return QString::number(runPascalChanged(t, [](QString s) {
+                                   static const QRegularExpression flip(R"(\b(\w+)\s*:=\s*-\s*\1\b\s*;?)");
+                                   return s.remove(flip);
+                               }).integer(t.text("variable")));
+    };
+    r.solvers["programs.printedSignOnWholeTerm"] = [](const Task& t) {
+        return QString::number(runPascalChanged(t, [](QString s) {
+                                   static const QRegularExpression sum(
+                                       R"((\b(\w+)\s*:=\s*\2\s*\+\s*)(\w+)\s*\*\s*([^;\n]+?)\s*;)");
+                                   return s.replace(sum, R"(\1\3 * (\4);)");
+                               }).integer(t.text("variable")));
+    };
     // Slips of an element of an array filled from an element whose index
     // is computed ("A[i] := A[i div 2] + i mod 2"): the element before read
     // for it (A[i-1]); the added term ("+ i mod 2") left out; the element
@@ -950,6 +1090,76 @@ void addPrograms(Registry& r) {
     r.solvers["programs.elementBefore"] = [](const Task& t) {
         return QString::number(runThree(t).element(t.text("array"), t.integer("index") - 1));
     };
+    // Slips of an element of an array whose loop corrects each element by
+    // a condition ("if A[i] > 20 then A[i] := A[i] - 27"): the comparison
+    // read as not strict (">=" for ">"); the correction left out in the
+    // pass whose loop variable is the index asked.
+    r.solvers["programs.elementComparisonNotStrict"] = [](const Task& t) {
+        return QString::number(runPascalChanged(t, [&](const QString& s) {
+                                   QStringList lines = s.split('\n');
+                                   for (qsizetype i = lastLoop(t, lines) + 1; i < lines.size(); ++i)
+                                       if (lines[i].trimmed().startsWith("if "))
+                                           lines[i].replace(" > ", " >= ").replace(" < ", " <= ");
+                                   return lines.join('\n');
+                               }).element(t.text("array"), t.integer("index")));
+    };
+    r.solvers["programs.elementLastCorrectionSkipped"] = [](const Task& t) {
+        return QString::number(runPascalChanged(t, [&](const QString& s) {
+                                   static const QRegularExpression loop(R"(^\s*for\s+(\w+)\s*:=)");
+                                   static const QRegularExpression condition(R"(\bif\s+(.+)\s+then\b)");
+                                   QStringList lines = s.split('\n');
+                                   const qsizetype at = lastLoop(t, lines);
+                                   const auto m = loop.match(lines[at]);
+                                   if (!m.hasMatch())
+                                       t.fail("the last loop has no variable");
+                                   const QString skip = QString("if (\\1) and (%1 <> %2) then")
+                                                            .arg(m.captured(1))
+                                                            .arg(t.integer("index"));
+                                   for (qsizetype i = at + 1; i < lines.size(); ++i)
+                                       lines[i].replace(condition, skip);
+                                   return lines.join('\n');
+                               }).element(t.text("array"), t.integer("index")));
+    };
+    // Slips of an element far along an array whose rule repeats it with a
+    // period ("A[i] := A[i-1]-A[i-2]+10" repeats every 6): the place in the
+    // period counted from the first element the last loop computes, not
+    // from A[1]; the period taken one longer, as where the repeat is first
+    // seen; the rule's constant ("+10") left out.
+    {
+        // The smallest period of the elements 1 … `index`, at most half of them.
+        const auto period = [](const Task& t, const RunResult& run) {
+            const std::vector<qint64> a = run.elements(t.text("array"), 1, t.integer("index"));
+            for (size_t p = 1; 2 * p <= a.size(); ++p)
+                if (std::equal(a.begin() + qsizetype(p), a.end(), a.begin()))
+                    return qint64(p);
+            t.fail("the elements do not repeat");
+        };
+        r.solvers["programs.elementPeriodFromLoopStart"] = [=](const Task& t) {
+            const RunResult run = runThree(t);
+            const QStringList lines = t.threeFragments()[1].split('\n');
+            static const QRegularExpression from(R"(:=\s*(\d+)\s+to\b)");
+            const auto m = from.match(lines[lastLoop(t, lines)]);
+            if (!m.hasMatch())
+                t.fail("the last loop has no first index");
+            return QString::number(run.element(
+                t.text("array"), m.captured(1).toLongLong() + (t.integer("index") - 1) % period(t, run)));
+        };
+        r.solvers["programs.elementPeriodOneLonger"] = [=](const Task& t) {
+            const RunResult run = runThree(t);
+            return QString::number(
+                run.element(t.text("array"), (t.integer("index") - 1) % (period(t, run) + 1) + 1));
+        };
+        r.solvers["programs.elementConstantDropped"] = [](const Task& t) {
+            return QString::number(runPascalChanged(t, [&](const QString& s) {
+                                       static const QRegularExpression constant(R"(\s*[-+]\s*\d+\s*(;?)\s*$)");
+                                       QStringList lines = s.split('\n');
+                                       for (qsizetype i = lastLoop(t, lines) + 1; i < lines.size(); ++i)
+                                           if (lines[i].contains(":="))
+                                               lines[i].replace(constant, R"(\1)");
+                                       return lines.join('\n');
+                                   }).element(t.text("array"), t.integer("index")));
+        };
+    }
     // Strings, each the one before, its own number and the one before
     // again, the first `strings.1`: how many times `letter` occurs in the
     // string `which` (an ordinal word). The strings shown must follow the
@@ -1133,6 +1343,16 @@ void addPrograms(Registry& r) {
                 return ReplacingEditor(t, f->text).run(t.text("start"));
         t.fail("no algorithm");
     };
+    // How many replacements that algorithm makes, starting from `start`.
+    r.solvers["programs.replacingEditorCount"] = [](const Task& t) {
+        for (const zut::Element* f : t.elements(Kind::Field))
+            if (f->text.trimmed().startsWith("НАЧАЛО")) {
+                ReplacingEditor editor(t, f->text);
+                editor.run(t.text("start"));
+                return QString::number(editor.replacements());
+            }
+        t.fail("no algorithm");
+    };
     // Strings of digits, each its own number and then the one before twice,
     // the first `chains.1`: how often `digit` occurs in the string `which`
     // (an ordinal word). The strings shown must follow the rule.
@@ -1145,21 +1365,25 @@ void addPrograms(Registry& r) {
         return QString::number(
             builtCount(shown[0], rule, numeral(t.text("which")), t.text("digit").front()));
     };
-    // The same strings: how often `digit` stands right after `after` in the
-    // string `which` (the pairs counted where they overlap too, as in 1212).
-    r.solvers["programs.numberedChainPairCount"] = [](const Task& t) {
-        static const QString rule = "{n}{s}{s}";
+    // Strings of digits, each the one before and then the one before again
+    // without its first digit, the first `chains.1`: how often `digit`
+    // stands right after `after` in the string `which` (pairs counted where
+    // they overlap too, as in 1212). The strings shown must follow the rule.
+    r.solvers["programs.cutCopyPairCount"] = [](const Task& t) {
+        const auto next = [](const QString& s) { return s + s.mid(1); };
         const QStringList shown = t.list("chains");
+        if (shown.front().size() < 2)
+            t.fail("the first string is too short to lose a digit");
         for (qsizetype n = 2; n <= shown.size(); ++n)
-            if (buildString(shown[0], rule, int(n)) != shown[n - 1])
+            if (next(shown[n - 2]) != shown[n - 1])
                 t.fail(QString("string %1 does not follow the rule").arg(n));
         const QString pair = t.text("after") + t.text("digit");
         if (pair.size() != 2)
             t.fail("the pair is not of two characters");
         const int which = numeral(t.text("which"));
-        if (builtLength(shown[0], rule, which) > 10'000'000)
+        if (which < 1 || which > 20)
             t.fail("the string is too long to build");
-        const QString built = buildString(shown[0], rule, which);
+        const QString built = applyTimes(shown.front(), next, which - 1);
         qint64 pairs = 0;
         for (qsizetype i = built.indexOf(pair); i >= 0; i = built.indexOf(pair, i + 1))
             ++pairs;

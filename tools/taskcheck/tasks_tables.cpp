@@ -730,6 +730,39 @@ void addTables(Registry& r) {
         return dollarsTurned(
             copyFormula(dollarsTurned(t.text("formula")), t.text("from"), t.text("to")));
     };
+    // How many cells the one range of `formula` (as "$A$1:B2") covers once
+    // the formula is copied from `from` into `to`. Its slips: the $ signs
+    // ignored (the range moves whole); only the shift between the rows made;
+    // the columns and rows of the range counted as differences of their
+    // letters and numbers (one too few each way).
+    {
+        const auto cells = [](const Task& t, const QString& formula, const QString& into,
+                              int less) {
+            static const QRegularExpression range(R"((\$?[A-Z]+\$?\d+):(\$?[A-Z]+\$?\d+))");
+            const QString copied = copyFormula(formula, t.text("from"), into);
+            const auto m = range.match(copied);
+            if (!m.hasMatch() || range.match(copied, m.capturedEnd()).hasMatch())
+                t.fail("not one range in " + copied);
+            const CellRef a = parseCell(m.captured(1)), b = parseCell(m.captured(2));
+            const int columns = std::abs(a.column - b.column) + 1 - less;
+            const int rows = std::abs(a.row - b.row) + 1 - less;
+            return QString::number(columns * rows);
+        };
+        r.solvers["tables.copiedRangeCells"] = [=](const Task& t) {
+            return cells(t, t.text("formula"), t.text("to"), 0);
+        };
+        r.solvers["tables.copiedRangeCellsFixingIgnored"] = [=](const Task& t) {
+            return cells(t, QString(t.text("formula")).remove('$'), t.text("to"), 0);
+        };
+        r.solvers["tables.copiedRangeCellsRowsOnly"] = [=](const Task& t) {
+            CellRef down = parseCell(t.text("from"));
+            down.row = parseCell(t.text("to")).row;
+            return cells(t, t.text("formula"), cellText(down), 0);
+        };
+        r.solvers["tables.copiedRangeCellsFencepost"] = [=](const Task& t) {
+            return cells(t, t.text("formula"), t.text("to"), 1);
+        };
+    }
     // The option that, written into the spreadsheet's hidden cell `hidden`
     // (shown "?"), gives the range `first`…`last` of one row values in the
     // proportions of the pie chart of the second picture.
@@ -817,22 +850,34 @@ void addTables(Registry& r) {
             t.fail("the queries are ordered without the counts");
         return orderByCounts(labels, queries, pairs, ascending);
     };
-    // As tables.queryOrder, where a phrase in quotation marks ("X Y") finds
-    // only pages with its words side by side: it is read as (X & Y & a
-    // word of its own), so that it finds no more than X & Y.
+    // As tables.queryOrder, where a phrase in quotation marks finds only
+    // pages with its words side by side and in its order (read as
+    // phrasesAsWords writes it). The order must need that rule: with every
+    // phrase read as its words joined by &, some two queries cannot be
+    // told apart or ordered.
     r.solvers["tables.queryOrderWithPhrase"] = [](const Task& t) {
-        auto [labels, queries, ascending] = queryRows(t);
-        static const QRegularExpression phrase(R"re("([^"\s]+) ([^"\s]+)")re");
-        bool found = false;
-        for (QString& q : queries)
-            for (auto m = phrase.match(q); m.hasMatch(); m = phrase.match(q)) {
-                q.replace(m.capturedStart(), m.capturedLength(),
-                          "(" + m.captured(1) + " & " + m.captured(2) + " & фраза)");
-                found = true;
-            }
-        if (!found)
+        const auto [labels, queries, ascending] = queryRows(t);
+        static const QRegularExpression phrase(R"re("([^"]*)")re");
+        QStringList asPhrases, asWords;
+        for (const QString& q : queries) {
+            asPhrases << phrasesAsWords(q);
+            QString plain = q;
+            for (auto m = phrase.match(plain); m.hasMatch(); m = phrase.match(plain))
+                plain.replace(m.capturedStart(), m.capturedLength(),
+                              "(" + m.captured(1).split(' ', Qt::SkipEmptyParts).join(" & ") + ")");
+            asWords << plain;
+        }
+        if (asWords == queries)
             t.fail("no query holds a phrase");
-        return orderByInclusion(labels, queries, ascending);
+        bool orderedWithout = true;
+        try {
+            orderByInclusion(labels, asWords);
+        } catch (const CheckError&) {
+            orderedWithout = false;
+        }
+        if (orderedWithout)
+            t.fail("the queries are ordered without the phrase rule");
+        return orderByInclusion(labels, asPhrases, ascending);
     };
     // The number of rows of the picture's table for which `condition` holds:
     // columns as whole-number variables, joined by ИЛИ and И.
@@ -1177,22 +1222,116 @@ void addTables(Registry& r) {
                    chartShows(t, pie, m.captured(2), cells, values);
         });
     };
-    // The picture's numbered road tables: the number of the one whose
-    // every cheapest route from `from` to `to` passes all `places` places.
-    r.solvers["tables.cheapestThroughAll"] = [](const Task& t) {
-        const int places = numeral(t.text("places"));
-        return theRoadTable(
-            t,
-            [&](const RoadMap& map) {
-                if (map.places.size() != places)
-                    t.fail("a table of another number of places");
-                const auto cheapest = shortestRoutes(map, t.text("from"), t.text("to"));
-                return std::all_of(cheapest.begin(), cheapest.end(), [&](const Route& route) {
-                    return route.places.size() == places;
-                });
-            },
-            "tables whose cheapest route passes all places");
-    };
+    // The picture's numbered tables of fares that depend on the direction
+    // (the row names the place left, the column the place reached; an empty
+    // cell: no fare that way): the number of the one where the cheapest way
+    // from `from` to `to` costs less than the cheapest way back. Its slips,
+    // each the one table other than that which fits: the two direct fares
+    // compared; the table read with the column as the place left; a fare
+    // given one way only taken both ways.
+    {
+        using Fares = std::vector<std::vector<qint64>>; // −1: no fare that way
+        static constexpr qint64 none = qint64(1) << 50; // no way at all
+        struct Trip {
+            std::vector<Fares> tables;
+            int from = -1, to = -1;
+        };
+        const auto tripOf = [](const Task& t) {
+            Trip trip;
+            const QVariantList tables = t.drawn()["tables"].toList();
+            for (qsizetype i = 0; i < tables.size(); ++i) {
+                const QVariantMap m = tables[i].toMap();
+                if (m["title"].toString() != QString("%1)").arg(i + 1))
+                    t.fail("the tables are not numbered in order");
+                const QStringList places = m["head"].toStringList().mid(1);
+                trip.from = int(places.indexOf(t.text("from")));
+                trip.to = int(places.indexOf(t.text("to")));
+                if (trip.from < 0 || trip.to < 0 || trip.from == trip.to)
+                    t.fail("a table without the places of the trip");
+                Fares f;
+                for (const QVariant& row : m["rows"].toList()) {
+                    const QStringList cells = row.toStringList();
+                    if (cells.size() != places.size() + 1 || cells[0] != places.value(f.size()))
+                        t.fail("a table whose rows are not its columns' places");
+                    std::vector<qint64> line;
+                    for (const QString& c : cells.mid(1))
+                        line.push_back(c.isEmpty() ? -1 : number(c));
+                    if (line[f.size()] != -1)
+                        t.fail("a fare on a table's diagonal");
+                    f.push_back(line);
+                }
+                if (f.size() != size_t(places.size()))
+                    t.fail("a table that is not square");
+                trip.tables.push_back(f);
+            }
+            return trip;
+        };
+        const auto cheapest = [](const Task& t, const Fares& f, int a, int b) {
+            const size_t n = f.size();
+            std::vector<std::vector<qint64>> d(n, std::vector<qint64>(n, none));
+            for (size_t i = 0; i < n; ++i)
+                for (size_t j = 0; j < n; ++j)
+                    d[i][j] = i == j ? 0 : f[i][j] < 0 ? none : f[i][j];
+            for (size_t k = 0; k < n; ++k)
+                for (size_t i = 0; i < n; ++i)
+                    for (size_t j = 0; j < n; ++j)
+                        d[i][j] = std::min(d[i][j], d[i][k] + d[k][j]);
+            if (d[size_t(a)][size_t(b)] >= none)
+                t.fail("a table with no way between the places of the trip");
+            return d[size_t(a)][size_t(b)];
+        };
+        const auto cheaperThere = [=](const Task& t, const Fares& f, int a, int b) {
+            return cheapest(t, f, a, b) < cheapest(t, f, b, a);
+        };
+        // The number of the one table that `fits`, apart from the right
+        // one where `slip` says so.
+        const auto tableWhere = [=](const Task& t, const std::function<bool(const Trip&, const Fares&)>& fits,
+                                    bool slip) {
+            const Trip trip = tripOf(t);
+            QStringList fit;
+            for (size_t i = 0; i < trip.tables.size(); ++i) {
+                const Fares& f = trip.tables[i];
+                if (fits(trip, f) && !(slip && cheaperThere(t, f, trip.from, trip.to)))
+                    fit << QString::number(i + 1);
+            }
+            if (fit.size() != 1)
+                t.fail("tables that fit: " + fit.join(", "));
+            return fit.front();
+        };
+        r.solvers["tables.cheaperOneWay"] = [=](const Task& t) {
+            return tableWhere(
+                t, [&](const Trip& trip, const Fares& f) { return cheaperThere(t, f, trip.from, trip.to); },
+                false);
+        };
+        r.solvers["tables.cheaperOneWayDirect"] = [=](const Task& t) {
+            return tableWhere(
+                t,
+                [](const Trip& trip, const Fares& f) {
+                    const qint64 there = f[size_t(trip.from)][size_t(trip.to)],
+                                 back = f[size_t(trip.to)][size_t(trip.from)];
+                    return there >= 0 && back >= 0 && there < back;
+                },
+                true);
+        };
+        r.solvers["tables.cheaperOneWayTransposed"] = [=](const Task& t) {
+            return tableWhere(
+                t, [&](const Trip& trip, const Fares& f) { return cheaperThere(t, f, trip.to, trip.from); },
+                true);
+        };
+        r.solvers["tables.cheaperOneWayBothWays"] = [=](const Task& t) {
+            return tableWhere(
+                t,
+                [&](const Trip& trip, const Fares& f) {
+                    Fares both = f;
+                    for (size_t i = 0; i < f.size(); ++i)
+                        for (size_t j = 0; j < f.size(); ++j)
+                            if (both[i][j] < 0)
+                                both[i][j] = f[j][i];
+                    return cheaperThere(t, both, trip.from, trip.to);
+                },
+                true);
+        };
+    }
     // The option, a condition on the records of the task's field (one a
     // line, `fields` separated by ", "), that selects exactly the rows of
     // the picture's table. Comparisons "(Поле = «слово»)", "(Поле > 12)"
@@ -1320,6 +1459,57 @@ void addTables(Registry& r) {
             if (!changed)
                 t.fail("no addition in the block's formulas");
             return chartOf(t, labels, wanted);
+        };
+        // The numbered bar chart that may show the block once one sign
+        // `meant` of one formula of the sheet has been typed as `typed`,
+        // every other sign as the sheet shows it and the formulas
+        // recalculated. Its slip: every sign `meant` of one formula typed
+        // so, in a formula that holds two or more of them.
+        const auto mistyped = [=](const Task& t, bool wholeFormula) {
+            const std::map<QString, QString> cells = sheetCells(t, t.drawn(0));
+            const QString meant = t.text("meant"), typed = t.text("typed");
+            if (meant.size() != 1 || typed.size() != 1 || meant == typed)
+                t.fail("not two different signs");
+            QStringList labels;
+            for (const auto& row : block(t))
+                for (const auto& [cell, value] : row)
+                    labels << cell;
+            std::vector<std::vector<double>> possible;
+            for (const auto& [cell, text] : cells) {
+                if (!text.startsWith('='))
+                    continue;
+                QStringList misread;
+                if (!wholeFormula)
+                    for (qsizetype i = text.indexOf(meant); i >= 0; i = text.indexOf(meant, i + 1))
+                        misread << text.left(i) + typed + text.mid(i + 1);
+                else if (text.count(meant) >= 2)
+                    misread << QString(text).replace(meant, typed);
+                for (const QString& formula : misread) {
+                    auto sheet = cells;
+                    sheet[cell] = formula;
+                    const auto values = evaluateSheet(sheet);
+                    std::vector<double> shown;
+                    for (const QString& name : labels)
+                        shown.push_back(values.at(name));
+                    possible.push_back(shown);
+                }
+            }
+            if (possible.empty())
+                t.fail(wholeFormula ? "no formula with two signs " + meant : "no sign " + meant + " to mistype");
+            return theOption(t, [&](const QString& o) {
+                const QVariantMap chart = t.drawn(numeral(o))["chart"].toMap();
+                return chart["kind"].toString() == "bar" &&
+                       chart["labels"].toStringList() == labels &&
+                       std::any_of(
+                           possible.begin(), possible.end(),
+                           [&](const std::vector<double>& p) { return chartShows(chart, p); });
+            });
+        };
+        r.solvers["tables.blockChartOneMistyped"] = [=](const Task& t) {
+            return mistyped(t, false);
+        };
+        r.solvers["tables.blockChartMistypedWholeFormula"] = [=](const Task& t) {
+            return mistyped(t, true);
         };
     }
     // The option, an ordinal word ("первая"), naming the numbered chart

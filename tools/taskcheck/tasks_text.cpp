@@ -184,7 +184,50 @@ void addText(Registry& r) {
                 count += d.size() - 1;
             return QString::number(count);
         };
+        // Slip: only the directories that hold a file themselves counted,
+        // those that hold only directories left out.
+        r.solvers["text.directoriesOfFilesHoldingFiles"] = [=](const Task& t) {
+            std::set<QString> holding;
+            for (const QStringList& d : paths(t))
+                if (d.size() > 1)
+                    holding.insert(d.join('\\'));
+            return QString::number(holding.size());
+        };
     }
+    // The one option, a day's timetable of `length` lessons (a letter a
+    // subject, `letters` standing for `subjects`), that keeps three rules
+    // «если …, то …»: if lesson `ifHas` is in it, some lesson `before`
+    // comes earlier, not necessarily just before; if the first lesson is
+    // `ifFirst`, no lesson is `thenNone`; if a subject comes more than once,
+    // its lessons follow one another. A rule holds whenever its condition
+    // does not.
+    r.solvers["text.timetableByConditions"] = [](const Task& t) {
+        const QStringList letters = t.list("letters");
+        if (letters.size() != t.list("subjects").size())
+            t.fail("not a letter for every subject");
+        const QChar has = t.text("ifHas").front(), before = t.text("before").front();
+        const QChar first = t.text("ifFirst").front(), none = t.text("thenNone").front();
+        for (const QChar c : {has, before, first, none})
+            if (!letters.contains(QString(c)))
+                t.fail(QString("a rule names no subject: %1").arg(c));
+        const qint64 length = countGiven(t, "length");
+        return theOption(t, [&](const QString& day) {
+            if (day.size() != length)
+                t.fail("a timetable of another length: " + day);
+            for (const QChar c : day)
+                if (!letters.contains(QString(c)))
+                    t.fail("a lesson of no subject named: " + day);
+            const qsizetype at = day.indexOf(has);
+            if (at >= 0 && !day.left(at).contains(before))
+                return false;
+            if (day.front() == first && day.contains(none))
+                return false;
+            for (const QChar c : day)
+                if (day.lastIndexOf(c) - day.indexOf(c) + 1 != day.count(c))
+                    return false;
+            return true;
+        });
+    };
     // The option, a chain of `length` beads (a letter a bead), that reads
     // the same from both ends, has no two equal neighbours, and whose middle
     // bead's colour occurs nowhere else in it.
@@ -253,6 +296,13 @@ void addText(Registry& r) {
     // Its slips: "*" read as one character or more; "?" read as one
     // character or none (the name fits the mask with some of its "?" left
     // out); only the parts before the last dot compared.
+    // A slip of the count: "?" read as "*", any run of characters.
+    r.solvers["text.namesFittingMaskQuestionAsStar"] = [](const Task& t) {
+        const QString mask = QString(t.text("mask")).replace('?', '*');
+        const QStringList names = t.list("names");
+        return QString::number(std::count_if(names.begin(), names.end(),
+                                             [&](const QString& n) { return fitsMask(mask, n); }));
+    };
     r.solvers["text.namesFittingMaskStarNonEmpty"] = [](const Task& t) {
         const QString mask = QString(t.text("mask")).replace("*", "?*");
         const QStringList names = t.list("names");
@@ -351,7 +401,9 @@ void addText(Registry& r) {
     // from the directory `start` to `target` (full paths, "C:\\…"): up to
     // their common part and down again. And the slips: the climb made to the
     // disk's root, the directories on the way counted instead of the moves,
-    // only the moves up counted.
+    // only the moves up counted, a step between two directories of one
+    // parent counted as one move, the deepest directory of the start whose
+    // name the target's branch also has taken for that directory.
     const auto movesBetween = [](const Task& t, const QString& slip) {
         const QStringList a = t.text("start").split('\\'), b = t.text("target").split('\\');
         if (a.size() < 2 || b.size() < 2 || a.front() != b.front())
@@ -366,6 +418,15 @@ void addText(Registry& r) {
             moves += 1;
         } else if (slip == "up") {
             moves = a.size() - common;
+        } else if (slip == "sideways") {
+            if (common >= a.size() || common >= b.size())
+                t.fail("no two branches to step between");
+            moves -= 1;
+        } else if (slip == "sameName") {
+            for (qsizetype i = a.size() - 1; i >= common; --i)
+                if (const qsizetype j = b.indexOf(a[i], common); j >= 0)
+                    return QString::number((a.size() - 1 - i) + (b.size() - 1 - j));
+            t.fail("no directory of the same name on both branches");
         }
         return QString::number(moves);
     };
@@ -375,6 +436,8 @@ void addText(Registry& r) {
         return movesBetween(t, "directories");
     };
     r.solvers["text.movesUpOnly"] = [=](const Task& t) { return movesBetween(t, "up"); };
+    r.solvers["text.movesSideways"] = [=](const Task& t) { return movesBetween(t, "sideways"); };
+    r.solvers["text.movesToSameName"] = [=](const Task& t) { return movesBetween(t, "sameName"); };
     // Chains of three beads: the option whose beads stand each in the set
     // its place allows (`places`, one string of letters a place), no bead
     // twice.
@@ -457,6 +520,45 @@ void addText(Registry& r) {
         return spelling(t, l, p,
                         t.text("protocol") + "://" + t.text("server") + "/" + t.text("file"));
     };
+    // The address `protocol`://`server`/… of the file whose full name on
+    // the server's disk is `file`, the server's root directory being the
+    // disk's folder `root`: the path below `root`, with "/" for "\", and at
+    // least one directory in it; the labels of the drawn parts that spell
+    // it, in that order.
+    r.solvers["text.addressOnDisk"] = [](const Task& t) {
+        const QString root = t.text("root") + '\\', file = t.text("file");
+        if (!file.startsWith(root) || !file.mid(root.size()).contains('\\'))
+            t.fail("the file is not in a directory inside the root");
+        const auto [labels, parts] = drawnParts(t);
+        return spelling(t, labels, parts,
+                        t.text("protocol") + "://" + t.text("server") + "/" +
+                            file.mid(root.size()).replace('\\', '/'));
+    };
+    // The address a relative `link` on the page at `page` leads to (the
+    // link's path counted from the page's directory, each «..» one
+    // directory up), put together from the parts the picture draws: the
+    // labels in that order.
+    r.solvers["text.addressByLink"] = [](const Task& t) {
+        static const QRegularExpression address(R"(^(\w+://[^/]+)/(.*)$)");
+        const auto m = address.match(t.text("page"));
+        if (!m.hasMatch())
+            t.fail("not a page's address: " + t.text("page"));
+        QStringList path = m.captured(2).split('/');
+        path.removeLast(); // the page's own file
+        const QString link = t.text("link");
+        if (link.startsWith('/') || link.contains("://") || !link.contains(".."))
+            t.fail("not a link counted from the page: " + link);
+        for (const QString& step : link.split('/')) {
+            if (step != "..")
+                path << step;
+            else if (path.isEmpty())
+                t.fail("the link climbs above the root");
+            else
+                path.removeLast();
+        }
+        const auto [labels, parts] = drawnParts(t);
+        return spelling(t, labels, parts, m.captured(1) + "/" + path.join('/'));
+    };
     // The e-mail address `login`@`server` put together from the labelled
     // parts of the table its picture draws: the labels in that order. The
     // login holds a dot and the server has three levels.
@@ -467,8 +569,8 @@ void addText(Registry& r) {
         const auto [labels, parts] = drawnParts(t);
         return spelling(t, labels, parts, login + "@" + server);
     };
-    // The e-mail address of a `name`, built by the rule the `address` of
-    // her `brother` shows: the same server, and a login that is the
+    // The e-mail address of a `name`, built by the rule the `login` of her
+    // `brother` shows: the same `server`, and a login that is the
     // brother's with his first name, in Latin letters, replaced by hers;
     // the labels of the drawn parts in that order.
     r.solvers["text.mailAddressByRule"] = [](const Task& t) {
@@ -485,13 +587,13 @@ void addText(Registry& r) {
             }
             return out;
         };
-        const QStringList halves = t.text("address").split('@');
+        const QString brother = t.text("login"), server = t.text("server");
         const QString own = inLatin(t.text("brother")) + ".";
-        if (halves.size() != 2 || !halves[0].startsWith(own) || halves[1].count('.') != 2)
-            t.fail("the brother's address is not his first name, a dot, the rest, @ and a server of three levels");
-        const QString login = inLatin(t.text("name")) + "." + halves[0].mid(own.size());
+        if (!brother.startsWith(own) || server.count('.') != 2)
+            t.fail("the brother's login is not his first name, a dot and the rest, or the server not of three levels");
+        const QString login = inLatin(t.text("name")) + "." + brother.mid(own.size());
         const auto [labels, parts] = drawnParts(t);
-        return spelling(t, labels, parts, login + "@" + halves[1]);
+        return spelling(t, labels, parts, login + "@" + server);
     };
     // Four `pupils` on chairs 1 … 4 in a row and three `statements` of two
     // halves joined by ", а ", each half about one pupil: «… сидит на
@@ -1078,58 +1180,75 @@ void addText(Registry& r) {
                 t.fail("the example " + examples[i] + " is wrong");
         return QString::number(runLengthDecodedLength(decimal(t.text("code"))));
     };
-    // Teams `teams`, three `statements` of two halves joined by ", а ",
-    // each half «X финиширует раньше Y» or «X финиширует <ordinal>» (the
-    // second half with «—» for the verb; «последней» is the last place),
-    // each statement half true: the winner, the same in every order that
-    // fits (the order itself need not be one).
-    r.solvers["text.winnerByStatements"] = [](const Task& t) {
-        static const QRegularExpression half =
-            unicodePattern(R"(^(\w+)[ \x{00A0}](?:финиширует|—) (?:раньше (\w+)|(\w+))$)");
-        QStringList order = t.list("teams");
-        struct Half {
-            QString team, before;
-            int place = 0;
-        };
-        std::vector<std::pair<Half, Half>> said;
+    // `projects` (letters), each with its subject, grade and authors («два
+    // автора») at the same place of `subjects`, `grades` and `authors`; one
+    // of them won. Three `statements` of two sentences parted by ". ", each
+    // sentence about the winner's subject (a word that begins as the
+    // subject does: «по химии»), grade («11 класса») or authors («один
+    // автор»), «не» denying it; one sentence of each statement true. The
+    // winner; refused unless it is one and every statement is needed.
+    r.solvers["text.winnerByProperties"] = [](const Task& t) {
+        const QStringList projects = t.list("projects"), subjects = t.list("subjects"),
+                          grades = t.list("grades"), authors = t.list("authors");
+        if (subjects.size() != projects.size() || grades.size() != projects.size() ||
+            authors.size() != projects.size())
+            t.fail("the projects and their properties do not pair");
+        static const QRegularExpression word = unicodePattern(R"(\w+)"),
+                                        grade = unicodePattern(R"((\d+) класс)"),
+                                        count = unicodePattern(R"((\w+) автор)");
+        // For each sentence, the projects it is true of.
+        std::vector<std::pair<std::vector<bool>, std::vector<bool>>> said;
         for (const QString& s : t.list("statements")) {
-            const QStringList parts = s.split(", а ");
-            if (parts.size() != 2)
-                t.fail("not a statement of two halves: " + s);
-            Half h[2];
-            for (int i = 0; i < 2; ++i) {
-                const auto m = half.match(parts[i]);
-                if (!m.hasMatch() || !order.contains(m.captured(1)))
-                    t.fail("a half of no known form: " + parts[i]);
-                h[i].team = m.captured(1);
-                if (!m.captured(2).isEmpty()) {
-                    h[i].before = m.captured(2);
-                    if (!order.contains(h[i].before))
-                        t.fail("a half about no team: " + parts[i]);
-                } else {
-                    h[i].place = m.captured(3) == "последней" ? int(order.size())
-                                                              : numeral(m.captured(3));
+            const QStringList sentences = s.split(". ");
+            if (sentences.size() != 2)
+                t.fail("not a statement of two sentences: " + s);
+            std::vector<bool> truth[2];
+            for (int k = 0; k < 2; ++k) {
+                const QString& h = sentences[k];
+                std::vector<std::function<bool(qsizetype)>> about;
+                bool denied = false;
+                for (const auto& w : word.globalMatch(h)) {
+                    denied = denied || w.captured() == "не";
+                    for (const QString& subject : subjects)
+                        if (w.captured().size() >= 4 && subject.startsWith(w.captured().left(4))) {
+                            about.push_back([&, subject](qsizetype p) { return subjects[p] == subject; });
+                            break;
+                        }
                 }
+                if (const auto m = grade.match(h); m.hasMatch())
+                    about.push_back([&, g = m.captured(1)](qsizetype p) { return grades[p] == g; });
+                if (const auto m = count.match(h); m.hasMatch()) {
+                    const int n = numeral(m.captured(1));
+                    about.push_back([&, n](qsizetype p) {
+                        return numeral(authors[p].section(' ', 0, 0)) == n;
+                    });
+                }
+                if (about.size() != 1)
+                    t.fail("a sentence not about one property: " + h);
+                for (qsizetype p = 0; p < projects.size(); ++p)
+                    truth[k].push_back(about.front()(p) != denied);
             }
-            said.push_back({h[0], h[1]});
+            said.push_back({truth[0], truth[1]});
         }
-        std::sort(order.begin(), order.end());
-        QStringList fits;
-        std::set<QString> winners;
-        do {
-            const auto holds = [&](const Half& h) {
-                return h.before.isEmpty() ? order.indexOf(h.team) + 1 == h.place
-                                          : order.indexOf(h.team) < order.indexOf(h.before);
-            };
-            if (std::all_of(said.begin(), said.end(),
-                            [&](const auto& s) { return holds(s.first) != holds(s.second); })) {
-                fits << order.join("");
-                winners.insert(order.front());
+        const auto winners = [&](size_t without) {
+            QStringList found;
+            for (qsizetype p = 0; p < projects.size(); ++p) {
+                bool halfRight = true;
+                for (size_t i = 0; i < said.size(); ++i)
+                    if (i != without)
+                        halfRight = halfRight && said[i].first[size_t(p)] != said[i].second[size_t(p)];
+                if (halfRight)
+                    found << projects[p];
             }
-        } while (std::next_permutation(order.begin(), order.end()));
-        if (winners.size() != 1)
-            t.fail("orders that fit: " + fits.join(", "));
-        return *winners.begin();
+            return found;
+        };
+        const QStringList found = winners(said.size());
+        if (found.size() != 1)
+            t.fail("projects that fit: " + found.join(", "));
+        for (size_t i = 0; i < said.size(); ++i)
+            if (winners(i).size() == 1)
+                t.fail(QString("statement %1 is not needed").arg(i + 1));
+        return found.front();
     };
     // A password of six: letters on odd places, each earlier in the Latin
     // alphabet than the one before, digits on even places, each greater
@@ -1152,40 +1271,59 @@ void addText(Registry& r) {
             return total == sum;
         });
     };
-    // `names` from as many different towns of `towns` (one town more, which
-    // is nobody's); each says `claims` in the order of the names, «Я из
-    // <town>, а <name> из <town>», one half true and the other not. The
-    // first letters of their towns, in the order of the names, small.
-    r.solvers["text.halfRightSpeakers"] = [](const Task& t) {
-        const QStringList names = t.list("names"), towns = t.list("towns"),
-                          claims = t.list("claims");
-        if (towns.size() != names.size() + 1 || claims.size() != names.size())
-            t.fail("not one town more than people, or not a claim each");
-        static const QRegularExpression claim = unicodePattern(R"(^Я из (\w+), а (\w+) из (\w+)$)");
-        struct Half { qsizetype who; qsizetype town; };
-        std::vector<std::pair<Half, Half>> halves;
-        for (qsizetype i = 0; i < claims.size(); ++i) {
-            const auto m = claim.match(claims[i]);
-            if (!m.hasMatch())
-                t.fail("a claim of no known form: " + claims[i]);
-            const qsizetype other = names.indexOf(m.captured(2));
-            if (other < 0 || other == i || !towns.contains(m.captured(1)) ||
-                !towns.contains(m.captured(3)))
-                t.fail("a claim names someone or somewhere unknown: " + claims[i]);
-            halves.push_back({{i, towns.indexOf(m.captured(1))},
-                              {other, towns.indexOf(m.captured(3))}});
+    // `names` each in a mask of `masks` (named in the genitive, «медведя»;
+    // one mask more, which nobody wears); each of `guesses` is two halves
+    // joined by «, а », one true and the other not; a half is «<name> в
+    // маске <mask>», «<name> не в маске <mask>» (a dash may follow the
+    // name) or «маску <mask> никто не надел». The first letters of the
+    // masks of the names, in their order, small.
+    r.solvers["text.halfRightMasks"] = [](const Task& t) {
+        const QStringList names = t.list("names"), masks = t.list("masks");
+        if (masks.size() != names.size() + 1)
+            t.fail("not one mask more than people");
+        static const QRegularExpression worn =
+            unicodePattern(R"(^(\w+)(?:[ \x{00A0}]—)? (не )?в маске (\w+)$)");
+        static const QRegularExpression spare =
+            unicodePattern(R"(^[Мм]аску (\w+) никто не надел$)");
+        // A half: who (−1 for nobody), which mask, whether it says «не».
+        struct Half { qsizetype who; qsizetype mask; bool negated; };
+        std::vector<std::pair<Half, Half>> guesses;
+        for (const QString& g : t.list("guesses")) {
+            const QStringList parts = g.split(", а ");
+            if (parts.size() != 2)
+                t.fail("a guess not of two halves: " + g);
+            Half h[2];
+            for (int i = 0; i < 2; ++i) {
+                bool known = true;
+                if (const auto m = worn.match(parts[i]); m.hasMatch()) {
+                    h[i] = {names.indexOf(m.captured(1)), masks.indexOf(m.captured(3)),
+                            !m.captured(2).isEmpty()};
+                    known = h[i].who >= 0;
+                } else if (const auto n = spare.match(parts[i]); n.hasMatch()) {
+                    h[i] = {-1, masks.indexOf(n.captured(1)), false};
+                } else {
+                    t.fail("a half of no known form: " + parts[i]);
+                }
+                if (!known || h[i].mask < 0)
+                    t.fail("a half names someone or some mask unknown: " + parts[i]);
+            }
+            guesses.push_back({h[0], h[1]});
         }
-        std::vector<qsizetype> order(towns.size());
+        std::vector<qsizetype> order(size_t(masks.size()));
         std::iota(order.begin(), order.end(), 0);
         std::set<QString> found;
         do {
-            // order[k] is the town of names[k]; the last entry is nobody's.
-            const auto right = [&](const Half& h) { return order[h.who] == h.town; };
-            if (std::all_of(halves.begin(), halves.end(),
-                            [&](const auto& c) { return right(c.first) != right(c.second); })) {
+            // order[k] is the mask of names[k]; the last entry is nobody's.
+            const auto holds = [&](const Half& h) {
+                if (h.who < 0)
+                    return order.back() == h.mask;
+                return (order[size_t(h.who)] == h.mask) != h.negated;
+            };
+            if (std::all_of(guesses.begin(), guesses.end(),
+                            [&](const auto& g) { return holds(g.first) != holds(g.second); })) {
                 QString letters;
                 for (qsizetype k = 0; k < names.size(); ++k)
-                    letters += towns[order[k]].front().toLower();
+                    letters += masks[order[size_t(k)]].front().toLower();
                 found.insert(letters);
             }
         } while (std::next_permutation(order.begin(), order.end()));
@@ -1283,6 +1421,14 @@ void addText(Registry& r) {
         return spelling(t, l, p,
                         t.text("protocol") + "://" + t.text("server") + "/" + t.text("directory") +
                             "/" + t.text("file"));
+    };
+    // The same with the file in the directory `inner`, which lies in the
+    // directory `outer` at the server's root: the path runs outer first.
+    r.solvers["text.addressInNestedDirectory"] = [](const Task& t) {
+        const auto [l, p] = drawnParts(t);
+        return spelling(t, l, p,
+                        t.text("protocol") + "://" + t.text("server") + "/" + t.text("outer") +
+                            "/" + t.text("inner") + "/" + t.text("file"));
     };
     // The address `protocol`://`host`.`domain`.`top`/`file`, the server's
     // name put together from its levels, spelt from the labelled parts of

@@ -73,6 +73,15 @@ void addVolume(Registry& r) {
         r.solvers["volume.screenPagesBitsAsBytes"] = [=](const Task& t) {
             return screens(t, bitsForAlphabet(t.integer("colours")), 8, false);
         };
+        // The bits of a pixel rounded down (24 colours taken as 4 bits, as
+        // if 16 were enough); one byte a pixel whatever the palette.
+        r.solvers["volume.screenPagesBitsRoundedDown"] = [=](const Task& t) {
+            qint64 bits = 0;
+            while (qint64(2) << bits <= t.integer("colours"))
+                ++bits;
+            return screens(t, bits, 1, false);
+        };
+        r.solvers["volume.screenPagesByteAPixel"] = [=](const Task& t) { return screens(t, 8, 1, false); };
     }
     // Of four phrases (the options, each in «» quotes) the one whose volume
     // at `bits` bits a character is `bytes` bytes, every character counted;
@@ -101,6 +110,31 @@ void addVolume(Registry& r) {
         r.solvers["volume.phraseOfVolumeQuotesCounted"] = [=](const Task& t) {
             return phraseOfVolume(t, [](const QString& p) { return characterCount(p) + 2; });
         };
+    }
+    // A tree of stars in a text file, `rows` lines: line k from the top
+    // holds 2k − 1 stars after rows − k blanks (the middle stars one under
+    // another, the bottom line from its first place) and one line end;
+    // `bits` bits a character. Its slips: the blanks left out, the line
+    // ends left out, each line's whole shortfall to the bottom width taken
+    // as blanks before it (the halving forgotten: every line padded).
+    {
+        const auto starTree = [](const Task& t, bool blanks, bool lineEnds, bool padded) {
+            const qint64 rows = t.integer("rows");
+            if (rows < 2)
+                t.fail("no tree of several rows");
+            const qint64 leading = rows * (rows - 1) / 2;
+            const qint64 characters = rows * rows + (blanks ? (padded ? 2 : 1) * leading : 0) +
+                                      (lineEnds ? rows : 0);
+            return written(double(textBits(characters, t.integer("bits"))));
+        };
+        r.solvers["volume.starTree"] = [=](const Task& t) { return starTree(t, true, true, false); };
+        r.solvers["volume.starTreeNoBlanks"] = [=](const Task& t) {
+            return starTree(t, false, true, false);
+        };
+        r.solvers["volume.starTreeNoLineEnds"] = [=](const Task& t) {
+            return starTree(t, true, false, false);
+        };
+        r.solvers["volume.starTreePadded"] = [=](const Task& t) { return starTree(t, true, true, true); };
     }
     // Two messages of `lengths` characters over alphabets of `alphabets`
     // symbols, each coded with its least equal number of bits: how many
@@ -134,40 +168,42 @@ void addVolume(Registry& r) {
                          part(t, "lengths", 0) * bitsForAlphabet(part(t, "alphabets", 1)));
         };
     }
-    // `count` records packed without gaps, each of fields whose whole values
-    // run from `lows` to `highs`, every field in its own least number of
-    // bits. Its slips: every field as wide as the widest, a whole byte a
-    // field, each field's count of values taken as high − low.
+    // A record of `bytes` bytes: fields whose whole values run from `lows`
+    // to `highs`, then a last field from `low` up to an unknown bound, each
+    // field in its own least number of bits, packed without gaps. The
+    // greatest bound for which the record still fits. Its slips: the last
+    // field taken to start at 0; a sign bit with the magnitude in the bits
+    // left (`low` below zero); each first field as wide as the binary
+    // record of its highest value rather than of its count of values.
     {
-        const auto widths = [](const Task& t, qint64 extra) {
+        const auto bitsLeft = [](const Task& t, bool widthOfHigh) {
             const QStringList lows = t.list("lows"), highs = t.list("highs");
             if (lows.size() != highs.size() || lows.isEmpty())
                 t.fail("the lows and highs do not pair");
-            std::vector<qint64> w;
-            for (qsizetype i = 0; i < lows.size(); ++i)
-                w.push_back(bitsForAlphabet(highs[i].toLongLong() - lows[i].toLongLong() + extra));
-            return w;
+            qint64 left = t.integer("bytes") * 8;
+            for (qsizetype i = 0; i < lows.size(); ++i) {
+                const qint64 low = number(lows[i]), high = number(highs[i]);
+                if (low < 0 || high <= low)
+                    t.fail("a first field not of two or more values from 0 up");
+                left -= widthOfHigh ? toBase(high, 2).size() : bitsForAlphabet(high - low + 1);
+            }
+            if (left < 2 || left > 40)
+                t.fail(QString("%1 bits left for the last field").arg(left));
+            return left;
         };
-        const auto records = [](const Task& t, qint64 recordBits) {
-            return written(double(recordBits * t.integer("count")));
+        r.solvers["volume.largestBoundInRecord"] = [=](const Task& t) {
+            return QString::number(t.integer("low") + (qint64(1) << bitsLeft(t, false)) - 1);
         };
-        r.solvers["volume.packedRecords"] = [=](const Task& t) {
-            const auto w = widths(t, 1);
-            return records(t, std::accumulate(w.begin(), w.end(), qint64(0)));
+        r.solvers["volume.largestBoundFromZero"] = [=](const Task& t) {
+            return QString::number((qint64(1) << bitsLeft(t, false)) - 1);
         };
-        r.solvers["volume.packedRecordsWidest"] = [=](const Task& t) {
-            const auto w = widths(t, 1);
-            return records(t, *std::max_element(w.begin(), w.end()) * qint64(w.size()));
+        r.solvers["volume.largestBoundSignBit"] = [=](const Task& t) {
+            if (t.integer("low") >= 0)
+                t.fail("the last field has no values below zero");
+            return QString::number((qint64(1) << (bitsLeft(t, false) - 1)) - 1);
         };
-        r.solvers["volume.packedRecordsByteAField"] = [=](const Task& t) {
-            qint64 bits = 0;
-            for (qint64 each : widths(t, 1))
-                bits += (each + 7) / 8 * 8;
-            return records(t, bits);
-        };
-        r.solvers["volume.packedRecordsRangeShort"] = [=](const Task& t) {
-            const auto w = widths(t, 0);
-            return records(t, std::accumulate(w.begin(), w.end(), qint64(0)));
+        r.solvers["volume.largestBoundWidthsOfHighs"] = [=](const Task& t) {
+            return QString::number(t.integer("low") + (qint64(1) << bitsLeft(t, true)) - 1);
         };
     }
     // A picture of `width` × `height` pixels whose colour mixes three
@@ -189,6 +225,51 @@ void addVolume(Registry& r) {
         };
         r.solvers["volume.rgbPictureKbitsAsKbytes"] = [=](const Task& t) {
             return written(double(rgb(t, bitsForAlphabet(t.integer("levels")), 3) * 8));
+        };
+    }
+    // The option, one of four pictures written "640 × 400 пикселей,
+    // 40 цветов", each stored without compression in the least equal number
+    // of bits a pixel, that takes the most memory. Its slips, each the
+    // picture that wins when: the colours are left out (the most pixels);
+    // the number of colours is taken for the bits a pixel; the bits a pixel
+    // are rounded down where the colours are no power of two.
+    {
+        const auto largest = [](const Task& t, const std::function<double(qint64, qint64)>& size) {
+            static const QRegularExpression form =
+                unicodePattern(R"(^(\d+) × (\d+) пикселей, (\d[\d ]*\d|\d) цвет(?:а|ов)$)");
+            std::vector<std::pair<double, QString>> all;
+            for (const QString& o : t.options()) {
+                const auto m = form.match(o);
+                if (!m.hasMatch())
+                    t.fail("not a picture's size and colours: " + o);
+                const qint64 colours = number(m.captured(3));
+                if (colours < 2)
+                    t.fail("a picture of one colour: " + o);
+                all.push_back({size(number(m.captured(1)) * number(m.captured(2)), colours), o});
+            }
+            std::sort(all.begin(), all.end(),
+                      [](const auto& a, const auto& b) { return a.first > b.first; });
+            if (all.size() < 2 || all[0].first == all[1].first)
+                t.fail("no one picture takes the most");
+            return all.front().second;
+        };
+        r.solvers["volume.largestPicture"] = [=](const Task& t) {
+            return largest(t, [](qint64 pixels, qint64 colours) {
+                return double(pixels * bitsForAlphabet(colours));
+            });
+        };
+        r.solvers["volume.largestPicturePixels"] = [=](const Task& t) {
+            return largest(t, [](qint64 pixels, qint64) { return double(pixels); });
+        };
+        r.solvers["volume.largestPictureColoursAsBits"] = [=](const Task& t) {
+            return largest(
+                t, [](qint64 pixels, qint64 colours) { return double(pixels) * double(colours); });
+        };
+        r.solvers["volume.largestPictureBitsRoundedDown"] = [=](const Task& t) {
+            return largest(t, [](qint64 pixels, qint64 colours) {
+                const int bits = bitsForAlphabet(colours);
+                return double(pixels * ((qint64(1) << bits) == colours ? bits : bits - 1));
+            });
         };
     }
     // A phrase in a code of `wide` bytes for each Russian letter and
@@ -273,10 +354,16 @@ void addVolume(Registry& r) {
         return paletteFile(t, t.integer("colours") * t.integer("entry") * 8,
                            t.integer("width") * t.integer("height") * 8);
     };
-    // Its slip of the palette's entries taken in bits, not bytes.
-    r.solvers["volume.fileWithPaletteEntryBits"] = [=](const Task& t) {
-        return paletteFile(t, t.integer("colours") * t.integer("entry"),
-                           rasterBits(t.integer("width"), t.integer("height"), t.integer("colours")));
+    // Its slip of the bits of a pixel rounded down (48 colours taken as 5
+    // bits, as if 32 codes were enough); refused where the colours are a
+    // power of two, which leaves nothing to round.
+    r.solvers["volume.fileWithPaletteOneBitShort"] = [=](const Task& t) {
+        const qint64 colours = t.integer("colours");
+        const int each = bitsForAlphabet(colours);
+        if (each < 1 || qint64(1) << each == colours)
+            t.fail("the colours are a power of two: nothing to round");
+        return paletteFile(t, colours * t.integer("entry") * 8,
+                           rasterBits(t.integer("width"), t.integer("height"), 2) * (each - 1));
     };
     // The option is a whole number whose thousands may be parted by
     // no-break spaces ("81 920"), as the page groups them.
@@ -311,6 +398,16 @@ void addVolume(Registry& r) {
         return written(convert(double(textBits(characters, t.integer("from"))), Unit::Bit,
                                Unit::Byte));
     };
+    // Two more: the bits lost divided by the second code's width; the
+    // second code taken as a byte a character (each losing `from` − 8).
+    r.solvers["volume.recodedOverSecondCode"] = [](const Task& t) {
+        return written(double(t.integer("lost")) / double(t.integer("to")));
+    };
+    r.solvers["volume.recodedSecondAsByte"] = [](const Task& t) {
+        if (t.integer("from") <= 8 || t.integer("to") == 8)
+            t.fail("the second code is a byte already, or the first no wider");
+        return written(double(t.integer("lost")) / double(t.integer("from") - 8));
+    };
     // `count` numbers of `length` characters, each character one of
     // `digits` digits or `letters` letters in the least equal number of
     // bits, each number stored in the fewest whole bytes: their volume.
@@ -338,15 +435,25 @@ void addVolume(Registry& r) {
         const qint64 bits = t.integer("length") * each;
         return written(double(t.integer("count") * ((bits + 7) / 8) * 8));
     };
-    // The word `word` written `times` times, one blank between neighbours
-    // and none at the ends, `bits` bits a character; and the slips: the
-    // blanks left out, a blank after every word, a byte a character.
-    const auto repeatedWordBits = [](const Task& t, qint64 blanksLess, qint64 bits) {
+    // The word `word` written `times` times, `separator` between neighbours
+    // (one blank where it is not given) and nothing at the ends, `bits`
+    // bits a character; and the slips: the separators left out, a
+    // separator after every word, a byte a character, each separator
+    // taken for one character (the blank after a comma forgotten).
+    const auto repeatedWordBits = [](const Task& t, qint64 blanksLess, qint64 bits,
+                                     bool separatorAsOne = false) {
         const qint64 times = t.integer("times");
         if (times < 2 || t.text("word").contains(' '))
             t.fail("not one word written several times");
-        const qint64 characters = times * characterCount(t.text("word")) + times - blanksLess;
+        const qint64 separator = !t.has("separator") ? 1 : characterCount(t.text("separator"));
+        if (separator < 1 || (separatorAsOne && separator < 2))
+            t.fail("no separator of several characters");
+        const qint64 characters = times * characterCount(t.text("word")) +
+                                  (times - blanksLess) * (separatorAsOne ? 1 : separator);
         return written(double(textBits(characters, bits)));
+    };
+    r.solvers["volume.repeatedWordSeparatorAsOne"] = [=](const Task& t) {
+        return repeatedWordBits(t, 1, t.integer("bits"), true);
     };
     r.solvers["volume.repeatedWord"] = [=](const Task& t) {
         return repeatedWordBits(t, 1, t.integer("bits"));
@@ -378,6 +485,25 @@ void addVolume(Registry& r) {
         const qint64 values = t.integer("high") - t.integer("low") + 1;
         return written(double(messageBits(t.integer("count"), values)));
     };
+    // Its slips, for a range from a negative `low`: a sign bit beside the
+    // least bits of the largest magnitude; a byte a measurement; the minus
+    // of `low` lost, so high − |low| + 1 values.
+    const auto measurementsSlip = [](const Task& t, qint64 bitsEach) {
+        if (t.integer("low") >= 0)
+            t.fail("the range has no negative values");
+        return written(double(t.integer("count") * bitsEach));
+    };
+    r.solvers["volume.measurementsSignBit"] = [=](const Task& t) {
+        const qint64 magnitude = std::max(-t.integer("low"), std::abs(t.integer("high")));
+        return measurementsSlip(t, 1 + bitsForAlphabet(magnitude + 1));
+    };
+    r.solvers["volume.measurementsByteEach"] = [=](const Task& t) { return measurementsSlip(t, 8); };
+    r.solvers["volume.measurementsLowSignLost"] = [=](const Task& t) {
+        const qint64 values = t.integer("high") + t.integer("low") + 1;
+        if (values < 1)
+            t.fail("no values are left when the minus is lost");
+        return measurementsSlip(t, bitsForAlphabet(values));
+    };
     // A picture of `width` × `height` points taking `kbytes` Kbytes: the
     // most colours its palette can have.
     r.solvers["volume.colours"] = [](const Task& t) {
@@ -404,11 +530,66 @@ void addVolume(Registry& r) {
             t.fail("the size is no whole number of Kbytes");
         return written(kbytes);
     };
-    // The least number of places, each showing one of `kinds` (a word:
-    // "трёх") states, that gives `signals` different signals.
-    r.solvers["volume.leastLampsForSignals"] = [](const Task& t) {
-        return QString::number(leastCodeLength(numeral(t.text("kinds")), t.integer("signals")));
-    };
+    // A board already has `had` lamps that are on or off; the fewest lamps
+    // of `kinds` (a word) states to add so that all together give `signals`
+    // signals. Its slips: the lamps already there ignored; their 2^had
+    // signals taken as 2 · had; every lamp, old and new, taken as on/off.
+    {
+        const auto addedLamps = [](const Task& t, char how) {
+            const qint64 had = t.integer("had"), kinds = numeral(t.text("kinds")),
+                         wanted = t.integer("signals");
+            if (had < 1 || had > 20 || kinds < 3 || wanted < 2)
+                t.fail("not on/off lamps and lamps of more states");
+            if (how == 't')
+                return QString::number(leastCodeLength(2, wanted) - had);
+            const qint64 old = how == 'i' ? 1 : how == 'p' ? 2 * had : qint64(1) << had;
+            return QString::number(leastCodeLength(kinds, (wanted + old - 1) / old));
+        };
+        r.solvers["volume.leastAddedLamps"] = [=](const Task& t) { return addedLamps(t, ' '); };
+        r.solvers["volume.leastAddedLampsOldIgnored"] = [=](const Task& t) {
+            return addedLamps(t, 'i');
+        };
+        r.solvers["volume.leastAddedLampsOldProduct"] = [=](const Task& t) {
+            return addedLamps(t, 'p');
+        };
+        r.solvers["volume.leastAddedLampsAllTwoStates"] = [=](const Task& t) {
+            return addedLamps(t, 't');
+        };
+    }
+    // A code of one of the `letters` followed by `digits` (a number or a
+    // word: "двух") decimal digits, found by questions answered «да» or
+    // «нет»: the fewest questions that always find it. Its slips: the
+    // letter and each digit found apart, each rounded up; the letter taken
+    // for one more digit; one question for each value but the last.
+    {
+        const auto codeParts = [](const Task& t) {
+            const qint64 letters = t.list("letters").size(), digits = countGiven(t, "digits");
+            if (letters < 2 || digits < 1 || digits > 6)
+                t.fail("not a code of a letter and digits");
+            return std::pair{letters, digits};
+        };
+        const auto tens = [](qint64 n) {
+            qint64 p = 1;
+            while (n-- > 0)
+                p *= 10;
+            return p;
+        };
+        r.solvers["volume.fewestQuestions"] = [=](const Task& t) {
+            const auto [letters, digits] = codeParts(t);
+            return QString::number(bitsForAlphabet(letters * tens(digits)));
+        };
+        r.solvers["volume.fewestQuestionsEachApart"] = [=](const Task& t) {
+            const auto [letters, digits] = codeParts(t);
+            return QString::number(bitsForAlphabet(letters) + digits * bitsForAlphabet(10));
+        };
+        r.solvers["volume.fewestQuestionsLetterAsDigit"] = [=](const Task& t) {
+            return QString::number(bitsForAlphabet(tens(codeParts(t).second + 1)));
+        };
+        r.solvers["volume.fewestQuestionsOneByOne"] = [=](const Task& t) {
+            const auto [letters, digits] = codeParts(t);
+            return QString::number(letters - 1 + digits * 9);
+        };
+    }
     // A picture of `width` × `height` pixels in a palette of `colours`.
     r.solvers["volume.rasterWithPalette"] = [](const Task& t) {
         return written(
@@ -442,12 +623,30 @@ void addVolume(Registry& r) {
             t.fail("the size is no whole number of Kbytes");
         return written(kbytes);
     };
-    // A text of `pages` pages of `lines` lines of `chars` characters, each
-    // character `bits` bits.
-    r.solvers["volume.pagesOfText"] = [](const Task& t) {
-        const qint64 characters = t.integer("pages") * t.integer("lines") * t.integer("chars");
-        return written(double(textBits(characters, t.integer("bits"))));
-    };
+    // A text of `pages` full pages of `lines` lines and `extra` lines more
+    // on the next page, `chars` characters a line, `bits` bits each; its
+    // slips: the extra lines left out, the next page counted full, 8 bits
+    // a character.
+    {
+        const auto pagesAndLines = [](const Task& t, qint64 pagesOver, qint64 extra, qint64 bits) {
+            if (t.integer("extra") < 1 || t.integer("extra") >= t.integer("lines"))
+                t.fail("the extra lines do not make a part of a page");
+            const qint64 lines = (t.integer("pages") + pagesOver) * t.integer("lines") + extra;
+            return written(double(textBits(lines * t.integer("chars"), bits)));
+        };
+        r.solvers["volume.pagesAndLines"] = [=](const Task& t) {
+            return pagesAndLines(t, 0, t.integer("extra"), t.integer("bits"));
+        };
+        r.solvers["volume.pagesAndLinesExtraLeftOut"] = [=](const Task& t) {
+            return pagesAndLines(t, 0, 0, t.integer("bits"));
+        };
+        r.solvers["volume.pagesAndLinesPageFull"] = [=](const Task& t) {
+            return pagesAndLines(t, 1, 0, t.integer("bits"));
+        };
+        r.solvers["volume.pagesAndLinesByteEach"] = [=](const Task& t) {
+            return pagesAndLines(t, 0, t.integer("extra"), 8);
+        };
+    }
     // The information of the message which one of `shelves` shelves of
     // `racks` racks, all equally likely, holds the book.
     r.solvers["volume.oneShelfOfAll"] = [](const Task& t) {
@@ -502,6 +701,30 @@ void addVolume(Registry& r) {
             t.fail("the volume solver disagrees");
         return QString::number(largest);
     };
+    // Its slips: the bits of a character given for the alphabet; the
+    // smallest alphabet that needs those bits; the bits doubled for two to
+    // their power.
+    {
+        const auto bitsEach = [](const Task& t) {
+            const qint64 bits = t.integer("bytes") * 8;
+            if (bits % t.integer("length") || bits / t.integer("length") < 2 ||
+                bits / t.integer("length") > 62)
+                t.fail("no code length of two bits or more");
+            return bits / t.integer("length");
+        };
+        r.solvers["volume.widestAlphabetBitsGiven"] = [=](const Task& t) {
+            return QString::number(bitsEach(t));
+        };
+        r.solvers["volume.narrowestAlphabetForLength"] = [=](const Task& t) {
+            const qint64 smallest = (qint64(1) << (bitsEach(t) - 1)) + 1;
+            if (bitsForAlphabet(smallest) != bitsEach(t) || bitsForAlphabet(smallest - 1) == bitsEach(t))
+                t.fail("the volume solver disagrees");
+            return QString::number(smallest);
+        };
+        r.solvers["volume.widestAlphabetBitsDoubled"] = [=](const Task& t) {
+            return QString::number(2 * bitsEach(t));
+        };
+    }
     // A picture saved again with a palette of `after` colours instead of
     // `before`: how many times less it takes.
     r.solvers["volume.repaletteShrink"] = [](const Task& t) {
@@ -551,13 +774,38 @@ void addVolume(Registry& r) {
             count += codeCount(kinds.size(), n);
         return written(double(count));
     };
-    // `mbytes` Mbytes ("0,125") in Kbits.
-    r.solvers["volume.mbytesInKbits"] = [](const Task& t) {
-        const double mbytes = QString(t.text("mbytes")).replace(',', '.').toDouble();
-        if (mbytes <= 0)
-            t.fail("no volume in mbytes");
-        return written(convert(mbytes, Unit::Mbyte, Unit::Kbit));
-    };
+    // `mbytes` Мбайт ("0,5") of free space, into which files of `kbytes`
+    // Кбайт and of `kbits` Кбит are written: the space left in Кбайт. Its
+    // slips: Кбит brought to Кбайт by 1024, not 8; the answer left in
+    // Кбит; all counted in Кбит but the `kbytes` left as they stand.
+    {
+        const auto freeSpace = [](const Task& t, double kbitsAKbyte, bool inKbits,
+                                  bool kbytesUnconverted) {
+            const double mbytes = QString(t.text("mbytes")).replace(',', '.').toDouble();
+            const double free = convert(mbytes, Unit::Mbyte, Unit::Kbyte);
+            const double kbytes = double(t.integer("kbytes")), kbits = double(t.integer("kbits"));
+            double left = free - kbytes - kbits / kbitsAKbyte;
+            if (inKbits)
+                left *= 8;
+            if (kbytesUnconverted)
+                left = (free * 8 - kbytes - kbits) / 8;
+            if (left <= 0 || left != std::floor(left))
+                t.fail("the space left is no whole positive number");
+            return written(left);
+        };
+        r.solvers["volume.freeSpaceLeft"] = [=](const Task& t) {
+            return freeSpace(t, 8, false, false);
+        };
+        r.solvers["volume.freeSpaceKbitsBy1024"] = [=](const Task& t) {
+            return freeSpace(t, 1024, false, false);
+        };
+        r.solvers["volume.freeSpaceInKbits"] = [=](const Task& t) {
+            return freeSpace(t, 8, true, false);
+        };
+        r.solvers["volume.freeSpaceKbytesUnconverted"] = [=](const Task& t) {
+            return freeSpace(t, 8, false, true);
+        };
+    }
     // A picture whose palette of `before` colours is cut to `after`: how
     // many times its volume shrinks.
     r.solvers["volume.paletteShrink"] = [](const Task& t) {
@@ -567,16 +815,18 @@ void addVolume(Registry& r) {
             t.fail("the volume shrinks no whole number of times");
         return written(ratio);
     };
-    // Text sent for `seconds` at `rate` bits a second, pages of `lines`
-    // lines of `characters` characters, `bits` bits a character: the pages.
-    r.solvers["volume.pagesSent"] = [](const Task& t) {
-        const double sent = transferSize(double(t.integer("rate")), Unit::Bit,
-                                         double(t.integer("seconds")), Unit::Bit);
-        const double page =
-            double(textBits(t.integer("lines") * t.integer("characters"), t.integer("bits")));
-        if (sent / page != std::floor(sent / page))
-            t.fail("no whole number of pages");
-        return written(sent / page);
+    // A file of `file` Кбайт cut in two parts sent at once, the first at
+    // `bitRate` bits a second, the second at `kbyteRate` Кбайт a second
+    // (1 Кбайт = 1024 байта), the parts such that both end together: the
+    // first part in Кбайт. Refused where it is no whole number.
+    r.solvers["volume.parallelFirstPart"] = [](const Task& t) {
+        const qint64 file = t.integer("file"), first = t.integer("bitRate");
+        const qint64 second = t.integer("kbyteRate") * bitsIn(Unit::Kbyte);
+        if (file <= 0 || first <= 0 || second <= 0)
+            t.fail("no file or a channel without a rate");
+        if (file * first % (first + second))
+            t.fail("the first part is no whole number of Кбайт");
+        return QString::number(file * first / (first + second));
     };
     // A piece stands on one of `cells` cells of a board of `rows` rows of
     // `perRow` cells, on one of `edge` (a word: "двух") rows, each cell of
@@ -691,19 +941,27 @@ void addVolume(Registry& r) {
             t.fail("the rate is no whole number of bits a second");
         return written(double(size / seconds));
     };
-    // A picture of `width` × `height` pixels in a palette of `colours`
-    // colours, the codes alone sent in `seconds` seconds: the least rate in
-    // bits a second (each code of the fewest equal bits). Refused where the
-    // rate is no whole number.
-    r.solvers["volume.rasterSendRate"] = [](const Task& t) {
-        const qint64 pixels = t.integer("width") * t.integer("height");
-        const qint64 colours = t.integer("colours"), seconds = t.integer("seconds");
-        if (colours < 2 || seconds <= 0)
-            t.fail("too few colours or no time");
-        const qint64 bits = pixels * bitsForAlphabet(colours);
-        if (bits % seconds)
+    // A file of `size` Кбайт (1 Кбайт = 1024 байта) sent at one rate from
+    // the clock time `start` to the clock time `end` (Ч:ММ:СС), the end
+    // on the next day where it is not later than the start: the rate in
+    // bits a second. Refused where it is no whole number.
+    r.solvers["volume.rateFromClock"] = [](const Task& t) {
+        static const QRegularExpression clock(R"(^(\d{1,2}):([0-5]\d):([0-5]\d)$)");
+        const auto seconds = [&](const QString& given) {
+            const auto m = clock.match(t.text(given));
+            if (!m.hasMatch() || m.captured(1).toInt() > 23)
+                t.fail(given + " is not a time of day: " + t.text(given));
+            return m.captured(1).toLongLong() * 3600 + m.captured(2).toLongLong() * 60 +
+                   m.captured(3).toLongLong();
+        };
+        const qint64 start = seconds("start"), end = seconds("end");
+        if (end == start)
+            t.fail("the transfer starts and ends at one time");
+        const qint64 time = end > start ? end - start : end + 86400 - start;
+        const qint64 bits = t.integer("size") * 8192;
+        if (bits % time)
             t.fail("the rate is no whole number of bits a second");
-        return written(double(bits / seconds));
+        return QString::number(bits / time);
     };
     // A file of `file` Кбайт relayed from A through В to Б: channel 1 at
     // `rates.1` bit/s, channel 2 at `rates.2` bit/s, В forwarding without
@@ -729,8 +987,8 @@ void addVolume(Registry& r) {
     };
     // The largest square picture with a palette of `colours` colours that
     // takes at most `kbytes` Кбайт (1 Кбайт = 1024 байта): "side × side";
-    // and its slips: the colours taken as the bits of a pixel, one bit a
-    // pixel (the palette left out), 1 Кбайт taken as 1000 байт.
+    // and its slips: the colours taken as the bits of a pixel, a whole byte
+    // a pixel, the bytes not turned into bits (× 8 forgotten).
     const auto largestSquare = [](qint64 bits, qint64 bitsPerPixel) {
         const qint64 pixels = bits / bitsPerPixel;
         qint64 side = qint64(std::sqrt(double(pixels)));
@@ -746,11 +1004,11 @@ void addVolume(Registry& r) {
     r.solvers["volume.largestSquareColoursAsBits"] = [largestSquare](const Task& t) {
         return largestSquare(t.integer("kbytes") * 8192, t.integer("colours"));
     };
-    r.solvers["volume.largestSquareOneBit"] = [largestSquare](const Task& t) {
-        return largestSquare(t.integer("kbytes") * 8192, 1);
+    r.solvers["volume.largestSquareByteAPixel"] = [largestSquare](const Task& t) {
+        return largestSquare(t.integer("kbytes") * 8192, 8);
     };
-    r.solvers["volume.largestSquareKbyte1000"] = [largestSquare](const Task& t) {
-        return largestSquare(t.integer("kbytes") * 8000, bitsForAlphabet(t.integer("colours")));
+    r.solvers["volume.largestSquareBytesAsBits"] = [largestSquare](const Task& t) {
+        return largestSquare(t.integer("kbytes") * 1024, bitsForAlphabet(t.integer("colours")));
     };
     // The least alphabet whose codes of `length` (a word: "двух") symbols
     // tell apart the cells of a `rows` × `columns` field; its slips: the
@@ -784,28 +1042,36 @@ void addVolume(Registry& r) {
         return QString::number(std::max(t.integer("rows"), t.integer("columns")));
     };
 
-    // `records` records of fields of fixed widths (`widths`, in characters),
-    // `bits` bits a character: the volume in bits; its slips: the last field
-    // left out, the other code (8 bits for 16, 16 for 8), the bits read as
-    // bytes.
-    const auto fixedRecords = [](const Task& t, bool lastLeftOut, qint64 bitsEach) {
-        const QStringList widths = t.list("widths");
-        qint64 characters = 0;
-        for (qsizetype i = 0; i < widths.size() - (lastLeftOut ? 1 : 0); ++i)
-            characters += number(widths[i]);
-        return written(double(textBits(characters * t.integer("records"), bitsEach)));
+    // A text file of `records` lines, each of fields of fixed widths
+    // (`widths`, in characters), then a date laid out as `date` (ДД.ММ.ГГГГ:
+    // a character for each sign), then one line-end character; `bits` bits
+    // a character: the volume in bits; its slips: the line ends left out,
+    // the date's separators left out (its letters counted only), the date
+    // left out.
+    enum class RecordSlip { None, LineEnd, Separators, Date };
+    const auto textRecords = [](const Task& t, RecordSlip slip) {
+        const QString date = t.text("date");
+        const qint64 letters =
+            std::count_if(date.begin(), date.end(), [](QChar c) { return c.isLetter(); });
+        if (letters == 0 || letters == date.size())
+            t.fail("the date is not letters with separators: " + date);
+        qint64 characters = slip == RecordSlip::LineEnd ? 0 : 1;
+        for (const QString& w : t.list("widths"))
+            characters += number(w);
+        characters += slip == RecordSlip::Date         ? 0
+                      : slip == RecordSlip::Separators ? letters
+                                                       : date.size();
+        return written(double(textBits(characters * t.integer("records"), t.integer("bits"))));
     };
-    r.solvers["volume.fixedRecords"] = [=](const Task& t) {
-        return fixedRecords(t, false, t.integer("bits"));
+    r.solvers["volume.textRecords"] = [=](const Task& t) { return textRecords(t, RecordSlip::None); };
+    r.solvers["volume.textRecordsLineEndsLeftOut"] = [=](const Task& t) {
+        return textRecords(t, RecordSlip::LineEnd);
     };
-    r.solvers["volume.fixedRecordsLastFieldLeftOut"] = [=](const Task& t) {
-        return fixedRecords(t, true, t.integer("bits"));
+    r.solvers["volume.textRecordsDateSeparatorsLeftOut"] = [=](const Task& t) {
+        return textRecords(t, RecordSlip::Separators);
     };
-    r.solvers["volume.fixedRecordsOtherCode"] = [=](const Task& t) {
-        return fixedRecords(t, false, t.integer("bits") == 16 ? 8 : 16);
-    };
-    r.solvers["volume.fixedRecordsBitsAsBytes"] = [=](const Task& t) {
-        return fixedRecords(t, false, t.integer("bits") * 8);
+    r.solvers["volume.textRecordsDateLeftOut"] = [=](const Task& t) {
+        return textRecords(t, RecordSlip::Date);
     };
     // `main` objects of a rarer kind, all of them among the `winning` kind;
     // the message that the one drawn is of the rarer kind carries
