@@ -20,6 +20,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QTextDocument>
 #include <QTextDocumentFragment>
 
 #include <algorithm>
@@ -42,7 +43,9 @@ QStringList pageTexts(QWidget* page) {
         else if (auto* b = qobject_cast<QAbstractButton*>(w))
             text = b->text();
         else if (auto* e = qobject_cast<QPlainTextEdit*>(w))
-            text = e->toPlainText();
+            // QPlainTextEdit::toPlainText() turns no-break spaces into plain
+            // ones; the raw text keeps them, with its paragraph separators.
+            text = e->document()->toRawText().replace(QChar::ParagraphSeparator, '\n');
         else if (auto* g = qobject_cast<QGroupBox*>(w))
             text = g->title();
         if (text.trimmed().isEmpty())

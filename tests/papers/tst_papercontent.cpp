@@ -792,7 +792,7 @@ void TestPaperContent::checksFollowTheirGivens_data() {
         << "typed" << QVariant(QString("*")) << "!not two different signs";
     QTest::newRow("t2008_6 А19 a block turned round")
         << QString("t2008_6") << "А19"
-        << "last" << QVariant(QString("B1")) << "!not a block";
+        << "last" << QVariant(QString("A2")) << "!not a block";
     // 0 + 2 + 1 replacements, and 4 + 2 + 1.
     QTest::newRow("t2008_6 А20 sorted already") << QString("t2008_6") << "А20"
                                                 << "start" << QVariant(QString("ББАА")) << "3";

@@ -373,8 +373,8 @@ void TestT2008_5::placesOfTheExample() {
     const zut::TaskContent& t = task("С4");
     try {
         const QString w = oneLine(fieldText(t, "Memo14"));
-        need(w.contains("второе по величине из трёх чисел его строки") &&
-                 w.contains("если два наибольших числа равны, это то же число") &&
+        need(w.contains("вторая по величине из трёх попыток") &&
+                 w.contains("если две лучшие попытки равны, вторая равна лучшей") &&
                  w.contains("записан раньше"),
              "the wording's tie rules are not the ones placed here");
         capture(w, R"(Пример строки: \S+ \S+ \d+ \d+ \d+ )");

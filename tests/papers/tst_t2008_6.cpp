@@ -6,9 +6,8 @@
 // one mistake each, the А17 picture that takes most memory and its slips
 // are found from the options, the А19 diagrams are found from the sheet
 // with one sign mistyped, the С1 listings fail exactly for their fault,
-// the С3
-// game is won as the worked solution says, the answer labels are the
-// key's, and the fields show their lines.
+// the С3 game of splitting heaps is won as the worked solution says, the
+// answer labels are the key's, and the fields show their lines.
 #include "testmain.h"
 
 #include "taskcheck/interpret.h"
@@ -23,6 +22,7 @@
 #include <algorithm>
 #include <array>
 #include <functional>
+#include <limits>
 #include <map>
 #include <memory>
 #include <stdexcept>
@@ -188,50 +188,68 @@ QString fixedListing(int listing) {
 
 // ---- С3 ------------------------------------------------------------------
 
-// Two heaps; a move takes one stone from one heap or one from each, and
-// whoever takes the last stone wins.
-class TakeStones {
+// Two heaps; a move takes one heap away and splits the other into two
+// heaps of at least one stone each; whoever cannot move loses. A position
+// is written smaller heap first.
+using Heaps = std::pair<qint64, qint64>;
+
+Heaps heaps(qint64 a, qint64 b) {
+    return {std::min(a, b), std::max(a, b)};
+}
+
+class SplitHeaps {
 public:
-    static std::vector<std::pair<qint64, qint64>> moves(qint64 a, qint64 b) {
-        std::vector<std::pair<qint64, qint64>> out;
-        if (a > 0)
-            out.push_back({a - 1, b});
-        if (b > 0)
-            out.push_back({a, b - 1});
-        if (a > 0 && b > 0)
-            out.push_back({a - 1, b - 1});
+    static std::vector<Heaps> moves(Heaps p) {
+        std::vector<Heaps> out;
+        for (const qint64 kept : {p.first, p.second})
+            for (qint64 x = 1; 2 * x <= kept; ++x)
+                if (std::find(out.begin(), out.end(), heaps(x, kept - x)) == out.end())
+                    out.push_back(heaps(x, kept - x));
         return out;
     }
-    // Whether the player to move wins from (a, b); with no stones left the
-    // player to move has lost.
-    bool moverWins(qint64 a, qint64 b) {
-        const auto key = std::make_pair(a, b);
-        if (const auto it = known_.find(key); it != known_.end())
+    // Whether the player to move wins from `p`.
+    bool moverWins(Heaps p) {
+        if (const auto it = wins_.find(p); it != wins_.end())
             return it->second;
         bool wins = false;
-        for (const auto& [na, nb] : moves(a, b))
-            if (!moverWins(na, nb))
-                wins = true;
-        known_[key] = wins;
-        return wins;
+        for (const Heaps& next : moves(p))
+            wins = wins || !moverWins(next);
+        return wins_[p] = wins;
+    }
+    // From a position the player to move wins: the fewest of his moves
+    // that win whatever the other does.
+    int movesToWin(Heaps p) {
+        if (const auto it = length_.find(p); it != length_.end())
+            return it->second;
+        int best = std::numeric_limits<int>::max();
+        for (const Heaps& next : moves(p)) {
+            if (moverWins(next))
+                continue;
+            int longest = 0; // the other's longest defence
+            for (const Heaps& reply : moves(next))
+                longest = std::max(longest, movesToWin(reply));
+            best = std::min(best, 1 + longest);
+        }
+        return length_[p] = best;
     }
 
 private:
-    std::map<std::pair<qint64, qint64>, bool> known_;
+    std::map<Heaps, bool> wins_;
+    std::map<Heaps, int> length_;
 };
 
 struct Game {
-    qint64 first, second;
+    Heaps start;
     QString starts, answers;
 };
 
 Game game() {
     const QString w = wording(task("С3"));
-    need(w.contains("взять один камень из любой кучки или взять сразу по одному камню из каждой "
-                    "кучки"),
+    need(w.contains("убирает со стола одну из кучек целиком, а другую делит на две непустые кучки"),
          "the moves are not the ones the test plays");
-    need(w.contains("Выигрывает тот, кто возьмёт последний камень"), "the goal is not the last stone");
-    return {numberIn(w, R"(в первой (\d+) камн)"), numberIn(w, R"(во второй (\d+) камн)"),
+    need(w.contains("Кучку из одного камня разделить нельзя"), "a heap of one may be split");
+    need(w.contains("Проигрывает тот, кто не может сделать ход"), "the goal is not the last move");
+    return {heaps(numberIn(w, R"(в первой (\d+) камн)"), numberIn(w, R"(во второй (\d+) камн)")),
             capture(w, R"(первый ход делает (\w+))")[0], capture(w, R"(второй\W+(\w+)\.)")[0]};
 }
 
@@ -421,25 +439,52 @@ void TestT2008_6::faultExampleOfTheSolution() {
 
 // С3 played out by a full search: the winner the solution names wins from
 // the start; the positions lost for the player to move are exactly those
-// with both heaps even, as the solution says; the first move it gives is
-// legal and leaves such a position.
+// with two odd heaps, as the solution says; the first moves it gives are
+// all the winning ones; its sample game is played by the rules, the winner
+// leaving two odd heaps each time and making the last move; and the game
+// lasts the winner's moves it says when he wins fastest and the other
+// holds out longest.
 void TestT2008_6::gameStrategy() {
     try {
         const Game g = game();
-        TakeStones play;
-        QVERIFY(g.first % 2 != 0 || g.second % 2 != 0);
-        const QString winner = play.moverWins(g.first, g.second) ? g.starts : g.answers;
+        SplitHeaps play;
+        const bool firstWins = play.moverWins(g.start);
         const QString solution = oneLine(task("С3").solution);
-        QVERIFY2(solution.startsWith("Выигрывает " + winner + "."), qPrintable(solution));
-        QVERIFY(solution.contains("обе кучки чётные"));
-        for (qint64 a = 0; a <= g.first; ++a)
-            for (qint64 b = 0; b <= g.second; ++b)
-                QCOMPARE(play.moverWins(a, b), a % 2 != 0 || b % 2 != 0);
-        const qint64 a = numberIn(solution, R"(остаются кучки (\d+) и \d+)"),
-                     b = numberIn(solution, R"(остаются кучки \d+ и (\d+))");
-        const auto first = TakeStones::moves(g.first, g.second);
-        QVERIFY(std::find(first.begin(), first.end(), std::make_pair(a, b)) != first.end());
-        QVERIFY(!play.moverWins(a, b));
+        QVERIFY2(solution.startsWith("Выигрывает " + (firstWins ? g.starts : g.answers) + "."),
+                 qPrintable(solution));
+        QVERIFY(solution.contains("в обеих кучках нечётное число камней"));
+        for (qint64 a = 1; a <= g.start.second; ++a)
+            for (qint64 b = a; b <= g.start.second; ++b)
+                QCOMPARE(play.moverWins({a, b}), a % 2 == 0 || b % 2 == 0);
+        QVERIFY(firstWins);
+        const QStringList first = capture(
+            solution, R"(убирает кучку из (\d+) камней, а кучку из (\d+) камней делит на кучки (\d+) и (\d+) или (\d+) и (\d+)\.)");
+        QCOMPARE(heaps(number(first[0]), number(first[1])), g.start);
+        std::vector<Heaps> said, winning;
+        for (int i = 2; i < 6; i += 2) {
+            said.push_back(heaps(number(first[i]), number(first[i + 1])));
+            QCOMPARE(number(first[i]) + number(first[i + 1]), number(first[1]));
+        }
+        for (const Heaps& next : SplitHeaps::moves(g.start))
+            if (!play.moverWins(next))
+                winning.push_back(next);
+        std::sort(said.begin(), said.end());
+        QCOMPARE(said, winning);
+        const QString sample = capture(solution, R"(Пример партии: ([^.]*)\.)")[0];
+        std::vector<Heaps> line;
+        for (const auto& m : QRegularExpression(R"(\((\d+), (\d+)\))").globalMatch(sample))
+            line.push_back(heaps(m.captured(1).toLongLong(), m.captured(2).toLongLong()));
+        QVERIFY(line.size() >= 3 && line.size() % 2 == 0);
+        QCOMPARE(line.front(), g.start);
+        for (size_t i = 1; i < line.size(); ++i) {
+            const auto legal = SplitHeaps::moves(line[i - 1]);
+            QVERIFY(std::find(legal.begin(), legal.end(), line[i]) != legal.end());
+            if (i % 2 == 1)
+                QVERIFY(!play.moverWins(line[i]));
+        }
+        QVERIFY(SplitHeaps::moves(line.back()).empty());
+        const QString fastest = capture(solution, R"(игра кончается (\w+) ходом)")[0];
+        QCOMPARE(numeral(fastest), play.movesToWin(g.start));
     } catch (const std::exception& e) {
         QFAIL(e.what());
     }
@@ -571,7 +616,7 @@ void TestT2008_6::largestPictureOfA17() {
 }
 
 // А19: the diagrams that a sheet with one sign «*» typed as «+» may give
-// (the key's solver), and those where only the mistyped cell's bar changed
+// (the key's solver), and those with every «*» of one formula typed so
 // (the slip of diagram 3). A planted sheet ("" keeps it; rows split by
 // "|", cells by ",") and planted values of one diagram (0 plants none)
 // give the option found, or the refusal after "!".
@@ -581,21 +626,23 @@ void TestT2008_6::mistypedSignOfA19_data() {
     QTest::addColumn<QString>("values");
     QTest::addColumn<QString>("solver");
     QTest::addColumn<QString>("found");
-    const QString passed = "tables.blockChartOneMistyped",
-                  kept = "tables.blockChartMistypedNotPassedOn";
-    QTest::newRow("as drawn") << "" << 0 << "" << passed << "первая";
-    QTest::newRow("as drawn, not passed on") << "" << 0 << "" << kept << "третья";
-    // The mistype in A2 passed on fits the key's solver too, but it is no
-    // slip of a value not passed on.
-    QTest::newRow("the mistype in A2 drawn") << "" << 3 << "5,10,14" << passed << "!2 options fit";
-    QTest::newRow("the mistype in A2, no slip") << "" << 2 << "5,10,14" << kept << "третья";
-    QTest::newRow("the right values") << "" << 1 << "6,12,16" << passed << "!0 options fit";
-    QTest::newRow("another sheet")
-        << "3,2,4|=A1*B1,=A2-C1,=B2*C1+A1" << 4 << "6,2,9" << passed << "четвёртая";
-    QTest::newRow("no formula depends on another")
-        << "2,4,3|=A1*B1,=C1-A1,=B1*C1+A1" << 0 << "" << kept << "!no mistyped sign";
+    const QString one = "tables.blockChartOneMistyped",
+                  whole = "tables.blockChartMistypedWholeFormula";
+    QTest::newRow("as drawn") << "" << 0 << "" << one << "первая";
+    QTest::newRow("as drawn, both signs of B2") << "" << 0 << "" << whole << "третья";
+    // The second «*» of B2 mistyped: B2 = 2 · 3 + 5 = 11, C2 = 22 − 15.
+    QTest::newRow("the other sign of B2 drawn") << "" << 2 << "11,15,11,7" << one << "!2 options fit";
+    // The mistype in C1 passed on to C2: 60 − 8.
+    QTest::newRow("the mistype in C1 drawn") << "" << 4 << "11,8,30,52" << one << "!2 options fit";
+    QTest::newRow("the mistype in C1 not passed on") << "" << 4 << "11,8,30,45" << one << "первая";
+    QTest::newRow("the right values") << "" << 1 << "11,15,30,45" << one << "!0 options fit";
+    QTest::newRow("both signs of B2 are no one mistype") << "" << 1 << "11,15,10,5" << one << "!0 options fit";
+    QTest::newRow("another sheet, both signs of B1")
+        << "2,=A1*A2*3,=B1+A2|4,=B1-A1,=C1*2" << 4 << "9,13,7,26" << whole << "четвёртая";
+    QTest::newRow("no formula with two signs")
+        << "2,=A1*A2,=B1+A2|4,=B1-A1,=C1*2" << 0 << "" << whole << "!no formula with two signs";
     QTest::newRow("no sign to mistype")
-        << "2,4,3|=A1+B1,=A2-C1,=B2-C1+A1" << 0 << "" << passed << "!no mistyped sign";
+        << "2,=A1+A2,=B1+A2|4,=B1-A1,=C1-2" << 0 << "" << one << "!no sign";
 }
 
 void TestT2008_6::mistypedSignOfA19() {

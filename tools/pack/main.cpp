@@ -8,8 +8,8 @@
 // array, every scalar as a text string (the readers interpret scalars
 // themselves) and a null as null. zut::loadYaml reads it back into the same
 // tree. With --content the file is a paper's content: the placeholders of
-// its tasks are filled from their givens (paper/givens.h), it is read as the
-// program reads it, and every task's check is run (check/taskcheck.h), so
+// its tasks are filled from their givens (core/givens.h), it is read as the
+// program reads it, and every task's check is run (taskcheck/taskcheck.h), so
 // that a faulty paper fails the build with a message naming the task.
 #include "taskcheck/error.h"
 #include "taskcheck/taskcheck.h"
