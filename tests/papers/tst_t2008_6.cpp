@@ -631,12 +631,14 @@ void TestT2008_6::mistypedSignOfA19_data() {
     QTest::newRow("as drawn") << "" << 0 << "" << one << "первая";
     QTest::newRow("as drawn, both signs of B2") << "" << 0 << "" << whole << "третья";
     // The second «*» of B2 mistyped: B2 = 2 · 3 + 5 = 11, C2 = 22 − 15.
-    QTest::newRow("the other sign of B2 drawn") << "" << 2 << "11,15,11,7" << one << "!2 options fit";
+    QTest::newRow("the other sign of B2 drawn") << "" << 2 << "23,15,11,7" << one << "!2 options fit";
     // The mistype in C1 passed on to C2: 60 − 8.
-    QTest::newRow("the mistype in C1 drawn") << "" << 4 << "11,8,30,52" << one << "!2 options fit";
-    QTest::newRow("the mistype in C1 not passed on") << "" << 4 << "11,8,30,45" << one << "первая";
-    QTest::newRow("the right values") << "" << 1 << "11,15,30,45" << one << "!0 options fit";
-    QTest::newRow("both signs of B2 are no one mistype") << "" << 1 << "11,15,10,5" << one << "!0 options fit";
+    QTest::newRow("the mistype in C1 drawn") << "" << 4 << "23,8,30,52" << one << "!2 options fit";
+    QTest::newRow("the mistype in C1 not passed on") << "" << 4 << "23,8,30,45" << one << "первая";
+    // The one «*» of B1 mistyped: 5 + 4 + 3, the rest as without a mistake.
+    QTest::newRow("the mistype in B1 drawn") << "" << 2 << "12,15,30,45" << one << "!2 options fit";
+    QTest::newRow("the right values") << "" << 1 << "23,15,30,45" << one << "!0 options fit";
+    QTest::newRow("both signs of B2 are no one mistype") << "" << 1 << "23,15,10,5" << one << "!0 options fit";
     QTest::newRow("another sheet, both signs of B1")
         << "2,=A1*A2*3,=B1+A2|4,=B1-A1,=C1*2" << 4 << "9,13,7,26" << whole << "четвёртая";
     QTest::newRow("no formula with two signs")
