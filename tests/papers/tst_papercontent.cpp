@@ -291,12 +291,14 @@ void TestPaperContent::checksFollowTheirGivens_data() {
         QTest::addRow("t2008_5 %s", name)
             << QString("t2008_5") << QString(id) << QString(given) << value << QString(answer);
     };
-    row5("А1 no Russian letters", "А1", "phrase", "Nova 25.", "!does not mix");
-    row5("А3 alphabet of 33 still 6 bits", "А3", "alphabet", "33", "81920");
-    row5("А3 alphabet of 64: nothing to round", "А3", "alphabet", "64", "!power of two");
+    row5("А1 more than two bytes a character", "А1", "kbytes", "8", "!no whole number");
+    row5("А1 more characters than bytes", "А1", "characters", "7000", "!no whole number");
+    row5("А3 differences wider than the readings", "А3", "dhigh", "+1000", "!no readings worth");
+    row5("А3 no fall between readings", "А3", "dlow", "0", "!no readings worth");
     row5("А9 true", "А9", "truth", "истинно", "!истинно for R962, N5FD, V38L");
-    row5("А16 three records fit two sorts", "А16", "first",
-         "«Робототехника»|«Первые программы»|«Звёздное небо»", "!3 options fit");
+    row5("А16 four records fit two sorts", "А16", "first",
+         "«Робототехника»|«Первые программы»|«Звёздное небо»|«Птицы наших лесов»",
+         "!2 options fit");
     row5("А18 copied one row less", "А18", "to", "F6", "!option 3 is not the slip");
     row5("А19 the bars taken for 8Б", "А19", "team", "8Б", "!no whole number");
     // 324 = 18²: the bases shrink to the divisors of 18; a one-digit
@@ -318,8 +320,11 @@ void TestPaperContent::checksFollowTheirGivens_data() {
          "не делится на 5|больше, чем у Ани|меньше 60|меньше, чем у Глеба|простой|меньше 50",
          "!a property not known");
     row5("B5 no framing bits", "B5", "lineBits", "8", "!no whole number");
-    row5("B6 two halvings", "B6", "position", "192", "7");
-    row5("B6 the middle", "B6", "position", "256", "!the middle");
+    row5("B6 the last digit of 185", "B6", "position", "56", "5");
+    row5("B6 the first digit of 218", "B6", "position", "60", "2");
+    row5("B6 a place in a string shown", "B6", "position", "9", "!in a string shown");
+    row5("B6 a place past string 30", "B6", "position", "200", "!shorter than the position");
+    row5("B6 a string off the rule", "B6", "chains", "1|11|112|1124|11248|1124832", "!string 6");
     row5("B7 another file", "B7", "file", "trassa.html", "");
     row5("B8 descending", "B8", "order", "убывания", "adcb");
     const auto row7 = [](const char* name, const char* id, const char* given, QVariant value,
@@ -327,15 +332,15 @@ void TestPaperContent::checksFollowTheirGivens_data() {
         QTest::addRow("t2008_7 %s", name)
             << QString("t2008_7") << QString(id) << QString(given) << value << QString(answer);
     };
-    // А1's date must be letters with separators, А5's sum must hold a
-    // binary number for its slips to rewrite.
+    // А1's date must be letters with separators, А5's second term must
+    // stand for the difference in exactly one base.
     row7("А1 a date without separators", "А1", "date", "ДДММГГГГ",
          "!not letters with separators");
-    row7("А5 no binary number", "А5", "numbers", "E5D_16|30F_16", "!no binary number");
+    row7("А5 no base fits", "А5", "digits", "24", "!0 bases fit, not one");
     // 1200 runners need four digits a number: the text log is refused.
     row7("А3 numbers longer than their digits", "А3", "participants", "1200",
          "!do not fit their digits");
-    row7("А9 true for three", "А9", "truth", "истинно", "!истинно for 13, 10, 17");
+    row7("А9 true for three", "А9", "truth", "истинно", "!истинно for 13, 10, 9");
     row7("А15 the file outside the moved directory", "А15", "moved", "C:\\Проекты\\Сайт2",
          "!not inside the moved directory");
     // 4 in B1 again: no bar moves; 4 is not what A1 holds.
@@ -344,8 +349,10 @@ void TestPaperContent::checksFollowTheirGivens_data() {
     // Six digits: no option is a code of that length.
     row7("А14 six digits", "А14", "length", "6", "");
     // 36 = 100 in base 6: a divisor whose record repeats a digit drops out.
-    row7("B1 36 drops base 6", "B1", "value", "36", "4,9,12,18,36");
-    row7("B1 no record repeats", "B1", "value", "5", "!divisibility alone");
+    // 300 is 3b²: 1440 = 3 · 480 keeps b² | 480, so 4 alone above the
+    // digit 3; 75 = 3 · 25 needs no bound (300 in bases 2 and 3 fails).
+    row7("B1 1440 keeps base 4", "B1", "value", "1440", "4");
+    row7("B1 no base below the digit", "B1", "value", "75", "!bound nothing");
     row7("B2 the third true at 1 only", "B2", "statements",
          QStringList{"X · X < 2 · X + 5", "3 · X > 7", "X + 1 > X · X"}, "2");
     row7("B2 one statement settles it", "B2", "statements",
@@ -453,12 +460,11 @@ void TestPaperContent::checksFollowTheirGivens_data() {
                                               << "roman" << QVariant("IXX") << "!not a Roman number";
     QTest::newRow("t2007 B1 not a Roman letter") << QString("t2007") << "B1"
                                                  << "roman" << QVariant("XXIIIA") << "!not a Roman number";
-    QTest::newRow("t2008_1 B1 other common bases")
-        << QString("t2008_1") << "B1" << "values" << QVariant(QStringList{"65", "47"}) << "3,9";
-    QTest::newRow("t2008_1 B1 one number gives all")
-        << QString("t2008_1") << "B1" << "values" << QVariant(QStringList{"65", "23"}) << "!one number alone";
-    QTest::newRow("t2008_1 B1 no common base")
-        << QString("t2008_1") << "B1" << "values" << QVariant(QStringList{"65", "87"}) << "!no base is common";
+    // 21 is 15 in hexadecimal; a falling binary record can only be 10.
+    QTest::newRow("t2008_1 B1 mirrored in hexadecimal")
+        << QString("t2008_1") << "B1" << "mirror" << QVariant("шестнадцатеричной") << "3,6,7";
+    QTest::newRow("t2008_1 B1 falling in binary")
+        << QString("t2008_1") << "B1" << "falling" << QVariant("двоичной") << "!no number fits";
     QTest::newRow("t2008_1 B3 other target")
         << QString("t2008_1") << "B3" << "to" << QVariant(QStringList{"21", "8"}) << "1211";
     QTest::newRow("t2008_1 B3 target out of reach")
@@ -496,8 +502,10 @@ void TestPaperContent::checksFollowTheirGivens_data() {
         QTest::addRow("t2008_3 %s", name)
             << QString("t2008_3") << QString(id) << QString(given) << value << QString(answer);
     };
-    row3("B1 five has three digits", "B1", "value", "27", "25");
-    row3("B1 length drops nothing", "B1", "value", "7", "!two-digit");
+    // A drop of 16 is the first digit's weight in records of five, three
+    // and two digits alike.
+    row3("B1 a drop of 16", "B1", "drop", "16", "2,4,16");
+    row3("B1 divisibility alone", "B1", "drop", "18", "!divisibility alone");
     row3("B2 false", "B2", "truth", "ложно", "1");
     row3("B2 seven divides", "B2", "formula",
          "¬(X < 7) ∧ ((X\u00a0— нечётное число) → (X делится на 7)) ∧ ¬(X делится на 4)", "7");
@@ -553,10 +561,17 @@ void TestPaperContent::checksFollowTheirGivens_data() {
     row("А12 road Р–Т closed", "А12", "closed", QStringList{"Р", "Т"},
         "!option 1 is not the slip");
     row("А12 road П–Р closed", "А12", "closed", QStringList{"П", "Р"}, "!tables that fit: 3, 4");
-    row("А13 another word", "А13", "word", "ТОК", "!option 1 is not the slip");
+    // Ы coded 001: 0011 is a code, 0101 no longer; Д coded 000 leaves 1001
+    // no code, so three chains need two flips.
+    row("А13 Ы coded 001", "А13", "codes", QStringList{"100", "011", "111", "001"}, "C5F");
+    row("А13 Д coded 000", "А13", "codes", QStringList{"000", "011", "111", "010"},
+        "!3 chains are impossible");
     row("А14 chains of five", "А14", "length", "пяти", "!0 options fit");
-    row("А15 both masks of csv", "А15", "mask", "*.c??", "!2 options fit");
-    row("А15 second mask takes the first's", "А15", "other", "*n*.c*", "!0 options fit");
+    // Without «?» the name 08ил.jpg fits too; searched from D:\Ира\Фото,
+    // option 2 is right and the Фото found elsewhere is option 1's.
+    row("А15 no question mark", "А15", "mask", "*08*.jpg", "!2 options fit");
+    row("А15 searched from the other Фото", "А15", "root", "D:\\Ира\\Фото",
+        "!option 2 is not the slip");
     row("А16 grouped by first name", "А16", "group", "Имя", "");
     // 27 colours need 5 bits as 24 do, and 27 bits a pixel still leave 4
     // screens; 32 colours need 5 bits with nothing to round down.
@@ -630,7 +645,9 @@ void TestPaperContent::checksFollowTheirGivens_data() {
     rowA3("А15 up into the common part", "А15", "target", "C:\\Кружок", "!no two branches");
     rowA3("А16 wind up to 4 m/s", "А16", "wind", "4", "!option 3 is not the slip");
     rowA3("А16 no wind at all", "А16", "wind", "0", "!no one warmest day");
-    rowA3("А18 another cell", "А18", "cell", "C1", "!option 2 is not the slip");
+    rowA3("А18 a filled cell", "А18", "cell", "A1", "!not empty");
+    // C2 never falls to 4: below 10 it stays 6, above 10 it exceeds 6.
+    rowA3("А18 C2 against A1", "А18", "equal", QStringList{"A1", "C2"}, "!0 numbers");
     const auto row2 = [](const char* name, const char* id, const char* given, QVariant value,
                          const char* answer) {
         QTest::addRow("t2008_2 %s", name)
@@ -657,7 +674,11 @@ void TestPaperContent::checksFollowTheirGivens_data() {
     row2("А12 longest of 16", "А12", "length", "16", "4");
     row2("А12 longest of 17", "А12", "length", "17", "1");
     row2("А12 shortest only", "А12", "length", "11", "!tables that fit: ");
-    row2("А17 4 colours", "А17", "colours", "4", "!option 2 is not the slip");
+    // 4 colours: still 256 × 256 at one bit a pixel, but 64 × 64 with the
+    // bytes not turned into bits.
+    row2("А17 4 colours", "А17", "colours", "4", "!option 3 is not the slip");
+    row2("А3 24 racks", "А3", "racks", "24", "!no whole number of bits");
+    row2("B8 descending", "B8", "order", "убывания", "АВБГ");
     row2("А18 copied from another cell", "А18", "from", "C4", "!option 1 is not the slip");
     row2("А19 range of two rows", "А19", "first", "A1", "!not one row");
     row2("А19 a cell left out", "А19", "last", "C2", "!outside the range");
@@ -690,14 +711,19 @@ void TestPaperContent::checksFollowTheirGivens_data() {
     QTest::newRow("t2008_6 А2 other alphabets")
         << QString("t2008_6") << "А2"
         << "alphabets" << QVariant(QString("64|4")) << "!option 1 is not the slip";
-    // Hours 1…24 still take 5 bits; posts up to 63 leave the slip of the
-    // highest value's width nothing to add.
+    // 33 symbols still take 6 bits: the answer and the bits' slip stay.
+    QTest::newRow("t2008_6 А2 an alphabet of 33")
+        << QString("t2008_6") << "А2"
+        << "alphabets" << QVariant(QString("33|2")) << "12";
+    // Hours 1…24 still take 5 bits; 63 posts take 6 bits, but rounded down
+    // 5, so the rounded-down slip no longer gives 978.
     QTest::newRow("t2008_6 А3 hours from one")
         << QString("t2008_6") << "А3"
         << "lows" << QVariant(QString("1|1|1")) << "210";
     QTest::newRow("t2008_6 А3 posts up to 63")
         << QString("t2008_6") << "А3"
-        << "highs" << QVariant(QString("63|31|23")) << "!option 3 is not the slip";
+        << "highs" << QVariant(QString("63|31|23"))
+        << "!option 3 is not the slip volume.largestBoundWidthsRoundedDown";
     QTest::newRow("t2008_6 А3 no room left")
         << QString("t2008_6") << "А3"
         << "bytes" << QVariant(QString("2")) << "!0 bits left";
@@ -712,8 +738,11 @@ void TestPaperContent::checksFollowTheirGivens_data() {
     QTest::newRow("t2008_6 А5 a binary term")
         << QString("t2008_6") << "А5"
         << "terms" << QVariant(QString("5A_16|11001_2")) << "!not an octal or hexadecimal term";
-    QTest::newRow("t2008_6 А6 the last x") << QString("t2008_6") << "А6"
-                                           << "variable" << QVariant(QString("x")) << "9";
+    // x ends at 9 with the body in either order, not at option 1's 15.
+    QTest::newRow("t2008_6 А6 the last x")
+        << QString("t2008_6") << "А6"
+        << "variable" << QVariant(QString("x"))
+        << "!option 1 is not the slip programs.flowchartBodyReversed";
     QTest::newRow("t2008_6 А7 the loop counter")
         << QString("t2008_6") << "А7"
         << "variable" << QVariant(QString("i")) << "!left i without a value";
@@ -773,6 +802,7 @@ void TestPaperContent::checksFollowTheirGivens_data() {
                             "D:\\Учёба\\Химия\\Опыты\\опыт1.doc|"
                             "D:\\Проекты\\Химия\\Опыты\\реакция.doc"))
         << "!option 1 is not the slip";
+    // A file in the root adds no directory but one more root to count.
     QTest::newRow("t2008_6 А15 a file in the root")
         << QString("t2008_6") << "А15"
         << "files"
@@ -780,7 +810,7 @@ void TestPaperContent::checksFollowTheirGivens_data() {
                             "D:\\Учёба\\Химия\\Опыты\\опыт1.doc|"
                             "D:\\Проекты\\Химия\\Опыты\\реакция.doc|"
                             "D:\\Проекты\\Альбом\\Лето\\море.jpg|D:\\список.txt"))
-        << "10";
+        << "!option 3 is not the slip text.directoriesOfFilesEachFileWithRoot";
     QTest::newRow("t2008_6 А18 copied further")
         << QString("t2008_6") << "А18"
         << "to" << QVariant(QString("B4")) << "!option 3 is not the slip";

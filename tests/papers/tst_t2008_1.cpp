@@ -385,6 +385,13 @@ void TestT2008_1::solversFollowTheirGivens_data() {
         "70|45|48", "");
     row("А12 at first speed, a leg without speed", "А12", "motion.journeyAtFirstSpeed",
         "lengths", "30|15|20|10", "");
+    // A strictly falling record holds each digit once, so the numbers are
+    // few; none of 3, 6, 7, 21 reads the same both ways in base three.
+    row("B1 falling in base four", "B1", "bases.fallingAndMirrored", "falling", "четверичной", "9");
+    row("B1 falling in base five", "B1", "bases.fallingAndMirrored", "falling", "пятеричной",
+        "5,15,17,21,85,585");
+    row("B1 mirrored in base five", "B1", "bases.fallingAndMirrored", "mirror", "пятеричной", "3,6");
+    row("B1 mirrored in base three", "B1", "bases.fallingAndMirrored", "mirror", "троичной", "");
     row("А13 two letters", "А13", "bases.largestCodedWord", "length", "двух", "3D");
     row("А13 two letters, repeating", "А13", "bases.largestCodedWordRepeating", "length", "двух",
         "3F");

@@ -271,8 +271,8 @@ void TestT2008_3::slipsTellTheirOptions_data() {
     QTest::newRow("А16 the key and wind below the bound") << "А16" << 2 << 3;
     QTest::newRow("А15 sideways step and same-named directory") << "А15" << 3 << 4;
     QTest::newRow("А15 only moves up and the key") << "А15" << 1 << 2;
-    QTest::newRow("А18 range ends and average by two") << "А18" << 2 << 3;
-    QTest::newRow("А18 МАКС for МИН and the key") << "А18" << 1 << 4;
+    QTest::newRow("А18 filled cells only and the common value") << "А18" << 2 << 3;
+    QTest::newRow("А18 the key and filled cells only") << "А18" << 1 << 2;
 }
 
 // Each slip a Part 1 task names computes the one wrong answer its option
@@ -319,12 +319,14 @@ void TestT2008_3::barsThatDecide_data() {
     // How many options give the chart's first `bars` bars, copied down.
     QTest::addColumn<int>("fitting");
     QTest::newRow("D1 alone fits every option") << 1 << 4;
-    QTest::newRow("D1:D2 fits the key only") << 2 << 1;
+    QTest::newRow("D1:D2 fits two options") << 2 << 2;
+    QTest::newRow("D1:D3 fits the key only") << 3 << 1;
     QTest::newRow("the whole chart fits the key only") << 4 << 1;
 }
 
 // The chart cut to its first bars and the range to as many cells: by D1
-// alone no option is ruled out, and the second bar already leaves the key.
+// alone no option is ruled out, the second bar leaves two, and only the
+// third leaves the key.
 void TestT2008_3::barsThatDecide() {
     QFETCH(int, bars);
     QFETCH(int, fitting);

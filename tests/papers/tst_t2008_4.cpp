@@ -511,6 +511,15 @@ void TestT2008_4::ownSolvers_data() {
     solverColumns();
     const auto row = solverRow;
     // 0,5 Мбайта free: 512 Кбайт, 4096 Кбит.
+    // One flipped bit makes its four odd, so a four with even ones that is
+    // no code needs two flips: with Ы coded 110 it is C5F's 0101 instead of
+    // 1100; with М coded 110 no chain keeps its letter М (1111); without О's
+    // 011, 16F needs two as well.
+    row("А13 Ы coded 110", "А13", "bases.parityChainImpossible", "codes", "100|011|111|110", "C5F");
+    row("А13 М coded 110", "А13", "bases.parityChainImpossible", "codes", "100|011|110|010", "");
+    row("А13 О coded 001", "А13", "bases.parityChainImpossible", "codes", "100|001|111|010", "");
+    row("А13 a code of two bits", "А13", "bases.parityChainImpossible", "codes", "10|011|111|010",
+        "");
     row("А3 a photo of 100 Кбайт", "А3", "volume.freeSpaceLeft", "kbytes", "100", "156");
     row("А3 2048 Кбит by 1024", "А3", "volume.freeSpaceKbitsBy1024", "kbytes", "100", "410");
     row("А3 3072 Кбит by 1024", "А3", "volume.freeSpaceKbitsBy1024", "kbits", "3072", "365");

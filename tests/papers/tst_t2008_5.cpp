@@ -3,8 +3,8 @@
 // (tst_tasks) and what every paper's content must satisfy
 // (tst_papercontent): the fragments in three languages take only
 // remainders, the С1 listings fail exactly for their fault, the С3 game is
-// won as the worked solution says, the С4 example places its jumpers by the
-// wording's rules, the answer labels of B7 and B8 are the
+// won as the worked solution says, the С4 sample log gives the
+// output the wording states, the answer labels of B7 and B8 are the
 // key's, the fields show their lines whole, and the solvers only this
 // paper names follow their givens.
 #include "testmain.h"
@@ -22,6 +22,7 @@
 #include <algorithm>
 #include <functional>
 #include <limits>
+#include <map>
 #include <set>
 #include <memory>
 
@@ -79,6 +80,10 @@ private slots:
     void codeSlips() { solverFollowsItsGiven(); }
     void ownSolvers_data();
     void ownSolvers() { solverFollowsItsGiven(); }
+    void fragmentOnOtherStarts_data();
+    void fragmentOnOtherStarts();
+    void networkOnOtherCosts_data();
+    void networkOnOtherCosts();
     void listingFault_data();
     void listingFault();
     void superfluousCheck_data() { listingFault_data(); }
@@ -87,7 +92,7 @@ private slots:
     void fixOfTheSolution();
     void faultExampleOfTheSolution();
     void gameStrategy();
-    void placesOfTheExample();
+    void seriesOfTheExample();
     void labelsInTheKeysAlphabet_data();
     void labelsInTheKeysAlphabet();
     void fieldsShowTheirLines();
@@ -199,12 +204,136 @@ void TestT2008_5::ownSolvers_data() {
               "32", "");
     solverRow("one bit short, 2 colours", "А17", "volume.fileWithPaletteOneBitShort", "colours",
               "2", "");
+    // А1: Russian letters of 2 bytes among 4000 characters of 6 Кбайт; a
+    // volume that no count of letters fills is refused.
+    solverRow("letters, 5 Кбайт", "А1", "volume.russianLetters", "kbytes", "5", "1120");
+    solverRow("letters, 5000 characters", "А1", "volume.russianLetters", "characters", "5000",
+              "1144");
+    solverRow("letters, 3 bytes each", "А1", "volume.russianLetters", "wide", "3", "1072");
+    solverRow("more than two bytes a character", "А1", "volume.russianLetters", "kbytes", "8", "");
+    solverRow("less than a byte a character", "А1", "volume.russianLetters", "kbytes", "3", "");
+    solverRow("as wide as the others", "А1", "volume.russianLetters", "narrow", "2", "");
+    solverRow("others, 5 Кбайт", "А1", "volume.russianLettersOthers", "kbytes", "5", "2880");
+    solverRow("1000 bytes, 5 Кбайт", "А1", "volume.russianLettersKbyteAsThousand", "kbytes", "5",
+              "1000");
+    solverRow("all wide, 3 bytes each", "А1", "volume.russianLettersAllWide", "wide", "3", "2048");
+    solverRow("all wide, 5 bytes each", "А1", "volume.russianLettersAllWide", "wide", "5", "");
+    // А3: 300 readings from 0 to 1000 (10 bits), differences from −8 to +7
+    // (16 values, 4 bits). −9 makes 17 values, 5 bits; the sign-bit slip
+    // costs nothing where the magnitudes fit 3 bits beside the sign.
+    solverRow("record, 301 readings", "А3", "volume.deltaRecord", "count", "301", "1210");
+    solverRow("record, from −9", "А3", "volume.deltaRecord", "dlow", "−9", "1505");
+    solverRow("record, one reading", "А3", "volume.deltaRecord", "count", "1", "");
+    solverRow("sign bit, from −9", "А3", "volume.deltaRecordSignBit", "dlow", "−9", "1505");
+    solverRow("sign bit, from −7", "А3", "volume.deltaRecordSignBit", "dlow", "−7", "1206");
+    solverRow("all full, up to 2000", "А3", "volume.deltaRecordAllFull", "high", "2000", "3300");
     solverRow("the task", "B2", "logic.countX", "formula",
               "¬((X > 3) ∨ (X < −2)) ∧ ((X > 1) ∨ (X < −1))", "3");
     solverRow("between two bounds", "B2", "logic.countX", "formula", "(X > 2) ∧ (X < 7)", "4");
     solverRow("a square below ten", "B2", "logic.countX", "formula", "X · X < 10", "7");
     solverRow("endlessly many", "B2", "logic.countX", "formula", "(X > 2) → (X < 7)", "");
     solverRow("none", "B2", "logic.countX", "formula", "(X > 5) ∧ (X < 3)", "");
+}
+
+// А7 on other start values (the 51 of every column replaced): the values
+// and the slips that its options model — a smaller number's remainder by
+// a greater taken as 0, the quotient in the first remainder's place, the
+// quotient for every remainder. Where the condition fails anyway, the
+// first slip changes nothing.
+void TestT2008_5::fragmentOnOtherStarts_data() {
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<QString>("solver");
+    QTest::addColumn<QString>("values");
+    QTest::newRow("53") << "53" << "programs.values" << "a = 5, b = 13";
+    QTest::newRow("53, small as 0") << "53" << "programs.valuesSmallModZero" << "a = 53, b = 12";
+    QTest::newRow("53, first as quotient")
+        << "53" << "programs.valuesFirstModAsQuotient" << "a = 3, b = 8";
+    QTest::newRow("49") << "49" << "programs.values" << "a = 49, b = 4";
+    QTest::newRow("49, small as 0") << "49" << "programs.valuesSmallModZero" << "a = 49, b = 4";
+    QTest::newRow("49, first as quotient")
+        << "49" << "programs.valuesFirstModAsQuotient" << "a = 4, b = 9";
+    QTest::newRow("49, all as quotient")
+        << "49" << "programs.valuesModAsQuotient" << "a = 49, b = 12";
+}
+
+void TestT2008_5::fragmentOnOtherStarts() {
+    QFETCH(QString, start);
+    QFETCH(QString, solver);
+    QFETCH(QString, values);
+    zut::TaskContent t = task("А7");
+    int replaced = 0;
+    for (Element& e : t.elements)
+        for (Element::Cell& c : e.cells)
+            if (c.text.contains("51")) {
+                c.text.replace("51", start);
+                ++replaced;
+            }
+    QCOMPARE(replaced, 3);
+    try {
+        QCOMPARE(ck::registry().solvers.at(solver)(ck::Task(t)), values);
+    } catch (const ck::CheckError& e) {
+        QFAIL(qPrintable(e.message()));
+    }
+}
+
+// А12 with one road's cost changed in the table (both its cells): the
+// scheme of the cheapest network and of each slip, or a refusal ("") where
+// no scheme fits, two roads cost alike or two cheapest ways tie.
+void TestT2008_5::networkOnOtherCosts_data() {
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<QString>("to");
+    QTest::addColumn<QString>("cost");
+    QTest::addColumn<QString>("solver");
+    QTest::addColumn<QString>("scheme");
+    const QString net = "tables.cheapestNetwork";
+    QTest::newRow("В–Д dearer than Б–Г") << "В" << "Д" << "8" << net << "2";
+    QTest::newRow("Г–Д dear: no scheme") << "Г" << "Д" << "8" << net << "";
+    QTest::newRow("А–Д as dear as Б–Г") << "А" << "Д" << "6" << net << "";
+    QTest::newRow("А–Б dear") << "А" << "Б" << "8" << net << "1";
+    QTest::newRow("А–Б dear, cheapest roads")
+        << "А" << "Б" << "8" << "tables.cheapestNetworkCheapestRoads" << "1";
+    QTest::newRow("two cheapest ways to Д")
+        << "А" << "Д" << "8" << "tables.cheapestNetworkShortestWays" << "";
+    QTest::newRow("walk turns at В: no scheme")
+        << "Б" << "В" << "9" << "tables.cheapestNetworkNearestWalk" << "";
+}
+
+void TestT2008_5::networkOnOtherCosts() {
+    QFETCH(QString, from);
+    QFETCH(QString, to);
+    QFETCH(QString, cost);
+    QFETCH(QString, solver);
+    QFETCH(QString, scheme);
+    zut::TaskContent t = task("А12");
+    Element* table = nullptr;
+    for (Element& e : t.elements)
+        if (e.kind == Kind::Picture && e.draw.toMap().contains("table"))
+            table = &e;
+    QVERIFY(table);
+    QVariantMap draw = table->draw.toMap(), grid = draw["table"].toMap();
+    const QStringList head = grid["head"].toStringList();
+    QVariantList rows = grid["rows"].toList();
+    int changed = 0;
+    for (QVariant& r : rows) {
+        QStringList cells = r.toStringList();
+        for (const auto& [here, there] : {std::pair{from, to}, std::pair{to, from}})
+            if (cells.front() == here && !cells[head.indexOf(there)].isEmpty()) {
+                cells[head.indexOf(there)] = cost;
+                ++changed;
+            }
+        r = cells;
+    }
+    QCOMPARE(changed, 2);
+    grid["rows"] = rows;
+    draw["table"] = grid;
+    table->draw = draw;
+    try {
+        const QString found = ck::registry().solvers.at(solver)(ck::Task(t));
+        QVERIFY2(!scheme.isEmpty(), qPrintable("not refused: " + found));
+        QCOMPARE(found, scheme);
+    } catch (const ck::CheckError& e) {
+        QVERIFY2(scheme.isEmpty(), qPrintable(e.message()));
+    }
 }
 
 void TestT2008_5::listingFault_data() {
@@ -364,46 +493,49 @@ void TestT2008_5::gameStrategy() {
     }
 }
 
-// С4: the worked solution's example, four input lines, is placed by the
-// wording's rules: the best attempt first, then the second greatest of
-// the line's three numbers (the best again when two are greatest), then the
-// order of input; the three it prints are the first three so placed, each
-// with the best attempt. The wording's sample line is a line of that form.
-void TestT2008_5::placesOfTheExample() {
+// С4: the wording's sample log gives the output the wording states, read
+// as series of each shooter's own hits; and the sample tells that reading
+// from the two slips the worked solution names: one counter of hits in a
+// row over the whole log, and all of a shooter's hits counted.
+void TestT2008_5::seriesOfTheExample() {
     const zut::TaskContent& t = task("С4");
     try {
         const QString w = oneLine(fieldText(t, "Memo14"));
-        need(w.contains("вторая по величине из трёх попыток") &&
-                 w.contains("если две лучшие попытки равны, вторая равна лучшей") &&
-                 w.contains("записан раньше"),
-             "the wording's tie rules are not the ones placed here");
-        capture(w, R"(Пример строки: \S+ \S+ \d+ \d+ \d+ )");
-        const QStringList parts = t.solution.split("программа выводит");
-        QCOMPARE(parts.size(), 2);
-        struct Jumper {
-            QString name;
-            int best, second;
+        need(w.contains("выстрелы других стрелков серию не прерывают"),
+             "the wording does not say how other shooters' shots count");
+        const QStringList sample = capture(
+            w, R"(в первой строке (\d+), в следующих\s*— ((?:«\d+ [01]»,? ?)+)\.)");
+        const QStringList printed = capture(w, R"(выводит две строки: (\d+) и ([\d ]+?) \()");
+        std::map<int, int> run, longest, hits;
+        int inRow = 0, longestInRow = 0, records = 0;
+        static const QRegularExpression shot(R"(«(\d+) ([01])»)");
+        for (const auto& m : shot.globalMatch(sample[1])) {
+            const int k = m.captured(1).toInt();
+            const bool hit = m.captured(2) == "1";
+            ++records;
+            run[k] = hit ? run[k] + 1 : 0;
+            longest[k] = std::max(longest[k], run[k]);
+            hits[k] += hit;
+            inRow = hit ? inRow + 1 : 0;
+            longestInRow = std::max(longestInRow, inRow);
+        }
+        QCOMPARE(records, sample[0].toInt());
+        const auto best = [](const std::map<int, int>& of) {
+            int most = 0;
+            for (const auto& [k, n] : of)
+                most = std::max(most, n);
+            QStringList who;
+            for (const auto& [k, n] : of)
+                if (n == most)
+                    who << QString::number(k);
+            return std::make_pair(most, who.join(' '));
         };
-        std::vector<Jumper> jumpers;
-        static const QRegularExpression record(R"(«(\S+ \S+) (\d+) (\d+) (\d+)»)");
-        for (const auto& m : record.globalMatch(parts[0])) {
-            std::vector<int> a = {m.captured(2).toInt(), m.captured(3).toInt(), m.captured(4).toInt()};
-            std::sort(a.begin(), a.end());
-            jumpers.push_back({m.captured(1), a[2], a[1]});
-        }
-        QVERIFY(jumpers.size() >= 4);
-        std::stable_sort(jumpers.begin(), jumpers.end(), [](const Jumper& x, const Jumper& y) {
-            return x.best != y.best ? x.best > y.best : x.second > y.second;
-        });
-        static const QRegularExpression printedLine(R"(«(\S+ \S+) (\d+)»)");
-        int place = 0;
-        for (const auto& m : printedLine.globalMatch(parts[1])) {
-            QVERIFY(place < 3);
-            QCOMPARE(m.captured(1), jumpers[size_t(place)].name);
-            QCOMPARE(m.captured(2).toInt(), jumpers[size_t(place)].best);
-            ++place;
-        }
-        QCOMPARE(place, 3);
+        const auto [most, who] = best(longest);
+        QCOMPARE(QString::number(most), printed[0]);
+        QCOMPARE(who, printed[1]);
+        QVERIFY2(who.contains(' '), "the sample has no tie");
+        QVERIFY2(longestInRow != most, "one counter over the log gives the same length");
+        QVERIFY2(best(hits) != best(longest), "counting all hits gives the same output");
     } catch (const std::exception& e) {
         QFAIL(e.what());
     }

@@ -270,9 +270,10 @@ void TestT2008_7::labelsInLatinLetters() {
     QVERIFY2(wording(t).contains(named), qPrintable(named));
 }
 
-// А2's key and its slips on other givens, А9's number and its slip (the
-// implication read backwards) on other statements, and B7's address built
-// by the rule of the brother's one.
+// А2's key and its slips on other givens, А5's base and А13's growth with
+// their slips on other givens, А9's number and its slip (the implication
+// read backwards) on other statements, and B7's address built by the rule
+// of the brother's one.
 void TestT2008_7::solvers_data() {
     solverColumns();
     // 4 · 2⁵ = 128 tickets, 128 : 2³ = 16 winning.
@@ -286,16 +287,16 @@ void TestT2008_7::solvers_data() {
     solverRow("А2 slip, four bits", "А2", "volume.twoMessagesAll", "mainBits", "4", "48");
     // 192 tickets, 24 winning, 3 taken off again.
     solverRow("А2 slip, six bits", "А2", "volume.twoMessagesRarerTwice", "mainBits", "6", "165");
-    // 13 = 1101₂, 10 = 1010₂, 17 = 10001₂, 14 = 1110₂.
+    // 13 = 1101₂, 10 = 1010₂, 9 = 1001₂, 14 = 1110₂.
     solverRow("А9 backwards", "А9", "logic.binaryWhere", "statement",
               "(в двоичной записи X ровно 2 единицы) → (двоичная запись X оканчивается на 0)",
-              "17");
+              "9");
     solverRow("А9 slip of the backwards one", "А9", "logic.binaryWhereConverse", "statement",
               "(в двоичной записи X ровно 2 единицы) → (двоичная запись X оканчивается на 0)",
               "14");
     solverRow("А9 odd, three ones", "А9", "logic.binaryWhere", "statement",
               "(двоичная запись X оканчивается на 1) → (в двоичной записи X ровно 3 единицы)",
-              "17");
+              "9");
     solverRow("А9 slip, odd, three ones", "А9", "logic.binaryWhereConverse", "statement",
               "(двоичная запись X оканчивается на 1) → (в двоичной записи X ровно 3 единицы)",
               "14");
@@ -303,6 +304,40 @@ void TestT2008_7::solvers_data() {
               "(двоичная запись X оканчивается на 0) ∧ (в двоичной записи X ровно 3 единицы)", "");
     solverRow("А9 an unknown part", "А9", "logic.binaryWhere", "statement",
               "(X делится на 3) → (в двоичной записи X ровно 2 единицы)", "");
+    // А5: 35₈ = 29 and 23 in base b is 2b + 3; 44₁₆ = 68 asks 2b + 3 = 39.
+    solverRow("А5 another sum", "А5", "bases.baseOfTerm", "sum", "44_16", "23_18");
+    solverRow("А5 no base fits", "А5", "bases.baseOfTerm", "digits", "24", "");
+    // 5b + 9 = 29 gives b = 4, too small for the digit 9.
+    solverRow("А5 a digit too big for the base", "А5", "bases.baseOfTerm", "digits", "59", "");
+    // 4C read as 4 · 10 + 12 = 52: 52 − 29 = 23 = 2 · 10 + 3.
+    solverRow("А5 slip, sum at ten", "А5", "bases.baseOfTermSumAtTen", "sum", "4C_16", "23_10");
+    // 47 read as decimal: 58 − 47 = 11 = 2 · 4 + 3.
+    solverRow("А5 slip, term as decimal", "А5", "bases.baseOfTermTermAsDecimal", "term", "47_8",
+              "23_4");
+    // 32 read from the right is 2b + 3 = 29.
+    solverRow("А5 slip, digits reversed", "А5", "bases.baseOfTermDigitsReversed", "digits", "32",
+              "32_13");
+    // А13: a shift of s adds s · (1 + 2⁵ + 2¹⁰ + …), one term a letter.
+    solverRow("А13 shift by one", "А13", "bases.alphabetShiftGrowth", "shift", "1", "421");
+    solverRow("А13 four letters", "А13", "bases.alphabetShiftGrowth", "word", "CODE", "10842");
+    solverRow("А13 a letter past Z", "А13", "bases.alphabetShiftGrowth", "word", "ZOO", "");
+    solverRow("А13 slip, a digit each", "А13", "bases.alphabetShiftGrowthDigitEach", "word",
+              "CODE", "2222");
+    solverRow("А13 slip, decimal", "А13", "bases.alphabetShiftGrowthDecimal", "shift", "1",
+              "1057");
+    solverRow("А13 slip, shifts added", "А13", "bases.alphabetShiftGrowthAdded", "word", "CODE",
+              "8");
+    // 1728 : 3b is whole for every divisor b of 576, the digit 3 asks b > 3.
+    solverRow("B1 record of two digits", "B1", "bases.recordDivides", "record", "30",
+              "4,6,8,9,12,16,18,24,32,36,48,64,72,96,144,192,288,576");
+    solverRow("B1 digits that bound nothing", "B1", "bases.recordDivides", "record", "100", "");
+    solverRow("B1 one digit", "B1", "bases.recordDivides", "record", "3", "");
+    // From E6 the row of $B4 may not rise above row 3: D2 and B7 both fail.
+    solverRow("А18 two cells refuse", "А18", "tables.copyLeavesSheet", "from", "E6", "");
+    // Only the row of $C2 moves: the copy may not rise above row 4.
+    solverRow("А18 a fixed column", "А18", "tables.copyLeavesSheet", "formula", "=$C2+$B$4",
+              "D2");
+    solverRow("А18 nothing moves", "А18", "tables.copyLeavesSheet", "formula", "=$C$2+$B$4", "");
     solverRow("B7 surname first", "B7", "text.mailAddressByRule", "login", "lis.oleg", "");
     solverRow("B7 name in capitals", "B7", "text.mailAddressByRule", "brother", "ОЛЕГ",
               "DGAFCEB");

@@ -245,6 +245,16 @@ void addBases(Registry& r) {
     r.solvers["bases.powerLessIgnored"] = [=](const Task& t) {
         return withBase(t, powerLess(t, 0));
     };
+    // The slip of writing the number in the power's own base (4⁸ − 1 as
+    // 33333333) and keeping the subscript of `system`.
+    r.solvers["bases.powerLessInOwnBase"] = [=](const Task& t) {
+        const int system = numeral(t.text("system"));
+        const qint64 base = t.integer("base");
+        if (base >= system)
+            t.fail("the power's base has digits the system lacks");
+        const qint64 value = fromBase(powerLess(t, t.integer("less")), system);
+        return withBase(t, toBase(value, int(base)));
+    };
     // Slips of a sum of `terms` in the base `system` names: the digits of
     // the first term read in reverse order; the first term read as decimal.
     const auto firstTermMisread = [](const Task& t, bool reversed) {
@@ -531,6 +541,34 @@ void addBases(Registry& r) {
             t.fail("divisibility alone gives the bases");
         return bases.join(',');
     };
+    // Every base in which the number written `record` divides `value`,
+    // ascending, joined by commas; refused where the record's digits do not
+    // matter (no base below its largest digit would divide too).
+    r.solvers["bases.recordDivides"] = [](const Task& t) {
+        const qint64 value = t.integer("value");
+        const QString record = t.text("record");
+        if (record.size() < 2 || record.front() == '0')
+            t.fail("the record is not a number of two digits or more");
+        int low = 2;
+        for (QChar c : record)
+            low = std::max(low, int(fromBase(QString(c), 36)) + 1);
+        const auto weighed = [&](qint64 b) {
+            qint64 v = 0;
+            for (QChar c : record)
+                v = v * b + fromBase(QString(c), 36);
+            return v;
+        };
+        bool boundMatters = false;
+        for (qint64 b = 2; b < low; ++b)
+            boundMatters = boundMatters || (weighed(b) > 0 && value % weighed(b) == 0);
+        if (!boundMatters)
+            t.fail("the digits of the record bound nothing");
+        QStringList bases;
+        for (qint64 b = low; weighed(b) <= value; ++b)
+            if (value % weighed(b) == 0)
+                bases << QString::number(b);
+        return bases.join(',');
+    };
     r.solvers["bases.endingIn"] = [](const Task& t) {
         QStringList bases;
         for (qint64 b : basesEndingIn(t.integer("value"), int(t.integer("digit"))))
@@ -566,18 +604,25 @@ void addBases(Registry& r) {
             t.fail("the last digit alone gives the same bases");
         return bases.join(',');
     };
-    // Every base in which `value` is written with exactly two digits and
-    // ends in the digit `digit`, ascending, separated by commas; the length
-    // must drop some base that the ending alone lets in.
-    r.solvers["bases.twoDigitEndingIn"] = [](const Task& t) {
-        const qint64 value = t.integer("value");
-        const std::vector<qint64> ending = basesEndingIn(value, int(t.integer("digit")));
-        QStringList bases;
-        for (qint64 b : ending)
-            if (b <= value && value < b * b)
+    // Every base in which striking out the first digit of the record of
+    // `value` (reading the digits left, leading zeros and all, in the same
+    // base) makes the number smaller by `drop`, ascending, joined by
+    // commas. Refused where "b divides drop and b exceeds what is left"
+    // gives the same bases, so that the first digit's bound matters.
+    r.solvers["bases.leadingDigitStruck"] = [](const Task& t) {
+        const qint64 value = t.integer("value"), drop = t.integer("drop");
+        if (drop <= 0 || drop >= value)
+            t.fail("the drop is not below the number");
+        QStringList bases, divisorsOnly;
+        for (qint64 b = 2; b <= value; ++b) {
+            const QString record = toBase(value, int(b));
+            if (value - fromBase(record.mid(1), int(b)) == drop)
                 bases << QString::number(b);
-        if (bases.isEmpty() || bases.size() == qsizetype(ending.size()))
-            t.fail(QString("%1 of %2 bases are two-digit").arg(bases.size()).arg(ending.size()));
+            if (drop % b == 0 && b > value - drop)
+                divisorsOnly << QString::number(b);
+        }
+        if (bases.isEmpty() || bases == divisorsOnly)
+            t.fail("divisibility alone gives the bases");
         return bases.join(',');
     };
     // The option is a number with its base as an index ("1101001{_2}"),
@@ -704,6 +749,72 @@ void addBases(Registry& r) {
     r.solvers["bases.sumOfNumbers"] = [](const Task& t) {
         const QStringList numbers = t.list(t.has("terms") ? "terms" : "numbers");
         return evaluateBased(numbers.join(" + "), numeral(t.text("system")));
+    };
+    // The numbers, ascending and joined by commas, whose record in the base
+    // `falling` names has two digits or more, each less than the one before
+    // it (so finitely many), and whose record in the base `mirror` names
+    // reads the same from either end.
+    r.solvers["bases.fallingAndMirrored"] = [](const Task& t) {
+        const int falling = numeral(t.text("falling")), mirror = numeral(t.text("mirror"));
+        if (falling < 2 || falling > 10 || mirror < 2)
+            t.fail("the bases are out of range");
+        std::vector<qint64> found;
+        // Each set of two digits or more, written greatest first.
+        for (int set = 1; set < (1 << falling); ++set) {
+            QString digits;
+            for (int d = falling - 1; d >= 0; --d)
+                if (set & (1 << d))
+                    digits += QChar('0' + d);
+            if (digits.size() < 2)
+                continue;
+            const qint64 value = fromBase(digits, falling);
+            const QString record = toBase(value, mirror);
+            if (std::equal(record.begin(), record.end(), record.rbegin()))
+                found.push_back(value);
+        }
+        if (found.empty())
+            t.fail("no number fits");
+        std::sort(found.begin(), found.end());
+        QStringList out;
+        for (qint64 v : found)
+            out << QString::number(v);
+        return out.join(',');
+    };
+    // Of the options, chains in hexadecimal ("F79{_16}"), the one that no
+    // single distorted bit makes of a message in the `letters`: each coded
+    // by its code of `codes` and a control bit on the right that makes the
+    // ones even, so that a hexadecimal digit is one letter. Its digits.
+    r.solvers["bases.parityChainImpossible"] = [](const Task& t) {
+        std::set<QString> words;
+        for (const QString& c : t.list("codes")) {
+            if (c.size() != 3)
+                t.fail("a code is not three bits");
+            words.insert(c + (c.count('1') % 2 ? "1" : "0"));
+        }
+        static const QRegularExpression form(R"(^([0-9A-F]+)\{_16\}$)");
+        QStringList impossible;
+        for (const QString& o : t.options()) {
+            const auto m = form.match(o);
+            if (!m.hasMatch())
+                t.fail("not a hexadecimal chain: " + o);
+            QStringList fours;
+            for (QChar d : m.captured(1))
+                fours << toBase(fromBase(QString(d), 16), 2).rightJustified(4, '0');
+            // The chains sent that one distorted bit turns into this one.
+            int sent = 0;
+            for (qsizetype i = 0; i < fours.size(); ++i)
+                for (int bit = 0; bit < 4; ++bit) {
+                    QStringList back = fours;
+                    back[i][bit] = back[i][bit] == '1' ? '0' : '1';
+                    sent += std::all_of(back.begin(), back.end(),
+                                        [&](const QString& f) { return words.count(f) > 0; });
+                }
+            if (sent == 0)
+                impossible << m.captured(1);
+        }
+        if (impossible.size() != 1)
+            t.fail(QString("%1 chains are impossible, not one").arg(impossible.size()));
+        return impossible.front();
     };
     // The one base in which the decimal `value` is written `writing`.
     r.solvers["bases.baseOfWriting"] = [](const Task& t) {
@@ -1255,6 +1366,82 @@ void addBases(Registry& r) {
     };
     r.solvers["bases.alphabetCodedGroupedLeft"] = [=](const Task& t) {
         return groupedFromLeft(t, alphabetCoded(t, 1, true), numeral(t.text("system")));
+    };
+    // How much the number of `word`'s alphabet code (five bits a letter)
+    // grows when every letter is replaced by the one `shift` places
+    // further on, in the base `system` names; its slips: the shifts simply
+    // added, each letter weighted as one digit of the base (four bits),
+    // the decimal growth's digits.
+    const auto shiftGrowth = [=](const Task& t) {
+        QString after;
+        for (QChar c : t.text("word")) {
+            const qint64 place = c.unicode() - 'A' + 1 + t.integer("shift");
+            if (place > 26)
+                t.fail("a shifted letter leaves the alphabet");
+            after += toBase(place, 2).rightJustified(5, '0');
+        }
+        return fromBase(after, 2) - fromBase(alphabetCoded(t, 1, true), 2);
+    };
+    r.solvers["bases.alphabetShiftGrowth"] = [=](const Task& t) {
+        return toBase(shiftGrowth(t), numeral(t.text("system")));
+    };
+    r.solvers["bases.alphabetShiftGrowthAdded"] = [=](const Task& t) {
+        return toBase(t.integer("shift") * t.text("word").size(), numeral(t.text("system")));
+    };
+    r.solvers["bases.alphabetShiftGrowthDigitEach"] = [=](const Task& t) {
+        const int base = numeral(t.text("system"));
+        qint64 growth = 0;
+        for (qsizetype i = 0; i < t.text("word").size(); ++i)
+            growth = growth * base + t.integer("shift");
+        return toBase(growth, base);
+    };
+    r.solvers["bases.alphabetShiftGrowthDecimal"] = [=](const Task& t) {
+        return QString::number(shiftGrowth(t));
+    };
+    // The base in which `digits` stands for the number that, added to
+    // `term`, gives `sum` (both digits_base), as "digits_base"; its slips:
+    // the sum's digits weighted by powers of ten (3A read as 3 · 10 + 10),
+    // the term's digits read as decimal, `digits` read from the right.
+    const auto baseOfTerm = [](const Task& t, qint64 sum, qint64 term, bool reversed) {
+        QString digits = t.text("digits");
+        int low = 2;
+        for (QChar c : digits)
+            low = std::max(low, int(fromBase(QString(c), 36)) + 1);
+        if (reversed)
+            std::reverse(digits.begin(), digits.end());
+        std::vector<int> found;
+        for (int b = low; b <= 36; ++b)
+            if (fromBase(digits, b) == sum - term)
+                found.push_back(b);
+        if (found.size() != 1)
+            t.fail(QString("%1 bases fit, not one").arg(found.size()));
+        return t.text("digits") + "_" + QString::number(found.front());
+    };
+    const auto basedGiven = [](const Task& t, const QString& name) {
+        return digitsAndBase(t, t.text(name));
+    };
+    r.solvers["bases.baseOfTerm"] = [=](const Task& t) {
+        const auto [s, sb] = basedGiven(t, "sum");
+        const auto [a, ab] = basedGiven(t, "term");
+        return baseOfTerm(t, fromBase(s, sb), fromBase(a, ab), false);
+    };
+    r.solvers["bases.baseOfTermSumAtTen"] = [=](const Task& t) {
+        const auto [s, sb] = basedGiven(t, "sum");
+        const auto [a, ab] = basedGiven(t, "term");
+        qint64 misread = 0;
+        for (QChar c : s)
+            misread = misread * 10 + fromBase(QString(c), sb);
+        return baseOfTerm(t, misread, fromBase(a, ab), false);
+    };
+    r.solvers["bases.baseOfTermTermAsDecimal"] = [=](const Task& t) {
+        const auto [s, sb] = basedGiven(t, "sum");
+        const auto [a, ab] = basedGiven(t, "term");
+        return baseOfTerm(t, fromBase(s, sb), fromBase(a, 10), false);
+    };
+    r.solvers["bases.baseOfTermDigitsReversed"] = [=](const Task& t) {
+        const auto [s, sb] = basedGiven(t, "sum");
+        const auto [a, ab] = basedGiven(t, "term");
+        return baseOfTerm(t, fromBase(s, sb), fromBase(a, ab), true);
     };
 }
 

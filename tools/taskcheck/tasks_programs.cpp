@@ -493,6 +493,26 @@ void addPrograms(Registry& r) {
                                 return s.replace(remainder, R"(\1 div \2)");
                             }));
         };
+        // The quotient taken for the remainder in the first line that takes
+        // one, the later remainders right.
+        r.solvers["programs.valuesFirstModAsQuotient"] = [](const Task& t) {
+            return valuesIn(t, runPascalChanged(t, [](QString s) {
+                                const auto m = remainder.match(s);
+                                if (m.hasMatch())
+                                    s.replace(m.capturedStart(), m.capturedLength(),
+                                              m.captured(1) + " div " + m.captured(2));
+                                return s;
+                            }));
+        };
+        // The remainder of a smaller number by a greater taken as 0, as if
+        // nothing were left ("5 mod 53" read as 0): each "x mod y" times a
+        // factor that is 0 where x div y is 0 and 1 elsewhere.
+        r.solvers["programs.valuesSmallModZero"] = [](const Task& t) {
+            return valuesIn(t, runPascalChanged(t, [](QString s) {
+                                return s.replace(
+                                    remainder, R"(((\1 mod \2) * (2 * (\1 div \2) div (\1 div \2 + 1))))");
+                            }));
+        };
         r.solvers["programs.valuesMultipleAsNumber"] = [](const Task& t) {
             return valuesIn(t, runPascalChanged(t, [](QString s) {
                                 static const QRegularExpression less(
@@ -967,6 +987,41 @@ void addPrograms(Registry& r) {
     r.solvers["programs.valueOfOne"] = [](const Task& t) {
         return QString::number(runThree(t).integer(t.text("variable")));
     };
+    // Slips of the value a counted loop leaves in `variable`, read in its
+    // Pascal column: one pass more (the upper bound one greater); the counter
+    // taken from 1 whatever its start (both bounds moved by the same step);
+    // in «s := k * s + i» the addition done before the multiplication.
+    {
+        static const QRegularExpression bounds(R"(\bfor\s+\w+\s*:=\s*(-?\d+)\s+to\s+(-?\d+)\b)");
+        const auto boundsMoved = [](const Task& t, int lowShift, int highShift) {
+            return QString::number(runPascalChanged(t, [&](QString s) {
+                                       const auto m = bounds.match(s);
+                                       if (!m.hasMatch())
+                                           t.fail("no counted loop");
+                                       s.replace(m.capturedStart(2), m.capturedLength(2),
+                                                 QString::number(m.captured(2).toInt() + highShift));
+                                       s.replace(m.capturedStart(1), m.capturedLength(1),
+                                                 QString::number(m.captured(1).toInt() + lowShift));
+                                       return s;
+                                   }).integer(t.text("variable")));
+        };
+        r.solvers["programs.valuePassExtra"] = [=](const Task& t) { return boundsMoved(t, 0, 1); };
+        r.solvers["programs.valueCounterFromOne"] = [=](const Task& t) {
+            const auto m = bounds.match(t.threeFragments()[1]);
+            if (!m.hasMatch() || m.captured(1).toInt() == 1)
+                t.fail("no counted loop that starts other than at 1");
+            const int shift = 1 - m.captured(1).toInt();
+            return boundsMoved(t, shift, shift);
+        };
+        r.solvers["programs.valueAddedBeforeProduct"] = [](const Task& t) {
+            static const QRegularExpression step(R"(\b(\w+)\s*:=\s*(\w+)\s*\*\s*\1\s*\+\s*(\w+))");
+            return QString::number(runPascalChanged(t, [&](QString s) {
+                                       if (!step.match(s).hasMatch())
+                                           t.fail("no step «s := k * s + i»");
+                                       return s.replace(step, R"(\1 := \2 * (\1 + \3))");
+                                   }).integer(t.text("variable")));
+        };
+    }
     // Slips of the value the fragment leaves in `variable`, read in its
     // Pascal column, where whole quotients («a * b div c») are taken: each
     // rounded to the nearest whole instead of down; each exact (every
@@ -1042,6 +1097,12 @@ void addPrograms(Registry& r) {
                                       return s.replace(quotient, R"(\1 * 2520 div \2)");
                                   }).integer(t.text("variable"));
             return QString::number(scaled / 2520);
+        };
+        // Slip: the remainder taken for the whole quotient (mod for div).
+        r.solvers["programs.printedModForDiv"] = [](const Task& t) {
+            return QString::number(runPascalChanged(t, [](QString s) {
+                                       return s.replace(quotient, R"(\1 mod \2)");
+                                   }).integer(t.text("variable")));
         };
         r.solvers["programs.printedPassShort"] = [](const Task& t) {
             return QString::number(runPascalChanged(t, [](QString s) {
@@ -1326,6 +1387,34 @@ void addPrograms(Registry& r) {
         if (position == 1 || position == length || 2 * position == length + 1)
             t.fail("the position is an end or the middle");
         return QString(builtCharAt(shown[0], rule, which, position));
+    };
+    // Strings of digits, each the one before with the decimal sum of its
+    // digits written on its right, the first `chains.1`: the digit at
+    // `position` in the string number `which`, a place past the strings
+    // shown.
+    r.solvers["programs.digitSumAppendedAt"] = [](const Task& t) {
+        const auto next = [&t](const QString& s) {
+            qint64 sum = 0;
+            for (const QChar c : s) {
+                if (c.digitValue() < 0)
+                    t.fail("a string holds a character that is not a digit");
+                sum += c.digitValue();
+            }
+            return s + QString::number(sum);
+        };
+        const QStringList shown = t.list("chains");
+        for (qsizetype n = 1; n < shown.size(); ++n)
+            if (next(shown[n - 1]) != shown[n])
+                t.fail(QString("string %1 does not follow the rule").arg(n + 1));
+        const qint64 which = t.integer("which"), position = t.integer("position");
+        if (position <= shown.back().size())
+            t.fail("the position lies in a string shown");
+        QString s = shown.back();
+        for (qint64 n = shown.size(); n < which && s.size() < position; ++n)
+            s = next(s);
+        if (position > s.size())
+            t.fail("the string is shorter than the position");
+        return QString(s[position - 1]);
     };
     // How far from its start the turtle ends after `program` (its lines),
     // in whole steps.

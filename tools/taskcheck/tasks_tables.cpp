@@ -654,38 +654,49 @@ void addTables(Registry& r) {
             return true;
         });
     };
-    // The value of the spreadsheet's cell `cell` when every formula is read
-    // with a slip: a range ("A1:B2") taken as its two end cells, an average
-    // taken over the two cells the range names, МАКС read for МИН.
-    const auto sheetValueMisread = [](const Task& t, const QString& slip) {
+    // The whole number from −1000 to 1000 that, written into the empty
+    // cell `cell` of the picture's spreadsheet, makes the two cells `equal`
+    // equal; refused unless exactly one number does. A slip rewrites the
+    // formulas first: "filled" averages a range over the cells the picture
+    // fills (the new number added to the sum but not to the count).
+    const auto valueMakingEqual = [](const Task& t, const QString& slip) {
         std::map<QString, QString> cells = sheetCells(t, t.drawn(0));
-        static const QRegularExpression range(R"(([A-Z]+\d+):([A-Z]+\d+))");
+        const QString cell = t.text("cell");
+        const QStringList equal = t.list("equal");
+        if (cells.count(cell) || equal.size() != 2)
+            t.fail("the cell is not empty or not two cells to compare");
         static const QRegularExpression average = unicodePattern(R"(СРЗНАЧ\(([^()]*)\))");
-        bool changed = false;
+        bool changed = slip.isEmpty();
         for (auto& [name, text] : cells) {
             const QString was = text;
-            if (!text.startsWith('='))
-                continue;
-            if (slip == "ends")
-                text.replace(range, "\\1;\\2");
-            else if (slip == "average")
-                text.replace(average, "(СУММ(\\1)/2)");
-            else
-                text.replace("МИН(", "МАКС(");
+            if (slip == "filled")
+                for (auto m = average.match(text); m.hasMatch(); m = average.match(text)) {
+                    std::map<QString, QString> probe = sheetCells(t, t.drawn(0));
+                    probe["ZZ1"] = "=СЧЁТ(" + m.captured(1) + ")";
+                    text.replace(m.capturedStart(), m.capturedLength(),
+                                 "(СУММ(" + m.captured(1) + ")/" +
+                                     written(cellValue(probe, "ZZ1")) + ")");
+                }
             changed = changed || text != was;
         }
         if (!changed)
             t.fail("no formula that the slip changes");
-        return written(cellValue(cells, t.text("cell")));
+        QStringList found;
+        for (int x = -1000; x <= 1000; ++x) {
+            cells[cell] = QString::number(x);
+            const std::map<QString, double> values = evaluateSheet(cells);
+            if (std::fabs(values.at(equal[0]) - values.at(equal[1])) < 1e-9)
+                found << QString::number(x);
+        }
+        if (found.size() != 1)
+            t.fail(QString("%1 numbers make the cells equal").arg(found.size()));
+        return found.front();
     };
-    r.solvers["tables.sheetValueRangeEnds"] = [=](const Task& t) {
-        return sheetValueMisread(t, "ends");
+    r.solvers["tables.sheetValueMakingEqual"] = [=](const Task& t) {
+        return valueMakingEqual(t, {});
     };
-    r.solvers["tables.sheetValueAverageByEnds"] = [=](const Task& t) {
-        return sheetValueMisread(t, "average");
-    };
-    r.solvers["tables.sheetValueMaxForMin"] = [=](const Task& t) {
-        return sheetValueMisread(t, "min");
+    r.solvers["tables.sheetEqualFilledOnly"] = [=](const Task& t) {
+        return valueMakingEqual(t, "filled");
     };
     // The picture's numbered road tables: the number of the one in which the
     // cheapest way from `from` to `to` costs at most `limit`.
@@ -872,6 +883,74 @@ void addTables(Registry& r) {
         if (inclusionOrders(labels, asWords))
             t.fail("the queries are ordered without the phrase rule");
         return orderByInclusion(labels, asPhrases, ascending);
+    };
+    // As tables.queryOrder, where a word ending in * stands for every word
+    // that begins with it («парус*»: парус, парусник …): such a mask is read
+    // as the queries' whole words that begin with it, or an unnamed word
+    // that begins with it or with a longer mask that begins with it. The
+    // order must need that rule: with every mask read as a word of its own,
+    // some two queries cannot be ordered.
+    r.solvers["tables.queryOrderWithMask"] = [](const Task& t) {
+        const auto [labels, queries, ascending] = queryRows(t);
+        static const QRegularExpression mask = unicodePattern(R"((\w+)\*)");
+        static const QRegularExpression whole = unicodePattern(R"(\w+(?![\w*]))");
+        QStringList stems, words;
+        for (const QString& q : queries) {
+            for (const auto& m : mask.globalMatch(q))
+                stems << m.captured(1);
+            for (const auto& m : whole.globalMatch(q))
+                words << m.captured(0);
+        }
+        if (stems.isEmpty())
+            t.fail("no query holds a mask");
+        const auto unnamed = [](const QString& stem) { return stem + "_"; };
+        const auto rewritten = [&](const QString& q, bool rule) {
+            QString out;
+            qsizetype done = 0;
+            for (const auto& m : mask.globalMatch(q)) {
+                const QString stem = m.captured(1);
+                QStringList any;
+                if (rule) {
+                    for (const QString& w : words)
+                        if (w.startsWith(stem) && !any.contains(w))
+                            any << w;
+                    for (const QString& longer : stems)
+                        if (longer.startsWith(stem) && !any.contains(unnamed(longer)))
+                            any << unnamed(longer);
+                } else {
+                    any << unnamed(stem);
+                }
+                out += q.mid(done, m.capturedStart() - done) + "(" + any.join(" | ") + ")";
+                done = m.capturedEnd();
+            }
+            return out + q.mid(done);
+        };
+        QStringList asWords, withRule;
+        for (const QString& q : queries) {
+            asWords << rewritten(q, false);
+            withRule << rewritten(q, true);
+        }
+        if (inclusionOrders(labels, asWords))
+            t.fail("the queries are ordered without the mask rule");
+        return orderByInclusion(labels, withRule, ascending);
+    };
+    // As tables.queryOrder, where «заголовок:X» finds the pages whose title
+    // holds X, the title being part of the page: read as (X & X_заголовок).
+    // The order must need that rule: with every «заголовок:X» read as a word
+    // of its own, some two queries cannot be ordered.
+    r.solvers["tables.queryOrderWithTitle"] = [](const Task& t) {
+        const auto [labels, queries, ascending] = queryRows(t);
+        static const QRegularExpression title = unicodePattern(R"(заголовок:(\w+))");
+        QStringList asWords, withRule;
+        for (const QString& q : queries) {
+            asWords << QString(q).replace(title, "\\1_заголовок");
+            withRule << QString(q).replace(title, "(\\1 & \\1_заголовок)");
+        }
+        if (asWords == queries)
+            t.fail("no query searches a title");
+        if (inclusionOrders(labels, asWords))
+            t.fail("the queries are ordered without the title rule");
+        return orderByInclusion(labels, withRule, ascending);
     };
     // The number of rows of the picture's table for which `condition` holds:
     // columns as whole-number variables, joined by ИЛИ and И.
@@ -1760,6 +1839,18 @@ void addTables(Registry& r) {
 
     // The option, a cell, into which the formula `formula` of the cell
     // `from` was copied to read `copied` there.
+    // The option cell into which `formula` from `from` cannot be copied: a
+    // reference of the copy would leave the sheet (left of A or above 1).
+    r.solvers["tables.copyLeavesSheet"] = [](const Task& t) {
+        return theOption(t, [&](const QString& cell) {
+            try {
+                copyFormula(t.text("formula"), t.text("from"), cell);
+                return false;
+            } catch (const CheckError&) {
+                return true;
+            }
+        });
+    };
     r.solvers["tables.copiedTo"] = [](const Task& t) {
         return theOption(t, [&](const QString& cell) {
             try {
@@ -1910,6 +2001,115 @@ void addTables(Registry& r) {
     };
     r.solvers["tables.schemeOfDistances"] = [=](const Task& t) { return distanceScheme(t, false); };
     r.solvers["tables.schemeRoadsOnly"] = [=](const Task& t) { return distanceScheme(t, true); };
+
+    // The scheme (a picture after its caption "1)" … "4)", the options
+    // "первая" … "четвёртая") drawing the roads that join every place of
+    // the first picture's table of costs for the least total cost: the one
+    // cheapest network, refused where two networks cost the same least. Its
+    // slips, each the scheme of those roads: the cheapest roads taken, as
+    // many as a network needs, whether they join every place or not; the
+    // cheapest ways from the table's first place; the walk from the first
+    // place, always along the cheapest road to a place not yet visited.
+    {
+        const auto networkScheme = [](const Task& t,
+                                      const std::function<RoadMap(const RoadMap&)>& chosen) {
+            const RoadMap table = roadTable(t, t.drawn(0)["table"].toMap());
+            RoadMap wanted = chosen(table);
+            wanted.places = table.places;
+            static const QRegularExpression caption(R"(^(\d)\)$)");
+            const auto all = textsAndPictures(t);
+            QStringList fit;
+            int schemes = 0;
+            for (size_t i = 0; i + 1 < all.size(); ++i) {
+                const auto m = caption.match(all[i]->text);
+                if (all[i]->kind != Kind::Text || !m.hasMatch() || all[i + 1]->kind != Kind::Picture)
+                    continue;
+                if (m.captured(1).toInt() != ++schemes)
+                    t.fail("the schemes are not numbered in order");
+                if (sameRoads(wanted, drawnScheme(t, all[i + 1]->draw.toMap()["graph"].toMap())))
+                    fit << m.captured(1);
+            }
+            if (schemes != t.options().size() || fit.size() != 1)
+                t.fail(QString("%1 schemes, these fit: %2").arg(schemes).arg(fit.join(", ")));
+            return fit.front();
+        };
+        // The table's roads from the cheapest, refused where two cost alike.
+        const auto byCost = [](const Task& t, const RoadMap& table) {
+            std::vector<Road> roads = table.roads;
+            std::sort(roads.begin(), roads.end(),
+                      [](const Road& a, const Road& b) { return a.length < b.length; });
+            for (size_t i = 1; i < roads.size(); ++i)
+                if (roads[i].length == roads[i - 1].length)
+                    t.fail("two roads cost alike");
+            if (table.places.size() < 3 || qsizetype(roads.size()) < table.places.size())
+                t.fail("no choice of roads");
+            return roads;
+        };
+        r.solvers["tables.cheapestNetwork"] = [=](const Task& t) {
+            return networkScheme(t, [&](const RoadMap& table) {
+                std::map<QString, QString> group; // each place's group, by a place in it
+                for (const QString& p : table.places)
+                    group[p] = p;
+                const std::function<QString(const QString&)> root = [&](const QString& p) {
+                    return group[p] == p ? p : root(group[p]);
+                };
+                RoadMap net;
+                for (const Road& road : byCost(t, table))
+                    if (root(road.from) != root(road.to)) {
+                        group[root(road.from)] = root(road.to);
+                        net.roads.push_back(road);
+                    }
+                if (qsizetype(net.roads.size()) != table.places.size() - 1)
+                    t.fail("the roads do not join every place");
+                return net;
+            });
+        };
+        r.solvers["tables.cheapestNetworkCheapestRoads"] = [=](const Task& t) {
+            return networkScheme(t, [&](const RoadMap& table) {
+                const std::vector<Road> roads = byCost(t, table);
+                RoadMap net;
+                net.roads.assign(roads.begin(), roads.begin() + (table.places.size() - 1));
+                return net;
+            });
+        };
+        r.solvers["tables.cheapestNetworkShortestWays"] = [=](const Task& t) {
+            return networkScheme(t, [&](const RoadMap& table) {
+                RoadMap net;
+                for (const QString& p : table.places.mid(1)) {
+                    const std::vector<Route> ways = shortestRoutes(table, table.places.front(), p);
+                    if (ways.size() != 1)
+                        t.fail("no one cheapest way to " + p);
+                    const QStringList& way = ways.front().places;
+                    const QString& before = way[way.size() - 2];
+                    for (const Road& road : table.roads)
+                        if ((road.from == before && road.to == p) || (road.to == before && road.from == p))
+                            net.roads.push_back(road);
+                }
+                return net;
+            });
+        };
+        r.solvers["tables.cheapestNetworkNearestWalk"] = [=](const Task& t) {
+            return networkScheme(t, [&](const RoadMap& table) {
+                byCost(t, table); // no two roads alike, so the walk has no ties
+                RoadMap net;
+                QStringList visited{table.places.front()};
+                while (visited.size() < table.places.size()) {
+                    const Road* next = nullptr;
+                    for (const Road& road : table.roads) {
+                        const bool out = (road.from == visited.back() && !visited.contains(road.to)) ||
+                                         (road.to == visited.back() && !visited.contains(road.from));
+                        if (out && (!next || road.length < next->length))
+                            next = &road;
+                    }
+                    if (!next)
+                        t.fail("the walk stops at " + visited.back());
+                    net.roads.push_back(*next);
+                    visited << (next->from == visited.back() ? next->to : next->from);
+                }
+                return net;
+            });
+        };
+    }
 }
 
 } // namespace zut::check

@@ -184,6 +184,14 @@ void addText(Registry& r) {
                 count += d.size() - 1;
             return QString::number(count);
         };
+        // Slip: each file's directories counted for that file, the root
+        // with them (one for every backslash of its name).
+        r.solvers["text.directoriesOfFilesEachFileWithRoot"] = [=](const Task& t) {
+            qint64 count = 0;
+            for (const QStringList& d : paths(t))
+                count += d.size();
+            return QString::number(count);
+        };
         // Slip: only the directories that hold a file themselves counted,
         // those that hold only directories left out.
         r.solvers["text.directoriesOfFilesHoldingFiles"] = [=](const Task& t) {
@@ -452,6 +460,39 @@ void addText(Registry& r) {
             return true;
         });
     };
+    // The option, a full file name, that a search in the directory `root`
+    // and every directory below it finds by the file mask `mask`, applied to
+    // the name alone. Its slips, each the option that only the slip finds: a
+    // directory of the root's name found anywhere; the mask applied to the
+    // path below the root; "?" taken as one character or none.
+    {
+        const auto found = [](const Task& t, const QString& o, bool anywhere, bool path,
+                              bool optional) {
+            const QString root = t.text("root");
+            QString mask = t.text("mask");
+            if (optional)
+                mask.replace("?", "*");
+            const QString name = o.section('\\', -1);
+            bool below = o.startsWith(root + "\\");
+            if (anywhere)
+                below = o.contains("\\" + root.section('\\', -1) + "\\");
+            return below && fitsMask(mask, path && below ? o.mid(root.size() + 1) : name);
+        };
+        const auto onlyBy = [=](bool anywhere, bool path, bool optional) {
+            return [=](const Task& t) {
+                return theOption(t, [&](const QString& o) {
+                    return found(t, o, anywhere, path, optional) &&
+                           !found(t, o, false, false, false);
+                });
+            };
+        };
+        r.solvers["text.foundInTree"] = [=](const Task& t) {
+            return theOption(t, [&](const QString& o) { return found(t, o, false, false, false); });
+        };
+        r.solvers["text.foundInTreeAnywhere"] = onlyBy(true, false, false);
+        r.solvers["text.foundInTreeByPath"] = onlyBy(false, true, false);
+        r.solvers["text.foundInTreeMarkOptional"] = onlyBy(false, false, true);
+    }
     // The option that fits the file mask `mask`.
     r.solvers["text.mask"] = [](const Task& t) {
         return theOption(t, [&](const QString& o) { return fitsMask(t.text("mask"), o); });

@@ -135,6 +135,10 @@ void addVolume(Registry& r) {
             return starTree(t, true, false, false);
         };
         r.solvers["volume.starTreePadded"] = [=](const Task& t) { return starTree(t, true, true, true); };
+        // Slip: the stars alone counted, blanks and line ends both left out.
+        r.solvers["volume.starTreeStarsOnly"] = [=](const Task& t) {
+            return starTree(t, false, false, false);
+        };
     }
     // Two messages of `lengths` characters over alphabets of `alphabets`
     // symbols, each coded with its least equal number of bits: how many
@@ -163,6 +167,11 @@ void addVolume(Registry& r) {
         r.solvers["volume.messagesRatioLengths"] = [=](const Task& t) {
             return ratio(t, part(t, "lengths", 0), part(t, "lengths", 1));
         };
+        // Slip: the bits a character compared, the lengths forgotten.
+        r.solvers["volume.messagesRatioBits"] = [=](const Task& t) {
+            return ratio(t, bitsForAlphabet(part(t, "alphabets", 0)),
+                         bitsForAlphabet(part(t, "alphabets", 1)));
+        };
         r.solvers["volume.messagesRatioSwapped"] = [=](const Task& t) {
             return ratio(t, part(t, "lengths", 1) * bitsForAlphabet(part(t, "alphabets", 0)),
                          part(t, "lengths", 0) * bitsForAlphabet(part(t, "alphabets", 1)));
@@ -176,7 +185,9 @@ void addVolume(Registry& r) {
     // left (`low` below zero); each first field as wide as the binary
     // record of its highest value rather than of its count of values.
     {
-        const auto bitsLeft = [](const Task& t, bool widthOfHigh) {
+        // widthRoundedDown: a field of v values given the whole part of
+        // log2 v bits (2^k <= v), not the least k with 2^k >= v.
+        const auto bitsLeft = [](const Task& t, bool widthOfHigh, bool widthRoundedDown = false) {
             const QStringList lows = t.list("lows"), highs = t.list("highs");
             if (lows.size() != highs.size() || lows.isEmpty())
                 t.fail("the lows and highs do not pair");
@@ -185,7 +196,9 @@ void addVolume(Registry& r) {
                 const qint64 low = number(lows[i]), high = number(highs[i]);
                 if (low < 0 || high <= low)
                     t.fail("a first field not of two or more values from 0 up");
-                left -= widthOfHigh ? toBase(high, 2).size() : bitsForAlphabet(high - low + 1);
+                left -= widthOfHigh        ? toBase(high, 2).size()
+                        : widthRoundedDown ? toBase(high - low + 1, 2).size() - 1
+                                           : bitsForAlphabet(high - low + 1);
             }
             if (left < 2 || left > 40)
                 t.fail(QString("%1 bits left for the last field").arg(left));
@@ -201,6 +214,16 @@ void addVolume(Registry& r) {
             if (t.integer("low") >= 0)
                 t.fail("the last field has no values below zero");
             return QString::number((qint64(1) << (bitsLeft(t, false) - 1)) - 1);
+        };
+        // Slips: the sign of `low` lost (the bound raised by |low| instead
+        // of lowered); each first field's width rounded down.
+        r.solvers["volume.largestBoundLowSignLost"] = [=](const Task& t) {
+            if (t.integer("low") >= 0)
+                t.fail("the last field has no values below zero");
+            return QString::number(-t.integer("low") + (qint64(1) << bitsLeft(t, false)) - 1);
+        };
+        r.solvers["volume.largestBoundWidthsRoundedDown"] = [=](const Task& t) {
+            return QString::number(t.integer("low") + (qint64(1) << bitsLeft(t, false, true)) - 1);
         };
         r.solvers["volume.largestBoundWidthsOfHighs"] = [=](const Task& t) {
             return QString::number(t.integer("low") + (qint64(1) << bitsLeft(t, true)) - 1);
@@ -305,6 +328,56 @@ void addVolume(Registry& r) {
     };
     r.solvers["volume.mixedWidthNoBlanks"] = [=](const Task& t) {
         return mixedWidthBits(t, false, false, false);
+    };
+    // A text of `characters` characters in a code of `wide` bytes for each
+    // Russian letter and `narrow` bytes for any other character, `kbytes`
+    // Кбайт in all (1 Кбайт = 1024 байта): how many Russian letters it
+    // holds; and its slips: the other characters counted instead, 1 Кбайт
+    // taken as 1000 bytes, every character taken as wide.
+    const auto russianLetters = [](const Task& t, qint64 bytesAKbyte) {
+        const qint64 all = t.integer("characters"), wide = t.integer("wide"),
+                     narrow = t.integer("narrow"), bytes = t.integer("kbytes") * bytesAKbyte;
+        const qint64 surplus = bytes - all * narrow;
+        if (wide <= narrow || surplus < 0 || surplus % (wide - narrow) ||
+            surplus / (wide - narrow) > all)
+            t.fail("no whole number of Russian letters fits the volume");
+        return surplus / (wide - narrow);
+    };
+    r.solvers["volume.russianLetters"] = [=](const Task& t) {
+        return QString::number(russianLetters(t, 1024));
+    };
+    r.solvers["volume.russianLettersOthers"] = [=](const Task& t) {
+        return QString::number(t.integer("characters") - russianLetters(t, 1024));
+    };
+    r.solvers["volume.russianLettersKbyteAsThousand"] = [=](const Task& t) {
+        return QString::number(russianLetters(t, 1000));
+    };
+    // `count` readings, whole numbers from `low` to `high`, recorded as the
+    // first reading in full and each next one as its difference with the
+    // one before, from `dlow` to `dhigh`; readings and differences each in
+    // their own least equal number of bits: the record's bits. Its slips: a
+    // sign bit beside the differences' greatest magnitude, a byte a
+    // difference, every reading in full.
+    const auto deltaRecord = [](const Task& t, int slip) {
+        const qint64 n = t.integer("count"), low = t.integer("low"), high = t.integer("high"),
+                     dlow = t.integer("dlow"), dhigh = t.integer("dhigh");
+        if (n < 2 || high <= low || dlow >= 0 || dhigh <= 0 || dhigh - dlow > high - low)
+            t.fail("no readings worth recording by differences");
+        const qint64 full = bitsForAlphabet(high - low + 1);
+        const qint64 each = slip == 1   ? 1 + bitsForAlphabet(std::max(-dlow, dhigh) + 1)
+                            : slip == 2 ? 8
+                                        : bitsForAlphabet(dhigh - dlow + 1);
+        return written(double(slip == 3 ? n * full : full + (n - 1) * each));
+    };
+    r.solvers["volume.deltaRecord"] = [=](const Task& t) { return deltaRecord(t, 0); };
+    r.solvers["volume.deltaRecordSignBit"] = [=](const Task& t) { return deltaRecord(t, 1); };
+    r.solvers["volume.deltaRecordByteEach"] = [=](const Task& t) { return deltaRecord(t, 2); };
+    r.solvers["volume.deltaRecordAllFull"] = [=](const Task& t) { return deltaRecord(t, 3); };
+    r.solvers["volume.russianLettersAllWide"] = [=](const Task& t) {
+        const qint64 bytes = t.integer("kbytes") * 1024, wide = t.integer("wide");
+        if (wide < 1 || bytes % wide)
+            t.fail("no whole number of wide characters");
+        return QString::number(bytes / wide);
     };
     // A message of `kbytes` Кбайт (1 Кбайт = 1024 байта) whose characters,
     // from an alphabet of `alphabet`, take the least equal number of bits
@@ -646,6 +719,11 @@ void addVolume(Registry& r) {
         r.solvers["volume.pagesAndLinesByteEach"] = [=](const Task& t) {
             return pagesAndLines(t, 0, t.integer("extra"), 8);
         };
+        // Slip: the part page counted among the full ones (one full page
+        // fewer, its lines still added).
+        r.solvers["volume.pagesAndLinesPartPageAmongFull"] = [=](const Task& t) {
+            return pagesAndLines(t, -1, t.integer("extra"), t.integer("bits"));
+        };
     }
     // The information of the message which one of `shelves` shelves of
     // `racks` racks, all equally likely, holds the book.
@@ -654,6 +732,17 @@ void addVolume(Registry& r) {
         if (bits != std::floor(bits))
             t.fail("no whole number of bits");
         return written(bits);
+    };
+    // Its slips: only the rack told (or only the shelf), each counted alone;
+    // the two counts added instead of multiplied, the bits rounded up.
+    r.solvers["volume.oneShelfOfAllRackOnly"] = [](const Task& t) {
+        return written(informationBits(t.integer("racks")));
+    };
+    r.solvers["volume.oneShelfOfAllShelfOnly"] = [](const Task& t) {
+        return written(informationBits(t.integer("shelves")));
+    };
+    r.solvers["volume.oneShelfOfAllCountsAdded"] = [](const Task& t) {
+        return written(double(bitsForAlphabet(t.integer("racks") + t.integer("shelves"))));
     };
     // A text sent for `minutes` minutes `seconds` seconds at `kbits` Kbit a
     // second, each character `bits` bits: its number of characters.
@@ -1009,6 +1098,10 @@ void addVolume(Registry& r) {
     };
     r.solvers["volume.largestSquareBytesAsBits"] = [largestSquare](const Task& t) {
         return largestSquare(t.integer("kbytes") * 1024, bitsForAlphabet(t.integer("colours")));
+    };
+    // Slip: the palette left out, one bit a pixel.
+    r.solvers["volume.largestSquareBitAPixel"] = [largestSquare](const Task& t) {
+        return largestSquare(t.integer("kbytes") * 8192, 1);
     };
     // The least alphabet whose codes of `length` (a word: "двух") symbols
     // tell apart the cells of a `rows` × `columns` field; its slips: the
