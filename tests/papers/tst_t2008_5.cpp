@@ -224,8 +224,10 @@ void TestT2008_5::ownSolvers_data() {
     solverRow("record, 301 readings", "А3", "volume.deltaRecord", "count", "301", "1210");
     solverRow("record, from −9", "А3", "volume.deltaRecord", "dlow", "−9", "1505");
     solverRow("record, one reading", "А3", "volume.deltaRecord", "count", "1", "");
-    solverRow("sign bit, from −9", "А3", "volume.deltaRecordSignBit", "dlow", "−9", "1505");
-    solverRow("sign bit, from −7", "А3", "volume.deltaRecordSignBit", "dlow", "−7", "1206");
+    solverRow("difference each, 301 readings", "А3", "volume.deltaRecordDifferenceEach", "count",
+              "301", "1214");
+    solverRow("difference each, from −9", "А3", "volume.deltaRecordDifferenceEach", "dlow", "−9",
+              "1510");
     solverRow("all full, up to 2000", "А3", "volume.deltaRecordAllFull", "high", "2000", "3300");
     solverRow("the task", "B2", "logic.countX", "formula",
               "¬((X > 3) ∨ (X < −2)) ∧ ((X > 1) ∨ (X < −1))", "3");

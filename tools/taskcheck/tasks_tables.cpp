@@ -234,6 +234,31 @@ bool inclusionOrders(const QStringList& labels, const QStringList& queries) {
     }
 }
 
+// The town of the one tour of the picture's table (columns Город, Дней,
+// Цена …) that `key` puts first, the least key first; a tie for first place
+// is refused.
+QString firstTour(const Task& t, const std::function<double(qint64 days, qint64 price)>& key) {
+    const QVariantMap table = t.drawn()["table"].toMap();
+    const QStringList head = table["head"].toStringList();
+    qsizetype town = head.indexOf("Город"), days = head.indexOf("Дней"), price = -1;
+    for (qsizetype i = 0; i < head.size(); ++i)
+        if (head[i].startsWith("Цена"))
+            price = i;
+    if (town < 0 || days < 0 || price < 0)
+        t.fail("the table lacks a column");
+    std::vector<std::pair<double, QString>> keyed;
+    for (const QVariant& row : table["rows"].toList()) {
+        const QStringList cells = row.toStringList();
+        keyed.push_back({key(number(cells.value(days)),
+                             number(QString(cells.value(price)).remove(QChar(0x00A0)))),
+                         cells.value(town)});
+    }
+    std::sort(keyed.begin(), keyed.end());
+    if (keyed.size() < 2 || keyed[0].first == keyed[1].first)
+        t.fail("no one tour comes first");
+    return keyed.front().second;
+}
+
 } // namespace
 
 void addTables(Registry& r) {
@@ -1702,6 +1727,21 @@ void addTables(Registry& r) {
         if (perDay.size() < 2 || perDay[0].first == perDay[1].first)
             t.fail("no one cheapest tour");
         return perDay.front().second;
+    };
+    // Its slips: the tour cheapest in all, not for a day; the longest tour;
+    // the price parted among the nights (a day fewer) instead of the days.
+    r.solvers["tables.cheapestTourInAll"] = [](const Task& t) {
+        return firstTour(t, [](qint64, qint64 price) { return double(price); });
+    };
+    r.solvers["tables.longestTour"] = [](const Task& t) {
+        return firstTour(t, [](qint64 days, qint64) { return -double(days); });
+    };
+    r.solvers["tables.cheapestPerNight"] = [](const Task& t) {
+        return firstTour(t, [&t](qint64 days, qint64 price) {
+            if (days < 2)
+                t.fail("a tour of no nights");
+            return double(price) / double(days - 1);
+        });
     };
     // The formula that was in cell `from` if, copied into cell `to`, it
     // reads `formula` there.

@@ -357,7 +357,7 @@ void addVolume(Registry& r) {
     // one before, from `dlow` to `dhigh`; readings and differences each in
     // their own least equal number of bits: the record's bits. Its slips: a
     // sign bit beside the differences' greatest magnitude, a byte a
-    // difference, every reading in full.
+    // difference, every reading in full, one difference for every reading.
     const auto deltaRecord = [](const Task& t, int slip) {
         const qint64 n = t.integer("count"), low = t.integer("low"), high = t.integer("high"),
                      dlow = t.integer("dlow"), dhigh = t.integer("dhigh");
@@ -367,12 +367,15 @@ void addVolume(Registry& r) {
         const qint64 each = slip == 1   ? 1 + bitsForAlphabet(std::max(-dlow, dhigh) + 1)
                             : slip == 2 ? 8
                                         : bitsForAlphabet(dhigh - dlow + 1);
-        return written(double(slip == 3 ? n * full : full + (n - 1) * each));
+        return written(double(slip == 3 ? n * full : full + (slip == 4 ? n : n - 1) * each));
     };
     r.solvers["volume.deltaRecord"] = [=](const Task& t) { return deltaRecord(t, 0); };
     r.solvers["volume.deltaRecordSignBit"] = [=](const Task& t) { return deltaRecord(t, 1); };
     r.solvers["volume.deltaRecordByteEach"] = [=](const Task& t) { return deltaRecord(t, 2); };
     r.solvers["volume.deltaRecordAllFull"] = [=](const Task& t) { return deltaRecord(t, 3); };
+    r.solvers["volume.deltaRecordDifferenceEach"] = [=](const Task& t) {
+        return deltaRecord(t, 4);
+    };
     r.solvers["volume.russianLettersAllWide"] = [=](const Task& t) {
         const qint64 bytes = t.integer("kbytes") * 1024, wide = t.integer("wide");
         if (wide < 1 || bytes % wide)
