@@ -80,6 +80,21 @@ zut::TaskContent withTable(const QString& rows, const QStringList& options) {
     return t;
 }
 
+// B8 with other queries in its four rows (`queries` split at " / ") and
+// other forms of its word (split at '|').
+zut::TaskContent withQueries(const QString& queries, const QString& forms) {
+    zut::TaskContent t = task("B8");
+    const QStringList list = queries.split(" / ");
+    qsizetype next = 0;
+    for (zut::Element& e : t.elements)
+        if (e.kind == zut::Element::Kind::Row && next < list.size())
+            e.children[1].text = list[next++];
+    if (next != 4 || list.size() != 4)
+        throw std::runtime_error("B8 has not the four query rows the test replaces");
+    t.givens["forms"] = forms.split('|');
+    return t;
+}
+
 // The answer of `solver` for the task, or an empty string where it refuses.
 QString solved(const QString& solver, const zut::TaskContent& t) {
     try {
@@ -106,6 +121,8 @@ private slots:
     void fragmentSlips();
     void tableSlips_data();
     void tableSlips();
+    void queriesWithForms_data();
+    void queriesWithForms();
 };
 
 void TestT2008_1::listingsShareTheirFault_data() {
@@ -292,6 +309,44 @@ void TestT2008_1::tableSlips() {
     QFETCH(QString, answer);
     QVERIFY(options.size() == 4);
     QCOMPARE(solved(solver, withTable(rows, options)), answer);
+}
+
+void TestT2008_1::queriesWithForms_data() {
+    QTest::addColumn<QString>("queries");
+    QTest::addColumn<QString>("forms");
+    QTest::addColumn<QString>("answer");
+    const QString forms = "вулкан|вулканы|вулканов";
+    const auto row = [&](const char* name, const char* queries, const QString& f,
+                         const char* answer) {
+        QTest::newRow(name) << QString(queries) << f << QString(answer);
+    };
+    // Two exact forms inside one, a plain form standing for every form.
+    row("exact forms within the word", "!вулкан && !вулканы / !вулкан / вулканов | гейзеры / вулканы",
+        forms, "АБГВ");
+    row("forms in capitals", "!Вулкан && !вулканы / !вулкан / Вулканов | гейзеры / ВУЛКАНЫ",
+        forms, "АБГВ");
+    // «вулканов» no longer a form: А is a word of its own.
+    row("a word that is no form", "вулканов && гейзеры / !вулканы && гейзеры / "
+        "(!вулкан | !вулканы) && гейзеры / вулканы", "вулкан|вулканы", "");
+    // Ordered with every form a word of its own.
+    row("ordered literally", "вулканы && гейзеры / вулканы / вулканы | гейзеры / "
+        "!вулканы && гейзеры && лава", forms, "");
+    // Ordered with «!» ignored (вулкан ⊂ вулкан | лава).
+    row("ordered without the exact form", "вулкан && гейзеры && лава / вулканов && гейзеры / "
+        "вулканы / !вулкан | лава", forms, "");
+    row("no exact form", "вулканов && гейзеры / вулканы && гейзеры && лава / "
+        "(вулкан | вулканы) && гейзеры / вулканы", forms, "");
+    row("one form only", "вулканов && гейзеры / !вулканы && гейзеры / "
+        "(!вулкан | !вулканы) && гейзеры / вулканы", "вулкан", "");
+}
+
+// B8's order on other queries: computed with the forms rule, refused where
+// the rule is not needed or does not decide it.
+void TestT2008_1::queriesWithForms() {
+    QFETCH(QString, queries);
+    QFETCH(QString, forms);
+    QFETCH(QString, answer);
+    QCOMPARE(solved("tables.queryOrderWithForms", withQueries(queries, forms)), answer);
 }
 
 void TestT2008_1::solversFollowTheirGivens_data() {

@@ -977,6 +977,47 @@ void addTables(Registry& r) {
             t.fail("the queries are ordered without the title rule");
         return orderByInclusion(labels, withRule, ascending);
     };
+    // As tables.queryOrder, where a word finds the pages with it in any of
+    // its forms (`forms`: forms of one word, each standing for the first),
+    // and «!X» only those with X in exactly this form: read as
+    // (word & word_X). The order must need both halves of that rule: with
+    // every form read as a word of its own («!X» as X), and with «!»
+    // ignored, some two queries cannot be ordered or find the same pages.
+    r.solvers["tables.queryOrderWithForms"] = [](const Task& t) {
+        const auto [labels, queries, ascending] = queryRows(t);
+        const QStringList forms = t.list("forms");
+        if (forms.size() < 2)
+            t.fail("fewer than two forms of the word");
+        static const QRegularExpression word = unicodePattern(R"((!?)(\w+))");
+        enum Reading { Literal, Ignored, Rule };
+        const auto rewritten = [&](const QString& q, Reading reading) {
+            QString out;
+            qsizetype done = 0;
+            for (const auto& m : word.globalMatch(q)) {
+                const QString w = m.captured(2).toLower();
+                const QString stem = forms.contains(w, Qt::CaseInsensitive) ? forms[0].toLower() : w;
+                QString read = reading == Literal ? w : stem;
+                if (reading == Rule && !m.captured(1).isEmpty())
+                    read = "(" + stem + " & " + stem + "_" + w + ")";
+                out += q.mid(done, m.capturedStart() - done) + read;
+                done = m.capturedEnd();
+            }
+            return out + q.mid(done);
+        };
+        QStringList literal, ignored, withRule;
+        for (const QString& q : queries) {
+            literal << rewritten(q, Literal);
+            ignored << rewritten(q, Ignored);
+            withRule << rewritten(q, Rule);
+        }
+        if (!queries.join(' ').contains('!'))
+            t.fail("no query asks for an exact form");
+        if (inclusionOrders(labels, literal))
+            t.fail("the queries are ordered with every form a word of its own");
+        if (inclusionOrders(labels, ignored))
+            t.fail("the queries are ordered with «!» ignored");
+        return orderByInclusion(labels, withRule, ascending);
+    };
     // The number of rows of the picture's table for which `condition` holds:
     // columns as whole-number variables, joined by ИЛИ and И.
     r.solvers["tables.countRecordsWhere"] = [](const Task& t) {
