@@ -5,6 +5,7 @@
 // (name, lines, border), drawn tables and index labels.
 #pragma once
 
+#include "core/yamlfile.h"
 #include "paper/paper.h"
 #include "shell/controls.h"
 
@@ -48,56 +49,47 @@ inline QString describe(const Field& f) {
     return QString("%1 %2 lines%3").arg(f.name).arg(f.lines).arg(f.border ? ", bordered" : "");
 }
 
-inline QSize size(const YAML::Node& n) {
-    return n ? QSize(n[0].as<int>(), n[1].as<int>()) : QSize();
-}
-
-// The inventory as written for a paper.
+// The inventory as written for a paper, read as the program reads its data.
 inline QMap<QString, Task> read(const QString& path) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        qFatal("no inventory %s", qPrintable(path));
-    const YAML::Node root = YAML::Load(f.readAll().toStdString());
+    auto loaded = zut::loadYaml(path);
+    if (const auto* why = std::get_if<std::string>(&loaded))
+        qFatal("no inventory %s: %s", qPrintable(path), why->c_str());
+    const YAML::Node root = std::get<YAML::Node>(loaded);
+    const zut::DataReader r(path.toStdString());
+    r.allowOnly(root, {"pictures", "fields", "tables", "indexes"});
     QMap<QString, Task> tasks;
-    auto task = [&](const YAML::const_iterator& it) -> Task& {
-        return tasks[QString::fromStdString(it->first.Scalar())];
+    // Each part is a map from a task to its list or count.
+    const auto each = [&](const char* part, const auto& take) {
+        const YAML::Node byTask = root[part]; // iterated as one node, not temporaries
+        for (auto it = byTask.begin(); it != byTask.end(); ++it)
+            take(tasks[r.text(it->first, part)], it->second);
     };
-    const YAML::Node pictures = root["pictures"]; // iterated as one node, not temporaries
-    for (auto it = pictures.begin(); it != pictures.end(); ++it)
-        for (const YAML::Node list = it->second; const auto& p : list)
-            task(it).pictures << Picture{QString::fromStdString(p["format"].Scalar()),
-                                         size(p["stored"]), size(p["rect"]),
-                                         p["fit"] && p["fit"].as<bool>()};
-    const YAML::Node fields = root["fields"]; // iterated as one node, not temporaries
-    for (auto it = fields.begin(); it != fields.end(); ++it)
-        for (const YAML::Node list = it->second; const auto& fl : list)
-            task(it).fields << Field{QString::fromStdString(fl["name"].Scalar()),
-                                     fl["lines"].as<int>(),
-                                     fl["border"] && fl["border"].as<bool>()};
-    const YAML::Node tables = root["tables"]; // iterated as one node, not temporaries
-    for (auto it = tables.begin(); it != tables.end(); ++it)
-        task(it).tables = it->second.as<int>();
-    const YAML::Node indexes = root["indexes"]; // iterated as one node, not temporaries
-    for (auto it = indexes.begin(); it != indexes.end(); ++it)
-        task(it).indexes = it->second.as<int>();
+    each("pictures", [&](Task& t, const YAML::Node& list) {
+        for (const auto& p : list)
+            t.pictures << Picture{r.text(p["format"], "format"),
+                                  p["stored"] ? r.size(p["stored"], "stored") : QSize(),
+                                  r.size(p["rect"], "rect"), p["fit"] && r.flag(p["fit"], "fit")};
+    });
+    each("fields", [&](Task& t, const YAML::Node& list) {
+        for (const auto& f : list)
+            t.fields << Field{r.text(f["name"], "name"), r.integer(f["lines"], "lines"),
+                              f["border"] && r.flag(f["border"], "border")};
+    });
+    each("tables", [&](Task& t, const YAML::Node& n) { t.tables = r.integer(n, "tables"); });
+    each("indexes", [&](Task& t, const YAML::Node& n) { t.indexes = r.integer(n, "indexes"); });
     return tasks;
 }
 
 // What the built page holds, task by task.
 inline QMap<QString, Task> found(zut::Paper* paper, const zut::PaperContent& content) {
     QMap<QString, Task> tasks;
-    std::function<void(const QString&, const std::vector<zut::Element>&)> pictures =
-        [&](const QString& task, const std::vector<zut::Element>& elements) {
-            for (const zut::Element& e : elements) {
-                if (e.kind == zut::Element::Kind::Picture) {
-                    auto* p = paper->findChild<zut::Picture*>(e.picture);
-                    const QSize stored =
-                        e.format == "jpeg" ? QImage(p->resource()).size() : QSize();
-                    tasks[task].pictures << Picture{e.format, stored, p->size(), e.fit};
-                }
-                pictures(task, e.children);
-            }
-        };
+    const auto pictures = [&](const QString& task, const std::vector<zut::Element>& elements) {
+        for (const zut::PictureElement* e : zut::allOf<zut::PictureElement>(elements)) {
+            auto* p = paper->findChild<zut::Picture*>(e->file);
+            const QSize stored = e->format == "jpeg" ? QImage(p->resource()).size() : QSize();
+            tasks[task].pictures << Picture{e->format, stored, p->size(), e->fit};
+        }
+    };
     for (const zut::TaskContent& t : content.tasks)
         pictures(t.id, t.elements);
     for (const auto& laid : paper->page()->laid) {

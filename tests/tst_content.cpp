@@ -72,6 +72,14 @@ void TestContent::faults_data() {
                  "{task: А4, elements: [{picture: t/a.jpg, format: jpeg, rect: [50, 50], "
                  "draw: {svg: '<svg/>'}}]}")
         << "task А4, field stored: a JPEG picture needs its stored size";
+    QTest::newRow("answers arranged otherwise")
+        << tasks(32, "{task: А2}",
+                 "{task: А2, elements: [{answers: [a, b, c, d], arrange: diagonal}]}")
+        << "task А2, field arrange: must be line, stack or field";
+    QTest::newRow("a column of no field")
+        << tasks(32, "{task: С1}",
+                 "{task: С1, elements: [{listings: [{text: a}], headings: [x]}]}")
+        << "task С1, field listings: holds fields only";
     QTest::newRow("verdict in Part 3") << tasks(32, "{task: С2}", "{task: С2, verdict: [8, 46]}")
                                        << "a Part 3 task has no verdict";
 }

@@ -115,9 +115,9 @@ void TestLayout::faults_data() {
         << "window: w\nframe: tool\nclient: [1, 1]\nbackground: cream\n"
         << "window field font is missing";
     QTest::newRow("unknown window field") << QString(header) + "colour: red\n"
-                                          << "unknown field \"colour\"";
+                                          << "field colour: unknown field";
     QTest::newRow("unknown frame")
-        << QString(header).replace("ordinary", "dialog") << "frame must be";
+        << QString(header).replace("ordinary", "dialog") << "field frame: must be tool";
     QTest::newRow("unknown colour")
         << QString(header).replace("cream", "beige") << "unknown colour \"beige\"";
     QTest::newRow("control without kind")
@@ -125,12 +125,12 @@ void TestLayout::faults_data() {
         << "needs a name and a kind";
     QTest::newRow("unknown kind")
         << QString(header) + "controls:\n  - {name: a, kind: slider, rect: [0, 0, 1, 1]}\n"
-        << "control a: unknown kind \"slider\"";
+        << "control a, field kind: unknown kind \"slider\"";
     QTest::newRow("missing rect") << QString(header) + "controls:\n  - {name: a, kind: label}\n"
                                   << "control a: rect is missing";
     QTest::newRow("short rect") << QString(header) +
                                        "controls:\n  - {name: a, kind: label, rect: [0, 0, 1]}\n"
-                                << "rect must be a list of 4 numbers";
+                                << "field rect: must be a list of 4 numbers";
     QTest::newRow("negative size")
         << QString(header) + "controls:\n  - {name: a, kind: label, rect: [0, 0, -1, 4]}\n"
         << "negative size";
@@ -140,11 +140,11 @@ void TestLayout::faults_data() {
     QTest::newRow("unknown handler")
         << QString(header) + "controls:\n  - {name: a, kind: button, rect: [0, 0, 1, 1], "
                              "click: fly}\n"
-        << "click handler fly does not exist";
+        << "field click: handler fly does not exist";
     QTest::newRow("field of another kind")
         << QString(header) + "controls:\n  - {name: a, kind: button, rect: [0, 0, 1, 1], "
                              "wrap: true}\n"
-        << "button has an unknown field \"wrap\"";
+        << "control a, field wrap: unknown field";
     QTest::newRow("duplicate name")
         << QString(header) + "controls:\n  - {name: a, kind: label, rect: [0, 0, 1, 1]}\n"
                              "  - {name: a, kind: label, rect: [0, 0, 1, 1]}\n"
@@ -155,7 +155,7 @@ void TestLayout::faults_data() {
     QTest::newRow("font without size")
         << QString(header) + "controls:\n  - {name: a, kind: label, rect: [0, 0, 1, 1], "
                              "font: {family: Tahoma}}\n"
-        << "font must give family and size";
+        << "field font: must give family and size";
 }
 
 void TestLayout::faults() {

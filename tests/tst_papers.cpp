@@ -57,17 +57,13 @@ void TestPapers::part1AnswerLists() {
         const auto& elements = c.tasks[size_t(t)].elements;
         if (elements.empty())
             continue;
-        std::function<bool(const std::vector<zut::Element>&)> answers =
-            [&](const std::vector<zut::Element>& es) {
-                return std::any_of(es.begin(), es.end(), [&](const zut::Element& e) {
-                    if (e.kind == zut::Element::Kind::Answers)
-                        return true;
-                    if (e.kind == zut::Element::Kind::Picture && e.draw.toMap().contains("tables"))
-                        return e.draw.toMap()["tables"].toList().size() == 4;
-                    return answers(e.children);
-                });
-            };
-        QVERIFY2(answers(elements), qPrintable(c.tasks[size_t(t)].id + " has no answers"));
+        const auto pictures = zut::allOf<zut::PictureElement>(elements);
+        const bool answers =
+            !zut::allOf<zut::AnswersElement>(elements).empty() ||
+            std::any_of(pictures.begin(), pictures.end(), [](const zut::PictureElement* p) {
+                return p->draw.toMap()["tables"].toList().size() == 4;
+            });
+        QVERIFY2(answers, qPrintable(c.tasks[size_t(t)].id + " has no answers"));
     }
 }
 

@@ -27,245 +27,176 @@ const std::vector<QString>& taskIds() {
 
 namespace {
 
-using Kind = Element::Kind;
-
-const std::map<std::string, Kind> kinds = {
-    {"text", Kind::Text},         {"answers", Kind::Answers}, {"field", Kind::Field},
-    {"picture", Kind::Picture},   {"table", Kind::Table},     {"programs", Kind::Programs},
-    {"listings", Kind::Listings}, {"row", Kind::Row},         {"rule", Kind::Rule},
+// The kinds by their key, and the attributes each takes besides its key,
+// "gap" and "indent".
+const std::map<std::string, std::set<std::string>> kinds = {
+    {"text", {"width", "size", "italic", "bold"}},
+    {"answers", {"width", "size", "arrange", "name", "lines", "border"}},
+    {"field", {"name", "width", "size", "italic", "lines", "border"}},
+    {"picture", {"format", "stored", "rect", "fit", "to-picture", "draw"}},
+    {"table", {"frame", "columns", "rows", "size"}},
+    {"programs", {"heading", "height", "width"}},
+    {"listings", {"headings", "heading-widths", "height", "width"}},
+    {"row", {}},
+    {"rule", {}},
 };
 
-// The attributes each kind takes besides its own key.
-const std::map<Kind, std::set<std::string>> attributes = {
-    {Kind::Text, {"width", "size", "italic", "bold"}},
-    {Kind::Answers, {"width", "size", "arrange", "name", "lines", "border"}},
-    {Kind::Field, {"name", "width", "size", "italic", "lines", "border"}},
-    {Kind::Picture, {"format", "stored", "rect", "fit", "to-picture", "draw"}},
-    {Kind::Table, {"frame", "columns", "rows", "size"}},
-    {Kind::Programs, {"heading", "height", "width"}},
-    {Kind::Listings, {"headings", "heading-widths", "height", "width"}},
-    {Kind::Row, {}},
-    {Kind::Rule, {}},
-};
-
-// YAML as plain data: maps, lists and strings.
-QVariant variant(const YAML::Node& n) {
-    if (n.IsMap()) {
-        QVariantMap m;
-        for (const auto& kv : n)
-            m.insert(QString::fromStdString(kv.first.Scalar()), variant(kv.second));
-        return m;
-    }
-    if (n.IsSequence()) {
-        QVariantList l;
-        for (const auto& e : n)
-            l.append(variant(e));
-        return l;
-    }
-    return n.IsScalar() ? QVariant(QString::fromStdString(n.Scalar())) : QVariant();
-}
-
-class Reader {
+// Reads a paper's content; its faults are ContentErrors naming the task.
+class Reader : public DataReader {
 public:
     explicit Reader(const QString& resource)
-        : resource_(resource.toStdString()) {}
-
-    [[noreturn]] void fail(const std::string& what) const {
-        std::string where = resource_;
-        if (!task_.empty())
-            where += ", task " + task_;
-        if (!field_.empty())
-            where += ", field " + field_;
-        throw ContentError(where + ": " + what);
-    }
-    void task(const std::string& t) { task_ = t; }
-    void field(const std::string& f) { field_ = f; }
-
-    void allowOnly(const YAML::Node& n, const std::set<std::string>& keys) {
-        for (const auto& kv : n)
-            if (!keys.contains(kv.first.Scalar())) {
-                field(kv.first.Scalar());
-                fail("unknown field");
-            }
-    }
-    std::string scalar(const YAML::Node& n, const std::string& key) {
-        field(key);
-        if (!n.IsScalar())
-            fail("must be a single value");
-        return n.Scalar();
-    }
-    QString text(const YAML::Node& n, const std::string& key) {
-        return QString::fromStdString(scalar(n, key));
-    }
-    int integer(const YAML::Node& n, const std::string& key) {
-        const std::string v = scalar(n, key);
-        if (const auto i = wholeNumber(v))
-            return *i;
-        fail("must be a whole number, not \"" + v + "\"");
-    }
-    bool flag(const YAML::Node& n, const std::string& key) {
-        const std::string v = scalar(n, key);
-        if (v != "true" && v != "false")
-            fail("must be true or false");
-        return v == "true";
-    }
-    std::vector<int> numbers(const YAML::Node& n, const std::string& key) {
-        field(key);
-        if (!n.IsSequence())
-            fail("must be a list of numbers");
-        std::vector<int> v;
-        for (const auto& e : n)
-            v.push_back(integer(e, key));
-        return v;
-    }
-    QPoint point(const YAML::Node& n, const std::string& key) {
-        const auto v = numbers(n, key);
-        if (v.size() != 2)
-            fail("must be a list of two numbers");
-        return {v[0], v[1]};
-    }
-    QSize size(const YAML::Node& n, const std::string& key) {
-        const QPoint p = point(n, key);
-        if (p.x() <= 0 || p.y() <= 0)
-            fail("must be a positive size");
-        return {p.x(), p.y()};
-    }
+        : DataReader(resource.toStdString(),
+                     [](const std::string& message) { throw ContentError(message); }) {}
 
     Element element(const YAML::Node& n);
 
 private:
-    // The attributes of one kind of element, `v` its kind's own value.
-    void readAnswers(Element& e, const YAML::Node& n, const YAML::Node& v, const std::string& key);
-    void readField(Element& e, const YAML::Node& n, const YAML::Node& v, const std::string& key);
-    void readPicture(Element& e, const YAML::Node& n, const YAML::Node& v, const std::string& key);
-    void readTable(Element& e, const YAML::Node& n, const YAML::Node& v, const std::string& key);
-    void readPrograms(Element& e, const YAML::Node& n, const YAML::Node& v, const std::string& key);
-    void readListings(Element& e, const YAML::Node& n, const YAML::Node& v, const std::string& key);
-    void field(Element& e, const YAML::Node& n);
-    std::vector<Element> fields(const YAML::Node& n, const std::string& key, size_t count);
+    // One kind's body from the element's mapping `n`, `v` its kind's own
+    // value under `key`.
+    Lettering lettering(const YAML::Node& n);
+    TextElement readText(const YAML::Node& n, const YAML::Node& v, const std::string& key);
+    AnswersElement readAnswers(const YAML::Node& n, const YAML::Node& v, const std::string& key);
+    FieldElement readField(const YAML::Node& n, const YAML::Node& v, const std::string& key);
+    PictureElement readPicture(const YAML::Node& n, const YAML::Node& v, const std::string& key);
+    TableElement readTable(const YAML::Node& n, const YAML::Node& v, const std::string& key);
+    ProgramsElement readPrograms(const YAML::Node& n, const YAML::Node& v, const std::string& key);
+    ListingsElement readListings(const YAML::Node& n, const YAML::Node& v, const std::string& key);
+    RowElement readRow(const YAML::Node& v, const std::string& key);
+    int lines(const YAML::Node& n, const QString& text);
+    std::vector<FieldElement> fields(const YAML::Node& n, const std::string& key, size_t count);
 
-    std::string resource_;
-    std::string task_;
-    std::string field_;
 };
 
-void Reader::field(Element& e, const YAML::Node& n) {
-    if (n["lines"])
-        e.lines = integer(n["lines"], "lines");
-    else
-        e.lines = int(e.text.count('\n')) + (e.text.endsWith('\n') ? 0 : 1);
-    if (e.lines < 1)
-        fail("a field shows at least one line");
-    if (n["border"])
-        e.border = flag(n["border"], "border");
+Lettering Reader::lettering(const YAML::Node& n) {
+    Lettering l;
+    if (n["size"])
+        l.pixels = integer(n["size"], "size");
+    if (n["italic"])
+        l.italic = flag(n["italic"], "italic");
+    if (n["bold"])
+        l.bold = flag(n["bold"], "bold");
+    return l;
 }
 
-std::vector<Element> Reader::fields(const YAML::Node& n, const std::string& key, size_t count) {
-    field(key);
+// A field's lines: as given, or as many as its text has.
+int Reader::lines(const YAML::Node& n, const QString& text) {
+    const int count = n["lines"] ? integer(n["lines"], "lines")
+                                 : int(text.count('\n')) + (text.endsWith('\n') ? 0 : 1);
+    if (count < 1)
+        failAt("lines", "a field shows at least one line");
+    return count;
+}
+
+std::vector<FieldElement> Reader::fields(const YAML::Node& n, const std::string& key,
+                                         size_t count) {
     if (!n.IsSequence() || (count && n.size() != count))
-        fail("must list " + (count ? std::to_string(count) + " " : std::string()) + "fields");
-    std::vector<Element> columns;
+        failAt(key,
+               "must list " + (count ? std::to_string(count) + " " : std::string()) + "fields");
+    std::vector<FieldElement> columns;
     for (const auto& c : n) {
-        Element column = element(c);
-        if (column.kind != Kind::Field)
-            fail("holds fields only");
-        columns.push_back(column);
+        const Element column = element(c);
+        const auto* f = as<FieldElement>(column);
+        if (!f)
+            failAt(key, "holds fields only");
+        if (column.width)
+            failAt(key, "a column's field takes the column's width");
+        columns.push_back(*f);
     }
     return columns;
 }
 
+TextElement Reader::readText(const YAML::Node& n, const YAML::Node& v, const std::string& key) {
+    return {text(v, key), lettering(n)};
+}
+
 // A Part 1 task's four options and how they stand.
-void Reader::readAnswers(Element& e, const YAML::Node& n, const YAML::Node& v,
-                         const std::string& key) {
-    field(key);
+AnswersElement Reader::readAnswers(const YAML::Node& n, const YAML::Node& v,
+                                   const std::string& key) {
+    AnswersElement a;
     if (!v.IsSequence() || v.size() != 4)
-        fail("a Part 1 task has four answers");
-    for (const auto& a : v)
-        e.items << text(a, key);
+        failAt(key, "a Part 1 task has four answers");
+    for (const auto& o : v)
+        a.options << text(o, key);
+    a.lettering = lettering(n);
+    if (n["name"])
+        a.name = text(n["name"], "name");
     if (n["arrange"]) {
-        const std::string a = scalar(n["arrange"], "arrange");
-        if (a != "line" && a != "stack" && a != "field")
-            fail("must be line, stack or field");
-        e.arrange = a == "stack"   ? Element::Arrange::Stack
-                    : a == "field" ? Element::Arrange::Field
-                                   : Element::Arrange::Line;
+        const std::string arrange = oneOf(n["arrange"], "arrange", {"line", "stack", "field"});
+        a.arrange = arrange == "stack"   ? AnswersElement::Arrange::Stack
+                    : arrange == "field" ? AnswersElement::Arrange::Field
+                                         : AnswersElement::Arrange::Line;
     }
-    if (e.arrange == Element::Arrange::Field) {
-        if (e.name.isEmpty())
-            fail("answers in a field need the field's name");
-        e.lines = n["lines"] ? integer(n["lines"], "lines") : 4;
-        e.border = n["border"] && flag(n["border"], "border");
+    if (a.arrange == AnswersElement::Arrange::Field) {
+        if (a.name.isEmpty())
+            failAt("name", "answers in a field need the field's name");
+        a.lines = n["lines"] ? integer(n["lines"], "lines") : 4;
+        a.border = n["border"] && flag(n["border"], "border");
     }
+    return a;
 }
 
 // A field's text, lines and name.
-void Reader::readField(Element& e, const YAML::Node& n, const YAML::Node& v,
-                       const std::string& key) {
-    e.text = text(v, key);
-    if (e.text.endsWith('\n'))
-        e.text.chop(1); // a block scalar's last line break is not a line
-    field(e, n);
-    if (e.name.isEmpty()) {
-        field("name");
-        fail("a field needs its name");
-    }
+FieldElement Reader::readField(const YAML::Node& n, const YAML::Node& v, const std::string& key) {
+    FieldElement f;
+    f.text = text(v, key);
+    if (f.text.endsWith('\n'))
+        f.text.chop(1); // a block scalar's last line break is not a line
+    f.lettering = lettering(n);
+    f.lines = lines(n, f.text);
+    if (n["border"])
+        f.border = flag(n["border"], "border");
+    if (!n["name"])
+        failAt("name", "a field needs its name");
+    f.name = text(n["name"], "name");
+    return f;
 }
 
 // A picture: its file, format, rectangle and what it is drawn from.
-void Reader::readPicture(Element& e, const YAML::Node& n, const YAML::Node& v,
-                         const std::string& key) {
-    e.picture = text(v, key);
-    if (!n["format"] || !n["rect"]) {
-        field(key);
-        fail("a picture needs its format and its rectangle");
-    }
-    e.format = text(n["format"], "format");
-    if (e.format != "jpeg" && e.format != "emf" && e.format != "wmf")
-        fail("must be jpeg, emf or wmf");
-    field(key);
-    if (!e.picture.endsWith(e.format == "jpeg" ? ".jpg" : ".svg"))
-        fail(e.format == "jpeg" ? "a JPEG picture is drawn into a .jpg file"
-                                : "a metafile picture is drawn into a .svg file");
-    if (!n["draw"]) {
-        field("draw");
-        fail("a picture needs what it shows (draw)");
-    }
-    e.draw = variant(n["draw"]);
-    e.rect = size(n["rect"], "rect");
-    if (e.format == "jpeg") {
-        if (!n["stored"]) {
-            field("stored");
-            fail("a JPEG picture needs its stored size");
-        }
-        e.stored = size(n["stored"], "stored");
+PictureElement Reader::readPicture(const YAML::Node& n, const YAML::Node& v,
+                                   const std::string& key) {
+    PictureElement p;
+    p.file = text(v, key);
+    if (!n["format"] || !n["rect"])
+        failAt(key, "a picture needs its format and its rectangle");
+    p.format = QString::fromStdString(oneOf(n["format"], "format", {"jpeg", "emf", "wmf"}));
+    if (!p.file.endsWith(p.format == "jpeg" ? ".jpg" : ".svg"))
+        failAt(key, p.format == "jpeg" ? "a JPEG picture is drawn into a .jpg file"
+                                       : "a metafile picture is drawn into a .svg file");
+    if (!n["draw"])
+        failAt("draw", "a picture needs what it shows (draw)");
+    p.draw = data(n["draw"]);
+    p.rect = size(n["rect"], "rect");
+    if (p.format == "jpeg") {
+        if (!n["stored"])
+            failAt("stored", "a JPEG picture needs its stored size");
+        p.stored = size(n["stored"], "stored");
     }
     if (n["fit"])
-        e.fit = flag(n["fit"], "fit");
+        p.fit = flag(n["fit"], "fit");
     if (n["to-picture"])
-        e.sizeToPicture = flag(n["to-picture"], "to-picture");
+        p.sizeToPicture = flag(n["to-picture"], "to-picture");
+    return p;
 }
 
 // A drawn table: its frame, rules and cells.
-void Reader::readTable(Element& e, const YAML::Node& n, const YAML::Node& v,
-                       const std::string& key) {
-    if (!n["frame"]) {
-        field("frame");
-        fail("a table needs its frame's size");
-    }
-    e.frame = size(n["frame"], "frame");
+TableElement Reader::readTable(const YAML::Node& n, const YAML::Node& v, const std::string& key) {
+    TableElement t;
+    if (!n["frame"])
+        failAt("frame", "a table needs its frame's size");
+    t.frame = size(n["frame"], "frame");
     if (n["columns"])
-        e.columnRules = numbers(n["columns"], "columns");
+        t.columnRules = numbers(n["columns"], "columns");
     if (n["rows"])
-        e.rowRules = numbers(n["rows"], "rows");
-    field(key);
+        t.rowRules = numbers(n["rows"], "rows");
+    if (n["size"])
+        t.pixels = integer(n["size"], "size");
     if (!v.IsSequence())
-        fail("lists the table's cells");
+        failAt(key, "lists the table's cells");
     for (const auto& c : v) {
-        field(key);
         if (!c.IsMap() || !c["at"] || !c["text"])
-            fail("every cell gives where it stands (at) and its text");
+            failAt(key, "every cell gives where it stands (at) and its text");
         allowOnly(c, {"at", "text", "width", "bold", "centred", "size"});
-        Element::Cell cell{point(c["at"], "at"), text(c["text"], "text")};
+        TableElement::Cell cell{point(c["at"], "at"), text(c["text"], "text")};
         if (c["width"])
             cell.width = integer(c["width"], "width");
         if (c["bold"])
@@ -274,119 +205,106 @@ void Reader::readTable(Element& e, const YAML::Node& n, const YAML::Node& v,
             cell.centred = flag(c["centred"], "centred");
         if (c["size"])
             cell.pixels = integer(c["size"], "size");
-        e.cells.push_back(cell);
+        t.cells.push_back(cell);
     }
+    return t;
 }
 
 // A fragment in three languages: the three fields and their heading row.
-void Reader::readPrograms(Element& e, const YAML::Node& n, const YAML::Node& v,
-                          const std::string& key) {
-    e.columns = fields(v, key, 3);
-    if (!n["heading"]) {
-        field("heading");
-        fail("the three languages need their heading row");
-    }
+ProgramsElement Reader::readPrograms(const YAML::Node& n, const YAML::Node& v,
+                                     const std::string& key) {
+    ProgramsElement p;
+    p.columns = fields(v, key, 3);
+    if (!n["heading"])
+        failAt("heading", "the three languages need their heading row");
     if (n["heading"].IsSequence()) {
-        field("heading");
         if (n["heading"].size() != 3)
-            fail("names the three languages");
+            failAt("heading", "names the three languages");
         for (const auto& h : n["heading"])
-            e.items << text(h, "heading");
+            p.headings << text(h, "heading");
     } else {
-        e.text = text(n["heading"], "heading");
+        p.heading = text(n["heading"], "heading");
     }
     if (n["height"])
-        e.headingHeight = integer(n["height"], "height");
+        p.headingHeight = integer(n["height"], "height");
+    return p;
 }
 
 // Listings side by side, each with its heading.
-void Reader::readListings(Element& e, const YAML::Node& n, const YAML::Node& v,
-                          const std::string& key) {
-    e.columns = fields(v, key, 0);
-    field("headings");
-    if (!n["headings"] || !n["headings"].IsSequence() || n["headings"].size() != e.columns.size())
-        fail("gives one heading a listing");
+ListingsElement Reader::readListings(const YAML::Node& n, const YAML::Node& v,
+                                     const std::string& key) {
+    ListingsElement l;
+    l.columns = fields(v, key, 0);
+    if (!n["headings"] || !n["headings"].IsSequence() || n["headings"].size() != l.columns.size())
+        failAt("headings", "gives one heading a listing");
     for (const auto& h : n["headings"])
-        e.items << text(h, "headings");
-    e.headingHeight = n["height"] ? integer(n["height"], "height") : 38;
+        l.headings << text(h, "headings");
+    if (n["height"])
+        l.headingHeight = integer(n["height"], "height");
     if (n["heading-widths"]) {
-        e.headingWidths = numbers(n["heading-widths"], "heading-widths");
-        if (e.headingWidths.size() != e.columns.size())
-            fail("gives one width a heading");
+        l.headingWidths = numbers(n["heading-widths"], "heading-widths");
+        if (l.headingWidths.size() != l.columns.size())
+            failAt("heading-widths", "gives one width a heading");
     }
+    return l;
+}
+
+RowElement Reader::readRow(const YAML::Node& v, const std::string& key) {
+    if (!v.IsSequence() || v.size() < 2)
+        failAt(key, "a row stands two or more elements side by side");
+    RowElement r;
+    for (const auto& c : v)
+        r.children.push_back(element(c));
+    return r;
 }
 
 Element Reader::element(const YAML::Node& n) {
     if (!n.IsMap())
         fail("an element is a mapping with its kind as a key");
-    Element e;
-    std::string kindKey;
+    std::string key;
     for (const auto& kv : n)
         if (kinds.contains(kv.first.Scalar())) {
-            if (!kindKey.empty())
-                fail("an element has one kind, not " + kindKey + " and " + kv.first.Scalar());
-            kindKey = kv.first.Scalar();
+            if (!key.empty())
+                fail("an element has one kind, not " + key + " and " + kv.first.Scalar());
+            key = kv.first.Scalar();
         }
-    if (kindKey.empty())
+    if (key.empty())
         fail("an element needs a kind: text, answers, field, picture, table, programs, "
              "listings, row or rule");
-    e.kind = kinds.at(kindKey);
-    std::set<std::string> allowed = attributes.at(e.kind);
-    allowed.insert({kindKey, "gap", "indent"});
+    std::set<std::string> allowed = kinds.at(key);
+    allowed.insert({key, "gap", "indent"});
     allowOnly(n, allowed);
 
-    const YAML::Node v = n[kindKey];
+    Element e;
     if (n["gap"])
         e.gap = integer(n["gap"], "gap");
     if (n["indent"])
         e.indent = integer(n["indent"], "indent");
     if (n["width"])
         e.width = integer(n["width"], "width");
-    if (n["size"])
-        e.pixels = integer(n["size"], "size");
-    if (n["italic"])
-        e.italic = flag(n["italic"], "italic");
-    if (n["bold"])
-        e.bold = flag(n["bold"], "bold");
-    if (n["name"])
-        e.name = text(n["name"], "name");
-
-    switch (e.kind) {
-    case Kind::Text:
-        e.text = text(v, kindKey);
-        break;
-    case Kind::Answers:
-        readAnswers(e, n, v, kindKey);
-        break;
-    case Kind::Field:
-        readField(e, n, v, kindKey);
-        break;
-    case Kind::Picture:
-        readPicture(e, n, v, kindKey);
-        break;
-    case Kind::Table:
-        readTable(e, n, v, kindKey);
-        break;
-    case Kind::Programs:
-        readPrograms(e, n, v, kindKey);
-        break;
-    case Kind::Listings:
-        readListings(e, n, v, kindKey);
-        break;
-    case Kind::Rule:
-        e.width = integer(v, kindKey);
+    const YAML::Node v = n[key];
+    if (key == "text")
+        e.body = readText(n, v, key);
+    else if (key == "answers")
+        e.body = readAnswers(n, v, key);
+    else if (key == "field")
+        e.body = readField(n, v, key);
+    else if (key == "picture")
+        e.body = readPicture(n, v, key);
+    else if (key == "table")
+        e.body = readTable(n, v, key);
+    else if (key == "programs")
+        e.body = readPrograms(n, v, key);
+    else if (key == "listings")
+        e.body = readListings(n, v, key);
+    else if (key == "row")
+        e.body = readRow(v, key);
+    else {
+        e.body = RuleElement{};
+        e.width = integer(v, key);
         if (e.width <= 0)
-            fail("a rule is a positive number of pixels long");
-        break;
-    case Kind::Row:
-        field(kindKey);
-        if (!v.IsSequence() || v.size() < 2)
-            fail("a row stands two or more elements side by side");
-        for (const auto& c : v)
-            e.children.push_back(element(c));
-        break;
+            failAt(key, "a rule is a positive number of pixels long");
     }
-    field("");
     return e;
 }
 
@@ -407,7 +325,6 @@ PaperContent readContent(const YAML::Node& root, const QString& where) {
     if (!root.IsMap())
         r.fail("a paper's content is a mapping");
     r.allowOnly(root, {"paper", "tasks"});
-    r.field("");
     if (!root["paper"] || !root["tasks"] || !root["tasks"].IsSequence())
         r.fail("a paper's content names the paper and lists its tasks");
 
@@ -422,45 +339,37 @@ PaperContent readContent(const YAML::Node& root, const QString& where) {
         if (!t.IsMap() || !t["task"])
             r.fail("task " + std::to_string(i + 1) + " has no name");
         TaskContent task{QString::fromStdString(t["task"].Scalar()), {}, {}, {}, {}, {}};
-        r.task(task.id.toStdString());
+        r.place("task " + task.id.toStdString());
         if (task.id != ids[i])
             r.fail("stands where " + ids[i].toStdString() + " belongs");
         r.allowOnly(t, {"task", "verdict", "elements", "solution", "givens", "check"});
         if (t["givens"])
-            task.givens = variant(t["givens"]).toMap();
+            task.givens = DataReader::data(t["givens"]).toMap();
         if (t["check"]) {
-            if (i >= 28) {
-                r.field("check");
-                r.fail("a Part 3 task is not marked, so has no check");
-            }
-            task.check = variant(t["check"]).toMap();
+            if (i >= 28)
+                r.failAt("check", "a Part 3 task is not marked, so has no check");
+            task.check = DataReader::data(t["check"]).toMap();
         }
         if (t["verdict"]) {
-            if (i >= 28) {
-                r.field("verdict");
-                r.fail("a Part 3 task has no verdict");
-            }
+            if (i >= 28)
+                r.failAt("verdict", "a Part 3 task has no verdict");
             task.verdictOffset = r.point(t["verdict"], "verdict");
         }
         if (t["solution"])
             task.solution = r.text(t["solution"], "solution");
         if (t["elements"]) {
-            r.field("elements");
             if (!t["elements"].IsSequence())
-                r.fail("must be a list");
+                r.failAt("elements", "must be a list");
             for (const auto& e : t["elements"])
                 task.elements.push_back(r.element(e));
         }
         const bool hasAnswers =
             std::any_of(task.elements.begin(), task.elements.end(),
-                        [](const Element& e) { return e.kind == Kind::Answers; });
-        if (hasAnswers && i >= 20) {
-            r.field("elements");
-            r.fail("only a Part 1 task has an answer list");
-        }
-        r.field("");
+                        [](const Element& e) { return as<AnswersElement>(e) != nullptr; });
+        if (hasAnswers && i >= 20)
+            r.failAt("elements", "only a Part 1 task has an answer list");
         content.tasks.push_back(task);
-        r.task("");
+        r.place("");
     }
     return content;
 }

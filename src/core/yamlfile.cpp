@@ -5,6 +5,7 @@
 #include <QCborStreamReader>
 #include <QFile>
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace zut {
@@ -169,6 +170,100 @@ std::optional<int> wholeNumber(const std::string& text) {
     } catch (const std::exception&) {
     }
     return std::nullopt;
+}
+
+void DataReader::fail(const std::string& what) const {
+    raise(resource_ + (place_.empty() ? std::string() : ", " + place_) + ": " + what);
+}
+
+void DataReader::failAt(const std::string& key, const std::string& what) const {
+    raise(resource_ + (place_.empty() ? std::string() : ", " + place_) + ", field " + key + ": " +
+          what);
+}
+
+void DataReader::raise(const std::string& message) const {
+    if (raise_)
+        raise_(message);
+    throw DataError(message);
+}
+
+void DataReader::allowOnly(const YAML::Node& n, const std::set<std::string>& keys) const {
+    for (const auto& kv : n)
+        if (!keys.contains(kv.first.Scalar()))
+            failAt(kv.first.Scalar(), "unknown field");
+}
+
+std::string DataReader::scalar(const YAML::Node& n, const std::string& key) const {
+    if (!n.IsScalar())
+        failAt(key, "must be a single value");
+    return resolve(key, n.Scalar());
+}
+
+QString DataReader::text(const YAML::Node& n, const std::string& key) const {
+    return QString::fromStdString(scalar(n, key));
+}
+
+int DataReader::integer(const YAML::Node& n, const std::string& key) const {
+    const std::string v = scalar(n, key);
+    if (const auto i = wholeNumber(v))
+        return *i;
+    failAt(key, "must be a whole number, not \"" + v + "\"");
+}
+
+bool DataReader::flag(const YAML::Node& n, const std::string& key) const {
+    return oneOf(n, key, {"true", "false"}) == "true";
+}
+
+std::vector<int> DataReader::numbers(const YAML::Node& n, const std::string& key,
+                                     size_t count) const {
+    if (!n.IsSequence() || (count && n.size() != count))
+        failAt(key, count ? "must be a list of " + std::to_string(count) + " numbers"
+                          : std::string("must be a list of numbers"));
+    std::vector<int> v;
+    for (const auto& e : n)
+        v.push_back(integer(e, key));
+    return v;
+}
+
+QPoint DataReader::point(const YAML::Node& n, const std::string& key) const {
+    if (!n.IsSequence() || n.size() != 2)
+        failAt(key, "must be a list of two numbers");
+    const auto v = numbers(n, key);
+    return {v[0], v[1]};
+}
+
+QSize DataReader::size(const YAML::Node& n, const std::string& key) const {
+    const QPoint p = point(n, key);
+    if (p.x() <= 0 || p.y() <= 0)
+        failAt(key, "must be a positive size");
+    return {p.x(), p.y()};
+}
+
+std::string DataReader::oneOf(const YAML::Node& n, const std::string& key,
+                              const std::vector<std::string>& names) const {
+    const std::string v = scalar(n, key);
+    if (std::find(names.begin(), names.end(), v) != names.end())
+        return v;
+    std::string all;
+    for (size_t i = 0; i < names.size(); ++i)
+        all += (i == 0 ? "" : i + 1 == names.size() ? " or " : ", ") + names[i];
+    failAt(key, "must be " + all);
+}
+
+QVariant DataReader::data(const YAML::Node& n) {
+    if (n.IsMap()) {
+        QVariantMap m;
+        for (const auto& kv : n)
+            m.insert(QString::fromStdString(kv.first.Scalar()), data(kv.second));
+        return m;
+    }
+    if (n.IsSequence()) {
+        QVariantList l;
+        for (const auto& e : n)
+            l.append(data(e));
+        return l;
+    }
+    return n.IsScalar() ? QVariant(QString::fromStdString(n.Scalar())) : QVariant();
 }
 
 } // namespace zut

@@ -34,17 +34,8 @@ QLabel* verdictLabel(Builder& b, const Verdict& v, const TaskContent& task, QPoi
 // The four answers of an А task as its content writes them, or none
 // where they stand in a picture.
 QStringList answerTexts(const TaskContent& task) {
-    std::function<QStringList(const std::vector<Element>&)> find =
-        [&](const std::vector<Element>& elements) {
-            for (const Element& e : elements) {
-                if (e.kind == Element::Kind::Answers)
-                    return e.items;
-                if (const QStringList inRow = find(e.children); !inRow.isEmpty())
-                    return inRow;
-            }
-            return QStringList();
-        };
-    return find(task.elements);
+    const auto answers = allOf<AnswersElement>(task.elements);
+    return answers.empty() ? QStringList() : answers.front()->options;
 }
 
 } // namespace

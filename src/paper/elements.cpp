@@ -51,14 +51,24 @@ QString withBlanks(const QString& written, const QFont& labelFont, const QFont& 
     return text + written.mid(from);
 }
 
-QFont textFont(const Element& e) {
-    return font("Times New Roman", e.pixels, e.bold, e.italic);
+QFont textFont(const Lettering& l) {
+    return font("Times New Roman", l.pixels, l.bold, l.italic);
+}
+
+// The longest field of a row of listings or programs: they stand alike in
+// height.
+int tallest(const std::vector<FieldElement>& columns) {
+    int lines = 0;
+    for (const FieldElement& c : columns)
+        lines = std::max(lines, c.lines);
+    return lines;
 }
 
 } // namespace
 
-QRect ElementLayout::text(const Element& e, QPoint at, int width, const QString& written) {
-    const QFont f = textFont(e);
+QRect ElementLayout::text(const Lettering& lettering, QPoint at, int width,
+                          const QString& written) {
+    const QFont f = textFont(lettering);
     std::vector<IndexMark> marks;
     const QFont indexFont = b_.parent()->font(); // the page's own 11 px
     const QString shown = withBlanks(labelText(written), f, indexFont, marks);
@@ -99,11 +109,11 @@ QRect ElementLayout::text(const Element& e, QPoint at, int width, const QString&
     return l->geometry();
 }
 
-QRect ElementLayout::field(const Element& e, QPoint at, int width, const QString& text, int shown,
+QRect ElementLayout::field(const FieldLook& look, QRect at, const QString& text,
                            const QString& part, const QString& what) {
     auto* f =
-        new TextField(e.border ? TextField::Border::Flat : TextField::Border::None, b_.parent());
-    f->setObjectName(e.name);
+        new TextField(look.border ? TextField::Border::Flat : TextField::Border::None, b_.parent());
+    f->setObjectName(look.name);
     f->setProperty("task", task_); // where Ctrl+Tab goes on from it
     // A second text of the same task is told from the first by its number.
     const int number = part.isEmpty() ? ++texts_ : 0;
@@ -112,12 +122,13 @@ QRect ElementLayout::field(const Element& e, QPoint at, int width, const QString
                                         : QString();
     f->setAccessibleName(spoken::task(task_) + own);
     f->setAccessibleDescription(what + ", только для чтения");
-    f->setFont(textFont(e));
+    f->setFont(textFont(look.lettering));
     f->setReadOnly(true);
     f->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     // Read-only fields are passed over by Tab, but for the two that the
     // papers' tab order takes in.
-    f->setFocusPolicy(e.name == "Memo13" || e.name == "Memo14" ? Qt::StrongFocus : Qt::ClickFocus);
+    f->setFocusPolicy(look.name == "Memo13" || look.name == "Memo14" ? Qt::StrongFocus
+                                                                     : Qt::ClickFocus);
     f->setLineWrapMode(QPlainTextEdit::NoWrap);
     setColour(f, QPalette::Base, colours::cream);
     f->setPlainText(text);
@@ -125,14 +136,13 @@ QRect ElementLayout::field(const Element& e, QPoint at, int width, const QString
     // fractional line spacing up (19 px for 16 px Times New Roman).
     const int lineHeight = int(std::ceil(QFontMetricsF(f->font()).lineSpacing()));
     const int frame = 2 * (f->frameWidth() + int(f->document()->documentMargin()));
-    const int lines = shown ? shown : e.lines;
-    const QRect r(at, QSize(e.width ? e.width : width, lines * lineHeight + frame + 2));
+    const QRect r(at.topLeft(), QSize(at.width(), at.height() * lineHeight + frame + 2));
     f->setGeometry(r);
-    f->setProperty("lines", e.lines);
+    f->setProperty("lines", look.own);
     return r;
 }
 
-QRect ElementLayout::table(const Element& e, QPoint at) {
+QRect ElementLayout::table(const TableElement& e, QPoint at) {
     const QRect frame(at, e.frame);
     b_.shape("", frame, Shape::Kind::Rectangle, colours::cream, Qt::black);
     for (int x : e.columnRules)
@@ -141,7 +151,7 @@ QRect ElementLayout::table(const Element& e, QPoint at) {
     for (int y : e.rowRules)
         b_.shape("", QRect(at + QPoint(0, y), QSize(e.frame.width(), 1)), Shape::Kind::Rectangle,
                  Qt::black, Qt::black);
-    for (const Element::Cell& c : e.cells) {
+    for (const TableElement::Cell& c : e.cells) {
         Label* l =
             b_.label("", QRect(at + c.at, QSize(c.width, 0)), labelText(c.text),
                      font("Times New Roman", c.pixels ? c.pixels : e.pixels, c.bold), windowText());
@@ -159,139 +169,127 @@ QRect ElementLayout::table(const Element& e, QPoint at) {
 
 // А7 and А8: a heading row naming the three languages, and under it the
 // fragment in each language, side by side, the three fields alike in size.
-QRect ElementLayout::programs(const Element& e, QPoint at, int width) {
-    const int w = e.width ? e.width : std::min(width, programsWidth);
-    Element heading;
+std::pair<QRect, QString> ElementLayout::lay(const ProgramsElement& e, QPoint at, int width) {
+    const int w = width;
+    TableElement heading;
     heading.frame = QSize(w, e.headingHeight);
     heading.columnRules = {w / 3, 2 * w / 3};
-    if (e.items.size() == 3) {
+    if (e.headings.size() == 3) {
         for (int i = 0; i < 3; ++i)
             heading.cells.push_back({QPoint(i * w / 3 + 2, (e.headingHeight - headingLine) / 2),
-                                     e.items[i], w / 3 - 4, true, true});
+                                     e.headings[i], w / 3 - 4, true, true});
     } else {
         heading.cells.push_back(
-            {QPoint(6, (e.headingHeight - headingLine) / 2), e.text, 0, true, false});
+            {QPoint(6, (e.headingHeight - headingLine) / 2), e.heading, 0, true, false});
     }
     table(heading, at);
-    int lines = 0;
-    for (const Element& c : e.columns)
-        lines = std::max(lines, c.lines);
+    const int lines = tallest(e.columns);
     // The languages as the heading row names them.
-    QStringList languages = e.items;
+    QStringList languages = e.headings;
     if (languages.size() != 3)
-        languages = e.text.split(QRegularExpression(R"(\s{2,})"), Qt::SkipEmptyParts);
+        languages = e.heading.split(QRegularExpression(R"(\s{2,})"), Qt::SkipEmptyParts);
     int bottom = at.y() + e.headingHeight - 1;
     for (int i = 0; i < 3; ++i) {
-        const Element& c = e.columns[size_t(i)];
-        const QPoint fieldAt = at + QPoint(i * w / 3, e.headingHeight + 2);
+        const FieldElement& c = e.columns[size_t(i)];
+        const QRect place(at + QPoint(i * w / 3, e.headingHeight + 2),
+                          QSize(w / 3 - (i < 2 ? 4 : 0), lines));
         const QString language =
             languages.size() == 3 ? spoken::withoutMarks(languages[i]) : QString::number(i + 1);
-        bottom = std::max(bottom, field(c, fieldAt, w / 3 - (i < 2 ? 4 : 0), c.text, lines,
+        bottom = std::max(bottom, field({c.name, c.lettering, c.border, c.lines}, place, c.text,
                                         language, "Фрагмент программы")
                                       .bottom());
     }
-    return QRect(at, QPoint(at.x() + w - 1, bottom));
+    return {QRect(at, QPoint(at.x() + w - 1, bottom)), "programs"};
 }
 
 // С1: listings side by side under their column headings.
-QRect ElementLayout::listings(const Element& e, QPoint at, int width) {
-    const int w = e.width ? e.width : width;
+std::pair<QRect, QString> ElementLayout::lay(const ListingsElement& e, QPoint at, int width) {
+    const int w = width;
     const int n = int(e.columns.size());
-    Element heading;
+    TableElement heading;
     heading.frame = QSize(w, e.headingHeight);
     for (int i = 1; i < n; ++i)
         heading.columnRules.push_back(i * w / n);
     for (int i = 0; i < n; ++i) {
         const int given = e.headingWidths.empty() ? 0 : e.headingWidths[size_t(i)];
-        const int width = given > 0 ? given : w / n - 8;
-        heading.cells.push_back(
-            {QPoint(i * w / n + (w / n - width) / 2, 2), e.items[i], width, true, true});
+        const int headingWidth = given > 0 ? given : w / n - 8;
+        heading.cells.push_back({QPoint(i * w / n + (w / n - headingWidth) / 2, 2), e.headings[i],
+                                 headingWidth, true, true});
     }
-    QRect r = table(heading, at);
-    int bottom = r.bottom();
-    // The listings stand side by side, alike in height: the tallest's.
-    int lines = 0;
-    for (const Element& c : e.columns)
-        lines = std::max(lines, c.lines);
+    int bottom = table(heading, at).bottom();
+    const int lines = tallest(e.columns);
     for (int i = 0; i < n; ++i) {
-        const Element& c = e.columns[size_t(i)];
-        const QPoint fieldAt = at + QPoint(i * w / n, e.headingHeight + 2);
-        bottom = std::max(bottom, field(c, fieldAt, w / n - (i < n - 1 ? 4 : 0), c.text, lines,
-                                        spoken::withoutMarks(e.items[i]), "Программа")
+        const FieldElement& c = e.columns[size_t(i)];
+        const QRect place(at + QPoint(i * w / n, e.headingHeight + 2),
+                          QSize(w / n - (i < n - 1 ? 4 : 0), lines));
+        bottom = std::max(bottom, field({c.name, c.lettering, c.border, c.lines}, place, c.text,
+                                        spoken::withoutMarks(e.headings[i]), "Программа")
                                       .bottom());
     }
-    return QRect(at, QPoint(at.x() + w - 1, bottom));
+    return {QRect(at, QPoint(at.x() + w - 1, bottom)), "listings"};
 }
 
-QRect ElementLayout::row(const Element& e, QPoint at, int width) {
+// Its elements are recorded each; the row itself is not (an empty name).
+std::pair<QRect, QString> ElementLayout::lay(const RowElement& e, QPoint at, int width) {
     QRect all(at, QSize(0, 0));
     int x = at.x();
     for (const Element& c : e.children) {
-        const int w = c.width ? c.width : width - (x - at.x());
-        const QRect r = lay(c, QPoint(x + c.indent, at.y() + c.gap), w);
+        const QRect r = lay(c, QPoint(x + c.indent, at.y() + c.gap), width - (x - at.x()));
         all = all.united(r);
         x = r.right() + 1 + rowGap;
     }
-    return all;
+    return {all, {}};
+}
+
+std::pair<QRect, QString> ElementLayout::lay(const TextElement& e, QPoint at, int width) {
+    return {text(e.lettering, at, width, e.text), "text"};
+}
+
+std::pair<QRect, QString> ElementLayout::lay(const AnswersElement& e, QPoint at, int width) {
+    QStringList numbered;
+    for (int i = 0; i < 4; ++i)
+        numbered << QString("%1) %2").arg(i + 1).arg(e.options[i]);
+    if (e.arrange == AnswersElement::Arrange::Field)
+        return {field({e.name, e.lettering, e.border, e.lines}, QRect(at, QSize(width, e.lines)),
+                      numbered.join('\n'), "ответы", "Ответы к заданию"),
+                "field " + e.name};
+    const QString sep = e.arrange == AnswersElement::Arrange::Stack ? "\n" : "      ";
+    return {text(e.lettering, at, width, numbered.join(sep)), "answers"};
+}
+
+std::pair<QRect, QString> ElementLayout::lay(const FieldElement& e, QPoint at, int width) {
+    return {
+        field({e.name, e.lettering, e.border, e.lines}, QRect(at, QSize(width, e.lines)), e.text),
+        "field " + e.name};
+}
+
+std::pair<QRect, QString> ElementLayout::lay(const PictureElement& e, QPoint at, int) {
+    auto* p = new Picture(QString(":/pictures/%1").arg(e.file), e.fit, b_.parent());
+    p->setObjectName(e.file);
+    const QRect r(at, e.sizeToPicture ? p->ownSize() : e.rect);
+    p->setGeometry(r);
+    return {r, "picture " + e.file};
+}
+
+std::pair<QRect, QString> ElementLayout::lay(const TableElement& e, QPoint at, int) {
+    return {table(e, at), "table"};
+}
+
+std::pair<QRect, QString> ElementLayout::lay(const RuleElement&, QPoint at, int width) {
+    const QRect r(at, QSize(width, 1));
+    b_.shape("", r, Shape::Kind::Rectangle, Qt::black, Qt::black);
+    return {r, "rule"};
 }
 
 QRect ElementLayout::lay(const Element& e, QPoint at, int width) {
-    using Kind = Element::Kind;
-    QRect r;
-    QString what;
-    switch (e.kind) {
-    case Kind::Text:
-        r = text(e, at, e.width ? e.width : width, e.text);
-        what = "text";
-        break;
-    case Kind::Answers: {
-        QStringList numbered;
-        for (int i = 0; i < 4; ++i)
-            numbered << QString("%1) %2").arg(i + 1).arg(e.items[i]);
-        if (e.arrange == Element::Arrange::Field) {
-            r = field(e, at, e.width ? e.width : width, numbered.join('\n'), 0, "ответы",
-                      "Ответы к заданию");
-            what = "field " + e.name;
-        } else {
-            const QString sep = e.arrange == Element::Arrange::Stack ? "\n" : "      ";
-            r = text(e, at, e.width ? e.width : width, numbered.join(sep));
-            what = "answers";
-        }
-        break;
-    }
-    case Kind::Field:
-        r = field(e, at, width, e.text);
-        what = "field " + e.name;
-        break;
-    case Kind::Picture: {
-        auto* p = new Picture(QString(":/pictures/%1").arg(e.picture), e.fit, b_.parent());
-        p->setObjectName(e.picture);
-        r = QRect(at, e.sizeToPicture ? p->ownSize() : e.rect);
-        p->setGeometry(r);
-        what = "picture " + e.picture;
-        break;
-    }
-    case Kind::Table:
-        r = table(e, at);
-        what = "table";
-        break;
-    case Kind::Programs:
-        r = programs(e, at, width);
-        what = "programs";
-        break;
-    case Kind::Listings:
-        r = listings(e, at, width);
-        what = "listings";
-        break;
-    case Kind::Row:
-        return row(e, at, width); // its elements are recorded each
-    case Kind::Rule:
-        r = QRect(at, QSize(e.width, 1));
-        b_.shape("", r, Shape::Kind::Rectangle, Qt::black, Qt::black);
-        what = "rule";
-        break;
-    }
-    record(what, r);
+    // An element's own width, where it gives one, else its column's; a
+    // programs element stands no wider than programsWidth unless it says so.
+    const int own = e.width                            ? e.width
+                    : as<ProgramsElement>(e) != nullptr ? std::min(width, programsWidth)
+                                                        : width;
+    const auto [r, what] = std::visit([&](const auto& body) { return lay(body, at, own); }, e.body);
+    if (!what.isEmpty())
+        record(what, r);
     return r;
 }
 

@@ -21,15 +21,31 @@ public:
     QRect lay(const Element& e, QPoint at, int width);
 
 private:
-    QRect text(const Element& e, QPoint at, int width, const QString& what);
-    // A field as tall as `shown` lines (its own count where 0), read out as
-    // the task's with `part` after it ("Задание А8, Паскаль") and `what`.
-    QRect field(const Element& e, QPoint at, int width, const QString& text, int shown = 0,
-                const QString& part = {}, const QString& what = "Текст задания");
-    QRect table(const Element& e, QPoint at);
-    QRect programs(const Element& e, QPoint at, int width);
-    QRect listings(const Element& e, QPoint at, int width);
-    QRect row(const Element& e, QPoint at, int width);
+    // Each kind laid in a column `width` wide (the element's own width
+    // where it gives one), with the name its rectangle is recorded by.
+    std::pair<QRect, QString> lay(const TextElement& e, QPoint at, int width);
+    std::pair<QRect, QString> lay(const AnswersElement& e, QPoint at, int width);
+    std::pair<QRect, QString> lay(const FieldElement& e, QPoint at, int width);
+    std::pair<QRect, QString> lay(const PictureElement& e, QPoint at, int width);
+    std::pair<QRect, QString> lay(const TableElement& e, QPoint at, int width);
+    std::pair<QRect, QString> lay(const ProgramsElement& e, QPoint at, int width);
+    std::pair<QRect, QString> lay(const ListingsElement& e, QPoint at, int width);
+    std::pair<QRect, QString> lay(const RowElement& e, QPoint at, int width);
+    std::pair<QRect, QString> lay(const RuleElement& e, QPoint at, int width);
+
+    QRect text(const Lettering& l, QPoint at, int width, const QString& written);
+    // A field `width` wide and as tall as `lines` lines, read out as the
+    // task's with `part` after it ("Задание А8, Паскаль") and `what`; `own`
+    // is the field's own line count, which its "lines" property keeps.
+    struct FieldLook {
+        QString name;
+        Lettering lettering;
+        bool border = false;
+        int own = 0;
+    };
+    QRect field(const FieldLook& look, QRect at, const QString& text, const QString& part = {},
+                const QString& what = "Текст задания");
+    QRect table(const TableElement& e, QPoint at);
     void record(const QString& what, const QRect& r) { area_->laid.push_back({task_, what, r}); }
 
     Builder& b_;

@@ -35,61 +35,20 @@ namespace {
 
 // Reads one layout, resolving "$name" values, and reports every fault with
 // the resource and the control it is in.
-class Reader {
+class Reader : public DataReader {
 public:
     Reader(const QString& resource, const LayoutValues& values)
-        : resource_(resource.toStdString())
+        : DataReader(resource.toStdString(),
+                     [](const std::string& message) { throw LayoutError(message); })
         , values_(values) {}
 
-    [[noreturn]] void fail(const std::string& what) const {
-        throw LayoutError(resource_ + (where_.empty() ? "" : ", " + where_) + ": " + what);
-    }
-    void at(const std::string& where) { where_ = where; }
-
-    std::string str(const YAML::Node& n, const char* key) const {
-        if (!n.IsScalar())
-            fail(std::string(key) + " must be a single value");
-        std::string v = n.Scalar();
-        if (!v.empty() && v[0] == '$') {
-            auto it = values_.find(v.substr(1));
-            if (it == values_.end())
-                fail(std::string(key) + " refers to " + v + ", which this window does not give");
-            v = it->second;
-        }
-        return v;
-    }
-    QString text(const YAML::Node& n, const char* key) const {
-        return QString::fromStdString(str(n, key));
-    }
-    int integer(const YAML::Node& n, const char* key) const {
-        const std::string v = str(n, key);
-        if (const auto i = wholeNumber(v))
-            return *i;
-        fail(std::string(key) + " must be a whole number, not \"" + v + "\"");
-    }
-    bool flag(const YAML::Node& n, const char* key) const {
-        const std::string v = str(n, key);
-        if (v == "true")
-            return true;
-        if (v == "false")
-            return false;
-        fail(std::string(key) + " must be true or false");
-    }
-    std::vector<int> numbers(const YAML::Node& n, const char* key, size_t count) const {
-        if (!n.IsSequence() || n.size() != count)
-            fail(std::string(key) + " must be a list of " + std::to_string(count) + " numbers");
-        std::vector<int> v;
-        for (const auto& e : n)
-            v.push_back(integer(e, key));
-        return v;
-    }
     QRect rect(const YAML::Node& n) const {
         const auto v = numbers(n, "rect", 4);
         if (v[2] < 0 || v[3] < 0)
-            fail("rect has a negative size");
+            failAt("rect", "has a negative size");
         return {v[0], v[1], v[2], v[3]};
     }
-    QColor colour(const YAML::Node& n, const char* key) const {
+    QColor colour(const YAML::Node& n, const std::string& key) const {
         if (n.IsSequence()) {
             const auto v = numbers(n, key, 3);
             return QColor(v[0], v[1], v[2]);
@@ -108,17 +67,16 @@ public:
             {"tooltip", [] { return QApplication::palette().color(QPalette::ToolTipBase); }},
             {"windowtext", [] { return QApplication::palette().color(QPalette::WindowText); }},
         };
-        const auto it = named.find(str(n, key));
+        const std::string name = scalar(n, key);
+        const auto it = named.find(name);
         if (it == named.end())
-            fail(std::string(key) + ": unknown colour \"" + str(n, key) + "\"");
+            failAt(key, "unknown colour \"" + name + "\"");
         return it->second();
     }
     QFont font(const YAML::Node& n) const {
-        if (!n.IsMap())
-            fail("font must give family and size");
-        allowOnly(n, {"family", "size", "bold", "italic"}, "font");
-        if (!n["family"] || !n["size"])
-            fail("font must give family and size");
+        if (!n.IsMap() || !n["family"] || !n["size"])
+            failAt("font", "must give family and size");
+        allowOnly(n, {"family", "size", "bold", "italic"});
         QFont f(text(n["family"], "family"));
         f.setPixelSize(integer(n["size"], "size"));
         if (n["bold"])
@@ -127,38 +85,31 @@ public:
             f.setItalic(flag(n["italic"], "italic"));
         return f;
     }
-    void allowOnly(const YAML::Node& n, std::set<std::string> keys, const std::string& what) const {
-        for (const auto& kv : n) {
-            const std::string k = kv.first.Scalar();
-            if (!keys.contains(k))
-                fail(what + " has an unknown field \"" + k + "\"");
-        }
+
+protected:
+    std::string resolve(const std::string& key, const std::string& value) const override {
+        if (value.empty() || value[0] != '$')
+            return value;
+        const auto it = values_.find(value.substr(1));
+        if (it == values_.end())
+            failAt(key, "refers to " + value + ", which this window does not give");
+        return it->second;
     }
 
 private:
-    std::string resource_;
-    std::string where_;
     const LayoutValues& values_;
 };
 
 FrameKind frameKind(const Reader& r, const YAML::Node& n) {
-    const std::string k = r.str(n, "frame");
-    if (k == "tool")
-        return FrameKind::Tool;
-    if (k == "ordinary")
-        return FrameKind::Ordinary;
-    if (k == "resizable-tool")
-        return FrameKind::ResizableTool;
-    r.fail("frame must be tool, ordinary or resizable-tool");
+    const std::string k = r.oneOf(n, "frame", {"tool", "ordinary", "resizable-tool"});
+    return k == "tool" ? FrameKind::Tool
+           : k == "ordinary" ? FrameKind::Ordinary
+                             : FrameKind::ResizableTool;
 }
 
 Qt::CursorShape cursor(const Reader& r, const YAML::Node& n) {
-    const std::string c = r.str(n, "cursor");
-    if (c == "hand")
-        return Qt::PointingHandCursor;
-    if (c == "arrow")
-        return Qt::ArrowCursor;
-    r.fail("cursor must be hand or arrow");
+    return r.oneOf(n, "cursor", {"hand", "arrow"}) == "hand" ? Qt::PointingHandCursor
+                                                             : Qt::ArrowCursor;
 }
 
 // "accessible" and "description" are what a screen reader says of the
@@ -176,24 +127,19 @@ std::set<std::string> keysWith(std::initializer_list<std::string> extra) {
 QString pictureResource(const Reader& r, const YAML::Node& n) {
     const QString path = ":/pictures/" + r.text(n, "picture");
     if (!QFile::exists(path))
-        r.fail("picture " + path.toStdString() + " does not exist");
+        r.failAt("picture", path.toStdString() + " does not exist");
     return path;
 }
 
 QLabel* buildLabel(const Reader& r, QWidget* parent, const YAML::Node& n, QLabel*& autoSized) {
-    r.allowOnly(n, keysWith({"text", "background", "align", "wrap", "fixed"}), "label");
+    r.allowOnly(n, keysWith({"text", "background", "align", "wrap", "fixed"}));
     auto* label = new Label(parent); // draws C059 with the layout's line metrics
     label->setTextFormat(Qt::PlainText);
     if (n["text"])
         label->setText(labelText(r.text(n["text"], "text")));
     Qt::Alignment align = Qt::AlignLeft;
-    if (n["align"]) {
-        const std::string a = r.str(n["align"], "align");
-        if (a != "center" && a != "left")
-            r.fail("align must be left or center");
-        if (a == "center")
-            align = Qt::AlignHCenter;
-    }
+    if (n["align"] && r.oneOf(n["align"], "align", {"left", "center"}) == "center")
+        align = Qt::AlignHCenter;
     label->setAlignment(align | Qt::AlignTop);
     if (n["wrap"])
         label->setWordWrap(r.flag(n["wrap"], "wrap"));
@@ -208,7 +154,7 @@ QLabel* buildLabel(const Reader& r, QWidget* parent, const YAML::Node& n, QLabel
 
 QPushButton* buildButton(const Reader& r, QWidget* parent, const YAML::Node& n,
                          const Handlers& handlers) {
-    r.allowOnly(n, keysWith({"text", "click", "picture"}), "button");
+    r.allowOnly(n, keysWith({"text", "click", "picture"}));
     auto* button = new QPushButton(parent);
     button->setAutoDefault(false);
     button->setDefault(false);
@@ -220,42 +166,40 @@ QPushButton* buildButton(const Reader& r, QWidget* parent, const YAML::Node& n,
         button->setIconSize(picture.size());
     }
     if (n["click"]) {
-        const std::string h = r.str(n["click"], "click");
+        const std::string h = r.scalar(n["click"], "click");
         const auto it = handlers.find(h);
         if (it == handlers.end())
-            r.fail("click handler " + h + " does not exist");
+            r.failAt("click", "handler " + h + " does not exist");
         QObject::connect(button, &QPushButton::clicked, button, it->second);
     }
     return button;
 }
 
 Picture* buildPicture(const Reader& r, QWidget* parent, const YAML::Node& n) {
-    r.allowOnly(n, keysWith({"picture", "fit"}), "picture");
+    r.allowOnly(n, keysWith({"picture", "fit"}));
     if (!n["picture"])
-        r.fail("a picture control needs a picture");
+        r.failAt("picture", "a picture control needs a picture");
     return new Picture(pictureResource(r, n["picture"]), n["fit"] && r.flag(n["fit"], "fit"),
                        parent);
 }
 
 Shape* buildShape(const Reader& r, QWidget* parent, const YAML::Node& n) {
-    r.allowOnly(n, keysWith({"shape", "fill", "outline"}), "shape");
-    const std::string s = n["shape"] ? r.str(n["shape"], "shape") : "rectangle";
-    if (s != "rectangle" && s != "ellipse")
-        r.fail("shape must be rectangle or ellipse");
+    r.allowOnly(n, keysWith({"shape", "fill", "outline"}));
+    const std::string s =
+        n["shape"] ? r.oneOf(n["shape"], "shape", {"rectangle", "ellipse"}) : "rectangle";
     return new Shape(s == "ellipse" ? Shape::Kind::Ellipse : Shape::Kind::Rectangle,
                      n["fill"] ? r.colour(n["fill"], "fill") : QColor(Qt::white),
                      n["outline"] ? r.colour(n["outline"], "outline") : QColor(Qt::black), parent);
 }
 
 TextField* buildTextField(const Reader& r, QWidget* parent, const YAML::Node& n) {
-    r.allowOnly(n, keysWith({"text", "border", "background", "readonly", "wrap"}), "memo");
-    const std::string b = n["border"] ? r.str(n["border"], "border") : "none";
+    r.allowOnly(n, keysWith({"text", "border", "background", "readonly", "wrap"}));
+    const std::string b =
+        n["border"] ? r.oneOf(n["border"], "border", {"none", "flat", "sunken"}) : "none";
     const std::map<std::string, TextField::Border> borders = {
         {"none", TextField::Border::None},
         {"flat", TextField::Border::Flat},
         {"sunken", TextField::Border::Sunken}};
-    if (!borders.contains(b))
-        r.fail("border must be none, flat or sunken");
     auto* field = new TextField(borders.at(b), parent);
     if (n["text"])
         field->setPlainText(r.text(n["text"], "text"));
@@ -275,9 +219,9 @@ void buildControl(Reader& r, QWidget* parent, const YAML::Node& n, const Handler
                   std::vector<std::pair<int, QWidget*>>& tabs) {
     if (!n.IsMap() || !n["name"] || !n["kind"])
         r.fail("every control needs a name and a kind");
-    const std::string name = r.str(n["name"], "name");
-    r.at("control " + name);
-    const std::string kind = r.str(n["kind"], "kind");
+    const std::string name = r.scalar(n["name"], "name");
+    r.place("control " + name);
+    const std::string kind = r.scalar(n["kind"], "kind");
     if (!n["rect"])
         r.fail("rect is missing");
     const QRect rect = r.rect(n["rect"]);
@@ -293,12 +237,12 @@ void buildControl(Reader& r, QWidget* parent, const YAML::Node& n, const Handler
     else if (kind == "shape")
         w = buildShape(r, parent, n);
     else if (kind == "bevel") {
-        r.allowOnly(n, commonKeys, "bevel");
+        r.allowOnly(n, commonKeys);
         w = new Bevel(parent);
     } else if (kind == "memo")
         w = buildTextField(r, parent, n);
     else
-        r.fail("unknown kind \"" + kind + "\"");
+        r.failAt("kind", "unknown kind \"" + kind + "\"");
 
     w->setObjectName(QString::fromStdString(name));
     w->setGeometry(rect);
@@ -326,7 +270,7 @@ void buildControl(Reader& r, QWidget* parent, const YAML::Node& n, const Handler
         autoSized->resize(rect.width(), autoSized->heightForWidth(rect.width()));
     else if (autoSized)
         autoSized->resize(autoSized->sizeHint());
-    r.at("");
+    r.place("");
 }
 
 } // namespace
@@ -340,10 +284,8 @@ void buildLayout(Window& window, const QString& resource, const Handlers& handle
     const YAML::Node root = std::get<YAML::Node>(loaded);
     if (!root.IsMap())
         r.fail("a layout is a mapping");
-    r.allowOnly(root,
-                {"window", "title", "frame", "client", "background", "font", "icon", "position",
-                 "visible", "accessible", "controls"},
-                "window");
+    r.allowOnly(root, {"window", "title", "frame", "client", "background", "font", "icon",
+                       "position", "visible", "accessible", "controls"});
     for (const char* required : {"window", "frame", "client", "background", "font"})
         if (!root[required])
             r.fail(std::string("window field ") + required + " is missing");
@@ -360,7 +302,7 @@ void buildLayout(Window& window, const QString& resource, const Handlers& handle
 
     FrameSpec frame{frameKind(r, root["frame"]), r.colour(root["background"], "background")};
     if (root["position"]) {
-        if (root["position"].IsScalar() && r.str(root["position"], "position") == "centred")
+        if (root["position"].IsScalar() && r.scalar(root["position"], "position") == "centred")
             frame.firstPosition.reset();
         else {
             const auto p = r.numbers(root["position"], "position", 2);
@@ -372,7 +314,7 @@ void buildLayout(Window& window, const QString& resource, const Handlers& handle
     std::vector<std::pair<int, QWidget*>> tabs;
     if (root["controls"]) {
         if (!root["controls"].IsSequence())
-            r.fail("controls must be a list");
+            r.failAt("controls", "must be a list");
         std::set<std::string> names;
         for (const auto& c : root["controls"]) {
             buildControl(r, &window, c, handlers, tabs);

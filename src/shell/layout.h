@@ -6,6 +6,8 @@
 // widgets.
 #pragma once
 
+#include "core/yamlfile.h"
+
 #include <QString>
 #include <QWidget>
 
@@ -18,8 +20,8 @@ namespace zut {
 
 class Window;
 
-struct LayoutError : std::runtime_error {
-    using std::runtime_error::runtime_error;
+struct LayoutError : DataError {
+    using DataError::DataError;
 };
 
 // The window's event handlers by the names its layout wires them to.

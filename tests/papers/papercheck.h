@@ -32,8 +32,15 @@
 #include <vector>
 
 namespace ck = zut::check;
+using zut::AnswersElement;
 using zut::Element;
-using Kind = zut::Element::Kind;
+using zut::FieldElement;
+using zut::ListingsElement;
+using zut::PictureElement;
+using zut::ProgramsElement;
+using zut::RowElement;
+using zut::TableElement;
+using zut::TextElement;
 
 // The paper a paper's test reads: each such test defines it.
 const zut::PaperContent& content();
@@ -67,42 +74,22 @@ inline const zut::TaskContent& task(const QString& id) {
     throw Missing("no task " + id);
 }
 
-// The task's elements in page order, the elements of rows and the fields
-// of Programs and Listings in their place.
-inline std::vector<const Element*> elements(const zut::TaskContent& t) {
-    std::vector<const Element*> all;
-    std::function<void(const std::vector<Element>&)> walk = [&](const std::vector<Element>& es) {
-        for (const Element& e : es) {
-            all.push_back(&e);
-            walk(e.children);
-            walk(e.columns);
-        }
-    };
-    walk(t.elements);
-    return all;
-}
-
-// The task's elements of one kind, in page order.
-inline std::vector<const Element*> elements(const zut::TaskContent& t, Kind kind) {
-    std::vector<const Element*> found;
-    for (const Element* e : elements(t))
-        if (e->kind == kind)
-            found.push_back(e);
-    return found;
+// The task's elements of one kind, in page order, the elements of rows and
+// the fields of Programs and Listings in their place.
+template <class Kind> std::vector<const Kind*> all(const zut::TaskContent& t) {
+    return zut::allOf<Kind>(t.elements);
 }
 
 // The task's element of that kind, the n-th from 0.
-inline const Element& element(const zut::TaskContent& t, Kind kind, int n = 0) {
-    const auto found = elements(t, kind);
+template <class Kind> const Kind& element(const zut::TaskContent& t, int n = 0) {
+    const auto found = all<Kind>(t);
     need(n >= 0 && size_t(n) < found.size(), t.id + " lacks an element of the kind asked for");
     return *found[size_t(n)];
 }
 
 // The task's picture, the n-th from 0.
-inline const Element& picture(const zut::TaskContent& t, int n = 0) {
-    const auto found = elements(t, Kind::Picture);
-    need(n >= 0 && size_t(n) < found.size(), t.id + " has no such picture");
-    return *found[size_t(n)];
+inline const PictureElement& picture(const zut::TaskContent& t, int n = 0) {
+    return element<PictureElement>(t, n);
 }
 
 // The data the task's n-th picture is drawn from ("table", "chart" …).
@@ -124,7 +111,7 @@ inline QString optionText(const QString& item) {
 // The task's text labels, in page order.
 inline QStringList texts(const zut::TaskContent& t) {
     QStringList out;
-    for (const Element* e : elements(t, Kind::Text))
+    for (const TextElement* e : all<TextElement>(t))
         out << e->text;
     return out;
 }
@@ -138,19 +125,19 @@ inline QString wording(const zut::TaskContent& t) {
 // The text of the task's field `name` (a field of its own, of a Programs
 // or Listings element, or an answer list in a field, one answer a line).
 inline QString fieldText(const zut::TaskContent& t, const QString& name) {
-    for (const Element* e : elements(t, Kind::Field))
+    for (const FieldElement* e : all<FieldElement>(t))
         if (e->name == name)
             return e->text;
-    for (const Element* e : elements(t, Kind::Answers))
+    for (const AnswersElement* e : all<AnswersElement>(t))
         if (e->name == name)
-            return e->items.join('\n');
+            return e->options.join('\n');
     throw Missing(t.id + " has no field " + name);
 }
 
 // The texts of a Programs or Listings element's fields, in their order.
-inline std::vector<QString> columnTexts(const Element& e) {
+template <class ProgramsOrListings> std::vector<QString> columnTexts(const ProgramsOrListings& e) {
     std::vector<QString> out;
-    for (const Element& c : e.columns)
+    for (const FieldElement& c : e.columns)
         out.push_back(c.text);
     return out;
 }
@@ -158,10 +145,10 @@ inline std::vector<QString> columnTexts(const Element& e) {
 // The four options of a Part 1 task: its answer list, or, where there is
 // none, the titles of the numbered tables of its picture.
 inline QStringList options(const zut::TaskContent& t) {
-    for (const Element* e : elements(t, Kind::Answers))
-        return e->items;
+    for (const AnswersElement* e : all<AnswersElement>(t))
+        return e->options;
     QStringList titles;
-    for (const Element* e : elements(t, Kind::Picture))
+    for (const PictureElement* e : all<PictureElement>(t))
         if (e->draw.toMap().contains("tables"))
             for (const QVariant& table : list(e->draw.toMap()["tables"]))
                 titles << table.toMap()["title"].toString();
@@ -225,7 +212,7 @@ inThreeLanguages(const std::vector<QString>& fragments) {
 // The text of С1's listing `i`, from 0, as its Listings element sets them
 // side by side.
 inline QString listing(int i) {
-    const Element& listings = element(task("С1"), Kind::Listings);
+    const ListingsElement& listings = element<ListingsElement>(task("С1"));
     need(i >= 0 && size_t(i) < listings.columns.size(), "С1 has no listing " + QString::number(i));
     return listings.columns[size_t(i)].text;
 }
@@ -304,13 +291,14 @@ inline QString typedQueryLabel(const QString& label) {
 // cells of its picture's table, or else the first child of each row.
 inline QStringList answerLabels(const zut::TaskContent& t) {
     QStringList labels;
-    if (!elements(t, Kind::Picture).empty() && drawn(t).contains("table")) {
+    if (!all<PictureElement>(t).empty() && drawn(t).contains("table")) {
         for (const QVariant& r : list(drawn(t)["table"].toMap()["rows"]))
             labels << r.toStringList().value(0);
     } else {
         for (const Element& e : t.elements)
-            if (e.kind == Kind::Row && !e.children.empty())
-                labels << e.children[0].text;
+            if (const auto* row = zut::as<RowElement>(e))
+                if (const auto* label = zut::as<TextElement>(row->children.front()))
+                    labels << label->text;
     }
     return labels;
 }

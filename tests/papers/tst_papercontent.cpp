@@ -50,11 +50,14 @@ void addPaperColumn() {
 // fields and each drawn table of three columns.
 std::vector<std::vector<QString>> threeLanguageFragments(const zut::TaskContent& t) {
     std::vector<std::vector<QString>> out;
-    for (const Element* e : elements(t))
-        if (e->kind == Kind::Programs)
-            out.push_back(columnTexts(*e));
-        else if (e->kind == Kind::Table && e->columnRules.size() == 2)
-            out.push_back(tableColumns(*e));
+    zut::walkElements(t.elements, [&](const auto& e) {
+        using E = std::decay_t<decltype(e)>;
+        if constexpr (std::is_same_v<E, ProgramsElement>)
+            out.push_back(columnTexts(e));
+        if constexpr (std::is_same_v<E, TableElement>)
+            if (e.columnRules.size() == 2)
+                out.push_back(tableColumns(e));
+    });
     return out;
 }
 
@@ -125,17 +128,22 @@ void TestPaperContent::optionsDistinct() {
 void TestPaperContent::noMixedScriptWords() {
     QFETCH(QString, paper);
     QStringList all;
-    std::function<void(const std::vector<Element>&)> walk = [&](const std::vector<Element>& es) {
-        for (const Element& e : es) {
-            all << e.text << e.items;
-            for (const Element::Cell& c : e.cells)
+    const auto words = [&](const auto& e) {
+        using E = std::decay_t<decltype(e)>;
+        if constexpr (std::is_same_v<E, TextElement> || std::is_same_v<E, FieldElement>)
+            all << e.text;
+        if constexpr (std::is_same_v<E, AnswersElement>)
+            all << e.options;
+        if constexpr (std::is_same_v<E, TableElement>)
+            for (const TableElement::Cell& c : e.cells)
                 all << c.text;
-            walk(e.columns);
-            walk(e.children);
-        }
+        if constexpr (std::is_same_v<E, ProgramsElement>)
+            all << e.heading << e.headings;
+        if constexpr (std::is_same_v<E, ListingsElement>)
+            all << e.headings;
     };
     for (const zut::TaskContent& t : contentOf(paper).tasks)
-        walk(t.elements);
+        zut::walkElements(t.elements, words);
     QVERIFY(all.size() > 100);
     static const QRegularExpression word = rx(R"(\w+)");
     for (const QString& text : all)
@@ -203,12 +211,12 @@ void TestPaperContent::cutOffStripsAreBlank_data() {
     QTest::addColumn<int>("n");
     for (const char* paper : paperNames)
         for (const zut::TaskContent& t : contentOf(paper).tasks) {
-            const auto pictures = elements(t, Kind::Picture);
+            const auto pictures = all<PictureElement>(t);
             for (size_t n = 0; n < pictures.size(); ++n) {
-                const Element& e = *pictures[n];
+                const PictureElement& e = *pictures[n];
                 if (e.format == "jpeg" && !e.fit &&
                     (e.stored.width() > e.rect.width() || e.stored.height() > e.rect.height()))
-                    QTest::addRow("%s", qPrintable(e.picture)) << QString(paper) << t.id << int(n);
+                    QTest::addRow("%s", qPrintable(e.file)) << QString(paper) << t.id << int(n);
             }
         }
 }
@@ -219,8 +227,8 @@ void TestPaperContent::cutOffStripsAreBlank() {
     QFETCH(QString, paper);
     QFETCH(QString, id);
     QFETCH(int, n);
-    const Element& e = picture(taskOf(paper, id), n);
-    const QImage image(":/pictures/" + e.picture);
+    const PictureElement& e = picture(taskOf(paper, id), n);
+    const QImage image(":/pictures/" + e.file);
     QCOMPARE(image.size(), e.stored);
     int ink = 0;
     std::optional<QPoint> cutOff;
@@ -233,7 +241,7 @@ void TestPaperContent::cutOffStripsAreBlank() {
                 cutOff = QPoint(x, y);
         }
     QVERIFY(ink > 100);
-    if (const auto known = inkCutOff.find(e.picture); known != inkCutOff.end())
+    if (const auto known = inkCutOff.find(e.file); known != inkCutOff.end())
         QEXPECT_FAIL("", known->second, Abort);
     QVERIFY2(!cutOff,
              qPrintable(QString("ink cut off at %1, %2").arg(cutOff->x()).arg(cutOff->y())));

@@ -44,8 +44,8 @@ zut::TaskContent withSecondLine(const QStringList& line) {
     const QStringList was = {"m = n - n MOD 9", "m := n - n mod 9;", "m := n - mod(n, 9)"};
     zut::TaskContent t = task("А7");
     int replaced = 0;
-    for (zut::Element& e : t.elements)
-        for (zut::Element::Cell& c : e.cells)
+    for (zut::TableElement* e : zut::allOf<zut::TableElement>(t.elements))
+        for (zut::TableElement::Cell& c : e->cells)
             if (const auto at = was.indexOf(c.text); at >= 0) {
                 c.text = line[at];
                 ++replaced;
@@ -59,24 +59,22 @@ zut::TaskContent withSecondLine(const QStringList& line) {
 // other answers.
 zut::TaskContent withTable(const QString& rows, const QStringList& options) {
     zut::TaskContent t = task("А11");
-    for (zut::Element& e : t.elements) {
-        if (e.kind == zut::Element::Kind::Picture) {
-            QVariantMap draw = e.draw.toMap();
-            QVariantMap table = draw["table"].toMap();
-            QVariantList list;
-            for (const QString& row : rows.split(' ')) {
-                QStringList cells;
-                for (const QChar c : row)
-                    cells << QString(c);
-                list << cells;
-            }
-            table["rows"] = list;
-            draw["table"] = table;
-            e.draw = draw;
-        } else if (e.kind == zut::Element::Kind::Answers) {
-            e.items = options;
+    for (zut::PictureElement* e : zut::allOf<zut::PictureElement>(t.elements)) {
+        QVariantMap draw = e->draw.toMap();
+        QVariantMap table = draw["table"].toMap();
+        QVariantList list;
+        for (const QString& row : rows.split(' ')) {
+            QStringList cells;
+            for (const QChar c : row)
+                cells << QString(c);
+            list << cells;
         }
+        table["rows"] = list;
+        draw["table"] = table;
+        e->draw = draw;
     }
+    for (zut::AnswersElement* e : zut::allOf<zut::AnswersElement>(t.elements))
+        e->options = options;
     return t;
 }
 
@@ -275,7 +273,7 @@ void TestT2008_1::tableSlips_data() {
     QTest::addColumn<QString>("solver");
     QTest::addColumn<QString>("answer");
     const QString rows = "0001 1101 1110", earlier = "0110 1011 1110";
-    const QStringList paper = task("А11").elements.back().items;
+    const QStringList paper = options(task("А11"));
     const QStringList oldFourth = {paper[0], paper[1], paper[2], "X && (¬Y \\/ Z)"};
     const QStringList negated = {paper[0], "¬(¬X \\/ Y && Z)", paper[2], paper[3]};
     QTest::newRow("left to right") << rows << paper << "logic.fitsTableLeftToRight" << paper[1];

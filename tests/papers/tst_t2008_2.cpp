@@ -97,7 +97,7 @@ private slots:
 // a comment of its language.
 void TestT2008_2::a7HasNoCommentRow() {
     try {
-        const std::vector<QString> columns = tableColumns(element(task("А7"), Kind::Table));
+        const std::vector<QString> columns = tableColumns(element<TableElement>(task("А7")));
         const QStringList comments = {"'", "REM", "{", "(*", "//", "|"};
         for (const QString& column : columns)
             for (const QString& line : column.split('\n'))
@@ -151,10 +151,8 @@ void TestT2008_2::cheapestTourOfGroupedPrices() {
     QFETCH(QString, answer);
     zut::TaskContent t = task("А16");
     bool changed = false;
-    for (zut::Element& e : t.elements) {
-        if (e.kind != Kind::Picture)
-            continue;
-        QVariantMap data = e.draw.toMap();
+    for (PictureElement* e : zut::allOf<PictureElement>(t.elements)) {
+        QVariantMap data = e->draw.toMap();
         QVariantMap table = data["table"].toMap();
         const qsizetype c = table["head"].toStringList().indexOf(column);
         QVariantList rows = table["rows"].toList();
@@ -168,7 +166,7 @@ void TestT2008_2::cheapestTourOfGroupedPrices() {
         }
         table["rows"] = rows;
         data["table"] = table;
-        e.draw = data;
+        e->draw = data;
     }
     QVERIFY2(changed, qPrintable(town + ", " + column));
     const auto& solvers = ck::registry().solvers;
@@ -594,25 +592,19 @@ void TestT2008_2::chartForSomeHidden() {
     for (const QVariant& c : changes)
         wanted[c.toMap()["chart"].toInt()] = c.toMap();
     int picture = 0, changed = 0;
-    std::function<void(std::vector<zut::Element>&)> walk = [&](std::vector<zut::Element>& all) {
-        for (zut::Element& e : all) {
-            if (e.kind == Kind::Picture) {
-                if (auto it = wanted.find(picture); it != wanted.end()) {
-                    QVariantMap data = e.draw.toMap();
-                    QVariantMap chart = data["chart"].toMap();
-                    QVERIFY2(!chart.isEmpty(), "not a chart");
-                    for (const char* key : {"kind", "values", "labels"})
-                        chart[key] = it->second[key];
-                    data["chart"] = chart;
-                    e.draw = data;
-                    ++changed;
-                }
-                ++picture;
-            }
-            walk(e.children);
+    for (PictureElement* e : zut::allOf<PictureElement>(t.elements)) {
+        if (auto it = wanted.find(picture); it != wanted.end()) {
+            QVariantMap data = e->draw.toMap();
+            QVariantMap chart = data["chart"].toMap();
+            QVERIFY2(!chart.isEmpty(), "not a chart");
+            for (const char* key : {"kind", "values", "labels"})
+                chart[key] = it->second[key];
+            data["chart"] = chart;
+            e->draw = data;
+            ++changed;
         }
-    };
-    walk(t.elements);
+        ++picture;
+    }
     QCOMPARE(changed, int(wanted.size()));
     QCOMPARE(picture, 5);
     const auto& solvers = ck::registry().solvers;

@@ -287,19 +287,20 @@ void TestT2008_3::slipsTellTheirOptions() {
     QCOMPARE(kept.carrying.size(), size_t(1));
     QVERIFY(!t.check["slips"].toMap().isEmpty());
     bool swapped = false;
-    for (Element& e : t.elements)
-        if (e.kind == Kind::Answers) {
-            e.items.swapItemsAt(a - 1, b - 1);
-            swapped = true;
-        } else if (e.kind == Kind::Picture && e.draw.toMap().contains("tables")) {
-            QVariantMap draw = e.draw.toMap();
+    for (AnswersElement* e : zut::allOf<AnswersElement>(t.elements)) {
+        e->options.swapItemsAt(a - 1, b - 1);
+        swapped = true;
+    }
+    for (PictureElement* e : zut::allOf<PictureElement>(t.elements))
+        if (e->draw.toMap().contains("tables")) {
+            QVariantMap draw = e->draw.toMap();
             QVariantList tables = draw["tables"].toList();
             QVariantMap ta = tables[a - 1].toMap(), tb = tables[b - 1].toMap();
             std::swap(ta["rows"], tb["rows"]);
             tables[a - 1] = ta;
             tables[b - 1] = tb;
             draw["tables"] = tables;
-            e.draw = draw;
+            e->draw = draw;
             swapped = true;
         }
     QVERIFY(swapped);
@@ -332,21 +333,17 @@ void TestT2008_3::barsThatDecide() {
     QFETCH(int, fitting);
     zut::TaskContent t = task("А19");
     bool cut = false;
-    const std::function<void(std::vector<Element>&)> cutChart = [&](std::vector<Element>& list) {
-        for (Element& e : list) {
-            cutChart(e.children);
-            QVariantMap draw = e.draw.toMap();
-            if (e.kind != Kind::Picture || !draw.contains("chart"))
-                continue;
-            QVariantMap chart = draw["chart"].toMap();
-            chart["values"] = chart["values"].toList().mid(0, bars);
-            chart["labels"] = chart["labels"].toStringList().mid(0, bars);
-            draw["chart"] = chart;
-            e.draw = draw;
-            cut = true;
-        }
-    };
-    cutChart(t.elements);
+    for (PictureElement* e : zut::allOf<PictureElement>(t.elements)) {
+        QVariantMap draw = e->draw.toMap();
+        if (!draw.contains("chart"))
+            continue;
+        QVariantMap chart = draw["chart"].toMap();
+        chart["values"] = chart["values"].toList().mid(0, bars);
+        chart["labels"] = chart["labels"].toStringList().mid(0, bars);
+        draw["chart"] = chart;
+        e->draw = draw;
+        cut = true;
+    }
     QVERIFY(cut);
     t.givens["last"] = QString("D%1").arg(bars);
     try {

@@ -81,11 +81,10 @@ QString fixedBySolution(const QString& listing, int which, const QString& soluti
 
 // The task's pictures' data, in page order.
 std::vector<QVariantMap> drawings(const zut::TaskContent& t) {
-    std::vector<QVariantMap> all;
-    for (const Element* e : elements(t))
-        if (e->kind == Kind::Picture)
-            all.push_back(e->draw.toMap());
-    return all;
+    std::vector<QVariantMap> found;
+    for (const PictureElement* e : all<PictureElement>(t))
+        found.push_back(e->draw.toMap());
+    return found;
 }
 
 // The ant's letters on the field of the task's picture: `shortMove` (from

@@ -104,7 +104,7 @@ private:
 // А7 of this paper takes only remainders: no quotient in any language.
 void TestT2008_5::remainderOnly() {
     try {
-        const std::vector<QString> columns = tableColumns(element(task("А7"), Kind::Table));
+        const std::vector<QString> columns = tableColumns(element<TableElement>(task("А7")));
         QCOMPARE(columns.size(), size_t(3));
         for (const QString& c : columns) {
             QVERIFY2(c.contains("mod", Qt::CaseInsensitive), qPrintable(c));

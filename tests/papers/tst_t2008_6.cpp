@@ -258,7 +258,7 @@ Game game() {
 int readOnlyFields() {
     int n = 0;
     for (const zut::TaskContent& t : content().tasks)
-        n += int(elements(t, Kind::Field).size());
+        n += int(all<FieldElement>(t).size());
     return n;
 }
 
@@ -538,18 +538,8 @@ void TestT2008_6::fieldsShowTheirLines() {
 }
 
 // The pictures of a task, rows walked, to plant other data in.
-std::vector<zut::Element*> picturesOf(zut::TaskContent& t) {
-    std::vector<zut::Element*> pictures;
-    std::function<void(std::vector<zut::Element>&)> walk = [&](std::vector<zut::Element>& es) {
-        for (zut::Element& e : es) {
-            if (e.kind == Kind::Picture)
-                pictures.push_back(&e);
-            walk(e.children);
-            walk(e.columns);
-        }
-    };
-    walk(t.elements);
-    return pictures;
+std::vector<PictureElement*> picturesOf(zut::TaskContent& t) {
+    return zut::allOf<PictureElement>(t.elements);
 }
 
 // The solver `name` run on a task, or "!" and its refusal.
@@ -601,11 +591,10 @@ void TestT2008_6::largestPictureOfA17() {
     zut::TaskContent t = task("А17");
     if (!planted.isEmpty()) {
         bool done = false;
-        for (zut::Element& e : t.elements)
-            if (e.kind == Kind::Answers) {
-                e.items = planted.split('|');
-                done = true;
-            }
+        for (AnswersElement* e : zut::allOf<AnswersElement>(t.elements)) {
+            e->options = planted.split('|');
+            done = true;
+        }
         QVERIFY(done);
     }
     const QString got = solved(solver, t);
@@ -654,7 +643,7 @@ void TestT2008_6::mistypedSignOfA19() {
     QFETCH(QString, solver);
     QFETCH(QString, found);
     zut::TaskContent t = task("А19");
-    const std::vector<zut::Element*> pictures = picturesOf(t);
+    const std::vector<PictureElement*> pictures = picturesOf(t);
     QCOMPARE(pictures.size(), size_t(5));
     const auto plant = [&](int n, const QString& part, const QString& key, const QVariant& v) {
         QVariantMap draw = pictures[size_t(n)]->draw.toMap();

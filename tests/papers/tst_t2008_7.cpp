@@ -29,7 +29,7 @@ namespace {
 
 // The language of each listing, by its column heading.
 ck::Language listingLanguage(int i) {
-    const QString heading = element(task("С1"), Kind::Listings).items.value(i);
+    const QString heading = element<ListingsElement>(task("С1")).headings.value(i);
     if (heading == "Программа на Паскале")
         return ck::Language::Pascal;
     need(heading == "Программа на Бейсике", "a listing in no known language: " + heading);
@@ -84,7 +84,7 @@ private slots:
 
 // А7's notes explain whole division only: no fragment takes a remainder.
 void TestT2008_7::notesNameTheQuotientOnly() {
-    for (const QString& fragment : tableColumns(element(task("А7"), Kind::Table))) {
+    for (const QString& fragment : tableColumns(element<TableElement>(task("А7")))) {
         QVERIFY2(fragment.contains("деление нацело") && !fragment.contains("остаток"),
                  qPrintable(fragment));
         QVERIFY2(!fragment.contains("mod", Qt::CaseInsensitive), qPrintable(fragment));
@@ -349,8 +349,8 @@ void TestT2008_7::solvers_data() {
 // А19's chart, stored wider than it is shown, keeps its last 6 shown
 // pixels and the strip cut off free of ink, the grid's light lines too.
 void TestT2008_7::chartEdgeBlank() {
-    const Element& e = picture(task("А19"), 1);
-    const QImage image(":/pictures/" + e.picture);
+    const PictureElement& e = picture(task("А19"), 1);
+    const QImage image(":/pictures/" + e.file);
     QCOMPARE(image.size(), e.stored);
     QVERIFY(e.stored.width() > e.rect.width());
     int last = -1;

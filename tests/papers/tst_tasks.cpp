@@ -156,7 +156,8 @@ void TestTasks::plantedGivenCaught() {
         text.replace(given, R"(givens: {bits: "8",)");
     });
     const zut::TaskContent& t = taskOf(c, "А1");
-    QVERIFY(t.elements.front().text.contains("занимает 8 бит"));
+    const auto* text = zut::as<zut::TextElement>(t.elements.front());
+    QVERIFY(text && text->text.contains("занимает 8 бит"));
     const ck::Outcome o = ck::runCheck(t);
     QVERIFY(o.carrying != std::vector<int>{t2007->key().part1[0]});
 }

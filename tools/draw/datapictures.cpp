@@ -744,25 +744,16 @@ void drawPicture(QPainter& p, const QVariant& data, const QSizeF& size, const QS
     p.restore();
 }
 
-namespace {
-void collect(const std::vector<zut::Element>& elements, std::vector<const zut::Element*>& out) {
-    for (const zut::Element& e : elements) {
-        if (e.kind == zut::Element::Kind::Picture)
-            out.push_back(&e);
-        collect(e.children, out);
-    }
-}
-} // namespace
-
 QStringList drawContentPictures(const QString& content, const QString& out,
                                 const QString& sources) {
     const zut::PaperContent paper = zut::readContent(content);
-    std::vector<const zut::Element*> pictures;
+    std::vector<const zut::PictureElement*> pictures;
     for (const zut::TaskContent& t : paper.tasks)
-        collect(t.elements, pictures);
+        for (const zut::PictureElement* e : zut::allOf<zut::PictureElement>(t.elements))
+            pictures.push_back(e);
     QStringList files;
-    for (const zut::Element* e : pictures) {
-        const QString path = QDir(out).filePath(e->picture);
+    for (const zut::PictureElement* e : pictures) {
+        const QString path = QDir(out).filePath(e->file);
         QDir().mkpath(QFileInfo(path).path());
         try {
             if (e->format == "jpeg") {
@@ -785,7 +776,7 @@ QStringList drawContentPictures(const QString& content, const QString& out,
                 drawPicture(p, e->draw, QSizeF(e->rect), sources);
             }
         } catch (const std::exception& ex) {
-            fail(content + ", picture " + e->picture + ": " + ex.what());
+            fail(content + ", picture " + e->file + ": " + ex.what());
         }
         files << path;
     }

@@ -15,8 +15,6 @@
 
 namespace zut::check {
 
-using Kind = zut::Element::Kind;
-
 void Task::fail(const QString& what) const {
     throw CheckError(id() + ": " + what);
 }
@@ -47,27 +45,12 @@ QStringList Task::list(const QString& given) const {
     return v.toStringList();
 }
 
-std::vector<const zut::Element*> Task::elements(Kind kind) const {
-    std::vector<const zut::Element*> found;
-    std::function<void(const std::vector<zut::Element>&)> walk =
-        [&](const std::vector<zut::Element>& es) {
-            for (const zut::Element& e : es) {
-                if (e.kind == kind)
-                    found.push_back(&e);
-                walk(e.children);
-                walk(e.columns);
-            }
-        };
-    walk(t_.elements);
-    return found;
-}
-
 QStringList Task::options() const {
-    if (const auto answers = elements(Kind::Answers); !answers.empty())
-        return answers.front()->items;
+    if (const auto answers = all<zut::AnswersElement>(); !answers.empty())
+        return answers.front()->options;
     // Options drawn as a picture's numbered tables: their titles.
     QStringList titles;
-    for (const zut::Element* e : elements(Kind::Picture))
+    for (const zut::PictureElement* e : all<zut::PictureElement>())
         for (const QVariant& table : e->draw.toMap().value("tables").toList())
             titles << table.toMap()["title"].toString();
     if (titles.isEmpty())
@@ -76,14 +59,14 @@ QStringList Task::options() const {
 }
 
 QVariantMap Task::drawn(int n) const {
-    const auto pictures = elements(Kind::Picture);
+    const auto pictures = all<zut::PictureElement>();
     if (n < 0 || size_t(n) >= pictures.size())
         fail("no picture " + QString::number(n + 1));
     return pictures[size_t(n)]->draw.toMap();
 }
 
 QString Task::field(const QString& name) const {
-    for (const zut::Element* e : elements(Kind::Field))
+    for (const zut::FieldElement* e : all<zut::FieldElement>())
         if (e->name == name)
             return e->text;
     fail("no field " + name);
@@ -91,13 +74,13 @@ QString Task::field(const QString& name) const {
 
 // The columns of a drawn table, each its cells from top to bottom under
 // the heading row, one line a cell.
-std::vector<QString> tableColumns(const zut::Element& table) {
+std::vector<QString> tableColumns(const zut::TableElement& table) {
     std::vector<int> edges = table.columnRules;
     edges.insert(edges.begin(), 0);
     edges.push_back(table.frame.width());
-    std::vector<std::vector<const zut::Element::Cell*>> columns(edges.size() - 1);
+    std::vector<std::vector<const zut::TableElement::Cell*>> columns(edges.size() - 1);
     const int headingBottom = table.rowRules.empty() ? 0 : table.rowRules.front();
-    for (const zut::Element::Cell& c : table.cells)
+    for (const zut::TableElement::Cell& c : table.cells)
         for (size_t i = 0; i + 1 < edges.size(); ++i)
             if (c.at.x() >= edges[i] && c.at.x() < edges[i + 1] && c.at.y() > headingBottom)
                 columns[i].push_back(&c);
@@ -115,10 +98,10 @@ std::vector<QString> tableColumns(const zut::Element& table) {
 
 std::vector<QString> Task::threeFragments() const {
     std::vector<QString> out;
-    if (const auto programs = elements(Kind::Programs); !programs.empty()) {
-        for (const zut::Element& c : programs.front()->columns)
+    if (const auto programs = all<zut::ProgramsElement>(); !programs.empty()) {
+        for (const zut::FieldElement& c : programs.front()->columns)
             out.push_back(c.text);
-    } else if (const auto tables = elements(Kind::Table); !tables.empty()) {
+    } else if (const auto tables = all<zut::TableElement>(); !tables.empty()) {
         out = tableColumns(*tables.front());
     }
     if (out.size() != 3)

@@ -51,7 +51,9 @@ public:
     // Listings element).
     QString field(const QString& name) const;
     // The elements of one kind, rows and columns walked, in page order.
-    std::vector<const zut::Element*> elements(zut::Element::Kind kind) const;
+    template <class Kind> std::vector<const Kind*> all() const {
+        return zut::allOf<Kind>(t_.elements);
+    }
     // A fragment in three languages, Basic, Pascal and the algorithmic
     // language: the fields of the Programs element, or else the columns of
     // the drawn table.
@@ -106,7 +108,7 @@ bool isMarked(const QString& id);
 
 // The columns of a drawn table, each its cells from top to bottom under
 // the heading row, one line a cell.
-std::vector<QString> tableColumns(const zut::Element& table);
+std::vector<QString> tableColumns(const zut::TableElement& table);
 
 // A whole number as the paper writes it: "−3" with the minus sign, "65 536"
 // with a blank between thousands. Throws CheckError on anything else.

@@ -214,7 +214,7 @@ private:
 // trimmed, changed by `slip` as a student who makes it would read it, run
 // on `start`.
 QString editorSlip(const Task& t, const std::function<QStringList(QStringList)>& slip) {
-    for (const zut::Element* f : t.elements(zut::Element::Kind::Field))
+    for (const zut::FieldElement* f : t.all<zut::FieldElement>())
         if (f->text.trimmed().startsWith("нач")) {
             QStringList lines;
             for (const QString& l : f->text.split('\n'))
@@ -410,8 +410,6 @@ qint64 bestWay(const Field& f) {
         }
     return best.front();
 }
-
-using Kind = zut::Element::Kind;
 
 // The task's fragment in Pascal as `change` rewrites it, run: a slip the
 // student makes, played out. A rewriting that changes nothing is refused.
@@ -747,7 +745,7 @@ void addPrograms(Registry& r) {
     // The string the editor's algorithm (the task's field that starts with
     // нач) leaves of `start`.
     r.solvers["programs.editor"] = [](const Task& t) {
-        for (const zut::Element* f : t.elements(zut::Element::Kind::Field))
+        for (const zut::FieldElement* f : t.all<zut::FieldElement>())
             if (f->text.trimmed().startsWith("нач"))
                 return Editor(t, f->text).run(t.text("start"));
         t.fail("no algorithm");
@@ -967,7 +965,7 @@ void addPrograms(Registry& r) {
     // (the field that starts with НАЧАЛО) on the field the picture draws.
     r.solvers["programs.robotLoopsUntilWall"] = [](const Task& t) {
         const RobotField field(t, t.drawn()["table"].toMap());
-        for (const zut::Element* f : t.elements(zut::Element::Kind::Field))
+        for (const zut::FieldElement* f : t.all<zut::FieldElement>())
             if (f->text.trimmed().startsWith("НАЧАЛО"))
                 return field.run(t.text("start"), f->text.trimmed().split('\n'));
         t.fail("no program");
@@ -1427,14 +1425,14 @@ void addPrograms(Registry& r) {
     // The string the replacing editor's algorithm (the task's field that
     // starts with нач or НАЧАЛО) leaves of `start`.
     r.solvers["programs.replacingEditor"] = [](const Task& t) {
-        for (const zut::Element* f : t.elements(Kind::Field))
+        for (const zut::FieldElement* f : t.all<zut::FieldElement>())
             if (f->text.trimmed().startsWith("нач") || f->text.trimmed().startsWith("НАЧАЛО"))
                 return ReplacingEditor(t, f->text).run(t.text("start"));
         t.fail("no algorithm");
     };
     // How many replacements that algorithm makes, starting from `start`.
     r.solvers["programs.replacingEditorCount"] = [](const Task& t) {
-        for (const zut::Element* f : t.elements(Kind::Field))
+        for (const zut::FieldElement* f : t.all<zut::FieldElement>())
             if (f->text.trimmed().startsWith("НАЧАЛО")) {
                 ReplacingEditor editor(t, f->text);
                 editor.run(t.text("start"));
@@ -1582,7 +1580,7 @@ void addPrograms(Registry& r) {
     enum class Drawer { Back, End, InnerOnce, OuterFirstOnly };
     const auto drawerShift = [](const Task& t, Drawer slip) {
         QString program;
-        for (const zut::Element* f : t.elements(zut::Element::Kind::Field))
+        for (const zut::FieldElement* f : t.all<zut::FieldElement>())
             if (f->text.trimmed().startsWith("нач"))
                 program = f->text;
         if (program.isEmpty())

@@ -88,8 +88,6 @@ std::vector<double> valuesOfRange(const std::map<QString, double>& values, const
     return out;
 }
 
-using Kind = zut::Element::Kind;
-
 // Whether the chart `chart` (kind, values, labels) shows the range of one
 // column or one row ("E2:E4", "B3:D3"): its labels are the names of the
 // range's rows (column A) or columns (row 1), its values the range's (a
@@ -120,7 +118,7 @@ bool chartShows(const Task& t, const QVariantMap& chart, const QString& range,
 }
 
 // The roads a graph picture draws, as the route solver reads them.
-RoadMap schemeRoads(const Task& t, const zut::Element& picture) {
+RoadMap schemeRoads(const Task& t, const zut::PictureElement& picture) {
     QStringList roads;
     for (const QVariant& e : picture.draw.toMap()["graph"].toMap()["edges"].toList()) {
         const QStringList s = e.toStringList();
@@ -130,8 +128,6 @@ RoadMap schemeRoads(const Task& t, const zut::Element& picture) {
     }
     return roadsFromList(roads.join(", "));
 }
-
-using Kind = zut::Element::Kind;
 
 // A drawn scheme of roads: its nodes the places, each edge a road of the
 // length written on it.
@@ -147,19 +143,23 @@ RoadMap drawnScheme(const Task& t, const QVariantMap& graph) {
     return map;
 }
 
-// The texts and pictures of a task in page order, rows walked.
-std::vector<const zut::Element*> textsAndPictures(const Task& t) {
-    std::vector<const zut::Element*> found;
-    std::function<void(const std::vector<zut::Element>&)> walk =
-        [&](const std::vector<zut::Element>& es) {
-            for (const zut::Element& e : es) {
-                if (e.kind == Kind::Text || e.kind == Kind::Picture)
-                    found.push_back(&e);
-                walk(e.children);
-                walk(e.columns);
-            }
-        };
-    walk(t.content().elements);
+// Each text of a task that a picture follows, with that picture, in page
+// order, rows walked: the captions "1)" … "4)" and their schemes.
+std::vector<std::pair<const zut::TextElement*, const zut::PictureElement*>>
+captionedPictures(const Task& t) {
+    std::vector<std::pair<const zut::TextElement*, const zut::PictureElement*>> found;
+    const zut::TextElement* text = nullptr;
+    zut::walkElements(t.content().elements, [&](const auto& body) {
+        using B = std::decay_t<decltype(body)>;
+        if constexpr (std::is_same_v<B, zut::PictureElement>) {
+            if (text)
+                found.push_back({text, &body});
+        }
+        if constexpr (std::is_same_v<B, zut::TextElement>)
+            text = &body;
+        else if constexpr (std::is_same_v<B, zut::PictureElement>)
+            text = nullptr;
+    });
     return found;
 }
 
@@ -191,11 +191,15 @@ struct QueryRows {
 QueryRows queryRows(const Task& t) {
     QueryRows q;
     for (const zut::Element& e : t.content().elements)
-        if (e.kind == zut::Element::Kind::Row) {
-            if (e.children.size() != 2)
+        if (const auto* row = zut::as<zut::RowElement>(e)) {
+            const auto* label =
+                row->children.size() == 2 ? zut::as<zut::TextElement>(row->children[0]) : nullptr;
+            const auto* query =
+                row->children.size() == 2 ? zut::as<zut::TextElement>(row->children[1]) : nullptr;
+            if (!label || !query)
                 t.fail("a query row is a label and a query");
-            q.labels << typedLabel(e.children[0].text);
-            q.queries << e.children[1].text;
+            q.labels << typedLabel(label->text);
+            q.queries << query->text;
         }
     if (q.labels.size() != 4)
         t.fail("not four queries");
@@ -1093,7 +1097,7 @@ void addTables(Registry& r) {
             range.push_back(v == values.end() ? 0.0 : v->second);
         }
         QStringList fit;
-        const qsizetype pictures = qsizetype(t.elements(zut::Element::Kind::Picture).size());
+        const qsizetype pictures = qsizetype(t.all<zut::PictureElement>().size());
         for (int n = 1; n < pictures; ++n)
             if (chartShows(t.drawn(n)["chart"].toMap(), range))
                 fit << QString::number(n);
@@ -1321,15 +1325,17 @@ void addTables(Registry& r) {
         const RoadMap roads = roadTable(t, t.drawn()["table"].toMap());
         QStringList fit;
         int n = 0;
-        for (const zut::Element* row : t.elements(Kind::Row))
-            for (size_t i = 0; i + 1 < row->children.size(); ++i)
-                if (row->children[i].kind == Kind::Text &&
-                    row->children[i + 1].kind == Kind::Picture) {
-                    if (row->children[i].text != QString("%1)").arg(++n))
-                        t.fail("the schemes are not numbered in order");
-                    if (sameRoads(roads, schemeRoads(t, row->children[i + 1])))
-                        fit << QString::number(n);
-                }
+        for (const zut::RowElement* row : t.all<zut::RowElement>())
+            for (size_t i = 0; i + 1 < row->children.size(); ++i) {
+                const auto* caption = zut::as<zut::TextElement>(row->children[i]);
+                const auto* scheme = zut::as<zut::PictureElement>(row->children[i + 1]);
+                if (!caption || !scheme)
+                    continue;
+                if (caption->text != QString("%1)").arg(++n))
+                    t.fail("the schemes are not numbered in order");
+                if (sameRoads(roads, schemeRoads(t, *scheme)))
+                    fit << QString::number(n);
+            }
         const QStringList o = t.options();
         for (qsizetype k = 0; k < o.size(); ++k)
             if (numeral(o[k]) != k + 1)
@@ -1477,7 +1483,7 @@ void addTables(Registry& r) {
     // are joined by И and ИЛИ.
     r.solvers["tables.selectionCondition"] = [](const Task& t) {
         const QStringList fields = t.list("fields");
-        const auto memos = t.elements(zut::Element::Kind::Field);
+        const auto memos = t.all<zut::FieldElement>();
         if (memos.size() != 1)
             t.fail("not one field of records");
         std::vector<QStringList> records, shown;
@@ -1680,14 +1686,13 @@ void addTables(Registry& r) {
     r.solvers["tables.schemeOfRoadTable"] = [](const Task& t) {
         const RoadMap table = roadTable(t, t.drawn(0)["table"].toMap());
         static const QRegularExpression caption(R"(^(\d)\)$)");
-        const auto all = textsAndPictures(t);
         QStringList fit;
         int schemes = 0;
-        for (size_t i = 0; i + 1 < all.size(); ++i) {
-            const auto m = caption.match(all[i]->text);
-            if (all[i]->kind != Kind::Text || !m.hasMatch() || all[i + 1]->kind != Kind::Picture)
+        for (const auto& [text, picture] : captionedPictures(t)) {
+            const auto m = caption.match(text->text);
+            if (!m.hasMatch())
                 continue;
-            const QVariantMap drawn = all[i + 1]->draw.toMap();
+            const QVariantMap drawn = picture->draw.toMap();
             if (!drawn.contains("graph"))
                 t.fail("a caption over no scheme");
             if (m.captured(1).toInt() != ++schemes)
@@ -1838,7 +1843,7 @@ void addTables(Registry& r) {
             range[cell] = v == values.end() ? 0.0 : v->second;
         }
         QStringList misfit;
-        const int pictures = int(t.elements(zut::Element::Kind::Picture).size());
+        const int pictures = int(t.all<zut::PictureElement>().size());
         for (int n = 1; n < pictures; ++n) {
             const QVariantMap chart = t.drawn(n)["chart"].toMap();
             std::vector<double> shown;
@@ -1892,7 +1897,7 @@ void addTables(Registry& r) {
             }
         }
         QStringList fit;
-        const int pictures = int(t.elements(zut::Element::Kind::Picture).size());
+        const int pictures = int(t.all<zut::PictureElement>().size());
         for (int n = 1; n < pictures; ++n) {
             const QVariantMap chart = t.drawn(n)["chart"].toMap();
             const QStringList labels = chart["labels"].toStringList();
@@ -2055,16 +2060,15 @@ void addTables(Registry& r) {
         if (qsizetype(table.roads.size()) != n * (n - 1) / 2)
             t.fail("the table does not give every pair its distance");
         static const QRegularExpression caption(R"(^(\d)\)$)");
-        const auto all = textsAndPictures(t);
         QStringList fit;
         int schemes = 0;
-        for (size_t i = 0; i + 1 < all.size(); ++i) {
-            const auto m = caption.match(all[i]->text);
-            if (all[i]->kind != Kind::Text || !m.hasMatch() || all[i + 1]->kind != Kind::Picture)
+        for (const auto& [text, picture] : captionedPictures(t)) {
+            const auto m = caption.match(text->text);
+            if (!m.hasMatch())
                 continue;
             if (m.captured(1).toInt() != ++schemes)
                 t.fail("the schemes are not numbered in order");
-            const RoadMap scheme = drawnScheme(t, all[i + 1]->draw.toMap()["graph"].toMap());
+            const RoadMap scheme = drawnScheme(t, picture->draw.toMap()["graph"].toMap());
             bool ways = true, roads = true;
             for (const Road& d : table.roads)
                 ways = ways && shortestRoute(scheme, d.from, d.to).length == d.length;

@@ -541,10 +541,10 @@ void addText(Registry& r) {
     // picture draws (as drawn): the labels in that order.
     r.solvers["text.address"] = [](const Task& t) {
         QStringList l, p;
-        if (const auto tables = t.elements(zut::Element::Kind::Table); !tables.empty()) {
-            const zut::Element& table = *tables.front();
+        if (const auto tables = t.all<zut::TableElement>(); !tables.empty()) {
+            const zut::TableElement& table = *tables.front();
             std::map<int, QString> labels, parts;
-            for (const zut::Element::Cell& c : table.cells)
+            for (const zut::TableElement::Cell& c : table.cells)
                 (c.at.x() < table.columnRules.at(0) ? labels : parts)[c.at.y()] = c.text;
             if (labels.size() != parts.size())
                 t.fail("the table's rows are not whole");
@@ -827,7 +827,7 @@ void addText(Registry& r) {
     // the other letters says.
     r.solvers["text.vowelsBackConsonantsFront"] = [](const Task& t) {
         QString algorithm;
-        for (const zut::Element* f : t.elements(zut::Element::Kind::Field))
+        for (const zut::FieldElement* f : t.all<zut::FieldElement>())
             if (f->text.trimmed().startsWith("НАЧАЛО"))
                 algorithm = f->text;
         if (algorithm.isEmpty())
@@ -1485,7 +1485,7 @@ void addText(Registry& r) {
     // look-alike A standing for the Cyrillic), blanks, the part. The
     // letters in that order.
     r.solvers["text.addressFromLines"] = [](const Task& t) {
-        const auto tables = t.elements(zut::Element::Kind::Table);
+        const auto tables = t.all<zut::TableElement>();
         if (tables.empty() || tables.front()->cells.size() != 1)
             t.fail("not a table of one label");
         static const QRegularExpression line(R"(^(\S)[ \x{00A0}]+(\S+)$)");
