@@ -41,9 +41,12 @@ QString withBlanks(const QString& written, const QFont& labelFont, const QFont& 
         const int pixels = m.captured(2).isEmpty() ? indexFont.pixelSize() : m.captured(2).toInt();
         QFont own = indexFont;
         own.setPixelSize(pixels);
+        // One blank more keeps the label off a word or sign that follows it
+        // at once ("2{^10}-1"); where a blank follows anyway, that blank does.
+        const bool spaced = m.capturedEnd() < written.size() && written[m.capturedEnd()].isSpace();
         const auto blanks = qsizetype(std::ceil(QFontMetricsF(own).horizontalAdvance(value) /
                                                 label.horizontalAdvance(' '))) +
-                            1;
+                            (spaced ? 0 : 1);
         marks.push_back({text.size(), blanks, value, m.captured(1) == "^", pixels});
         text += QString(blanks, ' ');
         from = m.capturedEnd();

@@ -264,8 +264,8 @@ void TestT2008_5::fragmentOnOtherStarts() {
     QFETCH(QString, values);
     zut::TaskContent t = task("А7");
     int replaced = 0;
-    for (Element& e : t.elements)
-        for (Element::Cell& c : e.cells)
+    for (TableElement* e : zut::allOf<TableElement>(t.elements))
+        for (TableElement::Cell& c : e->cells)
             if (c.text.contains("51")) {
                 c.text.replace("51", start);
                 ++replaced;
@@ -307,10 +307,10 @@ void TestT2008_5::networkOnOtherCosts() {
     QFETCH(QString, solver);
     QFETCH(QString, scheme);
     zut::TaskContent t = task("А12");
-    Element* table = nullptr;
-    for (Element& e : t.elements)
-        if (e.kind == Kind::Picture && e.draw.toMap().contains("table"))
-            table = &e;
+    PictureElement* table = nullptr;
+    for (PictureElement* e : zut::allOf<PictureElement>(t.elements))
+        if (e->draw.toMap().contains("table"))
+            table = e;
     QVERIFY(table);
     QVariantMap draw = table->draw.toMap(), grid = draw["table"].toMap();
     const QStringList head = grid["head"].toStringList();

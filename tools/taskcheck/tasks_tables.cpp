@@ -2102,16 +2102,15 @@ void addTables(Registry& r) {
             RoadMap wanted = chosen(table);
             wanted.places = table.places;
             static const QRegularExpression caption(R"(^(\d)\)$)");
-            const auto all = textsAndPictures(t);
             QStringList fit;
             int schemes = 0;
-            for (size_t i = 0; i + 1 < all.size(); ++i) {
-                const auto m = caption.match(all[i]->text);
-                if (all[i]->kind != Kind::Text || !m.hasMatch() || all[i + 1]->kind != Kind::Picture)
+            for (const auto& [text, picture] : captionedPictures(t)) {
+                const auto m = caption.match(text->text);
+                if (!m.hasMatch())
                     continue;
                 if (m.captured(1).toInt() != ++schemes)
                     t.fail("the schemes are not numbered in order");
-                if (sameRoads(wanted, drawnScheme(t, all[i + 1]->draw.toMap()["graph"].toMap())))
+                if (sameRoads(wanted, drawnScheme(t, picture->draw.toMap()["graph"].toMap())))
                     fit << m.captured(1);
             }
             if (schemes != t.options().size() || fit.size() != 1)
