@@ -93,7 +93,6 @@ QString largestChainCode(const Task& t, bool repeating, bool alphabetical) {
     return bestBits;
 }
 
-
 // The picture's code table, a row of the wording's `letters` over a row of
 // their codes: each letter with its code, in the table's order.
 std::vector<std::pair<QChar, QString>> drawnCodeRow(const Task& t) {
@@ -109,17 +108,6 @@ std::vector<std::pair<QChar, QString>> drawnCodeRow(const Task& t) {
     for (qsizetype i = 1; i < head.size(); ++i)
         row.emplace_back(head[i].front(), codes[i]);
     return row;
-}
-
-// The code of each letter by the picture's code table, no code beginning
-// another.
-std::map<QChar, QString> drawnLetterCodes(const Task& t) {
-    std::map<QChar, QString> code;
-    for (const auto& [letter, written] : drawnCodeRow(t))
-        code[letter] = written;
-    if (!isPrefixCode(code))
-        t.fail("a code begins another");
-    return code;
 }
 
 // The slips codes.decodeTwinsSwapped (`inWord`) and codes.decodeTwinMisread
@@ -183,34 +171,6 @@ void addBases(Registry& r) {
             return toBase(fromBase(digits, 8), 2);
         };
     }
-    // The `letters` coded by their `codes`, each code given a control bit
-    // on the right that makes its ones even in number; the codes of `word`
-    // written one after another, read as one binary number and written in
-    // the base `system` names. Its slips: the ones made odd; the control
-    // bit put on the left; the control bits left out.
-    {
-        const auto checked = [](const Task& t, bool odd, bool left, bool added) {
-            std::map<QChar, QString> code = letterCodes(t);
-            if (added)
-                for (auto& [letter, c] : code) {
-                    const QString bit = (c.count('1') % 2 == 1) != odd ? "1" : "0";
-                    c = left ? bit + c : c + bit;
-                }
-            return convertDigits(encode(t.text("word"), code), 2, numeral(t.text("system")));
-        };
-        r.solvers["bases.parityCodedWord"] = [=](const Task& t) {
-            return checked(t, false, false, true);
-        };
-        r.solvers["bases.parityCodedWordOdd"] = [=](const Task& t) {
-            return checked(t, true, false, true);
-        };
-        r.solvers["bases.parityCodedWordLeft"] = [=](const Task& t) {
-            return checked(t, false, true, true);
-        };
-        r.solvers["bases.parityCodedWordLeftOut"] = [=](const Task& t) {
-            return checked(t, false, false, false);
-        };
-    }
     // `base` to the power `exponent`, less `less`, in the base `system`
     // names, with that base ("177777_8"); and its slips: every digit the
     // greatest (each group of bits taken as full), one group of digits
@@ -235,12 +195,6 @@ void addBases(Registry& r) {
     r.solvers["bases.powerLessAllFull"] = [=](const Task& t) {
         const QString digits = powerLess(t, t.integer("less"));
         return withBase(t, QString(digits.size(), toBase(numeral(t.text("system")) - 1, 36).front()));
-    };
-    r.solvers["bases.powerLessGroupShort"] = [=](const Task& t) {
-        const QString digits = powerLess(t, t.integer("less"));
-        if (digits.size() < 3)
-            t.fail("too few digits to lose one");
-        return withBase(t, digits.left(1) + digits.mid(2));
     };
     r.solvers["bases.powerLessIgnored"] = [=](const Task& t) {
         return withBase(t, powerLess(t, 0));
@@ -388,15 +342,6 @@ void addBases(Registry& r) {
     r.solvers["bases.codedWordValue"] = [=](const Task& t) {
         return QString::number(fromBase(codedWordBits(t, false), 2));
     };
-    r.solvers["bases.codedWordFoursFromLeft"] = [=](const Task& t) {
-        QString bits = codedWordBits(t, false);
-        while (bits.size() % 4)
-            bits += '0';
-        return QString::number(fromBase(bits, 2));
-    };
-    r.solvers["bases.codedWordBackwards"] = [=](const Task& t) {
-        return QString::number(fromBase(codedWordBits(t, true), 2));
-    };
     r.solvers["bases.codedWordOctalAsDecimal"] = [=](const Task& t) {
         return convertDigits(codedWordBits(t, false), 2, 8);
     };
@@ -440,13 +385,6 @@ void addBases(Registry& r) {
     // `value` written in the base the word `system` names ("восьмеричной").
     r.solvers["bases.convert"] = [](const Task& t) {
         return toBase(t.integer("value"), numeral(t.text("system")));
-    };
-    // A slip: the remainders of the divisions written in the order they
-    // came, the digits reversed.
-    r.solvers["bases.convertReversed"] = [](const Task& t) {
-        QString digits = toBase(t.integer("value"), numeral(t.text("system")));
-        std::reverse(digits.begin(), digits.end());
-        return digits;
     };
     // A slip: the binary digits of `value` cut into groups from the left,
     // not from the right, for a base `system` names that is a power of two;
@@ -508,38 +446,9 @@ void addBases(Registry& r) {
         const std::map<QChar, QString> code = letterCodes(t);
         return convertDigits(encode(t.text("word"), code), 2, numeral(t.text("system")));
     };
-    // How many times the digit `digit` stands in `value` written in the
-    // base `system` names.
-    r.solvers["bases.digitCount"] = [](const Task& t) {
-        const int base = numeral(t.text("system"));
-        return QString::number(
-            digitCount(t.integer("value"), base, toBase(t.integer("digit"), base).front()));
-    };
     // A slip: how many digits `value` has in that base at all.
     r.solvers["bases.digitTotal"] = [](const Task& t) {
         return QString::number(toBase(t.integer("value"), numeral(t.text("system"))).size());
-    };
-    // Every base in which `value` ends in the digit `digit`, ascending,
-    // separated by commas.
-    // Every base in which the record of `value` ends in 0 and has no digit
-    // twice, ascending, joined by commas; refused where divisibility alone
-    // gives the same bases.
-    r.solvers["bases.endingInZeroDistinct"] = [](const Task& t) {
-        const qint64 value = t.integer("value");
-        QStringList bases;
-        bool repeatsSomewhere = false;
-        for (qint64 b : basesEndingIn(value, 0)) {
-            const QString record = toBase(value, int(b));
-            const bool distinct = std::set<QChar>(record.begin(), record.end()).size()
-                                  == size_t(record.size());
-            if (distinct)
-                bases << QString::number(b);
-            else
-                repeatsSomewhere = true;
-        }
-        if (!repeatsSomewhere)
-            t.fail("divisibility alone gives the bases");
-        return bases.join(',');
     };
     // Every base in which the number written `record` divides `value`,
     // ascending, joined by commas; refused where the record's digits do not
@@ -567,12 +476,6 @@ void addBases(Registry& r) {
         for (qint64 b = low; weighed(b) <= value; ++b)
             if (value % weighed(b) == 0)
                 bases << QString::number(b);
-        return bases.join(',');
-    };
-    r.solvers["bases.endingIn"] = [](const Task& t) {
-        QStringList bases;
-        for (qint64 b : basesEndingIn(t.integer("value"), int(t.integer("digit"))))
-            bases << QString::number(b);
         return bases.join(',');
     };
     // Every base in which the record of `value` ends in the digits
@@ -631,10 +534,6 @@ void addBases(Registry& r) {
         const auto [digits, base] = basedOption(o);
         return toBase(fromBase(digits, base), base) == digits &&
                fromBase(digits, base) == number(answer);
-    };
-    // The sum of `numbers`, each written with its base ("57_8"), in decimal.
-    r.solvers["bases.sumOfIndexedNumbers"] = [](const Task& t) {
-        return QString::number(evaluateBased(t.list("numbers").join(" + ")));
     };
     // `number` (digits_base) written in the base the word `system` names.
     r.solvers["bases.rewrite"] = [](const Task& t) {
@@ -829,12 +728,6 @@ void addBases(Registry& r) {
         static const QRegularExpression index(R"(\{_(\d+)\})");
         return QString(o).replace(index, "_\\1") == answer;
     };
-    // The number `value` (written with its base) in the base `system`
-    // names, with that base: "EA_16".
-    r.solvers["bases.rewrittenWithBase"] = [](const Task& t) {
-        const int base = numeral(t.text("system"));
-        return toBase(evaluateBased(t.text("value")), base) + "_" + QString::number(base);
-    };
     // The word the picture's code table (letters over their codes) reads
     // `message` as; the code must read one way only.
     r.solvers["codes.decodeMessage"] = [](const Task& t) {
@@ -940,13 +833,6 @@ void addBases(Registry& r) {
             return withBase(toBase(sum, base), base);
         };
     }
-    // The one base in which `value` is written `digits`.
-    r.solvers["bases.baseOfDigitString"] = [](const Task& t) {
-        const std::vector<qint64> bases = basesWithPattern(t.integer("value"), t.text("digits"));
-        if (bases.size() != 1)
-            t.fail(QString("%1 bases").arg(bases.size()));
-        return QString::number(bases.front());
-    };
     // The one base N in which `value` has two digits and the base
     // N + `shift` writes it with the same two digits the other way round
     // (17 = 32 in base 5 = 23 in base 7).
@@ -964,15 +850,6 @@ void addBases(Registry& r) {
         if (found.size() != 1)
             t.fail("bases that turn the record round: " + found.join(", "));
         return found.front();
-    };
-    // The one word whose code is `chain`, by the code table the picture
-    // draws (a row of `letters` over a row of codes); no code may begin
-    // another.
-    r.solvers["codes.decodedWord"] = [](const Task& t) {
-        const QStringList words = decodings(t.text("chain"), drawnLetterCodes(t));
-        if (words.size() != 1)
-            t.fail("not one reading: " + words.join(' '));
-        return words.front();
     };
     // The picture's code table (a row of `letters` over a row of codes) with
     // one letter's code shown as "?": the option that can be that code, where
@@ -1061,39 +938,6 @@ void addBases(Registry& r) {
             });
         };
     }
-    // The bases in which every one of the numbers `values` ends in the digit
-    // `digit`, increasing, joined by commas; refused where one number alone
-    // gives those bases, or where there are none.
-    r.solvers["bases.endingInAll"] = [](const Task& t) {
-        const QStringList values = t.list("values");
-        if (values.size() < 2)
-            t.fail("fewer than two numbers");
-        std::vector<std::vector<qint64>> each;
-        for (const QString& v : values) {
-            bool ok = false;
-            const qint64 n = v.toLongLong(&ok);
-            if (!ok)
-                t.fail("not a whole number: " + v);
-            each.push_back(basesEndingIn(n, int(t.integer("digit"))));
-        }
-        std::vector<qint64> common = each.front();
-        for (const auto& b : each) {
-            std::vector<qint64> kept;
-            for (qint64 base : common)
-                if (std::binary_search(b.begin(), b.end(), base))
-                    kept.push_back(base);
-            common = kept;
-        }
-        if (common.empty())
-            t.fail("no base is common to the numbers");
-        for (const auto& b : each)
-            if (b == common)
-                t.fail("one number alone gives the bases");
-        QStringList bases;
-        for (qint64 b : common)
-            bases << QString::number(b);
-        return bases.join(',');
-    };
     // `letters` coded by `codes` (one each, in order, all of one width); the
     // codes of a message written one after another and read as one binary
     // number, shown in the base `system` names (a power of two). Options in
@@ -1249,43 +1093,6 @@ void addBases(Registry& r) {
         return groupedFromLeft(t, toBase(withOnes(t, true, t.integer("digits")), 2),
                                numeral(t.text("system")));
     };
-    // Slips of the sum of `numbers` (each digits_base) in the base `system`
-    // names (a power of two), each in the binary number's rewriting: its
-    // digits cut into groups from the left; cut into threes from the right,
-    // as for octal, each three read as one digit of the base; its decimal
-    // value's digits read as digits of the base.
-    const auto sumBinaryRewritten = [](const Task& t,
-                                       const std::function<QString(const QString&)>& rewrite) {
-        const int base = numeral(t.text("system"));
-        qint64 total = 0;
-        bool binary = false;
-        for (const QString& n : t.list("numbers")) {
-            const auto [digits, from] = digitsAndBase(t, n);
-            binary = binary || from == 2;
-            total += from == 2 ? fromBase(rewrite(digits), base) : fromBase(digits, from);
-        }
-        if (!binary)
-            t.fail("no binary number to rewrite");
-        return toBase(total, base);
-    };
-    r.solvers["bases.sumBinaryGroupedLeft"] = [=](const Task& t) {
-        return sumBinaryRewritten(t, [&t, groupedFromLeft](const QString& bits) {
-            return groupedFromLeft(t, bits, numeral(t.text("system")));
-        });
-    };
-    r.solvers["bases.sumBinaryAsTriads"] = [=](const Task& t) {
-        return sumBinaryRewritten(t, [](const QString& bits) {
-            const QString padded = bits.rightJustified((bits.size() + 2) / 3 * 3, '0');
-            QString digits;
-            for (qsizetype at = 0; at < padded.size(); at += 3)
-                digits += QString::number(fromBase(padded.mid(at, 3), 2));
-            return digits;
-        });
-    };
-    r.solvers["bases.sumBinaryDecimalAsDigits"] = [=](const Task& t) {
-        return sumBinaryRewritten(
-            t, [](const QString& bits) { return QString::number(fromBase(bits, 2)); });
-    };
     // The difference of `numbers` (two, each digits_base, the second taken
     // from the first) in the base `system` names; and its slips: the first
     // number's digits weighted by powers of ten (3C read as 3 · 10 + 12);
@@ -1354,18 +1161,6 @@ void addBases(Registry& r) {
             bits += padded ? code.rightJustified(5, '0') : code;
         }
         return bits;
-    };
-    r.solvers["bases.alphabetCodedWord"] = [=](const Task& t) {
-        return convertDigits(alphabetCoded(t, 1, true), 2, numeral(t.text("system")));
-    };
-    r.solvers["bases.alphabetCodedFromZero"] = [=](const Task& t) {
-        return convertDigits(alphabetCoded(t, 0, true), 2, numeral(t.text("system")));
-    };
-    r.solvers["bases.alphabetCodedUnpadded"] = [=](const Task& t) {
-        return convertDigits(alphabetCoded(t, 1, false), 2, numeral(t.text("system")));
-    };
-    r.solvers["bases.alphabetCodedGroupedLeft"] = [=](const Task& t) {
-        return groupedFromLeft(t, alphabetCoded(t, 1, true), numeral(t.text("system")));
     };
     // How much the number of `word`'s alphabet code (five bits a letter)
     // grows when every letter is replaced by the one `shift` places

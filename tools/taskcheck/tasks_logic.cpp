@@ -78,7 +78,6 @@ qsizetype topImplication(const Task& t, const QString& formula) {
     return arrow;
 }
 
-
 // The one option in `found`, those that fit only under a slip; more or
 // none is refused.
 QString theOneMisread(const Task& t, const QStringList& found) {
@@ -429,13 +428,6 @@ void addLogic(Registry& r) {
         }
         t.fail("no natural X within the range searched");
     };
-    r.solvers["logic.leastNaturalX"] = [](const Task& t) {
-        const Formula f = Formula::parse(formulaText(t.text("formula")), {"X"});
-        const auto x = leastWhere(f, truthGiven(t, "truth"), 1, 100000);
-        if (!x || *x == 100000)
-            t.fail("no natural X within the range searched");
-        return QString::number(*x);
-    };
     // The least natural X for which `formula` is `truth`, where a part in
     // parentheses may also say «X делится на k», «X — чётное число» or
     // «X — нечётное число».
@@ -487,12 +479,6 @@ void addLogic(Registry& r) {
         if (sets.size() != 1)
             t.fail("not one set of values: " + sets.join(' '));
         return sets.front();
-    };
-    // The option, a whole number X, for which `statement` is `truth`.
-    r.solvers["logic.numberWhere"] = [](const Task& t) {
-        const Formula f = Formula::parse(formulaText(t.text("statement")), {"X"});
-        const bool value = truthGiven(t, "truth");
-        return theOption(t, [&](const QString& o) { return evaluateAt(f, number(o)) == value; });
     };
     // A system: each of `equations` equals its item of `values` (0 or 1).
     // The one set of values of `variables` (0/1 digits in their order) that

@@ -478,11 +478,6 @@ void addPrograms(Registry& r) {
                                 return s.replace(quotient, R"((\1 + \2 - 1) div \2)");
                             }));
         };
-        r.solvers["programs.valuesModSubtracted"] = [](const Task& t) {
-            return valuesIn(t, runPascalChanged(t, [](QString s) {
-                                return s.replace(remainder, R"(\1 - \2)");
-                            }));
-        };
         // Every remainder taken as the quotient ("a mod b" read as a div b);
         // a number less its remainder ("n - n mod 9") taken as the number
         // itself, as if the multiple below it divided alike.
@@ -523,23 +518,6 @@ void addPrograms(Registry& r) {
         r.solvers["programs.valuesRoundedNearest"] = [](const Task& t) {
             return valuesIn(t, runPascalChanged(t, [](QString s) {
                                 return s.replace(quotient, R"((2 * \1 + \2) div (2 * \2))");
-                            }));
-        };
-        r.solvers["programs.valuesUpdateFirst"] = [](const Task& t) {
-            return valuesIn(t, runPascalChanged(t, [&](const QString& s) {
-                                static const QRegularExpression update(R"(^\s*(\w+)\s*:=\s*\1\b)");
-                                static const QRegularExpression set(R"(^\s*(\w+)\s*:=)");
-                                QStringList lines = s.split('\n');
-                                for (qsizetype i = 1; i < lines.size(); ++i) {
-                                    const auto m = update.match(lines[i]);
-                                    if (!m.hasMatch())
-                                        continue;
-                                    const auto before = set.match(lines[i - 1]);
-                                    if (!before.hasMatch() || before.captured(1) == m.captured(1))
-                                        t.fail("the update has no line to pass");
-                                    lines.swapItemsAt(i - 1, i);
-                                }
-                                return lines.join('\n');
                             }));
         };
     }
@@ -970,17 +948,6 @@ void addPrograms(Registry& r) {
                 return field.run(t.text("start"), f->text.trimmed().split('\n'));
         t.fail("no program");
     };
-    // Chains of digits, each the one before twice and then its own number,
-    // the first `chains.1`: the length of the chain `which` (an ordinal
-    // word). The chains shown must follow the rule.
-    r.solvers["programs.chainLengthTwiceAndNumber"] = [](const Task& t) {
-        static const QString rule = "{s}{s}{n}";
-        const QStringList shown = t.list("chains");
-        for (qsizetype n = 2; n <= shown.size(); ++n)
-            if (buildString(shown[0], rule, int(n)) != shown[n - 1])
-                t.fail(QString("chain %1 does not follow the rule").arg(n));
-        return QString::number(builtLength(shown[0], rule, numeral(t.text("which"))));
-    };
     // The value the fragment in three languages leaves in `variable`.
     r.solvers["programs.valueOfOne"] = [](const Task& t) {
         return QString::number(runThree(t).integer(t.text("variable")));
@@ -1089,12 +1056,6 @@ void addPrograms(Registry& r) {
             return QString::number(runPascalChanged(t, [](QString s) {
                                        return s.replace(quotient, R"((2 * \1 + \2) div (2 * \2))");
                                    }).integer(t.text("variable")));
-        };
-        r.solvers["programs.printedExactSumRounded"] = [](const Task& t) {
-            const qint64 scaled = runPascalChanged(t, [](QString s) {
-                                      return s.replace(quotient, R"(\1 * 2520 div \2)");
-                                  }).integer(t.text("variable"));
-            return QString::number(scaled / 2520);
         };
         // Slip: the remainder taken for the whole quotient (mod for div).
         r.solvers["programs.printedModForDiv"] = [](const Task& t) {
@@ -1219,19 +1180,6 @@ void addPrograms(Registry& r) {
                                    }).element(t.text("array"), t.integer("index")));
         };
     }
-    // Strings, each the one before, its own number and the one before
-    // again, the first `strings.1`: how many times `letter` occurs in the
-    // string `which` (an ordinal word). The strings shown must follow the
-    // rule.
-    r.solvers["programs.aroundNumberCount"] = [](const Task& t) {
-        static const QString rule = "{s}{n}{s}";
-        const QStringList shown = t.list("strings");
-        for (qsizetype n = 2; n <= shown.size(); ++n)
-            if (buildString(shown[0], rule, int(n)) != shown[n - 1])
-                t.fail(QString("string %1 does not follow the rule").arg(n));
-        return QString::number(
-            builtCount(shown[0], rule, numeral(t.text("which")), t.text("letter").front()));
-    };
     // Strings of digits, each the one before followed by its copy with every
     // digit increased by 1, the first `strings.1`: how many odd digits the
     // string `which` (an ordinal word) holds. The strings shown must follow
@@ -1320,7 +1268,6 @@ void addPrograms(Registry& r) {
             r.solvers[QString("programs.antLettersMove%1Short").arg(k)] = [=](const Task& t) {
                 return walk(t, k, false);
             };
-        r.solvers["programs.antLettersWrittenFirst"] = [=](const Task& t) { return walk(t, 0, true); };
     }
     // The Robot's sum on the picture's field of numbers (`rows` ×
     // `columns`), to the greater of the numbers right and below.
@@ -1359,33 +1306,6 @@ void addPrograms(Registry& r) {
         programs.sort();
         return programs.join('\n');
     };
-    // Strings of digits, each the one before twice and then its own
-    // number, the first `chains.1`: the digit at `position` in the string
-    // `which` (an ordinal word). The strings shown must follow the rule.
-    r.solvers["programs.chainDigitAt"] = [](const Task& t) {
-        static const QString rule = "{s}{s}{n}";
-        const QStringList shown = t.list("chains");
-        for (qsizetype n = 2; n <= shown.size(); ++n)
-            if (buildString(shown[0], rule, int(n)) != shown[n - 1])
-                t.fail(QString("string %1 does not follow the rule").arg(n));
-        return QString(
-            builtCharAt(shown[0], rule, numeral(t.text("which")), t.integer("position")));
-    };
-    // Strings of digits, each the one before, its own number and the one
-    // before again, the first `chains.1`: the digit at `position` in the
-    // string `which`, a position neither at an end nor in the middle.
-    r.solvers["programs.rulerDigitAt"] = [](const Task& t) {
-        static const QString rule = "{s}{n}{s}";
-        const QStringList shown = t.list("chains");
-        for (qsizetype n = 2; n <= shown.size(); ++n)
-            if (buildString(shown[0], rule, int(n)) != shown[n - 1])
-                t.fail(QString("string %1 does not follow the rule").arg(n));
-        const int which = numeral(t.text("which"));
-        const qint64 position = t.integer("position"), length = builtLength(shown[0], rule, which);
-        if (position == 1 || position == length || 2 * position == length + 1)
-            t.fail("the position is an end or the middle");
-        return QString(builtCharAt(shown[0], rule, which, position));
-    };
     // Strings of digits, each the one before with the decimal sum of its
     // digits written on its right, the first `chains.1`: the digit at
     // `position` in the string number `which`, a place past the strings
@@ -1422,14 +1342,6 @@ void addPrograms(Registry& r) {
             t.fail("the distance is not whole");
         return QString::number(std::llround(d));
     };
-    // The string the replacing editor's algorithm (the task's field that
-    // starts with нач or НАЧАЛО) leaves of `start`.
-    r.solvers["programs.replacingEditor"] = [](const Task& t) {
-        for (const zut::FieldElement* f : t.all<zut::FieldElement>())
-            if (f->text.trimmed().startsWith("нач") || f->text.trimmed().startsWith("НАЧАЛО"))
-                return ReplacingEditor(t, f->text).run(t.text("start"));
-        t.fail("no algorithm");
-    };
     // How many replacements that algorithm makes, starting from `start`.
     r.solvers["programs.replacingEditorCount"] = [](const Task& t) {
         for (const zut::FieldElement* f : t.all<zut::FieldElement>())
@@ -1439,18 +1351,6 @@ void addPrograms(Registry& r) {
                 return QString::number(editor.replacements());
             }
         t.fail("no algorithm");
-    };
-    // Strings of digits, each its own number and then the one before twice,
-    // the first `chains.1`: how often `digit` occurs in the string `which`
-    // (an ordinal word). The strings shown must follow the rule.
-    r.solvers["programs.numberedChainCount"] = [](const Task& t) {
-        static const QString rule = "{n}{s}{s}";
-        const QStringList shown = t.list("chains");
-        for (qsizetype n = 2; n <= shown.size(); ++n)
-            if (buildString(shown[0], rule, int(n)) != shown[n - 1])
-                t.fail(QString("string %1 does not follow the rule").arg(n));
-        return QString::number(
-            builtCount(shown[0], rule, numeral(t.text("which")), t.text("digit").front()));
     };
     // Strings of digits, each the one before and then the one before again
     // without its first digit, the first `chains.1`: how often `digit`

@@ -55,14 +55,6 @@ bool chartShows(const QVariantMap& chart, const std::vector<double>& values) {
     return true;
 }
 
-// "убыванию" or "возрастанию": whether the order is decreasing.
-bool decreasing(const Task& t, const QString& given) {
-    const QString order = t.text(given);
-    if (order != "убыванию" && order != "возрастанию")
-        t.fail(given + " is neither убыванию nor возрастанию");
-    return order == "убыванию";
-}
-
 // The cells of a one-column range ("C2:C4"), top to bottom; empty when the
 // option is no such range.
 QStringList columnCells(const QString& range) {
@@ -86,47 +78,6 @@ std::vector<double> valuesOfRange(const std::map<QString, double>& values, const
         out.push_back(values.at(c));
     }
     return out;
-}
-
-// Whether the chart `chart` (kind, values, labels) shows the range of one
-// column or one row ("E2:E4", "B3:D3"): its labels are the names of the
-// range's rows (column A) or columns (row 1), its values the range's (a
-// bar chart) or in their proportions (a pie chart).
-bool chartShows(const Task& t, const QVariantMap& chart, const QString& range,
-                const std::map<QString, QString>& cells, const std::map<QString, double>& values) {
-    static const QRegularExpression form(R"(^([A-Z])(\d+):([A-Z])(\d+)$)");
-    const auto m = form.match(range);
-    if (!m.hasMatch())
-        t.fail("not a range: " + range);
-    const QChar c1 = m.captured(1).front(), c2 = m.captured(3).front();
-    const int r1 = m.captured(2).toInt(), r2 = m.captured(4).toInt();
-    if (c1 != c2 && r1 != r2)
-        t.fail("the range is neither a row nor a column: " + range);
-    QStringList labels;
-    std::vector<double> wanted;
-    for (char16_t c = c1.unicode(); c <= c2.unicode(); ++c)
-        for (int r = r1; r <= r2; ++r) {
-            const QString cell = QString(QChar(c)) + QString::number(r);
-            const QString label =
-                c1 == c2 ? "A" + QString::number(r) : QString(QChar(c)) + QString::number(1);
-            if (!values.contains(cell) || !cells.contains(label))
-                return false;
-            wanted.push_back(values.at(cell));
-            labels << cells.at(label);
-        }
-    return labels == chart["labels"].toStringList() && chartShows(chart, wanted);
-}
-
-// The roads a graph picture draws, as the route solver reads them.
-RoadMap schemeRoads(const Task& t, const zut::PictureElement& picture) {
-    QStringList roads;
-    for (const QVariant& e : picture.draw.toMap()["graph"].toMap()["edges"].toList()) {
-        const QStringList s = e.toStringList();
-        if (s.size() != 3)
-            t.fail("a road of a scheme without its length");
-        roads << QString("%1-%2 %3").arg(s[0], s[1], s[2]);
-    }
-    return roadsFromList(roads.join(", "));
 }
 
 // A drawn scheme of roads: its nodes the places, each edge a road of the
@@ -209,7 +160,6 @@ QueryRows queryRows(const Task& t) {
     q.ascending = order == "возрастания";
     return q;
 }
-
 
 // `formula` with the sign $ of every part of every reference turned over:
 // a marked part unmarked, an unmarked one marked ($B2 gives B$2).
@@ -385,36 +335,6 @@ void addTables(Registry& r) {
             gathered += v.toDouble();
         return written(gathered);
     };
-    // Slips of copying a formula: every part of every reference moved, the
-    // $ signs kept where they stood; the column and row distances swapped.
-    const auto copyMoved = [](const Task& t, bool swapped) {
-        const CellRef from = parseCell(t.text("from")), to = parseCell(t.text("to"));
-        const int across = swapped ? to.row - from.row : to.column - from.column;
-        const int down = swapped ? to.column - from.column : to.row - from.row;
-        static const QRegularExpression reference(
-            R"((?<![A-Za-z0-9_$])(\$?[A-Z]+\$?\d+)(?![A-Za-z0-9_(]))");
-        const QString formula = t.text("formula");
-        QString out;
-        qsizetype done = 0;
-        for (auto it = reference.globalMatch(formula); it.hasNext();) {
-            const auto m = it.next();
-            CellRef ref = parseCell(m.captured(1));
-            if (swapped) {
-                ref.column += ref.fixedColumn ? 0 : across;
-                ref.row += ref.fixedRow ? 0 : down;
-            } else {
-                ref.column += across;
-                ref.row += down;
-            }
-            if (ref.column < 0 || ref.row < 1)
-                t.fail("a reference leaves the sheet");
-            out += formula.mid(done, m.capturedStart() - done) + cellText(ref);
-            done = m.capturedEnd();
-        }
-        return out + formula.mid(done);
-    };
-    r.solvers["tables.copyFormulaFixingIgnored"] = [=](const Task& t) { return copyMoved(t, false); };
-    r.solvers["tables.copyFormulaShiftsSwapped"] = [=](const Task& t) { return copyMoved(t, true); };
     // The value in cell `to` after the formula `formula` of cell `from` is
     // copied there; the sheet holds the numbers `values` in column `column`
     // from row 1 down and the number `fixedValue` in cell `fixed`. Its
@@ -1051,39 +971,6 @@ void addTables(Registry& r) {
     r.readers["numeralWord"] = [](const QString& answer, const QString& o, int, const Task&) {
         return numeral(o) == number(answer);
     };
-    // The records of the picture's table sorted by the field `first` (in
-    // `firstOrder`: убыванию, возрастанию), equal ones by `second` (in
-    // `secondOrder`): the field `asked` (as the wording writes it, in small
-    // letters) of the record at the place `place` (an ordinal word).
-    r.solvers["tables.sortedRecord"] = [](const Task& t) {
-        const QVariantMap table = t.drawn()["table"].toMap();
-        const QStringList head = table["head"].toStringList();
-        const qsizetype k1 = head.indexOf(t.text("first")), k2 = head.indexOf(t.text("second"));
-        qsizetype asked = -1;
-        for (qsizetype i = 0; i < head.size(); ++i)
-            if (head[i].toLower() == t.text("asked").toLower())
-                asked = i;
-        if (k1 < 0 || k2 < 0 || asked < 0)
-            t.fail("a field not in the table");
-        const bool down1 = decreasing(t, "firstOrder"), down2 = decreasing(t, "secondOrder");
-        std::vector<QStringList> rows;
-        for (const QVariant& row : table["rows"].toList())
-            rows.push_back(row.toStringList());
-        const auto key = [&](const QStringList& row, qsizetype k, bool down) {
-            return down ? -number(row[k]) : number(row[k]);
-        };
-        std::sort(rows.begin(), rows.end(), [&](const QStringList& a, const QStringList& b) {
-            return std::pair(key(a, k1, down1), key(a, k2, down2)) <
-                   std::pair(key(b, k1, down1), key(b, k2, down2));
-        });
-        for (size_t i = 1; i < rows.size(); ++i)
-            if (rows[i][k1] == rows[i - 1][k1] && rows[i][k2] == rows[i - 1][k2])
-                t.fail("two records tie on both fields");
-        const int place = numeral(t.text("place"));
-        if (place < 1 || size_t(place) > rows.size())
-            t.fail("no record at that place");
-        return rows[size_t(place - 1)][asked];
-    };
     // The number of the chart, among the pictures after the spreadsheet,
     // that shows the values of the range `first`…`last` of one row.
     r.solvers["tables.chartShowingRowRange"] = [](const Task& t) {
@@ -1179,32 +1066,6 @@ void addTables(Registry& r) {
                     return false;
             return true;
         });
-    };
-    // The picture's table sorted up by the field `ascending`, of equal
-    // values down by `descending`: the first cell of the record at the
-    // place `place` (an ordinal word). No tie may be left undecided.
-    r.solvers["tables.placeAfterSort"] = [](const Task& t) {
-        const QVariantMap table = t.drawn()["table"].toMap();
-        const QStringList head = table["head"].toStringList();
-        const qsizetype up = head.indexOf(t.text("ascending")),
-                        down = head.indexOf(t.text("descending"));
-        if (up < 0 || down < 0)
-            t.fail("the table lacks a field to sort by");
-        std::vector<QStringList> rows;
-        for (const QVariant& row : table["rows"].toList())
-            rows.push_back(row.toStringList());
-        std::sort(rows.begin(), rows.end(), [&](const QStringList& a, const QStringList& b) {
-            if (number(a[up]) != number(b[up]))
-                return number(a[up]) < number(b[up]);
-            return number(a[down]) > number(b[down]);
-        });
-        for (size_t i = 1; i < rows.size(); ++i)
-            if (rows[i][up] == rows[i - 1][up] && rows[i][down] == rows[i - 1][down])
-                t.fail("a tie the order does not decide");
-        const int place = numeral(t.text("place"));
-        if (place < 1 || size_t(place) > rows.size())
-            t.fail("fewer records than the place");
-        return rows[size_t(place - 1)].front();
     };
     // The option, a one-column range of the spreadsheet of the first
     // picture, whose values both charts of the next pictures show: a bar
@@ -1317,54 +1178,6 @@ void addTables(Registry& r) {
             QVariantMap asPie = bars;
             asPie["kind"] = "pie";
             return !chartShows(bars, range) && !chartShows(asPie, range);
-        });
-    };
-    // The number of the scheme (the pictures after "1)" … "4)") that draws
-    // the same roads as the first picture's table of lengths.
-    r.solvers["tables.schemeOfTable"] = [](const Task& t) {
-        const RoadMap roads = roadTable(t, t.drawn()["table"].toMap());
-        QStringList fit;
-        int n = 0;
-        for (const zut::RowElement* row : t.all<zut::RowElement>())
-            for (size_t i = 0; i + 1 < row->children.size(); ++i) {
-                const auto* caption = zut::as<zut::TextElement>(row->children[i]);
-                const auto* scheme = zut::as<zut::PictureElement>(row->children[i + 1]);
-                if (!caption || !scheme)
-                    continue;
-                if (caption->text != QString("%1)").arg(++n))
-                    t.fail("the schemes are not numbered in order");
-                if (sameRoads(roads, schemeRoads(t, *scheme)))
-                    fit << QString::number(n);
-            }
-        const QStringList o = t.options();
-        for (qsizetype k = 0; k < o.size(); ++k)
-            if (numeral(o[k]) != k + 1)
-                t.fail("option " + QString::number(k + 1) + " names another scheme");
-        if (n != o.size() || fit.size() != 1)
-            t.fail("schemes that fit: " + fit.join(", "));
-        return fit.front();
-    };
-    // The option naming the ranges ("столбчатая — по диапазону E2:E4,
-    // круговая — по диапазону B3:D3") that the bar chart and the pie chart
-    // of the pictures after the spreadsheet show.
-    r.solvers["tables.chartRanges"] = [](const Task& t) {
-        const auto cells = sheetCells(t, t.drawn(0));
-        const auto values = evaluateSheet(cells);
-        QVariantMap bar, pie;
-        for (int n = 1; n <= 2; ++n) {
-            const QVariantMap c = t.drawn(n)["chart"].toMap();
-            (c["kind"].toString() == "bar" ? bar : pie) = c;
-        }
-        if (bar.isEmpty() || pie.isEmpty())
-            t.fail("not a bar chart and a pie chart");
-        static const QRegularExpression form(
-            R"(^столбчатая — по диапазону (\S+), круговая — по диапазону (\S+)$)");
-        return theOption(t, [&](const QString& o) {
-            const auto m = form.match(o);
-            if (!m.hasMatch())
-                t.fail("an option of another form: " + o);
-            return chartShows(t, bar, m.captured(1), cells, values) &&
-                   chartShows(t, pie, m.captured(2), cells, values);
         });
     };
     // The picture's numbered tables of fares that depend on the direction
@@ -1571,19 +1384,6 @@ void addTables(Registry& r) {
                 }
             return chartOf(t, labels, wanted);
         };
-        r.solvers["tables.blockChartRowsSwapped"] = [=](const Task& t) {
-            const auto rows = block(t);
-            if (rows.size() != 2)
-                t.fail("the block is not two rows");
-            QStringList labels;
-            std::vector<double> wanted;
-            for (size_t r = 0; r < 2; ++r)
-                for (size_t c = 0; c < rows[r].size(); ++c) {
-                    labels << rows[r][c].first;
-                    wanted.push_back(rows[1 - r][c].second);
-                }
-            return chartOf(t, labels, wanted);
-        };
         // Slip: every plus sign in the formulas read as a multiplication;
         // refused where that changes no value of the block.
         r.solvers["tables.blockChartPlusAsTimes"] = [=](const Task& t) {
@@ -1657,83 +1457,6 @@ void addTables(Registry& r) {
             return mistyped(t, true);
         };
     }
-    // The option, an ordinal word ("первая"), naming the numbered chart
-    // (pictures 2 … 5) that may show the values of the range `first` …
-    // `last` of the first picture's spreadsheet: a bar chart the values, a
-    // pie chart their shares.
-    r.solvers["tables.rangeChartByOrdinal"] = [](const Task& t) {
-        const CellRef first = parseCell(t.text("first")), last = parseCell(t.text("last"));
-        if (first.row != last.row || first.column > last.column)
-            t.fail("the range is not one row");
-        const auto values = evaluateSheet(sheetCells(t, t.drawn(0)));
-        std::vector<double> wanted;
-        QStringList columns;
-        for (int c = first.column; c <= last.column; ++c) {
-            const QString cell = cellText({c, first.row, false, false});
-            if (!values.contains(cell))
-                t.fail("no value in " + cell);
-            wanted.push_back(values.at(cell));
-            columns << cell.left(cell.size() - QString::number(first.row).size());
-        }
-        return theOption(t, [&](const QString& o) {
-            const QVariantMap chart = t.drawn(numeral(o))["chart"].toMap();
-            return chart["labels"].toStringList() == columns && chartShows(chart, wanted);
-        });
-    };
-    // The first picture's road table and the schemes drawn after the
-    // captions "1)" … "4)": the option "схема k" of the one scheme that
-    // shows the table's roads.
-    r.solvers["tables.schemeOfRoadTable"] = [](const Task& t) {
-        const RoadMap table = roadTable(t, t.drawn(0)["table"].toMap());
-        static const QRegularExpression caption(R"(^(\d)\)$)");
-        QStringList fit;
-        int schemes = 0;
-        for (const auto& [text, picture] : captionedPictures(t)) {
-            const auto m = caption.match(text->text);
-            if (!m.hasMatch())
-                continue;
-            const QVariantMap drawn = picture->draw.toMap();
-            if (!drawn.contains("graph"))
-                t.fail("a caption over no scheme");
-            if (m.captured(1).toInt() != ++schemes)
-                t.fail("the schemes are not numbered in order");
-            if (sameRoads(table, drawnScheme(t, drawn["graph"].toMap())))
-                fit << "схема " + m.captured(1);
-        }
-        if (schemes != 4 || fit.size() != 1)
-            t.fail(QString("%1 schemes, these fit: %2").arg(schemes).arg(fit.join(", ")));
-        return fit.front();
-    };
-    // The option that, written into the spreadsheet's hidden cell `hidden`
-    // (shown "?"), gives the range `first`…`last` of one row the values the
-    // bars of the second picture show.
-    r.solvers["tables.hiddenFormulaForBars"] = [](const Task& t) {
-        const std::map<QString, QString> cells = sheetCells(t, t.drawn(0));
-        const QString hidden = t.text("hidden");
-        if (!cells.contains(hidden) || cells.at(hidden) != "?")
-            t.fail("the hidden cell is not shown as hidden");
-        const QVariantMap chart = t.drawn(1)["chart"].toMap();
-        if (chart["kind"].toString() != "bar")
-            t.fail("not a bar chart");
-        const CellRef first = parseCell(t.text("first")), last = parseCell(t.text("last"));
-        if (first.row != last.row)
-            t.fail("the range is not one row");
-        QStringList range;
-        for (int c = first.column; c <= last.column; ++c)
-            range << cellText({c, first.row, false, false});
-        if (chart["labels"].toStringList() != range)
-            t.fail("the bars are not labelled with the range");
-        const QVariantList bars = chart["values"].toList();
-        return theOption(t, [&](const QString& o) {
-            auto filled = cells;
-            filled[hidden] = o;
-            const auto values = evaluateSheet(filled);
-            for (qsizetype i = 0; i < range.size(); ++i)
-                if (values.at(range[i]) != bars[i].toDouble())
-                    return false;
-            return true;
-        });
-    };
     // The number of the picture's road table in which the longest way from
     // `from` to `to` that passes no place twice is `length` long.
     r.solvers["tables.longestRouteIs"] = [](const Task& t) {
@@ -1827,41 +1550,6 @@ void addTables(Registry& r) {
             t.fail("no row to move the wrong way");
         return copyFormula(t.text("formula"), t.text("to"), cellText(wrong));
     };
-    // The number of the one chart, among the pictures after the
-    // spreadsheet, that cannot show the values of the range `first`…`last`
-    // of one row. A chart names its bars or sectors by the range's cells,
-    // in any order; a bar chart shows the values, a pie chart their shares.
-    r.solvers["tables.chartNotShowingRowRange"] = [](const Task& t) {
-        const auto values = evaluateSheet(sheetCells(t, t.drawn(0)));
-        const CellRef first = parseCell(t.text("first")), last = parseCell(t.text("last"));
-        if (first.row != last.row || first.column > last.column)
-            t.fail("the range is not one row");
-        std::map<QString, double> range;
-        for (int c = first.column; c <= last.column; ++c) {
-            const QString cell = cellText({c, first.row});
-            const auto v = values.find(cell);
-            range[cell] = v == values.end() ? 0.0 : v->second;
-        }
-        QStringList misfit;
-        const int pictures = int(t.all<zut::PictureElement>().size());
-        for (int n = 1; n < pictures; ++n) {
-            const QVariantMap chart = t.drawn(n)["chart"].toMap();
-            std::vector<double> shown;
-            std::set<QString> named;
-            for (const QString& label : chart["labels"].toStringList()) {
-                if (!range.contains(label) || !named.insert(label).second)
-                    t.fail(QString("chart %1 names a cell outside the range, or twice").arg(n));
-                shown.push_back(range.at(label));
-            }
-            if (named.size() != range.size())
-                t.fail(QString("chart %1 leaves out a cell").arg(n));
-            if (!chartShows(chart, shown))
-                misfit << QString::number(n);
-        }
-        if (misfit.size() != 1)
-            t.fail("charts that cannot show those values: " + misfit.join(", "));
-        return misfit.front();
-    };
     // A slip of tables.formulaBeforeCopy: the sign $ read the wrong way
     // round, so the parts it marks move back and the unmarked parts stay
     // (from D3 back to B5, $F4 gives $D4 and G5 stays G5).
@@ -1934,15 +1622,6 @@ void addTables(Registry& r) {
                 return false;
             } catch (const CheckError&) {
                 return true;
-            }
-        });
-    };
-    r.solvers["tables.copiedTo"] = [](const Task& t) {
-        return theOption(t, [&](const QString& cell) {
-            try {
-                return copyFormula(t.text("formula"), t.text("from"), cell) == t.text("copied");
-            } catch (const CheckError&) {
-                return false; // a reference would leave the sheet
             }
         });
     };

@@ -45,16 +45,6 @@ bool fitsMask(QStringView mask, QStringView name) {
     return fitsMask(mask.mid(1), name.mid(1));
 }
 
-// The colour's letter a colour word stands for: the word's first letter as
-// a capital, which the list of `colours` ("белых (Б)") must name.
-QChar colourLetter(const Task& t, const QString& word) {
-    const QChar letter = word.front().toUpper();
-    for (const QString& c : t.list("colours"))
-        if (c.endsWith(QString("(%1)").arg(letter)))
-            return letter;
-    t.fail("no colour of letter " + QString(letter));
-}
-
 // The four actions on a chain of capitals: an odd chain gets `filler` at
 // its end; its halves change places; the two `swapped` letters change
 // into each other; its last letter is put in front too. Each action's
@@ -82,21 +72,6 @@ QChar colourLetter(const Task& t, const std::map<QString, QChar>& byStem, const 
     return c->second;
 }
 
-// One forecast: "Г будет первой, а В — второй", two teams and their places.
-struct Forecast {
-    QString team1, team2;
-    int place1 = 0, place2 = 0;
-};
-
-Forecast forecast(const Task& t, const QString& said) {
-    static const QRegularExpression form =
-        unicodePattern(R"(^(\w+) будет (\w+), а (\w+) — (\w+)$)");
-    const auto m = form.match(said);
-    if (!m.hasMatch())
-        t.fail("not a forecast of two teams: " + said);
-    return {m.captured(1), m.captured(3), numeral(m.captured(2)), numeral(m.captured(4))};
-}
-
 // The labels and the parts of the address table a task's picture draws,
 // row by row.
 std::pair<QStringList, QStringList> drawnParts(const Task& t) {
@@ -114,33 +89,6 @@ std::pair<QStringList, QStringList> drawnParts(const Task& t) {
 } // namespace
 
 void addText(Registry& r) {
-    // The one option, a garland of lamps (one letter a lamp), that keeps
-    // three rules «если …, то …»: if the first lamp is `ifFirst`, the last
-    // is `thenLast`; if some lamp is `ifHas`, no lamp is `thenNone`; if two
-    // neighbouring lamps are alike, both are `sameOnly`. A rule holds
-    // whenever its condition does not.
-    r.solvers["text.garlandByConditions"] = [](const Task& t) {
-        const QString letters = t.list("letters").join("");
-        const QChar first = t.text("ifFirst").front(), last = t.text("thenLast").front();
-        const QChar has = t.text("ifHas").front(), none = t.text("thenNone").front();
-        const QChar same = t.text("sameOnly").front();
-        const qint64 length = countGiven(t, "length");
-        return theOption(t, [&](const QString& g) {
-            if (g.size() != length)
-                t.fail("a garland of another length: " + g);
-            for (const QChar c : g)
-                if (!letters.contains(c))
-                    t.fail("a lamp of no colour named: " + g);
-            if (g.front() == first && g.back() != last)
-                return false;
-            if (g.contains(has) && g.contains(none))
-                return false;
-            for (qsizetype i = 1; i < g.size(); ++i)
-                if (g[i] == g[i - 1] && g[i] != same)
-                    return false;
-            return true;
-        });
-    };
     // The directories (the root not counted) that hold the files `files`,
     // given by their full names, where no other files and no empty
     // directories exist. Its slips: directories of one name counted once
@@ -168,13 +116,6 @@ void addText(Registry& r) {
         r.solvers["text.directoriesOfFiles"] = [=](const Task& t) {
             return QString::number(distinct(t));
         };
-        r.solvers["text.directoriesOfFilesByName"] = [=](const Task& t) {
-            std::set<QString> names;
-            for (const QStringList& d : paths(t))
-                for (qsizetype n = 1; n < d.size(); ++n)
-                    names.insert(d[n]);
-            return QString::number(names.size());
-        };
         r.solvers["text.directoriesOfFilesWithRoot"] = [=](const Task& t) {
             return QString::number(distinct(t) + 1);
         };
@@ -191,15 +132,6 @@ void addText(Registry& r) {
             for (const QStringList& d : paths(t))
                 count += d.size();
             return QString::number(count);
-        };
-        // Slip: only the directories that hold a file themselves counted,
-        // those that hold only directories left out.
-        r.solvers["text.directoriesOfFilesHoldingFiles"] = [=](const Task& t) {
-            std::set<QString> holding;
-            for (const QStringList& d : paths(t))
-                if (d.size() > 1)
-                    holding.insert(d.join('\\'));
-            return QString::number(holding.size());
         };
     }
     // The one option, a day's timetable of `length` lessons (a letter a
@@ -279,20 +211,6 @@ void addText(Registry& r) {
         r.solvers["text.symmetricBeadsEqualNeighbours"] = [=](const Task& t) {
             return breaking(t, 2);
         };
-    }
-    // The option, a file name, that fits `mask` and does not fit `other`.
-    // Its slips: the name that fits both; the one that fits neither; the
-    // one that fits `other` only (the masks' roles swapped).
-    {
-        const auto byMasks = [](const Task& t, bool first, bool second) {
-            return theOption(t, [&](const QString& o) {
-                return fitsMask(t.text("mask"), o) == first && fitsMask(t.text("other"), o) == second;
-            });
-        };
-        r.solvers["text.maskButNot"] = [=](const Task& t) { return byMasks(t, true, false); };
-        r.solvers["text.maskBoth"] = [=](const Task& t) { return byMasks(t, true, true); };
-        r.solvers["text.maskNeither"] = [=](const Task& t) { return byMasks(t, false, false); };
-        r.solvers["text.masksSwapped"] = [=](const Task& t) { return byMasks(t, false, true); };
     }
     // How many of the files `names` fit the mask `mask`.
     r.solvers["text.namesFittingMask"] = [](const Task& t) {
@@ -439,10 +357,6 @@ void addText(Registry& r) {
         return QString::number(moves);
     };
     r.solvers["text.fewestMoves"] = [=](const Task& t) { return movesBetween(t, ""); };
-    r.solvers["text.movesThroughRoot"] = [=](const Task& t) { return movesBetween(t, "root"); };
-    r.solvers["text.movesCountingDirectories"] = [=](const Task& t) {
-        return movesBetween(t, "directories");
-    };
     r.solvers["text.movesUpOnly"] = [=](const Task& t) { return movesBetween(t, "up"); };
     r.solvers["text.movesSideways"] = [=](const Task& t) { return movesBetween(t, "sideways"); };
     r.solvers["text.movesToSameName"] = [=](const Task& t) { return movesBetween(t, "sameName"); };
@@ -599,16 +513,6 @@ void addText(Registry& r) {
         }
         const auto [labels, parts] = drawnParts(t);
         return spelling(t, labels, parts, m.captured(1) + "/" + path.join('/'));
-    };
-    // The e-mail address `login`@`server` put together from the labelled
-    // parts of the table its picture draws: the labels in that order. The
-    // login holds a dot and the server has three levels.
-    r.solvers["text.mailAddress"] = [](const Task& t) {
-        const QString login = t.text("login"), server = t.text("server");
-        if (!login.contains('.') || server.count('.') != 2)
-            t.fail("a login without a dot or a server not of three levels");
-        const auto [labels, parts] = drawnParts(t);
-        return spelling(t, labels, parts, login + "@" + server);
     };
     // The e-mail address of a `name`, built by the rule the `login` of her
     // `brother` shows: the same `server`, and a login that is the
@@ -900,29 +804,6 @@ void addText(Registry& r) {
             t.fail(QString("%1 solutions").arg(solutions.size()));
         return solutions.front();
     };
-    // Chains of counters of the `colours` ("белых (Б)"): the option of
-    // `length` (a word) counters, exactly `pairs` (a word) of the colour
-    // `paired`, not side by side, the last of the colour `last`, the first
-    // not of the colour `notFirst`.
-    r.solvers["text.counterChainByColours"] = [](const Task& t) {
-        QString letters;
-        for (const QString& c : t.list("colours")) {
-            if (c.size() < 4 || !c.endsWith(')') || c[c.size() - 4] != ' ' ||
-                c.front().toUpper() != c[c.size() - 2])
-                t.fail("a colour is not its word and its letter: " + c);
-            letters += c[c.size() - 2];
-        }
-        const qsizetype length = numeral(t.text("length")), pairs = numeral(t.text("pairs"));
-        const QChar paired = colourLetter(t, t.text("paired")),
-                    last = colourLetter(t, t.text("last")),
-                    notFirst = colourLetter(t, t.text("notFirst"));
-        return theOption(t, [&](const QString& o) {
-            if (o.size() != length || o.count(paired) != pairs || o.contains(QString(2, paired)) ||
-                o.back() != last || o.front() == notFirst)
-                return false;
-            return std::all_of(o.begin(), o.end(), [&](QChar c) { return letters.contains(c); });
-        });
-    };
     // The four actions (fourActions above, of `filler` and the two letters
     // `swapped`) applied to `start` twice; the example, `example.1` turned
     // into `example.5` an action at a time, must come out as shown.
@@ -936,20 +817,6 @@ void addText(Registry& r) {
         if (example.size() != 5 || apply(example[0]) != example.mid(1))
             t.fail("the example does not come out as shown");
         return apply(apply(t.text("start")).back()).back();
-    };
-    // Chains of four: a letter of `letters`, a digit above `above`, a letter
-    // of `letters` later in the alphabet than the first, the second digit
-    // less `less`. The one option built so.
-    r.solvers["text.letterDigitChain"] = [](const Task& t) {
-        const QString letters = t.list("letters").join("");
-        const int above = int(t.integer("above")), less = int(t.integer("less"));
-        return theOption(t, [&](const QString& o) {
-            if (o.size() != 4 || !o[1].isDigit() || !o[3].isDigit())
-                return false;
-            const int second = o[1].digitValue(), fourth = o[3].digitValue();
-            return letters.contains(o[0]) && second > above && letters.contains(o[2]) &&
-                   o[2] > o[0] && fourth == second - less;
-        });
     };
     // The directory `start`, `up` (a word) levels up, then down into each
     // of `down` (or `into`).
@@ -1025,33 +892,6 @@ void addText(Registry& r) {
             return picked == chosen;
         });
     };
-    // `pupils` in the different `schools`; three claims of two halves each,
-    // the halves `who` k at `where` k (1 and 2, 3 and 4, 5 and 6), each
-    // claim half right: the schools of the pupils in their order.
-    r.solvers["text.halfRightClaims"] = [](const Task& t) {
-        const QStringList pupils = t.list("pupils"), who = t.list("who"), where = t.list("where");
-        QStringList schools = t.list("schools");
-        if (pupils.size() != schools.size() || who.size() != where.size() || who.size() % 2)
-            t.fail("the pupils, schools and claims do not pair");
-        for (qsizetype i = 0; i < who.size(); ++i)
-            if (!pupils.contains(who[i]) || !schools.contains(where[i]))
-                t.fail("a claim of someone or somewhere unknown: " + who[i] + " " + where[i]);
-        std::sort(schools.begin(), schools.end());
-        QStringList found;
-        do {
-            const auto at = [&](qsizetype i) {
-                return schools[pupils.indexOf(who[i])] == where[i];
-            };
-            bool halfRight = true;
-            for (qsizetype i = 0; i < who.size(); i += 2)
-                halfRight = halfRight && at(i) != at(i + 1);
-            if (halfRight)
-                found << schools.join("");
-        } while (std::next_permutation(schools.begin(), schools.end()));
-        if (found.size() != 1)
-            t.fail(QString("%1 solutions: %2").arg(found.size()).arg(found.join(' ')));
-        return found.front();
-    };
     // `pupils` in the different `schools`; three claims of two halves, half k
     // saying that the school number of `whose` k (a pupil's name in another
     // case) is `what` k: «чётный», «нечётный», «больше N», «меньше N»,
@@ -1121,77 +961,6 @@ void addText(Registry& r) {
         if (found.size() != 1)
             t.fail(QString("%1 solutions: %2").arg(found.size()).arg(found.join(' ')));
         return found.front();
-    };
-    // The option that is a chain of `length` beads, the letters `letters`
-    // of the colours `colours`: its first and last bead alike, no two
-    // neighbours alike, one bead of colour `single`, a bead of colour
-    // `before` always followed by one of colour `after`, no bead of colour
-    // `notFirst` first (colours named in any case ending).
-    r.solvers["text.beadsByRules"] = [](const Task& t) {
-        const QStringList letters = t.list("letters"), colours = t.list("colours");
-        if (letters.size() != colours.size())
-            t.fail("the letters and colours do not pair");
-        std::map<QString, QChar> byStem;
-        for (qsizetype i = 0; i < letters.size(); ++i)
-            if (!byStem.emplace(colours[i].left(3).toLower(), letters[i].front()).second)
-                t.fail("two colours alike in their first letters");
-        const qsizetype length = numeral(t.text("length"));
-        const QChar single = colourLetter(t, byStem, t.text("single")),
-                    before = colourLetter(t, byStem, t.text("before")),
-                    after = colourLetter(t, byStem, t.text("after")),
-                    notFirst = colourLetter(t, byStem, t.text("notFirst"));
-        return theOption(t, [&](const QString& o) {
-            if (o.size() != length || o.front() != o.back() || o.count(single) != 1 ||
-                o.front() == notFirst)
-                return false;
-            for (qsizetype i = 0; i < o.size(); ++i) {
-                if (!letters.contains(QString(o[i])) || (i > 0 && o[i] == o[i - 1]))
-                    return false;
-                if (o[i] == before && (i + 1 == o.size() || o[i + 1] != after))
-                    return false;
-            }
-            return true;
-        });
-    };
-    // Teams `teams`, `forecasts` of two teams' places each, each forecast
-    // right about exactly one of its two: the one team at the place
-    // `place` (an ordinal word) in the one order that fits.
-    r.solvers["text.placeByForecasts"] = [](const Task& t) {
-        QStringList order = t.list("teams");
-        std::vector<Forecast> said;
-        for (const QString& f : t.list("forecasts")) {
-            said.push_back(forecast(t, f));
-            if (!order.contains(said.back().team1) || !order.contains(said.back().team2))
-                t.fail("a forecast of no team: " + f);
-        }
-        std::sort(order.begin(), order.end());
-        QStringList fits;
-        do {
-            const auto right = [&](const QString& team, int place) {
-                return order.indexOf(team) + 1 == place;
-            };
-            if (std::all_of(said.begin(), said.end(), [&](const Forecast& f) {
-                    return right(f.team1, f.place1) != right(f.team2, f.place2);
-                }))
-                fits << order.join("");
-        } while (std::next_permutation(order.begin(), order.end()));
-        if (fits.size() != 1)
-            t.fail("orders of the teams that fit: " + fits.join(", "));
-        const int place = numeral(t.text("place"));
-        if (place < 1 || place > order.size())
-            t.fail("no such place");
-        return QString(fits.front()[place - 1]);
-    };
-    // The number of letters run-length code `code` stands for; each of the
-    // `examples` must stand for its `decoded`.
-    r.solvers["text.runLengthLetters"] = [](const Task& t) {
-        const QStringList examples = t.list("examples"), decoded = t.list("decoded");
-        if (examples.size() != decoded.size())
-            t.fail("the examples and their letters do not pair");
-        for (qsizetype i = 0; i < examples.size(); ++i)
-            if (runLengthDecode(examples[i]) != decoded[i])
-                t.fail("the example " + examples[i] + " is wrong");
-        return QString::number(runLengthDecodedLength(t.text("code")));
     };
     // As text.runLengthLetters, with every multiplier written in binary
     // (a multiplier of another digit fails the task).
@@ -1291,27 +1060,6 @@ void addText(Registry& r) {
                 t.fail(QString("statement %1 is not needed").arg(i + 1));
         return found.front();
     };
-    // A password of six: letters on odd places, each earlier in the Latin
-    // alphabet than the one before, digits on even places, each greater
-    // than the one before, the digits' sum `sum`. The option that is one.
-    r.solvers["text.passwordByRules"] = [](const Task& t) {
-        const qint64 sum = t.integer("sum");
-        return theOption(t, [&](const QString& o) {
-            if (o.size() != 6)
-                return false;
-            qint64 total = 0;
-            for (qsizetype i = 0; i < 6; ++i) {
-                const QChar c = o[i];
-                if (i % 2 == 0 ? !(c >= 'A' && c <= 'Z') : !c.isDigit())
-                    return false;
-                if (i >= 2 && !(i % 2 == 0 ? c < o[i - 2] : c > o[i - 2]))
-                    return false;
-                if (i % 2 == 1)
-                    total += c.digitValue();
-            }
-            return total == sum;
-        });
-    };
     // `names` each in a mask of `masks` (named in the genitive, «медведя»;
     // one mask more, which nobody wears); each of `guesses` is two halves
     // joined by «, а », one true and the other not; a half is «<name> в
@@ -1372,43 +1120,6 @@ void addText(Registry& r) {
             t.fail(QString("%1 ways").arg(found.size()));
         return *found.begin();
     };
-    // Three `names` from three `towns`, three `guesses` ("Денис из
-    // Мурманска, а Оля из Ельца"), each half right: the first letters of
-    // their towns, in the order of the names, small.
-    r.solvers["text.halfRightTowns"] = [](const Task& t) {
-        const QStringList names = t.list("names");
-        QStringList towns = t.list("towns");
-        if (names.size() != towns.size())
-            t.fail("not a town for each");
-        static const QRegularExpression guess =
-            unicodePattern(R"(^(\w+) из (\w+), а (\w+) из (\w+)$)");
-        std::vector<std::pair<std::pair<qsizetype, QString>, std::pair<qsizetype, QString>>> halves;
-        for (const QString& g : t.list("guesses")) {
-            const auto m = guess.match(g);
-            if (!m.hasMatch())
-                t.fail("a guess of no known form: " + g);
-            for (int i : {1, 3})
-                if (!names.contains(m.captured(i)) || !towns.contains(m.captured(i + 1)))
-                    t.fail("a guess names someone or somewhere unknown: " + g);
-            halves.push_back({{names.indexOf(m.captured(1)), m.captured(2)},
-                              {names.indexOf(m.captured(3)), m.captured(4)}});
-        }
-        std::sort(towns.begin(), towns.end());
-        QStringList found;
-        do {
-            const auto right = [&](const auto& h) { return towns[h.first] == h.second; };
-            if (std::all_of(halves.begin(), halves.end(),
-                            [&](const auto& g) { return right(g.first) != right(g.second); })) {
-                QString letters;
-                for (const QString& town : towns)
-                    letters += town.front().toLower();
-                found << letters;
-            }
-        } while (std::next_permutation(towns.begin(), towns.end()));
-        if (found.size() != 1)
-            t.fail(QString("%1 ways: %2").arg(found.size()).arg(found.join(' ')));
-        return found.front();
-    };
     // Friends `friends` on floors 1 to 4, one a floor; each says, in the
     // same order, `claims`: «Я живу (не) на …-м этаже, а <friend> — (не) на
     // …-м», one half true and the other not. The one placing: the floors
@@ -1454,14 +1165,6 @@ void addText(Registry& r) {
         if (found.size() != 1)
             t.fail(QString("%1 placings: %2").arg(found.size()).arg(found.join(' ')));
         return found.front();
-    };
-    // The address `protocol`://`server`/`directory`/`file` put together from
-    // the labelled parts of the table its picture draws: the labels in order.
-    r.solvers["text.addressInDirectory"] = [](const Task& t) {
-        const auto [l, p] = drawnParts(t);
-        return spelling(t, l, p,
-                        t.text("protocol") + "://" + t.text("server") + "/" + t.text("directory") +
-                            "/" + t.text("file"));
     };
     // The same with the file in the directory `inner`, which lies in the
     // directory `outer` at the server's root: the path runs outer first.

@@ -64,14 +64,8 @@ void addVolume(Registry& r) {
         r.solvers["volume.screenPages"] = [=](const Task& t) {
             return screens(t, bitsForAlphabet(t.integer("colours")), 1, false);
         };
-        r.solvers["volume.screenPagesRoundedUp"] = [=](const Task& t) {
-            return screens(t, bitsForAlphabet(t.integer("colours")), 1, true);
-        };
         r.solvers["volume.screenPagesColoursAsBits"] = [=](const Task& t) {
             return screens(t, t.integer("colours"), 1, false);
-        };
-        r.solvers["volume.screenPagesBitsAsBytes"] = [=](const Task& t) {
-            return screens(t, bitsForAlphabet(t.integer("colours")), 8, false);
         };
         // The bits of a pixel rounded down (24 colours taken as 4 bits, as
         // if 16 were enough); one byte a pixel whatever the palette.
@@ -82,34 +76,6 @@ void addVolume(Registry& r) {
             return screens(t, bits, 1, false);
         };
         r.solvers["volume.screenPagesByteAPixel"] = [=](const Task& t) { return screens(t, 8, 1, false); };
-    }
-    // Of four phrases (the options, each in «» quotes) the one whose volume
-    // at `bits` bits a character is `bytes` bytes, every character counted;
-    // its slips: blanks not counted, the final mark not counted, the two
-    // quotation marks counted.
-    {
-        const auto phraseOfVolume = [](const Task& t, const std::function<qint64(const QString&)>& count) {
-            const qint64 bits = t.integer("bytes") * 8;
-            return theOption(t, [&](const QString& o) {
-                if (!o.startsWith(u'«') || !o.endsWith(u'»'))
-                    t.fail("a phrase not in quotes: " + o);
-                return textBits(count(o.mid(1, o.size() - 2)), t.integer("bits")) == bits;
-            });
-        };
-        r.solvers["volume.phraseOfVolume"] = [=](const Task& t) {
-            return phraseOfVolume(t, [](const QString& p) { return characterCount(p); });
-        };
-        r.solvers["volume.phraseOfVolumeNoBlanks"] = [=](const Task& t) {
-            return phraseOfVolume(t, [](const QString& p) { return characterCount(p) - p.count(' '); });
-        };
-        r.solvers["volume.phraseOfVolumeNoFinalMark"] = [=](const Task& t) {
-            return phraseOfVolume(t, [](const QString& p) {
-                return characterCount(p) - (p.isEmpty() || p.back().isLetterOrNumber() ? 0 : 1);
-            });
-        };
-        r.solvers["volume.phraseOfVolumeQuotesCounted"] = [=](const Task& t) {
-            return phraseOfVolume(t, [](const QString& p) { return characterCount(p) + 2; });
-        };
     }
     // A tree of stars in a text file, `rows` lines: line k from the top
     // holds 2k − 1 stars after rows − k blanks (the middle stars one under
@@ -134,7 +100,6 @@ void addVolume(Registry& r) {
         r.solvers["volume.starTreeNoLineEnds"] = [=](const Task& t) {
             return starTree(t, true, false, false);
         };
-        r.solvers["volume.starTreePadded"] = [=](const Task& t) { return starTree(t, true, true, true); };
         // Slip: the stars alone counted, blanks and line ends both left out.
         r.solvers["volume.starTreeStarsOnly"] = [=](const Task& t) {
             return starTree(t, false, false, false);
@@ -160,9 +125,6 @@ void addVolume(Registry& r) {
         r.solvers["volume.messagesRatio"] = [=](const Task& t) {
             return ratio(t, part(t, "lengths", 0) * bitsForAlphabet(part(t, "alphabets", 0)),
                          part(t, "lengths", 1) * bitsForAlphabet(part(t, "alphabets", 1)));
-        };
-        r.solvers["volume.messagesRatioAlphabets"] = [=](const Task& t) {
-            return ratio(t, part(t, "alphabets", 0), part(t, "alphabets", 1));
         };
         r.solvers["volume.messagesRatioLengths"] = [=](const Task& t) {
             return ratio(t, part(t, "lengths", 0), part(t, "lengths", 1));
@@ -210,11 +172,6 @@ void addVolume(Registry& r) {
         r.solvers["volume.largestBoundFromZero"] = [=](const Task& t) {
             return QString::number((qint64(1) << bitsLeft(t, false)) - 1);
         };
-        r.solvers["volume.largestBoundSignBit"] = [=](const Task& t) {
-            if (t.integer("low") >= 0)
-                t.fail("the last field has no values below zero");
-            return QString::number((qint64(1) << (bitsLeft(t, false) - 1)) - 1);
-        };
         // Slips: the sign of `low` lost (the bound raised by |low| instead
         // of lowered); each first field's width rounded down.
         r.solvers["volume.largestBoundLowSignLost"] = [=](const Task& t) {
@@ -224,30 +181,6 @@ void addVolume(Registry& r) {
         };
         r.solvers["volume.largestBoundWidthsRoundedDown"] = [=](const Task& t) {
             return QString::number(t.integer("low") + (qint64(1) << bitsLeft(t, false, true)) - 1);
-        };
-        r.solvers["volume.largestBoundWidthsOfHighs"] = [=](const Task& t) {
-            return QString::number(t.integer("low") + (qint64(1) << bitsLeft(t, true)) - 1);
-        };
-    }
-    // A picture of `width` × `height` pixels whose colour mixes three
-    // components R, G, B of `levels` levels each: its volume in bits. Its
-    // slips: one component only, the levels taken as bits a component, the
-    // volume in Kbits read as Kbytes.
-    {
-        const auto rgb = [](const Task& t, qint64 bitsAComponent, qint64 components) {
-            return t.integer("width") * t.integer("height") * bitsAComponent * components;
-        };
-        r.solvers["volume.rgbPicture"] = [=](const Task& t) {
-            return written(double(rgb(t, bitsForAlphabet(t.integer("levels")), 3)));
-        };
-        r.solvers["volume.rgbPictureOneComponent"] = [=](const Task& t) {
-            return written(double(rgb(t, bitsForAlphabet(t.integer("levels")), 1)));
-        };
-        r.solvers["volume.rgbPictureLevelsAsBits"] = [=](const Task& t) {
-            return written(double(rgb(t, t.integer("levels"), 3)));
-        };
-        r.solvers["volume.rgbPictureKbitsAsKbytes"] = [=](const Task& t) {
-            return written(double(rgb(t, bitsForAlphabet(t.integer("levels")), 3) * 8));
         };
     }
     // The option, one of four pictures written "640 × 400 пикселей,
@@ -295,40 +228,6 @@ void addVolume(Registry& r) {
             });
         };
     }
-    // A phrase in a code of `wide` bytes for each Russian letter and
-    // `narrow` bytes for any other character (blanks and marks included),
-    // in bits; and its slips: `wide` bytes for every character, `narrow`
-    // bytes for every character, the blanks left out.
-    const auto mixedWidthBits = [](const Task& t, bool allWide, bool allNarrow, bool blanks) {
-        const QString phrase = t.text("phrase");
-        qint64 russian = 0, other = 0;
-        for (const QChar c : phrase) {
-            if (c.isLowSurrogate() || (c == ' ' && !blanks))
-                continue;
-            const bool cyrillic = (c >= QChar(0x0410) && c <= QChar(0x044F)) ||
-                                  c == QChar(0x0401) || c == QChar(0x0451);
-            ++(cyrillic ? russian : other);
-        }
-        if (russian == 0 || other == 0)
-            t.fail("the phrase does not mix Russian letters with other characters");
-        const qint64 wide = t.integer("wide"), narrow = t.integer("narrow");
-        const qint64 bytes = allWide     ? (russian + other) * wide
-                             : allNarrow ? (russian + other) * narrow
-                                         : russian * wide + other * narrow;
-        return written(double(bytes * 8));
-    };
-    r.solvers["volume.mixedWidth"] = [=](const Task& t) {
-        return mixedWidthBits(t, false, false, true);
-    };
-    r.solvers["volume.mixedWidthAllWide"] = [=](const Task& t) {
-        return mixedWidthBits(t, true, false, true);
-    };
-    r.solvers["volume.mixedWidthAllNarrow"] = [=](const Task& t) {
-        return mixedWidthBits(t, false, true, true);
-    };
-    r.solvers["volume.mixedWidthNoBlanks"] = [=](const Task& t) {
-        return mixedWidthBits(t, false, false, false);
-    };
     // A text of `characters` characters in a code of `wide` bytes for each
     // Russian letter and `narrow` bytes for any other character, `kbytes`
     // Кбайт in all (1 Кбайт = 1024 байта): how many Russian letters it
@@ -382,32 +281,6 @@ void addVolume(Registry& r) {
             t.fail("no whole number of wide characters");
         return QString::number(bytes / wide);
     };
-    // A message of `kbytes` Кбайт (1 Кбайт = 1024 байта) whose characters,
-    // from an alphabet of `alphabet`, take the least equal number of bits
-    // each: its number of characters; and its slips: a byte a character,
-    // the bits of a character rounded down, the Кбайт turned into bytes
-    // only and divided by the bits of a character.
-    const auto charactersIn = [](const Task& t, qint64 volume, qint64 each) {
-        if (each < 1 || volume % each)
-            t.fail("no whole number of characters");
-        return QString::number(volume / each);
-    };
-    r.solvers["volume.charactersInVolume"] = [=](const Task& t) {
-        return charactersIn(t, t.integer("kbytes") * 8192, bitsForAlphabet(t.integer("alphabet")));
-    };
-    r.solvers["volume.charactersByteEach"] = [=](const Task& t) {
-        return charactersIn(t, t.integer("kbytes") * 8192, 8);
-    };
-    r.solvers["volume.charactersBitsRoundedDown"] = [=](const Task& t) {
-        const qint64 alphabet = t.integer("alphabet");
-        const int each = bitsForAlphabet(alphabet);
-        if (qint64(1) << each == alphabet)
-            t.fail("the alphabet is a power of two: nothing to round");
-        return charactersIn(t, t.integer("kbytes") * 8192, each - 1);
-    };
-    r.solvers["volume.charactersFromBytes"] = [=](const Task& t) {
-        return charactersIn(t, t.integer("kbytes") * 1024, bitsForAlphabet(t.integer("alphabet")));
-    };
     // A file holding a palette of `colours` colours, `entry` bytes each,
     // and the codes of `width` × `height` pixels written one after another
     // in the least equal number of bits, in whole bytes: its volume; and
@@ -420,10 +293,6 @@ void addVolume(Registry& r) {
     };
     r.solvers["volume.fileWithPalette"] = [=](const Task& t) {
         return paletteFile(t, t.integer("colours") * t.integer("entry") * 8,
-                           rasterBits(t.integer("width"), t.integer("height"), t.integer("colours")));
-    };
-    r.solvers["volume.fileWithPaletteAsBits"] = [=](const Task& t) {
-        return paletteFile(t, t.integer("colours"),
                            rasterBits(t.integer("width"), t.integer("height"), t.integer("colours")));
     };
     r.solvers["volume.fileWithPaletteByteAPixel"] = [=](const Task& t) {
@@ -456,12 +325,6 @@ void addVolume(Registry& r) {
         if (each <= 0 || t.integer("lost") % each)
             t.fail("no whole number of characters");
         return QString::number(t.integer("lost") / each);
-    };
-    // Its slips: the bits lost taken for the characters; the bits lost
-    // divided by the first code's width; the text's volume in the first
-    // code, in bytes, given for its characters.
-    r.solvers["volume.recodedLostAsCharacters"] = [](const Task& t) {
-        return QString::number(t.integer("lost"));
     };
     r.solvers["volume.recodedOverFirstCode"] = [](const Task& t) {
         return written(double(t.integer("lost")) / double(t.integer("from")));
@@ -536,9 +399,6 @@ void addVolume(Registry& r) {
     };
     r.solvers["volume.repeatedWordNoBlanks"] = [=](const Task& t) {
         return repeatedWordBits(t, t.integer("times"), t.integer("bits"));
-    };
-    r.solvers["volume.repeatedWordBlankEach"] = [=](const Task& t) {
-        return repeatedWordBits(t, 0, t.integer("bits"));
     };
     r.solvers["volume.repeatedWordByteEach"] = [=](const Task& t) {
         return repeatedWordBits(t, 1, 8);
@@ -689,16 +549,6 @@ void addVolume(Registry& r) {
         return written(
             double(rasterBits(t.integer("width"), t.integer("height"), t.integer("colours")) * 8));
     };
-    // A file sent at `rate` bits a second for `minutes` minutes and
-    // `seconds` seconds: its size in whole Kbytes.
-    r.solvers["volume.transferMinSecKbytes"] = [](const Task& t) {
-        const double seconds = double(t.integer("minutes") * 60 + t.integer("seconds"));
-        const double kbytes =
-            transferSize(double(t.integer("rate")), Unit::Bit, seconds, Unit::Kbyte);
-        if (kbytes != qint64(kbytes))
-            t.fail("the size is no whole number of Kbytes");
-        return written(kbytes);
-    };
     // A text of `pages` full pages of `lines` lines and `extra` lines more
     // on the next page, `chars` characters a line, `bits` bits each; its
     // slips: the extra lines left out, the next page counted full, 8 bits
@@ -766,12 +616,6 @@ void addVolume(Registry& r) {
             throw CheckError("not a number of times: " + o);
         return number(m.captured(1)) == number(answer);
     };
-    // A text of `pages` pages of `lines` lines of `chars` characters, each
-    // in `bits` bits.
-    r.solvers["volume.pagedTextBits"] = [](const Task& t) {
-        const qint64 characters = t.integer("pages") * t.integer("lines") * t.integer("chars");
-        return written(double(textBits(characters, t.integer("bits"))));
-    };
     // The information of drawing one of `part` alike things out of `total`.
     r.solvers["volume.oneOfAlikeBits"] = [](const Task& t) {
         const double bits = informationBits(t.integer("total"), t.integer("part"));
@@ -825,16 +669,6 @@ void addVolume(Registry& r) {
         if (after <= 0 || before % after)
             t.fail("the volumes are not in a whole ratio");
         return QString::number(before / after);
-    };
-    // The characters, each `bits` bits, sent at `rate` bits a second for
-    // `minutes` minutes.
-    r.solvers["volume.symbolsOverChannel"] = [](const Task& t) {
-        const double sent = transferSize(double(t.integer("rate")), Unit::Bit,
-                                         double(t.integer("minutes") * 60), Unit::Bit);
-        const qint64 bits = t.integer("bits");
-        if (bits <= 0 || sent != qint64(sent) || qint64(sent) % bits)
-            t.fail("not a whole number of characters");
-        return QString::number(qint64(sent) / bits);
     };
     // Sound sent without compression: `kHz` thousand samples a second of
     // `bits` bits in each of `channels` channels for `seconds` seconds, in
@@ -898,15 +732,6 @@ void addVolume(Registry& r) {
             return freeSpace(t, 8, false, true);
         };
     }
-    // A picture whose palette of `before` colours is cut to `after`: how
-    // many times its volume shrinks.
-    r.solvers["volume.paletteShrink"] = [](const Task& t) {
-        const double ratio = double(rasterBits(64, 64, t.integer("before"))) /
-                             double(rasterBits(64, 64, t.integer("after")));
-        if (ratio != std::floor(ratio))
-            t.fail("the volume shrinks no whole number of times");
-        return written(ratio);
-    };
     // A file of `file` Кбайт cut in two parts sent at once, the first at
     // `bitRate` bits a second, the second at `kbyteRate` Кбайт a second
     // (1 Кбайт = 1024 байта), the parts such that both end together: the
@@ -920,26 +745,6 @@ void addVolume(Registry& r) {
             t.fail("the first part is no whole number of Кбайт");
         return QString::number(file * first / (first + second));
     };
-    // A piece stands on one of `cells` cells of a board of `rows` rows of
-    // `perRow` cells, on one of `edge` (a word: "двух") rows, each cell of
-    // them alike: the bits of the message which cell.
-    r.solvers["volume.cellAmongRows"] = [](const Task& t) {
-        if (t.integer("rows") * t.integer("perRow") != t.integer("cells"))
-            t.fail("the board does not add up");
-        const double bits = informationBits(numeral(t.text("edge")) * t.integer("perRow"));
-        if (bits != std::floor(bits))
-            t.fail("no whole number of bits");
-        return written(bits);
-    };
-    // A file sent at `rate` bits a second for `seconds` seconds: its size in
-    // whole Kbytes.
-    r.solvers["volume.transferSecondsKbytes"] = [](const Task& t) {
-        const double kbytes = transferSize(double(t.integer("rate")), Unit::Bit,
-                                           double(t.integer("seconds")), Unit::Kbyte);
-        if (kbytes != std::floor(kbytes))
-            t.fail("the size is no whole number of Kbytes");
-        return written(kbytes);
-    };
     // A file sent over a line at `rate` bits a second for `seconds`
     // seconds, each byte framed into `lineBits` line bits: its size in
     // whole Kbytes (1 Kbyte = 1024 bytes).
@@ -949,48 +754,6 @@ void addVolume(Registry& r) {
         if (framed <= 8 || bits % framed || (bits / framed) % 1024)
             t.fail("the size is no whole number of Kbytes");
         return QString::number(bits / framed / 1024);
-    };
-    // A message of `symbols` symbols taking `bytes` bytes, each symbol in
-    // the least equal number of bits: the most symbols its alphabet can have.
-    r.solvers["volume.widestAlphabet"] = [](const Task& t) {
-        const qint64 bits = t.integer("bytes") * 8;
-        if (bits % t.integer("symbols"))
-            t.fail("no whole number of bits a symbol");
-        const int per = int(bits / t.integer("symbols"));
-        const qint64 alphabet = qint64(1) << per;
-        if (bitsForAlphabet(alphabet) != per || bitsForAlphabet(alphabet + 1) <= per)
-            t.fail("the volume solver disagrees");
-        return written(double(alphabet));
-    };
-    // A measurement every `minutes` minutes for a day, each a whole number
-    // from `low` to `high` in the least equal number of bits.
-    r.solvers["volume.dailyReadings"] = [](const Task& t) {
-        const qint64 minutes = t.integer("minutes");
-        if (minutes <= 0 || 24 * 60 % minutes)
-            t.fail("the measurements do not fill the day");
-        const qint64 values = t.integer("high") - t.integer("low") + 1;
-        return written(double(messageBits(24 * 60 / minutes, values)));
-    };
-    // A picture of `width` × `height` pixels in `colours` colours, in
-    // whole Kbytes.
-    r.solvers["volume.pictureKbytes"] = [](const Task& t) {
-        const double kbytes = convert(
-            double(rasterBits(t.integer("width"), t.integer("height"), t.integer("colours"))),
-            Unit::Bit, Unit::Kbyte);
-        if (kbytes != std::floor(kbytes))
-            t.fail("not a whole number of Kbytes");
-        return written(kbytes);
-    };
-    // A file sent at `rate` bits a second in `seconds` seconds: the seconds
-    // it takes at `kbytesRate` Kbytes a second.
-    r.solvers["volume.transferAgain"] = [](const Task& t) {
-        const double kbytes = transferSize(double(t.integer("rate")), Unit::Bit,
-                                           double(t.integer("seconds")), Unit::Kbyte);
-        const double seconds =
-            transferSeconds(kbytes, Unit::Kbyte, double(t.integer("kbytesRate")), Unit::Kbyte);
-        if (seconds != std::floor(seconds))
-            t.fail("the time is not whole");
-        return written(seconds);
     };
     // A file of `size` Mbytes sent at `rate` Kbits a second as it is, or
     // packed to `share` per cent in `pack` seconds, sent and unpacked in
@@ -1005,33 +768,6 @@ void addVolume(Registry& r) {
             packed != std::floor(packed))
             t.fail("the times are not whole, or the two ways take as long");
         return written(gain);
-    };
-    // One book taken of `shelves` shelves of `books` books each: the bits of
-    // the message which one.
-    r.solvers["volume.oneBookOfShelves"] = [](const Task& t) {
-        const double bits = informationBits(t.integer("shelves") * t.integer("books"));
-        if (bits != std::floor(bits))
-            t.fail("the information is no whole number of bits");
-        return written(bits);
-    };
-    // A measurement every `every` minutes for a day, each a whole number from
-    // `low` to `high` in the least equal number of bits.
-    r.solvers["volume.dayOfMeasurements"] = [](const Task& t) {
-        const qint64 every = t.integer("every");
-        if (every <= 0 || 24 * 60 % every)
-            t.fail("the measurements do not fill the day");
-        const qint64 values = t.integer("high") - t.integer("low") + 1;
-        return written(double(messageBits(24 * 60 / every, values)));
-    };
-    // A text of `pages` pages of `lines` lines of `chars` characters, `bits`
-    // bits a character, sent in `seconds` seconds: the rate in bits a second.
-    r.solvers["volume.textSendRate"] = [](const Task& t) {
-        const qint64 size = textBits(t.integer("pages") * t.integer("lines") * t.integer("chars"),
-                                     t.integer("bits"));
-        const qint64 seconds = t.integer("seconds");
-        if (seconds <= 0 || size % seconds)
-            t.fail("the rate is no whole number of bits a second");
-        return written(double(size / seconds));
     };
     // A file of `size` Кбайт (1 Кбайт = 1024 байта) sent at one rate from
     // the clock time `start` to the clock time `end` (Ч:ММ:СС), the end
@@ -1092,9 +828,6 @@ void addVolume(Registry& r) {
     };
     r.solvers["volume.largestSquare"] = [largestSquare](const Task& t) {
         return largestSquare(t.integer("kbytes") * 8192, bitsForAlphabet(t.integer("colours")));
-    };
-    r.solvers["volume.largestSquareColoursAsBits"] = [largestSquare](const Task& t) {
-        return largestSquare(t.integer("kbytes") * 8192, t.integer("colours"));
     };
     r.solvers["volume.largestSquareByteAPixel"] = [largestSquare](const Task& t) {
         return largestSquare(t.integer("kbytes") * 8192, 8);
