@@ -84,9 +84,10 @@ zut::TaskContent withQueries(const QString& queries, const QString& forms) {
     zut::TaskContent t = task("B8");
     const QStringList list = queries.split(" / ");
     qsizetype next = 0;
-    for (zut::Element& e : t.elements)
-        if (e.kind == zut::Element::Kind::Row && next < list.size())
-            e.children[1].text = list[next++];
+    for (zut::RowElement* row : zut::allOf<zut::RowElement>(t.elements))
+        if (auto* query = zut::as<zut::TextElement>(row->children.back());
+            query && next < list.size())
+            query->text = list[next++];
     if (next != 4 || list.size() != 4)
         throw std::runtime_error("B8 has not the four query rows the test replaces");
     t.givens["forms"] = forms.split('|');

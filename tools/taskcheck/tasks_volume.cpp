@@ -255,21 +255,18 @@ void addVolume(Registry& r) {
     // first reading in full and each next one as its difference with the
     // one before, from `dlow` to `dhigh`; readings and differences each in
     // their own least equal number of bits: the record's bits. Its slips: a
-    // sign bit beside the differences' greatest magnitude, a byte a
-    // difference, every reading in full, one difference for every reading.
+    // byte a difference, every reading in full, one difference for every
+    // reading.
     const auto deltaRecord = [](const Task& t, int slip) {
         const qint64 n = t.integer("count"), low = t.integer("low"), high = t.integer("high"),
                      dlow = t.integer("dlow"), dhigh = t.integer("dhigh");
         if (n < 2 || high <= low || dlow >= 0 || dhigh <= 0 || dhigh - dlow > high - low)
             t.fail("no readings worth recording by differences");
         const qint64 full = bitsForAlphabet(high - low + 1);
-        const qint64 each = slip == 1   ? 1 + bitsForAlphabet(std::max(-dlow, dhigh) + 1)
-                            : slip == 2 ? 8
-                                        : bitsForAlphabet(dhigh - dlow + 1);
+        const qint64 each = slip == 2 ? 8 : bitsForAlphabet(dhigh - dlow + 1);
         return written(double(slip == 3 ? n * full : full + (slip == 4 ? n : n - 1) * each));
     };
     r.solvers["volume.deltaRecord"] = [=](const Task& t) { return deltaRecord(t, 0); };
-    r.solvers["volume.deltaRecordSignBit"] = [=](const Task& t) { return deltaRecord(t, 1); };
     r.solvers["volume.deltaRecordByteEach"] = [=](const Task& t) { return deltaRecord(t, 2); };
     r.solvers["volume.deltaRecordAllFull"] = [=](const Task& t) { return deltaRecord(t, 3); };
     r.solvers["volume.deltaRecordDifferenceEach"] = [=](const Task& t) {
