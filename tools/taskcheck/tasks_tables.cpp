@@ -188,6 +188,32 @@ bool inclusionOrders(const QStringList& labels, const QStringList& queries) {
     }
 }
 
+// The order of a task's query rows where a search rule decides it: each
+// query read as the rule reads it (`withRule`), and as a student who misses
+// the rule would read it, in each of the ways `without` names. Refused
+// where no query uses the rule (`unused` says so) or where any reading
+// without it orders the queries as well.
+using QueryReading = std::function<QString(const QString&)>;
+QString orderNeedingRule(const Task& t, const QRegularExpression& uses, const QString& unused,
+                         const QueryReading& withRule,
+                         const std::vector<std::pair<QString, QueryReading>>& without) {
+    const auto [labels, queries, ascending] = queryRows(t);
+    if (std::none_of(queries.begin(), queries.end(),
+                     [&](const QString& q) { return uses.match(q).hasMatch(); }))
+        t.fail(unused);
+    for (const auto& [how, reading] : without) {
+        QStringList read;
+        for (const QString& q : queries)
+            read << reading(q);
+        if (inclusionOrders(labels, read))
+            t.fail("the queries are ordered " + how);
+    }
+    QStringList read;
+    for (const QString& q : queries)
+        read << withRule(q);
+    return orderByInclusion(labels, read, ascending);
+}
+
 // The town of the one tour of the picture's table (columns Город, Дней,
 // Цена …) that `key` puts first, the least key first; a tie for first place
 // is refused.
@@ -816,22 +842,15 @@ void addTables(Registry& r) {
     // phrase read as its words joined by &, some two queries cannot be
     // told apart or ordered.
     r.solvers["tables.queryOrderWithPhrase"] = [](const Task& t) {
-        const auto [labels, queries, ascending] = queryRows(t);
         static const QRegularExpression phrase(R"re("([^"]*)")re");
-        QStringList asPhrases, asWords;
-        for (const QString& q : queries) {
-            asPhrases << phrasesAsWords(q);
-            QString plain = q;
-            for (auto m = phrase.match(plain); m.hasMatch(); m = phrase.match(plain))
-                plain.replace(m.capturedStart(), m.capturedLength(),
-                              "(" + m.captured(1).split(' ', Qt::SkipEmptyParts).join(" & ") + ")");
-            asWords << plain;
-        }
-        if (asWords == queries)
-            t.fail("no query holds a phrase");
-        if (inclusionOrders(labels, asWords))
-            t.fail("the queries are ordered without the phrase rule");
-        return orderByInclusion(labels, asPhrases, ascending);
+        const auto asWords = [](QString q) {
+            for (auto m = phrase.match(q); m.hasMatch(); m = phrase.match(q))
+                q.replace(m.capturedStart(), m.capturedLength(),
+                          "(" + m.captured(1).split(' ', Qt::SkipEmptyParts).join(" & ") + ")");
+            return q;
+        };
+        return orderNeedingRule(t, phrase, "no query holds a phrase", phrasesAsWords,
+                                {{"without the phrase rule", asWords}});
     };
     // As tables.queryOrder, where a word ending in * stands for every word
     // that begins with it («парус*»: парус, парусник …): such a mask is read
@@ -840,20 +859,18 @@ void addTables(Registry& r) {
     // order must need that rule: with every mask read as a word of its own,
     // some two queries cannot be ordered.
     r.solvers["tables.queryOrderWithMask"] = [](const Task& t) {
-        const auto [labels, queries, ascending] = queryRows(t);
         static const QRegularExpression mask = unicodePattern(R"((\w+)\*)");
         static const QRegularExpression whole = unicodePattern(R"(\w+(?![\w*]))");
         QStringList stems, words;
+        const QStringList queries = queryRows(t).queries;
         for (const QString& q : queries) {
             for (const auto& m : mask.globalMatch(q))
                 stems << m.captured(1);
             for (const auto& m : whole.globalMatch(q))
                 words << m.captured(0);
         }
-        if (stems.isEmpty())
-            t.fail("no query holds a mask");
         const auto unnamed = [](const QString& stem) { return stem + "_"; };
-        const auto rewritten = [&](const QString& q, bool rule) {
+        const auto rewritten = [=](const QString& q, bool rule) {
             QString out;
             qsizetype done = 0;
             for (const auto& m : mask.globalMatch(q)) {
@@ -874,32 +891,20 @@ void addTables(Registry& r) {
             }
             return out + q.mid(done);
         };
-        QStringList asWords, withRule;
-        for (const QString& q : queries) {
-            asWords << rewritten(q, false);
-            withRule << rewritten(q, true);
-        }
-        if (inclusionOrders(labels, asWords))
-            t.fail("the queries are ordered without the mask rule");
-        return orderByInclusion(labels, withRule, ascending);
+        return orderNeedingRule(
+            t, mask, "no query holds a mask", [=](const QString& q) { return rewritten(q, true); },
+            {{"without the mask rule", [=](const QString& q) { return rewritten(q, false); }}});
     };
     // As tables.queryOrder, where «заголовок:X» finds the pages whose title
     // holds X, the title being part of the page: read as (X & X_заголовок).
     // The order must need that rule: with every «заголовок:X» read as a word
     // of its own, some two queries cannot be ordered.
     r.solvers["tables.queryOrderWithTitle"] = [](const Task& t) {
-        const auto [labels, queries, ascending] = queryRows(t);
         static const QRegularExpression title = unicodePattern(R"(заголовок:(\w+))");
-        QStringList asWords, withRule;
-        for (const QString& q : queries) {
-            asWords << QString(q).replace(title, "\\1_заголовок");
-            withRule << QString(q).replace(title, "(\\1 & \\1_заголовок)");
-        }
-        if (asWords == queries)
-            t.fail("no query searches a title");
-        if (inclusionOrders(labels, asWords))
-            t.fail("the queries are ordered without the title rule");
-        return orderByInclusion(labels, withRule, ascending);
+        return orderNeedingRule(
+            t, title, "no query searches a title",
+            [](QString q) { return q.replace(title, "(\\1 & \\1_заголовок)"); },
+            {{"without the title rule", [](QString q) { return q.replace(title, "\\1_заголовок"); }}});
     };
     // As tables.queryOrder, where a word finds the pages with it in any of
     // its forms (`forms`: forms of one word, each standing for the first),
@@ -908,13 +913,13 @@ void addTables(Registry& r) {
     // every form read as a word of its own («!X» as X), and with «!»
     // ignored, some two queries cannot be ordered or find the same pages.
     r.solvers["tables.queryOrderWithForms"] = [](const Task& t) {
-        const auto [labels, queries, ascending] = queryRows(t);
         const QStringList forms = t.list("forms");
         if (forms.size() < 2)
             t.fail("fewer than two forms of the word");
         static const QRegularExpression word = unicodePattern(R"((!?)(\w+))");
+        static const QRegularExpression exact = unicodePattern(R"(!\w)");
         enum Reading { Literal, Ignored, Rule };
-        const auto rewritten = [&](const QString& q, Reading reading) {
+        const auto rewritten = [=](const QString& q, Reading reading) {
             QString out;
             qsizetype done = 0;
             for (const auto& m : word.globalMatch(q)) {
@@ -928,19 +933,10 @@ void addTables(Registry& r) {
             }
             return out + q.mid(done);
         };
-        QStringList literal, ignored, withRule;
-        for (const QString& q : queries) {
-            literal << rewritten(q, Literal);
-            ignored << rewritten(q, Ignored);
-            withRule << rewritten(q, Rule);
-        }
-        if (!queries.join(' ').contains('!'))
-            t.fail("no query asks for an exact form");
-        if (inclusionOrders(labels, literal))
-            t.fail("the queries are ordered with every form a word of its own");
-        if (inclusionOrders(labels, ignored))
-            t.fail("the queries are ordered with «!» ignored");
-        return orderByInclusion(labels, withRule, ascending);
+        const auto as = [=](Reading r) { return [=](const QString& q) { return rewritten(q, r); }; };
+        return orderNeedingRule(t, exact, "no query asks for an exact form", as(Rule),
+                                {{"with every form a word of its own", as(Literal)},
+                                 {"with «!» ignored", as(Ignored)}});
     };
     // The number of rows of the picture's table for which `condition` holds:
     // columns as whole-number variables, joined by ИЛИ and И.

@@ -932,8 +932,9 @@ void addVolume(Registry& r) {
     };
     // `count` numbers from 1 to `participants` logged as text, `digits`
     // characters of 8 bits each, or in the fewest equal binary digits: by
-    // how many bits the binary log is smaller; its slips: the text log, the
-    // binary log, the binary log at 8 bits a number.
+    // how many bits the binary log is smaller; its slips: the binary log,
+    // the binary log at 8 bits a number, the binary log with a bit too few
+    // (the bits of the largest power of two below `participants`).
     const auto logs = [](const Task& t) {
         if (QString::number(t.integer("participants")).size() > t.integer("digits"))
             t.fail("the numbers do not fit their digits");
@@ -944,19 +945,23 @@ void addVolume(Registry& r) {
         const auto [text, binary] = logs(t);
         return QString::number(text - binary);
     };
-    r.solvers["volume.textLogOnly"] = [=](const Task& t) {
-        return QString::number(logs(t).first);
-    };
     r.solvers["volume.binaryLogOnly"] = [=](const Task& t) {
         return QString::number(logs(t).second);
     };
     r.solvers["volume.textLogShrinkByteANumber"] = [=](const Task& t) {
         return QString::number(logs(t).first - t.integer("count") * 8);
     };
+    r.solvers["volume.textLogShrinkBitsRoundedDown"] = [=](const Task& t) {
+        const qint64 n = t.integer("participants");
+        if ((n & (n - 1)) == 0)
+            t.fail("a power of two takes no rounding");
+        const auto [text, binary] = logs(t);
+        return QString::number(text - binary + t.integer("count"));
+    };
     // A photograph of `inches` (its two sides) scanned at `dpi` points an
     // inch, `depth` bits a point: the volume in bits; its slips: the
-    // resolution applied once to the area, the bits read as bytes, Мбайт
-    // read as Кбайт (the volume divided by 1024).
+    // resolution applied once to the area, the bits read as bytes, a point
+    // stored in four whole bytes.
     const auto scanned = [](const Task& t) {
         const QStringList sides = t.list("inches");
         if (sides.size() != 2)
@@ -971,10 +976,10 @@ void addVolume(Registry& r) {
     r.solvers["volume.scannedBitsAsBytes"] = [=](const Task& t) {
         return QString::number(scanned(t) * 8);
     };
-    r.solvers["volume.scannedMbytesAsKbytes"] = [=](const Task& t) {
-        if (scanned(t) % 1024)
-            t.fail("no whole fraction");
-        return QString::number(scanned(t) / 1024);
+    r.solvers["volume.scannedFourBytes"] = [=](const Task& t) {
+        if (t.integer("depth") >= 32)
+            t.fail("a point takes four bytes or more anyway");
+        return QString::number(scanned(t) / t.integer("depth") * 32);
     };
 }
 
