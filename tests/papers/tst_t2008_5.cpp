@@ -3,7 +3,7 @@
 // (tst_tasks) and what every paper's content must satisfy
 // (tst_papercontent): the fragments in three languages take only
 // remainders, the С1 listings fail exactly for their fault, the С3 game is
-// won as the worked solution says, the С4 sample log gives the
+// won as the worked solution says, the С4 sample protocol gives the
 // output the wording states, the answer labels of B7 and B8 are the
 // key's, the fields show their lines whole, and the solvers only this
 // paper names follow their givens.
@@ -92,7 +92,7 @@ private slots:
     void fixOfTheSolution();
     void faultExampleOfTheSolution();
     void gameStrategy();
-    void seriesOfTheExample();
+    void leadersOfTheExample();
     void labelsInTheKeysAlphabet_data();
     void labelsInTheKeysAlphabet();
     void fieldsShowTheirLines();
@@ -421,123 +421,175 @@ void TestT2008_5::faultExampleOfTheSolution() {
     }
 }
 
-// С3: the game played out from its wording by a full search: a move adds
-// stones or triples the heap, and whoever makes the heap the bound or more
-// loses. The worked solution names the winner and the heaps he leaves after
-// each of his moves: exactly the heaps lost for the player to move. Against
-// the longest defence the winner makes as many moves as the solution says,
-// and at least three.
+// С3: the game searched from its wording: a move takes stones from one heap
+// or as many from both, and whoever takes the last one wins. The worked
+// solution names the winner and the positions he leaves, exactly the lost
+// ones up to the start's heaps; each of its replies is a legal move into
+// them, and together with "take all that is left" they answer every move
+// of the other. Against the longest defence the winner makes as many moves
+// as the solution says, and at least three.
 void TestT2008_5::gameStrategy() {
     const zut::TaskContent& t = task("С3");
     try {
+        using Heaps = std::pair<qint64, qint64>;
         const QString w = wording(t);
         const QStringList players = capture(w, R"(^(\w+) и (\w+) играют )");
-        const QString first = capture(w, R"(первым ходит (\w+)\.)")[0];
+        const QString first = capture(w, R"(первой? ходит (\w+)\.)")[0];
         const QString second = players[0] == first ? players[1] : players[0];
-        const qint64 start = numberIn(w, R"(Вначале в кучке (\d+) фишк)");
-        const qint64 add = numberIn(w, R"(добавляет в кучку (\d+) фишк)");
-        need(w.contains("утраивает число фишек"), "the second move is not tripling");
-        const qint64 bound = numberIn(w, R"(оказывается (\d+) фишки или больше, проигрывает)");
-        const auto moves = [add](qint64 n) { return std::vector<qint64>{n + add, n * 3}; };
-        // lost[n]: the player to move with n stones loses, every move of his
-        // reaching the bound or leaving a heap won for the other.
-        std::vector<bool> lost(size_t(bound), true);
-        for (qint64 n = bound - 1; n >= 1; --n)
-            for (qint64 next : moves(n))
-                if (next < bound && lost[size_t(next)])
-                    lost[size_t(n)] = false;
-        const QString winner = lost[size_t(start)] ? second : first;
+        const QStringList heaps = capture(w, R"(в одной (\d+) фишк\w*, в другой (\d+)\.)");
+        const Heaps start{number(heaps[0]), number(heaps[1])};
+        need(w.contains("берёт поровну фишек из обеих кучек"), "no move from both heaps");
+        need(w.contains("возьмёт последнюю фишку"), "the last one does not win");
+        const auto moves = [](Heaps p) {
+            std::vector<Heaps> to;
+            for (qint64 k = 1; k <= p.first; ++k)
+                to.push_back({p.first - k, p.second});
+            for (qint64 k = 1; k <= p.second; ++k)
+                to.push_back({p.first, p.second - k});
+            for (qint64 k = 1; k <= std::min(p.first, p.second); ++k)
+                to.push_back({p.first - k, p.second - k});
+            return to;
+        };
+        const auto legal = [&](Heaps from, Heaps to) {
+            const auto m = moves(from);
+            return std::find(m.begin(), m.end(), to) != m.end();
+        };
+        std::map<Heaps, bool> lostMemo;
+        std::function<bool(Heaps)> lost = [&](Heaps p) {
+            const auto it = lostMemo.find(p);
+            if (it != lostMemo.end())
+                return it->second;
+            bool l = true;
+            for (Heaps n : moves(p))
+                if (lost(n)) l = false;
+            return lostMemo[p] = l;
+        };
+        const QString winner = lost(start) ? second : first;
         QVERIFY2(t.solution.startsWith("Выигрывает " + winner + "."), qPrintable(t.solution));
 
-        const QStringList m = capture(
-            t.solution, R"(оставлять в кучке ([\d, ]+) или чётное число фишек от (\d+) до (\d+))");
-        std::set<qint64> left, lostHeaps;
-        for (const QString& n : m[0].split(", "))
-            left.insert(number(n));
-        for (qint64 n = number(m[1]); n <= number(m[2]); n += 2)
-            left.insert(n);
-        for (qint64 n = 1; n < bound; ++n)
-            if (lost[size_t(n)])
-                lostHeaps.insert(n);
-        QVERIFY(left == lostHeaps);
+        static const QRegularExpression pair(R"(\((\d+), (\d+)\))");
+        const auto pairsIn = [](const QString& text) {
+            std::vector<Heaps> ps;
+            for (const auto& m : pair.globalMatch(text))
+                ps.push_back({m.captured(1).toLongLong(), m.captured(2).toLongLong()});
+            return ps;
+        };
+        // The lost positions the solution lists, in either order of heaps.
+        std::set<Heaps> named, searched;
+        for (Heaps p : pairsIn(capture(t.solution, R"(проигрышными[^)]*\) (позиции[^;]+);)")[0])) {
+            named.insert(p);
+            named.insert({p.second, p.first});
+        }
+        for (qint64 a = 0; a <= std::max(start.first, start.second); ++a)
+            for (qint64 b = 0; b <= std::max(start.first, start.second); ++b)
+                if (lost({a, b})) searched.insert({a, b});
+        QVERIFY(named == searched);
 
-        // The winner's moves, `n` stones before his move, when he moves into
-        // the solution's heaps as quickly as he can and the other resists
-        // as long as he can.
-        std::function<int(qint64)> winnerMoves = [&](qint64 n) {
-            int fewest = std::numeric_limits<int>::max();
-            for (qint64 next : moves(n))
-                if (next < bound && left.count(next)) {
-                    int longest = 0;
-                    for (qint64 reply : moves(next))
-                        if (reply < bound)
-                            longest = std::max(longest, winnerMoves(reply));
-                    fewest = std::min(fewest, 1 + longest);
-                }
-            need(fewest != std::numeric_limits<int>::max(), "no move into the solution's heaps");
-            return fewest;
+        // The replies: "на (a, b), … — позицией (c, d)".
+        std::map<Heaps, Heaps> reply;
+        static const QRegularExpression group(R"(на ((?:\(\d+, \d+\),? ?)+)\x{00A0}— позицией (\(\d+, \d+\)))");
+        for (const auto& m : group.globalMatch(t.solution)) {
+            const Heaps to = pairsIn(m.captured(2))[0];
+            QVERIFY2(lost(to), qPrintable(m.captured(2)));
+            for (Heaps from : pairsIn(m.captured(1))) {
+                QVERIFY2(legal(from, to), qPrintable(m.captured(0)));
+                reply[from] = to;
+            }
+        }
+        QVERIFY(!reply.empty());
+        // The winner's answer to `p`, the position the other left him.
+        const auto answer = [&](Heaps p) -> Heaps {
+            if (p.first == 0 || p.second == 0 || p.first == p.second)
+                return {0, 0}; // all that is left
+            const auto it = reply.find(p);
+            need(it != reply.end(), QString("no reply to (%1, %2)").arg(p.first).arg(p.second));
+            return it->second;
+        };
+        // Every move of the other from every position the winner leaves is
+        // answered; count the winner's moves against the longest defence.
+        std::function<int(Heaps)> winnerMoves = [&](Heaps left) {
+            int longest = 0;
+            for (Heaps p : moves(left)) {
+                const Heaps to = answer(p);
+                need(to == Heaps{0, 0} ? !lost(p) : lost(to), "a reply into a won position");
+                longest = std::max(longest, 1 + (to == Heaps{0, 0} ? 0 : winnerMoves(to)));
+            }
+            return longest;
         };
         int count = 0;
-        if (winner == first) {
+        if (winner == second) {
             count = winnerMoves(start);
         } else {
-            for (qint64 next : moves(start))
-                if (next < bound)
-                    count = std::max(count, winnerMoves(next));
+            const QStringList firstMove = capture(t.solution, R"(Первым ходом \w+ делает (\(\d+, \d+\)))");
+            const Heaps to = pairsIn(firstMove[0])[0];
+            QVERIFY(legal(start, to) && lost(to));
+            count = 1 + winnerMoves(to);
         }
         QVERIFY(count >= 3);
         const QStringList words = {"", "один", "два", "три", "четыре", "пять",
                                    "шесть", "семь", "восемь", "девять", "десять"};
         QVERIFY(count < words.size());
         QVERIFY2(t.solution.contains("сделать " + words[count] + " ход"), qPrintable(words[count]));
+        // The sample game: legal moves from the start to the end.
+        const std::vector<Heaps> game = pairsIn(capture(t.solution, R"(например ([^.]+)\.$)")[0]);
+        QVERIFY(game.size() == size_t(2 * count + 1) && game.front() == start);
+        for (size_t i = 1; i < game.size(); ++i)
+            QVERIFY(legal(game[i - 1], game[i]));
+        QVERIFY(game.back() == Heaps(0, 0));
     } catch (const std::exception& e) {
         QFAIL(e.what());
     }
 }
 
-// С4: the wording's sample log gives the output the wording states, read
-// as series of each shooter's own hits; and the sample tells that reading
-// from the two slips the worked solution names: one counter of hits in a
-// row over the whole log, and all of a shooter's hits counted.
-void TestT2008_5::seriesOfTheExample() {
+// С4: the wording's sample protocol gives the output the wording states:
+// the leaders in the order they took the lead, a tie leaving the leader.
+// The sample tells that reading from the slips the worked solution names:
+// a tie passing the lead on, the leader printed after every shot, the
+// leader searched anew with the smallest number winning a tie.
+void TestT2008_5::leadersOfTheExample() {
     const zut::TaskContent& t = task("С4");
     try {
         const QString w = oneLine(fieldText(t, "Memo14"));
-        need(w.contains("выстрелы других стрелков серию не прерывают"),
-             "the wording does not say how other shooters' shots count");
+        need(w.contains("сравнялся со счётом лидера, лидер не меняется"),
+             "the wording does not say what a tie does");
         const QStringList sample = capture(
-            w, R"(в первой строке (\d+), в следующих\s*— ((?:«\d+ [01]»,? ?)+)\.)");
-        const QStringList printed = capture(w, R"(выводит две строки: (\d+) и ([\d ]+?) \()");
-        std::map<int, int> run, longest, hits;
-        int inRow = 0, longestInRow = 0, records = 0;
-        static const QRegularExpression shot(R"(«(\d+) ([01])»)");
-        for (const auto& m : shot.globalMatch(sample[1])) {
-            const int k = m.captured(1).toInt();
-            const bool hit = m.captured(2) == "1";
-            ++records;
-            run[k] = hit ? run[k] + 1 : 0;
-            longest[k] = std::max(longest[k], run[k]);
-            hits[k] += hit;
-            inRow = hit ? inRow + 1 : 0;
-            longestInRow = std::max(longestInRow, inRow);
-        }
-        QCOMPARE(records, sample[0].toInt());
-        const auto best = [](const std::map<int, int>& of) {
-            int most = 0;
-            for (const auto& [k, n] : of)
-                most = std::max(most, n);
-            QStringList who;
-            for (const auto& [k, n] : of)
-                if (n == most)
-                    who << QString::number(k);
-            return std::make_pair(most, who.join(' '));
+            w, R"(в первой строке (\d+), в следующих\s*— ((?:«\d+ \d+»,? ?)+)\.)");
+        const QString printed = capture(w, R"(программа выводит: ([\d ]+?) \()")[0];
+        std::vector<std::pair<int, int>> shots;
+        static const QRegularExpression shot(R"(«(\d+) (\d+)»)");
+        for (const auto& m : shot.globalMatch(sample[1]))
+            shots.push_back({m.captured(1).toInt(), m.captured(2).toInt()});
+        QCOMPARE(int(shots.size()), sample[0].toInt());
+        enum Reading { Right, TiePasses, EveryShot, SmallestOnTie };
+        const auto leaders = [&](Reading r) {
+            std::map<int, int> score;
+            int leader = 0;
+            QStringList out;
+            for (const auto& [k, points] : shots) {
+                score[k] += points;
+                int next = leader;
+                if (r == SmallestOnTie) {
+                    for (const auto& [j, s] : score) // ascending numbers
+                        if (s > 0 && (next == 0 || s > score[next] ||
+                                      (s == score[next] && j < next)))
+                            next = j;
+                } else if (score[k] > 0 &&
+                           (leader == 0 || score[k] > score[leader] ||
+                            (r == TiePasses && score[k] == score[leader] && k != leader))) {
+                    next = k;
+                }
+                if (next != leader || (r == EveryShot && next != 0))
+                    out << QString::number(next);
+                leader = next;
+            }
+            return out.join(' ');
         };
-        const auto [most, who] = best(longest);
-        QCOMPARE(QString::number(most), printed[0]);
-        QCOMPARE(who, printed[1]);
-        QVERIFY2(who.contains(' '), "the sample has no tie");
-        QVERIFY2(longestInRow != most, "one counter over the log gives the same length");
-        QVERIFY2(best(hits) != best(longest), "counting all hits gives the same output");
+        QCOMPARE(leaders(Right), printed);
+        for (Reading slip : {TiePasses, EveryShot, SmallestOnTie}) {
+            const QString wrong = leaders(slip);
+            QVERIFY2(wrong != printed, qPrintable(wrong));
+            QVERIFY2(t.solution.contains("даёт " + wrong), qPrintable(wrong));
+        }
     } catch (const std::exception& e) {
         QFAIL(e.what());
     }
