@@ -393,16 +393,18 @@ void TestPaperContent::checksFollowTheirGivens_data() {
     row7("B5 two minutes", "B5", "start", "23:59:20", "!no whole number");
     row7("B5 no time", "B5", "start", "0:01:20", "!at one time");
     row7("B5 hour 24", "B5", "end", "24:01:20", "!not a time of day");
-    // 2⁸ + 1 pairs in the ninth string; «22» stands only at the joins, one
-    // fewer than the tails; a pair of three digits; a string shown wrong;
-    // the first string too short to cut.
-    row7("B6 the ninth string", "B6", "which", "девятой", "257");
-    row7("B6 the pair 22", "B6", "after", "2", "511");
-    row7("B6 a pair of three digits", "B6", "after", "31", "!not of two characters");
-    row7("B6 the second string uncut", "B6", "chains",
-         QStringList{"12312", "1231212312", "12312231223122312"}, "!string 2 does not follow");
-    row7("B6 a first string of one digit", "B6", "chains", QStringList{"1", "1"},
-         "!too short to lose a digit");
+    // The first string after the 120 that begin with 1, and the last of
+    // all 720; a string shown, a string not in the list, a list shown out
+    // of order, a wrong last string, a digit given twice.
+    row7("B6 the first string beginning with 2", "B6", "word", "213456", "121");
+    row7("B6 the last string", "B6", "word", "654321", "720");
+    row7("B6 a string shown", "B6", "word", "124356", "!among those shown");
+    row7("B6 a digit outside the list", "B6", "word", "523417", "!not in the list");
+    row7("B6 two strings shown swapped", "B6", "shown",
+         QStringList{"123456", "123546", "123465"}, "!not the start of the list");
+    row7("B6 a wrong last string", "B6", "last", "654312", "!not the last of the list");
+    row7("B6 a digit twice", "B6", "digits", QStringList{"1", "2", "3", "4", "5", "5"},
+         "!not two to eight different digits");
     // 1944 = 8 · 3^5 still takes five lamps; with four old lamps 3 · 2 no
     // longer stands apart from the right count; lamps of two states are no
     // lamps of more states. The sum does not hang on the numbers' order,

@@ -1352,29 +1352,31 @@ void addPrograms(Registry& r) {
             }
         t.fail("no algorithm");
     };
-    // Strings of digits, each the one before and then the one before again
-    // without its first digit, the first `chains.1`: how often `digit`
-    // stands right after `after` in the string `which` (pairs counted where
-    // they overlap too, as in 1212). The strings shown must follow the rule.
-    r.solvers["programs.cutCopyPairCount"] = [](const Task& t) {
-        const auto next = [](const QString& s) { return s + s.mid(1); };
-        const QStringList shown = t.list("chains");
-        if (shown.front().size() < 2)
-            t.fail("the first string is too short to lose a digit");
-        for (qsizetype n = 2; n <= shown.size(); ++n)
-            if (next(shown[n - 2]) != shown[n - 1])
-                t.fail(QString("string %1 does not follow the rule").arg(n));
-        const QString pair = t.text("after") + t.text("digit");
-        if (pair.size() != 2)
-            t.fail("the pair is not of two characters");
-        const int which = numeral(t.text("which"));
-        if (which < 1 || which > 20)
-            t.fail("the string is too long to build");
-        const QString built = applyTimes(shown.front(), next, which - 1);
-        qint64 pairs = 0;
-        for (qsizetype i = built.indexOf(pair); i >= 0; i = built.indexOf(pair, i + 1))
-            ++pairs;
-        return QString::number(pairs);
+    // Every string that holds each of `digits` once, in increasing order and
+    // numbered from 1, the list beginning as `shown` shows and ending with
+    // `last`: the number of the string `word`, which is not among those shown.
+    r.solvers["programs.arrangementNumber"] = [](const Task& t) {
+        QString digits = t.list("digits").join(QString());
+        std::sort(digits.begin(), digits.end());
+        if (digits.size() < 2 || digits.size() > 8 ||
+            std::adjacent_find(digits.begin(), digits.end()) != digits.end() ||
+            std::any_of(digits.begin(), digits.end(), [](QChar c) { return !c.isDigit(); }))
+            t.fail("the digits are not two to eight different digits");
+        QStringList all;
+        do
+            all << digits;
+        while (std::next_permutation(digits.begin(), digits.end()));
+        const QStringList shown = t.list("shown");
+        if (shown != all.mid(0, shown.size()))
+            t.fail("the strings shown are not the start of the list");
+        if (t.text("last") != all.back())
+            t.fail("the last string given is not the last of the list");
+        const qsizetype at = all.indexOf(t.text("word"));
+        if (at < 0)
+            t.fail("the string asked is not in the list");
+        if (at < shown.size())
+            t.fail("the string asked is among those shown");
+        return QString::number(at + 1);
     };
     // A pair of numbers and two commands: 1 adds the second number to the
     // first, 2 adds the first to the second. The one program of at most
