@@ -635,8 +635,8 @@ void addVolume(Registry& r) {
         return QString::number(largest);
     };
     // Its slips: the bits of a character given for the alphabet; the
-    // smallest alphabet that needs those bits; the bits doubled for two to
-    // their power.
+    // smallest alphabet that needs those bits; two to the power one too
+    // small (the largest alphabet of one bit less).
     {
         const auto bitsEach = [](const Task& t) {
             const qint64 bits = t.integer("bytes") * 8;
@@ -654,8 +654,8 @@ void addVolume(Registry& r) {
                 t.fail("the volume solver disagrees");
             return QString::number(smallest);
         };
-        r.solvers["volume.widestAlphabetBitsDoubled"] = [=](const Task& t) {
-            return QString::number(2 * bitsEach(t));
+        r.solvers["volume.widestAlphabetPowerBelow"] = [=](const Task& t) {
+            return QString::number(qint64(1) << (bitsEach(t) - 1));
         };
     }
     // A picture saved again with a palette of `after` colours instead of
