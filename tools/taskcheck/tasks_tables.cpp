@@ -216,8 +216,11 @@ QString orderNeedingRule(const Task& t, const QRegularExpression& uses, const QS
 
 // The town of the one tour of the picture's table (columns Город, Дней,
 // Цена …) that `key` puts first, the least key first; a tie for first place
-// is refused.
+// is refused. The prices have their thousands parted by a no-break space
+// ("56 000"): a price not so grouped is refused, and so is a tour of no
+// days.
 QString firstTour(const Task& t, const std::function<double(qint64 days, qint64 price)>& key) {
+    static const QRegularExpression groups(QString::fromUtf8(R"(^\d{1,3}(?:\x{00A0}\d{3})*$)"));
     const QVariantMap table = t.drawn()["table"].toMap();
     const QStringList head = table["head"].toStringList();
     qsizetype town = head.indexOf("Город"), days = head.indexOf("Дней"), price = -1;
@@ -229,9 +232,14 @@ QString firstTour(const Task& t, const std::function<double(qint64 days, qint64 
     std::vector<std::pair<double, QString>> keyed;
     for (const QVariant& row : table["rows"].toList()) {
         const QStringList cells = row.toStringList();
-        keyed.push_back({key(number(cells.value(days)),
-                             number(QString(cells.value(price)).remove(QChar(0x00A0)))),
-                         cells.value(town)});
+        const QString written = cells.value(price);
+        if (!groups.match(written).hasMatch())
+            t.fail("a price not grouped by thousands: " + written);
+        const qint64 d = number(cells.value(days));
+        if (d <= 0)
+            t.fail("a tour of no days: " + cells.value(town));
+        keyed.push_back(
+            {key(d, number(QString(written).remove(QChar(0x00A0)))), cells.value(town)});
     }
     std::sort(keyed.begin(), keyed.end());
     if (keyed.size() < 2 || keyed[0].first == keyed[1].first)
@@ -1461,37 +1469,10 @@ void addTables(Registry& r) {
             return longestRoute(map, t.text("from"), t.text("to")).length == wanted;
         });
     };
-    // The picture's table of tours (columns Город, Дней, Цена …): the town
-    // of the tour whose price for one day is the least; no tie. The prices
-    // have their thousands parted by a no-break space ("56 000"): a price
-    // not so grouped is refused, and so is a tour of no days.
+    // The picture's table of tours (see firstTour): the town of the tour
+    // whose price for one day is the least.
     r.solvers["tables.cheapestPerDayGrouped"] = [](const Task& t) {
-        static const QRegularExpression groups(
-            QString::fromUtf8(R"(^\d{1,3}(?:\x{00A0}\d{3})*$)"));
-        const QVariantMap table = t.drawn()["table"].toMap();
-        const QStringList head = table["head"].toStringList();
-        qsizetype town = head.indexOf("Город"), days = head.indexOf("Дней"), price = -1;
-        for (qsizetype i = 0; i < head.size(); ++i)
-            if (head[i].startsWith("Цена"))
-                price = i;
-        if (town < 0 || days < 0 || price < 0)
-            t.fail("the table lacks a column");
-        std::vector<std::pair<double, QString>> perDay;
-        for (const QVariant& row : table["rows"].toList()) {
-            const QStringList cells = row.toStringList();
-            const QString written = cells.value(price);
-            if (!groups.match(written).hasMatch())
-                t.fail("a price not grouped by thousands: " + written);
-            const qint64 d = number(cells.value(days));
-            if (d <= 0)
-                t.fail("a tour of no days: " + cells.value(town));
-            perDay.push_back({double(number(QString(written).remove(QChar(0x00A0)))) / double(d),
-                              cells.value(town)});
-        }
-        std::sort(perDay.begin(), perDay.end());
-        if (perDay.size() < 2 || perDay[0].first == perDay[1].first)
-            t.fail("no one cheapest tour");
-        return perDay.front().second;
+        return firstTour(t, [](qint64 days, qint64 price) { return double(price) / double(days); });
     };
     // Its slips: the tour cheapest in all, not for a day; the longest tour;
     // the price parted among the nights (a day fewer) instead of the days.
