@@ -446,10 +446,12 @@ void TestPaperContent::checksFollowTheirGivens_data() {
                                               << "cell" << QVariant("B2") << "6";
     QTest::newRow("t2008_1 А19 not one row") << QString("t2008_1") << "А19"
                                              << "last" << QVariant("C1") << "";
-    QTest::newRow("t2008_1 А20 stopped by walls") << QString("t2008_1") << "А20"
-                                                  << "start" << QVariant("a5") << "a5";
+    // From d6 Робот ends in a1 and the loops read as «if» leave him in e5,
+    // which option 1 no longer carries; from c5 the first step hits d5.
+    QTest::newRow("t2008_1 А20 another start") << QString("t2008_1") << "А20"
+                                               << "start" << QVariant("d6") << "!option 1 is not the slip";
     QTest::newRow("t2008_1 А20 into a wall") << QString("t2008_1") << "А20"
-                                             << "start" << QVariant("b5") << "";
+                                             << "start" << QVariant("c5") << "!breaks at c5";
     QTest::newRow("t2008_1 B2 equal to 0") << QString("t2008_1") << "B2"
                                            << "value" << QVariant("0") << "6";
     QTest::newRow("t2008_1 B3 too few commands") << QString("t2008_1") << "B3"

@@ -293,15 +293,28 @@ public:
         }
     }
 
+    // How a pupil may misread the program: each loop taken as «if» (its
+    // command done at most once); left and right swapped; up and down swapped.
+    enum class Misreading { None, LoopAsIf, LeftRightSwapped, UpDownSwapped };
+
     // The cell where Робот stops after `program` (НАЧАЛО … КОНЕЦ, moves and
-    // loops "ПОКА < справа свободно > вправо") from `start`; fails where it
-    // breaks against a wall or the edge.
-    QString run(const QString& start, const QStringList& program) const {
+    // loops "ПОКА < справа свободно > вправо") from `start`, read as `misreading`
+    // says; fails where it breaks against a wall or the edge.
+    QString run(const QString& start, const QStringList& program,
+                Misreading misreading = Misreading::None) const {
         static const std::map<QString, std::pair<int, int>> moves = {
             {"вверх", {-1, 0}}, {"вниз", {1, 0}}, {"влево", {0, -1}}, {"вправо", {0, 1}}};
         static const std::map<QString, QString> sides = {
             {"сверху", "вверх"}, {"снизу", "вниз"}, {"слева", "влево"}, {"справа", "вправо"}};
         static const QRegularExpression loop(R"(^ПОКА < (\S+) свободно > (\S+)$)");
+        const auto move = [&](const QString& word) {
+            static const std::map<QString, QString> leftRight = {{"влево", "вправо"}, {"вправо", "влево"}},
+                                                    upDown = {{"вверх", "вниз"}, {"вниз", "вверх"}};
+            const auto& swapped = misreading == Misreading::LeftRightSwapped ? leftRight : upDown;
+            const bool swaps = misreading == Misreading::LeftRightSwapped ||
+                               misreading == Misreading::UpDownSwapped;
+            return moves.at(swaps && swapped.contains(word) ? swapped.at(word) : word);
+        };
         int c = int(columns_.indexOf(start.left(1)));
         int r = int(rows_.indexOf(start.mid(1)));
         if (!free(r, c))
@@ -316,17 +329,19 @@ public:
         };
         for (const QString& line : program.mid(1, program.size() - 2)) {
             if (moves.contains(line)) {
-                step(moves.at(line));
+                step(move(line));
                 continue;
             }
             const auto m = loop.match(line);
             if (!m.hasMatch() || !sides.contains(m.captured(1)) || !moves.contains(m.captured(2)))
                 t_.fail("a line Робот does not know: " + line);
-            const auto [cr, cc] = moves.at(sides.at(m.captured(1)));
+            const auto [cr, cc] = move(sides.at(m.captured(1)));
             for (int turns = 0; free(r + cr, c + cc); ++turns) {
                 if (turns > 100)
                     t_.fail("a loop does not end");
-                step(moves.at(m.captured(2)));
+                step(move(m.captured(2)));
+                if (misreading == Misreading::LoopAsIf)
+                    break;
             }
         }
         return columns_[c] + rows_[r];
@@ -941,13 +956,26 @@ void addPrograms(Registry& r) {
     };
     // The cell where Робот, starting in `start`, stops after the program
     // (the field that starts with НАЧАЛО) on the field the picture draws.
-    r.solvers["programs.robotLoopsUntilWall"] = [](const Task& t) {
-        const RobotField field(t, t.drawn()["table"].toMap());
-        for (const zut::FieldElement* f : t.all<zut::FieldElement>())
-            if (f->text.trimmed().startsWith("НАЧАЛО"))
-                return field.run(t.text("start"), f->text.trimmed().split('\n'));
-        t.fail("no program");
-    };
+    // Its slips: each loop taken as «if», left and right swapped, up and down
+    // swapped (the program read the same way throughout).
+    {
+        using M = RobotField::Misreading;
+        const auto robotRun = [](const Task& t, M misreading) {
+            const RobotField field(t, t.drawn()["table"].toMap());
+            for (const zut::FieldElement* f : t.all<zut::FieldElement>())
+                if (f->text.trimmed().startsWith("НАЧАЛО"))
+                    return field.run(t.text("start"), f->text.trimmed().split('\n'), misreading);
+            t.fail("no program");
+        };
+        r.solvers["programs.robotLoopsUntilWall"] = [=](const Task& t) { return robotRun(t, M::None); };
+        r.solvers["programs.robotLoopAsIf"] = [=](const Task& t) { return robotRun(t, M::LoopAsIf); };
+        r.solvers["programs.robotLeftRightSwapped"] = [=](const Task& t) {
+            return robotRun(t, M::LeftRightSwapped);
+        };
+        r.solvers["programs.robotUpDownSwapped"] = [=](const Task& t) {
+            return robotRun(t, M::UpDownSwapped);
+        };
+    }
     // The value the fragment in three languages leaves in `variable`.
     r.solvers["programs.valueOfOne"] = [](const Task& t) {
         return QString::number(runThree(t).integer(t.text("variable")));
