@@ -331,14 +331,14 @@ void TestT2008_3::barsThatDecide_data() {
     // How many options give the chart's first `bars` bars, copied down.
     QTest::addColumn<int>("fitting");
     QTest::newRow("D1 alone fits every option") << 1 << 4;
-    QTest::newRow("D1:D2 fits two options") << 2 << 2;
-    QTest::newRow("D1:D3 fits the key only") << 3 << 1;
+    QTest::newRow("D1:D2 fits three options") << 2 << 3;
+    QTest::newRow("D1:D3 fits two options") << 3 << 2;
     QTest::newRow("the whole chart fits the key only") << 4 << 1;
 }
 
 // The chart cut to its first bars and the range to as many cells: by D1
-// alone no option is ruled out, the second bar leaves two, and only the
-// third leaves the key.
+// alone no option is ruled out, and each later bar rules out exactly one
+// wrong option, so only the last bar leaves the key.
 void TestT2008_3::barsThatDecide() {
     QFETCH(int, bars);
     QFETCH(int, fitting);
