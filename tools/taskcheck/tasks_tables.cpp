@@ -94,22 +94,27 @@ RoadMap drawnScheme(const Task& t, const QVariantMap& graph) {
     return map;
 }
 
-// Each text of a task that a picture follows, with that picture, in page
-// order, rows walked: the captions "1)" … "4)" and their schemes.
-std::vector<std::pair<const zut::TextElement*, const zut::PictureElement*>>
-captionedPictures(const Task& t) {
-    std::vector<std::pair<const zut::TextElement*, const zut::PictureElement*>> found;
+// The schemes a task draws after the captions "1)", "2)" … in page order,
+// rows walked (a caption is a text that a picture follows), each with its
+// number as the caption writes it; refused where they are not numbered in
+// order.
+std::vector<std::pair<QString, RoadMap>> numberedSchemes(const Task& t) {
+    static const QRegularExpression caption(R"(^(\d)\)$)");
+    std::vector<std::pair<QString, RoadMap>> found;
     const zut::TextElement* text = nullptr;
     zut::walkElements(t.content().elements, [&](const auto& body) {
         using B = std::decay_t<decltype(body)>;
-        if constexpr (std::is_same_v<B, zut::PictureElement>) {
-            if (text)
-                found.push_back({text, &body});
-        }
         if constexpr (std::is_same_v<B, zut::TextElement>)
             text = &body;
-        else if constexpr (std::is_same_v<B, zut::PictureElement>)
+        if constexpr (std::is_same_v<B, zut::PictureElement>) {
+            if (const auto m = text ? caption.match(text->text) : QRegularExpressionMatch();
+                m.hasMatch()) {
+                if (m.captured(1).toInt() != int(found.size()) + 1)
+                    t.fail("the schemes are not numbered in order");
+                found.push_back({m.captured(1), drawnScheme(t, body.draw.toMap()["graph"].toMap())});
+            }
             text = nullptr;
+        }
     });
     return found;
 }
@@ -1715,16 +1720,9 @@ void addTables(Registry& r) {
         const qsizetype n = table.places.size();
         if (qsizetype(table.roads.size()) != n * (n - 1) / 2)
             t.fail("the table does not give every pair its distance");
-        static const QRegularExpression caption(R"(^(\d)\)$)");
         QStringList fit;
-        int schemes = 0;
-        for (const auto& [text, picture] : captionedPictures(t)) {
-            const auto m = caption.match(text->text);
-            if (!m.hasMatch())
-                continue;
-            if (m.captured(1).toInt() != ++schemes)
-                t.fail("the schemes are not numbered in order");
-            const RoadMap scheme = drawnScheme(t, picture->draw.toMap()["graph"].toMap());
+        const auto schemes = numberedSchemes(t);
+        for (const auto& [number, scheme] : schemes) {
             bool ways = true, roads = true;
             for (const Road& d : table.roads)
                 ways = ways && shortestRoute(scheme, d.from, d.to).length == d.length;
@@ -1734,10 +1732,10 @@ void addTables(Registry& r) {
                                                             (d.from == r.to && d.to == r.from));
                         });
             if (roadsOnly ? roads && !ways : ways)
-                fit << "схема " + m.captured(1);
+                fit << "схема " + number;
         }
-        if (schemes != 4 || fit.size() != 1)
-            t.fail(QString("%1 schemes, these fit: %2").arg(schemes).arg(fit.join(", ")));
+        if (schemes.size() != 4 || fit.size() != 1)
+            t.fail(QString("%1 schemes, these fit: %2").arg(schemes.size()).arg(fit.join(", ")));
         return fit.front();
     };
     r.solvers["tables.schemeOfDistances"] = [=](const Task& t) { return distanceScheme(t, false); };
@@ -1757,20 +1755,13 @@ void addTables(Registry& r) {
             const RoadMap table = roadTable(t, t.drawn(0)["table"].toMap());
             RoadMap wanted = chosen(table);
             wanted.places = table.places;
-            static const QRegularExpression caption(R"(^(\d)\)$)");
             QStringList fit;
-            int schemes = 0;
-            for (const auto& [text, picture] : captionedPictures(t)) {
-                const auto m = caption.match(text->text);
-                if (!m.hasMatch())
-                    continue;
-                if (m.captured(1).toInt() != ++schemes)
-                    t.fail("the schemes are not numbered in order");
-                if (sameRoads(wanted, drawnScheme(t, picture->draw.toMap()["graph"].toMap())))
-                    fit << m.captured(1);
-            }
-            if (schemes != t.options().size() || fit.size() != 1)
-                t.fail(QString("%1 schemes, these fit: %2").arg(schemes).arg(fit.join(", ")));
+            const auto schemes = numberedSchemes(t);
+            for (const auto& [number, scheme] : schemes)
+                if (sameRoads(wanted, scheme))
+                    fit << number;
+            if (qsizetype(schemes.size()) != t.options().size() || fit.size() != 1)
+                t.fail(QString("%1 schemes, these fit: %2").arg(schemes.size()).arg(fit.join(", ")));
             return fit.front();
         };
         // The table's roads from the cheapest, refused where two cost alike.
