@@ -198,7 +198,7 @@ std::pair<QRect, QString> ElementLayout::lay(const ProgramsElement& e, QPoint at
                           QSize(w / 3 - (i < 2 ? 4 : 0), lines));
         const QString language =
             languages.size() == 3 ? spoken::withoutMarks(languages[i]) : QString::number(i + 1);
-        bottom = std::max(bottom, field({c.name, c.lettering, c.border, c.lines}, place, c.text,
+        bottom = std::max(bottom, field(lookOf(c), place, c.text,
                                         language, "Фрагмент программы")
                                       .bottom());
     }
@@ -225,7 +225,7 @@ std::pair<QRect, QString> ElementLayout::lay(const ListingsElement& e, QPoint at
         const FieldElement& c = e.columns[size_t(i)];
         const QRect place(at + QPoint(i * w / n, e.headingHeight + 2),
                           QSize(w / n - (i < n - 1 ? 4 : 0), lines));
-        bottom = std::max(bottom, field({c.name, c.lettering, c.border, c.lines}, place, c.text,
+        bottom = std::max(bottom, field(lookOf(c), place, c.text,
                                         spoken::withoutMarks(e.headings[i]), "Программа")
                                       .bottom());
     }
@@ -262,7 +262,7 @@ std::pair<QRect, QString> ElementLayout::lay(const AnswersElement& e, QPoint at,
 
 std::pair<QRect, QString> ElementLayout::lay(const FieldElement& e, QPoint at, int width) {
     return {
-        field({e.name, e.lettering, e.border, e.lines}, QRect(at, QSize(width, e.lines)), e.text),
+        field(lookOf(e), QRect(at, QSize(width, e.lines)), e.text),
         "field " + e.name};
 }
 

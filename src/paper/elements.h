@@ -34,15 +34,20 @@ private:
     std::pair<QRect, QString> lay(const RuleElement& e, QPoint at, int width);
 
     QRect text(const Lettering& l, QPoint at, int width, const QString& written);
-    // A field `width` wide and as tall as `lines` lines, read out as the
-    // task's with `part` after it ("Задание А8, Паскаль") and `what`; `own`
-    // is the field's own line count, which its "lines" property keeps.
+    // How a field looks: `own` is its own line count, which its "lines"
+    // property keeps.
     struct FieldLook {
         QString name;
         Lettering lettering;
         bool border = false;
         int own = 0;
     };
+    // A field element's own look.
+    static FieldLook lookOf(const FieldElement& f) {
+        return {f.name, f.lettering, f.border, f.lines};
+    }
+    // A field `at.width()` wide and as tall as `at.height()` lines, read out
+    // as the task's with `part` after it ("Задание А8, Паскаль") and `what`.
     QRect field(const FieldLook& look, QRect at, const QString& text, const QString& part = {},
                 const QString& what = "Текст задания");
     QRect table(const TableElement& e, QPoint at);
