@@ -4,10 +4,12 @@
 #include "testmain.h"
 
 #include <QImage>
+#include <QPicture>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
+#include <QXmlStreamReader>
 
 #include <cmath>
 #include <cstdlib>
@@ -19,10 +21,11 @@ struct Run {
     QString errors;
 };
 
-Run draw(const QString& content, const QString& out) {
+Run draw(const QString& content, const QString& out, const QStringList& more = {}) {
     QProcess tool;
     tool.setProcessChannelMode(QProcess::SeparateChannels);
-    tool.start(ZUT_DRAW, {"content", content, out, ZUT_PICTURE_SOURCES, ZUT_FONT_DIR});
+    tool.start(ZUT_DRAW,
+               QStringList{"content", content, out, ZUT_PICTURE_SOURCES, ZUT_FONT_DIR} + more);
     tool.waitForFinished(60000);
     QStringList errors =
         QString::fromUtf8(tool.readAllStandardError()).split('\n', Qt::SkipEmptyParts);
@@ -82,6 +85,8 @@ private slots:
     void chartColours();
     void chartRightMargin_data();
     void chartRightMargin();
+    void resourceList_data();
+    void resourceList();
 };
 
 void TestDrawing::drawsEachKind_data() {
@@ -126,6 +131,58 @@ void TestDrawing::drawsEachKind() {
                      std::abs(corner.blue() - wanted.blue()) <=
                  6,
              qPrintable(corner.name()));
+}
+
+// The list the build embeds: every picture the tool drew, by its name in
+// the content, the file each entry points at being a picture of that kind
+// (a QPicture recording in place of a drawing where the build asks for one).
+void TestDrawing::resourceList_data() {
+    QTest::addColumn<QStringList>("record");
+    QTest::addColumn<QString>("vectorKind");
+    QTest::newRow("drawings as drawn") << QStringList{} << "svg";
+    QTest::newRow("drawings recorded") << QStringList{"record"} << "recording";
+}
+
+void TestDrawing::resourceList() {
+    QFETCH(QStringList, record);
+    QFETCH(QString, vectorKind);
+    QTemporaryDir dir;
+    const QString vector = "  - task: А5\n    elements:\n      - picture: probe/v.svg\n"
+                           "        format: emf\n        rect: [90, 60]\n        draw:\n"
+                           "          table: {rows: [[1, 2]]}\n";
+    QString text = paperWithPicture("          table: {rows: [[1]]}\n");
+    text.replace("  - {task: А5}\n", vector);
+    const QString list = dir.filePath("lists/probe.qrc");
+    const Run run = draw(write(dir, text), dir.filePath("out"), QStringList{list} + record);
+    QCOMPARE(run.errors, QString());
+    QCOMPARE(run.status, 0);
+
+    QFile file(list);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QXmlStreamReader xml(&file);
+    QMap<QString, QString> entries; // name in the content -> file embedded
+    QString prefix;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (xml.isStartElement() && xml.name() == u"qresource")
+            prefix = xml.attributes().value("prefix").toString();
+        if (xml.isStartElement() && xml.name() == u"file") {
+            const QString alias = xml.attributes().value("alias").toString();
+            entries[alias] = dir.filePath("lists/" + xml.readElementText());
+        }
+    }
+    QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+    QCOMPARE(prefix, QString("/pictures"));
+    QCOMPARE(entries.keys(), (QStringList{"probe/p.jpg", "probe/v.svg"}));
+    QCOMPARE(QImage(entries["probe/p.jpg"]).size(), QSize(120, 80));
+    if (vectorKind == "svg") {
+        QVERIFY(QSvgRenderer(entries["probe/v.svg"]).isValid());
+    } else {
+        QVERIFY(!QSvgRenderer(entries["probe/v.svg"]).isValid());
+        QPicture recording;
+        QVERIFY(recording.load(entries["probe/v.svg"]));
+        QCOMPARE(recording.boundingRect().size(), QSize(90, 60));
+    }
 }
 
 void TestDrawing::faultyData_data() {

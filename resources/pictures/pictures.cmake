@@ -39,58 +39,49 @@ add_custom_command(OUTPUT ${ZUT_PICTURE_DIR}/title.jpg
     VERBATIM)
 list(APPEND ZUT_PICTURE_FILES ${ZUT_PICTURE_DIR}/title.jpg)
 
-# The pictures of a paper's content file, drawn from the data the file
-# gives into OUTDIR (one run of zut-draw a file); their paths go to OUT.
-# A picture element names its file on its own line or in flow style:
-# "picture: t2007/a11.jpg".
-function(zut_content_pictures content outdir out)
-    set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${content})
-    file(STRINGS ${content} lines REGEX "picture: *[^ ,}]+\\.(jpg|svg)")
-    set(outputs)
-    foreach(line IN LISTS lines)
-        string(REGEX MATCH "picture: *([^ ,}]+\\.(jpg|svg))" found "${line}")
-        list(APPEND outputs ${outdir}/${CMAKE_MATCH_1})
-    endforeach()
-    if(outputs)
-        set(sources ${PROJECT_SOURCE_DIR}/resources/pictures)
-        file(GLOB drawings CONFIGURE_DEPENDS ${sources}/*.svg ${sources}/*/*.svg)
-        add_custom_command(OUTPUT ${outputs}
-            COMMAND ${ZUT_TOOL_RUN} $<TARGET_FILE:zut-draw>
-                content ${content} ${outdir} ${sources} ${ZUT_FONT_BASE}
-            DEPENDS zut-draw ${content} ${drawings}
-            COMMENT "Drawing the pictures of ${content}"
-            VERBATIM)
+# zut_add_content_pictures(TARGET NAME CONTENT...): embeds in TARGET, under
+# /pictures, the pictures of the content files. The tool reads each file,
+# draws its pictures and writes the resource file that lists them; rcc
+# compiles the lists into one source, resource NAME, so no list of a
+# paper's pictures is kept here. Without Qt Svg (the Windows build) each
+# drawing is listed as the QPicture recording the tool makes of it, under
+# the drawing's own name, so that the program and the content name the same
+# resource on every platform.
+function(zut_add_content_pictures target name)
+    set(out ${CMAKE_CURRENT_BINARY_DIR}/${name})
+    set(sources ${PROJECT_SOURCE_DIR}/resources/pictures)
+    set(record)
+    if(NOT TARGET Qt6::Svg)
+        set(record record)
     endif()
-    set(${out} ${outputs} PARENT_SCOPE)
-endfunction()
-
-file(GLOB paper_contents CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/resources/papers/*.yaml)
-foreach(content IN LISTS paper_contents)
-    zut_content_pictures(${content} ${ZUT_PICTURE_DIR} drawn)
-    list(APPEND ZUT_PICTURE_FILES ${drawn})
-endforeach()
-
-# Without Qt Svg (the Windows build) each drawing is embedded as the QPicture
-# recording zut-draw makes of it, under the drawing's own name, so that the
-# program and the content name the same resource on every platform.
-set(ZUT_RECORDING_DIR ${CMAKE_CURRENT_BINARY_DIR}/recordings)
-set(ZUT_RECORDING_FILES)
-if(NOT TARGET Qt6::Svg)
-    set(kept)
-    foreach(file IN LISTS ZUT_PICTURE_FILES)
-        if(NOT file MATCHES "\\.svg$")
-            list(APPEND kept ${file})
-            continue()
-        endif()
-        file(RELATIVE_PATH name ${ZUT_PICTURE_DIR} ${file})
-        get_filename_component(dir ${ZUT_RECORDING_DIR}/${name} DIRECTORY)
-        add_custom_command(OUTPUT ${ZUT_RECORDING_DIR}/${name}
-            COMMAND ${CMAKE_COMMAND} -E make_directory ${dir}
-            COMMAND ${draw} record ${file} ${ZUT_RECORDING_DIR}/${name} ${ZUT_FONT_BASE}
-            DEPENDS zut-draw ${file}
-            COMMENT "Recording ${name}"
+    file(GLOB drawings CONFIGURE_DEPENDS ${sources}/*.svg ${sources}/*/*.svg)
+    set(lists)
+    foreach(content IN LISTS ARGN)
+        get_filename_component(paper ${content} NAME_WE)
+        set(list ${out}/lists/${paper}.qrc)
+        add_custom_command(OUTPUT ${list}
+            COMMAND ${ZUT_TOOL_RUN} $<TARGET_FILE:zut-draw> content ${content} ${out}/drawn
+                ${sources} ${ZUT_FONT_BASE} ${list} ${record}
+            DEPENDS zut-draw ${content} ${drawings}
+            COMMENT "Drawing the pictures of ${paper}"
             VERBATIM)
-        list(APPEND ZUT_RECORDING_FILES ${ZUT_RECORDING_DIR}/${name})
+        list(APPEND lists ${list})
     endforeach()
-    set(ZUT_PICTURE_FILES ${kept})
-endif()
+    add_custom_command(OUTPUT ${out}/${name}.cpp
+        COMMAND Qt6::rcc --name ${name} -o ${out}/${name}.cpp ${lists}
+        DEPENDS ${lists}
+        COMMENT "Embedding the pictures of ${name}"
+        VERBATIM)
+    # A resource registers itself when the program starts. A static library
+    # would drop an object file that nothing references, so there the object
+    # goes to whatever links the library, as qt_add_resources does.
+    get_target_property(type ${target} TYPE)
+    if(type STREQUAL "STATIC_LIBRARY")
+        add_library(${target}_${name} OBJECT ${out}/${name}.cpp)
+        target_link_libraries(${target}_${name} PRIVATE Qt6::Core)
+        target_link_libraries(${target} INTERFACE $<TARGET_OBJECTS:${target}_${name}>)
+        add_dependencies(${target} ${target}_${name})
+    else()
+        target_sources(${target} PRIVATE ${out}/${name}.cpp)
+    endif()
+endfunction()

@@ -4,7 +4,10 @@
 //   zut-draw bitmap SOURCE.svg OUT.bmp WIDTH HEIGHT BITS   (BITS 24 or 8)
 //   zut-draw icon SOURCE.svg OUT.png SIZE   (the desktop icon, transparent ground)
 //   zut-draw title BOOKS.svg FONT OUT.jpg
-//   zut-draw content PAPER.yaml OUTDIR SOURCES FONTDIR   (every picture of a paper)
+//   zut-draw content PAPER.yaml OUTDIR SOURCES FONTDIR [LIST.qrc [record]]
+//       (every picture of a paper; with LIST, the resource file that embeds
+//       them under /pictures, each vector picture as its QPicture recording
+//       where `record` is given, for a build without Qt Svg)
 //   zut-draw winicon SOURCE.svg OUT.ico   (the Windows icon: 16, 32, 48 and 256 px)
 //   zut-draw record DRAWING.svg OUT FONTDIR   (a QPicture recording, for a build without Qt Svg)
 //
@@ -21,6 +24,7 @@
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QImageWriter>
+#include <QXmlStreamWriter>
 
 #include <cstdio>
 #include <stdexcept>
@@ -74,6 +78,41 @@ void writeIcon(const QString& svg, const QString& path) {
         throw std::runtime_error("cannot write " + path.toStdString());
 }
 
+// The resource file that embeds the drawn `files` (all under `outDir`) by
+// their names there, so that the build's list of a paper's pictures is the
+// list this tool drew. With `recordVectors`, each SVG is embedded as its
+// QPicture recording, written beside the list, under the SVG's own name.
+void writeResourceList(const QStringList& files, const QString& outDir, const QString& list,
+                       bool recordVectors) {
+    const QDir listDir = QFileInfo(list).absoluteDir();
+    QDir().mkpath(listDir.path());
+    QByteArray text;
+    QXmlStreamWriter xml(&text);
+    xml.setAutoFormatting(true);
+    xml.writeStartDocument();
+    xml.writeDTD("<!DOCTYPE RCC>");
+    xml.writeStartElement("RCC");
+    xml.writeStartElement("qresource");
+    xml.writeAttribute("prefix", "/pictures");
+    for (const QString& file : files) {
+        const QString name = QDir(outDir).relativeFilePath(file);
+        QString embedded = file;
+        if (recordVectors && name.endsWith(".svg")) {
+            embedded = listDir.filePath("recordings/" + name);
+            QDir().mkpath(QFileInfo(embedded).path());
+            draw::record(file, embedded);
+        }
+        xml.writeStartElement("file");
+        xml.writeAttribute("alias", name);
+        xml.writeCharacters(listDir.relativeFilePath(embedded));
+        xml.writeEndElement();
+    }
+    xml.writeEndDocument();
+    QFile out(list);
+    if (!out.open(QIODevice::WriteOnly) || out.write(text) != text.size())
+        throw std::runtime_error("cannot write " + list.toStdString());
+}
+
 // The pictures' text is set in the fonts the program embeds.
 void addEmbeddedFonts(const QString& dir) {
     for (const QFileInfo& f : QDir(dir).entryInfoList({"*.ttf", "*.otf"}))
@@ -96,9 +135,14 @@ int main(int argc, char** argv) {
         } else if (args.size() == 4 && args[0] == "icon") {
             const int size = number(argv[4]);
             write(draw::render(args[1], size, size), args[2], "png");
-        } else if (args.size() == 5 && args[0] == "content") {
+        } else if (args.size() >= 5 && args.size() <= 7 && args[0] == "content") {
+            const bool recordVectors = args.size() == 7;
+            if (recordVectors && args[6] != "record")
+                throw std::runtime_error("the last word must be \"record\"");
             addEmbeddedFonts(args[4]);
-            draw::drawContentPictures(args[1], args[2], args[3]);
+            const QStringList files = draw::drawContentPictures(args[1], args[2], args[3]);
+            if (args.size() >= 6)
+                writeResourceList(files, args[2], args[5], recordVectors);
         } else if (args.size() == 3 && args[0] == "winicon") {
             writeIcon(args[1], args[2]);
         } else if (args.size() == 4 && args[0] == "record") {
@@ -107,13 +151,14 @@ int main(int argc, char** argv) {
         } else if (args.size() == 4 && args[0] == "title") {
             write(draw::drawTitle(args[1], args[2]), args[3], "jpg", 92);
         } else {
-            std::fputs("usage: zut-draw bitmap SOURCE.svg OUT.bmp WIDTH HEIGHT BITS\n"
-                       "       zut-draw icon SOURCE.svg OUT.png SIZE\n"
-                       "       zut-draw title BOOKS.svg FONT OUT.jpg\n"
-                       "       zut-draw content PAPER.yaml OUTDIR SOURCES FONTDIR\n"
-                       "       zut-draw winicon SOURCE.svg OUT.ico\n"
-                       "       zut-draw record DRAWING.svg OUT FONTDIR\n",
-                       stderr);
+            std::fputs(
+                "usage: zut-draw bitmap SOURCE.svg OUT.bmp WIDTH HEIGHT BITS\n"
+                "       zut-draw icon SOURCE.svg OUT.png SIZE\n"
+                "       zut-draw title BOOKS.svg FONT OUT.jpg\n"
+                "       zut-draw content PAPER.yaml OUTDIR SOURCES FONTDIR [LIST.qrc [record]]\n"
+                "       zut-draw winicon SOURCE.svg OUT.ico\n"
+                "       zut-draw record DRAWING.svg OUT FONTDIR\n",
+                stderr);
             return 2;
         }
     } catch (const std::exception& e) {
