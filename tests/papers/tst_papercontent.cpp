@@ -308,7 +308,9 @@ void TestPaperContent::checksFollowTheirGivens_data() {
          "«Робототехника»|«Первые программы»|«Звёздное небо»|«Птицы наших лесов»",
          "!2 options fit");
     row5("А18 copied one row less", "А18", "to", "F6", "!option 3 is not the slip");
-    row5("А19 the bars taken for 8Б", "А19", "team", "8Б", "!no whole number");
+    // For 8А the bar decides (31), and half of the old whole is 8 above
+    // its own, not option 2's 26.
+    row5("А19 another class", "А19", "team", "8А", "!option 2 is not the slip");
     // 324 = 18²: the bases shrink to the divisors of 18; a one-digit
     // ending is the old task, refused.
     row5("B1 324 = 18²", "B1", "value", "329", "6,9,18");
@@ -349,8 +351,11 @@ void TestPaperContent::checksFollowTheirGivens_data() {
     row7("А3 numbers longer than their digits", "А3", "participants", "1200",
          "!do not fit their digits");
     row7("А9 true for three", "А9", "truth", "истинно", "!истинно for 13, 10, 9");
-    row7("А15 the file outside the moved directory", "А15", "moved", "C:\\Проекты\\Сайт2",
-         "!not inside the moved directory");
+    // No option's move gives D:\Архив\Сайт\img\logo.gif.
+    row7("А15 a name no move gives", "А15", "became", "D:\\Архив\\Сайт\\img\\logo.gif",
+         "!0 options fit");
+    row7("А15 the name unchanged", "А15", "became", "D:\\Работы\\Сайт\\img\\logo.gif",
+         "!did not change");
     // 4 in B1 again: no bar moves; 4 is not what A1 holds.
     row7("А19 the same number again", "А19", "now", "4", "не изменится ни один столбик");
     row7("А19 another cell", "А19", "cell", "A1", "!does not hold the number");
@@ -407,20 +412,24 @@ void TestPaperContent::checksFollowTheirGivens_data() {
          "!not two to eight different digits");
     // 1944 = 8 · 3^5 still takes five lamps; with four old lamps 3 · 2 no
     // longer stands apart from the right count; lamps of two states are no
-    // lamps of more states. The sum does not hang on the numbers' order,
-    // and a hexadecimal first number leaves no octal one to misread.
+    // lamps of more states. A third number in a sum keeps the order where
+    // the sum keeps its value, and 21 written in decimal leaves no octal
+    // number to misread.
     QTest::newRow("t2008_1 А2 exactly 8 · 3^5") << QString("t2008_1") << "А2"
                                                 << "signals" << QVariant("1944") << "5";
     QTest::newRow("t2008_1 А2 four old lamps") << QString("t2008_1") << "А2"
                                                << "had" << QVariant("4") << "!option 1 is not the slip";
     QTest::newRow("t2008_1 А2 two-state new lamps") << QString("t2008_1") << "А2"
                                                     << "kinds" << QVariant("двух") << "!not on/off lamps";
-    QTest::newRow("t2008_1 А5 numbers swapped")
+    QTest::newRow("t2008_1 А5 three numbers in Z")
         << QString("t2008_1") << "А5"
-        << "numbers" << QVariant(QStringList{"101101_2", "57_8"}) << "5C";
+        << "sums"
+        << QVariant(QStringList{"25_8 + 101100_2", "1E_16 + 211_4", "1111_2 + 132_4 + 10101_2"})
+        << "X < Z < Y";
     QTest::newRow("t2008_1 А5 no octal number")
         << QString("t2008_1") << "А5"
-        << "numbers" << QVariant(QStringList{"57_16", "101101_2"}) << "!no octal number to misread";
+        << "sums" << QVariant(QStringList{"21_10 + 101100_2", "1E_16 + 211_4", "100100_2 + 132_4"})
+        << "!no number in base 8 to misread";
     QTest::newRow("t2008_1 А9 false for three") << QString("t2008_1") << "А9"
                                                 << "truth" << QVariant("ложно") << "";
     // Without the stop option 4 (65 km at 60 km/h and the stop) no longer
@@ -438,10 +447,14 @@ void TestPaperContent::checksFollowTheirGivens_data() {
     QTest::newRow("t2008_1 А16 no ИЛИ")
         << QString("t2008_1") << "А16"
         << "condition" << QVariant("(Класс = 11) И (Информатика > 70)") << "4";
-    // 256 colours: 8 bits a pixel, and option 1 no longer carries 7.
-    QTest::newRow("t2008_1 А17 256 colours")
+    // The first picture's pixels count, not its shape; 33 colours scaled
+    // by the pixels' ratio leave half a colour.
+    QTest::newRow("t2008_1 А17 as many pixels in another shape")
         << QString("t2008_1") << "А17"
-        << "colours" << QVariant("256") << "!option 1 is not the slip";
+        << "first" << QVariant(QStringList{"128", "1000"}) << "4";
+    QTest::newRow("t2008_1 А17 33 colours")
+        << QString("t2008_1") << "А17"
+        << "colours" << QVariant("33") << "!do not scale to a whole number";
     QTest::newRow("t2008_1 А18 another cell") << QString("t2008_1") << "А18"
                                               << "cell" << QVariant("B2") << "6";
     QTest::newRow("t2008_1 А19 not one row") << QString("t2008_1") << "А19"
@@ -518,9 +531,15 @@ void TestPaperContent::checksFollowTheirGivens_data() {
     // and two digits alike.
     row3("B1 a drop of 16", "B1", "drop", "16", "2,4,16");
     row3("B1 divisibility alone", "B1", "drop", "18", "!divisibility alone");
-    row3("B2 false", "B2", "truth", "ложно", "1");
-    row3("B2 seven divides", "B2", "formula",
-         "¬(X < 7) ∧ ((X\u00a0— нечётное число) → (X делится на 7)) ∧ ¬(X делится на 4)", "7");
+    // No two multiples of 3 stand next to each other.
+    row3("B2 false", "B2", "truth", "ложно", "2");
+    // Odd multiples of 5 and multiples of 20: nine false from 6 to 14.
+    row3("B2 fives", "B2", "formula",
+         "(X делится на 5) ∧ ((X\u00a0— чётное число) → (X делится на 4))", "10");
+    row3("B2 the implication left out", "B2", "formula", "(X делится на 3)",
+         "!the least X gives the answer");
+    row3("B2 false from 40 on", "B2", "formula",
+         "(X делится на 3) ∧ ((X\u00a0— чётное число) → (X делится на 4)) ∧ (X < 40)", "!never so");
     row3("B3 four commands", "B3", "most", "четырёх", "!0 programs");
     row3("B3 only 8 forbidden", "B3", "forbidden", QStringList{"8"}, "!4 programs");
     row3("B3 only 11 forbidden", "B3", "forbidden", QStringList{"11"}, "!4 programs");
@@ -578,13 +597,20 @@ void TestPaperContent::checksFollowTheirGivens_data() {
     row("А13 Ы coded 001", "А13", "codes", QStringList{"100", "011", "111", "001"}, "C5F");
     row("А13 Д coded 000", "А13", "codes", QStringList{"000", "011", "111", "010"},
         "!3 chains are impossible");
-    row("А14 chains of five", "А14", "length", "пяти", "!0 options fit");
+    // With equal counts of Я and Д no option keeps both rules.
+    row("А14 a row that keeps the rules", "А14", "row", "ДЯСДМСД", "!already keeps the rules");
+    row("А14 a row of six", "А14", "row", "ДЯСЯМС", "!do not fit the pendant");
+    row("А14 counts of Я and Д", "А14", "equal", QStringList{"Я", "Д"}, "!0 options fit");
+    row("А14 counts of Я and М", "А14", "equal", QStringList{"Я", "М"}, "четвёртую\u00a0— на Д");
     // Without «?» the name 08ил.jpg fits too; searched from D:\Ира\Фото,
     // option 2 is right and the Фото found elsewhere is option 1's.
     row("А15 no question mark", "А15", "mask", "*08*.jpg", "!2 options fit");
     row("А15 searched from the other Фото", "А15", "root", "D:\\Ира\\Фото",
         "!option 2 is not the slip");
-    row("А16 grouped by first name", "А16", "group", "Имя", "");
+    // Grouped by hall, hall 1 has the best session and the most viewers
+    // (507 against 389): no option is a hall.
+    row("А16 grouped by hall", "А16", "group", "Зал", "!option 1 is not the slip");
+    row("А16 no such field", "А16", "group", "Имя", "!lacks a column");
     // 27 colours need 5 bits as 24 do, and 27 bits a pixel still leave 4
     // screens; 32 colours need 5 bits with nothing to round down.
     row("А17 twenty-seven colours", "А17", "colours", "27", "21");
@@ -603,9 +629,25 @@ void TestPaperContent::checksFollowTheirGivens_data() {
     row("А20 off the field", "А20", "program", QStringList{"вверх 3, запиши"}, "");
     row("B1 another writing", "B1", "writing", "321", "4");
     row("B2 true", "B2", "truth", "истинно", "");
-    row("B3 wrong example", "B3", "exampleTo", "5", "");
-    row("B3 to nine", "B3", "to", "9", "11221");
-    row("B4 another guess", "B4", "guessPlaces", QStringList{"5", "3", "4"}, "");
+    row("B3 to ДБГВА", "B3", "target", "ДБГВА", "12112");
+    row("B3 four commands", "B3", "most", "четырёх", "!0 programs");
+    row("B3 to ДВАБГ", "B3", "target", "ДВАБГ", "11211");
+    row("B3 an example row off", "B3", "exampleRows",
+        QStringList{"АБВГД", "БАВГД", "ВАБГД", "ВАДБГ"}, "!row 2 does not follow");
+    // Петя at place 3 leaves к3 too; Дима without «не» leaves no cell;
+    // Оля's place 6 moves the prize to м6.
+    row("B4 Петя's place 3", "B4", "guesses",
+        QStringList{"Приз в ряду к, на месте 5", "Приз не в ряду к, а на месте 3",
+                    "Приз в ряду м, на месте 3", "Приз в ряду м, на месте 3"},
+        "!not one cell: к3 м5");
+    row("B4 Дима's «не» dropped", "B4", "guesses",
+        QStringList{"Приз в ряду к, на месте 5", "Приз в ряду к, а на месте 3",
+                    "Приз в ряду м, на месте 3", "Приз в ряду м, на месте 4"},
+        "!not one cell");
+    row("B4 Оля's place 6", "B4", "guesses",
+        QStringList{"Приз в ряду к, на месте 6", "Приз не в ряду к, а на месте 3",
+                    "Приз в ряду м, на месте 3", "Приз в ряду м, на месте 4"},
+        "м6");
     row("B5 a file of 140 Кбайт", "B5", "file", "140", "40");
     row("B5 parts not whole", "B5", "kbyteRate", "4", "!no whole number of Кбайт");
     row("B6 fifth", "B6", "which", "пятой", "8");
@@ -632,7 +674,6 @@ void TestPaperContent::checksFollowTheirGivens_data() {
     rowA3("А9 X less than Y", "А9", "formula", "¬(X < Y) ∨ (X + Y > 12)", "X = 4, Y = 8");
     rowA3("А9 the bound one higher", "А9", "formula", "¬(X > Y) ∨ (X + Y > 13)", "!2 options fit");
     rowA3("А9 true", "А9", "truth", "истинно", "!3 options fit");
-    rowA3("А12 farthest B", "А12", "to", "B", "!tables that fit: 2, 3");
     rowA3("А13 Г coded without leading zeros", "А13", "codes",
          QStringList{"0101", "0110", "1001", "1100"}, "!0 options fit");
     rowA3("А13 Б coded 0010", "А13", "codes", QStringList{"0101", "0010", "1001", "0011"},
@@ -691,14 +732,34 @@ void TestPaperContent::checksFollowTheirGivens_data() {
     row2("А17 4 colours", "А17", "colours", "4", "!option 3 is not the slip");
     row2("А3 24 racks", "А3", "racks", "24", "!no whole number of bits");
     row2("B8 descending", "B8", "order", "убывания", "АВБГ");
+    // B4: phrases 2 and 3 leave Павел, Олег, Роман and Роман, Олег, Павел
+    // (from upstream); phrase 1 picks one, or neither, or makes phrase 2
+    // idle.
+    const QString orderPhrases = "|Олег живёт выше по реке, чем Павел, а Павел\u00A0— выше, чем "
+                                 "Роман|Роман живёт ниже по реке, чем Олег, а Павел\u00A0— ниже, "
+                                 "чем Роман";
+    row2("B4 Олег in Дубки", "B4", "phrases",
+         "Олег живёт в Дубках, а Роман\u00A0— выше по реке, чем Олег" + orderPhrases, "ДКМ");
+    row2("B4 phrase 2 idle", "B4", "phrases",
+         "Роман живёт в Каменке, а Олег\u00A0— в Мохове" + orderPhrases, "!phrase 2 is not needed");
+    row2("B4 no placing", "B4", "phrases",
+         "Павел живёт в Мохове, а Роман\u00A0— выше по реке, чем Олег" + orderPhrases,
+         "!0 placings");
+    row2("B4 a village off the river", "B4", "phrases",
+         "Олег живёт в Липках, а Роман\u00A0— выше по реке, чем Олег" + orderPhrases,
+         "!not one village");
+    row2("B4 compared with himself", "B4", "phrases",
+         "Олег живёт в Каменке, а Роман\u00A0— выше по реке, чем Роман" + orderPhrases,
+         "!comparing someone with himself");
+    row2("А15 above the disk", "А15", "up", "пять", "!the climb goes above the disk");
     row2("А18 copied from another cell", "А18", "from", "C4", "!option 1 is not the slip");
     row2("А19 range of two rows", "А19", "first", "A1", "!not one row");
     row2("А19 a cell left out", "А19", "last", "C2", "!outside the range");
     row2("А19 a shown number hidden", "А19", "hidden", "A1", "!not shown as hidden");
-    // B1: 5 + 34 = 39 leaves 1 for the divisors of 38 above 5; 3 + 100 =
-    // 103 for those of 102 above 3.
-    row2("B1 from the digit 5", "B1", "before", "5", "19,38");
-    row2("B1 a hundred pulses", "B1", "pulses", "100", "6,17,34,51,102");
+    // B1: 0,4 in base b times 12 is 48/b, whole for the divisors of 48
+    // above 4; no factor, no whole product to speak of.
+    row2("B1 the digit 4", "B1", "fraction", "0,4", "6,8,12,16,24,48");
+    row2("B1 a factor 0", "B1", "factor", "0", "!the factor");
     row2("B2 below 50", "B2", "formula", "(X < A) → (X * X < 50)", "8");
     row2("B2 a conjunction", "B2", "formula", "(X < A) ∧ (X * X < 30)", "!no greatest A");
     row2("B2 a gap", "B2", "formula", "(X < A) → (X ≠ 3) ∨ (A > 6)", "!have a gap");
@@ -739,8 +800,17 @@ void TestPaperContent::checksFollowTheirGivens_data() {
     QTest::newRow("t2008_6 А3 no room left")
         << QString("t2008_6") << "А3"
         << "bytes" << QVariant(QString("2")) << "!0 bits left";
-    QTest::newRow("t2008_6 А4 ones") << QString("t2008_6") << "А4"
-                                     << "digits" << QVariant(QString("единиц")) << "7";
+    // А4: 584 = 1001001000₂. Its ones (3) are option 1, which must then
+    // be the zeros; 648 = 1010001000₂ meets every option as 584 does;
+    // 545 = 1000100001₂ ends in no zero to drop.
+    QTest::newRow("t2008_6 А4 ones")
+        << QString("t2008_6") << "А4"
+        << "digits" << QVariant(QString("единиц")) << "!option 1 is not the slip";
+    QTest::newRow("t2008_6 А4 another number") << QString("t2008_6") << "А4"
+                                               << "value" << QVariant(QString("648")) << "7";
+    QTest::newRow("t2008_6 А4 no zero at the end")
+        << QString("t2008_6") << "А4"
+        << "value" << QVariant(QString("545")) << "!ends in no 0";
     QTest::newRow("t2008_6 А4 unknown digits")
         << QString("t2008_6") << "А4"
         << "digits" << QVariant(QString("двоек")) << "!neither";

@@ -79,8 +79,8 @@ zut::TaskContent withTable(const QString& rows, const QStringList& options) {
 }
 
 // B8 with other queries in its four rows (`queries` split at " / ") and
-// other forms of its word (split at '|').
-zut::TaskContent withQueries(const QString& queries, const QString& forms) {
+// another fact (`fact`, "X > Y": the word X stands on more pages than Y).
+zut::TaskContent withQueries(const QString& queries, const QString& fact) {
     zut::TaskContent t = task("B8");
     const QStringList list = queries.split(" / ");
     qsizetype next = 0;
@@ -90,7 +90,11 @@ zut::TaskContent withQueries(const QString& queries, const QString& forms) {
             query->text = list[next++];
     if (next != 4 || list.size() != 4)
         throw std::runtime_error("B8 has not the four query rows the test replaces");
-    t.givens["forms"] = forms.split('|');
+    const QStringList words = fact.split(" > ");
+    if (words.size() != 2)
+        throw std::runtime_error("a fact compares two words");
+    t.givens["more"] = words[0];
+    t.givens["fewer"] = words[1];
     return t;
 }
 
@@ -120,8 +124,8 @@ private slots:
     void fragmentSlips();
     void tableSlips_data();
     void tableSlips();
-    void queriesWithForms_data();
-    void queriesWithForms();
+    void queriesWithFact_data();
+    void queriesWithFact();
 };
 
 void TestT2008_1::listingsShareTheirFault_data() {
@@ -310,42 +314,42 @@ void TestT2008_1::tableSlips() {
     QCOMPARE(solved(solver, withTable(rows, options)), answer);
 }
 
-void TestT2008_1::queriesWithForms_data() {
+void TestT2008_1::queriesWithFact_data() {
     QTest::addColumn<QString>("queries");
-    QTest::addColumn<QString>("forms");
+    QTest::addColumn<QString>("fact");
     QTest::addColumn<QString>("answer");
-    const QString forms = "вулкан|вулканы|вулканов";
-    const auto row = [&](const char* name, const char* queries, const QString& f,
-                         const char* answer) {
-        QTest::newRow(name) << QString(queries) << f << QString(answer);
+    const auto row = [](const char* name, const QString& queries, const char* fact,
+                        const char* answer) {
+        QTest::newRow(name) << queries << QString(fact) << QString(answer);
     };
-    // Two exact forms inside one, a plain form standing for every form.
-    row("exact forms within the word", "!вулкан && !вулканы / !вулкан / вулканов | гейзеры / вулканы",
-        forms, "АБГВ");
-    row("forms in capitals", "!Вулкан && !вулканы / !вулкан / Вулканов | гейзеры / ВУЛКАНЫ",
-        forms, "АБГВ");
-    // «вулканов» no longer a form: А is a word of its own.
-    row("a word that is no form", "вулканов && гейзеры / !вулканы && гейзеры / "
-        "(!вулкан | !вулканы) && гейзеры / вулканы", "вулкан|вулканы", "");
-    // Ordered with every form a word of its own.
-    row("ordered literally", "вулканы && гейзеры / вулканы / вулканы | гейзеры / "
-        "!вулканы && гейзеры && лава", forms, "");
-    // Ordered with «!» ignored (вулкан ⊂ вулкан | лава).
-    row("ordered without the exact form", "вулкан && гейзеры && лава / вулканов && гейзеры / "
-        "вулканы / !вулкан | лава", forms, "");
-    row("no exact form", "вулканов && гейзеры / вулканы && гейзеры && лава / "
-        "(вулкан | вулканы) && гейзеры / вулканы", forms, "");
-    row("one form only", "вулканов && гейзеры / !вулканы && гейзеры / "
-        "(!вулкан | !вулканы) && гейзеры / вулканы", "вулкан", "");
+    const QString paper = "чай && (торт | ~кофе) / кофе && ~чай / чай && ~кофе / чай | кофе";
+    row("the fact in capitals", paper, "Чай > КОФЕ", "БВАГ");
+    // Under «НЕ» the fact turns round: fewer pages lack «чай» than «кофе»
+    // (В ⊂ А, А below Г by the fact, Г ⊂ Б).
+    row("pages without the words", "~чай / ~кофе | чай / кофе && ~чай / ~кофе", "чай > кофе",
+        "ВАГБ");
+    // Turned round, the fact puts В below Б but leaves А and Б apart.
+    row("the fact turned round", paper, "кофе > чай", "");
+    // A part both queries share hides the difference of Б and В.
+    row("a part added to both",
+        "чай | кофе | торт / (кофе && ~чай) | торт / (чай && ~кофе) | торт / торт", "чай > кофе",
+        "");
+    row("a part both require", "торт / кофе && ~чай && торт / чай && ~кофе && торт / торт | чай",
+        "чай > кофе", "");
+    row("ordered without the fact", "чай && кофе / кофе && торт && чай / чай / чай | торт",
+        "чай > кофе", "");
+    row("a word of the fact in no query", paper, "чай > сахар", "");
+    row("a word against itself", paper, "чай > чай", "");
 }
 
-// B8's order on other queries: computed with the forms rule, refused where
-// the rule is not needed or does not decide it.
-void TestT2008_1::queriesWithForms() {
+// B8's order on other queries and facts: computed where the fact decides
+// it, refused where inclusion alone orders the queries or where the fact
+// leaves two of them unordered.
+void TestT2008_1::queriesWithFact() {
     QFETCH(QString, queries);
-    QFETCH(QString, forms);
+    QFETCH(QString, fact);
     QFETCH(QString, answer);
-    QCOMPARE(solved("tables.queryOrderWithForms", withQueries(queries, forms)), answer);
+    QCOMPARE(solved("tables.queryOrderWithMore", withQueries(queries, fact)), answer);
 }
 
 void TestT2008_1::solversFollowTheirGivens_data() {
@@ -387,6 +391,30 @@ void TestT2008_1::solversFollowTheirGivens_data() {
     row("А4 digit by digit, 1000", "А4", "bases.digitTotalDigitByDigit", "value", "1000", "4");
     row("А4 digit by digit in binary", "А4", "bases.digitTotalDigitByDigit", "system",
         "двоичной", "11");
+    // X = 21 + 44 = 65, Y = 30 + 37 = 67, Z = 36 + 30 = 66. With 200₄ Z
+    // passes Y, with 133₄ it ties with Y; a sum may have three numbers.
+    row("А5 Z the greatest", "А5", "bases.sumsInOrder", "sums",
+        "25_8 + 101100_2|1E_16 + 211_4|100100_2 + 200_4", "X < Y < Z");
+    row("А5 two sums equal", "А5", "bases.sumsInOrder", "sums",
+        "25_8 + 101100_2|1E_16 + 211_4|100100_2 + 133_4", "");
+    row("А5 three numbers in Z", "А5", "bases.sumsInOrder", "sums",
+        "25_8 + 101100_2|1E_16 + 211_4|1111_2 + 132_4 + 10101_2", "X < Z < Y");
+    row("А5 other names", "А5", "bases.sumsInOrder", "names", "P|Q|R", "P < R < Q");
+    row("А5 a name short", "А5", "bases.sumsInOrder", "names", "X|Y", "");
+    // 2E₁₆ at ten is 34: Y = 71 stays the greatest. 23₈ read as 23 ties X
+    // with Y.
+    row("А5 at ten, 2E", "А5", "bases.sumsInOrderHexAtTen", "sums",
+        "25_8 + 101100_2|2E_16 + 211_4|100100_2 + 132_4", "X < Z < Y");
+    row("А5 at ten, no hexadecimal number", "А5", "bases.sumsInOrderHexAtTen", "sums",
+        "25_8 + 101100_2|36_8 + 211_4|100100_2 + 132_4", "");
+    row("А5 octal as decimal, a tie", "А5", "bases.sumsInOrderOctalAsDecimal", "sums",
+        "23_8 + 101100_2|1E_16 + 211_4|100100_2 + 132_4", "");
+    row("А5 octal as decimal, no octal number", "А5", "bases.sumsInOrderOctalAsDecimal", "sums",
+        "25_16 + 101100_2|1E_16 + 211_4|100100_2 + 132_4", "");
+    // From the first power 9₁₆ is 144: X = 232 comes between Z = 192 and
+    // Y = 628.
+    row("А5 powers from one, 9", "А5", "bases.sumsInOrderPowersFromOne", "sums",
+        "9_16 + 101100_2|1E_16 + 211_4|100100_2 + 132_4", "Z < X < Y");
     row("А7 the values of m and k", "А7", "programs.values", "variables", "m|k",
         "m = 198, k = 39");
     row("А7 m and k exchanged", "А7", "programs.valuesExchanged", "variables", "m|k",
@@ -483,22 +511,25 @@ void TestT2008_1::solversFollowTheirGivens_data() {
     // school.dat fits once the two marks may stand for «scho».
     row("А15 two marks as stars", "А15", "text.namesFittingMaskQuestionAsStar", "mask",
         "??l*.d*", "5");
-    // Picture volumes in bits; the picture is 256 × 160 = 40 960 pixels.
-    row("А17 256 colours", "А17", "volume.rasterWithPalette", "colours", "256", "327680");
-    row("А17 one bit short, 256 colours", "А17", "volume.rasterOneBitShort", "colours", "256",
-        "286720");
-    // 33 colours need 6 bits, not 5: the slip drops to 5.
-    row("А17 one bit short, 33 colours", "А17", "volume.rasterOneBitShort", "colours", "33",
-        "204800");
-    row("А17 one bit short, two colours", "А17", "volume.rasterOneBitShort", "colours", "2", "");
-    row("А17 colours as bits, 16 colours", "А17", "volume.rasterColoursAsBits", "colours", "16",
-        "655360");
-    row("А17 colours as bits, no width", "А17", "volume.rasterColoursAsBits", "width", "0", "");
-    row("А17 bits as bytes, 16 colours", "А17", "volume.rasterBitsAsBytes", "colours", "16",
-        "1310720");
-    row("А17 bits as bytes, 33 colours", "А17", "volume.rasterBitsAsBytes", "colours", "33",
-        "1966080");
-    row("А17 bits as bytes, no height", "А17", "volume.rasterBitsAsBytes", "height", "0", "");
+    // The first picture is 400 × 320 = 128 000 pixels of 5 bits, 640 000
+    // bits; the second, 640 × 400, has twice its pixels. A second picture
+    // of as many pixels keeps 5 bits; 33 colours take 6 bits, 3 for the
+    // second; 800 × 640 pixels leave 1.25 bits, 1280 × 1024 not one.
+    row("А17 as many pixels", "А17", "volume.paletteWithinFirst", "second", "320|400", "32");
+    row("А17 33 colours", "А17", "volume.paletteWithinFirst", "colours", "33", "8");
+    row("А17 800 × 640", "А17", "volume.paletteWithinFirst", "second", "800|640", "2");
+    row("А17 no bit left", "А17", "volume.paletteWithinFirst", "second", "1280|1024", "");
+    row("А17 no height", "А17", "volume.paletteWithinFirst", "first", "400", "");
+    row("А17 rounded up, 800 × 640", "А17", "volume.paletteWithinFirstRoundedUp", "second",
+        "800|640", "4");
+    row("А17 rounded up, whole bits", "А17", "volume.paletteWithinFirstRoundedUp", "colours", "33",
+        "");
+    row("А17 ratio turned, 800 × 640", "А17", "volume.paletteWithinFirstRatioTurned", "second",
+        "800|640", "1048576");
+    row("А17 colours scaled, 20 colours", "А17", "volume.paletteWithinFirstColoursScaled",
+        "colours", "20", "10");
+    row("А17 colours scaled, 33 colours", "А17", "volume.paletteWithinFirstColoursScaled",
+        "colours", "33", "");
 }
 
 // А1 … А17: each new task's solver, and each slip its wrong options model,

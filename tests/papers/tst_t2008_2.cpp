@@ -380,12 +380,21 @@ void TestT2008_2::slipsFollowTheirGivens_data() {
     row("А1 extra 8 left out", "А1", "volume.pagesAndLinesExtraLeftOut", "extra", "8", "204800");
     row("А1 a byte each whatever the code", "А1", "volume.pagesAndLinesByteEach", "bits", "32",
         "110592");
-    // А4's slips on other numbers: 1F₁₆ = 0001 1111, A07₁₆ = 1010 0000 0111.
-    row("А4 1F digit by digit", "А4", "bases.rewriteDigitsAlone", "number", "1F_16", "117");
-    row("А4 1F from the left", "А4", "bases.rewriteGroupedLeft", "number", "1F_16", "73");
-    row("А4 A07 unpadded", "А4", "bases.rewriteUnpadded", "number", "A07_16", "247");
-    row("А4 from decimal", "А4", "bases.rewriteGroupedLeft", "number", "57_10", "");
-    row("А4 into decimal", "А4", "bases.rewriteUnpadded", "system", "десятичной", "");
+    // А4: 1 and 0 written around 3B4₁₆ = 1110110100₂. 1F₁₆ = 11111₂ (0001
+    // 1111 with its zeros); 35₈ = 11101₂ (011 101); 9C₁₆ = 1001 1100 has
+    // no leading zeros.
+    row("А4 1F", "А4", "bases.bitsWrittenOn", "number", "1F_16", "7E");
+    row("А4 11 on the left", "А4", "bases.bitsWrittenOn", "left", "11", "1F68");
+    row("А4 into octal", "А4", "bases.bitsWrittenOn", "system", "восьмеричной", "7550");
+    row("А4 a digit 2", "А4", "bases.bitsWrittenOn", "left", "2", "");
+    row("А4 from decimal", "А4", "bases.bitsWrittenOn", "number", "57_10", "");
+    row("А4 1F, zeros kept", "А4", "bases.bitsWrittenOnZerosKept", "number", "1F_16", "23E");
+    row("А4 35 octal, zeros kept", "А4", "bases.bitsWrittenOnZerosKept", "number", "35_8", "BA");
+    row("А4 9C, no zeros to keep", "А4", "bases.bitsWrittenOnZerosKept", "number", "9C_16", "");
+    row("А4 11 on the left, swapped", "А4", "bases.bitsWrittenOnSidesSwapped", "left", "11", "ED3");
+    row("А4 1 on both sides", "А4", "bases.bitsWrittenOnSidesSwapped", "right", "1", "");
+    row("А4 11 on the left, right out", "А4", "bases.bitsWrittenOnRightLeftOut", "left", "11",
+        "FB4");
     // А5: 77₈ + 1₁₆ = 64 carries through every digit.
     row("А5 a carry through all", "А5", "bases.onesOfSum", "terms", "77_8|1_16", "1");
     row("А5 carries forgotten", "А5", "bases.onesOfSumNoCarries", "terms", "77_8|1_16", "7");
@@ -400,12 +409,18 @@ void TestT2008_2::slipsFollowTheirGivens_data() {
         "90 × 90");
     row("А17 bytes as bits, 256 colours", "А17", "volume.largestSquareBytesAsBits", "colours",
         "256", "32 × 32");
-    // B1: the last digit 3, 34 pulses, then 1.
-    row("B1 33 pulses", "B1", "bases.counterBases", "pulses", "33", "5,7,35");
-    row("B1 ends in 3 again", "B1", "bases.counterBases", "after", "3", "17,34");
-    row("B1 from 0", "B1", "bases.counterBases", "before", "0", "3,11,33");
-    row("B1 one pulse", "B1", "bases.counterBases", "pulses", "1", "");
-    row("B1 no turn over, every base", "B1", "bases.counterBases", "after", "37", "");
+    // B1: 0,3 in base b times 12. 0,3 · 20 = 60/b; 0,5 · 12 = 60/b with
+    // b > 5; 0,A · 12 = 120/b with b > 10; 0,13 · 12 = 12(b + 3)/b² is
+    // whole for b = 6 (108/36) alone, 0,11 · 12 for b = 2 (36/4) alone;
+    // 0,3 · 1 = 3/b never, b being above 3.
+    row("B1 times 20", "B1", "bases.fractionMadeWhole", "factor", "20", "4,5,6,10,12,15,20,30,60");
+    row("B1 0,5", "B1", "bases.fractionMadeWhole", "fraction", "0,5", "6,10,12,15,20,30,60");
+    row("B1 0,A", "B1", "bases.fractionMadeWhole", "fraction", "0,A", "12,15,20,24,30,40,60,120");
+    row("B1 two digits", "B1", "bases.fractionMadeWhole", "fraction", "0,13", "6");
+    row("B1 two ones", "B1", "bases.fractionMadeWhole", "fraction", "0,11", "2");
+    row("B1 times 1", "B1", "bases.fractionMadeWhole", "factor", "1", "");
+    row("B1 a zero at the end", "B1", "bases.fractionMadeWhole", "fraction", "0,30", "");
+    row("B1 a whole part", "B1", "bases.fractionMadeWhole", "fraction", "1,3", "");
     // А2 (9 × 16): 3 × 16 = 48 needs 7 (6² = 36), 10 × 16 = 160 needs 13
     // (12² = 144), 9 × 1 = 9 is exactly 3², codes of three: 5³ = 125 < 144.
     row("А2 rows 3", "А2", "volume.leastAlphabetForCodes", "rows", "3", "7");
@@ -471,18 +486,24 @@ void TestT2008_2::slipsFollowTheirGivens_data() {
     // Right: none; moved to the first part: Самара and Брянск both.
     row("А9 negation moved, two fit", "А9", "logic.townWhereNegationMoved", "statement", beforeT,
         "");
-    // А13: МА = 010 is the number 10: from the left 1000 (8), not 0100 (4).
-    row("А13 МА from the left", "А13", "bases.codedWordGroupedFromLeft", "word", "МА", "8");
-    row("А13 from the left in octal", "А13", "bases.codedWordGroupedFromLeft", "system",
-        "восьмеричной", "5570");
-    row("А13 from the left in decimal", "А13", "bases.codedWordGroupedFromLeft", "system",
-        "десятичной", "");
-    row("А13 МА from the end", "А13", "bases.codedWordFromEnd", "word", "МА", "4");
-    row("А13 from the end in octal", "А13", "bases.codedWordFromEnd", "system", "восьмеричной",
-        "2764");
-    row("А13 ТМ uniform", "А13", "bases.codedWordUniform", "word", "ТМ", "C");
-    // Five letters take three bits each: 000 001 010 011 001.
-    row("А13 five letters uniform", "А13", "bases.codedWordUniform", "letters", "М|А|Р|Т|О", "299");
+    // А13 with the options 70E, C26, 8D8, 2DA and other codes. With 10,
+    // 110, 111, 0 the chain 70E reads 0 111 0 0 0 0 111 0, the same from
+    // either end; two-bit codes read no option so; with 111 in place of
+    // 110 the chain C26 does not read.
+    row("А13 70E with other codes", "А13", "codes.palindromeChain", "codes", "10|110|111|0", "70E");
+    row("А13 two-bit codes", "А13", "codes.palindromeChain", "codes", "00|01|10|11", "");
+    row("А13 no prefix code", "А13", "codes.palindromeChain", "codes", "0|01|110|10", "");
+    row("А13 C26 unread", "А13", "codes.palindromeChain", "codes", "00|01|111|10", "");
+    row("А13 chains of 16", "А13", "codes.palindromeChain", "bits", "16", "");
+    row("А13 bits, two-bit codes", "А13", "codes.palindromeChainBits", "codes", "00|01|10|11",
+        "70E");
+    row("А13 bits, C26 unread", "А13", "codes.palindromeChainBits", "codes", "00|01|111|10", "");
+    row("А13 digits, two-bit codes", "А13", "codes.palindromeChainDigits", "codes", "00|01|10|11",
+        "8D8");
+    row("А13 unpadded, other codes", "А13", "codes.palindromeChainUnpadded", "codes",
+        "10|110|111|0", "2DA");
+    row("А13 unpadded, two-bit codes", "А13", "codes.palindromeChainUnpadded", "codes",
+        "00|01|10|11", "");
     // А18: D4 back to B5 read as D4 to B3.
     row("А18 rows forward from D4", "А18", "tables.formulaBeforeCopyRowsForward", "to", "D4",
         "=C$1+$F3*E4");
@@ -508,8 +529,8 @@ void TestT2008_2::slipsFollowTheirGivens_data() {
 }
 
 // The slips of А1, А2, А4, А5, А8, А9, А13, А17 and А18 and the solvers of
-// А1, А5 and B1, run on other givens than the paper's, compute from them or
-// refuse.
+// А1, А4, А5, А13 and B1, run on other givens than the paper's, compute
+// from them or refuse.
 void TestT2008_2::slipsFollowTheirGivens() {
     solverFollowsItsGiven();
 }

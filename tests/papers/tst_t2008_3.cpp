@@ -79,6 +79,8 @@ private slots:
     void slipsTellTheirOptions();
     void barsThatDecide_data();
     void barsThatDecide();
+    void roadChanges_data();
+    void roadChanges();
     void tournamentSample_data();
     void tournamentSample();
 
@@ -261,7 +263,7 @@ void TestT2008_3::labelsInTheKeysAlphabet() {
 
 void TestT2008_3::slipsTellTheirOptions_data() {
     QTest::addColumn<QString>("id");
-    // The options (or, in А12, the numbered tables) that change places.
+    // The options that change places.
     QTest::addColumn<int>("a");
     QTest::addColumn<int>("b");
     QTest::newRow("А1 separators left out and comma without blank") << "А1" << 1 << 4;
@@ -270,11 +272,11 @@ void TestT2008_3::slipsTellTheirOptions_data() {
     QTest::newRow("А3 the key and bits doubled") << "А3" << 2 << 3;
     QTest::newRow("А4 record short and reversed") << "А4" << 2 << 3;
     QTest::newRow("А7 no «- 1» and no «+ 1»") << "А7" << 2 << 4;
-    QTest::newRow("А7 div and mod swapped, the key") << "А7" << 1 << 3;
+    QTest::newRow("А7 added to the divisor, the key") << "А7" << 1 << 3;
     QTest::newRow("А8 not strict and last correction skipped") << "А8" << 2 << 4;
     QTest::newRow("А8 element before and the key") << "А8" << 1 << 3;
-    QTest::newRow("А12 direct road and tie") << "А12" << 1 << 2;
-    QTest::newRow("А12 nearest for farthest and the key") << "А12" << 3 << 4;
+    QTest::newRow("А12 direct roads and most roads") << "А12" << 1 << 2;
+    QTest::newRow("А12 row sum and the key") << "А12" << 3 << 4;
     QTest::newRow("А13 digits unpadded and fours from the left") << "А13" << 1 << 3;
     QTest::newRow("А13 octal digits as fours and the key") << "А13" << 2 << 4;
     QTest::newRow("А14 rules read backwards and the key") << "А14" << 1 << 4;
@@ -287,8 +289,8 @@ void TestT2008_3::slipsTellTheirOptions_data() {
 }
 
 // Each slip a Part 1 task names computes the one wrong answer its option
-// shows: with two options (or two numbered tables) changing places, the
-// check refuses the task, naming a slip.
+// shows: with two options changing places, the check refuses the task,
+// naming a slip.
 void TestT2008_3::slipsTellTheirOptions() {
     QFETCH(QString, id);
     QFETCH(int, a);
@@ -302,18 +304,6 @@ void TestT2008_3::slipsTellTheirOptions() {
         e->options.swapItemsAt(a - 1, b - 1);
         swapped = true;
     }
-    for (PictureElement* e : zut::allOf<PictureElement>(t.elements))
-        if (e->draw.toMap().contains("tables")) {
-            QVariantMap draw = e->draw.toMap();
-            QVariantList tables = draw["tables"].toList();
-            QVariantMap ta = tables[a - 1].toMap(), tb = tables[b - 1].toMap();
-            std::swap(ta["rows"], tb["rows"]);
-            tables[a - 1] = ta;
-            tables[b - 1] = tb;
-            draw["tables"] = tables;
-            e->draw = draw;
-            swapped = true;
-        }
     QVERIFY(swapped);
     try {
         const ck::Outcome o = ck::runCheck(t);
@@ -364,6 +354,74 @@ void TestT2008_3::barsThatDecide() {
     } catch (const ck::CheckError& e) {
         QVERIFY2(fitting > 1, qPrintable(e.message()));
         QVERIFY2(e.message().contains(QString(": %1 options fit,").arg(fitting)),
+                 qPrintable(e.message()));
+    }
+}
+
+// ---- А12: the roads decide the place, each slip another one ---------------
+
+void TestT2008_3::roadChanges_data() {
+    // A road given a new length in both cells of the table (no road: as
+    // drawn), and the place found or, after '!', what the refusal says.
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<QString>("to");
+    QTest::addColumn<QString>("length");
+    QTest::addColumn<QString>("found");
+    QTest::newRow("as drawn") << QString() << QString() << QString() << "Дымки";
+    // As long as the way through Горки: the direct roads mislead no more.
+    QTest::newRow("Борки–Дымки as long as its detour") << "Борки"
+                                                       << "Дымки"
+                                                       << "4"
+                                                       << "!option 1 is not the slip";
+    QTest::newRow("Анино–Дымки 4: two places first")
+        << "Анино"
+        << "Дымки"
+        << "4"
+        << "!places that come first alike: Борки, Дымки";
+    QTest::newRow("Анино–Дымки 3: the direct roads tie")
+        << "Анино"
+        << "Дымки"
+        << "3"
+        << "!places that come first alike: Анино, Горки";
+}
+
+// The place whose shortest ways add up to the least: a changed road moves
+// the answer or a slip, and a tie is refused.
+void TestT2008_3::roadChanges() {
+    QFETCH(QString, from);
+    QFETCH(QString, to);
+    QFETCH(QString, length);
+    QFETCH(QString, found);
+    zut::TaskContent t = task("А12");
+    if (!from.isEmpty()) {
+        int changed = 0;
+        for (PictureElement* e : zut::allOf<PictureElement>(t.elements)) {
+            QVariantMap draw = e->draw.toMap();
+            QVariantMap table = draw["table"].toMap();
+            const QStringList head = table["head"].toStringList();
+            QVariantList rows = table["rows"].toList();
+            for (QVariant& row : rows) {
+                QStringList cells = row.toStringList();
+                for (const auto& [a, b] : {std::pair{from, to}, std::pair{to, from}})
+                    if (cells.front() == a && head.indexOf(b) > 0) {
+                        cells[head.indexOf(b)] = length;
+                        ++changed;
+                    }
+                row = cells;
+            }
+            table["rows"] = rows;
+            draw["table"] = table;
+            e->draw = draw;
+        }
+        QCOMPARE(changed, 2);
+    }
+    try {
+        const ck::Outcome o = ck::runCheck(t);
+        QVERIFY2(!found.startsWith('!'), qPrintable("not refused: " + o.answer));
+        QCOMPARE(o.answer, found);
+        QCOMPARE(o.carrying, std::vector<int>{t2008_3->key().part1[11]});
+    } catch (const ck::CheckError& e) {
+        QVERIFY2(found.startsWith('!') && e.message().contains(found.mid(1)),
                  qPrintable(e.message()));
     }
 }

@@ -2,7 +2,7 @@
 // What the 2008 paper, variant 4, needs beyond its tasks' checks
 // (tst_tasks) and what every paper's content must satisfy
 // (tst_papercontent): the С1 listings fail exactly for their fault, keep
-// one superfluous condition and are mended by the worked fix, the
+// one superfluous check and are mended by the worked fix, the
 // С3 game is won as the worked solution says, and the solvers of А3, А4,
 // А6 and B7 and their slips follow their givens.
 #include "testmain.h"
@@ -50,10 +50,16 @@ std::vector<qint64> inputs() {
     return ns;
 }
 
-// The listing without its superfluous condition d < n.
+// The listing without its superfluous check, the decision by parity
+// before the loop.
 QString withoutCheck(const QString& listing, int which) {
-    const QString part = which == 0 ? " and (d < n)" : " AND d < n";
-    need(listing.count(part) == 1, "the condition d < n is not in the loop once");
+    return withoutLines(listing, {which == 0 ? "if n mod 2 = 0 then p := false else p := true;"
+                                             : "IF n MOD 2 = 0 THEN p = 0 ELSE p = 1"});
+}
+
+// The listing without one part, which must be in it once.
+QString without(const QString& listing, const QString& part) {
+    need(listing.count(part) == 1, "not in the listing once: " + part);
     return QString(listing).remove(part);
 }
 
@@ -67,8 +73,9 @@ QString withoutBound(const QString& listing, int which) {
 // The listing with its last decision replaced by the one the worked
 // solution gives for that language.
 QString fixedBySolution(const QString& listing, int which, const QString& solution) {
-    static const QRegularExpression pascal(R"(if [^;]*? then writeln\('нет'\) else writeln\('да'\))");
-    static const QRegularExpression basic(R"(IF [^;]*? THEN PRINT "нет" ELSE PRINT "да")");
+    static const QRegularExpression pascal(
+        R"(if \(?n mod d = 0[^;]*? then p := false else p := true)");
+    static const QRegularExpression basic(R"(IF n MOD d = 0[^;]*? THEN p = 0 ELSE p = 1)");
     const QRegularExpression& line = which == 0 ? pascal : basic;
     const auto inListing = line.match(listing), inSolution = line.match(solution);
     need(inListing.hasMatch() && inSolution.hasMatch(), "no last decision to replace");
@@ -233,6 +240,8 @@ private slots:
     void faultExampleOfTheSolution();
     void boundIsNeeded_data() { listingsShareTheirFault_data(); }
     void boundIsNeeded();
+    void otherChecksAreNeeded_data();
+    void otherChecksAreNeeded();
     void fixOfTheSolution_data() { listingsShareTheirFault_data(); }
     void fixOfTheSolution();
     void gameWinner();
@@ -277,15 +286,20 @@ void TestT2008_4::listingsShareTheirFault() {
     QCOMPARE(wrong, 1);
 }
 
-// Taking out the condition d < n changes nothing the listing prints.
+// Taking out the decision by parity changes nothing the listing prints,
+// before the worked fix and after it.
 void TestT2008_4::superfluousCheck() {
     QFETCH(int, listing);
     const QString source = ::listing(listing);
     const auto language = listingLanguages[size_t(listing)];
     try {
         const QString shorter = withoutCheck(source, listing);
-        for (qint64 n : inputs())
+        const QString fixed = fixedBySolution(source, listing, task("С1").solution);
+        const QString fixedShorter = withoutCheck(fixed, listing);
+        for (qint64 n : inputs()) {
             QCOMPARE(printed(language, shorter, n), printed(language, source, n));
+            QCOMPARE(printed(language, fixedShorter, n), printed(language, fixed, n));
+        }
     } catch (const std::exception& e) {
         QFAIL(e.what());
     }
@@ -304,8 +318,8 @@ void TestT2008_4::faultExampleOfTheSolution() {
     }
 }
 
-// The loop's bound d * d < n cannot go too: without it every odd prime
-// is called composite, so d < n stays the only superfluous condition.
+// The loop's bound d * d < n cannot go: without it every odd prime is
+// called composite.
 void TestT2008_4::boundIsNeeded() {
     QFETCH(int, listing);
     const QString source = ::listing(listing);
@@ -319,6 +333,37 @@ void TestT2008_4::boundIsNeeded() {
                 ++changed;
             }
         QCOMPARE(changed, 24); // the primes from 3 to 97
+    } catch (const std::exception& e) {
+        QFAIL(e.what());
+    }
+}
+
+// The other checks cannot go either: without the loop's test of n mod d
+// or without the decision after the loop the listing is wrong for the n
+// the worked solution names, so the decision by parity is the only
+// superfluous check.
+void TestT2008_4::otherChecksAreNeeded_data() {
+    QTest::addColumn<int>("listing");
+    QTest::addColumn<QString>("part");
+    QTest::addColumn<qint64>("n");
+    QTest::newRow("Паскаль, n mod d <> 0") << 0 << " and (n mod d <> 0)" << qint64(15);
+    QTest::newRow("Бейсик, n MOD d <> 0") << 1 << " AND n MOD d <> 0" << qint64(15);
+    QTest::newRow("Паскаль, проверка после цикла")
+        << 0 << "if n mod d = 0 then p := false else p := true;" << qint64(9);
+    QTest::newRow("Бейсик, проверка после цикла")
+        << 1 << "IF n MOD d = 0 THEN p = 0 ELSE p = 1" << qint64(9);
+}
+
+void TestT2008_4::otherChecksAreNeeded() {
+    QFETCH(int, listing);
+    QFETCH(QString, part);
+    QFETCH(qint64, n);
+    const QString source = ::listing(listing);
+    const auto language = listingLanguages[size_t(listing)];
+    try {
+        QCOMPARE(printed(language, source, n), rightAnswer(n));
+        QVERIFY(printed(language, without(source, part), n) != rightAnswer(n));
+        QVERIFY(task("С1").solution.contains(QString("при n = %1 программа").arg(n)));
     } catch (const std::exception& e) {
         QFAIL(e.what());
     }

@@ -84,6 +84,8 @@ private slots:
     void fragmentOnOtherStarts();
     void networkOnOtherCosts_data();
     void networkOnOtherCosts();
+    void chartsOnOtherData_data();
+    void chartsOnOtherData();
     void listingFault_data();
     void listingFault();
     void superfluousCheck_data() { listingFault_data(); }
@@ -160,10 +162,15 @@ void TestT2008_5::codeSlips_data() {
 // questions that find a code of a letter and digits (А2) and their slips;
 // the volume of a file that stores its palette and its slip of one bit
 // short (А17); the cells of a range once its formula is copied (А18) and
-// its slips; how many whole X make a statement true (B2). Refused: a code
-// of one letter, a palette of a power of two for the slip, a reference
-// copied off the sheet, a formula with no range or two, a statement true
-// for endlessly many X or for none.
+// its slips; how many whole X make a statement true (B2); a power less a
+// number with its base and exponent swapped (А4); the larger of two
+// numbers from their sum and difference (А5) and the fewest kilograms for
+// a half of the pie and the tallest bar (А19), with their slips. Refused:
+// a code of one letter, a palette of a power of two for the slip, a
+// reference copied off the sheet, a formula with no range or two, a
+// statement true for endlessly many X or for none, nothing left of the
+// power, a sum and difference of no two whole numbers, a class the sheet
+// lacks.
 void TestT2008_5::ownSolvers_data() {
     solverColumns();
     solverRow("5000 codes", "А2", "volume.fewestQuestions", "letters", "А|Б|В|Г|Д", "13");
@@ -229,6 +236,36 @@ void TestT2008_5::ownSolvers_data() {
     solverRow("difference each, from −9", "А3", "volume.deltaRecordDifferenceEach", "dlow", "−9",
               "1510");
     solverRow("all full, up to 2000", "А3", "volume.deltaRecordAllFull", "high", "2000", "3300");
+    // А4: the base and the exponent swapped, 8⁴ − 1 = 7777₈; nothing left
+    // of the power is refused.
+    solverRow("swapped, 3 to the 4th", "А4", "bases.powerLessSwapped", "exponent", "3", "120_8");
+    solverRow("swapped, 8 squared", "А4", "bases.powerLessSwapped", "base", "2", "77_8");
+    solverRow("swapped, all taken", "А4", "bases.powerLessSwapped", "less", "4096", "");
+    // А5: 7C₁₆ = 124 and 2011₃ = 58 give 91 and 33; an odd sum of the two,
+    // a difference above the sum or a digit the base lacks is refused.
+    solverRow("larger, 8E", "А5", "bases.largerFromSumAndDifference", "sum", "8E_16", "100");
+    solverRow("larger, odd", "А5", "bases.largerFromSumAndDifference", "sum", "8D_16", "");
+    solverRow("larger, difference too big", "А5", "bases.largerFromSumAndDifference", "difference",
+              "20000_3", "");
+    solverRow("larger, digit 3", "А5", "bases.largerFromSumAndDifference", "difference", "1302_3",
+              "");
+    solverRow("smaller, 8E", "А5", "bases.largerFromSumAndDifferenceSmaller", "sum", "8E_16", "42");
+    solverRow("reversed, 1021", "А5", "bases.largerFromSumAndDifferenceReversed", "difference",
+              "1021_3", "85");
+    // Powers as products: 2111₃ read as 2 · 9 + 1 · 6 + 1 · 3 + 1 = 28; in
+    // two digits the slip changes nothing (3¹ = 3 · 1).
+    solverRow("products, 2111", "А5", "bases.largerFromSumAndDifferencePowersAsProducts",
+              "difference", "2111_3", "76");
+    solverRow("products, two digits", "А5", "bases.largerFromSumAndDifferencePowersAsProducts",
+              "difference", "22_3", "66");
+    // А19 for another class: 8А (36 of 87) needs only the bar above 30,
+    // but half of the old whole is 7,5 above its own.
+    solverRow("fewest, 8А", "А19", "tables.fewestForHalfAndTallest", "team", "8А", "31");
+    solverRow("fewest, no such class", "А19", "tables.fewestForHalfAndTallest", "team", "9А", "");
+    solverRow("whole kept, 8А", "А19", "tables.fewestForHalfAndTallestWholeKept", "team", "8А",
+              "8");
+    solverRow("own forgotten, 8Б", "А19", "tables.fewestForHalfAndTallestOwnForgotten", "team",
+              "8Б", "54");
     solverRow("the task", "B2", "logic.countX", "formula",
               "¬((X > 3) ∨ (X < −2)) ∧ ((X > 1) ∨ (X < −1))", "3");
     solverRow("between two bounds", "B2", "logic.countX", "formula", "(X > 2) ∧ (X < 7)", "4");
@@ -335,6 +372,66 @@ void TestT2008_5::networkOnOtherCosts() {
         QCOMPARE(found, scheme);
     } catch (const ck::CheckError& e) {
         QVERIFY2(scheme.isEmpty(), qPrintable(e.message()));
+    }
+}
+
+// А19 on a changed sheet or chart: every total must be its row's or its
+// column's sum, the bars the months' totals, the pie the classes' totals
+// in their shares and order. `row` −1: the chart's `field` is replaced.
+void TestT2008_5::chartsOnOtherData_data() {
+    QTest::addColumn<int>("picture");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("answer");
+    QTest::newRow("a class's total off") << 0 << "rows" << 3 << 4 << "19"
+                                         << "";
+    QTest::newRow("a month's total off") << 0 << "rows" << 4 << 1 << "30"
+                                         << "";
+    QTest::newRow("bars of the classes") << 1 << "values" << -1 << -1 << "36|33|18"
+                                         << "";
+    QTest::newRow("pie in other units") << 2 << "values" << -1 << -1 << "72|66|36"
+                                        << "51";
+    QTest::newRow("pie of the months") << 2 << "values" << -1 << -1 << "29|28|30"
+                                       << "";
+    QTest::newRow("pie's labels reordered") << 2 << "labels" << -1 << -1 << "8Б|8А|8В"
+                                            << "";
+}
+
+void TestT2008_5::chartsOnOtherData() {
+    QFETCH(int, picture);
+    QFETCH(QString, field);
+    QFETCH(int, row);
+    QFETCH(int, column);
+    QFETCH(QString, value);
+    QFETCH(QString, answer);
+    zut::TaskContent t = task("А19");
+    const std::vector<PictureElement*> pictures = zut::allOf<PictureElement>(t.elements);
+    QCOMPARE(pictures.size(), size_t(3));
+    QVariantMap draw = pictures[size_t(picture)]->draw.toMap();
+    const QString kind = picture == 0 ? "spreadsheet" : "chart";
+    QVariantMap drawn = draw[kind].toMap();
+    if (row >= 0) {
+        QVariantList rows = drawn[field].toList();
+        QStringList cells = rows[row].toStringList();
+        QVERIFY(cells[column] != value);
+        cells[column] = value;
+        rows[row] = cells;
+        drawn[field] = rows;
+    } else {
+        QVERIFY(drawn.contains(field));
+        drawn[field] = value.split('|');
+    }
+    draw[kind] = drawn;
+    pictures[size_t(picture)]->draw = draw;
+    try {
+        const QString found =
+            ck::registry().solvers.at("tables.fewestForHalfAndTallest")(ck::Task(t));
+        QVERIFY2(!answer.isEmpty(), qPrintable("not refused: " + found));
+        QCOMPARE(found, answer);
+    } catch (const ck::CheckError& e) {
+        QVERIFY2(answer.isEmpty(), qPrintable(e.message()));
     }
 }
 

@@ -5,8 +5,8 @@
 // listings fail exactly for their fault, lose nothing without their
 // superfluous condition and are right once fixed, the С3 game is won as
 // the worked solution says, the wordings of B7 and B8 name their Latin
-// labels, А2's key and slips, А9's number and its slip and B7's address
-// follow their givens and А19's chart keeps its right edge blank.
+// labels, А2's key and slips, А9's number and its slip, B7's address and
+// B8's order follow their givens and А19's chart keeps its right edge blank.
 #include "testmain.h"
 
 #include "taskcheck/interpret.h"
@@ -274,8 +274,8 @@ void TestT2008_7::labelsInLatinLetters() {
 
 // А2's key and its slips on other givens, А5's base and А13's growth with
 // their slips on other givens, А9's number and its slip (the implication
-// read backwards) on other statements, and B7's address built by the rule
-// of the brother's one.
+// read backwards) on other statements, B7's address built by the rule
+// of the brother's one, and B8's order counted on other lists of pages.
 void TestT2008_7::solvers_data() {
     solverColumns();
     // 4 · 2⁵ = 128 tickets, 128 : 2³ = 16 winning.
@@ -346,6 +346,19 @@ void TestT2008_7::solvers_data() {
     solverRow("B7 another brother", "B7", "text.mailAddressByRule", "brother", "Олжас", "");
     solverRow("B7 server of two levels", "B7", "text.mailAddressByRule", "server", "gimn.ru", "");
     solverRow("B7 a name with no fragment", "B7", "text.mailAddressByRule", "name", "Лера", "");
+    // поезд on 1, 2, 3, 4, 6, самолёт on 3, 5, билеты on 5, 7: a finds 6
+    // pages, b 1, c 2, d 3. With поезд on 1, 2, самолёт on 2, 3 and
+    // билеты on 3, 4, a and d find 3 pages each.
+    solverRow("B8 other pages", "B8", "tables.queryOrderOnPages", "pages",
+              "1, 2, 3, 4 и 6|3 и 5|5 и 7", "bcda");
+    solverRow("B8 two counts equal", "B8", "tables.queryOrderOnPages", "pages", "1, 2|2, 3|3, 4",
+              "");
+    solverRow("B8 descending", "B8", "tables.queryOrderOnPages", "order", "убывания", "dacb");
+    solverRow("B8 a page past the site", "B8", "tables.queryOrderOnPages", "site", "7", "");
+    solverRow("B8 a page twice", "B8", "tables.queryOrderOnPages", "pages",
+              "2, 3, 5 и 5|1, 3, 5 и 6|1, 3, 4, 6, 7 и 8", "");
+    solverRow("B8 a word with no list", "B8", "tables.queryOrderOnPages", "words",
+              "поезд|самолёт|билет", "");
 }
 
 // А19's chart, stored wider than it is shown, keeps its last 6 shown

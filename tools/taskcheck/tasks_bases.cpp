@@ -172,11 +172,13 @@ void addBases(Registry& r) {
         };
     }
     // `base` to the power `exponent`, less `less`, in the base `system`
-    // names, with that base ("177777_8"); and its slips: every digit the
-    // greatest (each group of bits taken as full), one group of digits
-    // fewer after the leading digit, the `less` left out.
-    const auto powerLess = [](const Task& t, qint64 less) {
-        const qint64 base = t.integer("base"), exponent = t.integer("exponent");
+    // names, with that base ("177777_8"); and its slips: one group of
+    // digits fewer after the leading digit, the `less` left out, the base and the
+    // exponent swapped (`swapped`: 4⁸ − 1 taken as 8⁴ − 1).
+    const auto powerLess = [](const Task& t, qint64 less, bool swapped = false) {
+        qint64 base = t.integer("base"), exponent = t.integer("exponent");
+        if (swapped)
+            std::swap(base, exponent);
         if (base < 2 || exponent < 1 || exponent * std::log2(double(base)) > 60)
             t.fail("the power is out of range");
         qint64 value = 1;
@@ -192,12 +194,11 @@ void addBases(Registry& r) {
     r.solvers["bases.powerLessInBase"] = [=](const Task& t) {
         return withBase(t, powerLess(t, t.integer("less")));
     };
-    r.solvers["bases.powerLessAllFull"] = [=](const Task& t) {
-        const QString digits = powerLess(t, t.integer("less"));
-        return withBase(t, QString(digits.size(), toBase(numeral(t.text("system")) - 1, 36).front()));
-    };
     r.solvers["bases.powerLessIgnored"] = [=](const Task& t) {
         return withBase(t, powerLess(t, 0));
+    };
+    r.solvers["bases.powerLessSwapped"] = [=](const Task& t) {
+        return withBase(t, powerLess(t, t.integer("less"), true));
     };
     // The slip of writing the number in the power's own base (4⁸ − 1 as
     // 33333333) and keeping the subscript of `system`.
@@ -209,26 +210,49 @@ void addBases(Registry& r) {
         const qint64 value = fromBase(powerLess(t, t.integer("less")), system);
         return withBase(t, toBase(value, int(base)));
     };
-    // Slips of a sum of `terms` in the base `system` names: the digits of
-    // the first term read in reverse order; the first term read as decimal.
-    const auto firstTermMisread = [](const Task& t, bool reversed) {
-        QStringList terms = t.list("terms");
-        const qsizetype bar = terms.value(0).indexOf('_');
-        if (terms.size() < 2 || bar < 1)
-            t.fail("no first term with its base");
-        QString digits = terms[0].left(bar);
-        if (reversed) {
-            std::reverse(digits.begin(), digits.end());
-            terms[0] = digits + terms[0].mid(bar);
-        } else {
-            terms[0] = digits;
-        }
-        return evaluateBased(terms.join(" + "), numeral(t.text("system")));
-    };
-    r.solvers["bases.sumFirstReversed"] = [=](const Task& t) { return firstTermMisread(t, true); };
-    r.solvers["bases.sumFirstAsDecimal"] = [=](const Task& t) {
-        return firstTermMisread(t, false);
-    };
+    // The larger of two whole positive numbers whose `sum` and `difference`
+    // are given, each with its base ("7C_16", "2011_3"), in decimal. Its
+    // slips: the smaller number; the difference's digits read from the
+    // right; the difference's powers of its base taken as products (3² as
+    // 3 · 2, 3³ as 3 · 3).
+    {
+        const auto valueOf = [](const Task& t, const QString& given, bool reversed, bool products) {
+            auto [digits, base] = digitsAndBase(t, t.text(given));
+            fromBase(digits, base); // refuses a digit the base lacks and a number too large
+            if (reversed)
+                std::reverse(digits.begin(), digits.end());
+            qint64 value = 0;
+            for (qsizetype k = 0; k < digits.size(); ++k) {
+                const qsizetype power = digits.size() - 1 - k;
+                qint64 place = 1;
+                for (qsizetype i = 0; i < power; ++i)
+                    place *= base;
+                if (products && power > 0)
+                    place = base * power;
+                value += fromBase(QString(digits[k]), base) * place;
+            }
+            return value;
+        };
+        const auto pair = [=](const Task& t, bool reversed, bool products) {
+            const qint64 sum = valueOf(t, "sum", false, false);
+            const qint64 difference = valueOf(t, "difference", reversed, products);
+            if (difference <= 0 || difference >= sum || (sum + difference) % 2 != 0)
+                t.fail("no two whole positive numbers have this sum and difference");
+            return std::pair{(sum + difference) / 2, (sum - difference) / 2};
+        };
+        r.solvers["bases.largerFromSumAndDifference"] = [=](const Task& t) {
+            return QString::number(pair(t, false, false).first);
+        };
+        r.solvers["bases.largerFromSumAndDifferenceSmaller"] = [=](const Task& t) {
+            return QString::number(pair(t, false, false).second);
+        };
+        r.solvers["bases.largerFromSumAndDifferenceReversed"] = [=](const Task& t) {
+            return QString::number(pair(t, true, false).first);
+        };
+        r.solvers["bases.largerFromSumAndDifferencePowersAsProducts"] = [=](const Task& t) {
+            return QString::number(pair(t, false, true).first);
+        };
+    }
     // Slips of counting the digits of `value` in the base `system` names:
     // the exponent of the greatest power of the base not above it; the
     // powers counted from the 0th up to the first one above it; its digits
@@ -328,51 +352,13 @@ void addBases(Registry& r) {
     };
     // The letters `letters` coded by `codes` (one each, in order), the codes
     // of `word` written one after another and read as one binary number: its
-    // value. And the slips: the bits grouped in fours from the left (the
-    // last group filled up with zeros on the right) read as hexadecimal
-    // digits; the word coded from its end; the octal record read as a
-    // decimal number.
-    const auto codedWordBits = [](const Task& t, bool backwards) {
-        const std::map<QChar, QString> code = letterCodes(t);
-        QString word = t.text("word");
-        if (backwards)
-            std::reverse(word.begin(), word.end());
-        return encode(word, code);
-    };
+    // value. And the slip of reading the octal record as a decimal number.
+    const auto codedWordBits = [](const Task& t) { return encode(t.text("word"), letterCodes(t)); };
     r.solvers["bases.codedWordValue"] = [=](const Task& t) {
-        return QString::number(fromBase(codedWordBits(t, false), 2));
+        return QString::number(fromBase(codedWordBits(t), 2));
     };
     r.solvers["bases.codedWordOctalAsDecimal"] = [=](const Task& t) {
-        return convertDigits(codedWordBits(t, false), 2, 8);
-    };
-    // Slips of bases.codedWord, written in the base `system` names (a power
-    // of two): the number's bits cut into groups from the left, the last
-    // group filled up with zeros on the right; the word coded from its end; each
-    // letter given an equal code, its place among `letters` in binary.
-    r.solvers["bases.codedWordGroupedFromLeft"] = [=](const Task& t) {
-        const int base = numeral(t.text("system"));
-        const int width = bitsForAlphabet(base);
-        if (qint64(1) << width != base)
-            t.fail("the base is not a power of two");
-        // The number's bits: the zeros the code starts with are no digits.
-        QString bits = toBase(fromBase(codedWordBits(t, false), 2), 2);
-        while (bits.size() % width)
-            bits += '0';
-        QString digits;
-        for (qsizetype at = 0; at < bits.size(); at += width)
-            digits += toBase(fromBase(bits.mid(at, width), 2), base);
-        return digits;
-    };
-    r.solvers["bases.codedWordFromEnd"] = [=](const Task& t) {
-        return convertDigits(codedWordBits(t, true), 2, numeral(t.text("system")));
-    };
-    r.solvers["bases.codedWordUniform"] = [](const Task& t) {
-        const QStringList letters = t.list("letters");
-        const int width = bitsForAlphabet(letters.size());
-        std::map<QChar, QString> code;
-        for (qsizetype i = 0; i < letters.size(); ++i)
-            code[letters[i].front()] = toBase(i, 2).rightJustified(width, '0');
-        return convertDigits(encode(t.text("word"), code), 2, numeral(t.text("system")));
+        return convertDigits(codedWordBits(t), 2, 8);
     };
     // A slip of bases.codedWord: the codes written in the order the letters
     // are listed, not in the order of `word`.
@@ -535,41 +521,50 @@ void addBases(Registry& r) {
         return toBase(fromBase(digits, base), base) == digits &&
                fromBase(digits, base) == number(answer);
     };
-    // `number` (digits_base) written in the base the word `system` names.
-    r.solvers["bases.rewrite"] = [](const Task& t) {
-        const auto [digits, base] = digitsAndBase(t, t.text("number"));
-        return convertDigits(digits, base, numeral(t.text("system")));
-    };
-    // Slips of that rewriting between two bases that are powers of two:
-    // each digit rewritten alone and the pieces written one after another
-    // (C₁₆ as 14₈); the binary digits cut into groups from the left, the
-    // last short group read as it stands; each digit's binary group written
-    // without its leading zeros.
+    // The binary digits `left` and `right` written before and after the
+    // binary record of `number` (digits_base, a base that is a power of
+    // two), read as one number in the base `system` names. Its slips: the
+    // record taken with every digit's group of bits whole, the leading
+    // zeros of the first group kept (3B4₁₆ as 0011 1011 0100); `left` and
+    // `right` written on the wrong sides; `right` left out, as if a digit
+    // written on the right changed nothing.
     {
-        const auto rewriteSlip = [](const Task& t, char how) {
-            const auto [digits, from] = digitsAndBase(t, t.text("number"));
-            const int to = numeral(t.text("system")), width = bitsForAlphabet(from);
-            if (qint64(1) << width != from || qint64(1) << bitsForAlphabet(to) != to)
-                t.fail("a base is not a power of two");
-            QString alone, bits;
-            for (const QChar d : digits) {
-                const qint64 v = fromBase(QString(d), from);
-                alone += toBase(v, to);
-                bits += how == 'u' ? toBase(v, 2) : toBase(v, 2).rightJustified(width, '0');
+        const auto writtenOn = [](const Task& t, char how) {
+            const auto [digits, base] = digitsAndBase(t, t.text("number"));
+            const int width = bitsForAlphabet(base);
+            if (base < 2 || qint64(1) << width != base)
+                t.fail("the base is not a power of two");
+            QString left = t.text("left"), right = t.text("right");
+            static const QRegularExpression binary("^[01]+$");
+            if (!binary.match(left).hasMatch() || !binary.match(right).hasMatch())
+                t.fail("the digits written on are not binary");
+            const QString record = toBase(fromBase(digits, base), 2);
+            QString bits = record;
+            if (how == 'z') {
+                bits.clear();
+                for (const QChar d : digits)
+                    bits += toBase(fromBase(QString(d), base), 2).rightJustified(width, '0');
+                if (bits == record)
+                    t.fail("the record has no leading zeros to keep");
+            } else if (how == 's') {
+                if (left == right)
+                    t.fail("both sides get the same digits");
+                std::swap(left, right);
+            } else if (how == 'r') {
+                right.clear();
             }
-            if (how == 'a')
-                return alone;
-            bits = toBase(fromBase(bits, 2), 2);
-            if (how == 'u')
-                return convertDigits(bits, 2, to);
-            QString out;
-            for (qsizetype at = 0; at < bits.size(); at += bitsForAlphabet(to))
-                out += toBase(fromBase(bits.mid(at, bitsForAlphabet(to)), 2), to);
-            return out;
+            return convertDigits(left + bits + right, 2, numeral(t.text("system")));
         };
-        r.solvers["bases.rewriteDigitsAlone"] = [=](const Task& t) { return rewriteSlip(t, 'a'); };
-        r.solvers["bases.rewriteGroupedLeft"] = [=](const Task& t) { return rewriteSlip(t, 'l'); };
-        r.solvers["bases.rewriteUnpadded"] = [=](const Task& t) { return rewriteSlip(t, 'u'); };
+        r.solvers["bases.bitsWrittenOn"] = [=](const Task& t) { return writtenOn(t, ' '); };
+        r.solvers["bases.bitsWrittenOnZerosKept"] = [=](const Task& t) {
+            return writtenOn(t, 'z');
+        };
+        r.solvers["bases.bitsWrittenOnSidesSwapped"] = [=](const Task& t) {
+            return writtenOn(t, 's');
+        };
+        r.solvers["bases.bitsWrittenOnRightLeftOut"] = [=](const Task& t) {
+            return writtenOn(t, 'r');
+        };
     }
     // How many ones the binary record of the sum of the two `terms` (each
     // digits_base) has; its slips: the ones of the two terms counted apart
@@ -604,20 +599,33 @@ void addBases(Registry& r) {
             return QString::number(ones);
         };
     }
-    // A counter shows a number in base b whose last digit is `before`; once
-    // the number has grown by `pulses`, its last digit is `after`: every
-    // base b that allows it, ascending, joined by commas.
-    r.solvers["bases.counterBases"] = [](const Task& t) {
-        const qint64 before = t.integer("before"), after = t.integer("after"),
-                     pulses = t.integer("pulses");
-        if (before < 0 || after < 0 || pulses < 1)
-            t.fail("no digits or no pulses");
-        if (after == before + pulses)
-            t.fail("every base above the digits allows it");
+    // A number written in base b as `fraction` ("0,3": a zero, a comma and
+    // at most two digits, the last not 0), multiplied by the decimal
+    // `factor`, gives a whole number: every base b that allows it,
+    // ascending, joined by commas. The last digit d makes b divide
+    // factor · d, so no base above factor · d can do.
+    r.solvers["bases.fractionMadeWhole"] = [](const Task& t) {
+        static const QRegularExpression form(R"(^0,([0-9A-Z]{1,2})$)");
+        const auto m = form.match(t.text("fraction"));
+        if (!m.hasMatch() || m.captured(1).endsWith('0'))
+            t.fail("not 0,d or 0,dd ending in a digit other than 0");
+        const qint64 factor = t.integer("factor");
+        if (factor < 1 || factor > 10000)
+            t.fail("the factor is not from 1 to 10000");
+        std::vector<qint64> digits;
+        for (const QChar c : m.captured(1))
+            digits.push_back(fromBase(QString(c), 36));
+        const qint64 top = *std::max_element(digits.begin(), digits.end());
         QStringList bases;
-        for (qint64 b = std::max<qint64>({2, before + 1, after + 1}); b <= before + pulses; ++b)
-            if ((before + pulses) % b == after)
+        for (qint64 b = std::max<qint64>(2, top + 1); b <= factor * digits.back(); ++b) {
+            qint64 numerator = 0, denominator = 1;
+            for (const qint64 d : digits) {
+                numerator = numerator * b + d;
+                denominator *= b;
+            }
+            if (factor * numerator % denominator == 0)
                 bases << QString::number(b);
+        }
         if (bases.isEmpty())
             t.fail("no base allows it");
         return bases.join(',');
@@ -642,13 +650,65 @@ void addBases(Registry& r) {
         return m.captured(1) == answer &&
                (!t.has("system") || m.captured(2).toInt() == numeral(t.text("system")));
     };
-    // The sum of `numbers` (each digits_base) written in the base the word
-    // `system` names.
-    // (`terms` the same as `numbers`.)
-    r.solvers["bases.sumOfNumbers"] = [](const Task& t) {
-        const QStringList numbers = t.list(t.has("terms") ? "terms" : "numbers");
-        return evaluateBased(numbers.join(" + "), numeral(t.text("system")));
-    };
+    // The `names` of the `sums` (each numbers digits_base joined by " + "),
+    // one name a sum, from the least sum to the greatest: "X < Z < Y". Its
+    // slips, each refused where the task has no number it misreads: every
+    // octal number read as decimal; every hexadecimal number's digits
+    // weighted by powers of ten (1E as 1 · 10 + 14); every number's powers
+    // counted from the first, not the zeroth (each number its base times
+    // too large).
+    {
+        using Reading = std::function<qint64(const QString& digits, int base)>;
+        const auto inOrder = [](const Task& t, const Reading& read, int misread) {
+            const QStringList sums = t.list("sums"), names = t.list("names");
+            if (sums.size() < 2 || sums.size() != names.size())
+                t.fail("the sums and their names do not pair");
+            bool misreadFound = misread == 0;
+            std::vector<std::pair<qint64, QString>> valued;
+            for (qsizetype i = 0; i < sums.size(); ++i) {
+                qint64 total = 0;
+                for (const QString& number : sums[i].split(" + ")) {
+                    const auto [digits, base] = digitsAndBase(t, number);
+                    misreadFound = misreadFound || base == misread;
+                    total += read(digits, base);
+                }
+                valued.push_back({total, names[i]});
+            }
+            if (!misreadFound)
+                t.fail("no number in base " + QString::number(misread) + " to misread");
+            std::sort(valued.begin(), valued.end());
+            QStringList order;
+            for (size_t i = 0; i < valued.size(); ++i) {
+                if (i > 0 && valued[i].first == valued[i - 1].first)
+                    t.fail("two sums are equal");
+                order << valued[i].second;
+            }
+            return order.join(" < ");
+        };
+        r.solvers["bases.sumsInOrder"] = [=](const Task& t) {
+            return inOrder(
+                t, [](const QString& d, int b) { return fromBase(d, b); }, 0);
+        };
+        r.solvers["bases.sumsInOrderOctalAsDecimal"] = [=](const Task& t) {
+            return inOrder(
+                t, [](const QString& d, int b) { return fromBase(d, b == 8 ? 10 : b); }, 8);
+        };
+        r.solvers["bases.sumsInOrderHexAtTen"] = [=](const Task& t) {
+            return inOrder(
+                t,
+                [](const QString& d, int b) {
+                    qint64 value = 0;
+                    for (const QChar c : d)
+                        value = value * (b == 16 ? 10 : b) + fromBase(QString(c), b);
+                    return value;
+                },
+                16);
+        };
+        r.solvers["bases.sumsInOrderPowersFromOne"] = [=](const Task& t) {
+            return inOrder(
+                t, [](const QString& d, int b) { return fromBase(d, b) * b; }, 0);
+        };
+    }
     // The numbers, ascending and joined by commas, whose record in the base
     // `falling` names has two digits or more, each less than the one before
     // it (so finitely many), and whose record in the base `mirror` names
@@ -762,6 +822,59 @@ void addBases(Registry& r) {
     r.solvers["codes.decodeTwinMisread"] = [](const Task& t) {
         return twinSlip(t, false);
     };
+    // `letters` coded by `codes` (one each, in order), no code the
+    // beginning of another; the options are words' chains of `bits` binary
+    // digits, each written in hexadecimal digits of four bits ("C26{_16}"),
+    // and every one must read as a word. The digits of the one option whose
+    // word reads the same from either end; its slips, each the one option
+    // that fits: the chain of bits the same from either end; its
+    // hexadecimal digits so; the chain of the digits written without their
+    // leading zeros read as such a word.
+    {
+        const auto palindromeChain = [](const Task& t, char how) {
+            const std::map<QChar, QString> code = letterCodes(t);
+            if (!isPrefixCode(code))
+                t.fail("a code begins another");
+            const qint64 length = t.integer("bits");
+            const auto same = [](const QString& s) {
+                return std::equal(s.begin(), s.end(), s.rbegin());
+            };
+            const QString o = theOption(t, [&](const QString& option) {
+                const auto [digits, base] = basedOption(option);
+                if (base != 16)
+                    t.fail("not a hexadecimal chain: " + option);
+                QString bits, bare;
+                for (const QChar d : digits) {
+                    const QString b = toBase(fromBase(QString(d), 16), 2);
+                    bits += b.rightJustified(4, '0');
+                    bare += b;
+                }
+                const QStringList words = decodings(bits, code);
+                if (bits.size() != length || words.size() != 1)
+                    t.fail("not the chain of a word: " + option);
+                if (how == 'b')
+                    return same(bits);
+                if (how == 'd')
+                    return same(digits);
+                if (how == 'u') {
+                    const QStringList misread = decodings(bare, code);
+                    return misread.size() == 1 && same(misread.front());
+                }
+                return same(words.front());
+            });
+            return basedOption(o).first;
+        };
+        r.solvers["codes.palindromeChain"] = [=](const Task& t) { return palindromeChain(t, ' '); };
+        r.solvers["codes.palindromeChainBits"] = [=](const Task& t) {
+            return palindromeChain(t, 'b');
+        };
+        r.solvers["codes.palindromeChainDigits"] = [=](const Task& t) {
+            return palindromeChain(t, 'd');
+        };
+        r.solvers["codes.palindromeChainUnpadded"] = [=](const Task& t) {
+            return palindromeChain(t, 'u');
+        };
+    }
     // How many `digits` (нулей, единиц) the writing of `value` has in the
     // base `system` names.
     r.solvers["bases.digitsCounted"] = [](const Task& t) {
@@ -770,6 +883,27 @@ void addBases(Registry& r) {
             t.fail("digits is neither нулей nor единиц");
         return QString::number(digitCount(t.integer("value"), numeral(t.text("system")),
                                           digits == "нулей" ? QChar('0') : QChar('1')));
+    };
+    // Its slips: the other digit counted (единиц for нулей, нулей for
+    // единиц); the zeros of the writing cut after its last digit other than
+    // 0, as when a sum of powers is written out only down to its smallest
+    // power (refused where the writing ends in no 0).
+    r.solvers["bases.digitsCountedOther"] = [](const Task& t) {
+        const QString digits = t.text("digits");
+        if (digits != "нулей" && digits != "единиц")
+            t.fail("digits is neither нулей nor единиц");
+        return QString::number(digitCount(t.integer("value"), numeral(t.text("system")),
+                                          digits == "нулей" ? QChar('1') : QChar('0')));
+    };
+    r.solvers["bases.digitsCountedTrailingDropped"] = [](const Task& t) {
+        if (t.text("digits") != "нулей")
+            t.fail("digits is not нулей");
+        QString writing = toBase(t.integer("value"), numeral(t.text("system")));
+        if (!writing.endsWith('0'))
+            t.fail("the writing ends in no 0");
+        while (writing.endsWith('0'))
+            writing.chop(1);
+        return QString::number(writing.count('0'));
     };
     // The sum of `terms` (each digits_base) in the base `system` names,
     // written digits_base.
@@ -1046,29 +1180,6 @@ void addBases(Registry& r) {
             digits += toBase(fromBase(bits.mid(at, width), 2), base);
         return digits;
     };
-    // Slips of the sum of `numbers` (each digits_base) in the base `system`
-    // names: each octal number's digits read as decimal, or as hexadecimal;
-    // the binary record of the right sum cut into groups from the left.
-    {
-        const auto octalMisread = [](const Task& t, int as) {
-            qint64 total = 0;
-            bool octal = false;
-            for (const QString& n : t.list("numbers")) {
-                const auto [digits, from] = digitsAndBase(t, n);
-                octal = octal || from == 8;
-                total += fromBase(digits, from == 8 ? as : from);
-            }
-            if (!octal)
-                t.fail("no octal number to misread");
-            return toBase(total, numeral(t.text("system")));
-        };
-        r.solvers["bases.sumOctalAsDecimal"] = [=](const Task& t) { return octalMisread(t, 10); };
-        r.solvers["bases.sumOctalAsHex"] = [=](const Task& t) { return octalMisread(t, 16); };
-        r.solvers["bases.sumGroupedLeft"] = [=](const Task& t) {
-            return groupedFromLeft(t, toBase(evaluateBased(t.list("numbers").join(" + ")), 2),
-                                   numeral(t.text("system")));
-        };
-    }
     // The least number whose binary record has `digits` digits, `ones` of
     // them ones, in the base `system` names; its slips: the largest such
     // number, the leading one forgotten (one digit short), the binary

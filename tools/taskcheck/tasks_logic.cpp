@@ -428,10 +428,10 @@ void addLogic(Registry& r) {
         }
         t.fail("no natural X within the range searched");
     };
-    // The least natural X for which `formula` is `truth`, where a part in
+    // Whether `formula` is `truth` at a natural X, where a part in
     // parentheses may also say «X делится на k», «X — чётное число» or
     // «X — нечётное число».
-    r.solvers["logic.leastNaturalWithDivisors"] = [](const Task& t) {
+    const auto divisibilityStatement = [](const Task& t) -> std::function<bool(qint64)> {
         QString text = formulaText(t.text("formula"));
         static const QRegularExpression part(
             QString::fromUtf8(R"(\(X(?: делится на (\d+)|[\s\x{00A0}]+— (чётное|нечётное) число)\))"));
@@ -451,14 +451,35 @@ void addLogic(Registry& r) {
             t.fail("no part on divisibility");
         const Formula f = Formula::parse(text, {"X"});
         const bool truth = truthGiven(t, "truth");
-        for (qint64 x = 1; x <= 100000; ++x) {
+        return [f, tests, truth](qint64 x) {
             std::map<QString, bool> values;
             for (size_t i = 0; i < tests.size(); ++i)
                 values[QString("P%1").arg(i + 1)] = tests[i](x);
-            if (f.evaluate(values, {{"X", x}}) == truth)
-                return QString::number(x);
+            return f.evaluate(values, {{"X", x}}) == truth;
+        };
+    };
+    // The least N such that any N natural numbers in a row hold an X for
+    // which it is so: the longest run of numbers without one, and one more.
+    // Refused where from some X on no number is (no N at all), and where
+    // the run before the least such X is the longest (the least X would
+    // give the answer).
+    r.solvers["logic.leastWindowWhere"] = [=](const Task& t) {
+        const auto holds = divisibilityStatement(t);
+        constexpr qint64 bound = 100000;
+        qint64 first = 0, run = 0, longest = 0;
+        for (qint64 x = 1; x <= bound; ++x) {
+            if (!holds(x)) {
+                longest = std::max(longest, ++run);
+                continue;
+            }
+            first = first ? first : x;
+            run = 0;
         }
-        t.fail("no natural X within the range searched");
+        if (first == 0 || run > bound / 2)
+            t.fail("from some X on the statement is never so");
+        if (longest == first - 1)
+            t.fail("the least X gives the answer");
+        return QString::number(longest + 1);
     };
     // The number of sets of values of `variables` for which `formula`
     // equals `value` (0 or 1).

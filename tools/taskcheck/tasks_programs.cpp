@@ -535,6 +535,24 @@ void addPrograms(Registry& r) {
                                 return s.replace(quotient, R"((2 * \1 + \2) div (2 * \2))");
                             }));
         };
+        // The addition after a quotient or a remainder done first, as if
+        // div and mod came last ("a div k + 1" read as a div (k + 1)).
+        r.solvers["programs.valuesAddedToDivisor"] = [](const Task& t) {
+            return valuesIn(t, runPascalChanged(t, [](QString s) {
+                                static const QRegularExpression added(
+                                    R"(\b(div|mod)\s+(\w+)\s*\+\s*(\w+))");
+                                return s.replace(added, R"(\1 (\2 + \3))");
+                            }));
+        };
+        // The addition before a quotient done first, left to right, as if
+        // div came after it ("y + x div 10" read as (y + x) div 10).
+        r.solvers["programs.valuesAddedBeforeQuotient"] = [](const Task& t) {
+            return valuesIn(t, runPascalChanged(t, [](QString s) {
+                                static const QRegularExpression added(
+                                    R"(\b(\w+)\s*\+\s*(\w+)\s+div\s+(\w+)\b)");
+                                return s.replace(added, R"((\1 + \2) div \3)");
+                            }));
+        };
     }
     // Slips of an array element after a fragment whose last loop reads
     // elements it may have changed already: the loop reading a copy made
@@ -610,27 +628,12 @@ void addPrograms(Registry& r) {
             }).element(t.text("array"), t.integer("index")));
     };
     // The values the fragment in three languages leaves in `variables` when
-    // every line is read with a slip: « - 1» left out, « + 1» left out, the
-    // quotient and the remainder of whole division swapped.
+    // every line is read with a slip: « - 1» left out, « + 1» left out.
     const auto valuesMisread = [](const Task& t, const QString& slip) {
         std::vector<QString> f = t.threeFragments();
         for (size_t i = 0; i < f.size(); ++i) {
             const QString was = f[i];
-            if (slip == "minus" || slip == "plus") {
-                f[i].remove(slip == "minus" ? " - 1" : " + 1");
-            } else if (i == 0) {
-                f[i].replace("MOD", "\x01").replace("\\", "MOD").replace("\x01", "\\");
-            } else {
-                static const QRegularExpression word(R"(\b(div|mod)\b)");
-                QString swapped;
-                qsizetype at = 0;
-                for (const auto& m : word.globalMatch(f[i])) {
-                    swapped += f[i].mid(at, m.capturedStart() - at);
-                    swapped += m.captured(1) == "div" ? "mod" : "div";
-                    at = m.capturedEnd();
-                }
-                f[i] = swapped + f[i].mid(at);
-            }
+            f[i].remove(slip == "minus" ? " - 1" : " + 1");
             if (f[i] == was)
                 t.fail("the slip changes nothing in a fragment");
         }
@@ -648,9 +651,6 @@ void addPrograms(Registry& r) {
     };
     r.solvers["programs.valuesWithoutPlusOne"] = [=](const Task& t) {
         return valuesMisread(t, "plus");
-    };
-    r.solvers["programs.valuesDivModSwapped"] = [=](const Task& t) {
-        return valuesMisread(t, "swap");
     };
     // The option names variables with their values ("x = 79, y = 78"): the
     // same names, the same values as the answer.
@@ -845,6 +845,55 @@ void addPrograms(Registry& r) {
             t.fail(QString("%1 programs: %2").arg(found.size()).arg(found.join(' ')));
         return found.front();
     };
+    // A row of cards, a letter a card: command k takes the card at place
+    // `from` k (an ordinal word: "первую") and puts it at place `to`
+    // ("третье"), the cards between moving one place up. The one program of
+    // at most `most` commands that turns the row `start` into `target`; the
+    // example `example` must turn `exampleRows.1` into each next row in
+    // turn.
+    r.solvers["programs.cardMoves"] = [](const Task& t) {
+        const QString start = t.text("start");
+        const qsizetype to = numeral(t.text("to"));
+        std::vector<qsizetype> from;
+        for (const QString& f : t.list("from"))
+            from.push_back(numeral(f));
+        if (to > start.size() ||
+            std::any_of(from.begin(), from.end(), [&](qsizetype p) { return p > start.size(); }))
+            t.fail("a command names a place beyond the row");
+        const auto run = [&](QString row, const QString& program) {
+            for (const QChar c : program) {
+                const int k = c.digitValue();
+                if (k < 1 || size_t(k) > from.size())
+                    t.fail("no command " + QString(c));
+                const QChar card = row[from[size_t(k - 1)] - 1];
+                row.remove(from[size_t(k - 1)] - 1, 1);
+                row.insert(to - 1, card);
+            }
+            return row;
+        };
+        const QString example = t.text("example");
+        const QStringList shown = t.list("exampleRows");
+        if (shown.size() != example.size() + 1)
+            t.fail("the example does not show a row after each command");
+        for (qsizetype i = 0; i < example.size(); ++i)
+            if (shown[i].size() != start.size() || run(shown[i], example.mid(i, 1)) != shown[i + 1])
+                t.fail(QString("the example's row %1 does not follow").arg(i + 2));
+        QStringList found;
+        QStringList level = {QString()};
+        for (int length = 1; length <= int(countGiven(t, "most")); ++length) {
+            QStringList next;
+            for (const QString& p : level)
+                for (size_t k = 1; k <= from.size(); ++k)
+                    next << p + QString::number(k);
+            for (const QString& p : next)
+                if (run(start, p) == t.text("target"))
+                    found << p;
+            level = next;
+        }
+        if (found.size() != 1)
+            t.fail(QString("%1 programs: %2").arg(found.size()).arg(found.join(' ')));
+        return found.front();
+    };
     // The one program of at most `most` (in digits or a word: "пяти") of the
     // executor's `commands` that turns `from` into `to`; the example,
     // `example` turning `exampleFrom` into `exampleTo`, must do so.
@@ -980,6 +1029,26 @@ void addPrograms(Registry& r) {
     r.solvers["programs.valueOfOne"] = [](const Task& t) {
         return QString::number(runThree(t).integer(t.text("variable")));
     };
+    // Slips of that value, read in the Pascal column: the remainder terms
+    // («+ n mod 3») left out; the two statements of the loop's body
+    // («begin … end») run in the other order.
+    r.solvers["programs.valueRemainderDropped"] = [](const Task& t) {
+        return QString::number(runPascalChanged(t, [](QString s) {
+                                   static const QRegularExpression term(
+                                       R"(\s*\+\s*\w+\s+mod\s+\w+)");
+                                   return s.remove(term);
+                               }).integer(t.text("variable")));
+    };
+    r.solvers["programs.valueBodySwapped"] = [](const Task& t) {
+        return QString::number(
+            runPascalChanged(t, [&t](QString s) {
+                static const QRegularExpression body(
+                    R"(\bbegin[ \t]*\n([ \t]*)([^;\n]+?)\s*;[ \t]*\n[ \t]*([^;\n]+?)\s*;?[ \t]*\n([ \t]*)end\b)");
+                if (!body.match(s).hasMatch())
+                    t.fail("no loop body of two statements");
+                return s.replace(body, "begin\n\\1\\3;\n\\1\\2\n\\4end");
+            }).integer(t.text("variable")));
+    };
     // Slips of the value a counted loop leaves in `variable`, read in its
     // Pascal column: one pass more (the upper bound one greater); the counter
     // taken from 1 whatever its start (both bounds moved by the same step);
@@ -1073,19 +1142,11 @@ void addPrograms(Registry& r) {
                 t.fail("a fragment does not print the value alone");
         return QString::number(value);
     };
-    // Slips of the value of `variable` after a counted loop that adds whole
-    // quotients ("s := s + 28 div i"): every quotient rounded to the
-    // nearest whole; the exact quotients added and the sum rounded down
-    // once (the sum kept in 2520ths, so for divisors 1 … 10 and a sum that
-    // starts at 0); the loop one pass short.
+    // Slips of the value of `variable` after a fragment that takes whole
+    // quotients ("s := s + n div 3"): the remainder taken for each quotient
+    // (mod for div); a counted loop one pass short.
     {
         static const QRegularExpression quotient(R"(\b(\w+)\s+div\s+(\w+)\b)");
-        r.solvers["programs.printedRoundedNearest"] = [](const Task& t) {
-            return QString::number(runPascalChanged(t, [](QString s) {
-                                       return s.replace(quotient, R"((2 * \1 + \2) div (2 * \2))");
-                                   }).integer(t.text("variable")));
-        };
-        // Slip: the remainder taken for the whole quotient (mod for div).
         r.solvers["programs.printedModForDiv"] = [](const Task& t) {
             return QString::number(runPascalChanged(t, [](QString s) {
                                        return s.replace(quotient, R"(\1 mod \2)");

@@ -311,69 +311,88 @@ void addTables(Registry& r) {
             return true;
         });
     };
-    // The whole the classes gathered together: the bar chart (picture 1)
-    // shows what the class `team` gathered in each month, the pie (picture
-    // 2) each class's share, its labels «8А: 40 %» agreeing with its
-    // sectors; refused unless the whole is a whole number and the sheet's
-    // known cells (picture 0, «?» unknown) agree with every class's total.
-    r.solvers["tables.totalFromShare"] = [](const Task& t) {
-        const QVariantMap bar = t.drawn(1)["chart"].toMap(), pie = t.drawn(2)["chart"].toMap();
-        if (bar["kind"].toString() != "bar" || pie["kind"].toString() != "pie")
-            t.fail("not a bar chart and then a pie");
-        double gathered = 0;
-        for (const QVariant& v : bar["values"].toList())
-            gathered += v.toDouble();
-        static const QRegularExpression share = unicodePattern(
-            QString::fromUtf8(R"(^(\S+): (\d+)[\x{00A0} ]%$)"));
-        std::map<QString, double> percent;
-        const QVariantList sectors = pie["values"].toList();
-        const QStringList labels = pie["labels"].toStringList();
-        double sum = 0, sectorSum = 0;
-        for (qsizetype i = 0; i < labels.size(); ++i) {
-            const auto m = share.match(labels[i]);
-            if (!m.hasMatch())
-                t.fail("a sector is not labelled with its per cent: " + labels[i]);
-            percent[m.captured(1)] = m.captured(2).toDouble();
-            sum += m.captured(2).toDouble();
-            sectorSum += sectors.value(i).toDouble();
-        }
-        if (sum != 100 || sectorSum <= 0)
-            t.fail("the shares do not make 100 %");
-        for (qsizetype i = 0; i < labels.size(); ++i)
-            if (std::abs(sectors[i].toDouble() / sectorSum * 100 - percent[labels[i].section(':', 0, 0)]) > 1e-9)
-                t.fail("a sector disagrees with its label");
-        if (!percent.contains(t.text("team")))
-            t.fail("the pie has no sector of " + t.text("team"));
-        const double whole = gathered * 100 / percent[t.text("team")];
-        if (whole != std::floor(whole))
-            t.fail("the whole is no whole number");
-        const QVariantMap sheet = t.drawn(0)["spreadsheet"].toMap();
-        for (const QVariant& row : sheet["rows"].toList()) {
-            const QStringList cells = row.toStringList();
-            if (!percent.contains(cells.value(0)))
-                continue;
-            double known = 0;
-            int unknown = 0;
-            for (qsizetype c = 1; c < cells.size(); ++c)
-                cells[c] == "?" ? void(++unknown) : void(known += cells[c].toDouble());
-            const double total = whole * percent[cells.value(0)] / 100;
-            if (cells.value(0) == t.text("team") ? unknown != cells.size() - 1
-                                                  : (unknown == 0 ? known != total : known >= total))
-                t.fail("the sheet's row " + cells.value(0) + " disagrees with the charts");
-        }
-        return written(whole);
-    };
-    // Its slip of the class `team`'s own total (the bar chart, picture 1,
-    // added up) taken for the whole.
-    r.solvers["tables.totalFromShareTeamOnly"] = [](const Task& t) {
-        const QVariantMap bar = t.drawn(1)["chart"].toMap();
-        if (bar["kind"].toString() != "bar")
-            t.fail("not a bar chart");
-        double gathered = 0;
-        for (const QVariant& v : bar["values"].toList())
-            gathered += v.toDouble();
-        return written(gathered);
-    };
+    // The fewest whole units the class `team` alone adds in one new month so
+    // that, the charts drawn again, its sector of the pie of the classes'
+    // totals (picture 2) takes at least half the circle and the new month's
+    // bar on the bar chart of the months' totals (picture 1) stands above
+    // each other bar. The sheet (picture 0): a heading row, a row a class
+    // (its name, a number a month, its total), a last row of the months'
+    // totals and the whole; refused unless every total is its row's or its
+    // column's sum and the charts show those totals, the pie labelled with
+    // the classes. Its slips: the bar alone; the half taken of the old
+    // whole, the bar left out; the team's own earlier units left out.
+    {
+        struct Standing {
+            double own = 0, others = 0, tallest = 0;
+        };
+        const auto standing = [](const Task& t) {
+            const QVariantList rows = t.drawn(0)["spreadsheet"].toMap()["rows"].toList();
+            const QVariantMap bar = t.drawn(1)["chart"].toMap(), pie = t.drawn(2)["chart"].toMap();
+            if (bar["kind"].toString() != "bar" || pie["kind"].toString() != "pie")
+                t.fail("not a bar chart and then a pie");
+            if (rows.size() < 4)
+                t.fail("a sheet of fewer than two classes");
+            std::vector<std::vector<double>> numbers; // the rows under the heading
+            QStringList classes;
+            for (qsizetype r = 1; r < rows.size(); ++r) {
+                const QStringList cells = rows[r].toStringList();
+                std::vector<double> row;
+                for (qsizetype c = 1; c < cells.size(); ++c) {
+                    bool ok = false;
+                    row.push_back(cells[c].toDouble(&ok));
+                    if (!ok)
+                        t.fail("a sheet's cell is no number: " + cells[c]);
+                }
+                if (row.size() < 3 || (!numbers.empty() && row.size() != numbers.front().size()))
+                    t.fail("a sheet's rows differ in length or hold fewer than two months");
+                numbers.push_back(row);
+                if (r + 1 < rows.size())
+                    classes << cells.value(0);
+            }
+            const size_t months = numbers.front().size() - 1, last = numbers.size() - 1;
+            for (const std::vector<double>& row : numbers)
+                if (std::accumulate(row.begin(), row.end() - 1, 0.0) != row.back())
+                    t.fail("a total is not its row's sum");
+            std::vector<double> classTotals;
+            for (size_t i = 0; i < last; ++i)
+                classTotals.push_back(numbers[i][months]);
+            for (size_t c = 0; c <= months; ++c) {
+                double column = 0;
+                for (size_t i = 0; i < last; ++i)
+                    column += numbers[i][c];
+                if (column != numbers[last][c])
+                    t.fail("a total is not its column's sum");
+            }
+            const std::vector<double> monthTotals(numbers[last].begin(), numbers[last].end() - 1);
+            if (!chartShows(bar, monthTotals))
+                t.fail("the bar chart does not show the months' totals");
+            if (!chartShows(pie, classTotals) || pie["labels"].toStringList() != classes)
+                t.fail("the pie does not show the classes' totals");
+            const qsizetype team = classes.indexOf(t.text("team"));
+            if (team < 0)
+                t.fail("the sheet has no class " + t.text("team"));
+            return Standing{classTotals[size_t(team)],
+                            numbers[last][months] - classTotals[size_t(team)],
+                            *std::max_element(monthTotals.begin(), monthTotals.end())};
+        };
+        const auto above = [](double v) { return std::floor(v) + 1; };
+        const auto atLeast = [](double v) { return std::max(0.0, std::ceil(v)); };
+        r.solvers["tables.fewestForHalfAndTallest"] = [=](const Task& t) {
+            const Standing s = standing(t);
+            return written(std::max(atLeast(s.others - s.own), above(s.tallest)));
+        };
+        r.solvers["tables.fewestForHalfAndTallestBarOnly"] = [=](const Task& t) {
+            return written(above(standing(t).tallest));
+        };
+        r.solvers["tables.fewestForHalfAndTallestWholeKept"] = [=](const Task& t) {
+            const Standing s = standing(t);
+            return written(atLeast((s.own + s.others) / 2 - s.own));
+        };
+        r.solvers["tables.fewestForHalfAndTallestOwnForgotten"] = [=](const Task& t) {
+            const Standing s = standing(t);
+            return written(std::max(atLeast(s.others), above(s.tallest)));
+        };
+    }
     // The value in cell `to` after the formula `formula` of cell `from` is
     // copied there; the sheet holds the numbers `values` in column `column`
     // from row 1 down and the number `fixedValue` in cell `fixed`. Its
@@ -468,7 +487,7 @@ void addTables(Registry& r) {
             return closedRoad(t, "off");
         };
     }
-    // The picture's table of people, grouped by the column `group` and
+    // The picture's table of records, grouped by the column `group` and
     // scored in the column `score`: the group with the largest total;
     // refused on a tie. Its slips: the group of the best single score; the
     // group with the most members; the group with the best average.
@@ -588,60 +607,61 @@ void addTables(Registry& r) {
             return marked(t, "swapped");
         };
     }
-    // The picture's numbered road tables: the number of the one in which,
-    // of all the places, `to` lies farthest from `from` by the shortest
-    // route, and no other place as far. And the slips, each the one table
-    // where `to` seems farthest so: by the direct road (the cell of the row
-    // `from`), tied with another place by the shortest route.
-    const auto farthestTable = [](const Task& t, const QString& by) {
-        const QString from = t.text("from"), to = t.text("to");
-        return theRoadTable(t, [&](const RoadMap& map) {
-            std::map<QString, qint64> far;
-            for (const QString& p : map.places) {
-                if (p == from)
-                    continue;
-                qint64 d = -1;
-                if (by == "direct") {
-                    for (const Road& road : map.roads)
-                        if ((road.from == from && road.to == p) ||
-                            (road.to == from && road.from == p))
-                            d = road.length;
-                } else {
-                    d = shortestRoute(map, from, p).length;
-                }
-                far[p] = d;
-            }
-            if (!far.contains(to))
-                t.fail("no place " + to);
-            qint64 most = -1;
-            int reaching = 0;
-            for (const auto& [p, d] : far)
-                most = std::max(most, d);
-            for (const auto& [p, d] : far)
-                reaching += d == most ? 1 : 0;
-            return far.at(to) == most && (by == "tied" ? reaching > 1 : reaching == 1);
-        });
-    };
-    r.solvers["tables.farthestByRoute"] = [=](const Task& t) { return farthestTable(t, ""); };
-    r.solvers["tables.farthestByDirectRoad"] = [=](const Task& t) {
-        return farthestTable(t, "direct");
-    };
-    r.solvers["tables.farthestTied"] = [=](const Task& t) { return farthestTable(t, "tied"); };
-    // The slip of answering «ближе» for «дальше»: the numbered road table in
-    // which `to` lies nearer to `from` by the shortest route than each other
-    // place.
-    r.solvers["tables.nearestByRoute"] = [](const Task& t) {
-        const QString from = t.text("from"), to = t.text("to");
-        return theRoadTable(t, [&](const RoadMap& map) {
-            if (!map.places.contains(to))
-                t.fail("no place " + to);
-            const qint64 d = shortestRoute(map, from, to).length;
+    // The place of the picture's road table from which the shortest routes
+    // to all the other places add up to the least; refused unless one
+    // place does. Its slips, each the one place that comes first so: the
+    // direct road taken wherever there is one, a shortest route only where
+    // there is none; the most roads; the least sum of the numbers in its
+    // row, as if an empty cell were a road of 0.
+    {
+        using Score = std::function<qint64(const RoadMap&, const QString&)>;
+        const auto firstPlace = [](const Task& t, const Score& score) {
+            const RoadMap map = roadTable(t, t.drawn()["table"].toMap());
+            std::map<qint64, QStringList> by;
             for (const QString& p : map.places)
-                if (p != from && p != to && shortestRoute(map, from, p).length <= d)
-                    return false;
-            return true;
-        });
-    };
+                by[score(map, p)] << p;
+            const QStringList& first = by.begin()->second;
+            if (first.size() != 1)
+                t.fail("places that come first alike: " + first.join(", "));
+            return first.front();
+        };
+        // The sum of the roads from `p`, or of them to `q` alone; the
+        // number of them.
+        const auto roadsFrom = [](const RoadMap& map, const QString& p, const QString& q = {}) {
+            std::pair<qint64, qint64> sumAndCount{0, 0};
+            for (const Road& road : map.roads)
+                if ((road.from == p && (q.isEmpty() || road.to == q)) ||
+                    (road.to == p && (q.isEmpty() || road.from == q)))
+                    sumAndCount = {sumAndCount.first + road.length, sumAndCount.second + 1};
+            return sumAndCount;
+        };
+        const auto totalFrom = [=](bool directFirst) -> Score {
+            return [=](const RoadMap& map, const QString& p) {
+                qint64 sum = 0;
+                for (const QString& q : map.places) {
+                    const auto [road, roads] = roadsFrom(map, p, q);
+                    sum += q == p                     ? 0
+                           : directFirst && roads > 0 ? road
+                                                      : shortestRoute(map, p, q).length;
+                }
+                return sum;
+            };
+        };
+        r.solvers["tables.leastTotalDistance"] = [=](const Task& t) {
+            return firstPlace(t, totalFrom(false));
+        };
+        r.solvers["tables.leastTotalDirectRoads"] = [=](const Task& t) {
+            return firstPlace(t, totalFrom(true));
+        };
+        r.solvers["tables.mostRoads"] = [=](const Task& t) {
+            return firstPlace(
+                t, [=](const RoadMap& map, const QString& p) { return -roadsFrom(map, p).second; });
+        };
+        r.solvers["tables.leastRowSum"] = [=](const Task& t) {
+            return firstPlace(
+                t, [=](const RoadMap& map, const QString& p) { return roadsFrom(map, p).first; });
+        };
+    }
     // The whole number from −1000 to 1000 that, written into the empty
     // cell `cell` of the picture's spreadsheet, makes the two cells `equal`
     // equal; refused unless exactly one number does. A slip rewrites the
@@ -908,48 +928,120 @@ void addTables(Registry& r) {
             t, mask, "no query holds a mask", [=](const QString& q) { return rewritten(q, true); },
             {{"without the mask rule", [=](const QString& q) { return rewritten(q, false); }}});
     };
-    // As tables.queryOrder, where «заголовок:X» finds the pages whose title
-    // holds X, the title being part of the page: read as (X & X_заголовок).
-    // The order must need that rule: with every «заголовок:X» read as a word
-    // of its own, some two queries cannot be ordered.
-    r.solvers["tables.queryOrderWithTitle"] = [](const Task& t) {
-        static const QRegularExpression title = unicodePattern(R"(заголовок:(\w+))");
-        return orderNeedingRule(
-            t, title, "no query searches a title",
-            [](QString q) { return q.replace(title, "(\\1 & \\1_заголовок)"); },
-            {{"without the title rule", [](QString q) { return q.replace(title, "\\1_заголовок"); }}});
-    };
-    // As tables.queryOrder, where a word finds the pages with it in any of
-    // its forms (`forms`: forms of one word, each standing for the first),
-    // and «!X» only those with X in exactly this form: read as
-    // (word & word_X). The order must need both halves of that rule: with
-    // every form read as a word of its own («!X» as X), and with «!»
-    // ignored, some two queries cannot be ordered or find the same pages.
-    r.solvers["tables.queryOrderWithForms"] = [](const Task& t) {
-        const QStringList forms = t.list("forms");
-        if (forms.size() < 2)
-            t.fail("fewer than two forms of the word");
-        static const QRegularExpression word = unicodePattern(R"((!?)(\w+))");
-        static const QRegularExpression exact = unicodePattern(R"(!\w)");
-        enum Reading { Literal, Ignored, Rule };
-        const auto rewritten = [=](const QString& q, Reading reading) {
-            QString out;
-            qsizetype done = 0;
-            for (const auto& m : word.globalMatch(q)) {
-                const QString w = m.captured(2).toLower();
-                const QString stem = forms.contains(w, Qt::CaseInsensitive) ? forms[0].toLower() : w;
-                QString read = reading == Literal ? w : stem;
-                if (reading == Rule && !m.captured(1).isEmpty())
-                    read = "(" + stem + " & " + stem + "_" + w + ")";
-                out += q.mid(done, m.capturedStart() - done) + read;
-                done = m.capturedEnd();
+    // As tables.queryOrder, by the pages each query finds on a site of
+    // `site` pages numbered from 1, the word `words`.k standing on the pages
+    // that `pages`.k lists ("2, 3, 5 и 7"): a page is found where the query
+    // holds for the words it has. Every word of the queries needs its list,
+    // the numbers of pages found must all differ, and inclusion alone must
+    // not order the queries.
+    r.solvers["tables.queryOrderOnPages"] = [](const Task& t) {
+        const auto [labels, queries, ascending] = queryRows(t);
+        const QStringList words = t.list("words"), lists = t.list("pages");
+        const qint64 site = t.integer("site");
+        if (words.size() != lists.size())
+            t.fail("the words and their lists of pages differ in number");
+        if (QStringList(words).removeDuplicates() > 0)
+            t.fail("a word listed twice");
+        static const QRegularExpression digits(R"(\d+)");
+        std::vector<std::set<qint64>> on;
+        for (const QString& list : lists) {
+            std::set<qint64> pages;
+            for (const auto& m : digits.globalMatch(list)) {
+                const qint64 page = m.captured(0).toLongLong();
+                if (page < 1 || page > site)
+                    t.fail("page " + m.captured(0) + " is not on the site");
+                if (!pages.insert(page).second)
+                    t.fail("page " + m.captured(0) + " listed twice for one word");
             }
-            return out + q.mid(done);
-        };
-        const auto as = [=](Reading r) { return [=](const QString& q) { return rewritten(q, r); }; };
-        return orderNeedingRule(t, exact, "no query asks for an exact form", as(Rule),
-                                {{"with every form a word of its own", as(Literal)},
-                                 {"with «!» ignored", as(Ignored)}});
+            if (pages.empty())
+                t.fail("a word on no page");
+            on.push_back(pages);
+        }
+        for (const QString& q : queries)
+            for (const QString& w : queryWords(q))
+                if (!words.contains(w, Qt::CaseInsensitive))
+                    t.fail("the word " + w + " has no list of pages");
+        if (inclusionOrders(labels, queries))
+            t.fail("the queries are ordered without the pages");
+        std::vector<std::pair<qint64, QString>> found;
+        for (qsizetype k = 0; k < queries.size(); ++k) {
+            qint64 count = 0;
+            for (qint64 page = 1; page <= site; ++page) {
+                QStringList holds; // the page's words, and the others negated
+                for (size_t w = 0; w < on.size(); ++w)
+                    holds << (on[w].contains(page) ? "" : "~") + words[qsizetype(w)];
+                count += queryIncludes(queries[k], holds.join(" & ")) ? 1 : 0;
+            }
+            found.emplace_back(count, labels[k]);
+        }
+        std::sort(found.begin(), found.end());
+        for (size_t k = 1; k < found.size(); ++k)
+            if (found[k].first == found[k - 1].first)
+                t.fail(QString("%1 and %2 both find %3 pages")
+                           .arg(found[k - 1].second, found[k].second)
+                           .arg(found[k].first));
+        if (!ascending)
+            std::reverse(found.begin(), found.end());
+        QString order;
+        for (const auto& f : found)
+            order += f.second;
+        return order;
+    };
+    // As tables.queryOrder, where the wording states that the word `more`
+    // stands on more pages than the word `fewer`. A query finds fewer pages
+    // than another where the other finds all its pages (the counts all
+    // differ, as the wording states), or where the fact forces it: the
+    // other finds every page with `more` and without `fewer` and the first
+    // none of them, and of the pages with both words or neither the other
+    // finds all the first finds (the difference of their counts is then at
+    // least that of the two words). The order must need the fact.
+    r.solvers["tables.queryOrderWithMore"] = [](const Task& t) {
+        const auto [labels, queries, ascending] = queryRows(t);
+        const QString more = t.text("more").toLower(), fewer = t.text("fewer").toLower();
+        if (more == fewer)
+            t.fail("the fact compares a word with itself");
+        QStringList used;
+        for (const QString& q : queries)
+            used << queryWords(q);
+        if (!used.contains(more) || !used.contains(fewer))
+            t.fail("no query holds a word of the fact");
+        if (inclusionOrders(labels, queries))
+            t.fail("the queries are ordered without the fact");
+        const QString gain = more + " & ~" + fewer;
+        const QString even = "((" + more + " & " + fewer + ") | (~" + more + " & ~" + fewer + "))";
+        const auto n = size_t(queries.size());
+        std::vector<std::vector<bool>> below(n, std::vector<bool>(n));
+        for (size_t i = 0; i < n; ++i)
+            for (size_t j = 0; j < n; ++j) {
+                if (i == j)
+                    continue;
+                const QString a = "(" + queries[qsizetype(i)] + ")",
+                              b = "(" + queries[qsizetype(j)] + ")";
+                below[i][j] = queryIncludes(b, a) || (queryIncludes(b + " & ~" + a, gain) &&
+                                                      queryIncludes(b, a + " & " + even));
+            }
+        for (size_t k = 0; k < n; ++k)
+            for (size_t i = 0; i < n; ++i)
+                for (size_t j = 0; j < n; ++j)
+                    if (below[i][k] && below[k][j])
+                        below[i][j] = true;
+        QStringList problems;
+        for (size_t i = 0; i < n; ++i)
+            for (size_t j = i + 1; j < n; ++j)
+                if (below[i][j] == below[j][i])
+                    problems << QString(below[i][j] ? "%1 and %2 find as many pages"
+                                                    : "%1 and %2 cannot be ordered")
+                                    .arg(labels[qsizetype(i)], labels[qsizetype(j)]);
+        if (!problems.isEmpty())
+            t.fail(problems.join("; "));
+        std::vector<size_t> order(n);
+        std::iota(order.begin(), order.end(), 0);
+        std::sort(order.begin(), order.end(),
+                  [&](size_t a, size_t b) { return ascending ? below[a][b] : below[b][a]; });
+        QString out;
+        for (size_t k : order)
+            out += labels[qsizetype(k)];
+        return out;
     };
     // The number of rows of the picture's table for which `condition` holds:
     // columns as whole-number variables, joined by ИЛИ and И.

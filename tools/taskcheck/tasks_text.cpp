@@ -168,48 +168,76 @@ void addText(Registry& r) {
             return true;
         });
     };
-    // The option, a chain of `length` beads (a letter a bead), that reads
-    // the same from both ends, has no two equal neighbours, and whose middle
-    // bead's colour occurs nowhere else in it.
-    r.solvers["text.symmetricBeads"] = [](const Task& t) {
-        const int length = numeral(t.text("length"));
-        if (length % 2 == 0)
-            t.fail("a chain of even length has no middle bead");
-        return theOption(t, [&](const QString& o) {
-            QString reversed = o;
-            std::reverse(reversed.begin(), reversed.end());
-            if (o.size() != length || o != reversed)
-                return false;
-            for (qsizetype i = 1; i < o.size(); ++i)
-                if (o[i] == o[i - 1])
-                    return false;
-            return o.count(o[length / 2]) == 1;
-        });
-    };
-    // Its slips: the one option that breaks only the symmetry (one pair of
-    // places differs), only the rule of the middle colour, or only the rule
-    // of neighbours.
+    // A pendant of `length` (a word: "семи") beads of the kinds `colours`,
+    // each named with its letter in brackets («медные (М)»): any three beads
+    // in a row are of three kinds, and the two kinds `equal` occur equally
+    // often. The row `row` breaks these rules; an option («вторую — на М»)
+    // replaces one of its beads by a bead of another kind. The one option
+    // after which the row keeps both rules. Its slips: the one option that
+    // would do if rule 1 only forbade two beads of one kind side by side,
+    // and the one that keeps rule 1 but not the rule of equal counts.
     {
-        const auto breaking = [](const Task& t, int rule) {
+        // Whether `s` keeps the rule of `span` beads in a row all different,
+        // and whether it keeps the rule of equal counts.
+        const auto keeps = [](const Task& t, const QString& s, qsizetype span) {
+            bool different = true;
+            for (qsizetype i = 0; i < s.size(); ++i)
+                for (qsizetype j = i + 1; j < s.size() && j < i + span; ++j)
+                    different = different && s[i] != s[j];
+            const QStringList equal = t.list("equal");
+            return std::pair{different, s.count(equal[0]) == s.count(equal[1])};
+        };
+        // The row after the replacement an option names.
+        const auto replaced = [=](const Task& t, const QString& option) {
+            static const QRegularExpression letter = unicodePattern(R"(\((\w)\)$)");
+            static const QRegularExpression replacement =
+                unicodePattern(R"(^(\w+)[ \x{00A0}]— на (\w)$)");
+            QString kinds;
+            for (const QString& c : t.list("colours")) {
+                const auto m = letter.match(c);
+                if (!m.hasMatch())
+                    t.fail("a kind of bead without its letter: " + c);
+                kinds += m.captured(1);
+            }
+            QString row = t.text("row");
+            const QStringList equal = t.list("equal");
+            if (row.size() != numeral(t.text("length")) || equal.size() != 2 ||
+                !kinds.contains(equal[0]) || !kinds.contains(equal[1]) || equal[0] == equal[1])
+                t.fail("the row or the kinds of equal counts do not fit the pendant");
+            for (const QChar c : row)
+                if (!kinds.contains(c))
+                    t.fail(QString("a bead of no kind named: %1").arg(c));
+            const auto [different, equalCounts] = keeps(t, row, 3);
+            if (different && equalCounts)
+                t.fail("the row already keeps the rules");
+            const auto m = replacement.match(option);
+            if (!m.hasMatch())
+                t.fail("not a replacement: " + option);
+            const int place = numeral(m.captured(1));
+            const QChar kind = m.captured(2).front();
+            if (place > row.size() || !kinds.contains(kind) || row[place - 1] == kind)
+                t.fail("a replacement of no bead or by the same kind: " + option);
+            row[place - 1] = kind;
+            return row;
+        };
+        r.solvers["text.beadReplacement"] = [=](const Task& t) {
             return theOption(t, [&](const QString& o) {
-                QString reversed = o;
-                std::reverse(reversed.begin(), reversed.end());
-                bool neighbours = true;
-                for (qsizetype i = 1; i < o.size(); ++i)
-                    neighbours = neighbours && o[i] != o[i - 1];
-                const bool broken[3] = {o != reversed, o.count(o[o.size() / 2]) != 1, !neighbours};
-                for (int k = 0; k < 3; ++k)
-                    if (broken[k] != (k == rule))
-                        return false;
-                return true;
+                const auto [different, equalCounts] = keeps(t, replaced(t, o), 3);
+                return different && equalCounts;
             });
         };
-        r.solvers["text.symmetricBeadsAsymmetric"] = [=](const Task& t) { return breaking(t, 0); };
-        r.solvers["text.symmetricBeadsMiddleRepeated"] = [=](const Task& t) {
-            return breaking(t, 1);
+        r.solvers["text.beadReplacementNeighboursOnly"] = [=](const Task& t) {
+            return theOption(t, [&](const QString& o) {
+                const QString row = replaced(t, o);
+                const auto [neighbours, equalCounts] = keeps(t, row, 2);
+                return neighbours && equalCounts && !keeps(t, row, 3).first;
+            });
         };
-        r.solvers["text.symmetricBeadsEqualNeighbours"] = [=](const Task& t) {
-            return breaking(t, 2);
+        r.solvers["text.beadReplacementCountsIgnored"] = [=](const Task& t) {
+            return theOption(t, [&](const QString& o) {
+                const auto [different, equalCounts] = keeps(t, replaced(t, o), 3);
+                return different && !equalCounts;
+            });
         };
     }
     // How many of the files `names` fit the mask `mask`.
@@ -758,51 +786,85 @@ void addText(Registry& r) {
         }
         return r;
     };
-    // Three `people` in three `towns` (one each), three `phrases` of two
-    // halves ("Олег живёт в Муроме, а Роман — в Костроме"), one half of
-    // each true: the first letters of the people's towns, in their order.
-    r.solvers["text.halfTruePhrasesTowns"] = [](const Task& t) {
-        const QStringList people = t.list("people"), towns = t.list("towns");
-        std::vector<std::vector<std::pair<qsizetype, qsizetype>>> phrases;
+    // Three `people` in the `villages` of one river, one each (the villages
+    // named upstream first); three `phrases` of two halves joined by «, а »,
+    // one half of each true. A half is «<who> живёт в <village>» or «<who>
+    // живёт выше (ниже) по реке, чем <whom>»; after «а» a dash may stand for
+    // «живёт», and «по реке» may be left out. A village is known by its
+    // first three letters, whatever its ending. The first letters of the
+    // people's villages, in their order, capital; every phrase is needed.
+    r.solvers["text.halfTrueAlongRiver"] = [](const Task& t) {
+        const QStringList people = t.list("people"), villages = t.list("villages");
+        if (people.size() != villages.size())
+            t.fail("the people and the villages do not pair");
+        static const QRegularExpression at =
+            unicodePattern(R"(^(\w+)(?: живёт|[ \x{00A0}]—) в (\w+)$)");
+        static const QRegularExpression order =
+            unicodePattern(R"(^(\w+)(?: живёт|[ \x{00A0}]—) (выше|ниже)(?: по реке)?, чем (\w+)$)");
+        const auto person = [&](const QString& name) {
+            const qsizetype i = people.indexOf(name);
+            if (i < 0)
+                t.fail("no one called " + name);
+            return size_t(i);
+        };
+        // A half as a test of a placing: place[i] is the village of
+        // people[i], 0 the one furthest upstream.
+        using Half = std::function<bool(const std::vector<qsizetype>&)>;
+        std::vector<std::pair<Half, Half>> phrases;
         for (const QString& p : t.list("phrases")) {
-            std::vector<std::pair<qsizetype, qsizetype>> halves;
-            for (const QString& half : p.split(", а ")) {
-                qsizetype who = -1, where = -1;
-                for (qsizetype i = 0; i < people.size(); ++i)
-                    if (half.contains(people[i]))
-                        who = i;
-                for (qsizetype i = 0; i < towns.size(); ++i)
-                    if (half.contains(towns[i]))
-                        where = i;
-                if (who < 0 || where < 0)
-                    t.fail("a half naming no one or nowhere: " + half);
-                halves.emplace_back(who, where);
-            }
-            if (halves.size() != 2)
+            const QStringList parts = p.split(", а ");
+            if (parts.size() != 2)
                 t.fail("a phrase not of two halves: " + p);
-            phrases.push_back(halves);
+            Half h[2];
+            for (int k = 0; k < 2; ++k) {
+                if (const auto m = at.match(parts[k]); m.hasMatch()) {
+                    const size_t who = person(m.captured(1));
+                    QList<qsizetype> where;
+                    for (qsizetype v = 0; v < villages.size(); ++v)
+                        if (villages[v].left(3) == m.captured(2).left(3))
+                            where << v;
+                    if (where.size() != 1)
+                        t.fail("not one village " + m.captured(2));
+                    h[k] = [=, v = where.front()](const auto& place) { return place[who] == v; };
+                } else if (const auto n = order.match(parts[k]); n.hasMatch()) {
+                    const size_t who = person(n.captured(1)), whom = person(n.captured(3));
+                    if (who == whom)
+                        t.fail("a half comparing someone with himself: " + parts[k]);
+                    const bool above = n.captured(2) == "выше";
+                    h[k] = [=](const auto& place) { return (place[who] < place[whom]) == above; };
+                } else {
+                    t.fail("a half of no known form: " + parts[k]);
+                }
+            }
+            phrases.push_back({h[0], h[1]});
         }
-        if (people.size() != towns.size())
-            t.fail("the people and the towns do not pair");
-        std::vector<qsizetype> town(size_t(people.size()));
-        std::iota(town.begin(), town.end(), 0);
-        QStringList solutions;
-        do {
-            const bool halfRight = std::all_of(phrases.begin(), phrases.end(), [&](auto& p) {
-                return (town[size_t(p[0].first)] == p[0].second) +
-                           (town[size_t(p[1].first)] == p[1].second) ==
-                       1;
-            });
-            if (!halfRight)
-                continue;
-            QString initials;
-            for (qsizetype i : town)
-                initials += towns[i].front();
-            solutions << initials.toUpper();
-        } while (std::next_permutation(town.begin(), town.end()));
-        if (solutions.size() != 1)
-            t.fail(QString("%1 solutions").arg(solutions.size()));
-        return solutions.front();
+        // The placings that keep every phrase but the one numbered `without`.
+        const auto placings = [&](size_t without) {
+            std::vector<qsizetype> place(size_t(people.size()));
+            std::iota(place.begin(), place.end(), 0);
+            QStringList found;
+            do {
+                bool halfRight = true;
+                for (size_t i = 0; i < phrases.size(); ++i)
+                    if (i != without)
+                        halfRight =
+                            halfRight && phrases[i].first(place) != phrases[i].second(place);
+                if (halfRight) {
+                    QString initials;
+                    for (qsizetype v : place)
+                        initials += villages[v].front().toUpper();
+                    found << initials;
+                }
+            } while (std::next_permutation(place.begin(), place.end()));
+            return found;
+        };
+        const QStringList found = placings(phrases.size());
+        if (found.size() != 1)
+            t.fail(QString("%1 placings: %2").arg(found.size()).arg(found.join(' ')));
+        for (size_t i = 0; i < phrases.size(); ++i)
+            if (placings(i).size() == 1)
+                t.fail(QString("phrase %1 is not needed").arg(i + 1));
+        return found.front();
     };
     // The four actions (fourActions above, of `filler` and the two letters
     // `swapped`) applied to `start` twice; the example, `example.1` turned
@@ -819,35 +881,62 @@ void addText(Registry& r) {
         return apply(apply(t.text("start")).back()).back();
     };
     // The directory `start`, `up` (a word) levels up, then down into each
-    // of `down` (or `into`).
-    r.solvers["text.pathAfterMoves"] = [](const Task& t) {
+    // of `down` (or `into`). Its slips: one level fewer up; the `up`
+    // directories taken from the start of the path (next to the disk), not
+    // its end; no climb at all.
+    const auto pathAfter = [](const Task& t, const QString& slip) {
         QStringList path = t.text("start").split('\\');
-        const int up = numeral(t.text("up"));
+        int up = numeral(t.text("up"));
         if (up >= path.size())
             t.fail("the climb goes above the disk");
-        path.resize(path.size() - up);
+        if (slip == "fewer")
+            up -= 1;
+        if (slip == "none")
+            up = 0;
+        if (slip == "fromStart")
+            path.remove(1, up);
+        else
+            path.resize(path.size() - up);
         return (path + t.list(t.has("into") ? "into" : "down")).join('\\');
     };
-    // Guesses of a cell of a plan (rows `rows`, places `low` … `high`):
-    // guess i is row `guessRows.i`, place `guessPlaces.i`, each right in
+    r.solvers["text.pathAfterMoves"] = [=](const Task& t) { return pathAfter(t, ""); };
+    r.solvers["text.pathAfterMovesOneFewer"] = [=](const Task& t) { return pathAfter(t, "fewer"); };
+    r.solvers["text.pathAfterMovesFromStart"] = [=](const Task& t) {
+        return pathAfter(t, "fromStart");
+    };
+    r.solvers["text.pathAfterMovesNoClimb"] = [=](const Task& t) { return pathAfter(t, "none"); };
+    // Guesses of a cell of a plan (rows `rows`, places `low` … `high`),
+    // each «Приз (не) в ряду <row>, (а) (не) на месте <place>» and right in
     // exactly one half. The one cell, its row and place.
     r.solvers["text.halfRightGuesses"] = [](const Task& t) {
-        const QStringList rows = t.list("rows"), guessRows = t.list("guessRows"),
-                          guessPlaces = t.list("guessPlaces");
-        if (guessRows.size() != guessPlaces.size())
-            t.fail("the guesses' rows and places do not pair");
-        for (const QString& g : guessRows)
-            if (!rows.contains(g))
-                t.fail("a guess names no row of the plan");
+        static const QRegularExpression form =
+            unicodePattern(R"(^Приз (не )?в ряду (\w+), (?:а )?(не )?на месте (\d+)$)");
+        struct Guess {
+            QString row;
+            bool notRow;
+            qint64 place;
+            bool notPlace;
+        };
+        const QStringList rows = t.list("rows");
+        const qint64 low = t.integer("low"), high = t.integer("high");
+        std::vector<Guess> guesses;
+        for (const QString& g : t.list("guesses")) {
+            const auto m = form.match(g);
+            if (!m.hasMatch())
+                t.fail("a guess of no known form: " + g);
+            guesses.push_back({m.captured(2), !m.captured(1).isEmpty(), m.captured(4).toLongLong(),
+                               !m.captured(3).isEmpty()});
+            if (!rows.contains(guesses.back().row) || guesses.back().place < low ||
+                guesses.back().place > high)
+                t.fail("a guess names no row or place of the plan: " + g);
+        }
         QStringList found;
         for (const QString& row : rows)
-            for (qint64 place = t.integer("low"); place <= t.integer("high"); ++place) {
-                bool halfRight = true;
-                for (qsizetype i = 0; i < guessRows.size(); ++i)
-                    halfRight &= (guessRows[i] == row) != (number(guessPlaces[i]) == place);
-                if (halfRight)
+            for (qint64 place = low; place <= high; ++place)
+                if (std::all_of(guesses.begin(), guesses.end(), [&](const Guess& g) {
+                        return ((g.row == row) != g.notRow) != ((g.place == place) != g.notPlace);
+                    }))
                     found << row + QString::number(place);
-            }
         if (found.size() != 1)
             t.fail("not one cell: " + found.join(' '));
         return found.front();
@@ -1223,33 +1312,49 @@ void addText(Registry& r) {
             return o.front() > o.back() && sum % 2 == 1;
         });
     };
-    // The full name of the file `file` after the directory `moved` (which
-    // holds it) was moved with all it holds into the directory `into`; its
-    // slips: only the directory's contents moved, its parent moved too
-    // (the path below the disk kept), `into` taken as a new directory in
-    // the old place.
-    const auto movedParts = [](const Task& t) {
-        const QString moved = t.text("moved"), file = t.text("file");
-        if (!file.startsWith(moved + '\\'))
-            t.fail("the file is not inside the moved directory");
-        return std::pair{moved, file.mid(moved.size())};
+    // The option «<directory> в <directory>» whose move (the first
+    // directory, with all it holds, into the second) turns the file's full
+    // name `file` into `became`. Its slips, each an option made from the
+    // end the two names share (the file and the directories above it, up to
+    // the moved one): the directory just above that end taken as the moved
+    // one, as if its name left the path with it; the moved directory's new
+    // full name taken as the directory it went into; both at once.
+    const auto afterMove = [](const Task& t, const QString& option) {
+        const QStringList dirs = option.split(" в ");
+        if (dirs.size() != 2)
+            t.fail("not a move of one directory into another: " + option);
+        const QString file = t.text("file");
+        if (file == t.text("became"))
+            t.fail("the file's name did not change");
+        if (!file.startsWith(dirs[0] + '\\'))
+            return file;
+        return dirs[1] + '\\' + dirs[0].section('\\', -1) + file.mid(dirs[0].size());
     };
-    r.solvers["text.movedFile"] = [=](const Task& t) {
-        const auto [moved, rest] = movedParts(t);
-        return t.text("into") + '\\' + moved.section('\\', -1) + rest;
+    r.solvers["text.moveGiving"] = [=](const Task& t) {
+        return theOption(t, [&](const QString& o) { return afterMove(t, o) == t.text("became"); });
     };
-    r.solvers["text.movedContentsOnly"] = [=](const Task& t) {
-        return t.text("into") + movedParts(t).second;
+    // The old name's part before the shared end, the moved directory's
+    // name (the first of the shared end) and the new name's part before it.
+    const auto sharedEnd = [](const Task& t) {
+        const QStringList a = t.text("file").split('\\'), b = t.text("became").split('\\');
+        qsizetype k = 0;
+        while (k < a.size() && k < b.size() && a[a.size() - 1 - k] == b[b.size() - 1 - k])
+            ++k;
+        if (k < 2 || a.size() - k < 2 || b.size() - k < 2)
+            t.fail("no directory below the disk moved into one below the disk");
+        return std::tuple{a.mid(0, a.size() - k).join('\\'), a[a.size() - k],
+                          b.mid(0, b.size() - k).join('\\')};
     };
-    r.solvers["text.movedWithParent"] = [=](const Task& t) {
-        const auto [moved, rest] = movedParts(t);
-        return t.text("into") + moved.mid(moved.indexOf('\\')) + rest;
+    const auto moveSlip = [=](bool parentMoved, bool intoNewPlace) {
+        return [=](const Task& t) {
+            const auto [from, moved, to] = sharedEnd(t);
+            return (parentMoved ? from : from + '\\' + moved) + " в " +
+                   (intoNewPlace ? to + '\\' + moved : to);
+        };
     };
-    r.solvers["text.movedIntoOldPlace"] = [=](const Task& t) {
-        const auto [moved, rest] = movedParts(t);
-        return moved.section('\\', 0, -2) + '\\' + t.text("into").section('\\', -1) + '\\' +
-               moved.section('\\', -1) + rest;
-    };
+    r.solvers["text.moveGivingParent"] = moveSlip(true, false);
+    r.solvers["text.moveGivingIntoNewPlace"] = moveSlip(false, true);
+    r.solvers["text.moveGivingBothSlips"] = moveSlip(true, true);
 }
 
 } // namespace zut::check

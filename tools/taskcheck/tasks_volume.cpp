@@ -80,9 +80,9 @@ void addVolume(Registry& r) {
     // A tree of stars in a text file, `rows` lines: line k from the top
     // holds 2k − 1 stars after rows − k blanks (the middle stars one under
     // another, the bottom line from its first place) and one line end;
-    // `bits` bits a character. Its slips: the blanks left out, the line
-    // ends left out, each line's whole shortfall to the bottom width taken
-    // as blanks before it (the halving forgotten: every line padded).
+    // `bits` bits a character. Its slips: the line ends left out, the
+    // stars alone counted, each line's whole shortfall to the bottom width
+    // taken as blanks before it (the halving forgotten: every line padded).
     {
         const auto starTree = [](const Task& t, bool blanks, bool lineEnds, bool padded) {
             const qint64 rows = t.integer("rows");
@@ -93,16 +93,17 @@ void addVolume(Registry& r) {
                                       (lineEnds ? rows : 0);
             return written(double(textBits(characters, t.integer("bits"))));
         };
-        r.solvers["volume.starTree"] = [=](const Task& t) { return starTree(t, true, true, false); };
-        r.solvers["volume.starTreeNoBlanks"] = [=](const Task& t) {
-            return starTree(t, false, true, false);
+        r.solvers["volume.starTree"] = [=](const Task& t) {
+            return starTree(t, true, true, false);
         };
         r.solvers["volume.starTreeNoLineEnds"] = [=](const Task& t) {
             return starTree(t, true, false, false);
         };
-        // Slip: the stars alone counted, blanks and line ends both left out.
         r.solvers["volume.starTreeStarsOnly"] = [=](const Task& t) {
             return starTree(t, false, false, false);
+        };
+        r.solvers["volume.starTreeHalvingForgotten"] = [=](const Task& t) {
+            return starTree(t, true, true, true);
         };
     }
     // Two messages of `lengths` characters over alphabets of `alphabets`
@@ -373,10 +374,9 @@ void addVolume(Registry& r) {
     };
     // The word `word` written `times` times, `separator` between neighbours
     // (one blank where it is not given) and nothing at the ends, `bits`
-    // bits a character; and the slips: the separators left out, a
-    // separator after every word, a byte a character, each separator
-    // taken for one character (the blank after a comma forgotten).
-    const auto repeatedWordBits = [](const Task& t, qint64 blanksLess, qint64 bits,
+    // bits a character; and the slips: the separators left out, each
+    // separator taken for one character (the blank after a comma forgotten).
+    const auto repeatedWordBits = [](const Task& t, qint64 blanksLess,
                                      bool separatorAsOne = false) {
         const qint64 times = t.integer("times");
         if (times < 2 || t.text("word").contains(' '))
@@ -386,19 +386,26 @@ void addVolume(Registry& r) {
             t.fail("no separator of several characters");
         const qint64 characters = times * characterCount(t.text("word")) +
                                   (times - blanksLess) * (separatorAsOne ? 1 : separator);
-        return written(double(textBits(characters, bits)));
+        return written(double(textBits(characters, t.integer("bits"))));
     };
     r.solvers["volume.repeatedWordSeparatorAsOne"] = [=](const Task& t) {
-        return repeatedWordBits(t, 1, t.integer("bits"), true);
+        return repeatedWordBits(t, 1, true);
     };
-    r.solvers["volume.repeatedWord"] = [=](const Task& t) {
-        return repeatedWordBits(t, 1, t.integer("bits"));
-    };
+    r.solvers["volume.repeatedWord"] = [=](const Task& t) { return repeatedWordBits(t, 1); };
     r.solvers["volume.repeatedWordNoBlanks"] = [=](const Task& t) {
-        return repeatedWordBits(t, t.integer("times"), t.integer("bits"));
+        return repeatedWordBits(t, t.integer("times"));
     };
-    r.solvers["volume.repeatedWordByteEach"] = [=](const Task& t) {
-        return repeatedWordBits(t, 1, 8);
+    // A slip that over-counts: every blank of the separator counted twice,
+    // in the separator and once more as the gap between two words.
+    r.solvers["volume.repeatedWordBlanksTwice"] = [](const Task& t) {
+        const QString separator = t.has("separator") ? t.text("separator") : QString();
+        const qint64 blanks = separator.count(' ');
+        if (blanks == 0 || blanks == separator.size())
+            t.fail("no separator of signs and blanks");
+        const qint64 times = t.integer("times");
+        const qint64 characters = times * characterCount(t.text("word")) +
+                                  (times - 1) * (characterCount(separator) + blanks);
+        return written(double(textBits(characters, t.integer("bits"))));
     };
     // The option is a volume ("72 байта") equal to the answer in bits.
     r.readers["volume"] = [](const QString& answer, const QString& o, int, const Task&) {
@@ -528,24 +535,51 @@ void addVolume(Registry& r) {
         return written(
             double(rasterBits(t.integer("width"), t.integer("height"), t.integer("colours"))));
     };
-    // Its slips: the power of two that gives the colours found one too
-    // small (one bit a pixel too few); the number of colours taken for the
-    // bits of a pixel; the bits divided by 1024 as if they were bytes. (Two
-    // colours are one bit a pixel: that volume is the number of pixels.)
-    r.solvers["volume.rasterOneBitShort"] = [](const Task& t) {
-        const qint64 each = bitsForAlphabet(t.integer("colours")) - 1;
-        if (each < 1)
-            t.fail("no bit a pixel is left");
-        return written(double(rasterBits(t.integer("width"), t.integer("height"), 2) * each));
-    };
-    r.solvers["volume.rasterColoursAsBits"] = [](const Task& t) {
-        return written(double(rasterBits(t.integer("width"), t.integer("height"), 2) *
-                              t.integer("colours")));
-    };
-    r.solvers["volume.rasterBitsAsBytes"] = [](const Task& t) {
-        return written(
-            double(rasterBits(t.integer("width"), t.integer("height"), t.integer("colours")) * 8));
-    };
+    // The most colours a picture of `second` (its width and height) may
+    // have when it takes no more memory than a picture of `first` in
+    // `colours`, each pixel of each in the fewest bits its palette needs:
+    // the first picture's bits shared among the second's pixels, rounded
+    // down, as a power of two. Its slips: the bits a pixel rounded up; the
+    // pixels' ratio turned over (the bits multiplied where they are
+    // divided); the colours, not the bits, scaled by the pixels' ratio.
+    {
+        const auto pixels = [](const Task& t, const QString& given) {
+            const QStringList sides = t.list(given);
+            if (sides.size() != 2)
+                t.fail(given + " is not a width and a height");
+            const qint64 p = number(sides[0]) * number(sides[1]);
+            if (p <= 0)
+                t.fail(given + " has no pixels");
+            return p;
+        };
+        const auto firstBits = [=](const Task& t) {
+            return pixels(t, "first") * bitsForAlphabet(t.integer("colours"));
+        };
+        const auto palette = [](const Task& t, qint64 bits) {
+            if (bits < 1 || bits > 62)
+                t.fail("no palette of two colours or more fits");
+            return QString::number(qint64(1) << bits);
+        };
+        r.solvers["volume.paletteWithinFirst"] = [=](const Task& t) {
+            return palette(t, firstBits(t) / pixels(t, "second"));
+        };
+        r.solvers["volume.paletteWithinFirstRoundedUp"] = [=](const Task& t) {
+            const qint64 bits = firstBits(t), second = pixels(t, "second");
+            if (bits % second == 0)
+                t.fail("a whole number of bits a pixel: nothing to round");
+            return palette(t, bits / second + 1);
+        };
+        r.solvers["volume.paletteWithinFirstRatioTurned"] = [=](const Task& t) {
+            return palette(t, bitsForAlphabet(t.integer("colours")) * pixels(t, "second") /
+                                  pixels(t, "first"));
+        };
+        r.solvers["volume.paletteWithinFirstColoursScaled"] = [=](const Task& t) {
+            const qint64 scaled = t.integer("colours") * pixels(t, "first");
+            if (scaled % pixels(t, "second") != 0)
+                t.fail("the colours do not scale to a whole number");
+            return QString::number(scaled / pixels(t, "second"));
+        };
+    }
     // A text of `pages` full pages of `lines` lines and `extra` lines more
     // on the next page, `chars` characters a line, `bits` bits each; its
     // slips: the extra lines left out, the next page counted full, 8 bits
@@ -871,17 +905,17 @@ void addVolume(Registry& r) {
     // A text file of `records` lines, each of fields of fixed widths
     // (`widths`, in characters), then a date laid out as `date` (ДД.ММ.ГГГГ:
     // a character for each sign), then one line-end character; `bits` bits
-    // a character: the volume in bits; its slips: the line ends left out,
-    // the date's separators left out (its letters counted only), the date
-    // left out.
-    enum class RecordSlip { None, LineEnd, Separators, Date };
+    // a character: the volume in bits; its slips: the line ends taken as
+    // two characters each, the date's separators left out (its letters
+    // counted only), the date left out.
+    enum class RecordSlip { None, LineEndTwice, Separators, Date };
     const auto textRecords = [](const Task& t, RecordSlip slip) {
         const QString date = t.text("date");
         const qint64 letters =
             std::count_if(date.begin(), date.end(), [](QChar c) { return c.isLetter(); });
         if (letters == 0 || letters == date.size())
             t.fail("the date is not letters with separators: " + date);
-        qint64 characters = slip == RecordSlip::LineEnd ? 0 : 1;
+        qint64 characters = slip == RecordSlip::LineEndTwice ? 2 : 1;
         for (const QString& w : t.list("widths"))
             characters += number(w);
         characters += slip == RecordSlip::Date         ? 0
@@ -889,15 +923,19 @@ void addVolume(Registry& r) {
                                                        : date.size();
         return written(double(textBits(characters * t.integer("records"), t.integer("bits"))));
     };
-    r.solvers["volume.textRecords"] = [=](const Task& t) { return textRecords(t, RecordSlip::None); };
-    r.solvers["volume.textRecordsLineEndsLeftOut"] = [=](const Task& t) {
-        return textRecords(t, RecordSlip::LineEnd);
+    r.solvers["volume.textRecords"] = [=](const Task& t) {
+        return textRecords(t, RecordSlip::None);
     };
     r.solvers["volume.textRecordsDateSeparatorsLeftOut"] = [=](const Task& t) {
         return textRecords(t, RecordSlip::Separators);
     };
     r.solvers["volume.textRecordsDateLeftOut"] = [=](const Task& t) {
         return textRecords(t, RecordSlip::Date);
+    };
+    // A slip that over-counts: the line end taken as two characters (a
+    // carriage return and a line feed) where the task says one.
+    r.solvers["volume.textRecordsLineEndsDoubled"] = [=](const Task& t) {
+        return textRecords(t, RecordSlip::LineEndTwice);
     };
     // `main` objects of a rarer kind, all of them among the `winning` kind;
     // the message that the one drawn is of the rarer kind carries
