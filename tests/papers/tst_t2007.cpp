@@ -38,32 +38,37 @@ namespace {
 struct Listing {
     const char* name;
     ck::Language language;
-    // The superfluous check, as the listing writes it, and the missing
-    // condition added where the listing's other two stand.
-    QStringList superfluous;
+    // The superfluous check and the two needed ones (of a and of b), as the
+    // listing writes them, and the missing condition added where the
+    // listing's other two stand.
+    QString superfluous;
+    QStringList needed;
     const char* written;
     const char* fixed;
 };
 const Listing listings[] = {
     {"Memo10",
      ck::Language::Pascal,
-     {"if a <= 0 then", "ok := false;"},
+     "if c <= 0 then ok := false;",
+     {"if a <= 0 then ok := false;", "if b <= 0 then ok := false;"},
      "(b < a + c);",
      "(b < a + c) and (c < a + b);"},
     {"Memo11",
      ck::Language::Basic,
-     {"IF A <= 0 THEN OK = 0"},
+     "IF C <= 0 THEN OK = 0",
+     {"IF A <= 0 THEN OK = 0", "IF B <= 0 THEN OK = 0"},
      "B < A + C THEN",
      "B < A + C AND C < A + B THEN"},
     {"Memo12",
      ck::Language::C,
-     {"if (a <= 0)", "ok = 0;"},
+     "if (c <= 0) ok = 0;",
+     {"if (a <= 0) ok = 0;", "if (b <= 0) ok = 0;"},
      "(b < a + c);",
      "(b < a + c) && (c < a + b);"},
 };
 
 bool triangle(int a, int b, int c) {
-    return a < b + c && b < a + c && c < a + b;
+    return a > 0 && b > 0 && c > 0 && a < b + c && b < a + c && c < a + b;
 }
 
 } // namespace
@@ -86,19 +91,22 @@ void TestT2007::listingFault_data() {
 }
 
 // Each С1 listing fails exactly where the missing condition matters, its
-// superfluous part changes nothing, and the fix makes it right.
+// superfluous check, the one the worked solution names, changes nothing,
+// the fix makes it right, and each of the other two checks decides for
+// the numbers the solution gives it.
 void TestT2007::listingFault() {
     QFETCH(int, listing);
     const Listing& l = listings[listing];
     try {
         const QString source = fieldText(task("С1"), l.name);
-        const QString pruned = withoutLines(source, l.superfluous);
+        const QString pruned = withoutLines(source, {l.superfluous});
+        QVERIFY(task("С1").solution.contains("«" + l.superfluous));
         QVERIFY(source.contains(l.written));
         const QString fixed = QString(source).replace(l.written, l.fixed);
         int wrong = 0;
-        for (int a = 1; a <= 6; ++a)
-            for (int b = 1; b <= 6; ++b)
-                for (int c = 1; c <= 6; ++c) {
+        for (int a = -2; a <= 6; ++a)
+            for (int b = -2; b <= 6; ++b)
+                for (int c = -2; c <= 6; ++c) {
                     const QString right = triangle(a, b, c) ? "можно" : "нельзя";
                     const QString shown = printed(l.language, source, a, b, c);
                     QVERIFY(shown == "можно" || shown == "нельзя");
@@ -116,9 +124,16 @@ void TestT2007::listingFault() {
         QVERIFY(wrong > 0);
         // The example of the worked solution is one of the failing inputs.
         QCOMPARE(printed(l.language, source, 1, 1, 5), "можно");
-        // The superfluous check does decide for a number that is not natural.
-        QCOMPARE(printed(l.language, source, 0, 2, 3), "нельзя");
-        QCOMPARE(printed(l.language, pruned, 0, 2, 3), "можно");
+        const QStringList m =
+            capture(task("С1").solution, R"(при a = (\d+), b = (\d+), c = (\d+) оба[^;]*; так же )"
+                                         R"(при a = (\d+), b = (\d+), c = (\d+) без)");
+        for (int k = 0; k < 2; ++k) {
+            const int a = int(number(m[3 * k])), b = int(number(m[3 * k + 1])),
+                      c = int(number(m[3 * k + 2]));
+            QVERIFY(!triangle(a, b, c));
+            QCOMPARE(printed(l.language, source, a, b, c), "нельзя");
+            QCOMPARE(printed(l.language, withoutLines(source, {l.needed[k]}), a, b, c), "можно");
+        }
     } catch (const std::exception& e) {
         QFAIL(e.what());
     }

@@ -474,23 +474,49 @@ void TestT2008_1::solversFollowTheirGivens_data() {
         "5,15,17,21,85,585");
     row("B1 mirrored in base five", "B1", "bases.fallingAndMirrored", "mirror", "пятеричной", "3,6");
     row("B1 mirrored in base three", "B1", "bases.fallingAndMirrored", "mirror", "троичной", "");
-    row("А13 two letters", "А13", "bases.largestCodedWord", "length", "двух", "3D");
+    // А13 with К 0100, О 000, Р 11, Т 0101: zeros in front give no digits,
+    // so two letters do best with the two longest codes (ТК), three with Р
+    // in front (РТК), four with all of them (РТКО). With Р coded 1 the
+    // longest chain of three (ТКО) is the greatest.
+    row("А13 two letters", "А13", "bases.largestCodedWord", "length", "двух", "54");
     row("А13 two letters, repeating", "А13", "bases.largestCodedWordRepeating", "length", "двух",
-        "3F");
-    row("А13 two letters, alphabetical", "А13", "bases.largestCodedWordAlphabetical", "length",
-        "двух", "2F");
-    row("А13 two letters, from the left", "А13", "bases.largestCodedWordGroupedLeft", "length",
-        "двух", "F1");
-    row("А13 four letters", "А13", "bases.largestCodedWord", "length", "четырёх", "F62");
-    // Twelve bits make whole tetrads: grouping from the left changes nothing.
-    row("А13 four letters, from the left", "А13", "bases.largestCodedWordGroupedLeft", "length",
-        "четырёх", "F62");
+        "55");
+    row("А13 four letters", "А13", "bases.largestCodedWord", "length", "четырёх", "1AA0");
+    row("А13 four letters, by code value", "А13", "bases.largestCodedWordByCodeValue", "length",
+        "четырёх", "A98");
+    row("А13 Р coded 1", "А13", "bases.largestCodedWord", "codes", "0100|000|1|0101", "2A0");
+    row("А13 Р coded 1, longest", "А13", "bases.largestCodedWordLongest", "codes",
+        "0100|000|1|0101", "2A0");
+    row("А13 Р coded 1, by code value", "А13", "bases.largestCodedWordByCodeValue", "codes",
+        "0100|000|1|0101", "A9");
+    row("А13 two codes of one value", "А13", "bases.largestCodedWordByCodeValue", "codes",
+        "0100|000|11|011", "");
     row("А13 five different of four", "А13", "bases.largestCodedWord", "length", "пяти", "");
-    row("А13 five, repeating", "А13", "bases.largestCodedWordRepeating", "length", "пяти",
-        "7FFF");
-    row("А13 in octal", "А13", "bases.largestCodedWord", "system", "восьмеричной", "754");
-    row("А13 grouped in base ten", "А13", "bases.largestCodedWordGroupedLeft", "system",
-        "десятичной", "");
+    row("А13 five, by code value", "А13", "bases.largestCodedWordByCodeValue", "length", "пяти",
+        "");
+    row("А13 five, repeating", "А13", "bases.largestCodedWordRepeating", "length", "пяти", "55555");
+    row("А13 in octal", "А13", "bases.largestCodedWord", "system", "восьмеричной", "1524");
+    row("А13 in octal, longest", "А13", "bases.largestCodedWordLongest", "system", "восьмеричной",
+        "1240");
+    // А14: 3 · 3 · 2 = 18 chains of four beads. Five beads leave 54 (84
+    // with any number of yellow, 72 with the last pair free, 36 with
+    // exactly one yellow); with two yellow allowed yellow ends count too,
+    // 24, and exactly two leave only the yellow ends, 6; three colours
+    // leave 2 · 2 · 1. No chain of two beads keeps different neighbours
+    // and like ends, and a colour not among them is refused.
+    row("А14 five beads", "А14", "text.beadChainsCount", "length", "пять", "54");
+    row("А14 at most two yellow", "А14", "text.beadChainsCount", "most", "двух", "24");
+    row("А14 three colours", "А14", "text.beadChainsCount", "colours", "красных|синих|жёлтых",
+        "4");
+    row("А14 two beads", "А14", "text.beadChainsCount", "length", "две", "");
+    row("А14 no such colour", "А14", "text.beadChainsCount", "rare", "зелёных", "");
+    row("А14 any yellow, five beads", "А14", "text.beadChainsCountRareFree", "length", "пять",
+        "84");
+    row("А14 last pair free, five beads", "А14", "text.beadChainsCountLastPairFree", "length",
+        "пять", "72");
+    row("А14 exactly one, five beads", "А14", "text.beadChainsCountRareExact", "length", "пять",
+        "36");
+    row("А14 exactly two yellow", "А14", "text.beadChainsCountRareExact", "most", "двух", "6");
     row("А15 star first", "А15", "text.namesFittingMask", "mask", "*ol*.d*", "5");
     row("А15 star first, non-empty", "А15", "text.namesFittingMaskStarNonEmpty", "mask",
         "*ol*.d*", "2");
@@ -511,23 +537,28 @@ void TestT2008_1::solversFollowTheirGivens_data() {
     // school.dat fits once the two marks may stand for «scho».
     row("А15 two marks as stars", "А15", "text.namesFittingMaskQuestionAsStar", "mask",
         "??l*.d*", "5");
-    // The first picture is 400 × 320 = 128 000 pixels of 5 bits, 640 000
-    // bits; the second, 640 × 400, has twice its pixels. A second picture
-    // of as many pixels keeps 5 bits; 33 colours take 6 bits, 3 for the
-    // second; 800 × 640 pixels leave 1.25 bits, 1280 × 1024 not one.
-    row("А17 as many pixels", "А17", "volume.paletteWithinFirst", "second", "320|400", "32");
-    row("А17 33 colours", "А17", "volume.paletteWithinFirst", "colours", "33", "8");
+    // The first picture is 480 × 400 = 192 000 pixels of 5 bits, 960 000
+    // bits; the second, 640 × 400, gets 3.75 bits a pixel. A second picture
+    // of as many pixels keeps 5 bits; 33 colours take 6 bits, 4.5 for the
+    // second; 200 colours take 8 bits, 6 whole ones; 800 × 640 pixels
+    // leave 1.875 bits, 1280 × 1024 not one.
+    row("А17 as many pixels", "А17", "volume.paletteWithinFirst", "second", "400|480", "32");
+    row("А17 33 colours", "А17", "volume.paletteWithinFirst", "colours", "33", "16");
     row("А17 800 × 640", "А17", "volume.paletteWithinFirst", "second", "800|640", "2");
     row("А17 no bit left", "А17", "volume.paletteWithinFirst", "second", "1280|1024", "");
-    row("А17 no height", "А17", "volume.paletteWithinFirst", "first", "400", "");
+    row("А17 no height", "А17", "volume.paletteWithinFirst", "first", "480", "");
     row("А17 rounded up, 800 × 640", "А17", "volume.paletteWithinFirstRoundedUp", "second",
         "800|640", "4");
-    row("А17 rounded up, whole bits", "А17", "volume.paletteWithinFirstRoundedUp", "colours", "33",
-        "");
-    row("А17 ratio turned, 800 × 640", "А17", "volume.paletteWithinFirstRatioTurned", "second",
-        "800|640", "1048576");
+    row("А17 rounded up, whole bits", "А17", "volume.paletteWithinFirstRoundedUp", "colours",
+        "200", "");
+    row("А17 bits as colours, 33 colours", "А17", "volume.paletteWithinFirstBitsAsColours",
+        "colours", "33", "4");
+    row("А17 bits as colours, 800 × 640", "А17", "volume.paletteWithinFirstBitsAsColours",
+        "second", "800|640", "1");
+    row("А17 bits as colours, no bit left", "А17", "volume.paletteWithinFirstBitsAsColours",
+        "second", "1280|1024", "");
     row("А17 colours scaled, 20 colours", "А17", "volume.paletteWithinFirstColoursScaled",
-        "colours", "20", "10");
+        "colours", "20", "15");
     row("А17 colours scaled, 33 colours", "А17", "volume.paletteWithinFirstColoursScaled",
         "colours", "33", "");
 }

@@ -91,6 +91,8 @@ private slots:
     void formulaKeyNotOfCommonParts();
     void chartForSomeHidden_data();
     void chartForSomeHidden();
+    void roundTripOnOtherRoads_data();
+    void roundTripOnOtherRoads();
 };
 
 // This paper's А7 table holds only the fragment: no line of any column is
@@ -409,18 +411,34 @@ void TestT2008_2::slipsFollowTheirGivens_data() {
         "90 × 90");
     row("А17 bytes as bits, 256 colours", "А17", "volume.largestSquareBytesAsBits", "colours",
         "256", "32 × 32");
-    // B1: 0,3 in base b times 12. 0,3 · 20 = 60/b; 0,5 · 12 = 60/b with
-    // b > 5; 0,A · 12 = 120/b with b > 10; 0,13 · 12 = 12(b + 3)/b² is
-    // whole for b = 6 (108/36) alone, 0,11 · 12 for b = 2 (36/4) alone;
-    // 0,3 · 1 = 3/b never, b being above 3.
-    row("B1 times 20", "B1", "bases.fractionMadeWhole", "factor", "20", "4,5,6,10,12,15,20,30,60");
-    row("B1 0,5", "B1", "bases.fractionMadeWhole", "fraction", "0,5", "6,10,12,15,20,30,60");
-    row("B1 0,A", "B1", "bases.fractionMadeWhole", "fraction", "0,A", "12,15,20,24,30,40,60,120");
-    row("B1 two digits", "B1", "bases.fractionMadeWhole", "fraction", "0,13", "6");
-    row("B1 two ones", "B1", "bases.fractionMadeWhole", "fraction", "0,11", "2");
-    row("B1 times 1", "B1", "bases.fractionMadeWhole", "factor", "1", "");
-    row("B1 a zero at the end", "B1", "bases.fractionMadeWhole", "fraction", "0,30", "");
-    row("B1 a whole part", "B1", "bases.fractionMadeWhole", "fraction", "1,3", "");
+    // B1: 35 in at most three digits, adding 1 carries. The carry asks b to
+    // divide value + 1, the length value < b^length: 23 carries in base 2
+    // with five digits; 35 in two digits needs b ≥ 6, in one only b = 36;
+    // in six digits every divisor of 36 passes, and 36 carries in base 37
+    // alone, so in both the length bounds nothing.
+    row("B1 23", "B1", "bases.carryWithinLength", "value", "23", "3,4,6,8,12,24");
+    row("B1 47", "B1", "bases.carryWithinLength", "value", "47", "4,6,8,12,16,24,48");
+    row("B1 two digits", "B1", "bases.carryWithinLength", "length", "двух", "6,9,12,18,36");
+    row("B1 one digit", "B1", "bases.carryWithinLength", "length", "одной", "36");
+    row("B1 six digits", "B1", "bases.carryWithinLength", "length", "шести", "");
+    row("B1 36, carried in base 37 only", "B1", "bases.carryWithinLength", "value", "36", "");
+    // B6: strings of 0, 1, 2 not starting with 0 and without 11, 12, 22.
+    // By length 2, 3, 7, 15, 32, 69, 148, 318, 683, 1467; the strings
+    // shown, good and bad must agree with the rule.
+    row("B6 eight digits", "B6", "programs.stringsAvoidingPairs", "length", "восьми", "318");
+    row("B6 ten digits", "B6", "programs.stringsAvoidingPairs", "length", "десяти", "1467");
+    row("B6 a length shown", "B6", "programs.stringsAvoidingPairs", "length", "четырёх", "");
+    row("B6 21 for 12", "B6", "programs.stringsAvoidingPairs", "pairs", "11|21|22", "");
+    row("B6 a string left out", "B6", "programs.stringsAvoidingPairs", "shown",
+        "100|101|102|200|201|202", "");
+    row("B6 a good string called bad", "B6", "programs.stringsAvoidingPairs", "bad",
+        "0210|1202|2102", "");
+    row("B6 1 ruled out first", "B6", "programs.stringsAvoidingPairs", "lead", "1", "");
+    // B7: the levels from the top down, ru, orion, math, spelt from the
+    // lowest up; with two levels the top one alone gives the order.
+    row("B7 math above orion", "B7", "text.addressByLevels", "levels", "ru|math|orion", "ecagfbd");
+    row("B7 two levels", "B7", "text.addressByLevels", "levels", "ru|orion", "");
+    row("B7 another computer", "B7", "text.addressByLevels", "host", "www", "");
     // А2 (9 × 16): 3 × 16 = 48 needs 7 (6² = 36), 10 × 16 = 160 needs 13
     // (12² = 144), 9 × 1 = 9 is exactly 3², codes of three: 5³ = 125 < 144.
     row("А2 rows 3", "А2", "volume.leastAlphabetForCodes", "rows", "3", "7");
@@ -432,6 +450,30 @@ void TestT2008_2::slipsFollowTheirGivens_data() {
         "48");
     row("А2 per symbol of five", "А2", "volume.leastAlphabetCellsPerSymbol", "length", "пяти", "");
     row("А2 a symbol a cell", "А2", "volume.leastAlphabetOneSymbolACell", "rows", "5", "80");
+    // А3: 64 · 8 = 2⁹; the bits multiplied: 6 · 3, 5 · 4, 1 · 3; 10 shelves
+    // give no whole number of bits.
+    row("А3 64 racks", "А3", "volume.oneShelfOfAll", "racks", "64", "9");
+    row("А3 64 racks, bits multiplied", "А3", "volume.oneShelfOfAllBitsMultiplied", "racks", "64",
+        "18");
+    row("А3 16 shelves, bits multiplied", "А3", "volume.oneShelfOfAllBitsMultiplied", "shelves",
+        "16", "20");
+    row("А3 2 racks, bits multiplied", "А3", "volume.oneShelfOfAllBitsMultiplied", "racks", "2",
+        "3");
+    row("А3 10 shelves, bits multiplied", "А3", "volume.oneShelfOfAllBitsMultiplied", "shelves",
+        "10", "");
+    // А12 from the other villages: the round trip is 27 from any of them,
+    // the rest depends on where it starts.
+    row("А12 from Мостки", "А12", "tables.shortestRoundTrip", "from", "Мостки", "27");
+    row("А12 from Мостки, no way back", "А12", "tables.shortestRoundTripNoWayBack", "from",
+        "Мостки", "15");
+    row("А12 from Полянка, no way back", "А12", "tables.shortestRoundTripNoWayBack", "from",
+        "Полянка", "20");
+    row("А12 from Заречье, nearest first", "А12", "tables.shortestRoundTripNearestFirst", "from",
+        "Заречье", "31");
+    row("А12 from Ивняки, once each", "А12", "tables.shortestRoundTripOnceEach", "from", "Ивняки",
+        "34");
+    row("А12 from a village not in the table", "А12", "tables.shortestRoundTrip", "from", "Вешки",
+        "");
     // The longer side, whichever it is; only a code of two symbols has a
     // symbol for the row and one for the column.
     row("А2 rows longer", "А2", "volume.leastAlphabetLongerSide", "rows", "20", "20");
@@ -528,8 +570,9 @@ void TestT2008_2::slipsFollowTheirGivens_data() {
         "=$B$1", "");
 }
 
-// The slips of А1, А2, А4, А5, А8, А9, А13, А17 and А18 and the solvers of
-// А1, А4, А5, А13 and B1, run on other givens than the paper's, compute
+// The slips of А1, А2, А3, А4, А5, А8, А9, А12, А13, А17 and А18 and the
+// solvers of А1, А3, А4, А5, А12, А13 and B1, run on other givens than the
+// paper's, compute
 // from them or refuse.
 void TestT2008_2::slipsFollowTheirGivens() {
     solverFollowsItsGiven();
@@ -632,6 +675,70 @@ void TestT2008_2::chartForSomeHidden() {
     QVERIFY(solvers.contains("tables.chartForSomeHidden"));
     try {
         const QString found = solvers.at("tables.chartForSomeHidden")(ck::Task(t));
+        QVERIFY2(!answer.isEmpty(), qPrintable("not refused: " + found));
+        QCOMPARE(found, answer);
+    } catch (const ck::CheckError& e) {
+        QVERIFY2(answer.isEmpty(), qPrintable(e.message()));
+    }
+}
+
+// А12 with one road's length changed in the table (both its cells; no
+// length takes the road away), from Ольховка: the round trip or a slip, or
+// a refusal ("") where no trip passes each village once along the roads or
+// two villages are equally near.
+void TestT2008_2::roundTripOnOtherRoads_data() {
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<QString>("to");
+    QTest::addColumn<QString>("length");
+    QTest::addColumn<QString>("solver");
+    QTest::addColumn<QString>("answer");
+    // Ивняки 10 away: 20 there and back against 10 + 12 through Заречье.
+    QTest::newRow("Ольховка–Ивняки 10")
+        << "Ольховка" << "Ивняки" << "10" << "tables.shortestRoundTrip" << "39";
+    QTest::newRow("Ольховка–Ивняки 10, no way back")
+        << "Ольховка" << "Ивняки" << "10" << "tables.shortestRoundTripNoWayBack" << "29";
+    QTest::newRow("Ольховка–Ивняки 10, nearest first")
+        << "Ольховка" << "Ивняки" << "10" << "tables.shortestRoundTripNearestFirst" << "40";
+    // Ивняки 5 from Заречье: passing each village once is now the best.
+    QTest::newRow("Заречье–Ивняки 5, once each")
+        << "Заречье" << "Ивняки" << "5" << "tables.shortestRoundTripOnceEach" << "27";
+    QTest::newRow("Заречье–Ивняки gone, once each")
+        << "Заречье" << "Ивняки" << "" << "tables.shortestRoundTripOnceEach" << "";
+    QTest::newRow("Ольховка–Полянка 1: Заречье as near")
+        << "Ольховка" << "Полянка" << "1" << "tables.shortestRoundTripNearestFirst" << "";
+}
+
+void TestT2008_2::roundTripOnOtherRoads() {
+    QFETCH(QString, from);
+    QFETCH(QString, to);
+    QFETCH(QString, length);
+    QFETCH(QString, solver);
+    QFETCH(QString, answer);
+    zut::TaskContent t = task("А12");
+    PictureElement* table = nullptr;
+    for (PictureElement* e : zut::allOf<PictureElement>(t.elements))
+        if (e->draw.toMap().contains("table"))
+            table = e;
+    QVERIFY(table);
+    QVariantMap draw = table->draw.toMap(), grid = draw["table"].toMap();
+    const QStringList head = grid["head"].toStringList();
+    QVariantList rows = grid["rows"].toList();
+    int changed = 0;
+    for (QVariant& r : rows) {
+        QStringList cells = r.toStringList();
+        for (const auto& [here, there] : {std::pair{from, to}, std::pair{to, from}})
+            if (cells.front() == here && !cells[head.indexOf(there)].isEmpty()) {
+                cells[head.indexOf(there)] = length;
+                ++changed;
+            }
+        r = cells;
+    }
+    QCOMPARE(changed, 2);
+    grid["rows"] = rows;
+    draw["table"] = grid;
+    table->draw = draw;
+    try {
+        const QString found = ck::registry().solvers.at(solver)(ck::Task(t));
         QVERIFY2(!answer.isEmpty(), qPrintable("not refused: " + found));
         QCOMPARE(found, answer);
     } catch (const ck::CheckError& e) {

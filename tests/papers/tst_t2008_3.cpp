@@ -83,6 +83,8 @@ private slots:
     void roadChanges();
     void tournamentSample_data();
     void tournamentSample();
+    void slipsOnOtherGivens_data();
+    void slipsOnOtherGivens() { solverFollowsItsGiven(); }
 
 private:
     std::unique_ptr<zut::WindowSet> set_;
@@ -180,10 +182,10 @@ void TestT2008_3::faultExampleOfTheSolution() {
 }
 
 // С3: the game searched in full from its wording (a move takes one of the
-// listed numbers of stones, whoever takes the last stone wins). The worked
+// listed numbers of stones, whoever takes the last stone loses). The worked
 // solution names the winner, the heaps lost for the player to move up to
-// the start, and a first move that leaves one of them; against the longest
-// defence the winner needs at least three moves of his own.
+// the start, a first move that leaves one of them, and how many moves of
+// his own the winner makes against the longest defence (three or more).
 void TestT2008_3::gameWinner() {
     const zut::TaskContent& t = task("С3");
     try {
@@ -192,13 +194,14 @@ void TestT2008_3::gameWinner() {
         std::vector<qint64> takes;
         for (const QString& k : capture(w, R"(взять из кучи (\d+), (\d+) или (\d+) камня)"))
             takes.push_back(number(k));
-        need(w.contains("Выигрывает тот, кто возьмёт последний камень"), "another winning rule");
+        need(w.contains("Проигрывает тот, кто возьмёт последний камень"), "another losing rule");
         const QStringList players =
             capture(w, QString::fromUtf8("первый ход делает (\\w+), второй\u00a0— (\\w+)\\."));
         // wins[n]: the player to move with n stones wins; moves[n]: how many
         // moves the winner then makes when he hurries and the other delays.
         std::vector<bool> wins(size_t(start) + 1, false);
         std::vector<int> moves(size_t(start) + 1, 0);
+        wins[0] = true; // the other player has taken the last stone
         for (qint64 n = 1; n <= start; ++n) {
             int fastest = -1, longest = 0;
             for (qint64 k : takes) {
@@ -215,6 +218,7 @@ void TestT2008_3::gameWinner() {
         const QString winner = wins[size_t(start)] ? players[0] : players[1];
         QVERIFY2(t.solution.startsWith("Выигрывает " + winner), qPrintable(t.solution));
         QVERIFY2(moves[size_t(start)] >= 3, qPrintable(QString::number(moves[size_t(start)])));
+        QCOMPARE(numeral(capture(t.solution, R"(делает (\w+) ход)")[0]), moves[size_t(start)]);
 
         QList<qint64> lost, named;
         for (qint64 n = 0; n < start; ++n)
@@ -274,18 +278,22 @@ void TestT2008_3::slipsTellTheirOptions_data() {
     QTest::newRow("А7 no «- 1» and no «+ 1»") << "А7" << 2 << 4;
     QTest::newRow("А7 added to the divisor, the key") << "А7" << 1 << 3;
     QTest::newRow("А8 not strict and last correction skipped") << "А8" << 2 << 4;
-    QTest::newRow("А8 element before and the key") << "А8" << 1 << 3;
+    QTest::newRow("А8 only the asked correction and the key") << "А8" << 1 << 3;
+    QTest::newRow("А9 negation moved and negation on both") << "А9" << 3 << 4;
     QTest::newRow("А12 direct roads and most roads") << "А12" << 1 << 2;
     QTest::newRow("А12 row sum and the key") << "А12" << 3 << 4;
     QTest::newRow("А13 digits unpadded and fours from the left") << "А13" << 1 << 3;
     QTest::newRow("А13 octal digits as fours and the key") << "А13" << 2 << 4;
     QTest::newRow("А14 rules read backwards and the key") << "А14" << 1 << 4;
+    QTest::newRow("А14 blue's rule missed and red's rule missed") << "А14" << 2 << 3;
+    QTest::newRow("А14 red's rule missed and rules read backwards") << "А14" << 3 << 4;
     QTest::newRow("А16 wind left out and rain left out") << "А16" << 1 << 4;
     QTest::newRow("А16 the key and wind below the bound") << "А16" << 2 << 3;
     QTest::newRow("А15 sideways step and same-named directory") << "А15" << 3 << 4;
     QTest::newRow("А15 only moves up and the key") << "А15" << 1 << 2;
     QTest::newRow("А18 filled cells only and the common value") << "А18" << 2 << 3;
     QTest::newRow("А18 the key and filled cells only") << "А18" << 1 << 2;
+    QTest::newRow("А18 the common value and the sum for the average") << "А18" << 3 << 4;
 }
 
 // Each slip a Part 1 task names computes the one wrong answer its option
@@ -510,6 +518,36 @@ void TestT2008_3::tournamentSample() {
     } catch (const std::exception& e) {
         QFAIL(e.what());
     }
+}
+
+// ---- А8 and А9: slips on other givens ---------------------------------------
+
+// А8's corrections made or skipped in the pass of the index asked, and
+// А9's negation dropped, moved or doubled where the formula is written
+// otherwise; a formula not of two parts, one negated, is refused.
+void TestT2008_3::slipsOnOtherGivens_data() {
+    solverColumns();
+    // Doubling alone gives 2⁸ = 256 for A[9]; 256 − 27 = 229.
+    solverRow("А8 only the ninth corrected", "А8", "programs.elementOnlyAskedCorrection", "index",
+              "9", "229");
+    solverRow("А8 only the fifth, which needs none", "А8",
+              "programs.elementOnlyAskedCorrection", "index", "5", "16");
+    // A[8] = 20 is not corrected: doubled, 40.
+    solverRow("А8 the ninth's correction skipped", "А8", "programs.elementLastCorrectionSkipped",
+              "index", "9", "40");
+    const char* secondNegated = "(X + Y > 12) ∨ ¬(X > Y)";
+    solverRow("А9 negation of the second part dropped", "А9", "logic.optionPairNegationDropped",
+              "formula", secondNegated, "X = 5, Y = 5");
+    solverRow("А9 negation moved to the first part", "А9", "logic.optionPairNegationMoved",
+              "formula", secondNegated, "X = 6, Y = 9");
+    solverRow("А9 no negation", "А9", "logic.optionPairNegationDropped", "formula",
+              "(X > Y) ∨ (X + Y > 12)", "");
+    solverRow("А9 both parts negated", "А9", "logic.optionPairNegationMoved", "formula",
+              "¬(X > Y) ∨ ¬(X + Y > 12)", "");
+    solverRow("А9 three parts", "А9", "logic.optionPairNegationOnBoth", "formula",
+              "¬(X > Y) ∨ (X + Y > 12) ∨ (Y > 9)", "");
+    solverRow("А9 one part", "А9", "logic.optionPairNegationOnBoth", "formula",
+              "¬((X > Y) ∨ (X + Y > 12))", "");
 }
 
 ZUT_TEST_MAIN(TestT2008_3)

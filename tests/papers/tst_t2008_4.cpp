@@ -3,8 +3,9 @@
 // (tst_tasks) and what every paper's content must satisfy
 // (tst_papercontent): the С1 listings fail exactly for their fault, keep
 // one superfluous check and are mended by the worked fix, the
-// С3 game is won as the worked solution says, and the solvers of А3, А4,
-// А6 and B7 and their slips follow their givens.
+// С3 game is won as the worked solution says, А19's options hold what
+// its solution says, and the solvers of А3, А4, А5, А6 and B7 and their
+// slips follow their givens.
 #include "testmain.h"
 
 #include "taskcheck/interpret.h"
@@ -156,7 +157,7 @@ std::vector<double> chartValues(const zut::TaskContent& t, int picture) {
 }
 
 // С3: whether the player to move with n stones wins when a move adds one
-// stone or doubles the heap, never past `goal`, and whoever makes exactly
+// stone or triples the heap, never past `goal`, and whoever makes exactly
 // `goal` wins; and the fewest own moves the winner needs against any
 // defence (the most the loser can hold out), by the heap.
 struct ExactGame {
@@ -168,7 +169,7 @@ ExactGame exactGame(qint64 goal) {
     ExactGame g{std::vector<bool>(size_t(goal + 1), false), std::vector<int>(size_t(goal + 1), 0)};
     for (qint64 n = goal - 1; n >= 1; --n) {
         int best = -1, longest = 0;
-        for (qint64 next : {n + 1, 2 * n}) {
+        for (qint64 next : {n + 1, 3 * n}) {
             if (next > goal)
                 continue;
             if (!g.wins[size_t(next)])
@@ -192,12 +193,12 @@ struct GameWording {
 
 GameWording gameWording(const zut::TaskContent& t) {
     const QString w = wording(t).replace(QChar(0x00A0), ' '); // no-break spaces read as spaces
-    need(w.contains("либо один камень, либо столько камней, сколько в ней уже есть"),
-         "the moves are not adding one stone and doubling the heap");
+    need(w.contains("либо один камень, либо вдвое больше камней, чем в ней уже есть"),
+         "the moves are not adding one stone and tripling the heap");
     GameWording g;
     g.start = numberIn(w, R"(вначале (\d+)[ \x{00A0}]камн)");
-    g.bound = numberIn(w, R"(больше (\d+)[ \x{00A0}]камней, делать нельзя)");
-    g.goal = numberIn(w, R"(ровно (\d+)[ \x{00A0}]камней)");
+    g.bound = numberIn(w, R"(больше (\d+)[ \x{00A0}]камн\w*, делать нельзя)");
+    g.goal = numberIn(w, R"(ровно (\d+)[ \x{00A0}]кам(ень|ня|ней))");
     const QStringList names = capture(w, R"((\w+) и (\w+) по очереди)");
     g.first = capture(w, R"(первой ходит (\w+))")[0];
     need(names.contains(g.first), "the first player is not one of the two");
@@ -215,14 +216,15 @@ QList<qint64> losingHeaps(const ExactGame& g) {
 }
 
 // The heaps the worked solution calls lost for the player to move: «кучи
-// из a, b … и z камней и чётные кучи от p до q».
+// из a, b … и z камней и нечётные кучи от p до q».
 QList<qint64> losingHeapsNamed(const QString& solution) {
-    const QStringList m = capture(solution, R"(кучи из ([\d, и]+) камней и чётные кучи от (\d+) до (\d+))");
+    const QStringList m =
+        capture(solution, R"(кучи из ([\d, и]+) камней и нечётные кучи от (\d+) до (\d+))");
     QList<qint64> out;
     for (const QString& part : m[0].split(rx(R"(,\s*|\s+и\s+)"), Qt::SkipEmptyParts))
         out << number(part);
     for (qint64 n = number(m[1]); n <= number(m[2]); n += 2) {
-        need(n % 2 == 0, "an odd heap among the even ones");
+        need(n % 2 == 1, "an even heap among the odd ones");
         out << n;
     }
     return out;
@@ -253,6 +255,8 @@ private slots:
     void antRoutes();
     void chartRanges_data();
     void chartRanges();
+    void enteredBlock_data();
+    void enteredBlock();
     void ownSolvers_data();
     void ownSolvers() { solverFollowsItsGiven(); }
 };
@@ -436,10 +440,10 @@ void TestT2008_4::claimsCatchChanges_data() {
     QTest::addColumn<QString>("from");
     QTest::addColumn<QString>("to");
     QTest::addColumn<int>("goalShift");
-    QTest::newRow("7 заменено на 9") << "5 и 7 камней" << "5 и 9 камней" << 0;
-    QTest::newRow("конец чётных куч 24") << "от 16 до 26:" << "от 16 до 24:" << 0;
-    QTest::newRow("цель 29") << "" << "" << 1;
-    QTest::newRow("цель 27") << "" << "" << -1;
+    QTest::newRow("12 заменено на 14") << "10 и 12 камней" << "10 и 14 камней" << 0;
+    QTest::newRow("конец нечётных куч 37") << "от 15 до 39:" << "от 15 до 37:" << 0;
+    QTest::newRow("цель 42") << "" << "" << 1;
+    QTest::newRow("цель 40") << "" << "" << -1;
 }
 
 void TestT2008_4::claimsCatchChanges() {
@@ -488,9 +492,10 @@ void TestT2008_4::antRoutes() {
     }
 }
 
-// Each А19 option's column against the two charts: only the key fits both;
-// the pie-only slip fits the shares but not the bars; column A holds the
-// charts' labels, not values; column B ranks the classes as the bars do.
+// Each one-column А19 option against the two charts: only the key fits
+// both; the pie-only slip fits the shares but not the bars; column A holds
+// the charts' labels, not values. Column B ranks the classes as the bars
+// do and column D does not, and neither is an option.
 void TestT2008_4::chartRanges_data() {
     QTest::addColumn<int>("option");
     QTest::addColumn<int>("column"); // 0 = A … 4 = E
@@ -501,7 +506,7 @@ void TestT2008_4::chartRanges_data() {
     QTest::newRow("E") << 1 << 4 << false << true << true << true;
     QTest::newRow("C") << 2 << 2 << false << true << false << true;
     QTest::newRow("A") << 3 << 0 << true << false << false << false;
-    QTest::newRow("B") << 4 << 1 << false << true << false << false;
+    QTest::newRow("B, no option") << 0 << 1 << false << true << false << false;
     QTest::newRow("D, no option") << 0 << 3 << false << false << false << false;
 }
 
@@ -549,6 +554,46 @@ void TestT2008_4::chartRanges() {
     }
 }
 
+// А19's block slip on the sheet with one cell retyped: the option B2:D4
+// is its answer only while the block holds exactly the numbers typed in.
+void TestT2008_4::enteredBlock_data() {
+    QTest::addColumn<QString>("cell");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("answer"); // empty: refused
+    QTest::newRow("as drawn") << "" << "" << "B2:D4";
+    QTest::newRow("a count given by a formula") << "D3" << "=2+2" << "";
+    QTest::newRow("a total typed in") << "E4" << "6" << "";
+    QTest::newRow("a heading typed as a number") << "B1" << "7" << "";
+}
+
+void TestT2008_4::enteredBlock() {
+    QFETCH(QString, cell);
+    QFETCH(QString, typed);
+    QFETCH(QString, answer);
+    zut::TaskContent t = task("А19");
+    if (!cell.isEmpty()) {
+        PictureElement* sheet = zut::allOf<PictureElement>(t.elements).at(0);
+        QVariantMap draw = sheet->draw.toMap(), grid = draw["spreadsheet"].toMap();
+        QVariantList rows = grid["rows"].toList();
+        const int column = cell[0].unicode() - 'A', row = cell.mid(1).toInt() - 1;
+        QStringList line = rows.at(row).toStringList();
+        QVERIFY(line.at(column) != typed);
+        line[column] = typed;
+        rows[row] = line;
+        grid["rows"] = rows;
+        draw["spreadsheet"] = grid;
+        sheet->draw = draw;
+    }
+    try {
+        const QString found =
+            ck::registry().solvers.at("tables.rangeOfEnteredNumbers")(ck::Task(t));
+        QVERIFY2(!answer.isEmpty(), qPrintable("not refused: " + found));
+        QCOMPARE(found, answer);
+    } catch (const ck::CheckError& e) {
+        QVERIFY2(answer.isEmpty(), qPrintable(e.message()));
+    }
+}
+
 // Solvers of the paper's tasks on one given changed, worked by hand; an
 // empty answer is a refusal.
 void TestT2008_4::ownSolvers_data() {
@@ -564,6 +609,12 @@ void TestT2008_4::ownSolvers_data() {
     row("А13 О coded 001", "А13", "bases.parityChainImpossible", "codes", "100|001|111|010", "");
     row("А13 a code of two bits", "А13", "bases.parityChainImpossible", "codes", "10|011|111|010",
         "");
+    // 1111010₂ − 43₁₆ = 122 − 67 = 55, left in binary; 152₈ − 67₈ with the
+    // smaller digit from the larger in both lower columns.
+    row("А5 left in binary", "А5", "bases.differenceInFirstBase", "numbers", "1111010_2|43_16",
+        "110111");
+    row("А5 two columns swapped", "А5", "bases.differenceSmallerFromLarger", "numbers",
+        "6A_16|110111_2", "115");
     row("А3 a photo of 100 Кбайт", "А3", "volume.freeSpaceLeft", "kbytes", "100", "156");
     row("А3 2048 Кбит by 1024", "А3", "volume.freeSpaceKbitsBy1024", "kbytes", "100", "410");
     row("А3 3072 Кбит by 1024", "А3", "volume.freeSpaceKbitsBy1024", "kbits", "3072", "365");

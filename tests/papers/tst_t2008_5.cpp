@@ -37,10 +37,10 @@ namespace {
 
 const std::vector<ck::Language> listingLanguages = {ck::Language::Pascal, ck::Language::Basic};
 
-// The greatest decimal digit of n.
+// The greatest decimal digit of n (of its magnitude).
 qint64 greatestDigit(qint64 n) {
     qint64 m = 0;
-    for (; n > 0; n /= 10)
+    for (n = qAbs(n); n > 0; n /= 10)
         m = std::max(m, n % 10);
     return m;
 }
@@ -48,6 +48,7 @@ qint64 greatestDigit(qint64 n) {
 // Where the listings fail: n of two or more digits whose leading digit is
 // greater than every other one — the loop stops before it.
 bool leadingDigitAlone(qint64 n) {
+    n = qAbs(n);
     if (n < 10)
         return false;
     qint64 lead = n;
@@ -61,6 +62,8 @@ bool leadingDigitAlone(qint64 n) {
 
 // The line of each listing that the worked solution calls superfluous.
 const QString checkLine[] = {"if n < 10 then m := n;", "IF n < 10 THEN m = n"};
+// The check of a negative n, which the listings need.
+const QString signLine[] = {"if n < 0 then n := -n;", "IF n < 0 THEN n = -n"};
 // The line that ends the loop, and the fix the worked solution quotes for it.
 const QString loopEnd[] = {"until n < 10;", "LOOP UNTIL n < 10"};
 const QString fixPattern[] = {R"(«(until [^»]+)»)", R"(\((LOOP UNTIL [^)]+)\))"};
@@ -80,6 +83,8 @@ private slots:
     void codeSlips() { solverFollowsItsGiven(); }
     void ownSolvers_data();
     void ownSolvers() { solverFollowsItsGiven(); }
+    void flowchartOnOtherStarts_data();
+    void flowchartOnOtherStarts();
     void fragmentOnOtherStarts_data();
     void fragmentOnOtherStarts();
     void networkOnOtherCosts_data();
@@ -252,12 +257,12 @@ void TestT2008_5::ownSolvers_data() {
     solverRow("smaller, 8E", "А5", "bases.largerFromSumAndDifferenceSmaller", "sum", "8E_16", "42");
     solverRow("reversed, 1021", "А5", "bases.largerFromSumAndDifferenceReversed", "difference",
               "1021_3", "85");
-    // Powers as products: 2111₃ read as 2 · 9 + 1 · 6 + 1 · 3 + 1 = 28; in
-    // two digits the slip changes nothing (3¹ = 3 · 1).
-    solverRow("products, 2111", "А5", "bases.largerFromSumAndDifferencePowersAsProducts",
-              "difference", "2111_3", "76");
-    solverRow("products, two digits", "А5", "bases.largerFromSumAndDifferencePowersAsProducts",
-              "difference", "22_3", "66");
+    // The smaller number of the reversed difference: 1021₃ read as 1201₃ =
+    // 46 gives 39; 10012₃ = 86 read as 21001₃ = 190 exceeds the sum.
+    solverRow("reversed smaller, 1021", "А5", "bases.largerFromSumAndDifferenceReversedSmaller",
+              "difference", "1021_3", "39");
+    solverRow("reversed smaller, above the sum", "А5",
+              "bases.largerFromSumAndDifferenceReversedSmaller", "difference", "10012_3", "");
     // А19 for another class: 8А (36 of 87) needs only the bar above 30,
     // but half of the old whole is 7,5 above its own.
     solverRow("fewest, 8А", "А19", "tables.fewestForHalfAndTallest", "team", "8А", "31");
@@ -272,6 +277,55 @@ void TestT2008_5::ownSolvers_data() {
     solverRow("a square below ten", "B2", "logic.countX", "formula", "X · X < 10", "7");
     solverRow("endlessly many", "B2", "logic.countX", "formula", "(X > 2) → (X < 7)", "");
     solverRow("none", "B2", "logic.countX", "formula", "(X > 5) ∧ (X < 3)", "");
+}
+
+// А6 on other start values of x (the 59 of the picture's data replaced):
+// k and the slips its options model — the branches swapped, the count
+// read as part of the halving branch, a pass more after the loop. From 64
+// every pass halves and the swapped branches halve 63, 31 … down to 1;
+// from 1 the loop never runs, but the slip still runs its body once.
+void TestT2008_5::flowchartOnOtherStarts_data() {
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<QString>("solver");
+    QTest::addColumn<QString>("k");
+    QTest::newRow("45") << "45" << "programs.flowchartValue" << "8";
+    QTest::newRow("45, swapped") << "45" << "programs.flowchartBranchesSwapped" << "7";
+    QTest::newRow("45, counted in yes") << "45" << "programs.flowchartAfterConditionInYes" << "5";
+    QTest::newRow("45, a pass more") << "45" << "programs.flowchartOnePassMore" << "9";
+    QTest::newRow("64, swapped") << "64" << "programs.flowchartBranchesSwapped" << "6";
+    QTest::newRow("64, counted in yes") << "64" << "programs.flowchartAfterConditionInYes" << "6";
+    QTest::newRow("100, swapped") << "100" << "programs.flowchartBranchesSwapped" << "8";
+    QTest::newRow("100, counted in yes")
+        << "100" << "programs.flowchartAfterConditionInYes" << "6";
+    QTest::newRow("1, a pass more") << "1" << "programs.flowchartOnePassMore" << "1";
+}
+
+void TestT2008_5::flowchartOnOtherStarts() {
+    QFETCH(QString, start);
+    QFETCH(QString, solver);
+    QFETCH(QString, k);
+    zut::TaskContent t = task("А6");
+    const std::vector<PictureElement*> pictures = zut::allOf<PictureElement>(t.elements);
+    QCOMPARE(pictures.size(), size_t(1));
+    QVariantMap draw = pictures.front()->draw.toMap();
+    QVariantList steps = draw["flowchart"].toList();
+    int replaced = 0;
+    for (QVariant& step : steps) {
+        QVariantMap m = step.toMap();
+        if (m.value("do").toString().contains("x := 59")) {
+            m["do"] = m["do"].toString().replace("x := 59", "x := " + start);
+            step = m;
+            ++replaced;
+        }
+    }
+    QCOMPARE(replaced, 1);
+    draw["flowchart"] = steps;
+    pictures.front()->draw = draw;
+    try {
+        QCOMPARE(ck::registry().solvers.at(solver)(ck::Task(t)), k);
+    } catch (const ck::CheckError& e) {
+        QFAIL(qPrintable(e.message()));
+    }
 }
 
 // А7 on other start values (the 51 of every column replaced): the values
@@ -441,19 +495,19 @@ void TestT2008_5::listingFault_data() {
     QTest::newRow("Бейсик") << 1;
 }
 
-// For every n up to a few thousand each listing prints the greatest digit,
-// except exactly where the leading digit is greater than all others: then
-// it prints the greatest of the others. Such n exist.
+// For every n up to a few thousand either way of 0 each listing prints the
+// greatest digit, except exactly where the leading digit is greater than
+// all others: then it prints the greatest of the others. Such n exist.
 void TestT2008_5::listingFault() {
     QFETCH(int, listing);
     try {
         const QString source = ::listing(listing);
         const auto language = listingLanguages[size_t(listing)];
         int wrong = 0;
-        for (qint64 n = 1; n <= lastInput; ++n) {
+        for (qint64 n = -lastInput; n <= lastInput; ++n) {
             const qint64 out = number(printed(language, source, n));
             qint64 others = 0;
-            for (qint64 rest = n; rest >= 10; rest /= 10)
+            for (qint64 rest = qAbs(n); rest >= 10; rest /= 10)
                 others = std::max(others, rest % 10);
             const qint64 expected = leadingDigitAlone(n) ? others : greatestDigit(n);
             QVERIFY2(out == expected, qPrintable(QString("%1: %2").arg(n).arg(out)));
@@ -466,7 +520,9 @@ void TestT2008_5::listingFault() {
 }
 
 // Taking out the check of a one-digit n changes nothing the listing prints,
-// neither as it stands nor once the worked solution's fix is made.
+// neither as it stands nor once the worked solution's fix is made; taking
+// out the check of a negative n makes the listing print for the solution's
+// n what the solution says, not the greatest digit.
 void TestT2008_5::superfluousCheck() {
     QFETCH(int, listing);
     try {
@@ -478,10 +534,15 @@ void TestT2008_5::superfluousCheck() {
         const QString with = capture(task("С1").solution, fixPattern[listing])[0];
         const QString fixed = replacedLine(source, loopEnd[listing], "  " + with);
         const QString fixedShorter = replacedLine(shorter, loopEnd[listing], "  " + with);
-        for (qint64 n = 1; n <= lastInput; n += n < 100 ? 1 : 7) {
+        for (qint64 n = -lastInput; n <= lastInput; n += qAbs(n) < 100 ? 1 : 7) {
             QCOMPARE(printed(language, shorter, n), printed(language, source, n));
             QCOMPARE(printed(language, fixedShorter, n), printed(language, fixed, n));
         }
+        const QStringList negative =
+            capture(task("С1").solution, R"(при n = (−\d+) программа выводит (−?\d+))");
+        const qint64 n = number(negative[0]), out = number(negative[1]);
+        QCOMPARE(number(printed(language, withoutLines(source, {signLine[listing]}), n)), out);
+        QVERIFY(out != greatestDigit(n));
     } catch (const std::exception& e) {
         QFAIL(e.what());
     }
@@ -495,7 +556,7 @@ void TestT2008_5::fixOfTheSolution() {
         const QString with = capture(task("С1").solution, fixPattern[listing])[0];
         const QString fixed = replacedLine(::listing(listing), loopEnd[listing], "  " + with);
         const auto language = listingLanguages[size_t(listing)];
-        for (qint64 n = 1; n <= lastInput; ++n)
+        for (qint64 n = -lastInput; n <= lastInput; ++n)
             QVERIFY2(number(printed(language, fixed, n)) == greatestDigit(n),
                      qPrintable(QString::number(n)));
     } catch (const std::exception& e) {
@@ -518,121 +579,127 @@ void TestT2008_5::faultExampleOfTheSolution() {
     }
 }
 
-// С3: the game searched from its wording: a move takes stones from one heap
-// or as many from both, and whoever takes the last one wins. The worked
-// solution names the winner and the positions he leaves, exactly the lost
-// ones up to the start's heaps; each of its replies is a legal move into
-// them, and together with "take all that is left" they answer every move
-// of the other. Against the longest defence the winner makes as many moves
-// as the solution says, and at least three.
+// С3: the row of cards searched from its wording: a move takes the card at
+// either end, and the greater sum wins. The worked solution names the
+// winner the search finds, the second player, and the sums his strategy
+// brings, which are the game's value. Its replies, with the greater end
+// card taken on the third move, answer every line of the first player by
+// an end card and leave the rows it says; taking the greater end card on
+// every move, which the solution refutes, loses.
 void TestT2008_5::gameStrategy() {
     const zut::TaskContent& t = task("С3");
     try {
-        using Heaps = std::pair<qint64, qint64>;
-        const QString w = wording(t);
-        const QStringList players = capture(w, R"(^(\w+) и (\w+) играют )");
-        const QString first = capture(w, R"(первой? ходит (\w+)\.)")[0];
-        const QString second = players[0] == first ? players[1] : players[0];
-        const QStringList heaps = capture(w, R"(в одной (\d+) фишк\w*, в другой (\d+)\.)");
-        const Heaps start{number(heaps[0]), number(heaps[1])};
-        need(w.contains("берёт поровну фишек из обеих кучек"), "no move from both heaps");
-        need(w.contains("возьмёт последнюю фишку"), "the last one does not win");
-        const auto moves = [](Heaps p) {
-            std::vector<Heaps> to;
-            for (qint64 k = 1; k <= p.first; ++k)
-                to.push_back({p.first - k, p.second});
-            for (qint64 k = 1; k <= p.second; ++k)
-                to.push_back({p.first, p.second - k});
-            for (qint64 k = 1; k <= std::min(p.first, p.second); ++k)
-                to.push_back({p.first - k, p.second - k});
-            return to;
+        const QString w = wording(t), s = t.solution;
+        need(w.contains("забирает себе одну карточку с любого края ряда"), "other moves");
+        need(w.contains("выигрывает тот, у кого сумма больше"), "another goal");
+        const QString first = capture(w, R"(первый ход делает (\w+))")[0];
+        const QString second = capture(w, R"(второй\W+(\w+)\.)")[0];
+        const auto numbers = [](const QString& list) {
+            std::vector<qint64> out;
+            for (const QString& v : list.split(", "))
+                out.push_back(number(v));
+            return out;
         };
-        const auto legal = [&](Heaps from, Heaps to) {
-            const auto m = moves(from);
-            return std::find(m.begin(), m.end(), to) != m.end();
-        };
-        std::map<Heaps, bool> lostMemo;
-        std::function<bool(Heaps)> lost = [&](Heaps p) {
-            const auto it = lostMemo.find(p);
-            if (it != lostMemo.end())
+        const std::vector<qint64> row = numbers(capture(w, R"(с числами ([\d, ]+) \(слева)")[0]);
+        qint64 total = 0;
+        for (qint64 v : row)
+            total += v;
+        need(total % 2 == 1, "the sums may tie");
+        need(std::set<qint64>(row.begin(), row.end()).size() == row.size(), "two equal cards");
+        QVERIFY(row.size() / 2 >= 3); // the second player moves three times at least
+        const size_t n = row.size();
+        // lead(i, j): what the player to move on cards i…j−1 gains over the other.
+        std::map<std::pair<size_t, size_t>, qint64> leads;
+        std::function<qint64(size_t, size_t)> lead = [&](size_t i, size_t j) -> qint64 {
+            if (i == j)
+                return 0;
+            const auto it = leads.find({i, j});
+            if (it != leads.end())
                 return it->second;
-            bool l = true;
-            for (Heaps n : moves(p))
-                if (lost(n)) l = false;
-            return lostMemo[p] = l;
+            return leads[{i, j}] = std::max(row[i] - lead(i + 1, j), row[j - 1] - lead(i, j - 1));
         };
-        const QString winner = lost(start) ? second : first;
-        QVERIFY2(t.solution.startsWith("Выигрывает " + winner + "."), qPrintable(t.solution));
+        const bool firstWins = lead(0, n) > 0;
+        QVERIFY2(s.startsWith("Выигрывает " + (firstWins ? first : second) + "."), qPrintable(s));
+        QVERIFY(!firstWins);
+        QVERIFY(s.contains(QString("= %1 нечётна").arg(total)));
+        QVERIFY(s.contains(QString("кто наберёт не меньше %1.").arg(total / 2 + 1)));
 
-        static const QRegularExpression pair(R"(\((\d+), (\d+)\))");
-        const auto pairsIn = [](const QString& text) {
-            std::vector<Heaps> ps;
-            for (const auto& m : pair.globalMatch(text))
-                ps.push_back({m.captured(1).toLongLong(), m.captured(2).toLongLong()});
-            return ps;
-        };
-        // The lost positions the solution lists, in either order of heaps.
-        std::set<Heaps> named, searched;
-        for (Heaps p : pairsIn(capture(t.solution, R"(проигрышными[^)]*\) (позиции[^;]+);)")[0])) {
-            named.insert(p);
-            named.insert({p.second, p.first});
+        // The replies, by the cards the first player has taken so far.
+        std::map<std::vector<qint64>, qint64> reply;
+        std::map<qint64, std::vector<qint64>> leftSaid;
+        const QStringList opening = capture(
+            s, "Первым ходом " + second + R"([^:]*: на (\d+)\x{00A0}— (\d+), на (\d+)\x{00A0}— (\d+)\.)");
+        for (int k : {0, 2})
+            reply[{number(opening[k])}] = number(opening[k + 1]);
+        for (const auto& m : rx("После (\\d+) и (\\d+) остаются ([\\d, ]+): на (\\d+) " + second +
+                                " отвечает (\\d+), на (\\d+)\\x{00A0}— (\\d+)\\.")
+                                 .globalMatch(s)) {
+            const qint64 a = number(m.captured(1));
+            QCOMPARE(reply.at({a}), number(m.captured(2)));
+            leftSaid[a] = numbers(m.captured(3));
+            for (int g : {4, 6})
+                reply[{a, number(m.captured(g))}] = number(m.captured(g + 1));
         }
-        for (qint64 a = 0; a <= std::max(start.first, start.second); ++a)
-            for (qint64 b = 0; b <= std::max(start.first, start.second); ++b)
-                if (lost({a, b})) searched.insert({a, b});
-        QVERIFY(named == searched);
+        QCOMPARE(reply.size(), size_t(6));
+        need(s.contains("Третьим ходом " + second + " берёт бо́льшую из двух крайних карточек"),
+             "no third move");
 
-        // The replies: "на (a, b), … — позицией (c, d)".
-        std::map<Heaps, Heaps> reply;
-        static const QRegularExpression group(R"(на ((?:\(\d+, \d+\),? ?)+)\x{00A0}— позицией (\(\d+, \d+\)))");
-        for (const auto& m : group.globalMatch(t.solution)) {
-            const Heaps to = pairsIn(m.captured(2))[0];
-            QVERIFY2(lost(to), qPrintable(m.captured(2)));
-            for (Heaps from : pairsIn(m.captured(1))) {
-                QVERIFY2(legal(from, to), qPrintable(m.captured(0)));
-                reply[from] = to;
-            }
-        }
-        QVERIFY(!reply.empty());
-        // The winner's answer to `p`, the position the other left him.
-        const auto answer = [&](Heaps p) -> Heaps {
-            if (p.first == 0 || p.second == 0 || p.first == p.second)
-                return {0, 0}; // all that is left
-            const auto it = reply.find(p);
-            need(it != reply.end(), QString("no reply to (%1, %2)").arg(p.first).arg(p.second));
-            return it->second;
+        // Every line of the first player against `answer`: the least sum of
+        // the second player and the greatest of the first.
+        using Answer = std::function<qint64(const std::vector<qint64>&, size_t, size_t)>;
+        const auto play = [&](const Answer& answer) {
+            qint64 leastSecond = total, mostFirst = 0;
+            std::function<void(size_t, size_t, std::vector<qint64>, qint64)> on =
+                [&](size_t i, size_t j, std::vector<qint64> taken, qint64 firstSum) {
+                    if (i == j) {
+                        leastSecond = std::min(leastSecond, total - firstSum);
+                        mostFirst = std::max(mostFirst, firstSum);
+                        return;
+                    }
+                    for (bool left : {true, false}) {
+                        std::vector<qint64> h = taken;
+                        h.push_back(left ? row[i] : row[j - 1]);
+                        size_t a = left ? i + 1 : i, b = left ? j : j - 1;
+                        if (a < b) {
+                            const qint64 card = answer(h, a, b);
+                            need(card == row[a] || card == row[b - 1],
+                                 QString("%1 is no end card").arg(card));
+                            if (card == row[a])
+                                ++a;
+                            else
+                                --b;
+                            const auto said = leftSaid.find(h[0]);
+                            if (h.size() == 1 && said != leftSaid.end())
+                                need(std::vector<qint64>(row.begin() + long(a),
+                                                         row.begin() + long(b)) == said->second,
+                                     QString("another row left after %1").arg(h[0]));
+                        }
+                        on(a, b, h, firstSum + h.back());
+                    }
+                };
+            on(0, n, {}, 0);
+            return std::pair{leastSecond, mostFirst};
         };
-        // Every move of the other from every position the winner leaves is
-        // answered; count the winner's moves against the longest defence.
-        std::function<int(Heaps)> winnerMoves = [&](Heaps left) {
-            int longest = 0;
-            for (Heaps p : moves(left)) {
-                const Heaps to = answer(p);
-                need(to == Heaps{0, 0} ? !lost(p) : lost(to), "a reply into a won position");
-                longest = std::max(longest, 1 + (to == Heaps{0, 0} ? 0 : winnerMoves(to)));
-            }
-            return longest;
-        };
-        int count = 0;
-        if (winner == second) {
-            count = winnerMoves(start);
-        } else {
-            const QStringList firstMove = capture(t.solution, R"(Первым ходом \w+ делает (\(\d+, \d+\)))");
-            const Heaps to = pairsIn(firstMove[0])[0];
-            QVERIFY(legal(start, to) && lost(to));
-            count = 1 + winnerMoves(to);
-        }
-        QVERIFY(count >= 3);
-        const QStringList words = {"", "один", "два", "три", "четыре", "пять",
-                                   "шесть", "семь", "восемь", "девять", "десять"};
-        QVERIFY(count < words.size());
-        QVERIFY2(t.solution.contains("сделать " + words[count] + " ход"), qPrintable(words[count]));
-        // The sample game: legal moves from the start to the end.
-        const std::vector<Heaps> game = pairsIn(capture(t.solution, R"(например ([^.]+)\.$)")[0]);
-        QVERIFY(game.size() == size_t(2 * count + 1) && game.front() == start);
-        for (size_t i = 1; i < game.size(); ++i)
-            QVERIFY(legal(game[i - 1], game[i]));
-        QVERIFY(game.back() == Heaps(0, 0));
+        const auto [leastSecond, mostFirst] =
+            play([&](const std::vector<qint64>& h, size_t a, size_t b) {
+                const auto it = reply.find(h);
+                if (h.size() > 2)
+                    return std::max(row[a], row[b - 1]);
+                need(it != reply.end(), QString("no reply to %1").arg(h.back()));
+                return it->second;
+            });
+        QCOMPARE(leastSecond - mostFirst, -lead(0, n));
+        const QStringList sums = capture(s, R"(набирает не меньше (\d+), а \w+ не больше (\d+) − (\d+) = (\d+)\.)");
+        QCOMPARE(number(sums[0]), leastSecond);
+        QCOMPARE(number(sums[1]), total);
+        QCOMPARE(number(sums[2]), leastSecond);
+        QCOMPARE(number(sums[3]), mostFirst);
+        // The greedy second player loses.
+        need(s.contains("Брать каждый раз бо́льшую из крайних карточек"), "greed not refuted");
+        const auto greedy = play([&](const std::vector<qint64>&, size_t a, size_t b) {
+            return std::max(row[a], row[b - 1]);
+        });
+        QVERIFY(greedy.second > greedy.first);
     } catch (const std::exception& e) {
         QFAIL(e.what());
     }

@@ -288,6 +288,8 @@ private slots:
     void largestPictureOfA17();
     void mistypedSignOfA19_data();
     void mistypedSignOfA19();
+    void solversFollowTheirGivens_data();
+    void solversFollowTheirGivens();
 
 private:
     std::unique_ptr<zut::WindowSet> set_;
@@ -670,6 +672,52 @@ void TestT2008_6::mistypedSignOfA19() {
         QVERIFY2(got.startsWith('!') && got.contains(found.mid(1)), qPrintable(got));
     else
         QCOMPARE(got, found);
+}
+
+void TestT2008_6::solversFollowTheirGivens_data() {
+    solverColumns();
+    const auto row = solverRow;
+    // А4: 6031₈ = 3097 = 300121₄, 7021 = 1101101101101₂; a hexadecimal
+    // digit stands for four binary ones as an octal one for three, and
+    // neither base 10 nor base 8 is a power of 4.
+    row("А4 no zeros", "А4", "bases.recordDigitsCounted", "record", "7777", "0");
+    row("А4 zeros in base 4", "А4", "bases.recordDigitsCounted", "system", "четверичной", "2");
+    row("А4 zeros of ones", "А4", "bases.recordDigitsCountedOther", "digits", "единиц", "7");
+    row("А4 groups of four", "А4", "bases.recordDigitsCountedGroupsUnfilled", "from",
+        "шестнадцатеричной", "2");
+    row("А4 no groups in decimal", "А4", "bases.recordDigitsCountedGroupsUnfilled", "from",
+        "десятичной", "");
+    row("А4 no groups in base 4", "А4", "bases.recordDigitsCountedGroupsUnfilled", "system",
+        "четверичной", "");
+    row("А4 another record read as decimal", "А4", "bases.recordDigitsCountedReadDecimal",
+        "record", "7021", "4");
+    row("А4 a decimal record read as decimal", "А4", "bases.recordDigitsCountedReadDecimal",
+        "from", "десятичной", "");
+    // А9 asked истинно: three options are right; without the first negation
+    // АНТЕННА joins them; with any two equal letters neighbours none does.
+    row("А9 the first negation, true", "А9", "logic.wordWhereFirstNegationLost", "truth",
+        "истинно", "АНТЕННА");
+    row("А9 any equal letters, true", "А9", "logic.wordWhereAnyEqualLetters", "truth", "истинно",
+        "");
+    row("А9 no negation to lose", "А9", "logic.wordWhereNegationsLost", "statement",
+        "(слово начинается и оканчивается одной и той же буквой) ∨ "
+        "(в слове есть две одинаковые соседние буквы)",
+        "");
+    // With the first part plain the first negation is the second part's:
+    // КОЛЛЕГА is right, ПОТОЛОК fits without it.
+    row("А9 the second part's negation", "А9", "logic.wordWhereFirstNegationLost", "statement",
+        "(слово начинается и оканчивается одной и той же буквой) ∨ "
+        "¬(в слове есть две одинаковые соседние буквы)",
+        "ПОТОЛОК");
+    // ПОТОЛОК's three О make it doubled only for the slip.
+    row("А9 any equal letters, one negation", "А9", "logic.wordWhereAnyEqualLetters", "statement",
+        "(слово начинается и оканчивается одной и той же буквой) ∨ "
+        "¬(в слове есть две одинаковые соседние буквы)",
+        "ПОТОЛОК");
+}
+
+void TestT2008_6::solversFollowTheirGivens() {
+    solverFollowsItsGiven();
 }
 
 ZUT_TEST_MAIN(TestT2008_6)

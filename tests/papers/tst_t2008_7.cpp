@@ -6,7 +6,8 @@
 // superfluous condition and are right once fixed, the С3 game is won as
 // the worked solution says, the wordings of B7 and B8 name their Latin
 // labels, А2's key and slips, А9's number and its slip, B7's address and
-// B8's order follow their givens and А19's chart keeps its right edge blank.
+// B8's order follow their givens, А20's command back and its slip follow
+// the program, and А19's chart keeps its right edge blank.
 #include "testmain.h"
 
 #include "taskcheck/interpret.h"
@@ -80,6 +81,8 @@ private slots:
     void solvers_data();
     void solvers() { solverFollowsItsGiven(); }
     void chartEdgeBlank();
+    void drawerFollowsItsProgram_data();
+    void drawerFollowsItsProgram();
 };
 
 // А7's notes explain whole division only: no fragment takes a remainder.
@@ -375,6 +378,46 @@ void TestT2008_7::chartEdgeBlank() {
                 last = x;
     QVERIFY2(last >= 0 && last < e.rect.width() - 6,
              qPrintable(QString("ink up to column %1").arg(last)));
+}
+
+// А20's command back and its slip of the first command left out, on
+// other programs: of two equal shifts only the first is left out; a
+// program that starts with a repeat has no first shift to leave out.
+void TestT2008_7::drawerFollowsItsProgram_data() {
+    QTest::addColumn<QString>("solver");
+    QTest::addColumn<QString>("program");
+    // Empty: the solver must refuse.
+    QTest::addColumn<QString>("answer");
+    const QString twice = "нач\n  сместиться на (4, −1)\n  сместиться на (4, −1)\nкон";
+    const QString repeatFirst =
+        "нач\n  повтори 2 [\n    сместиться на (1, −3)\n  ]\n  сместиться на (0, 5)\nкон";
+    QTest::newRow("one of two equal shifts left out")
+        << "programs.drawerFirstDropped" << twice << "сместиться на (−4, 1)";
+    QTest::newRow("back from a repeat first")
+        << "programs.drawerBack" << repeatFirst << "сместиться на (−2, 1)";
+    QTest::newRow("a repeat first, nothing left out")
+        << "programs.drawerFirstDropped" << repeatFirst << "";
+}
+
+void TestT2008_7::drawerFollowsItsProgram() {
+    QFETCH(QString, solver);
+    QFETCH(QString, program);
+    QFETCH(QString, answer);
+    zut::TaskContent t = task("А20");
+    int programs = 0;
+    for (FieldElement* f : zut::allOf<FieldElement>(t.elements))
+        if (f->text.trimmed().startsWith("нач")) {
+            f->text = program;
+            ++programs;
+        }
+    QCOMPARE(programs, 1);
+    try {
+        const QString found = ck::registry().solvers.at(solver)(ck::Task(t));
+        QVERIFY2(!answer.isEmpty(), qPrintable("not refused: " + found));
+        QCOMPARE(QString(found).replace(QChar(0x00A0), ' '), answer);
+    } catch (const ck::CheckError& e) {
+        QVERIFY2(answer.isEmpty(), qPrintable(e.message()));
+    }
 }
 
 ZUT_TEST_MAIN(TestT2008_7)

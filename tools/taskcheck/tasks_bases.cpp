@@ -63,9 +63,9 @@ std::map<QChar, QString> letterCodes(const Task& t) {
 // The binary digits of the greatest number that a chain of `length` (a
 // word) of the task's `letters`, coded by its `codes`, makes when the codes
 // are written one after another: the letters different unless
-// `repeating`; with `alphabetical`, that chain's letters put in
-// alphabetical order before they are coded.
-QString largestChainCode(const Task& t, bool repeating, bool alphabetical) {
+// `repeating`; with `longest`, only the chains whose codes together have
+// the most digits (zeros in front counted) are compared.
+QString largestChainCode(const Task& t, bool repeating, bool longest) {
     const QStringList letters = t.list("letters"), codes = t.list("codes");
     const int length = numeral(t.text("length"));
     if (letters.size() != codes.size() || length < 1 || (!repeating && length > letters.size()))
@@ -73,12 +73,15 @@ QString largestChainCode(const Task& t, bool repeating, bool alphabetical) {
     std::map<QChar, QString> code;
     for (qsizetype i = 0; i < letters.size(); ++i)
         code[letters[i].front()] = codes[i];
-    QString best, bestBits;
+    QString bestBits;
     std::function<void(const QString&)> grow = [&](const QString& chain) {
         if (chain.size() == length) {
             const QString bits = encode(chain, code);
-            if (bestBits.isEmpty() || fromBase(bits, 2) > fromBase(bestBits, 2))
-                best = chain, bestBits = bits;
+            const bool longer = longest && bits.size() > bestBits.size();
+            const bool shorter = longest && bits.size() < bestBits.size();
+            if (bestBits.isEmpty() || longer ||
+                (!shorter && fromBase(bits, 2) > fromBase(bestBits, 2)))
+                bestBits = bits;
             return;
         }
         for (const QString& l : letters)
@@ -86,10 +89,6 @@ QString largestChainCode(const Task& t, bool repeating, bool alphabetical) {
                 grow(chain + l.front());
     };
     grow({});
-    if (alphabetical) {
-        std::sort(best.begin(), best.end());
-        return encode(best, code);
-    }
     return bestBits;
 }
 
@@ -213,44 +212,32 @@ void addBases(Registry& r) {
     // The larger of two whole positive numbers whose `sum` and `difference`
     // are given, each with its base ("7C_16", "2011_3"), in decimal. Its
     // slips: the smaller number; the difference's digits read from the
-    // right; the difference's powers of its base taken as products (3² as
-    // 3 · 2, 3³ as 3 · 3).
+    // right, and the smaller number under that slip.
     {
-        const auto valueOf = [](const Task& t, const QString& given, bool reversed, bool products) {
+        const auto valueOf = [](const Task& t, const QString& given, bool reversed) {
             auto [digits, base] = digitsAndBase(t, t.text(given));
-            fromBase(digits, base); // refuses a digit the base lacks and a number too large
             if (reversed)
                 std::reverse(digits.begin(), digits.end());
-            qint64 value = 0;
-            for (qsizetype k = 0; k < digits.size(); ++k) {
-                const qsizetype power = digits.size() - 1 - k;
-                qint64 place = 1;
-                for (qsizetype i = 0; i < power; ++i)
-                    place *= base;
-                if (products && power > 0)
-                    place = base * power;
-                value += fromBase(QString(digits[k]), base) * place;
-            }
-            return value;
+            return fromBase(digits, base); // refuses a digit the base lacks
         };
-        const auto pair = [=](const Task& t, bool reversed, bool products) {
-            const qint64 sum = valueOf(t, "sum", false, false);
-            const qint64 difference = valueOf(t, "difference", reversed, products);
+        const auto pair = [=](const Task& t, bool reversed) {
+            const qint64 sum = valueOf(t, "sum", false);
+            const qint64 difference = valueOf(t, "difference", reversed);
             if (difference <= 0 || difference >= sum || (sum + difference) % 2 != 0)
                 t.fail("no two whole positive numbers have this sum and difference");
             return std::pair{(sum + difference) / 2, (sum - difference) / 2};
         };
         r.solvers["bases.largerFromSumAndDifference"] = [=](const Task& t) {
-            return QString::number(pair(t, false, false).first);
+            return QString::number(pair(t, false).first);
         };
         r.solvers["bases.largerFromSumAndDifferenceSmaller"] = [=](const Task& t) {
-            return QString::number(pair(t, false, false).second);
+            return QString::number(pair(t, false).second);
         };
         r.solvers["bases.largerFromSumAndDifferenceReversed"] = [=](const Task& t) {
-            return QString::number(pair(t, true, false).first);
+            return QString::number(pair(t, true).first);
         };
-        r.solvers["bases.largerFromSumAndDifferencePowersAsProducts"] = [=](const Task& t) {
-            return QString::number(pair(t, false, true).first);
+        r.solvers["bases.largerFromSumAndDifferenceReversedSmaller"] = [=](const Task& t) {
+            return QString::number(pair(t, true).second);
         };
     }
     // Slips of counting the digits of `value` in the base `system` names:
@@ -282,25 +269,30 @@ void addBases(Registry& r) {
     r.solvers["bases.largestCodedWord"] = [](const Task& t) {
         return convertDigits(largestChainCode(t, false, false), 2, numeral(t.text("system")));
     };
-    // Its slips: a letter used more than once; the letters of the greatest
-    // chain put in alphabetical order; the binary digits grouped from the
-    // left, the last group short.
+    // Its slips: a letter used more than once; the greatest of the chains
+    // with the most digits, as if zeros in front counted; the codes of the
+    // greatest values, the greatest first (refused where two codes have
+    // one value).
     r.solvers["bases.largestCodedWordRepeating"] = [](const Task& t) {
         return convertDigits(largestChainCode(t, true, false), 2, numeral(t.text("system")));
     };
-    r.solvers["bases.largestCodedWordAlphabetical"] = [](const Task& t) {
+    r.solvers["bases.largestCodedWordLongest"] = [](const Task& t) {
         return convertDigits(largestChainCode(t, false, true), 2, numeral(t.text("system")));
     };
-    r.solvers["bases.largestCodedWordGroupedLeft"] = [](const Task& t) {
-        const int base = numeral(t.text("system"));
-        const int width = bitsForAlphabet(base);
-        if (qint64(1) << width != base)
-            t.fail("the base is not a power of two");
-        const QString bits = largestChainCode(t, false, false);
-        QString digits;
-        for (qsizetype at = 0; at < bits.size(); at += width)
-            digits += toBase(fromBase(bits.mid(at, width), 2), base);
-        return digits;
+    r.solvers["bases.largestCodedWordByCodeValue"] = [](const Task& t) {
+        const QStringList codes = t.list("codes");
+        const int length = numeral(t.text("length"));
+        if (length < 1 || length > codes.size())
+            t.fail("the chain is longer than the codes are many");
+        std::map<qint64, QString> byValue;
+        for (const QString& c : codes)
+            if (!byValue.emplace(fromBase(c, 2), c).second)
+                t.fail("two codes of one value: " + c);
+        QString bits;
+        auto it = byValue.rbegin();
+        for (int taken = 0; taken < length; ++taken, ++it)
+            bits += it->second;
+        return convertDigits(bits, 2, numeral(t.text("system")));
     };
     // Options written in several bases ("1301{_5}"): the value of the one
     // that `holds` for its digits, its base and the given `value`'s right
@@ -599,35 +591,32 @@ void addBases(Registry& r) {
             return QString::number(ones);
         };
     }
-    // A number written in base b as `fraction` ("0,3": a zero, a comma and
-    // at most two digits, the last not 0), multiplied by the decimal
-    // `factor`, gives a whole number: every base b that allows it,
-    // ascending, joined by commas. The last digit d makes b divide
-    // factor · d, so no base above factor · d can do.
-    r.solvers["bases.fractionMadeWhole"] = [](const Task& t) {
-        static const QRegularExpression form(R"(^0,([0-9A-Z]{1,2})$)");
-        const auto m = form.match(t.text("fraction"));
-        if (!m.hasMatch() || m.captured(1).endsWith('0'))
-            t.fail("not 0,d or 0,dd ending in a digit other than 0");
-        const qint64 factor = t.integer("factor");
-        if (factor < 1 || factor > 10000)
-            t.fail("the factor is not from 1 to 10000");
-        std::vector<qint64> digits;
-        for (const QChar c : m.captured(1))
-            digits.push_back(fromBase(QString(c), 36));
-        const qint64 top = *std::max_element(digits.begin(), digits.end());
+    // Every base b in which the decimal `value` is written with at most
+    // `length` digits (a number word: "трёх") and adding 1 to that record
+    // carries into the next place, that is, its last digit is b − 1:
+    // ascending, joined by commas. Refused where the length bound rules
+    // out no base that carries, so that both conditions matter.
+    r.solvers["bases.carryWithinLength"] = [](const Task& t) {
+        const qint64 value = t.integer("value");
+        const int length = int(countGiven(t, "length"));
+        if (value < 1 || value > 100000 || length < 1)
+            t.fail("the value is not from 1 to 100000 or the length not positive");
         QStringList bases;
-        for (qint64 b = std::max<qint64>(2, top + 1); b <= factor * digits.back(); ++b) {
-            qint64 numerator = 0, denominator = 1;
-            for (const qint64 d : digits) {
-                numerator = numerator * b + d;
-                denominator *= b;
-            }
-            if (factor * numerator % denominator == 0)
+        bool boundMatters = false;
+        // From b = value + 2 on the record is one digit below b − 1.
+        for (qint64 b = 2; b <= value + 1; ++b) {
+            if (value % b != b - 1)
+                continue;
+            int digits = 0;
+            for (qint64 v = value; v > 0; v /= b)
+                ++digits;
+            if (digits <= length)
                 bases << QString::number(b);
+            else
+                boundMatters = true;
         }
-        if (bases.isEmpty())
-            t.fail("no base allows it");
+        if (bases.isEmpty() || !boundMatters)
+            t.fail("no base carries within the length, or the length bounds nothing");
         return bases.join(',');
     };
     // The sum of `first` and `second`, each written with its base ("65_8"),
@@ -875,36 +864,51 @@ void addBases(Registry& r) {
             return palindromeChain(t, 'u');
         };
     }
-    // How many `digits` (нулей, единиц) the writing of `value` has in the
-    // base `system` names.
-    r.solvers["bases.digitsCounted"] = [](const Task& t) {
-        const QString digits = t.text("digits");
-        if (digits != "нулей" && digits != "единиц")
-            t.fail("digits is neither нулей nor единиц");
-        return QString::number(digitCount(t.integer("value"), numeral(t.text("system")),
-                                          digits == "нулей" ? QChar('0') : QChar('1')));
-    };
-    // Its slips: the other digit counted (единиц for нулей, нулей for
-    // единиц); the zeros of the writing cut after its last digit other than
-    // 0, as when a sum of powers is written out only down to its smallest
-    // power (refused where the writing ends in no 0).
-    r.solvers["bases.digitsCountedOther"] = [](const Task& t) {
-        const QString digits = t.text("digits");
-        if (digits != "нулей" && digits != "единиц")
-            t.fail("digits is neither нулей nor единиц");
-        return QString::number(digitCount(t.integer("value"), numeral(t.text("system")),
-                                          digits == "нулей" ? QChar('1') : QChar('0')));
-    };
-    r.solvers["bases.digitsCountedTrailingDropped"] = [](const Task& t) {
-        if (t.text("digits") != "нулей")
-            t.fail("digits is not нулей");
-        QString writing = toBase(t.integer("value"), numeral(t.text("system")));
-        if (!writing.endsWith('0'))
-            t.fail("the writing ends in no 0");
-        while (writing.endsWith('0'))
-            writing.chop(1);
-        return QString::number(writing.count('0'));
-    };
+    // How many `digits` (нулей, единиц) the writing in the base `system`
+    // names has of the number whose record in the base `from` names is
+    // `record`. Its slips: the other digit counted (единиц for нулей);
+    // each digit of the record written in the base `system` alone, without
+    // the zeros that fill its group (octal 3 as 11, 0 as 0), where `from`
+    // is a power of `system`; the record read as a decimal number.
+    {
+        enum class Misreading { None, OtherDigit, GroupsUnfilled, ReadDecimal };
+        const auto counted = [](const Task& t, Misreading how) {
+            const QString digits = t.text("digits"), record = t.text("record");
+            if (digits != "нулей" && digits != "единиц")
+                t.fail("digits is neither нулей nor единиц");
+            const int from = numeral(t.text("from")), to = numeral(t.text("system"));
+            if (from == to || record.startsWith('0'))
+                t.fail("no record to rewrite: " + record);
+            QString writing;
+            if (how == Misreading::GroupsUnfilled) {
+                int power = to;
+                while (power < from)
+                    power *= to;
+                if (power != from)
+                    t.fail("the base of the record is no power of the base asked");
+                for (const QChar c : record)
+                    writing += toBase(fromBase(QString(c), from), to);
+            } else {
+                if (how == Misreading::ReadDecimal && from == 10)
+                    t.fail("the record is decimal already");
+                writing = toBase(fromBase(record, how == Misreading::ReadDecimal ? 10 : from), to);
+            }
+            const bool zeros = (digits == "нулей") != (how == Misreading::OtherDigit);
+            return QString::number(writing.count(zeros ? '0' : '1'));
+        };
+        r.solvers["bases.recordDigitsCounted"] = [=](const Task& t) {
+            return counted(t, Misreading::None);
+        };
+        r.solvers["bases.recordDigitsCountedOther"] = [=](const Task& t) {
+            return counted(t, Misreading::OtherDigit);
+        };
+        r.solvers["bases.recordDigitsCountedGroupsUnfilled"] = [=](const Task& t) {
+            return counted(t, Misreading::GroupsUnfilled);
+        };
+        r.solvers["bases.recordDigitsCountedReadDecimal"] = [=](const Task& t) {
+            return counted(t, Misreading::ReadDecimal);
+        };
+    }
     // The sum of `terms` (each digits_base) in the base `system` names,
     // written digits_base.
     r.solvers["bases.sumWithBase"] = [](const Task& t) {
@@ -1205,11 +1209,11 @@ void addBases(Registry& r) {
                                numeral(t.text("system")));
     };
     // The difference of `numbers` (two, each digits_base, the second taken
-    // from the first) in the base `system` names; and its slips: the first
-    // number's digits weighted by powers of ten (3C read as 3 · 10 + 12);
-    // both rewritten in that base and taken column by column with every
-    // borrow forgotten (the next digit of the first not lessened); the
-    // decimal difference's digits.
+    // from the first) in the base `system` names; and its slips: the
+    // difference left in the first number's base; both rewritten in the
+    // base `system` names and taken column by column, the smaller digit
+    // from the larger wherever a borrow is due; the decimal difference's
+    // digits.
     const auto twoNumbers = [](const Task& t) {
         const QStringList numbers = t.list("numbers");
         if (numbers.size() != 2)
@@ -1230,17 +1234,13 @@ void addBases(Registry& r) {
     r.solvers["bases.differenceInDecimal"] = [=](const Task& t) {
         return QString::number(difference(t));
     };
-    r.solvers["bases.differenceFirstAtTen"] = [=](const Task& t) {
-        const auto [first, second] = twoNumbers(t);
-        qint64 misread = 0;
-        for (QChar c : first.first)
-            misread = misread * 10 + fromBase(QString(c), first.second);
-        const qint64 d = misread - fromBase(second.first, second.second);
-        if (d <= 0)
-            t.fail("the misread difference is not positive");
-        return toBase(d, numeral(t.text("system")));
+    r.solvers["bases.differenceInFirstBase"] = [=](const Task& t) {
+        const int base = twoNumbers(t).first.second;
+        if (base == numeral(t.text("system")))
+            t.fail("the first number is already in that base");
+        return toBase(difference(t), base);
     };
-    r.solvers["bases.differenceBorrowLost"] = [=](const Task& t) {
+    r.solvers["bases.differenceSmallerFromLarger"] = [=](const Task& t) {
         const auto [first, second] = twoNumbers(t);
         const int base = numeral(t.text("system"));
         const QString top = convertDigits(first.first, first.second, base);
@@ -1249,14 +1249,15 @@ void addBases(Registry& r) {
         if (low.size() != top.size())
             t.fail("the second number is longer than the first");
         QString digits;
+        bool borrow = false;
         for (qsizetype i = 0; i < top.size(); ++i) {
             const qint64 d = fromBase(QString(top[i]), base) - fromBase(QString(low[i]), base);
-            digits += toBase(d < 0 ? d + base : d, base);
+            borrow = borrow || d < 0;
+            digits += toBase(d < 0 ? -d : d, base);
         }
-        const QString lost = toBase(fromBase(digits, base), base);
-        if (lost == toBase(difference(t), base))
+        if (!borrow)
             t.fail("no column needs a borrow");
-        return lost;
+        return toBase(fromBase(digits, base), base);
     };
     // The Latin letters of `word` coded by their numbers in the alphabet
     // (A 1 … Z 26) in five binary digits, the codes joined and read as one

@@ -127,37 +127,83 @@ void addLogic(Registry& r) {
         return theOneWord(t, statement, properties);
     };
     // The option, a word, for which `statement` is `truth`; each part in
-    // parentheses says that the word reads the same both ways («слово
-    // читается одинаково слева направо и справа налево») or that two
+    // parentheses says that the word begins and ends with one letter
+    // («слово начинается и оканчивается одной и той же буквой») or that two
     // neighbouring letters are equal («в слове есть две одинаковые соседние
-    // буквы»).
-    r.solvers["logic.wordWhere"] = [](const Task& t) {
-        static const QRegularExpression part(R"(\(([^()]+)\))");
-        QString statement = formulaText(t.text("statement"));
-        std::map<QString, WordProperty> properties;
-        int n = 0;
-        for (const auto& m : part.globalMatch(t.text("statement"))) {
-            const QString variable = QString("P%1").arg(++n);
-            const QString words = m.captured(1);
-            if (words == "слово читается одинаково слева направо и справа налево")
-                properties[variable] = [](const QString& w) {
-                    QString back = w;
-                    std::reverse(back.begin(), back.end());
-                    return back == w;
-                };
-            else if (words == "в слове есть две одинаковые соседние буквы")
-                properties[variable] = [](const QString& w) {
-                    for (qsizetype i = 1; i < w.size(); ++i)
-                        if (w[i] == w[i - 1])
-                            return true;
-                    return false;
-                };
-            else
-                t.fail("an unknown property: " + words);
-            statement.replace(m.captured(0), variable);
-        }
-        return theOneWord(t, statement, properties);
-    };
+    // буквы»). Its slips: the one option for which the statement is not
+    // `truth` but becomes so when every negation is lost, when only its
+    // first negation is lost, or when any two equal letters of the word are
+    // taken for neighbours.
+    {
+        enum class Misreading { None, NegationsLost, FirstNegationLost, AnyEqualLetters };
+        const auto wordWhere = [](const Task& t, Misreading how) {
+            static const QRegularExpression part(R"(\(([^()]+)\))");
+            static const QRegularExpression negated(QString::fromUtf8(R"(¬\s*(P\d+))"));
+            QString statement = formulaText(t.text("statement"));
+            std::map<QString, WordProperty> properties, slippedProperties;
+            int n = 0;
+            for (const auto& m : part.globalMatch(t.text("statement"))) {
+                const QString variable = QString("P%1").arg(++n);
+                const QString words = m.captured(1);
+                if (words == "слово начинается и оканчивается одной и той же буквой") {
+                    properties[variable] = [](const QString& w) {
+                        return w.size() > 1 && w.front() == w.back();
+                    };
+                    slippedProperties[variable] = properties[variable];
+                } else if (words == "в слове есть две одинаковые соседние буквы") {
+                    properties[variable] = [](const QString& w) {
+                        for (qsizetype i = 1; i < w.size(); ++i)
+                            if (w[i] == w[i - 1])
+                                return true;
+                        return false;
+                    };
+                    slippedProperties[variable] =
+                        how != Misreading::AnyEqualLetters
+                            ? properties[variable]
+                            : WordProperty([](const QString& w) {
+                                  for (qsizetype i = 1; i < w.size(); ++i)
+                                      if (w.left(i).contains(w[i]))
+                                          return true;
+                                  return false;
+                              });
+                } else {
+                    t.fail("an unknown property: " + words);
+                }
+                statement.replace(m.captured(0), variable);
+            }
+            if (how == Misreading::None)
+                return theOneWord(t, statement, properties);
+            QString slipped = statement;
+            if (how != Misreading::AnyEqualLetters) {
+                const auto m = negated.match(slipped);
+                if (!m.hasMatch())
+                    t.fail("a statement with no negation to lose");
+                if (how == Misreading::FirstNegationLost)
+                    slipped.replace(m.capturedStart(), m.capturedLength(), m.captured(1));
+                else
+                    slipped.remove(QChar(0x00AC));
+            }
+            const bool truth = truthGiven(t, "truth");
+            const QStringList right =
+                wordsWhere(Formula::parse(statement), t.options(), properties, truth);
+            QStringList found;
+            for (const QString& w :
+                 wordsWhere(Formula::parse(slipped), t.options(), slippedProperties, truth))
+                if (!right.contains(w))
+                    found << w;
+            return theOneMisread(t, found);
+        };
+        r.solvers["logic.wordWhere"] = [=](const Task& t) { return wordWhere(t, Misreading::None); };
+        r.solvers["logic.wordWhereNegationsLost"] = [=](const Task& t) {
+            return wordWhere(t, Misreading::NegationsLost);
+        };
+        r.solvers["logic.wordWhereFirstNegationLost"] = [=](const Task& t) {
+            return wordWhere(t, Misreading::FirstNegationLost);
+        };
+        r.solvers["logic.wordWhereAnyEqualLetters"] = [=](const Task& t) {
+            return wordWhere(t, Misreading::AnyEqualLetters);
+        };
+    }
     // The option, a number, for which `statement` is `truth`; each part in
     // parentheses compares two of its digits ("первая цифра больше
     // последней") or says whether their sum is even ("сумма цифр чётна").
@@ -224,8 +270,8 @@ void addLogic(Registry& r) {
         return f.mid(arrow + 1).trimmed() + " → " + f.left(arrow).trimmed();
     };
     // The option, whole values of the formula's number variables ("X = 8,
-    // Y = 4"), for which `formula` is `truth`.
-    r.solvers["logic.optionPair"] = [](const Task& t) {
+    // Y = 4"), for which `formula` (or the misreading `written`) is `truth`.
+    const auto optionPair = [](const Task& t, const QString& written) {
         static const QRegularExpression pair(R"(^(\w+) = (−?\d+), (\w+) = (−?\d+)$)");
         const auto values = [&](const QString& o) {
             const auto m = pair.match(o);
@@ -237,9 +283,51 @@ void addLogic(Registry& r) {
         QStringList names;
         for (const auto& [name, value] : values(t.options().front()))
             names << name;
-        const Formula f = Formula::parse(formulaText(t.text("formula")), names);
+        const Formula f = Formula::parse(formulaText(written), names);
         const bool truth = truthGiven(t, "truth");
         return theOption(t, [&](const QString& o) { return f.evaluate({}, values(o)) == truth; });
+    };
+    r.solvers["logic.optionPair"] = [=](const Task& t) { return optionPair(t, t.text("formula")); };
+    // Its slips, where `formula` is two bracketed parts joined by one sign
+    // and one part negated ("¬(X > Y) ∨ (X + Y > 12)"): the negation
+    // dropped; put on the other part; put on both parts.
+    enum class Negation { Dropped, Moved, OnBoth };
+    const auto negationSlip = [=](const Task& t, Negation slip) {
+        const QString f = t.text("formula");
+        const QChar no(0x00AC);
+        std::vector<std::pair<qsizetype, qsizetype>> parts;
+        int depth = 0;
+        for (qsizetype i = 0; i < f.size(); ++i) {
+            if (f[i] == '(' && depth++ == 0)
+                parts.push_back({i, f.size()});
+            else if (f[i] == ')' && --depth == 0)
+                parts.back().second = i + 1;
+        }
+        if (parts.size() != 2 || depth != 0)
+            t.fail("not two bracketed parts");
+        const QString before = f.left(parts[0].first).trimmed(),
+                      between = f.mid(parts[0].second, parts[1].first - parts[0].second).trimmed();
+        const bool first = before == no, second = between.endsWith(no);
+        const QString sign = second ? between.chopped(1).trimmed() : between;
+        if ((!before.isEmpty() && !first) || !f.mid(parts[1].second).trimmed().isEmpty() ||
+            first == second || sign.isEmpty())
+            t.fail("not two parts joined by a sign, one of them negated");
+        const auto part = [&](int n, bool negated) {
+            return (negated ? QString(no) : QString()) +
+                   f.mid(parts[n].first, parts[n].second - parts[n].first);
+        };
+        const bool one = slip == Negation::OnBoth || (slip == Negation::Moved && second),
+                   two = slip == Negation::OnBoth || (slip == Negation::Moved && first);
+        return optionPair(t, part(0, one) + " " + sign + " " + part(1, two));
+    };
+    r.solvers["logic.optionPairNegationDropped"] = [=](const Task& t) {
+        return negationSlip(t, Negation::Dropped);
+    };
+    r.solvers["logic.optionPairNegationMoved"] = [=](const Task& t) {
+        return negationSlip(t, Negation::Moved);
+    };
+    r.solvers["logic.optionPairNegationOnBoth"] = [=](const Task& t) {
+        return negationSlip(t, Negation::OnBoth);
     };
     // The option is a formula equivalent to the answer.
     r.readers["equivalent"] = [](const QString& answer, const QString& o, int, const Task&) {

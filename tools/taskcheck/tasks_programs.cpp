@@ -358,16 +358,6 @@ private:
     std::set<std::pair<int, int>> walls_; // (row, column) from 0
 };
 
-// Chain n of digits: chain n − 1, then chain n − 2 twice.
-QString chainOfTwo(const QString& first, const QString& second, int n) {
-    if (n == 1)
-        return first;
-    QString before = first, last = second;
-    for (int i = 3; i <= n; ++i)
-        before = std::exchange(last, last + before + before);
-    return last;
-}
-
 using Field = std::vector<std::vector<qint64>>;
 
 // The numbers of the picture's table, one vector a row, all rows as long as
@@ -721,6 +711,52 @@ void addPrograms(Registry& r) {
                 return chart;
             }
             t.fail("no start value of " + name);
+        });
+    };
+    // More slips of that value: the yes and no branches of the loop body's
+    // conditions swapped; the body's blocks after its condition read as the
+    // end of the yes branch (counted only on that way); the body run once
+    // more after the loop ends.
+    const auto isCondition = [](const QVariant& block) {
+        return block.typeId() == QMetaType::QVariantList && block.toList().size() == 3;
+    };
+    r.solvers["programs.flowchartBranchesSwapped"] = [=](const Task& t) {
+        return flowchartSlip(t, [=](QVariantList chart, qsizetype loop) {
+            QVariantList l = chart[loop].toList(), body = l[1].toList();
+            for (QVariant& b : body)
+                if (isCondition(b)) {
+                    const QVariantList c = b.toList();
+                    b = QVariantList{c[0], c[2], c[1]};
+                }
+            l[1] = body;
+            chart[loop] = l;
+            return chart;
+        });
+    };
+    r.solvers["programs.flowchartAfterConditionInYes"] = [=](const Task& t) {
+        return flowchartSlip(t, [=, &t](QVariantList chart, qsizetype loop) {
+            QVariantList l = chart[loop].toList(), body = l[1].toList();
+            qsizetype at = 0;
+            while (at < body.size() && !isCondition(body[at]))
+                ++at;
+            if (at + 1 >= body.size())
+                t.fail("no block after a condition in the loop's body");
+            QVariantList c = body[at].toList(), yes = c[1].toList();
+            yes.append(body.mid(at + 1));
+            c[1] = yes;
+            body.erase(body.begin() + at + 1, body.end());
+            body[at] = c;
+            l[1] = body;
+            chart[loop] = l;
+            return chart;
+        });
+    };
+    r.solvers["programs.flowchartOnePassMore"] = [](const Task& t) {
+        return flowchartSlip(t, [](QVariantList chart, qsizetype loop) {
+            const QVariantList body = chart[loop].toList()[1].toList();
+            for (qsizetype i = body.size() - 1; i >= 0; --i)
+                chart.insert(loop + 1, body[i]);
+            return chart;
         });
     };
     // The values the fragment in three languages leaves in `variables`.
@@ -1112,23 +1148,87 @@ void addPrograms(Registry& r) {
                                    }).integer(t.text("variable")));
         };
     }
-    // Chains of digits, each the one before and then twice the one before
-    // that, the first two `chains.1` and `chains.2`: the length of the chain
-    // `which` (an ordinal word). The chains shown must follow the rule.
-    r.solvers["programs.chainOfTwoBefore"] = [](const Task& t) {
-        const QStringList shown = t.list("chains");
-        if (shown.size() < 3)
-            t.fail("fewer than three chains shown");
-        for (qsizetype n = 3; n <= shown.size(); ++n)
-            if (chainOfTwo(shown[0], shown[1], int(n)) != shown[n - 1])
-                t.fail(QString("chain %1 does not follow the rule").arg(n));
-        const int n = numeral(t.text("which"));
-        std::vector<qint64> length = {0, shown[0].size(), shown[1].size()};
-        for (int i = 3; i <= n; ++i)
-            length.push_back(length[size_t(i - 1)] + 2 * length[size_t(i - 2)]);
-        if (chainOfTwo(shown[0], shown[1], n).size() != length[size_t(n)])
-            t.fail("the chain and its length disagree");
-        return QString::number(length[size_t(n)]);
+    // Strings of the `digits` that do not start with `lead` and hold none
+    // of the `pairs` of neighbouring digits (in that order): how many have
+    // `length` digits (a number word). The strings `good` must obey, the
+    // strings `bad` must not, and `shown` must list, length by length, all
+    // the strings of each length it shows, in ascending order.
+    r.solvers["programs.stringsAvoidingPairs"] = [](const Task& t) {
+        const QStringList digits = t.list("digits"), pairs = t.list("pairs");
+        const QString lead = t.text("lead");
+        QString alphabet;
+        for (const QString& d : digits)
+            if (d.size() != 1 || alphabet.contains(d))
+                t.fail("the digits are not distinct single characters");
+            else
+                alphabet += d;
+        std::sort(alphabet.begin(), alphabet.end());
+        for (const QString& p : pairs)
+            if (p.size() != 2 || !alphabet.contains(p[0]) || !alphabet.contains(p[1]))
+                t.fail("not a pair of the digits: " + p);
+        if (lead.size() != 1 || !alphabet.contains(lead))
+            t.fail("the leading digit ruled out is not one of the digits");
+        const auto obeys = [&](const QString& s) {
+            if (s.isEmpty() || s.startsWith(lead))
+                return false;
+            for (const QChar c : s)
+                if (!alphabet.contains(c))
+                    return false;
+            for (qsizetype i = 0; i + 1 < s.size(); ++i)
+                if (pairs.contains(s.mid(i, 2)))
+                    return false;
+            return true;
+        };
+        for (const QString& s : t.list("good"))
+            if (!obeys(s))
+                t.fail("a string said to obey does not: " + s);
+        for (const QString& s : t.list("bad"))
+            if (obeys(s))
+                t.fail("a string said to break the rule obeys it: " + s);
+        // Every string of n digits that obeys, in ascending order.
+        const std::function<QStringList(int)> all = [&](int n) {
+            QStringList out = {""};
+            for (int i = 0; i < n; ++i) {
+                QStringList longer;
+                for (const QString& s : out)
+                    for (const QChar c : alphabet)
+                        if ((i > 0 || c != lead[0]) && (i == 0 || !pairs.contains(s.right(1) + c)))
+                            longer << s + c;
+                out = longer;
+            }
+            return out;
+        };
+        const QStringList shown = t.list("shown");
+        QStringList expected;
+        int longest = 0;
+        for (const QString& s : shown)
+            if (s.size() > longest) {
+                if (s.size() > 8)
+                    t.fail("a shown string longer than 8 digits");
+                longest = int(s.size());
+                expected += all(longest);
+            }
+        if (shown.isEmpty() || shown != expected)
+            t.fail("the strings shown are not all the strings of their lengths in order");
+        const int n = int(countGiven(t, "length"));
+        if (n <= longest || n > 30)
+            t.fail("the length asked is shown already or above 30");
+        // The count of the strings of i digits by their last digit.
+        std::map<QChar, qint64> last;
+        for (const QChar c : alphabet)
+            last[c] = c == lead[0] ? 0 : 1;
+        for (int i = 2; i <= n; ++i) {
+            std::map<QChar, qint64> next;
+            for (const QChar c : alphabet)
+                for (const QChar d : alphabet)
+                    if (!pairs.contains(QString(d) + c))
+                        next[c] += last[d];
+            last = next;
+        }
+        qint64 count = 0;
+        for (const auto& [c, k] : last)
+            count += k;
+        return QString::number(count);
     };
     // The value the fragment in three languages leaves in `variable`, which
     // each of them prints and nothing else.
@@ -1202,7 +1302,8 @@ void addPrograms(Registry& r) {
     // Slips of an element of an array whose loop corrects each element by
     // a condition ("if A[i] > 20 then A[i] := A[i] - 27"): the comparison
     // read as not strict (">=" for ">"); the correction left out in the
-    // pass whose loop variable is the index asked.
+    // pass whose loop variable is the index asked; the correction made in
+    // that pass only.
     r.solvers["programs.elementComparisonNotStrict"] = [](const Task& t) {
         return QString::number(runPascalChanged(t, [&](const QString& s) {
                                    QStringList lines = s.split('\n');
@@ -1212,7 +1313,7 @@ void addPrograms(Registry& r) {
                                    return lines.join('\n');
                                }).element(t.text("array"), t.integer("index")));
     };
-    r.solvers["programs.elementLastCorrectionSkipped"] = [](const Task& t) {
+    const auto correctionInPass = [](const Task& t, const char* compare) {
         return QString::number(runPascalChanged(t, [&](const QString& s) {
                                    static const QRegularExpression loop(R"(^\s*for\s+(\w+)\s*:=)");
                                    static const QRegularExpression condition(R"(\bif\s+(.+)\s+then\b)");
@@ -1221,13 +1322,19 @@ void addPrograms(Registry& r) {
                                    const auto m = loop.match(lines[at]);
                                    if (!m.hasMatch())
                                        t.fail("the last loop has no variable");
-                                   const QString skip = QString("if (\\1) and (%1 <> %2) then")
-                                                            .arg(m.captured(1))
+                                   const QString pass = QString("if (\\1) and (%1 %2 %3) then")
+                                                            .arg(m.captured(1), QString(compare))
                                                             .arg(t.integer("index"));
                                    for (qsizetype i = at + 1; i < lines.size(); ++i)
-                                       lines[i].replace(condition, skip);
+                                       lines[i].replace(condition, pass);
                                    return lines.join('\n');
                                }).element(t.text("array"), t.integer("index")));
+    };
+    r.solvers["programs.elementLastCorrectionSkipped"] = [=](const Task& t) {
+        return correctionInPass(t, "<>");
+    };
+    r.solvers["programs.elementOnlyAskedCorrection"] = [=](const Task& t) {
+        return correctionInPass(t, "=");
     };
     // Slips of an element far along an array whose rule repeats it with a
     // period ("A[i] := A[i-1]-A[i-2]+10" repeats every 6): the place in the
@@ -1565,10 +1672,11 @@ void addPrograms(Registry& r) {
     // The one command «сместиться на (a, b)» that brings the Чертёжник back
     // to where the program (the task's field that starts with нач) started
     // him: the program's shifts summed through «повтори k [ … ]», nested,
-    // and reversed. Its slips: the end shift itself, not reversed; every
-    // inner (nested) repeat done once; each outer repeat applied to its
-    // first command only, the rest of its body done once.
-    enum class Drawer { Back, End, InnerOnce, OuterFirstOnly };
+    // and reversed. Its slips: the program's first command, a shift before
+    // any repeat, left out; every inner (nested) repeat done once; each
+    // outer repeat applied to its first command only, the rest of its body
+    // done once.
+    enum class Drawer { Back, FirstDropped, InnerOnce, OuterFirstOnly };
     const auto drawerShift = [](const Task& t, Drawer slip) {
         QString program;
         for (const zut::FieldElement* f : t.all<zut::FieldElement>())
@@ -1582,6 +1690,11 @@ void addPrograms(Registry& r) {
         for (const auto& m : token.globalMatch(program))
             tokens.push_back(m);
         size_t at = 0;
+        if (slip == Drawer::FirstDropped) {
+            if (tokens.empty() || tokens[0].captured(1).isEmpty())
+                t.fail("the program does not start with a shift");
+            at = 1;
+        }
         const auto whole = [](QString s) { return s.replace(QChar(0x2212), '-').toLongLong(); };
         // The shifts of a sequence up to its closing bracket, at `depth`.
         std::function<std::pair<qint64, qint64>(int)> sequence = [&](int depth) {
@@ -1617,10 +1730,8 @@ void addPrograms(Registry& r) {
         auto [x, y] = sequence(0);
         if (at != tokens.size())
             t.fail("a bracket closes nothing");
-        if (slip != Drawer::End) {
-            x = -x;
-            y = -y;
-        }
+        x = -x;
+        y = -y;
         const auto shown = [](qint64 v) {
             return v < 0 ? QString(QChar(0x2212)) + QString::number(-v) : QString::number(v);
         };
@@ -1628,7 +1739,9 @@ void addPrograms(Registry& r) {
         return QString("сместиться\u00A0на\u00A0(%1,\u00A0%2)").arg(shown(x), shown(y));
     };
     r.solvers["programs.drawerBack"] = [=](const Task& t) { return drawerShift(t, Drawer::Back); };
-    r.solvers["programs.drawerEnd"] = [=](const Task& t) { return drawerShift(t, Drawer::End); };
+    r.solvers["programs.drawerFirstDropped"] = [=](const Task& t) {
+        return drawerShift(t, Drawer::FirstDropped);
+    };
     r.solvers["programs.drawerInnerOnce"] = [=](const Task& t) {
         return drawerShift(t, Drawer::InnerOnce);
     };

@@ -455,9 +455,12 @@ void addTables(Registry& r) {
             }
         });
     };
-    // Its slips: the table with no road between the `closed` places; the
-    // table where that road lies on a shortest route but another shortest
-    // route avoids it; the table where it lies on no shortest route.
+    // Its slips, each among the tables with a road between the `closed`
+    // places: the table where that road lies on a shortest route but
+    // another shortest route avoids it; the table where it lies on no
+    // shortest route, but on every shortest route from `from` to one of
+    // the `closed` places (closing it lengthens that route); the table
+    // where it lies on no shortest route and closing it lengthens neither.
     {
         const auto closedRoad = [](const Task& t, const QString& where) {
             const QStringList closed = t.list("closed");
@@ -468,7 +471,7 @@ void addTables(Registry& r) {
                 const bool road = std::any_of(map.roads.begin(), map.roads.end(),
                                               [&](const Road& r) { return joins(r.from, r.to); });
                 if (!road)
-                    return where == "none";
+                    return false;
                 int through = 0, routes = 0;
                 for (const Route& route : shortestRoutes(map, t.text("from"), t.text("to"))) {
                     ++routes;
@@ -477,11 +480,28 @@ void addTables(Registry& r) {
                         uses = uses || joins(route.places[i - 1], route.places[i]);
                     through += uses;
                 }
-                return where == "tied" ? through > 0 && through < routes
-                                       : where == "off" && through == 0;
-            });
+                if (where == "tied" || through > 0)
+                    return where == "tied" && through > 0 && through < routes;
+                RoadMap without = map;
+                std::erase_if(without.roads, [&](const Road& r) { return joins(r.from, r.to); });
+                bool longer = false;
+                for (const QString& end : closed) {
+                    if (end == t.text("from"))
+                        continue;
+                    const qint64 before = shortestRoute(map, t.text("from"), end).length;
+                    try {
+                        longer = longer ||
+                                 shortestRoute(without, t.text("from"), end).length > before;
+                    } catch (const CheckError&) {
+                        longer = true;
+                    }
+                }
+                return longer == (where == "end");
+            }, "tables for the slip " + where);
         };
-        r.solvers["tables.closedRoadAbsent"] = [=](const Task& t) { return closedRoad(t, "none"); };
+        r.solvers["tables.closedRoadOnWayToItsEnd"] = [=](const Task& t) {
+            return closedRoad(t, "end");
+        };
         r.solvers["tables.closedRoadTied"] = [=](const Task& t) { return closedRoad(t, "tied"); };
         r.solvers["tables.closedRoadOffShortest"] = [=](const Task& t) {
             return closedRoad(t, "off");
@@ -666,7 +686,9 @@ void addTables(Registry& r) {
     // cell `cell` of the picture's spreadsheet, makes the two cells `equal`
     // equal; refused unless exactly one number does. A slip rewrites the
     // formulas first: "filled" averages a range over the cells the picture
-    // fills (the new number added to the sum but not to the count).
+    // fills (the new number added to the sum but not to the count), "sum"
+    // takes an average for the sum of its range. The slip "value" gives the
+    // equal value of the two cells instead of the number.
     const auto valueMakingEqual = [](const Task& t, const QString& slip) {
         std::map<QString, QString> cells = sheetCells(t, t.drawn(0));
         const QString cell = t.text("cell");
@@ -674,9 +696,11 @@ void addTables(Registry& r) {
         if (cells.count(cell) || equal.size() != 2)
             t.fail("the cell is not empty or not two cells to compare");
         static const QRegularExpression average = unicodePattern(R"(СРЗНАЧ\(([^()]*)\))");
-        bool changed = slip.isEmpty();
+        bool changed = slip.isEmpty() || slip == "value";
         for (auto& [name, text] : cells) {
             const QString was = text;
+            if (slip == "sum")
+                text.replace(average, "СУММ(\\1)");
             if (slip == "filled")
                 for (auto m = average.match(text); m.hasMatch(); m = average.match(text)) {
                     std::map<QString, QString> probe = sheetCells(t, t.drawn(0));
@@ -698,6 +722,10 @@ void addTables(Registry& r) {
         }
         if (found.size() != 1)
             t.fail(QString("%1 numbers make the cells equal").arg(found.size()));
+        if (slip == "value") {
+            cells[cell] = found.front();
+            return written(evaluateSheet(cells).at(equal[0]));
+        }
         return found.front();
     };
     r.solvers["tables.sheetValueMakingEqual"] = [=](const Task& t) {
@@ -705,6 +733,12 @@ void addTables(Registry& r) {
     };
     r.solvers["tables.sheetEqualFilledOnly"] = [=](const Task& t) {
         return valueMakingEqual(t, "filled");
+    };
+    r.solvers["tables.sheetEqualSumForAverage"] = [=](const Task& t) {
+        return valueMakingEqual(t, "sum");
+    };
+    r.solvers["tables.sheetEqualCommonValue"] = [=](const Task& t) {
+        return valueMakingEqual(t, "value");
     };
     // The picture's numbered road tables: the number of the one in which the
     // cheapest way from `from` to `to` costs at most `limit`.
@@ -1249,36 +1283,31 @@ void addTables(Registry& r) {
             return !held.isEmpty() && held == labels;
         });
     };
-    // The slip of a reader who compares only which bar is higher: the
-    // option, a one-column range of the first picture's spreadsheet, whose
-    // values, all different, rank the rows as the next picture's bars do,
-    // but are neither the bars' values nor in their proportions.
-    r.solvers["tables.rangeRankedLikeBars"] = [](const Task& t) {
-        const std::map<QString, QString> cells = sheetCells(t, t.drawn(0));
-        const std::map<QString, double> values = evaluateSheet(cells);
-        const QVariantMap bars = t.drawn(1)["chart"].toMap();
-        std::vector<double> shown;
-        for (const QVariant& x : bars["values"].toList())
-            shown.push_back(x.toDouble());
-        const auto order = [](const std::vector<double>& v) {
-            std::vector<size_t> o(v.size());
-            std::iota(o.begin(), o.end(), size_t(0));
-            std::sort(o.begin(), o.end(), [&](size_t a, size_t b) { return v[a] < v[b]; });
-            for (size_t i = 1; i < o.size(); ++i)
-                if (v[o[i]] == v[o[i - 1]])
-                    return std::vector<size_t>{}; // a tie ranks nothing
-            return o;
-        };
-        const std::vector<size_t> wanted = order(shown);
-        if (wanted.empty())
-            t.fail("bars of equal height");
+    // The slip of a reader who takes the charts for pictures of all the
+    // numbers typed in: the option, a range of several columns of the first
+    // picture's spreadsheet, whose cells are exactly those holding an
+    // entered number (not a formula, not a text).
+    r.solvers["tables.rangeOfEnteredNumbers"] = [](const Task& t) {
+        std::set<QString> entered;
+        for (const auto& [cell, text] : sheetCells(t, t.drawn(0))) {
+            bool number = false;
+            text.toDouble(&number);
+            if (number)
+                entered.insert(cell);
+        }
+        static const QRegularExpression form(R"(^([A-Z]+\d+):([A-Z]+\d+)$)");
         return theOption(t, [&](const QString& o) {
-            const std::vector<double> range = valuesOfRange(values, o);
-            if (range.size() != shown.size() || order(range) != wanted)
+            const auto m = form.match(o);
+            if (!m.hasMatch())
                 return false;
-            QVariantMap asPie = bars;
-            asPie["kind"] = "pie";
-            return !chartShows(bars, range) && !chartShows(asPie, range);
+            const CellRef first = parseCell(m.captured(1)), last = parseCell(m.captured(2));
+            if (first.column >= last.column)
+                return false;
+            std::set<QString> block;
+            for (int column = first.column; column <= last.column; ++column)
+                for (int row = first.row; row <= last.row; ++row)
+                    block.insert(cellText({column, row}));
+            return block == entered;
         });
     };
     // The picture's numbered tables of fares that depend on the direction
@@ -1558,14 +1587,77 @@ void addTables(Registry& r) {
             return mistyped(t, true);
         };
     }
-    // The number of the picture's road table in which the longest way from
-    // `from` to `to` that passes no place twice is `length` long.
-    r.solvers["tables.longestRouteIs"] = [](const Task& t) {
-        const qint64 wanted = t.integer("length");
-        return theRoadTable(t, [&](const RoadMap& map) {
-            return longestRoute(map, t.text("from"), t.text("to")).length == wanted;
-        });
-    };
+    // The least length of a round trip over the picture's road table that
+    // leaves `from`, passes every other place and comes back to it, any
+    // place passed as often as need be. Its slips: the trip without the
+    // way back; each place passed once, along the roads alone (refused
+    // where no such trip is); always on to the nearest place not yet
+    // passed, by its shortest way, and then back (refused where two are
+    // equally near).
+    {
+        const auto roundTrip = [](const Task& t, bool back, bool roadsOnly) {
+            const RoadMap map = roadTable(t, t.drawn()["table"].toMap());
+            const QString home = t.text("from");
+            if (!map.places.contains(home))
+                t.fail("the table has no place " + home);
+            QStringList order = map.places;
+            order.removeOne(home);
+            std::sort(order.begin(), order.end());
+            qint64 least = -1;
+            do {
+                const QStringList stops = QStringList{home} + order + QStringList{home};
+                qint64 length = 0;
+                for (qsizetype i = 1; i < stops.size() - (back ? 0 : 1) && length >= 0; ++i) {
+                    if (!roadsOnly) {
+                        length += shortestRoute(map, stops[i - 1], stops[i]).length;
+                        continue;
+                    }
+                    const auto road =
+                        std::find_if(map.roads.begin(), map.roads.end(), [&](const Road& r) {
+                            return (r.from == stops[i - 1] && r.to == stops[i]) ||
+                                   (r.to == stops[i - 1] && r.from == stops[i]);
+                        });
+                    length = road == map.roads.end() ? -1 : length + road->length;
+                }
+                if (length >= 0 && (least < 0 || length < least))
+                    least = length;
+            } while (std::next_permutation(order.begin(), order.end()));
+            if (least < 0)
+                t.fail("no trip passes each place once along the roads");
+            return QString::number(least);
+        };
+        r.solvers["tables.shortestRoundTrip"] = [=](const Task& t) {
+            return roundTrip(t, true, false);
+        };
+        r.solvers["tables.shortestRoundTripNoWayBack"] = [=](const Task& t) {
+            return roundTrip(t, false, false);
+        };
+        r.solvers["tables.shortestRoundTripOnceEach"] = [=](const Task& t) {
+            return roundTrip(t, true, true);
+        };
+        r.solvers["tables.shortestRoundTripNearestFirst"] = [](const Task& t) {
+            const RoadMap map = roadTable(t, t.drawn()["table"].toMap());
+            const QString home = t.text("from");
+            if (!map.places.contains(home))
+                t.fail("the table has no place " + home);
+            QStringList left = map.places;
+            left.removeOne(home);
+            QString here = home;
+            qint64 length = 0;
+            while (!left.isEmpty()) {
+                std::map<qint64, QStringList> byWay;
+                for (const QString& p : left)
+                    byWay[shortestRoute(map, here, p).length] << p;
+                const auto& [way, nearest] = *byWay.begin();
+                if (nearest.size() != 1)
+                    t.fail("equally near from " + here + ": " + nearest.join(", "));
+                length += way;
+                here = nearest.front();
+                left.removeOne(here);
+            }
+            return QString::number(length + shortestRoute(map, here, home).length);
+        };
+    }
     // The picture's table of tours (see firstTour): the town of the tour
     // whose price for one day is the least.
     r.solvers["tables.cheapestPerDayGrouped"] = [](const Task& t) {

@@ -298,8 +298,10 @@ void addText(Registry& r) {
     // ("после красной фишки может лежать только жёлтая", "после синей —
     // красная или синяя", "после жёлтой — любая, кроме жёлтой"). The option
     // built so; and the slip of the rules read backwards (the rule of a
-    // colour taken as what may lie before it).
-    const auto byTransitions = [](const Task& t, bool backwards) {
+    // colour taken as what may lie before it). With `missed` (1, 2, …): the
+    // slip of the rule `rules.<missed>` overlooked, the one option that
+    // keeps every other rule and breaks that one.
+    const auto byTransitions = [](const Task& t, bool backwards, int missed) {
         std::map<QString, QChar> byStem;
         QString all;
         for (const QString& c : t.list("colours")) {
@@ -317,6 +319,7 @@ void addText(Registry& r) {
             return letters;
         };
         std::map<QChar, QString> next;
+        QString ruled; // the colour of each rule, in order
         static const QRegularExpression rule = unicodePattern(
             R"(^после (\w+)(?: фишки)?(?: может лежать|[ \x{00A0}]—) (?:(любая, кроме) )?(.+)$)");
         for (const QString& said : t.list("rules")) {
@@ -330,26 +333,45 @@ void addText(Registry& r) {
                     rest.remove(c);
                 allowed = rest;
             }
-            if (!next.emplace(colourLetter(t, byStem, m.captured(1)), allowed).second)
+            const QChar colour = colourLetter(t, byStem, m.captured(1));
+            if (!next.emplace(colour, allowed).second)
                 t.fail("two rules for one colour");
+            ruled += colour;
         }
+        if (missed > ruled.size())
+            t.fail(QString("no rule %1 to overlook").arg(missed));
         const QString first = colours(t.text("first"));
         const qsizetype length = numeral(t.text("length"));
-        return theOption(t, [&](const QString& o) {
+        // Whether `o` is laid by the rules, the rule of the colour `free`
+        // (if any) left out.
+        const auto keeps = [&](const QString& o, QChar free) {
             if (o.size() != length || !first.contains(o.front()))
                 return false;
             for (qsizetype i = 0; i + 1 < o.size(); ++i) {
                 const QChar before = backwards ? o[i + 1] : o[i];
                 const QChar after = backwards ? o[i] : o[i + 1];
-                if (!next.contains(before) || !next.at(before).contains(after))
+                if (before != free && (!next.contains(before) || !next.at(before).contains(after)))
                     return false;
             }
             return true;
+        };
+        return theOption(t, [&](const QString& o) {
+            if (missed == 0)
+                return keeps(o, QChar());
+            return keeps(o, ruled[missed - 1]) && !keeps(o, QChar());
         });
     };
-    r.solvers["text.chainByTransitions"] = [=](const Task& t) { return byTransitions(t, false); };
+    r.solvers["text.chainByTransitions"] = [=](const Task& t) {
+        return byTransitions(t, false, 0);
+    };
     r.solvers["text.chainByTransitionsBackwards"] = [=](const Task& t) {
-        return byTransitions(t, true);
+        return byTransitions(t, true, 0);
+    };
+    r.solvers["text.chainByTransitionsButRule1"] = [=](const Task& t) {
+        return byTransitions(t, false, 1);
+    };
+    r.solvers["text.chainByTransitionsButRule2"] = [=](const Task& t) {
+        return byTransitions(t, false, 2);
     };
     // The fewest moves (one level up, or one level down into a directory)
     // from the directory `start` to `target` (full paths, "C:\\…"): up to
@@ -710,26 +732,50 @@ void addText(Registry& r) {
             t.fail("the way takes no whole number of minutes at the first speed");
         return QString::number(t.integer("stop") + km60 / speed);
     };
-    // Chains of beads of the colours `letters` (named `colours`): the
-    // option of `length` beads whose first and last are alike, no two
-    // neighbours alike, and of the colour named `rare` at most `most`.
-    r.solvers["text.beadsByNeighbours"] = [](const Task& t) {
-        const QStringList letters = t.list("letters"), colours = t.list("colours");
-        if (letters.size() != colours.size())
-            t.fail("the colours and their letters do not pair");
-        const qsizetype rare = colours.indexOf(t.text("rare"));
-        if (rare < 0)
-            t.fail("the limited colour is none of the colours");
-        const int length = numeral(t.text("length")), most = numeral(t.text("most"));
-        return theOption(t, [&](const QString& chain) {
-            if (chain.size() != length || chain.front() != chain.back())
-                return false;
-            for (qsizetype i = 0; i < chain.size(); ++i)
-                if (!letters.contains(QString(chain[i])) || (i > 0 && chain[i] == chain[i - 1]))
-                    return false;
-            return chain.count(letters[rare]) <= most;
-        });
-    };
+    // Chains of `length` beads of the `colours` whose first and last are
+    // alike, no two neighbours alike and of the colour named `rare` at most
+    // `most`: how many. Its slips: the rule on `rare` dropped; the last two
+    // beads taken for no neighbours; «at most» read as «exactly».
+    {
+        enum class Slip { None, RareFree, LastPairFree, RareExact };
+        const auto count = [](const Task& t, Slip slip) {
+            const QStringList colours = t.list("colours");
+            const qsizetype kinds = colours.size(), rare = colours.indexOf(t.text("rare"));
+            if (rare < 0)
+                t.fail("the limited colour is none of the colours");
+            const int length = numeral(t.text("length")), most = numeral(t.text("most"));
+            if (kinds < 2 || length < 3 || length > 8)
+                t.fail("no chains of that length to count");
+            qint64 found = 0;
+            std::vector<qsizetype> chain(size_t(length), 0);
+            for (;;) {
+                bool fits = chain.front() == chain.back();
+                for (int i = 1; i < length && fits; ++i)
+                    fits = chain[size_t(i)] != chain[size_t(i - 1)] ||
+                           (slip == Slip::LastPairFree && i == length - 1);
+                const auto rares = std::count(chain.begin(), chain.end(), rare);
+                if (fits && (slip == Slip::RareFree ||
+                             (slip == Slip::RareExact ? rares == most : rares <= most)))
+                    ++found;
+                int place = length - 1;
+                while (place >= 0 && ++chain[size_t(place)] == kinds)
+                    chain[size_t(place--)] = 0;
+                if (place < 0)
+                    break;
+            }
+            return QString::number(found);
+        };
+        r.solvers["text.beadChainsCount"] = [=](const Task& t) { return count(t, Slip::None); };
+        r.solvers["text.beadChainsCountRareFree"] = [=](const Task& t) {
+            return count(t, Slip::RareFree);
+        };
+        r.solvers["text.beadChainsCountLastPairFree"] = [=](const Task& t) {
+            return count(t, Slip::LastPairFree);
+        };
+        r.solvers["text.beadChainsCountRareExact"] = [=](const Task& t) {
+            return count(t, Slip::RareExact);
+        };
+    }
     // Chains of `length` characters of `letters` and `digits`: the option
     // that begins and ends with a letter, has `digitCount` digits none
     // beside another, the letter `once` at most once and the digit `after`
@@ -1263,14 +1309,20 @@ void addText(Registry& r) {
                         t.text("protocol") + "://" + t.text("server") + "/" + t.text("outer") +
                             "/" + t.text("inner") + "/" + t.text("file"));
     };
-    // The address `protocol`://`host`.`domain`.`top`/`file`, the server's
-    // name put together from its levels, spelt from the labelled parts of
-    // the table the picture draws: the labels in that order.
-    r.solvers["text.addressByDomains"] = [](const Task& t) {
+    // The address `protocol`://`host`.<domains>/`file`, the server's name
+    // put together from the domains `levels`, named from the top level down
+    // (at least three, so that knowing the top level alone does not give
+    // the order) and written from the lowest up, spelt from the labelled
+    // parts of the table the picture draws: the labels in that order.
+    r.solvers["text.addressByLevels"] = [](const Task& t) {
+        QStringList levels = t.list("levels");
+        if (levels.size() < 3)
+            t.fail("fewer than three domain levels");
+        std::reverse(levels.begin(), levels.end());
         const auto [l, p] = drawnParts(t);
         return spelling(t, l, p,
-                        t.text("protocol") + "://" + t.text("host") + "." + t.text("domain") +
-                            "." + t.text("top") + "/" + t.text("file"));
+                        t.text("protocol") + "://" + t.text("host") + "." + levels.join('.') +
+                            "/" + t.text("file"));
     };
     // The address `protocol`://`server`/`file` put together from the one
     // label of the task's table, a line a part: its letter (the Latin

@@ -540,8 +540,8 @@ void addVolume(Registry& r) {
     // `colours`, each pixel of each in the fewest bits its palette needs:
     // the first picture's bits shared among the second's pixels, rounded
     // down, as a power of two. Its slips: the bits a pixel rounded up; the
-    // pixels' ratio turned over (the bits multiplied where they are
-    // divided); the colours, not the bits, scaled by the pixels' ratio.
+    // bits a pixel taken for the number of colours; the colours, not the
+    // bits, scaled by the pixels' ratio.
     {
         const auto pixels = [](const Task& t, const QString& given) {
             const QStringList sides = t.list(given);
@@ -569,9 +569,10 @@ void addVolume(Registry& r) {
                 t.fail("a whole number of bits a pixel: nothing to round");
             return palette(t, bits / second + 1);
         };
-        r.solvers["volume.paletteWithinFirstRatioTurned"] = [=](const Task& t) {
-            return palette(t, bitsForAlphabet(t.integer("colours")) * pixels(t, "second") /
-                                  pixels(t, "first"));
+        r.solvers["volume.paletteWithinFirstBitsAsColours"] = [=](const Task& t) {
+            const qint64 bits = firstBits(t) / pixels(t, "second");
+            palette(t, bits); // refuses what the right answer refuses
+            return QString::number(bits);
         };
         r.solvers["volume.paletteWithinFirstColoursScaled"] = [=](const Task& t) {
             const qint64 scaled = t.integer("colours") * pixels(t, "first");
@@ -617,13 +618,18 @@ void addVolume(Registry& r) {
             t.fail("no whole number of bits");
         return written(bits);
     };
-    // Its slips: only the rack told (or only the shelf), each counted alone;
-    // the two counts added instead of multiplied, the bits rounded up.
+    // Its slips: only the rack told, counted alone; the bits of the rack and
+    // of the shelf multiplied like the counts; the two counts added instead
+    // of multiplied, the bits rounded up.
     r.solvers["volume.oneShelfOfAllRackOnly"] = [](const Task& t) {
         return written(informationBits(t.integer("racks")));
     };
-    r.solvers["volume.oneShelfOfAllShelfOnly"] = [](const Task& t) {
-        return written(informationBits(t.integer("shelves")));
+    r.solvers["volume.oneShelfOfAllBitsMultiplied"] = [](const Task& t) {
+        const double rack = informationBits(t.integer("racks"));
+        const double shelf = informationBits(t.integer("shelves"));
+        if (rack != std::floor(rack) || shelf != std::floor(shelf))
+            t.fail("no whole number of bits for the rack or the shelf");
+        return written(rack * shelf);
     };
     r.solvers["volume.oneShelfOfAllCountsAdded"] = [](const Task& t) {
         return written(double(bitsForAlphabet(t.integer("racks") + t.integer("shelves"))));
