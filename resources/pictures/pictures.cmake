@@ -67,8 +67,14 @@ function(zut_add_content_pictures target name)
             VERBATIM)
         list(APPEND lists ${list})
     endforeach()
+    # A Qt built without zstd (the Windows build) cannot read what the
+    # host's rcc would compress with it; qt_add_resources passes the same.
+    set(rcc_options)
+    if(NOT QT_FEATURE_zstd)
+        set(rcc_options --no-zstd)
+    endif()
     add_custom_command(OUTPUT ${out}/${name}.cpp
-        COMMAND Qt6::rcc --name ${name} -o ${out}/${name}.cpp ${lists}
+        COMMAND Qt6::rcc ${rcc_options} --name ${name} -o ${out}/${name}.cpp ${lists}
         DEPENDS ${lists}
         COMMENT "Embedding the pictures of ${name}"
         VERBATIM)
