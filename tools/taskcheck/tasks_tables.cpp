@@ -1595,11 +1595,16 @@ void addTables(Registry& r) {
     // passed, by its shortest way, and then back (refused where two are
     // equally near).
     {
-        const auto roundTrip = [](const Task& t, bool back, bool roadsOnly) {
-            const RoadMap map = roadTable(t, t.drawn()["table"].toMap());
+        // The picture's road table and the place `from` the trip leaves.
+        const auto roadsFrom = [](const Task& t) {
+            RoadMap map = roadTable(t, t.drawn()["table"].toMap());
             const QString home = t.text("from");
             if (!map.places.contains(home))
                 t.fail("the table has no place " + home);
+            return std::pair{std::move(map), home};
+        };
+        const auto roundTrip = [=](const Task& t, bool back, bool roadsOnly) {
+            const auto [map, home] = roadsFrom(t);
             QStringList order = map.places;
             order.removeOne(home);
             std::sort(order.begin(), order.end());
@@ -1635,11 +1640,8 @@ void addTables(Registry& r) {
         r.solvers["tables.shortestRoundTripOnceEach"] = [=](const Task& t) {
             return roundTrip(t, true, true);
         };
-        r.solvers["tables.shortestRoundTripNearestFirst"] = [](const Task& t) {
-            const RoadMap map = roadTable(t, t.drawn()["table"].toMap());
-            const QString home = t.text("from");
-            if (!map.places.contains(home))
-                t.fail("the table has no place " + home);
+        r.solvers["tables.shortestRoundTripNearestFirst"] = [=](const Task& t) {
+            const auto [map, home] = roadsFrom(t);
             QStringList left = map.places;
             left.removeOne(home);
             QString here = home;
