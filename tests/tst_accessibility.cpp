@@ -134,7 +134,7 @@ void TestAccessibility::controls_data() {
 
     // A 2008 paper: index marks read out.
     row("t2008_1", "a1_1", R::RadioButton, "Задание А1, ответ 1", "112");
-    row("t2008_1", "a13_2", R::RadioButton, "Задание А13, ответ 2", "1EC по основанию 16");
+    row("t2008_1", "a13_2", R::RadioButton, "Задание А13, ответ 2", "354 по основанию 16");
     row("t2008_1", "a10_1", R::RadioButton, "Задание А10, ответ 1", "¬C –> (¬A \\/ B)");
     row("t2008_1", "a20", R::Grouping, "Задание А20", "*", false);
     row("t2008_1", "otv_b1", R::EditableText, "Ответ к заданию B1",

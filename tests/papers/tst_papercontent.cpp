@@ -311,10 +311,10 @@ void TestPaperContent::checksFollowTheirGivens_data() {
     // For 8А the bar decides (31), and half of the old whole is 8 above
     // its own, not option 2's 26.
     row5("А19 another class", "А19", "team", "8А", "!option 2 is not the slip");
-    // 324 = 18²: the bases shrink to the divisors of 18; a one-digit
-    // ending is the old task, refused.
-    row5("B1 324 = 18²", "B1", "value", "329", "6,9,18");
-    row5("B1 one-digit ending", "B1", "ending", "5", "!single digit");
+    // A fourth factor ending in 2: the last digits multiply to 72; a last
+    // digit 36 is what that product leaves in every base above 36.
+    row5("B1 a fourth factor", "B1", "factors", "13|23|34|12", "6,8,9,12,18,24,36,72");
+    row5("B1 every larger base", "B1", "digit", "36", "!every base");
     row5("B2 the bound moved", "B2", "formula", "¬((X > 5) ∨ (X < −2)) ∧ ((X > 1) ∨ (X < −1))",
          "5");
     // Eight line bits a byte: 393,75 Кбайт, no whole answer.
@@ -366,31 +366,33 @@ void TestPaperContent::checksFollowTheirGivens_data() {
     // digit 3; 75 = 3 · 25 needs no bound (300 in bases 2 and 3 fails).
     row7("B1 1440 keeps base 4", "B1", "value", "1440", "4");
     row7("B1 no base below the digit", "B1", "value", "75", "!bound nothing");
-    row7("B2 the third true at 1 only", "B2", "statements",
-         QStringList{"X · X < 2 · X + 5", "3 · X > 7", "X + 1 > X · X"}, "2");
-    row7("B2 one statement settles it", "B2", "statements",
-         QStringList{"X > 3", "X > 5", "X > 7"}, "!one statement alone");
+    // The second bound from 8 on leaves the even X up to 6; from 5 on
+    // (≥) it turns true right after 4, and settles the answer alone.
+    row7("B2 the second bound moved", "B2", "statements",
+         QStringList{"4 · X − 5 > 2 · X", "3 · X > X + 14", "X\u00A0— нечётное число"}, "6");
+    row7("B2 a loose second bound", "B2", "statements",
+         QStringList{"4 · X − 5 > 2 · X", "3 · X ≥ X + 10", "X\u00A0— нечётное число"},
+         "!one statement alone");
     row7("B3 one addition fewer", "B3", "to", "171", "2211");
     row7("B3 three programs", "B3", "to", "692", "!3 programs");
     row7("B3 the example does not arrive", "B3", "exampleTo", "353", "!the example program");
     // One half of a guess changed: the masks move, the fox's among them;
-    // three ways or none fit; a half of another form; a mask not brought.
+    // two ways or none fit; a half of another form; a mask not brought.
     const QString costumes = "Гоша в маске медведя, а Даша\u00A0— в маске енота",
-                  wolf = "Даша в маске волка, а маску медведя никто не надел",
-                  fox = "Даша не в маске лисы, а Юра не в маске енота";
-    row7("B4 Лёва's first half about Юра", "B4", "guesses",
-         QStringList{costumes, "Юра в маске волка, а маску медведя никто не надел", fox}, "млв");
-    row7("B4 Нина's first half about Гоша", "B4", "guesses",
-         QStringList{costumes, wolf, "Гоша не в маске медведя, а Юра не в маске енота"}, "мвл");
-    row7("B4 three ways", "B4", "guesses",
-         QStringList{costumes, wolf, "Даша не в маске лисы, а маску лисы никто не надел"},
-         "!3 ways");
+                  bear = "Юра в маске медведя, а маску лисы никто не надел",
+                  wolf = "Гоша не в маске волка, а Юра не в маске енота";
+    row7("B4 Нина's second half about Даша", "B4", "guesses",
+         QStringList{costumes, bear, "Гоша не в маске волка, а Даша не в маске енота"}, "лем");
+    row7("B4 Лёва's raccoon left over", "B4", "guesses",
+         QStringList{costumes, "Юра в маске медведя, а маску енота никто не надел", wolf}, "вем");
+    row7("B4 two ways", "B4", "guesses",
+         QStringList{costumes, "Юра в маске волка, а маску лисы никто не надел", wolf}, "!2 ways");
     row7("B4 no way", "B4", "guesses",
-         QStringList{costumes, "Даша в маске волка, а маску лисы никто не надел", fox}, "!0 ways");
+         QStringList{costumes, bear, "Даша не в маске волка, а Юра не в маске енота"}, "!0 ways");
     row7("B4 a costume", "B4", "guesses",
-         QStringList{"Гоша в костюме медведя, а Даша в маске енота", wolf, fox}, "!no known form");
+         QStringList{"Гоша в костюме медведя, а Даша в маске енота", bear, wolf}, "!no known form");
     row7("B4 a hare's mask", "B4", "guesses",
-         QStringList{"Гоша в маске зайца, а Даша в маске енота", wolf, fox}, "!unknown");
+         QStringList{"Гоша в маске зайца, а Даша в маске енота", bear, wolf}, "!unknown");
     // 100 seconds over midnight; 80 seconds within one day; 120 seconds
     // give no whole rate; no time at all; an hour the clock has not.
     row7("B5 a hundred seconds", "B5", "start", "23:59:40", "28672");

@@ -322,6 +322,17 @@ void TestT2008_1::queriesWithFact_data() {
                         const char* answer) {
         QTest::newRow(name) << queries << QString(fact) << QString(answer);
     };
+    // The paper's queries: А and В differ by the pages with «чай» and
+    // «кофе» but not «торт» (only А) and those with «торт» but not both
+    // (only В), so the fact on those two queries orders them, and the
+    // same fact turned round puts В above А but leaves А apart from Б.
+    const QString task =
+        "чай && (кофе | ~торт) / торт && ~чай / (чай && ~кофе) | торт / чай | кофе";
+    row("a fact on a query", task, "чай && кофе > торт", "БВАГ");
+    row("a fact on a query turned round", task, "торт > чай && кофе", "");
+    row("a fact on the words alone", task, "чай > кофе", "");
+    row("a fact on a word no query holds", task, "чай && сахар > торт", "");
+    // A fact on two words.
     const QString paper = "чай && (торт | ~кофе) / кофе && ~чай / чай && ~кофе / чай | кофе";
     row("the fact in capitals", paper, "Чай > КОФЕ", "БВАГ");
     // Under «НЕ» the fact turns round: fewer pages lack «чай» than «кофе»

@@ -439,17 +439,27 @@ void TestT2008_2::slipsFollowTheirGivens_data() {
     row("B7 math above orion", "B7", "text.addressByLevels", "levels", "ru|math|orion", "ecagfbd");
     row("B7 two levels", "B7", "text.addressByLevels", "levels", "ru|orion", "");
     row("B7 another computer", "B7", "text.addressByLevels", "host", "www", "");
-    // А2 (9 × 16): 3 × 16 = 48 needs 7 (6² = 36), 10 × 16 = 160 needs 13
-    // (12² = 144), 9 × 1 = 9 is exactly 3², codes of three: 5³ = 125 < 144.
-    row("А2 rows 3", "А2", "volume.leastAlphabetForCodes", "rows", "3", "7");
-    row("А2 rows 10", "А2", "volume.leastAlphabetForCodes", "rows", "10", "13");
-    row("А2 one column", "А2", "volume.leastAlphabetForCodes", "columns", "1", "3");
+    // А2 (200, codes of two): 48 needs 7 (6² = 36), 169 is exactly 13²,
+    // codes of three: 5³ = 125 < 200 ≤ 216 = 6³; the root rounded down is
+    // no slip for a whole power.
+    row("А2 48", "А2", "volume.leastAlphabetForCodes", "count", "48", "7");
+    row("А2 169", "А2", "volume.leastAlphabetForCodes", "count", "169", "13");
     row("А2 codes of three", "А2", "volume.leastAlphabetForCodes", "length", "трёх", "6");
-    row("А2 codes of one", "А2", "volume.leastAlphabetForCodes", "length", "одного", "144");
-    row("А2 per symbol of three", "А2", "volume.leastAlphabetCellsPerSymbol", "length", "трёх",
-        "48");
-    row("А2 per symbol of five", "А2", "volume.leastAlphabetCellsPerSymbol", "length", "пяти", "");
-    row("А2 a symbol a cell", "А2", "volume.leastAlphabetOneSymbolACell", "rows", "5", "80");
+    row("А2 codes of one", "А2", "volume.leastAlphabetForCodes", "length", "одного", "200");
+    row("А2 per symbol of five", "А2", "volume.leastAlphabetCellsPerSymbol", "length", "пяти",
+        "40");
+    row("А2 per symbol of three", "А2", "volume.leastAlphabetCellsPerSymbol", "length", "трёх", "");
+    row("А2 root down of 48", "А2", "volume.leastAlphabetRootDown", "count", "48", "6");
+    row("А2 root down, codes of three", "А2", "volume.leastAlphabetRootDown", "length", "трёх",
+        "5");
+    row("А2 root down of 169", "А2", "volume.leastAlphabetRootDown", "count", "169", "");
+    // А15 from C:\Музыка\Оркестр\Ноты\Скрипка, a level too many: one
+    // up ends in Оркестр, three in C:\, four go above the disk.
+    row("А15 one more of one", "А15", "text.pathAfterMovesOneMore", "up", "один",
+        "C:\\Музыка\\Оркестр\\Записи\\Концерт");
+    row("А15 one more of three", "А15", "text.pathAfterMovesOneMore", "up", "три",
+        "C:\\Записи\\Концерт");
+    row("А15 one more of four", "А15", "text.pathAfterMovesOneMore", "up", "четыре", "");
     // А3: 64 · 8 = 2⁹; the bits multiplied: 6 · 3, 5 · 4, 1 · 3; 10 shelves
     // give no whole number of bits.
     row("А3 64 racks", "А3", "volume.oneShelfOfAll", "racks", "64", "9");
@@ -474,12 +484,6 @@ void TestT2008_2::slipsFollowTheirGivens_data() {
         "34");
     row("А12 from a village not in the table", "А12", "tables.shortestRoundTrip", "from", "Вешки",
         "");
-    // The longer side, whichever it is; only a code of two symbols has a
-    // symbol for the row and one for the column.
-    row("А2 rows longer", "А2", "volume.leastAlphabetLongerSide", "rows", "20", "20");
-    row("А2 columns shorter", "А2", "volume.leastAlphabetLongerSide", "columns", "4", "9");
-    row("А2 longer side, codes of three", "А2", "volume.leastAlphabetLongerSide", "length",
-        "трёх", "");
     // А8 without "+ 1": A[i] = 7i mod 10, so B[2] = A[4] = 8, B[7] = A[9] = 3,
     // B[5] = A[5] = 5, and B[10] = A[0] reads outside the array.
     row("А8 B[2] without + 1", "А8", "programs.elementWithoutPlusOne", "index", "2", "8");

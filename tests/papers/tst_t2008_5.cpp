@@ -167,7 +167,8 @@ void TestT2008_5::codeSlips_data() {
 // questions that find a code of a letter and digits (А2) and their slips;
 // the volume of a file that stores its palette and its slip of one bit
 // short (А17); the cells of a range once its formula is copied (А18) and
-// its slips; how many whole X make a statement true (B2); a power less a
+// its slips; the bases in which a product of records ends in a digit
+// (B1); how many whole X make a statement true (B2); a power less a
 // number with its base and exponent swapped (А4); the larger of two
 // numbers from their sum and difference (А5) and the fewest kilograms for
 // a half of the pie and the tallest bar (А19), with their slips. Refused:
@@ -271,6 +272,17 @@ void TestT2008_5::ownSolvers_data() {
               "8");
     solverRow("own forgotten, 8Б", "А19", "tables.fewestForHalfAndTallestOwnForgotten", "team",
               "8Б", "54");
+    // B1: the last digits 3, 3 and 4 multiply to 36, the digit 4 needs a
+    // base above 4; a product of 27 or a last digit 6 (30 divided by b)
+    // gives other bases. Refused: no base (a product of 1), a bound that
+    // rules out no base (35 has no divisor below 5), a single factor.
+    solverRow("B1 the task", "B1", "bases.productEndsIn", "factors", "13|23|34",
+              "6,9,12,18,36");
+    solverRow("B1 a product of 27", "B1", "bases.productEndsIn", "factors", "13|23|33", "9,27");
+    solverRow("B1 ending in 6", "B1", "bases.productEndsIn", "digit", "6", "10,15,30");
+    solverRow("B1 no base", "B1", "bases.productEndsIn", "factors", "11|21|31", "");
+    solverRow("B1 the digits bound nothing", "B1", "bases.productEndsIn", "digit", "1", "");
+    solverRow("B1 one factor", "B1", "bases.productEndsIn", "factors", "13", "");
     solverRow("the task", "B2", "logic.countX", "formula",
               "¬((X > 3) ∨ (X < −2)) ∧ ((X > 1) ∨ (X < −1))", "3");
     solverRow("between two bounds", "B2", "logic.countX", "formula", "(X > 2) ∧ (X < 7)", "4");

@@ -277,8 +277,9 @@ void TestT2008_7::labelsInLatinLetters() {
 
 // А2's key and its slips on other givens, А5's base and А13's growth with
 // their slips on other givens, А9's number and its slip (the implication
-// read backwards) on other statements, B7's address built by the rule
-// of the brother's one, and B8's order counted on other lists of pages.
+// read backwards) on other statements, B2's greatest X on other
+// statements, B7's address built by the rule of the brother's one, and
+// B8's order counted on other lists of pages.
 void TestT2008_7::solvers_data() {
     solverColumns();
     // 4 · 2⁵ = 128 tickets, 128 : 2³ = 16 winning.
@@ -337,6 +338,18 @@ void TestT2008_7::solvers_data() {
               "4,6,8,9,12,16,18,24,32,36,48,64,72,96,144,192,288,576");
     solverRow("B1 digits that bound nothing", "B1", "bases.recordDivides", "record", "100", "");
     solverRow("B1 one digit", "B1", "bases.recordDivides", "record", "3", "");
+    // B2: with «X делится на 3» in place of the odd X, 5 is the last X
+    // before the second bound turns true, so that bound alone settles it;
+    // bounds from 1 and from 10 on leave the even X up to 8; one bound
+    // leaves ever larger X; three bounds leave X = −2 alone.
+    solverRow("B2 divisible by 3", "B2", "logic.greatestExactlyOne", "statements",
+              "4 · X − 5 > 2 · X|3 · X > X + 10|X делится на 3", "");
+    solverRow("B2 odd, bounds moved", "B2", "logic.greatestExactlyOne", "statements",
+              "2 · X > 1|X > 9|X\u00A0— нечётное число", "8");
+    solverRow("B2 ever larger X", "B2", "logic.greatestExactlyOne", "statements",
+              "X > 2|X\u00A0— чётное число|X делится на 3", "");
+    solverRow("B2 one X only", "B2", "logic.greatestExactlyOne", "statements",
+              "X > −3|X > −2|X > −1", "");
     // From E6 the row of $B4 may not rise above row 3: D2 and B7 both fail.
     solverRow("А18 two cells refuse", "А18", "tables.copyLeavesSheet", "from", "E6", "");
     // Only the row of $C2 moves: the copy may not rise above row 4.

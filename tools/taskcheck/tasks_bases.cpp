@@ -456,33 +456,40 @@ void addBases(Registry& r) {
                 bases << QString::number(b);
         return bases.join(',');
     };
-    // Every base in which the record of `value` ends in the digits
-    // `ending` (as "05"), ascending, separated by commas; its last digit
-    // alone must let in some base more.
-    r.solvers["bases.endingInDigits"] = [](const Task& t) {
-        const qint64 value = t.integer("value");
-        const QString ending = t.text("ending");
-        if (ending.size() < 2)
-            t.fail("the ending is a single digit");
+    // Every base in which the product of the numbers written `factors` (each
+    // a record in that base) ends in the digit `digit`, ascending, joined by
+    // commas. A product's last digit is its remainder by the base, that of
+    // the product of the records' last digits; in a base above that product
+    // it is the product itself. Refused where every larger base would end
+    // so (that product is the digit), where no base does, and where the
+    // digits of the records bound nothing: no smaller base would qualify by
+    // its last digits alone.
+    r.solvers["bases.productEndsIn"] = [](const Task& t) {
+        const QStringList factors = t.list("factors");
+        const qint64 digit = t.integer("digit");
+        if (factors.size() < 2 || digit < 0)
+            t.fail("fewer than two factors, or a negative digit");
+        int low = int(digit) + 1;
+        qint64 lasts = 1;
+        for (const QString& f : factors) {
+            for (QChar c : f)
+                low = std::max(low, int(fromBase(QString(c), 36)) + 1);
+            lasts *= fromBase(f.right(1), 36);
+        }
+        if (lasts == digit)
+            t.fail("every base from the last digits' product on ends so");
         QStringList bases;
-        // The record ends in `ending` when its last digits, found by
-        // division, are those, and it has as many digits at least.
-        const auto endsIn = [&](qint64 b) {
-            qint64 v = value, least = 1;
-            for (qsizetype i = ending.size() - 1; i >= 0; --i, v /= b) {
-                if (v % b != ending[i].digitValue())
-                    return false;
-                if (i > 0)
-                    least *= b;
-            }
-            return value >= least;
-        };
-        for (qint64 b = 2; b <= value; ++b)
-            if (endsIn(b))
+        bool boundMatters = false;
+        for (qint64 b = 2; b <= std::max<qint64>(lasts, low); ++b) {
+            if ((lasts - digit) % b != 0)
+                continue;
+            if (b < low)
+                boundMatters = true;
+            else
                 bases << QString::number(b);
-        if (bases.isEmpty() ||
-            bases.size() == qsizetype(basesEndingIn(value, ending.back().digitValue()).size()))
-            t.fail("the last digit alone gives the same bases");
+        }
+        if (bases.isEmpty() || !boundMatters)
+            t.fail("no base, or the records' digits bound nothing");
         return bases.join(',');
     };
     // Every base in which striking out the first digit of the record of

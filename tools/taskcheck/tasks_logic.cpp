@@ -493,28 +493,56 @@ void addLogic(Registry& r) {
         return theOption(t, [&](const QString& o) { return evaluateAt(f, number(o)) == truth; });
     };
     // The least natural X for which `formula` is `truth`.
-    // The least natural X for which exactly one of the three `statements`
-    // (formulas over X) is true; refused where that X is also the least
-    // for which some single statement is true (one statement would settle it).
-    r.solvers["logic.leastExactlyOne"] = [](const Task& t) {
+    // The greatest whole X for which exactly one of the three `statements`
+    // is true: each a comparison over X, «X делится на k» or «X — чётное
+    // (нечётное) число». Refused where no X is so or ever larger X are,
+    // where only one X is (the first one tried would give it), and where it
+    // is the last X before some single statement changes its value (that
+    // statement alone would settle it).
+    r.solvers["logic.greatestExactlyOne"] = [](const Task& t) {
         const QStringList shown = t.list("statements");
         if (shown.size() != 3)
             t.fail("not three statements");
-        std::vector<Formula> fs;
-        for (const QString& s : shown)
-            fs.push_back(Formula::parse(formulaText(s), {"X"}));
-        for (qint64 x = 1; x < 100000; ++x) {
-            int trueCount = 0;
-            for (const Formula& f : fs)
-                trueCount += evaluateAt(f, x) ? 1 : 0;
-            if (trueCount != 1)
-                continue;
-            for (const Formula& f : fs)
-                if (leastWhere(f, true, 1, 100000) == x)
-                    t.fail("one statement alone gives the answer");
-            return QString::number(x);
+        static const QRegularExpression divides(QString::fromUtf8(R"(^X делится на (\d+)$)")),
+            parity(QString::fromUtf8(R"(^X[\s\x{00A0}]+— (чётное|нечётное) число$)"));
+        std::vector<std::function<bool(qint64)>> holds;
+        for (const QString& s : shown) {
+            if (const auto d = divides.match(s); d.hasMatch()) {
+                const qint64 k = d.captured(1).toLongLong();
+                if (k < 2)
+                    t.fail("a divisor below 2");
+                holds.push_back([k](qint64 x) { return x % k == 0; });
+            } else if (const auto p = parity.match(s); p.hasMatch()) {
+                const bool even = p.captured(1) == QString::fromUtf8("чётное");
+                holds.push_back([even](qint64 x) { return (x % 2 == 0) == even; });
+            } else {
+                const Formula f = Formula::parse(formulaText(s), {"X"});
+                holds.push_back([f](qint64 x) { return evaluateAt(f, x); });
+            }
         }
-        t.fail("no natural X within the range searched");
+        constexpr qint64 bound = 10000;
+        std::vector<qint64> found;
+        for (qint64 x = -bound; x <= bound; ++x) {
+            int trueCount = 0;
+            for (const auto& h : holds)
+                trueCount += h(x) ? 1 : 0;
+            if (trueCount == 1)
+                found.push_back(x);
+        }
+        if (found.empty() || found.back() > bound / 2)
+            t.fail("no X, or ever larger X");
+        if (found.size() == 1)
+            t.fail("one X only");
+        const qint64 greatest = found.back();
+        for (const auto& h : holds) {
+            qint64 lastChange = -bound - 1;
+            for (qint64 x = -bound; x < bound; ++x)
+                if (h(x) != h(x + 1))
+                    lastChange = x;
+            if (lastChange == greatest)
+                t.fail("one statement alone gives the answer");
+        }
+        return QString::number(greatest);
     };
     // Whether `formula` is `truth` at a natural X, where a part in
     // parentheses may also say «X делится на k», «X — чётное число» or

@@ -1021,24 +1021,27 @@ void addTables(Registry& r) {
             order += f.second;
         return order;
     };
-    // As tables.queryOrder, where the wording states that the word `more`
-    // stands on more pages than the word `fewer`. A query finds fewer pages
-    // than another where the other finds all its pages (the counts all
-    // differ, as the wording states), or where the fact forces it: the
-    // other finds every page with `more` and without `fewer` and the first
-    // none of them, and of the pages with both words or neither the other
-    // finds all the first finds (the difference of their counts is then at
-    // least that of the two words). The order must need the fact.
+    // As tables.queryOrder, where the wording states that the query (or
+    // word) `more` finds more pages than the query `fewer`. A query finds
+    // fewer pages than another where the other finds all its pages (the
+    // counts all differ, as the wording states), or where the fact forces
+    // it: the other finds every page that `more` finds and `fewer` does
+    // not, and the first none of them, and of the pages that both or
+    // neither of the two find, the other finds all the first finds (the
+    // difference of their counts is then at least that of `more` and
+    // `fewer`). The order must need the fact.
     r.solvers["tables.queryOrderWithMore"] = [](const Task& t) {
         const auto [labels, queries, ascending] = queryRows(t);
-        const QString more = t.text("more").toLower(), fewer = t.text("fewer").toLower();
+        const QString more = "(" + t.text("more").toLower() + ")",
+                      fewer = "(" + t.text("fewer").toLower() + ")";
         if (more == fewer)
-            t.fail("the fact compares a word with itself");
+            t.fail("the fact compares a query with itself");
         QStringList used;
         for (const QString& q : queries)
             used << queryWords(q);
-        if (!used.contains(more) || !used.contains(fewer))
-            t.fail("no query holds a word of the fact");
+        for (const QString& w : queryWords(more) + queryWords(fewer))
+            if (!used.contains(w))
+                t.fail("no query holds the word " + w + " of the fact");
         if (inclusionOrders(labels, queries))
             t.fail("the queries are ordered without the fact");
         const QString gain = more + " & ~" + fewer;

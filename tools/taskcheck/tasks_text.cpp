@@ -927,29 +927,25 @@ void addText(Registry& r) {
         return apply(apply(t.text("start")).back()).back();
     };
     // The directory `start`, `up` (a word) levels up, then down into each
-    // of `down` (or `into`). Its slips: one level fewer up; the `up`
-    // directories taken from the start of the path (next to the disk), not
-    // its end; no climb at all.
+    // of `down` (or `into`). Its slips: one level fewer up; one level more
+    // (the start directory counted as the first step); no climb at all.
     const auto pathAfter = [](const Task& t, const QString& slip) {
         QStringList path = t.text("start").split('\\');
         int up = numeral(t.text("up"));
-        if (up >= path.size())
-            t.fail("the climb goes above the disk");
         if (slip == "fewer")
             up -= 1;
+        if (slip == "more")
+            up += 1;
         if (slip == "none")
             up = 0;
-        if (slip == "fromStart")
-            path.remove(1, up);
-        else
-            path.resize(path.size() - up);
+        if (up >= path.size())
+            t.fail("the climb goes above the disk");
+        path.resize(path.size() - up);
         return (path + t.list(t.has("into") ? "into" : "down")).join('\\');
     };
     r.solvers["text.pathAfterMoves"] = [=](const Task& t) { return pathAfter(t, ""); };
     r.solvers["text.pathAfterMovesOneFewer"] = [=](const Task& t) { return pathAfter(t, "fewer"); };
-    r.solvers["text.pathAfterMovesFromStart"] = [=](const Task& t) {
-        return pathAfter(t, "fromStart");
-    };
+    r.solvers["text.pathAfterMovesOneMore"] = [=](const Task& t) { return pathAfter(t, "more"); };
     r.solvers["text.pathAfterMovesNoClimb"] = [=](const Task& t) { return pathAfter(t, "none"); };
     // Guesses of a cell of a plan (rows `rows`, places `low` … `high`),
     // each «Приз (не) в ряду <row>, (а) (не) на месте <place>» and right in

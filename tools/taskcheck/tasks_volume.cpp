@@ -877,11 +877,10 @@ void addVolume(Registry& r) {
         return largestSquare(t.integer("kbytes") * 8192, 1);
     };
     // The least alphabet whose codes of `length` (a word: "двух") symbols
-    // tell apart the cells of a `rows` × `columns` field; its slips: the
-    // cells divided by the code length, one symbol a cell, the longer side
-    // (below).
+    // tell apart `count` things; its slips: the count divided by the code
+    // length, one symbol a thing, the root rounded down (below).
     r.solvers["volume.leastAlphabetForCodes"] = [](const Task& t) {
-        const qint64 cells = t.integer("rows") * t.integer("columns");
+        const qint64 cells = t.integer("count");
         const int length = numeral(t.text("length"));
         if (cells < 2 || length < 1)
             t.fail("nothing to tell apart");
@@ -891,21 +890,34 @@ void addVolume(Registry& r) {
         return QString::number(symbols);
     };
     r.solvers["volume.leastAlphabetCellsPerSymbol"] = [](const Task& t) {
-        const qint64 cells = t.integer("rows") * t.integer("columns");
+        const qint64 cells = t.integer("count");
         const int length = numeral(t.text("length"));
         if (length < 1 || cells % length)
             t.fail("the cells do not divide by the code length");
         return QString::number(cells / length);
     };
     r.solvers["volume.leastAlphabetOneSymbolACell"] = [](const Task& t) {
-        return QString::number(t.integer("rows") * t.integer("columns"));
+        return QString::number(t.integer("count"));
     };
-    // The slip of a code of two symbols read as "a symbol for the row, a
-    // symbol for the column": as many symbols as the longer side has cells.
-    r.solvers["volume.leastAlphabetLongerSide"] = [](const Task& t) {
-        if (numeral(t.text("length")) != 2)
-            t.fail("a row and a column make a code of two symbols");
-        return QString::number(std::max(t.integer("rows"), t.integer("columns")));
+    // The slip of the root of the count rounded down, a symbol too few
+    // unless the count is a whole power (then it is no slip).
+    r.solvers["volume.leastAlphabetRootDown"] = [](const Task& t) {
+        const qint64 count = t.integer("count");
+        const int length = numeral(t.text("length"));
+        if (count < 2 || length < 1)
+            t.fail("nothing to tell apart");
+        const auto power = [length](qint64 base) {
+            qint64 p = 1;
+            for (int i = 0; i < length; ++i)
+                p *= base;
+            return p;
+        };
+        qint64 root = 1;
+        while (power(root + 1) <= count)
+            ++root;
+        if (power(root) == count)
+            t.fail("the count is a whole power: rounding down is right");
+        return QString::number(root);
     };
 
     // A text file of `records` lines, each of fields of fixed widths
