@@ -601,8 +601,7 @@ void TestPaperContent::checksFollowTheirGivens_data() {
     row("А12 road С–Т closed", "А12", "closed", QStringList{"С", "Т"},
         "!tables for the slip end: ");
     row("А12 road Р–Т closed", "А12", "closed", QStringList{"Р", "Т"}, "!tables that fit: 1, 4");
-    row("А12 road П–Р closed", "А12", "closed", QStringList{"П", "Р"},
-        "!tables that fit: 1, 3, 4");
+    row("А12 road П–Р closed", "А12", "closed", QStringList{"П", "Р"}, "!tables that fit: 1, 3, 4");
     // Ы coded 001: 0011 is a code, 0101 no longer; Д coded 000 leaves 1001
     // no code, so three chains need two flips.
     row("А13 Ы coded 001", "А13", "codes", QStringList{"100", "011", "111", "001"}, "C5F");
@@ -707,10 +706,10 @@ void TestPaperContent::checksFollowTheirGivens_data() {
     // The slips name the rules by their place in the list: listed the other
     // way, the rule numbered 2 is red's, whose breach option 3 shows.
     rowA3("А14 rules of red and blue listed the other way", "А14", "rules",
-         QStringList{"после синей\u00A0— красная или синяя",
-                     "после красной фишки может лежать только жёлтая",
-                     "после жёлтой\u00A0— любая, кроме жёлтой"},
-         "!option 2 is not the slip");
+          QStringList{"после синей\u00A0— красная или синяя",
+                      "после красной фишки может лежать только жёлтая",
+                      "после жёлтой\u00A0— любая, кроме жёлтой"},
+          "!option 2 is not the slip");
     // The slip of the same-named directory takes the deepest one of the
     // start's branch (Партии, one move up) before a shallower one.
     rowA3("А15 deepest same name taken", "А15", "target", "C:\\Кружок\\2007\\Шахматы\\Партии",
@@ -827,9 +826,9 @@ void TestPaperContent::checksFollowTheirGivens_data() {
     // option 1 is the answer and no longer the slip.
     const auto rowA4 = [](const char* name, const char* given, const char* value,
                           const char* answer) {
-        QTest::addRow("t2008_6 А4 %s", name) << QString("t2008_6") << QString("А4")
-                                              << QString(given) << QVariant(QString(value))
-                                              << QString(answer);
+        QTest::addRow("t2008_6 А4 %s", name)
+            << QString("t2008_6") << QString("А4") << QString(given) << QVariant(QString(value))
+            << QString(answer);
     };
     rowA4("another octal record", "record", "7021", "7");
     rowA4("a hexadecimal record", "from", "шестнадцатеричной", "10");
@@ -1010,8 +1009,7 @@ void TestPaperContent::checksFollowTheirGivens_data() {
     // В100(АЛ)10Е: the bracket four times, not three.
     QTest::newRow("t2008_6 B6 a bracket counted short")
         << QString("t2008_6") << "B6"
-        << "decoded" << QVariant(QString("ТТТТТ|РСРСРСМ|ВАЛАЛАЛЕЕ"))
-        << "!example В100(АЛ)10Е";
+        << "decoded" << QVariant(QString("ТТТТТ|РСРСРСМ|ВАЛАЛАЛЕЕ")) << "!example В100(АЛ)10Е";
     QTest::newRow("t2008_6 B6 a decimal multiplier")
         << QString("t2008_6") << "B6"
         << "code" << QVariant(QString("2(КЖ)")) << "!not in binary";

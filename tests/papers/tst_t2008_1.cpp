@@ -517,8 +517,7 @@ void TestT2008_1::solversFollowTheirGivens_data() {
     // and like ends, and a colour not among them is refused.
     row("А14 five beads", "А14", "text.beadChainsCount", "length", "пять", "54");
     row("А14 at most two yellow", "А14", "text.beadChainsCount", "most", "двух", "24");
-    row("А14 three colours", "А14", "text.beadChainsCount", "colours", "красных|синих|жёлтых",
-        "4");
+    row("А14 three colours", "А14", "text.beadChainsCount", "colours", "красных|синих|жёлтых", "4");
     row("А14 two beads", "А14", "text.beadChainsCount", "length", "две", "");
     row("А14 no such colour", "А14", "text.beadChainsCount", "rare", "зелёных", "");
     row("А14 any yellow, five beads", "А14", "text.beadChainsCountRareFree", "length", "пять",
@@ -560,12 +559,12 @@ void TestT2008_1::solversFollowTheirGivens_data() {
     row("А17 no height", "А17", "volume.paletteWithinFirst", "first", "480", "");
     row("А17 rounded up, 800 × 640", "А17", "volume.paletteWithinFirstRoundedUp", "second",
         "800|640", "4");
-    row("А17 rounded up, whole bits", "А17", "volume.paletteWithinFirstRoundedUp", "colours",
-        "200", "");
+    row("А17 rounded up, whole bits", "А17", "volume.paletteWithinFirstRoundedUp", "colours", "200",
+        "");
     row("А17 bits as colours, 33 colours", "А17", "volume.paletteWithinFirstBitsAsColours",
         "colours", "33", "4");
-    row("А17 bits as colours, 800 × 640", "А17", "volume.paletteWithinFirstBitsAsColours",
-        "second", "800|640", "1");
+    row("А17 bits as colours, 800 × 640", "А17", "volume.paletteWithinFirstBitsAsColours", "second",
+        "800|640", "1");
     row("А17 bits as colours, no bit left", "А17", "volume.paletteWithinFirstBitsAsColours",
         "second", "1280|1024", "");
     row("А17 colours scaled, 20 colours", "А17", "volume.paletteWithinFirstColoursScaled",

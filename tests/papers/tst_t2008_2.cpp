@@ -697,19 +697,37 @@ void TestT2008_2::roundTripOnOtherRoads_data() {
     QTest::addColumn<QString>("solver");
     QTest::addColumn<QString>("answer");
     // Ивняки 10 away: 20 there and back against 10 + 12 through Заречье.
-    QTest::newRow("Ольховка–Ивняки 10")
-        << "Ольховка" << "Ивняки" << "10" << "tables.shortestRoundTrip" << "39";
-    QTest::newRow("Ольховка–Ивняки 10, no way back")
-        << "Ольховка" << "Ивняки" << "10" << "tables.shortestRoundTripNoWayBack" << "29";
-    QTest::newRow("Ольховка–Ивняки 10, nearest first")
-        << "Ольховка" << "Ивняки" << "10" << "tables.shortestRoundTripNearestFirst" << "40";
+    QTest::newRow("Ольховка–Ивняки 10") << "Ольховка"
+                                        << "Ивняки"
+                                        << "10"
+                                        << "tables.shortestRoundTrip"
+                                        << "39";
+    QTest::newRow("Ольховка–Ивняки 10, no way back") << "Ольховка"
+                                                     << "Ивняки"
+                                                     << "10"
+                                                     << "tables.shortestRoundTripNoWayBack"
+                                                     << "29";
+    QTest::newRow("Ольховка–Ивняки 10, nearest first") << "Ольховка"
+                                                       << "Ивняки"
+                                                       << "10"
+                                                       << "tables.shortestRoundTripNearestFirst"
+                                                       << "40";
     // Ивняки 5 from Заречье: passing each village once is now the best.
-    QTest::newRow("Заречье–Ивняки 5, once each")
-        << "Заречье" << "Ивняки" << "5" << "tables.shortestRoundTripOnceEach" << "27";
-    QTest::newRow("Заречье–Ивняки gone, once each")
-        << "Заречье" << "Ивняки" << "" << "tables.shortestRoundTripOnceEach" << "";
-    QTest::newRow("Ольховка–Полянка 1: Заречье as near")
-        << "Ольховка" << "Полянка" << "1" << "tables.shortestRoundTripNearestFirst" << "";
+    QTest::newRow("Заречье–Ивняки 5, once each") << "Заречье"
+                                                 << "Ивняки"
+                                                 << "5"
+                                                 << "tables.shortestRoundTripOnceEach"
+                                                 << "27";
+    QTest::newRow("Заречье–Ивняки gone, once each") << "Заречье"
+                                                    << "Ивняки"
+                                                    << ""
+                                                    << "tables.shortestRoundTripOnceEach"
+                                                    << "";
+    QTest::newRow("Ольховка–Полянка 1: Заречье as near") << "Ольховка"
+                                                         << "Полянка"
+                                                         << "1"
+                                                         << "tables.shortestRoundTripNearestFirst"
+                                                         << "";
 }
 
 void TestT2008_2::roundTripOnOtherRoads() {

@@ -530,8 +530,8 @@ void TestT2008_3::slipsOnOtherGivens_data() {
     // Doubling alone gives 2⁸ = 256 for A[9]; 256 − 27 = 229.
     solverRow("А8 only the ninth corrected", "А8", "programs.elementOnlyAskedCorrection", "index",
               "9", "229");
-    solverRow("А8 only the fifth, which needs none", "А8",
-              "programs.elementOnlyAskedCorrection", "index", "5", "16");
+    solverRow("А8 only the fifth, which needs none", "А8", "programs.elementOnlyAskedCorrection",
+              "index", "5", "16");
     // A[8] = 20 is not corrected: doubled, 40.
     solverRow("А8 the ninth's correction skipped", "А8", "programs.elementLastCorrectionSkipped",
               "index", "9", "40");

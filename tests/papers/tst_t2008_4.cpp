@@ -440,10 +440,14 @@ void TestT2008_4::claimsCatchChanges_data() {
     QTest::addColumn<QString>("from");
     QTest::addColumn<QString>("to");
     QTest::addColumn<int>("goalShift");
-    QTest::newRow("12 заменено на 14") << "10 и 12 камней" << "10 и 14 камней" << 0;
-    QTest::newRow("конец нечётных куч 37") << "от 15 до 39:" << "от 15 до 37:" << 0;
-    QTest::newRow("цель 42") << "" << "" << 1;
-    QTest::newRow("цель 40") << "" << "" << -1;
+    QTest::newRow("12 заменено на 14") << "10 и 12 камней"
+                                       << "10 и 14 камней" << 0;
+    QTest::newRow("конец нечётных куч 37") << "от 15 до 39:"
+                                           << "от 15 до 37:" << 0;
+    QTest::newRow("цель 42") << ""
+                             << "" << 1;
+    QTest::newRow("цель 40") << ""
+                             << "" << -1;
 }
 
 void TestT2008_4::claimsCatchChanges() {
@@ -560,10 +564,18 @@ void TestT2008_4::enteredBlock_data() {
     QTest::addColumn<QString>("cell");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("answer"); // empty: refused
-    QTest::newRow("as drawn") << "" << "" << "B2:D4";
-    QTest::newRow("a count given by a formula") << "D3" << "=2+2" << "";
-    QTest::newRow("a total typed in") << "E4" << "6" << "";
-    QTest::newRow("a heading typed as a number") << "B1" << "7" << "";
+    QTest::newRow("as drawn") << ""
+                              << ""
+                              << "B2:D4";
+    QTest::newRow("a count given by a formula") << "D3"
+                                                << "=2+2"
+                                                << "";
+    QTest::newRow("a total typed in") << "E4"
+                                      << "6"
+                                      << "";
+    QTest::newRow("a heading typed as a number") << "B1"
+                                                 << "7"
+                                                 << "";
 }
 
 void TestT2008_4::enteredBlock() {

@@ -276,8 +276,7 @@ void TestT2008_5::ownSolvers_data() {
     // base above 4; a product of 27 or a last digit 6 (30 divided by b)
     // gives other bases. Refused: no base (a product of 1), a bound that
     // rules out no base (35 has no divisor below 5), a single factor.
-    solverRow("B1 the task", "B1", "bases.productEndsIn", "factors", "13|23|34",
-              "6,9,12,18,36");
+    solverRow("B1 the task", "B1", "bases.productEndsIn", "factors", "13|23|34", "6,9,12,18,36");
     solverRow("B1 a product of 27", "B1", "bases.productEndsIn", "factors", "13|23|33", "9,27");
     solverRow("B1 ending in 6", "B1", "bases.productEndsIn", "digit", "6", "10,15,30");
     solverRow("B1 no base", "B1", "bases.productEndsIn", "factors", "11|21|31", "");
@@ -300,16 +299,33 @@ void TestT2008_5::flowchartOnOtherStarts_data() {
     QTest::addColumn<QString>("start");
     QTest::addColumn<QString>("solver");
     QTest::addColumn<QString>("k");
-    QTest::newRow("45") << "45" << "programs.flowchartValue" << "8";
-    QTest::newRow("45, swapped") << "45" << "programs.flowchartBranchesSwapped" << "7";
-    QTest::newRow("45, counted in yes") << "45" << "programs.flowchartAfterConditionInYes" << "5";
-    QTest::newRow("45, a pass more") << "45" << "programs.flowchartOnePassMore" << "9";
-    QTest::newRow("64, swapped") << "64" << "programs.flowchartBranchesSwapped" << "6";
-    QTest::newRow("64, counted in yes") << "64" << "programs.flowchartAfterConditionInYes" << "6";
-    QTest::newRow("100, swapped") << "100" << "programs.flowchartBranchesSwapped" << "8";
-    QTest::newRow("100, counted in yes")
-        << "100" << "programs.flowchartAfterConditionInYes" << "6";
-    QTest::newRow("1, a pass more") << "1" << "programs.flowchartOnePassMore" << "1";
+    QTest::newRow("45") << "45"
+                        << "programs.flowchartValue"
+                        << "8";
+    QTest::newRow("45, swapped") << "45"
+                                 << "programs.flowchartBranchesSwapped"
+                                 << "7";
+    QTest::newRow("45, counted in yes") << "45"
+                                        << "programs.flowchartAfterConditionInYes"
+                                        << "5";
+    QTest::newRow("45, a pass more") << "45"
+                                     << "programs.flowchartOnePassMore"
+                                     << "9";
+    QTest::newRow("64, swapped") << "64"
+                                 << "programs.flowchartBranchesSwapped"
+                                 << "6";
+    QTest::newRow("64, counted in yes") << "64"
+                                        << "programs.flowchartAfterConditionInYes"
+                                        << "6";
+    QTest::newRow("100, swapped") << "100"
+                                  << "programs.flowchartBranchesSwapped"
+                                  << "8";
+    QTest::newRow("100, counted in yes") << "100"
+                                         << "programs.flowchartAfterConditionInYes"
+                                         << "6";
+    QTest::newRow("1, a pass more") << "1"
+                                    << "programs.flowchartOnePassMore"
+                                    << "1";
 }
 
 void TestT2008_5::flowchartOnOtherStarts() {
@@ -639,8 +655,9 @@ void TestT2008_5::gameStrategy() {
         // The replies, by the cards the first player has taken so far.
         std::map<std::vector<qint64>, qint64> reply;
         std::map<qint64, std::vector<qint64>> leftSaid;
-        const QStringList opening = capture(
-            s, "Первым ходом " + second + R"([^:]*: на (\d+)\x{00A0}— (\d+), на (\d+)\x{00A0}— (\d+)\.)");
+        const QStringList opening =
+            capture(s, "Первым ходом " + second +
+                           R"([^:]*: на (\d+)\x{00A0}— (\d+), на (\d+)\x{00A0}— (\d+)\.)");
         for (int k : {0, 2})
             reply[{number(opening[k])}] = number(opening[k + 1]);
         for (const auto& m : rx("После (\\d+) и (\\d+) остаются ([\\d, ]+): на (\\d+) " + second +
@@ -701,7 +718,8 @@ void TestT2008_5::gameStrategy() {
                 return it->second;
             });
         QCOMPARE(leastSecond - mostFirst, -lead(0, n));
-        const QStringList sums = capture(s, R"(набирает не меньше (\d+), а \w+ не больше (\d+) − (\d+) = (\d+)\.)");
+        const QStringList sums =
+            capture(s, R"(набирает не меньше (\d+), а \w+ не больше (\d+) − (\d+) = (\d+)\.)");
         QCOMPARE(number(sums[0]), leastSecond);
         QCOMPARE(number(sums[1]), total);
         QCOMPARE(number(sums[2]), leastSecond);

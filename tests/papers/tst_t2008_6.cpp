@@ -689,14 +689,14 @@ void TestT2008_6::solversFollowTheirGivens_data() {
         "десятичной", "");
     row("А4 no groups in base 4", "А4", "bases.recordDigitsCountedGroupsUnfilled", "system",
         "четверичной", "");
-    row("А4 another record read as decimal", "А4", "bases.recordDigitsCountedReadDecimal",
-        "record", "7021", "4");
-    row("А4 a decimal record read as decimal", "А4", "bases.recordDigitsCountedReadDecimal",
-        "from", "десятичной", "");
+    row("А4 another record read as decimal", "А4", "bases.recordDigitsCountedReadDecimal", "record",
+        "7021", "4");
+    row("А4 a decimal record read as decimal", "А4", "bases.recordDigitsCountedReadDecimal", "from",
+        "десятичной", "");
     // А9 asked истинно: three options are right; without the first negation
     // АНТЕННА joins them; with any two equal letters neighbours none does.
-    row("А9 the first negation, true", "А9", "logic.wordWhereFirstNegationLost", "truth",
-        "истинно", "АНТЕННА");
+    row("А9 the first negation, true", "А9", "logic.wordWhereFirstNegationLost", "truth", "истинно",
+        "АНТЕННА");
     row("А9 any equal letters, true", "А9", "logic.wordWhereAnyEqualLetters", "truth", "истинно",
         "");
     row("А9 no negation to lose", "А9", "logic.wordWhereNegationsLost", "statement",

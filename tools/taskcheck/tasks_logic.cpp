@@ -157,15 +157,14 @@ void addLogic(Registry& r) {
                                 return true;
                         return false;
                     };
-                    slippedProperties[variable] =
-                        how != Misreading::AnyEqualLetters
-                            ? properties[variable]
-                            : WordProperty([](const QString& w) {
-                                  for (qsizetype i = 1; i < w.size(); ++i)
-                                      if (w.left(i).contains(w[i]))
-                                          return true;
-                                  return false;
-                              });
+                    slippedProperties[variable] = how != Misreading::AnyEqualLetters
+                                                      ? properties[variable]
+                                                      : WordProperty([](const QString& w) {
+                                                            for (qsizetype i = 1; i < w.size(); ++i)
+                                                                if (w.left(i).contains(w[i]))
+                                                                    return true;
+                                                            return false;
+                                                        });
                 } else {
                     t.fail("an unknown property: " + words);
                 }
@@ -193,7 +192,9 @@ void addLogic(Registry& r) {
                     found << w;
             return theOneMisread(t, found);
         };
-        r.solvers["logic.wordWhere"] = [=](const Task& t) { return wordWhere(t, Misreading::None); };
+        r.solvers["logic.wordWhere"] = [=](const Task& t) {
+            return wordWhere(t, Misreading::None);
+        };
         r.solvers["logic.wordWhereNegationsLost"] = [=](const Task& t) {
             return wordWhere(t, Misreading::NegationsLost);
         };

@@ -464,40 +464,45 @@ void addTables(Registry& r) {
     {
         const auto closedRoad = [](const Task& t, const QString& where) {
             const QStringList closed = t.list("closed");
-            return theRoadTable(t, [&](const RoadMap& map) {
-                const auto joins = [&](const QString& a, const QString& b) {
-                    return QStringList{a, b} == closed || QStringList{b, a} == closed;
-                };
-                const bool road = std::any_of(map.roads.begin(), map.roads.end(),
-                                              [&](const Road& r) { return joins(r.from, r.to); });
-                if (!road)
-                    return false;
-                int through = 0, routes = 0;
-                for (const Route& route : shortestRoutes(map, t.text("from"), t.text("to"))) {
-                    ++routes;
-                    bool uses = false;
-                    for (qsizetype i = 1; i < route.places.size(); ++i)
-                        uses = uses || joins(route.places[i - 1], route.places[i]);
-                    through += uses;
-                }
-                if (where == "tied" || through > 0)
-                    return where == "tied" && through > 0 && through < routes;
-                RoadMap without = map;
-                std::erase_if(without.roads, [&](const Road& r) { return joins(r.from, r.to); });
-                bool longer = false;
-                for (const QString& end : closed) {
-                    if (end == t.text("from"))
-                        continue;
-                    const qint64 before = shortestRoute(map, t.text("from"), end).length;
-                    try {
-                        longer = longer ||
-                                 shortestRoute(without, t.text("from"), end).length > before;
-                    } catch (const CheckError&) {
-                        longer = true;
+            return theRoadTable(
+                t,
+                [&](const RoadMap& map) {
+                    const auto joins = [&](const QString& a, const QString& b) {
+                        return QStringList{a, b} == closed || QStringList{b, a} == closed;
+                    };
+                    const bool road =
+                        std::any_of(map.roads.begin(), map.roads.end(),
+                                    [&](const Road& r) { return joins(r.from, r.to); });
+                    if (!road)
+                        return false;
+                    int through = 0, routes = 0;
+                    for (const Route& route : shortestRoutes(map, t.text("from"), t.text("to"))) {
+                        ++routes;
+                        bool uses = false;
+                        for (qsizetype i = 1; i < route.places.size(); ++i)
+                            uses = uses || joins(route.places[i - 1], route.places[i]);
+                        through += uses;
                     }
-                }
-                return longer == (where == "end");
-            }, "tables for the slip " + where);
+                    if (where == "tied" || through > 0)
+                        return where == "tied" && through > 0 && through < routes;
+                    RoadMap without = map;
+                    std::erase_if(without.roads,
+                                  [&](const Road& r) { return joins(r.from, r.to); });
+                    bool longer = false;
+                    for (const QString& end : closed) {
+                        if (end == t.text("from"))
+                            continue;
+                        const qint64 before = shortestRoute(map, t.text("from"), end).length;
+                        try {
+                            longer = longer ||
+                                     shortestRoute(without, t.text("from"), end).length > before;
+                        } catch (const CheckError&) {
+                            longer = true;
+                        }
+                    }
+                    return longer == (where == "end");
+                },
+                "tables for the slip " + where);
         };
         r.solvers["tables.closedRoadOnWayToItsEnd"] = [=](const Task& t) {
             return closedRoad(t, "end");

@@ -1317,8 +1317,8 @@ void addText(Registry& r) {
         std::reverse(levels.begin(), levels.end());
         const auto [l, p] = drawnParts(t);
         return spelling(t, l, p,
-                        t.text("protocol") + "://" + t.text("host") + "." + levels.join('.') +
-                            "/" + t.text("file"));
+                        t.text("protocol") + "://" + t.text("host") + "." + levels.join('.') + "/" +
+                            t.text("file"));
     };
     // The address `protocol`://`server`/`file` put together from the one
     // label of the task's table, a line a part: its letter (the Latin
