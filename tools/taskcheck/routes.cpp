@@ -12,6 +12,13 @@
 
 namespace zut::check {
 
+const Road* roadBetween(const RoadMap& map, const QString& a, const QString& b) {
+    for (const Road& r : map.roads)
+        if ((r.from == a && r.to == b) || (r.from == b && r.to == a))
+            return &r;
+    return nullptr;
+}
+
 namespace {
 
 const qsizetype maxPlaces = 16;
@@ -66,9 +73,8 @@ int placeIndex(const RoadMap& map, const QString& name) {
 void addRoad(RoadMap& map, const QString& a, const QString& b, qint64 length) {
     if (a == b)
         throw CheckError(QStringLiteral("a road from %1 to itself").arg(a));
-    for (const Road& r : map.roads)
-        if ((r.from == a && r.to == b) || (r.from == b && r.to == a))
-            throw CheckError(QStringLiteral("the road %1-%2 is given twice").arg(a, b));
+    if (roadBetween(map, a, b))
+        throw CheckError(QStringLiteral("the road %1-%2 is given twice").arg(a, b));
     for (const QString& p : {a, b})
         if (!map.places.contains(p))
             map.places << p;

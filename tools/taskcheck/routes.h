@@ -40,6 +40,9 @@ struct Route {
 };
 
 // The shortest route; throws when `to` cannot be reached.
+// The road between `a` and `b`, either way round; null where there is none.
+const Road* roadBetween(const RoadMap& map, const QString& a, const QString& b);
+
 Route shortestRoute(const RoadMap& map, const QString& from, const QString& to);
 
 // Every route of the least length, ordered by their places.

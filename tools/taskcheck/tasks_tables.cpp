@@ -650,13 +650,11 @@ void addTables(Registry& r) {
                 t.fail("places that come first alike: " + first.join(", "));
             return first.front();
         };
-        // The sum of the roads from `p`, or of them to `q` alone; the
-        // number of them.
-        const auto roadsFrom = [](const RoadMap& map, const QString& p, const QString& q = {}) {
+        // The sum of the roads from `p`; the number of them.
+        const auto roadsFrom = [](const RoadMap& map, const QString& p) {
             std::pair<qint64, qint64> sumAndCount{0, 0};
             for (const Road& road : map.roads)
-                if ((road.from == p && (q.isEmpty() || road.to == q)) ||
-                    (road.to == p && (q.isEmpty() || road.from == q)))
+                if (road.from == p || road.to == p)
                     sumAndCount = {sumAndCount.first + road.length, sumAndCount.second + 1};
             return sumAndCount;
         };
@@ -664,10 +662,8 @@ void addTables(Registry& r) {
             return [=](const RoadMap& map, const QString& p) {
                 qint64 sum = 0;
                 for (const QString& q : map.places) {
-                    const auto [road, roads] = roadsFrom(map, p, q);
-                    sum += q == p                     ? 0
-                           : directFirst && roads > 0 ? road
-                                                      : shortestRoute(map, p, q).length;
+                    const Road* road = directFirst ? roadBetween(map, p, q) : nullptr;
+                    sum += q == p ? 0 : road ? road->length : shortestRoute(map, p, q).length;
                 }
                 return sum;
             };
@@ -1625,12 +1621,8 @@ void addTables(Registry& r) {
                         length += shortestRoute(map, stops[i - 1], stops[i]).length;
                         continue;
                     }
-                    const auto road =
-                        std::find_if(map.roads.begin(), map.roads.end(), [&](const Road& r) {
-                            return (r.from == stops[i - 1] && r.to == stops[i]) ||
-                                   (r.to == stops[i - 1] && r.from == stops[i]);
-                        });
-                    length = road == map.roads.end() ? -1 : length + road->length;
+                    const Road* road = roadBetween(map, stops[i - 1], stops[i]);
+                    length = road ? length + road->length : -1;
                 }
                 if (length >= 0 && (least < 0 || length < least))
                     least = length;
@@ -2006,9 +1998,8 @@ void addTables(Registry& r) {
                         t.fail("no one cheapest way to " + p);
                     const QStringList& way = ways.front().places;
                     const QString& before = way[way.size() - 2];
-                    for (const Road& road : table.roads)
-                        if ((road.from == before && road.to == p) || (road.to == before && road.from == p))
-                            net.roads.push_back(road);
+                    if (const Road* road = roadBetween(table, before, p))
+                        net.roads.push_back(*road);
                 }
                 return net;
             });
