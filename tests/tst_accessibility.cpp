@@ -98,9 +98,9 @@ void TestAccessibility::controls_data() {
 
     // The 2007 paper.
     row("t2007", "a1_2", R::RadioButton, "Задание А1, ответ 2", "118 байт");
-    row("t2007", "A2_3", R::RadioButton, "Задание А2, ответ 3", "64");
-    row("t2007", "a2_4", R::RadioButton, "Задание А2, ответ 4", "16");
-    row("t2007", "a10_1", R::RadioButton, "Задание А10, ответ 1", "¬A & B \\/ C");
+    row("t2007", "A2_3", R::RadioButton, "Задание А2, ответ 3", "32");
+    row("t2007", "a2_4", R::RadioButton, "Задание А2, ответ 4", "81");
+    row("t2007", "a10_1", R::RadioButton, "Задание А10, ответ 1", "A & B \\/ C");
     row("t2007", "a12_2", R::RadioButton, "Задание А12, ответ 2", "Ответ 2 из 4"); // a picture
     row("t2007", "a18_4", R::RadioButton, "Задание А18, ответ 4", "=$C2+C$3");
     row("t2007", "a7", R::Grouping, "Задание А7", "*", false);

@@ -311,10 +311,10 @@ void TestPaperContent::checksFollowTheirGivens_data() {
     // For 8А the bar decides (31), and half of the old whole is 8 above
     // its own, not option 2's 26.
     row5("А19 another class", "А19", "team", "8А", "!option 2 is not the slip");
-    // A fourth factor ending in 2: the last digits multiply to 72; a last
-    // digit 36 is what that product leaves in every base above 36.
-    row5("B1 a fourth factor", "B1", "factors", "13|23|34|12", "6,8,9,12,18,24,36,72");
-    row5("B1 every larger base", "B1", "digit", "36", "!every base");
+    // 5,2 is 5 + 2/b, two base-6 places when b divides 72; in 1,1 no digit
+    // rules out a base that 1/36 admits.
+    row5("B1 two after the comma", "B1", "record", "5,2", "6,8,9,12,18,24,36,72");
+    row5("B1 digits that bound nothing", "B1", "record", "1,1", "!bound nothing");
     row5("B2 the bound moved", "B2", "formula", "¬((X > 5) ∨ (X < −2)) ∧ ((X > 1) ∨ (X < −1))",
          "5");
     // Eight line bits a byte: 393,75 Кбайт, no whole answer.
@@ -451,7 +451,7 @@ void TestPaperContent::checksFollowTheirGivens_data() {
         << "most" << QVariant("двух") << "!option 2 is not the slip";
     QTest::newRow("t2008_1 А16 no ИЛИ")
         << QString("t2008_1") << "А16"
-        << "condition" << QVariant("(Класс = 11) И (Информатика > 70)") << "4";
+        << "condition" << QVariant("(Класс = 11) И (Информатика > 70)") << "5";
     // The first picture's pixels count, not its shape; 31 colours scaled
     // by the pixels' ratio leave a quarter of a colour.
     QTest::newRow("t2008_1 А17 as many pixels in another shape")
@@ -523,8 +523,8 @@ void TestPaperContent::checksFollowTheirGivens_data() {
                                         << "digit" << QVariant("1") << "176";
     QTest::newRow("t2008_1 B6 row shown wrongly") << QString("t2008_1") << "B6"
                                                   << "shown" << QVariant("1234567891112") << "!does not begin as shown";
-    QTest::newRow("t2008_1 B7 one directory twice") << QString("t2008_1") << "B7"
-                                                    << "outer" << QVariant("leto") << "!0 ways";
+    QTest::newRow("t2008_1 B7 a site without a dot") << QString("t2008_1") << "B7"
+                                                     << "site" << QVariant("klass") << "!not two different names";
     QTest::newRow("t2008_1 B8 descending") << QString("t2008_1") << "B8"
                                            << "order" << QVariant("убывания") << "ГАВБ";
     const auto row3 = [](const char* name, const char* id, const char* given, QVariant value,
@@ -569,7 +569,10 @@ void TestPaperContent::checksFollowTheirGivens_data() {
     row3("B5 packets of 1000 bytes", "B5", "packet", "1000", "440000");
     row3("B5 packets not whole", "B5", "packet", "300", "!whole number of packets");
     row3("B6 ninth", "B6", "which", "девятой", "170");
-    row3("B6 a chain off the rule", "B6", "chains", QStringList{"1", "12", "12323"}, "!follow");
+    row3("B6 eleventh", "B6", "which", "одиннадцатой", "682");
+    row3("B6 fours", "B6", "digit", "4", "337");
+    row3("B6 a chain off the rule", "B6", "chains", QStringList{"1", "24", "3134", "34324343"},
+         "!chain 4 does not follow");
     row3("B7 no such file", "B7", "file", "map.html", "!0 orders");
     row3("B8 descending", "B8", "order", "убывания", "БАВГ");
     row3("B8 a fact on no query", "B8", "part", "Ангара", "!no query");
@@ -578,7 +581,8 @@ void TestPaperContent::checksFollowTheirGivens_data() {
         QTest::addRow("t2008_4 %s", name)
             << QString("t2008_4") << QString(id) << QString(given) << value << QString(answer);
     };
-    row("А2 up to four", "А2", "most", "четырёх", "30");
+    // Up to four flashes the longest alone are 16, not option 1's 32.
+    row("А2 up to four", "А2", "most", "четырёх", "!option 1 is not the slip");
     // 7A₁₆ − 1010111₂ meets every slip as 6A₁₆ − 1000111₂ does; 77₈ − 40₈
     // needs no borrow, so no digit is taken from a larger one; an octal
     // first number leaves nothing to forget to convert.
@@ -590,18 +594,17 @@ void TestPaperContent::checksFollowTheirGivens_data() {
     row("А5 the second greater", "А5", "numbers", QStringList{"11101_2", "3C_16"}, "!not positive");
     row("А1 parts of 150 bytes", "А1", "bytes", "150", "!option 1 is not the slip");
     row("А4 another number", "А4", "expression", "243_5", "");
-    row("А9 false for three", "А9", "truth", "ложно", "!the statement is ложно for 535, 826, 418");
-    // Without the negation 826 is right, and no option is right when the
-    // digits are compared backwards as well (the slip of option 4).
-    row("А9 negation dropped", "А9", "statement",
-        "(первая цифра больше последней) ∧ (сумма цифр чётна)", "!the statement is истинно for ");
-    // Closing С–Т lengthens the route in table 3 alone, but then no table
-    // lengthens only the way to an end of the road (option 1's slip).
-    row("А12 the road named С–Р", "А12", "closed", QStringList{"С", "Р"}, "3");
-    row("А12 road С–Т closed", "А12", "closed", QStringList{"С", "Т"},
-        "!tables for the slip end: ");
-    row("А12 road Р–Т closed", "А12", "closed", QStringList{"Р", "Т"}, "!tables that fit: 1, 4");
-    row("А12 road П–Р closed", "А12", "closed", QStringList{"П", "Р"}, "!tables that fit: 1, 3, 4");
+    row("А9 true for three", "А9", "truth", "истинно",
+        "!the statement is истинно for 624, 381, 472");
+    // Read with ∨ first, as the slip of option 2 reads it, 624 is false
+    // as well as 539.
+    row("А9 bracketed", "А9", "statement",
+        "((сумма цифр чётна) ∨ (первая цифра больше последней)) ∧ (вторая цифра больше первой)",
+        "!the statement is ложно for 539, 624");
+    // On the way from П to С the longest named road is П–У, not option 1's
+    // С–Т; from Р to Т closing С–Т or С–У costs 1 km each, a tie.
+    row("А12 the way to С", "А12", "to", "С", "!option 1 is not the slip");
+    row("А12 the way from Р", "А12", "from", "Р", "!2 options fit");
     // Ы coded 001: 0011 is a code, 0101 no longer; Д coded 000 leaves 1001
     // no code, so three chains need two flips.
     row("А13 Ы coded 001", "А13", "codes", QStringList{"100", "011", "111", "001"}, "C5F");
@@ -621,11 +624,10 @@ void TestPaperContent::checksFollowTheirGivens_data() {
     // (507 against 389): no option is a hall.
     row("А16 grouped by hall", "А16", "group", "Зал", "!option 1 is not the slip");
     row("А16 no such field", "А16", "group", "Имя", "!lacks a column");
-    // 27 colours need 5 bits as 24 do, and 27 bits a pixel still leave 4
-    // screens; 32 colours need 5 bits with nothing to round down.
-    row("А17 twenty-seven colours", "А17", "colours", "27", "21");
-    row("А17 thirty-two colours", "А17", "colours", "32", "!option 2 is not the slip");
-    row("А17 twenty-eight colours", "А17", "colours", "28", "!option 4 is not the slip");
+    // 48 colours are no power of two; two pages leave 1092 lines, and a
+    // byte a pixel 819, not option 2's 546.
+    row("А17 forty-eight colours", "А17", "colours", "48", "!the palette is no power of two");
+    row("А17 two pages", "А17", "pages", "2", "!option 2 is not the slip");
     row("А18 a single cell", "А18", "range", "B2:B2", "!4 options fit");
     row("А18 entered elsewhere", "А18", "from", "C3", "!the range does not start");
     row("А20 one line less", "А20", "program",
@@ -675,6 +677,10 @@ void TestPaperContent::checksFollowTheirGivens_data() {
     };
     rowA3("А1 the word once", "А1", "times", "1", "!several times");
     rowA3("А1 words run together", "А1", "separator", "", "!no separator");
+    // 16 blue balls of 128: 3 bits, and 8 equal chances, not option 2's 16.
+    rowA3("А2 sixteen blue balls", "А2", "others", "112", "!option 2 is not the slip");
+    rowA3("А2 28 blue balls", "А2", "others", "100", "!no whole number of bits");
+    rowA3("А2 no blue ball", "А2", "others", "128", "!favourable outcomes must be at least 1");
     // 105 bytes give 7 bits a character: the smallest alphabet is then 65.
     rowA3("А3 seven bits a character", "А3", "bytes", "105", "!option 1 is not the slip");
     rowA3("А3 one bit a character", "А3", "bytes", "15", "!no code length of two bits");
@@ -686,10 +692,17 @@ void TestPaperContent::checksFollowTheirGivens_data() {
     rowA3("А9 negated part second", "А9", "formula", "(X + Y > 12) ∨ ¬(X > Y)", "X = 8, Y = 4");
     rowA3("А9 the bound one higher", "А9", "formula", "¬(X > Y) ∨ (X + Y > 13)", "!2 options fit");
     rowA3("А9 true", "А9", "truth", "истинно", "!3 options fit");
-    rowA3("А13 Г coded without leading zeros", "А13", "codes",
-         QStringList{"0101", "0110", "1001", "1100"}, "!0 options fit");
+    // Г coded 1100 makes option 1 a message and leaves the key's 0011 the
+    // only stranger with two ones.
+    rowA3("А13 Г coded 1100", "А13", "codes", QStringList{"0101", "0110", "1001", "1100"},
+         "!option 1 is not the slip");
     rowA3("А13 Б coded 0010", "А13", "codes", QStringList{"0101", "0010", "1001", "0011"},
-         "!option 2 is not the slip");
+         "!the codes differ in their ones");
+    rowA3("А13 В coded 1011", "А13", "codes", QStringList{"0101", "0110", "1011", "0011"},
+         "!0 options fit");
+    // Option 2 read as hexadecimal needs Б's 0110.
+    rowA3("А13 Б coded 1010", "А13", "codes", QStringList{"0101", "1010", "1001", "0011"},
+         "!0 options fit");
     rowA3("А13 hexadecimal", "А13", "system", "шестнадцатеричной", "!an option in another base");
     // The key still fits, but the chains that open with blue no longer do,
     // so option 2 shows no slip.
@@ -711,12 +724,14 @@ void TestPaperContent::checksFollowTheirGivens_data() {
                       "после жёлтой\u00A0— любая, кроме жёлтой"},
           "!option 2 is not the slip");
     // The slip of the same-named directory takes the deepest one of the
-    // start's branch (Партии, one move up) before a shallower one.
-    rowA3("А15 deepest same name taken", "А15", "target", "C:\\Кружок\\2007\\Шахматы\\Партии",
-         "!option 4 is not the slip");
-    rowA3("А15 no same-named directory", "А15", "target", "C:\\Кружок\\2007\\Шашки\\Задачи",
-         "!no directory of the same name");
-    rowA3("А15 up into the common part", "А15", "target", "C:\\Кружок", "!no two branches");
+    // start's branch (Осень, one move up) before a shallower one (Партии).
+    rowA3("А15 deepest same name taken", "А15", "target",
+          "C:\\Клуб\\Шахматы\\2007\\Партии\\Осень", "!option 3 is not the slip");
+    rowA3("А15 no same-named directory", "А15", "target",
+          "C:\\Клуб\\Шахматы\\2007\\Задачи\\Разбор", "!no directory of the same name");
+    // One level deeper, the way through the root is 12 moves, not 11.
+    rowA3("А15 target a level deeper", "А15", "target",
+          "C:\\Клуб\\Шахматы\\2007\\Партии\\Разбор\\Лучшие", "!option 1 is not the slip");
     rowA3("А16 wind up to 4 m/s", "А16", "wind", "4", "!option 3 is not the slip");
     rowA3("А16 no wind at all", "А16", "wind", "0", "!no one warmest day");
     rowA3("А18 a filled cell", "А18", "cell", "A1", "!not empty");
@@ -772,7 +787,8 @@ void TestPaperContent::checksFollowTheirGivens_data() {
     row2("B4 compared with himself", "B4", "phrases",
          "Олег живёт в Каменке, а Роман\u00A0— выше по реке, чем Роман" + orderPhrases,
          "!comparing someone with himself");
-    row2("А15 above the disk", "А15", "up", "пять", "!the climb goes above the disk");
+    row2("А15 on another disk", "А15", "file", "D:\\Музыка\\Хор\\Голоса\\бас.mid",
+         "!not two full names on one disk");
     row2("А18 copied from another cell", "А18", "from", "C4", "!option 1 is not the slip");
     row2("А19 range of two rows", "А19", "first", "A1", "!not one row");
     row2("А19 a cell left out", "А19", "last", "C2", "!outside the range");
@@ -817,30 +833,33 @@ void TestPaperContent::checksFollowTheirGivens_data() {
         << QString("t2008_6") << "А3"
         << "highs" << QVariant(QString("63|31|23"))
         << "!option 3 is not the slip volume.largestBoundWidthsRoundedDown";
-    QTest::newRow("t2008_6 А3 no room left")
-        << QString("t2008_6") << "А3"
-        << "bytes" << QVariant(QString("2")) << "!0 bits left";
-    // А4: 6031₈ = 110 000 011 001₂; 7021₈ meets every option as it does;
-    // read in hexadecimal 6031 = 110 0000 0011 0001₂ has 10 zeros, and its
-    // slips fall on the options as the octal one's do; counting ones,
-    // option 1 is the answer and no longer the slip.
+    QTest::newRow("t2008_6 А3 no room left") << QString("t2008_6") << "А3"
+                                             << "bytes" << QVariant(QString("2")) << "!0 bits left";
+    // А4: eight binary digits (128 … 255) and three base-5 ones (25 … 124)
+    // meet nowhere; with three octal digits (64 … 511) the powers shifted
+    // (128 … 255 against 512 … 4095) meet nowhere either, not at option 1's 128.
     const auto rowA4 = [](const char* name, const char* given, const char* value,
                           const char* answer) {
         QTest::addRow("t2008_6 А4 %s", name)
             << QString("t2008_6") << QString("А4") << QString(given) << QVariant(QString(value))
             << QString(answer);
     };
-    rowA4("another octal record", "record", "7021", "7");
-    rowA4("a hexadecimal record", "from", "шестнадцатеричной", "10");
-    rowA4("ones", "digits", "единиц", "!option 1 is not the slip");
-    rowA4("a leading zero", "record", "06031", "!no record to rewrite");
-    rowA4("unknown digits", "digits", "двоек", "!neither");
-    QTest::newRow("t2008_6 А5 other terms")
+    rowA4("no number in common", "lengths", "восьми|трёх", "!no number has both records");
+    rowA4("octal records", "systems", "двоичной|восьмеричной",
+          "!option 1 is not the slip bases.numbersWithLengthsPowersShifted");
+    rowA4("one base", "systems", "двоичной", "!not two lengths in two bases");
+    // А5: 10111₂ is 27₈ again; 37₈ = 11111₂ flush left makes 93 + 124,
+    // not option 1's 185.
+    QTest::newRow("t2008_6 А5 the same term in binary")
         << QString("t2008_6") << "А5"
-        << "terms" << QVariant(QString("5B_16|31_8")) << "!option 1 is not the slip";
-    QTest::newRow("t2008_6 А5 a binary term")
+        << "terms" << QVariant(QString("5D_16|10111_2")) << "1310_4";
+    QTest::newRow("t2008_6 А5 another term")
         << QString("t2008_6") << "А5"
-        << "terms" << QVariant(QString("5A_16|11001_2")) << "!not an octal or hexadecimal term";
+        << "terms" << QVariant(QString("5D_16|37_8"))
+        << "!option 1 is not the slip bases.sumWithBaseFlushLeft";
+    QTest::newRow("t2008_6 А5 one term")
+        << QString("t2008_6") << "А5"
+        << "terms" << QVariant(QString("5D_16")) << "!not two terms";
     // x ends at 9 with the body in either order, not at option 1's 15.
     QTest::newRow("t2008_6 А6 the last x")
         << QString("t2008_6") << "А6"

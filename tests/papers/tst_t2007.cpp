@@ -2,9 +2,9 @@
 // What the 2007 paper needs beyond its tasks' checks (tst_tasks) and what
 // every paper's content must satisfy (tst_papercontent): the С1 listings
 // fail exactly for their fault, the С3 game is won as the worked solution
-// says, the slips of А3, А4, А13, А18 and А20 follow other givens than the
-// paper's, and А18's key is not the option made of its options' most frequent
-// parts.
+// says, the slips of А2, А3, А4, А13, А18 and А20 follow other givens than the
+// paper's, А11's solver and slips follow other rows and options, and А18's
+// key is not the option made of its options' most frequent parts.
 #include "testmain.h"
 
 #include "taskcheck/error.h"
@@ -71,6 +71,28 @@ bool triangle(int a, int b, int c) {
     return a > 0 && b > 0 && c > 0 && a < b + c && b < a + c && c < a + b;
 }
 
+// А11 with other rows of the fragment ("0100 1111": X Y Z F each) and options.
+zut::TaskContent withFragment(const QString& rows, const QStringList& options) {
+    zut::TaskContent t = task("А11");
+    for (zut::PictureElement* e : zut::allOf<zut::PictureElement>(t.elements)) {
+        QVariantMap draw = e->draw.toMap();
+        QVariantMap table = draw["table"].toMap();
+        QVariantList list;
+        for (const QString& row : rows.split(' ')) {
+            QStringList cells;
+            for (const QChar c : row)
+                cells << QString(c);
+            list << cells;
+        }
+        table["rows"] = list;
+        draw["table"] = table;
+        e->draw = draw;
+    }
+    for (zut::AnswersElement* e : zut::allOf<zut::AnswersElement>(t.elements))
+        e->options = options;
+    return t;
+}
+
 } // namespace
 
 class TestT2007 : public QObject {
@@ -81,6 +103,8 @@ private slots:
     void partThreeGame();
     void slipsFollowTheirGivens_data();
     void slipsFollowTheirGivens();
+    void fragmentMisfit_data();
+    void fragmentMisfit();
     void formulaKeyNotOfCommonParts();
 };
 
@@ -166,6 +190,18 @@ void TestT2007::partThreeGame() {
 void TestT2007::slipsFollowTheirGivens_data() {
     solverColumns();
     const auto row = solverRow;
+    // А2: 2⁴ − 1 codes of two kinds use the first; 3⁵ − 2⁵ of five signals;
+    // exactly once 4 · 1⁴⁻¹ and 5 · 2⁴; a place fixed 4 · 2³ and 5 · 3⁴.
+    row("А2 two kinds", "А2", "volume.codesUsingOne", "kinds", "двух", "15");
+    row("А2 two kinds, exactly once", "А2", "volume.codesUsingOneExactlyOnce", "kinds", "двух",
+        "4");
+    row("А2 two kinds, place fixed", "А2", "volume.codesUsingOnePlaceFixed", "kinds", "двух", "32");
+    row("А2 five signals", "А2", "volume.codesUsingOne", "length", "пяти", "211");
+    row("А2 five signals, exactly once", "А2", "volume.codesUsingOneExactlyOnce", "length",
+        "пяти", "80");
+    row("А2 five signals, place fixed", "А2", "volume.codesUsingOnePlaceFixed", "length", "пяти",
+        "405");
+    row("А2 one kind", "А2", "volume.codesUsingOne", "kinds", "одного", "");
     // 13 = 1101: 110 and a lone 1, where 1 and 101 are right (15).
     row("А4 13 from the left", "А4", "bases.convertGroupedLeft", "value", "13", "61");
     // 64 = 1000000: the last group, one zero, still gives a digit (100).
@@ -246,6 +282,45 @@ void TestT2007::slipsFollowTheirGivens_data() {
 // than the paper's, compute from them or refuse.
 void TestT2007::slipsFollowTheirGivens() {
     solverFollowsItsGiven();
+}
+
+// А11 asks for the one option that cannot be F: on the paper's rows the
+// key; none or all four fail on other rows, and then it refuses. Its slips
+// name the one fitting option that a misreading rejects, or refuse.
+void TestT2007::fragmentMisfit_data() {
+    QTest::addColumn<QString>("rows");
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QString>("solver");
+    QTest::addColumn<QString>("answer");
+    const QString rows = "0100 1000 1111";
+    const QStringList paper = options(task("А11"));
+    QStringList twoDropped = paper;
+    twoDropped[2] = "(X \\/ ¬Y) && Z";
+    const QStringList disjunction = {"¬X \\/ ¬Y", "X && Y", "X \\/ Y", "Z"};
+    const auto row = [](const char* name, const QString& r, const QStringList& o,
+                        const char* solver, const QString& answer) {
+        QTest::newRow(name) << r << o << QString(solver) << answer;
+    };
+    row("paper", rows, paper, "logic.failsTable", paper[1]);
+    row("paper, brackets dropped", rows, paper, "logic.failsTableBracketsDropped", paper[0]);
+    row("paper, negations joined", rows, paper, "logic.failsTableNegationsJoined", paper[2]);
+    row("all four fail", "0100 1000 1110", paper, "logic.failsTable", "");
+    row("none fails", "0100 1111", paper, "logic.failsTable", "");
+    row("none fails, brackets dropped", "0100 1111", paper, "logic.failsTableBracketsDropped",
+        paper[0]);
+    row("no row against dropping", "1000 1111", paper, "logic.failsTableBracketsDropped", "");
+    row("two rejected when dropped", rows, twoDropped, "logic.failsTableBracketsDropped", "");
+    row("nothing to join", rows, twoDropped, "logic.failsTableNegationsJoined", "");
+    row("¬X ∨ ¬Y joined", "1001 1100", disjunction, "logic.failsTableNegationsJoined",
+        disjunction[0]);
+}
+
+void TestT2007::fragmentMisfit() {
+    QFETCH(QString, rows);
+    QFETCH(QStringList, options);
+    QFETCH(QString, solver);
+    QFETCH(QString, answer);
+    solvesOrRefuses(solver, withFragment(rows, options), answer);
 }
 
 // Whoever picks, at each place of the references, the column or row that

@@ -126,6 +126,8 @@ private slots:
     void tableSlips();
     void queriesWithFact_data();
     void queriesWithFact();
+    void siteCopyAddress_data();
+    void siteCopyAddress();
 };
 
 void TestT2008_1::listingsShareTheirFault_data() {
@@ -270,39 +272,48 @@ void TestT2008_1::fragmentSlips() {
 }
 
 // А11's slips: the one option that fits only when read left to right, only
-// without its brackets, or only against F inverted; refused where none or
-// two do. The paper's earlier rows (0110 1011 1110) tested no precedence.
+// without its brackets, or only with a ¬ taken over the rest of its
+// conjunction; refused where none or two do. The paper's earlier rows
+// (0001 1101 1110) tested no precedence.
 void TestT2008_1::tableSlips_data() {
     QTest::addColumn<QString>("rows");
     QTest::addColumn<QStringList>("options");
     QTest::addColumn<QString>("solver");
     QTest::addColumn<QString>("answer");
-    const QString rows = "0001 1101 1110", earlier = "0110 1011 1110";
+    const QString rows = "0001 1011 1100", earlier = "0001 1101 1110";
     const QStringList paper = options(task("А11"));
-    const QStringList oldFourth = {paper[0], paper[1], paper[2], "X && (¬Y \\/ Z)"};
     const QStringList negated = {paper[0], "¬(¬X \\/ Y && Z)", paper[2], paper[3]};
-    QTest::newRow("left to right") << rows << paper << "logic.fitsTableLeftToRight" << paper[1];
-    QTest::newRow("brackets dropped")
-        << rows << paper << "logic.fitsTableBracketsDropped" << paper[3];
-    QTest::newRow("inverted") << rows << paper << "logic.fitsTableInverted" << paper[2];
-    QTest::newRow("earlier rows, left to right") << earlier << paper << "logic.fitsTableLeftToRight"
-                                                 << "";
-    QTest::newRow("earlier rows, brackets dropped")
-        << earlier << paper << "logic.fitsTableBracketsDropped"
-        << "";
-    // X ∧ (¬Y ∨ Z) is 0, 0, 1 as well: two options fit F inverted.
-    QTest::newRow("two inverted") << rows << oldFourth << "logic.fitsTableInverted"
-                                  << "";
-    QTest::newRow("old fourth, brackets dropped")
-        << rows << oldFourth << "logic.fitsTableBracketsDropped"
-        << "";
+    const QStringList inner = {paper[0], paper[1], "Y \\/ (¬X && Z)", paper[3]};
+    const QStringList beforeBracket = {paper[0], paper[1], "¬(X \\/ Y) && Z", paper[3]};
+    const QStringList twoWide = {paper[0], paper[1], paper[2], "¬Y && X \\/ Z"};
+    const QStringList arrow = {paper[0], paper[1], paper[2], "Z –> X"};
+    const auto row = [](const char* name, const QString& rows, const QStringList& options,
+                        const char* solver, const QString& answer) {
+        QTest::newRow(name) << rows << options << QString(solver) << answer;
+    };
+    row("left to right", rows, paper, "logic.fitsTableLeftToRight", paper[1]);
+    row("brackets dropped", rows, paper, "logic.fitsTableBracketsDropped", paper[3]);
+    row("negation over the conjunction", rows, paper, "logic.fitsTableNegationOverConjunction",
+        paper[2]);
+    row("earlier rows, left to right", earlier, paper, "logic.fitsTableLeftToRight", "");
+    row("earlier rows, brackets dropped", earlier, paper, "logic.fitsTableBracketsDropped", "");
+    // ¬X ∨ ¬(Y ∧ Z) fits the earlier rows, ¬X ∨ ¬Y ∧ Z not.
+    row("earlier rows, negation over the conjunction", earlier, paper,
+        "logic.fitsTableNegationOverConjunction", paper[0]);
+    // Inside a bracket: Y ∨ ¬(X ∧ Z) fits, Y ∨ (¬X ∧ Z) not.
+    row("negation inside a bracket", "0001 0011 1010", inner,
+        "logic.fitsTableNegationOverConjunction", inner[2]);
+    // Before a bracket: ¬((X ∨ Y) ∧ Z) fits, ¬(X ∨ Y) ∧ Z not.
+    row("negation before a bracket", "0001 0011 0110", beforeBracket,
+        "logic.fitsTableNegationOverConjunction", beforeBracket[2]);
+    // ¬(Y ∧ X) ∨ Z fits the paper's rows too: two options, no slip.
+    row("two wide negations", rows, twoWide, "logic.fitsTableNegationOverConjunction", "");
+    row("an implication", rows, arrow, "logic.fitsTableNegationOverConjunction", "");
     // Inside a negated bracket: ¬((¬X ∨ Y) ∧ Z) fits, ¬(¬X ∨ Y ∧ Z) not.
-    QTest::newRow("left to right under ¬")
-        << rows << negated << "logic.fitsTableLeftToRight" << negated[1];
-    // Two rows: ¬Y ∧ (¬X ∨ ¬Z) fits them as written.
-    QTest::newRow("two rows, brackets dropped")
-        << "0001 1110" << paper << "logic.fitsTableBracketsDropped"
-        << "";
+    row("left to right under ¬", "0001 1101 1110", negated, "logic.fitsTableLeftToRight",
+        negated[1]);
+    // Two rows: Z ∧ (X ∨ ¬Y) fits them as written.
+    row("two rows, brackets dropped", "1011 1100", paper, "logic.fitsTableBracketsDropped", "");
 }
 
 void TestT2008_1::tableSlips() {
@@ -380,6 +391,21 @@ void TestT2008_1::solversFollowTheirGivens_data() {
     // has no byte to lose.
     row("А1 a byte lost, 8-bit second code", "А1", "volume.recodedSecondAsByte", "to", "8", "");
     row("А1 a byte lost, 8-bit first code", "А1", "volume.recodedSecondAsByte", "from", "8", "");
+    // А2: 8 · 3^k signals. All lamps of three states: 3^7 ≥ 2000, 3^8 ≥
+    // 2200; with seven old ones 3^7 ≥ 1500 already, nothing to add; four
+    // states, 4^6 ≥ 1500. All on/off: eleven old ones give 2048 ≥ 1500.
+    row("А2 more signals", "А2", "volume.leastAddedLamps", "signals", "2200", "6");
+    row("А2 all of the new kind, 2000", "А2", "volume.leastAddedLampsAllNewKind", "signals",
+        "2000", "4");
+    row("А2 all of the new kind, 2200", "А2", "volume.leastAddedLampsAllNewKind", "signals",
+        "2200", "5");
+    row("А2 all of the new kind, five old", "А2", "volume.leastAddedLampsAllNewKind", "had", "5",
+        "2");
+    row("А2 all of the new kind, seven old", "А2", "volume.leastAddedLampsAllNewKind", "had", "7",
+        "");
+    row("А2 all of the new kind, four states", "А2", "volume.leastAddedLampsAllNewKind", "kinds",
+        "четырёх", "3");
+    row("А2 all on/off, eleven old", "А2", "volume.leastAddedLampsAllTwoStates", "had", "11", "");
     // Volumes in bits.
     row("А3 one more number", "А3", "volume.codesInWholeBytes", "count", "41", "1640");
     row("А3 pooled, one more number", "А3", "volume.codesBitsPooled", "count", "41", "1440");
@@ -571,6 +597,34 @@ void TestT2008_1::solversFollowTheirGivens_data() {
         "colours", "20", "15");
     row("А17 colours scaled, 33 colours", "А17", "volume.paletteWithinFirstColoursScaled",
         "colours", "33", "");
+    // B7: a file or protocol the fragments do not hold.
+    row("B7 another file", "B7", "text.addressInSiteCopy", "file", "tur.png", "");
+    row("B7 another protocol", "B7", "text.addressInSiteCopy", "protocol", "ftp", "");
+}
+
+// B7 with other names of the server and the site: the same fragments spell
+// the site's name taken for the server's (ЖГАЕБВД) and the two domains
+// swapped; one name for both is refused.
+void TestT2008_1::siteCopyAddress_data() {
+    QTest::addColumn<QString>("server");
+    QTest::addColumn<QString>("site");
+    QTest::addColumn<QString>("answer");
+    QTest::newRow("the paper's") << "arhiv.net" << "klass.ru" << "ЖГБВАЕД";
+    QTest::newRow("site for server") << "klass.ru" << "arhiv.net" << "ЖГАЕБВД";
+    QTest::newRow("domains swapped") << "arhiv.ru" << "klass.net" << "ЖГБЕАВД";
+    QTest::newRow("one name for both") << "arhiv.net" << "arhiv.net" << "";
+    QTest::newRow("a domain twice") << "arhiv.net" << "klass.net" << "";
+}
+
+void TestT2008_1::siteCopyAddress() {
+    QFETCH(QString, server);
+    QFETCH(QString, site);
+    QFETCH(QString, answer);
+    zut::TaskContent t = task("B7");
+    QVERIFY(t.givens.contains("server") && t.givens.contains("site"));
+    t.givens["server"] = server;
+    t.givens["site"] = site;
+    QCOMPARE(solved("text.addressInSiteCopy", t), answer);
 }
 
 // А1 … А17: each new task's solver, and each slip its wrong options model,

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the 2008 paper, variant 2, needs beyond its tasks' checks
 // (tst_tasks) and what every paper's content must satisfy
-// (tst_papercontent): А7's table has no comment row, А16's solver reads
+// (tst_papercontent): А7's table has no comment row and its slips follow
+// other starts and bodies of its loop, А16's solver reads
 // prices grouped by thousands, the С1 listings fail exactly for their
 // fault, have one superfluous part and are right once fixed as the worked
 // solution says, and the С3 game is won as the worked solution says.
@@ -35,37 +36,41 @@ bool leap(qint64 n) {
     return (n % 4 == 0 && n % 100 != 0) || n % 400 == 0;
 }
 
-// The line of each listing whose condition joins two parts by «and»,
-// that line without its superfluous part, and without its other part.
-struct ConditionLines {
-    QString line, withoutSuperfluous, withoutNeeded;
+// The listing with `what`, which it must hold exactly once, written as
+// `with`.
+QString replacedOnce(const QString& source, const QString& what, const QString& with) {
+    need(source.count(what) == 1, "not once in the listing: " + what);
+    QString out = source;
+    return out.replace(what, with);
+}
+
+// Each listing's comparisons joined to a condition by «and», taken out
+// with their «and»: the superfluous one, and the three that are needed.
+struct Removal {
+    QString what, with;
 };
-const std::vector<ConditionLines> conditionLines = {
-    {"if (n mod 4 = 0) and (n mod 100 <> 0) then", "if n mod 4 = 0 then",
-     "if n mod 100 <> 0 then"},
-    {"ELSEIF n MOD 4 = 0 AND n MOD 100 <> 0 THEN", "ELSEIF n MOD 4 = 0 THEN",
-     "ELSEIF n MOD 100 <> 0 THEN"},
+struct ConditionParts {
+    Removal superfluous;
+    std::vector<Removal> needed;
+};
+const std::vector<ConditionParts> conditionParts = {
+    {{" and (n mod 4 = 0) then", " then"},
+     {{"(n mod 4 = 0) and (n mod 100 <> 0)", "(n mod 100 <> 0)"},
+      {"(n mod 4 = 0) and (n mod 100 <> 0)", "(n mod 4 = 0)"},
+      {"(n mod 400 = 0) and ", ""}}},
+    {{" AND n MOD 4 = 0 THEN", " THEN"},
+     {{"n MOD 4 = 0 AND n MOD 100 <> 0", "n MOD 100 <> 0"},
+      {"n MOD 4 = 0 AND n MOD 100 <> 0", "n MOD 4 = 0"},
+      {"n MOD 400 = 0 AND ", ""}}},
 };
 
-// The fix of the worked solution, line by line in this order (each the
-// first line that reads so): the checks of 100 and of 400 change places
-// with what they print.
-const std::vector<std::vector<std::pair<QString, QString>>> fixLines = {
-    {{"writeln('да')", "writeln('нет')"},
-     {"writeln('нет')", "writeln('да')"},
-     {"if n mod 400 = 0 then", "if n mod 100 = 0 then"},
-     {"if n mod 100 = 0 then", "if n mod 400 = 0 then"}},
-    {{"PRINT \"да\"", "PRINT \"нет\""},
-     {"PRINT \"нет\"", "PRINT \"да\""},
-     {"ELSEIF n MOD 400 = 0 THEN", "ELSEIF n MOD 100 = 0 THEN"},
-     {"IF n MOD 100 = 0 THEN", "IF n MOD 400 = 0 THEN"}},
-};
+// The fix of the worked solution: the comparison with 400 turned round.
+const std::vector<Removal> fixes = {{"n mod 400 = 0", "n mod 400 <> 0"},
+                                    {"n MOD 400 = 0", "n MOD 400 <> 0"}};
 
-QString fixed(int listing) {
-    QString source = ::listing(listing);
-    for (const auto& [line, with] : fixLines[size_t(listing)])
-        source = replacedLine(source, line, with);
-    return source;
+QString fixed(const QString& source, int listing) {
+    const Removal& f = fixes[size_t(listing)];
+    return replacedOnce(source, f.what, f.with);
 }
 
 } // namespace
@@ -93,6 +98,8 @@ private slots:
     void chartForSomeHidden();
     void roundTripOnOtherRoads_data();
     void roundTripOnOtherRoads();
+    void sumOfSumsOnOtherLines_data();
+    void sumOfSumsOnOtherLines();
 };
 
 // This paper's А7 table holds only the fragment: no line of any column is
@@ -181,7 +188,8 @@ void TestT2008_2::listingsShareTheirFault_data() {
 }
 
 // Over the years 1 … 2500 each listing answers rightly except for the
-// years divisible by 400, and for every one of those it says «нет».
+// years divisible by 100, and for every one of those it answers the
+// opposite: «нет» for 2000, «да» for 1900.
 void TestT2008_2::listingsShareTheirFault() {
     QFETCH(int, listing);
     const QString source = ::listing(listing);
@@ -190,39 +198,39 @@ void TestT2008_2::listingsShareTheirFault() {
     try {
         for (qint64 n = 1; n <= 2500; ++n) {
             const QString out = printed(language, source, n);
-            if (n % 400 == 0) {
-                QCOMPARE(out, QString("нет"));
-                ++wrong;
-            } else {
-                QVERIFY2(out == (leap(n) ? "да" : "нет"),
-                         qPrintable(QString("%1: %2").arg(n).arg(out)));
-            }
+            const QString right = leap(n) ? "да" : "нет";
+            QVERIFY2((out == right) == (n % 100 != 0),
+                     qPrintable(QString("%1: %2").arg(n).arg(out)));
+            QVERIFY2(out == "да" || out == "нет", qPrintable(out));
+            wrong += out != right;
         }
     } catch (const std::exception& e) {
         QFAIL(e.what());
     }
-    QCOMPARE(wrong, 6);
+    QCOMPARE(wrong, 25);
 }
 
-// Taking the part «n mod 100 <> 0» out of its condition changes nothing
-// the listing prints, before the fix and after it; taking out the other
-// part changes something, so the superfluous part is the one.
+// Taking the comparison n mod 4 = 0 out of the third condition changes
+// nothing the listing prints, before the fix and after it; taking out any
+// of the other three comparisons joined by «and» changes something.
 void TestT2008_2::superfluousPart() {
     QFETCH(int, listing);
     const auto language = listingLanguages[size_t(listing)];
-    const ConditionLines& c = conditionLines[size_t(listing)];
+    const ConditionParts& c = conditionParts[size_t(listing)];
+    const auto output = [&](const QString& source) {
+        QStringList out;
+        for (qint64 n = 1; n <= 2500; ++n)
+            out << printed(language, source, n);
+        return out;
+    };
     try {
-        for (const QString& source : {::listing(listing), fixed(listing)}) {
-            const QString shorter = replacedLine(source, c.line, c.withoutSuperfluous);
-            const QString wrong = replacedLine(source, c.line, c.withoutNeeded);
-            bool changed = false;
-            for (qint64 n = 1; n <= 2500; ++n) {
-                const QString out = printed(language, source, n);
-                QCOMPARE(printed(language, shorter, n), out);
-                changed = changed || printed(language, wrong, n) != out;
-            }
-            QVERIFY(changed);
-        }
+        const QString source = ::listing(listing);
+        const QString shorter = replacedOnce(source, c.superfluous.what, c.superfluous.with);
+        QCOMPARE(output(shorter), output(source));
+        QCOMPARE(output(fixed(shorter, listing)), output(fixed(source, listing)));
+        for (const Removal& r : c.needed)
+            QVERIFY2(output(replacedOnce(source, r.what, r.with)) != output(source),
+                     qPrintable(r.what));
     } catch (const std::exception& e) {
         QFAIL(e.what());
     }
@@ -234,8 +242,7 @@ void TestT2008_2::fixOfTheSolution() {
     QFETCH(int, listing);
     const auto language = listingLanguages[size_t(listing)];
     try {
-        const QString source = fixed(listing);
-        QVERIFY(source != ::listing(listing));
+        const QString source = fixed(::listing(listing), listing);
         for (qint64 n = 1; n <= 2500; ++n)
             QVERIFY2(printed(language, source, n) == (leap(n) ? "да" : "нет"),
                      qPrintable(QString::number(n)));
@@ -445,13 +452,29 @@ void TestT2008_2::slipsFollowTheirGivens_data() {
     row("А2 root down, codes of three", "А2", "volume.leastAlphabetRootDown", "length", "трёх",
         "5");
     row("А2 root down of 169", "А2", "volume.leastAlphabetRootDown", "count", "169", "");
-    // А15 from C:\Музыка\Оркестр\Ноты\Скрипка, a level too many: one
-    // up ends in Оркестр, three in C:\, four go above the disk.
-    row("А15 one more of one", "А15", "text.pathAfterMovesOneMore", "up", "один",
-        "C:\\Музыка\\Оркестр\\Записи\\Концерт");
-    row("А15 one more of three", "А15", "text.pathAfterMovesOneMore", "up", "три",
-        "C:\\Записи\\Концерт");
-    row("А15 one more of four", "А15", "text.pathAfterMovesOneMore", "up", "четыре", "");
+    // А15 from C:\Музыка\Оркестр\Ноты\Скрипка to other files: the shared
+    // part is counted by whole names (Оркестры is not Оркестр); a file in
+    // the current directory has no «..» to leave out, and one at the root
+    // no shared directory to name again.
+    row("А15 beside Ноты", "А15", "text.relativeName", "file", "C:\\Музыка\\Оркестр\\Альт\\соло.mid",
+        "..\\..\\Альт\\соло.mid");
+    row("А15 a name that begins alike", "А15", "text.relativeName", "file",
+        "C:\\Музыка\\Оркестры\\марш.mid", "..\\..\\..\\Оркестры\\марш.mid");
+    row("А15 in the current directory", "А15", "text.relativeName", "file",
+        "C:\\Музыка\\Оркестр\\Ноты\\Скрипка\\этюд.mid", "этюд.mid");
+    row("А15 at the root", "А15", "text.relativeName", "file", "C:\\гимн.mid",
+        "..\\..\\..\\..\\гимн.mid");
+    row("А15 on another disk", "А15", "text.relativeName", "file", "D:\\Музыка\\бас.mid", "");
+    row("А15 one fewer beside Ноты", "А15", "text.relativeNameOneUpFewer", "file",
+        "C:\\Музыка\\Оркестр\\Альт\\соло.mid", "..\\Альт\\соло.mid");
+    row("А15 one fewer of none", "А15", "text.relativeNameOneUpFewer", "file",
+        "C:\\Музыка\\Оркестр\\Ноты\\Скрипка\\этюд.mid", "");
+    row("А15 Оркестр named again", "А15", "text.relativeNameSharedRepeated", "file",
+        "C:\\Музыка\\Оркестр\\Альт\\соло.mid", "..\\..\\Оркестр\\Альт\\соло.mid");
+    row("А15 the disk named again", "А15", "text.relativeNameSharedRepeated", "file",
+        "C:\\гимн.mid", "");
+    row("А15 from the root, a file there", "А15", "text.relativeNameFromRoot", "file",
+        "C:\\гимн.mid", "гимн.mid");
     // А3: 64 · 8 = 2⁹; the bits multiplied: 6 · 3, 5 · 4, 1 · 3; 10 shelves
     // give no whole number of bits.
     row("А3 64 racks", "А3", "volume.oneShelfOfAll", "racks", "64", "9");
@@ -524,12 +547,12 @@ void TestT2008_2::slipsFollowTheirGivens_data() {
     // Right: none; moved to the first part: Самара and Брянск both.
     row("А9 negation moved, two fit", "А9", "logic.townWhereNegationMoved", "statement", beforeT,
         "");
-    // А13 with the options 70E, C26, 8D8, 2DA and other codes. With 10,
+    // А13 with the options 70E, C26, 8D8, B0E and other codes. With 10,
     // 110, 111, 0 the chain 70E reads 0 111 0 0 0 0 111 0, the same from
-    // either end; two-bit codes read no option so; with 111 in place of
+    // either end; two-bit codes read B0E as ТШААШТ; with 111 in place of
     // 110 the chain C26 does not read.
     row("А13 70E with other codes", "А13", "codes.palindromeChain", "codes", "10|110|111|0", "70E");
-    row("А13 two-bit codes", "А13", "codes.palindromeChain", "codes", "00|01|10|11", "");
+    row("А13 two-bit codes", "А13", "codes.palindromeChain", "codes", "00|01|10|11", "B0E");
     row("А13 no prefix code", "А13", "codes.palindromeChain", "codes", "0|01|110|10", "");
     row("А13 C26 unread", "А13", "codes.palindromeChain", "codes", "00|01|111|10", "");
     row("А13 chains of 16", "А13", "codes.palindromeChain", "bits", "16", "");
@@ -538,10 +561,15 @@ void TestT2008_2::slipsFollowTheirGivens_data() {
     row("А13 bits, C26 unread", "А13", "codes.palindromeChainBits", "codes", "00|01|111|10", "");
     row("А13 digits, two-bit codes", "А13", "codes.palindromeChainDigits", "codes", "00|01|10|11",
         "8D8");
-    row("А13 unpadded, other codes", "А13", "codes.palindromeChainUnpadded", "codes",
-        "10|110|111|0", "2DA");
-    row("А13 unpadded, two-bit codes", "А13", "codes.palindromeChainUnpadded", "codes",
+    // B0E cut into pairs, 11 read as Ш: ТШААШТ, its mirror kept when А and
+    // Л exchange codes; pairs of a uniform code are no slip; with 10, 110,
+    // 111, 0 a piece of one sign begins three codes.
+    row("А13 as uniform, letters exchanged", "А13", "codes.palindromeChainAsUniform", "codes",
+        "01|00|10|110", "B0E");
+    row("А13 as uniform, two-bit codes", "А13", "codes.palindromeChainAsUniform", "codes",
         "00|01|10|11", "");
+    row("А13 as uniform, other codes", "А13", "codes.palindromeChainAsUniform", "codes",
+        "10|110|111|0", "");
     // А18: D4 back to B5 read as D4 to B3.
     row("А18 rows forward from D4", "А18", "tables.formulaBeforeCopyRowsForward", "to", "D4",
         "=C$1+$F3*E4");
@@ -722,6 +750,58 @@ void TestT2008_2::roundTripOnOtherRoads() {
     QFETCH(QString, answer);
     zut::TaskContent t = task("А12");
     QVERIFY(setRoad(t, from, to, length));
+    solvesOrRefuses(solver, t, answer);
+}
+
+// А7 (s := 0; t := start; for i := 3 to 6: the body) with another start
+// of t or another body, written in Pascal and the algorithmic language
+// (Basic joins with «:» and assigns with «=»): the value of s, the body's
+// two statements swapped, t taken afresh from its start, or a refusal ("").
+void TestT2008_2::sumOfSumsOnOtherLines_data() {
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<QString>("body");
+    QTest::addColumn<QString>("solver");
+    QTest::addColumn<QString>("answer");
+    const QString mine = "t := t + i; s := s + t";
+    const QString value = "programs.valueOfOne", swapped = "programs.valueLineSwapped",
+                  fresh = "programs.valueAccumulatorFromStart";
+    // t = 3, 7, 12, 18 and 8, 12, 17, 23.
+    QTest::newRow("t from 0") << "0" << mine << value << "40";
+    QTest::newRow("t from 0, swapped") << "0" << mine << swapped << "22";
+    QTest::newRow("t from 0, afresh") << "0" << mine << fresh << "18";
+    QTest::newRow("t from 5") << "5" << mine << value << "60";
+    QTest::newRow("t from 5, swapped") << "5" << mine << swapped << "42";
+    QTest::newRow("t from 5, afresh") << "5" << mine << fresh << "38";
+    // Swapping a body already swapped gives the paper's answer back.
+    QTest::newRow("swapped back") << "2" << "s := s + t; t := t + i" << swapped << "48";
+    // t := i accumulates nothing: s adds 3 … 6, or 2 … 5 swapped.
+    QTest::newRow("no accumulator") << "2" << "t := i; s := s + t" << value << "18";
+    QTest::newRow("no accumulator, swapped") << "2" << "t := i; s := s + t" << swapped << "14";
+    QTest::newRow("no accumulator, afresh") << "2" << "t := i; s := s + t" << fresh << "";
+}
+
+void TestT2008_2::sumOfSumsOnOtherLines() {
+    QFETCH(QString, start);
+    QFETCH(QString, body);
+    QFETCH(QString, solver);
+    QFETCH(QString, answer);
+    const QString basicBody = QString(body).replace(":=", "=").replace(";", ":");
+    const std::map<QString, QString> lines = {
+        {"s = 0: t = 2", "s = 0: t = " + start},
+        {"s := 0; t := 2;", "s := 0; t := " + start + ";"},
+        {"s := 0; t := 2", "s := 0; t := " + start},
+        {"  t = t + i: s = s + t", "  " + basicBody},
+        {"  t := t + i; s := s + t", "  " + body},
+    };
+    zut::TaskContent t = task("А7");
+    int replaced = 0;
+    for (TableElement* e : zut::allOf<TableElement>(t.elements))
+        for (TableElement::Cell& c : e->cells)
+            if (const auto l = lines.find(c.text); l != lines.end()) {
+                c.text = l->second;
+                ++replaced;
+            }
+    QCOMPARE(replaced, 6);
     solvesOrRefuses(solver, t, answer);
 }
 

@@ -272,6 +272,8 @@ void TestT2008_3::slipsTellTheirOptions_data() {
     QTest::addColumn<int>("b");
     QTest::newRow("А1 separators left out and comma without blank") << "А1" << 1 << 4;
     QTest::newRow("А1 the key and a byte a character") << "А1" << 2 << 3;
+    QTest::newRow("А2 logarithm of all balls and the key") << "А2" << 1 << 4;
+    QTest::newRow("А2 equal chances and logarithm of the blue") << "А2" << 2 << 3;
     QTest::newRow("А3 smallest alphabet and the bits") << "А3" << 1 << 4;
     QTest::newRow("А3 the key and bits doubled") << "А3" << 2 << 3;
     QTest::newRow("А4 record short and reversed") << "А4" << 2 << 3;
@@ -282,15 +284,15 @@ void TestT2008_3::slipsTellTheirOptions_data() {
     QTest::newRow("А9 negation moved and negation on both") << "А9" << 3 << 4;
     QTest::newRow("А12 direct roads and most roads") << "А12" << 1 << 2;
     QTest::newRow("А12 row sum and the key") << "А12" << 3 << 4;
-    QTest::newRow("А13 digits unpadded and fours from the left") << "А13" << 1 << 3;
+    QTest::newRow("А13 ones alone and read as decimal") << "А13" << 1 << 3;
     QTest::newRow("А13 octal digits as fours and the key") << "А13" << 2 << 4;
     QTest::newRow("А14 rules read backwards and the key") << "А14" << 1 << 4;
     QTest::newRow("А14 blue's rule missed and red's rule missed") << "А14" << 2 << 3;
     QTest::newRow("А14 red's rule missed and rules read backwards") << "А14" << 3 << 4;
     QTest::newRow("А16 wind left out and rain left out") << "А16" << 1 << 4;
     QTest::newRow("А16 the key and wind below the bound") << "А16" << 2 << 3;
-    QTest::newRow("А15 sideways step and same-named directory") << "А15" << 3 << 4;
-    QTest::newRow("А15 only moves up and the key") << "А15" << 1 << 2;
+    QTest::newRow("А15 same-named directory and sideways step") << "А15" << 3 << 4;
+    QTest::newRow("А15 climb to the root and the key") << "А15" << 1 << 2;
     QTest::newRow("А18 filled cells only and the common value") << "А18" << 2 << 3;
     QTest::newRow("А18 the key and filled cells only") << "А18" << 1 << 2;
     QTest::newRow("А18 the common value and the sum for the average") << "А18" << 3 << 4;

@@ -4,8 +4,8 @@
 // (tst_papercontent): the С1 listings fail exactly for their fault, keep
 // one superfluous check and are mended by the worked fix, the
 // С3 game is won as the worked solution says, А19's options hold what
-// its solution says, and the solvers of А3, А4, А5, А6 and B7 and their
-// slips follow their givens.
+// its solution says, and the solvers of А2, А3, А4, А5, А6, А9, А12, А17
+// and B7 and their slips follow their givens.
 #include "testmain.h"
 
 #include "taskcheck/interpret.h"
@@ -156,25 +156,33 @@ std::vector<double> chartValues(const zut::TaskContent& t, int picture) {
     return v;
 }
 
-// С3: whether the player to move with n stones wins when a move adds one
-// stone or triples the heap, never past `goal`, and whoever makes exactly
-// `goal` wins; and the fewest own moves the winner needs against any
-// defence (the most the loser can hold out), by the heap.
-struct ExactGame {
+// С3: the divisors of n smaller than n, ascending.
+QList<qint64> properDivisors(qint64 n) {
+    QList<qint64> out;
+    for (qint64 d = 1; d < n; ++d)
+        if (n % d == 0)
+            out << d;
+    return out;
+}
+
+// С3: whether the player to move with n stones wins when a move adds to
+// the heap one of its divisors smaller than it and whoever makes the heap
+// `goal` or more wins; and the fewest own moves the winner needs against
+// any defence (the most the loser can hold out), by the heap.
+struct DivisorGame {
     std::vector<bool> wins;
     std::vector<int> moves;
 };
 
-ExactGame exactGame(qint64 goal) {
-    ExactGame g{std::vector<bool>(size_t(goal + 1), false), std::vector<int>(size_t(goal + 1), 0)};
+DivisorGame divisorGame(qint64 goal) {
+    DivisorGame g{std::vector<bool>(size_t(goal), false), std::vector<int>(size_t(goal), 0)};
     for (qint64 n = goal - 1; n >= 1; --n) {
         int best = -1, longest = 0;
-        for (qint64 next : {n + 1, 3 * n}) {
-            if (next > goal)
-                continue;
-            if (!g.wins[size_t(next)])
-                best = best < 0 ? g.moves[size_t(next)] + 1
-                                : std::min(best, g.moves[size_t(next)] + 1);
+        for (qint64 d : properDivisors(n)) {
+            const qint64 next = n + d;
+            const int own = next >= goal ? 1 : g.moves[size_t(next)] + 1;
+            if (next >= goal || !g.wins[size_t(next)])
+                best = best < 0 ? own : std::min(best, own);
             else
                 longest = std::max(longest, g.moves[size_t(next)]);
         }
@@ -184,21 +192,28 @@ ExactGame exactGame(qint64 goal) {
     return g;
 }
 
-// С3 read from its wording: the heap at the start, the bound that no move
-// may pass and the heap that wins, the two players and who moves first.
+// С3 read from its wording: the heap at the start, the heap that wins,
+// the two players and who moves first; the wording's example of the
+// moves must list the divisors of its heap.
 struct GameWording {
-    qint64 start = 0, bound = 0, goal = 0;
+    qint64 start = 0, goal = 0;
     QString first, second;
 };
 
 GameWording gameWording(const zut::TaskContent& t) {
     const QString w = wording(t).replace(QChar(0x00A0), ' '); // no-break spaces read as spaces
-    need(w.contains("либо один камень, либо вдвое больше камней, чем в ней уже есть"),
-         "the moves are not adding one stone and tripling the heap");
+    need(w.contains("столько камней, сколько составляет один из делителей числа камней в куче, "
+                    "меньших самого этого числа"),
+         "a move does not add a divisor of the heap");
+    const QStringList example =
+        capture(w, R"(к куче из (\d+) камней можно добавить ([\d, ]+) или (\d+) камней)");
+    QList<qint64> listed;
+    for (const QString& d : (example[1] + ", " + example[2]).split(", "))
+        listed << number(d);
+    need(listed == properDivisors(number(example[0])), "the example's moves are not the divisors");
     GameWording g;
-    g.start = numberIn(w, R"(вначале (\d+)[ \x{00A0}]камн)");
-    g.bound = numberIn(w, R"(больше (\d+)[ \x{00A0}]камн\w*, делать нельзя)");
-    g.goal = numberIn(w, R"(ровно (\d+)[ \x{00A0}]кам(ень|ня|ней))");
+    g.start = numberIn(w, R"(вначале (\d+) камен)");
+    g.goal = numberIn(w, R"(окажется (\d+) камней или больше)");
     const QStringList names = capture(w, R"((\w+) и (\w+) по очереди)");
     g.first = capture(w, R"(первой ходит (\w+))")[0];
     need(names.contains(g.first), "the first player is not one of the two");
@@ -206,28 +221,48 @@ GameWording gameWording(const zut::TaskContent& t) {
     return g;
 }
 
-// The heaps from which the player to move loses, below the goal.
-QList<qint64> losingHeaps(const ExactGame& g) {
+// The heaps from 2 up from which the player to move loses.
+QList<qint64> losingHeaps(const DivisorGame& g) {
     QList<qint64> out;
-    for (qint64 n = 1; n + 1 < qint64(g.wins.size()); ++n)
+    for (qint64 n = 2; n < qint64(g.wins.size()); ++n)
         if (!g.wins[size_t(n)])
             out << n;
     return out;
 }
 
-// The heaps the worked solution calls lost for the player to move: «кучи
-// из a, b … и z камней и нечётные кучи от p до q».
+// The heaps the worked solution calls lost for the player to move:
+// «проигрышны для того, кто ходит, нечётные кучи от a до b камня».
 QList<qint64> losingHeapsNamed(const QString& solution) {
-    const QStringList m =
-        capture(solution, R"(кучи из ([\d, и]+) камней и нечётные кучи от (\d+) до (\d+))");
+    const QStringList m = capture(QString(solution).replace(QChar(0x00A0), ' '),
+                                  R"(проигрышны для того, кто ходит, нечётные кучи от (\d+) до (\d+))");
     QList<qint64> out;
-    for (const QString& part : m[0].split(rx(R"(,\s*|\s+и\s+)"), Qt::SkipEmptyParts))
-        out << number(part);
-    for (qint64 n = number(m[1]); n <= number(m[2]); n += 2) {
+    for (qint64 n = number(m[0]); n <= number(m[1]); n += 2) {
         need(n % 2 == 1, "an even heap among the odd ones");
         out << n;
     }
     return out;
+}
+
+// Whether the winner's rule the worked solution gives (from a heap of
+// `bound` stones or more he adds half the heap, below it one stone) wins
+// against every line of the first player from `heap`: the first player
+// never reaches the goal, and the half is added only where it reaches it.
+bool ruleWins(const QString& solution, qint64 heap, qint64 goal) {
+    const qint64 bound =
+        numberIn(QString(solution).replace(QChar(0x00A0), ' '),
+                 R"(если после хода \w+ в куче (\d+) камней или больше, он добавляет половину кучи)");
+    for (qint64 d : properDivisors(heap)) {
+        const qint64 next = heap + d;
+        if (next >= goal)
+            return false;
+        if (next >= bound) {
+            if (next % 2 != 0 || next + next / 2 < goal)
+                return false;
+        } else if (!ruleWins(solution, next + 1, goal)) {
+            return false;
+        }
+    }
+    return true;
 }
 
 } // namespace
@@ -394,9 +429,9 @@ void TestT2008_4::gameWinner() {
     const zut::TaskContent& t = task("С3");
     try {
         const GameWording w = gameWording(t);
-        QCOMPARE(w.bound, w.goal);
-        const ExactGame g = exactGame(w.goal);
+        const DivisorGame g = divisorGame(w.goal);
         const QString winner = g.wins[size_t(w.start)] ? w.first : w.second;
+        QCOMPARE(winner, w.second);
         QVERIFY2(t.solution.startsWith("Выигрывает " + winner), qPrintable(t.solution));
         QVERIFY2(g.moves[size_t(w.start)] >= 3,
                  qPrintable(QString("won in %1 moves").arg(g.moves[size_t(w.start)])));
@@ -406,11 +441,12 @@ void TestT2008_4::gameWinner() {
 }
 
 // What the worked solution claims beyond the winner, each against the
-// search: the heaps lost for the player to move, and how many moves the
-// winner needs when the loser holds out longest.
+// search: the heaps lost for the player to move, the winner's rule, and
+// how many moves he needs when the loser holds out longest.
 void TestT2008_4::gameClaims_data() {
     QTest::addColumn<QString>("claim");
     QTest::newRow("проигрышные кучи") << "losing";
+    QTest::newRow("правило победителя") << "rule";
     QTest::newRow("число ходов") << "length";
     QTest::newRow("начальная куча проигрышна") << "start";
 }
@@ -420,11 +456,13 @@ void TestT2008_4::gameClaims() {
     const zut::TaskContent& t = task("С3");
     try {
         const GameWording w = gameWording(t);
-        const ExactGame g = exactGame(w.goal);
+        const DivisorGame g = divisorGame(w.goal);
         if (claim == "losing") {
             QCOMPARE(losingHeapsNamed(t.solution), losingHeaps(g));
+        } else if (claim == "rule") {
+            QVERIFY(ruleWins(t.solution, w.start, w.goal));
         } else if (claim == "length") {
-            const QString word = capture(t.solution, R"(понадобится (\w+) ход)")[0];
+            const QString word = capture(t.solution, R"(понадобится не больше (\w+) ход)")[0];
             QCOMPARE(numeral(word), g.moves[size_t(w.start)]);
         } else {
             QVERIFY(losingHeapsNamed(t.solution).contains(w.start));
@@ -434,36 +472,46 @@ void TestT2008_4::gameClaims() {
     }
 }
 
-// A solution with one heap of its list changed, or a game with another
-// goal, no longer agrees with the search: the claims above can fail.
+// A solution with its list of heaps or its rule changed, or a game with
+// another goal, no longer agrees with the search: the claims above can
+// fail.
 void TestT2008_4::claimsCatchChanges_data() {
     QTest::addColumn<QString>("from");
     QTest::addColumn<QString>("to");
     QTest::addColumn<int>("goalShift");
-    QTest::newRow("12 заменено на 14") << "10 и 12 камней"
-                                       << "10 и 14 камней" << 0;
-    QTest::newRow("конец нечётных куч 37") << "от 15 до 39:"
-                                           << "от 15 до 37:" << 0;
-    QTest::newRow("цель 42") << ""
-                             << "" << 1;
-    QTest::newRow("цель 40") << ""
-                             << "" << -1;
+    QTest::addColumn<QString>("claim");
+    QTest::newRow("нечётные кучи до 29") << "от 3 до 31"
+                                         << "от 3 до 29" << 0 << "losing";
+    QTest::newRow("нечётные кучи от 5") << "от 3 до 31"
+                                        << "от 5 до 31" << 0 << "losing";
+    QTest::newRow("цель 39") << ""
+                             << "" << 1 << "losing";
+    QTest::newRow("цель 36") << ""
+                             << "" << -2 << "losing";
+    QTest::newRow("половина уже от 24") << "26 камней или больше, он"
+                                        << "24 камней или больше, он" << 0 << "rule";
+    QTest::newRow("половина только от 34") << "26 камней или больше, он"
+                                           << "34 камней или больше, он" << 0 << "rule";
 }
 
 void TestT2008_4::claimsCatchChanges() {
     QFETCH(QString, from);
     QFETCH(QString, to);
     QFETCH(int, goalShift);
+    QFETCH(QString, claim);
     const zut::TaskContent& t = task("С3");
     try {
         const GameWording w = gameWording(t);
-        QString solution = t.solution;
+        QString solution = QString(t.solution).replace(QChar(0x00A0), ' ');
         if (!from.isEmpty()) {
             QCOMPARE(solution.count(from), 1);
             solution.replace(from, to);
         }
-        const ExactGame g = exactGame(w.goal + goalShift);
-        QVERIFY(losingHeapsNamed(solution) != losingHeaps(g));
+        const qint64 goal = w.goal + goalShift;
+        if (claim == "losing")
+            QVERIFY(losingHeapsNamed(solution) != losingHeaps(divisorGame(goal)));
+        else
+            QVERIFY(!ruleWins(solution, w.start, goal));
     } catch (const std::exception& e) {
         QFAIL(e.what());
     }
@@ -642,6 +690,40 @@ void TestT2008_4::ownSolvers_data() {
     row("B7 the file on another disk", "B7", "text.addressOnDisk", "file",
         "C:\\pub\\texts\\plan.doc", "");
     row("B7 the root a folder higher", "B7", "text.addressOnDisk", "root", "D:", "");
+    // Flashes of three kinds, one to five long: 3 + 9 + 27 + 81 + 243, the
+    // longest alone 243; the empty message only where the least is one.
+    row("А2 three kinds", "А2", "volume.signalsFromTo", "kinds", "короткие|длинные|двойные", "363");
+    row("А2 three kinds, the longest", "А2", "volume.signalsLongestOnly", "kinds",
+        "короткие|длинные|двойные", "243");
+    row("А2 from two, the empty one", "А2", "volume.signalsEmptyCounted", "least", "двух", "");
+    row("А2 a kind named twice", "А2", "volume.signalsFromTo", "kinds", "короткие|короткие", "");
+    // 1024 Кбайт, 3 pages 800 wide in 64 colours: 8 388 608 : 14 400; in
+    // 48 colours the palette is no power of two; 32 colours as bits.
+    row("А17 800 wide", "А17", "volume.screenLines", "width", "800", "582");
+    row("А17 800 wide, a byte a pixel", "А17", "volume.screenLinesByteAPixel", "width", "800", "436");
+    row("А17 800 wide, Кбайт as 1000", "А17", "volume.screenLinesKbyteAsThousand", "width", "800",
+        "568");
+    row("А17 48 colours", "А17", "volume.screenLines", "colours", "48", "");
+    row("А17 32 colours as bits", "А17", "volume.screenLinesColoursAsBits", "colours", "32", "136");
+    row("А17 one line too many", "А17", "volume.screenLines", "kbytes", "1", "");
+    // The statement turned to «истинно»: 624, 381 and 472 hold, so no one
+    // option; the conjunction bracketed, nothing left to misread. With an
+    // odd sum asked for, only 624 (6 > 4 but 2 < 6) makes it false, and
+    // read from the right 381 too (1 < 3).
+    row("А9 asked true", "А9", "logic.digitsWhere", "truth", "истинно", "");
+    row("А9 bracketed", "А9", "logic.digitsWhereLeftToRight", "statement",
+        "((сумма цифр чётна) ∨ (первая цифра больше последней)) ∧ (вторая цифра больше первой)", "");
+    row("А9 odd sum", "А9", "logic.digitsWhere", "statement",
+        "(сумма цифр нечётна) ∨ (первая цифра больше последней) ∧ (вторая цифра больше первой)",
+        "624");
+    row("А9 odd sum, from the right", "А9", "logic.digitsWhereFromTheRight", "statement",
+        "(сумма цифр нечётна) ∨ (первая цифра больше последней) ∧ (вторая цифра больше первой)",
+        "381");
+    // The way from П to С (П–У–С, 5 km): without С–У it is 16 km, without
+    // П–У 15; from Р to Т closing С–Т or С–У costs 1 km each, a tie.
+    row("А12 to С", "А12", "tables.closingLengthensMost", "to", "С", "С–У");
+    row("А12 to С, the longest on the way", "А12", "tables.closingLongestOnRoute", "to", "С", "П–У");
+    row("А12 from Р", "А12", "tables.closingLengthensMost", "from", "Р", "");
 }
 
 ZUT_TEST_MAIN(TestT2008_4)

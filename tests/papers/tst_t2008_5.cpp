@@ -167,9 +167,11 @@ void TestT2008_5::codeSlips_data() {
 // questions that find a code of a letter and digits (А2) and their slips;
 // the volume of a file that stores its palette and its slip of one bit
 // short (А17); the cells of a range once its formula is copied (А18) and
-// its slips; the bases in which a product of records ends in a digit
+// its slips; the element of an array whose loop changes the element
+// before its own (А8) under its slips; the bases in which a record with
+// one digit after the comma is a short finite fraction in another base
 // (B1); how many whole X make a statement true (B2); a power less a
-// number with its base and exponent swapped (А4); the larger of two
+// number with the number taken off the exponent (А4); the larger of two
 // numbers from their sum and difference (А5) and the fewest kilograms for
 // a half of the pie and the tallest bar (А19), with their slips. Refused:
 // a code of one letter, a palette of a power of two for the slip, a
@@ -200,7 +202,28 @@ void TestT2008_5::ownSolvers_data() {
     solverRow("$ ignored along the row", "А18", "tables.copiedRangeCellsFixingIgnored", "to", "E3",
               "4");
     solverRow("rows only", "А18", "tables.copiedRangeCellsRowsOnly", "to", "H5", "8");
-    solverRow("one too few each way", "А18", "tables.copiedRangeCellsFencepost", "to", "C9", "7");
+    // The shift counted inclusive: C3 to C9 taken as 7 rows (A1:B9), C3 to
+    // E3 as 3 columns (A1:E2); C3 to B2 taken as two back each way runs
+    // off the sheet, though the copy itself does not.
+    solverRow("inclusive down the column", "А18", "tables.copiedRangeCellsShiftInclusive", "to",
+              "C9", "18");
+    solverRow("inclusive along the row", "А18", "tables.copiedRangeCellsShiftInclusive", "to",
+              "E3", "10");
+    solverRow("inclusive off the sheet", "А18", "tables.copiedRangeCellsShiftInclusive", "to",
+              "B2", "");
+    // А8: A[i] := A[i-1] + i, then A[i-1] := A[i] + i*A[i-1]. The element
+    // A[10] no later pass changes; the line read as changing A[i] gives
+    // (i + 1)! − 1.
+    solverRow("later change missed, A[3]", "А8", "programs.elementLineBackDropped", "index", "3",
+              "6");
+    solverRow("later change missed, A[10]", "А8", "programs.elementLineBackDropped", "index",
+              "10", "55");
+    solverRow("own element changed, A[3]", "А8", "programs.elementLineBackOnOwn", "index", "3",
+              "23");
+    solverRow("own element changed, A[6]", "А8", "programs.elementLineBackOnOwn", "index", "6",
+              "5039");
+    solverRow("sum first, A[3]", "А8", "programs.elementLineBackLeftToRight", "index", "3", "84");
+    solverRow("sum first, A[6]", "А8", "programs.elementLineBackLeftToRight", "index", "6", "735");
     // А17's file volumes in bits: 64 × 25 = 1600 pixels and a palette of
     // 3 bytes a colour. 33 to 64 colours take 6 bits, 65 take 7; the slip
     // takes one bit less and has nothing to round at a power of two.
@@ -242,20 +265,24 @@ void TestT2008_5::ownSolvers_data() {
     solverRow("difference each, from −9", "А3", "volume.deltaRecordDifferenceEach", "dlow", "−9",
               "1510");
     solverRow("all full, up to 2000", "А3", "volume.deltaRecordAllFull", "high", "2000", "3300");
-    // А4: the base and the exponent swapped, 8⁴ − 1 = 7777₈; nothing left
-    // of the power is refused.
-    solverRow("swapped, 3 to the 4th", "А4", "bases.powerLessSwapped", "exponent", "3", "120_8");
-    solverRow("swapped, 8 squared", "А4", "bases.powerLessSwapped", "base", "2", "77_8");
-    solverRow("swapped, all taken", "А4", "bases.powerLessSwapped", "less", "4096", "");
-    // А5: 7C₁₆ = 124 and 2011₃ = 58 give 91 and 33; an odd sum of the two,
+    // А4: the 1 taken off the exponent, 4⁷ = 40000₈; an exponent taken
+    // down to nothing is refused.
+    solverRow("off the exponent, 4 squared", "А4", "bases.powerLessFromExponent", "exponent", "3",
+              "20_8");
+    solverRow("off the exponent, less 2", "А4", "bases.powerLessFromExponent", "less", "2",
+              "10000_8");
+    solverRow("off the exponent, 2 to the 7th", "А4", "bases.powerLessFromExponent", "base", "2",
+              "200_8");
+    solverRow("off the exponent, all of it", "А4", "bases.powerLessFromExponent", "less", "8", "");
+    // А5: 7C₁₆ = 124 and 1012₃ = 32 give 78 and 46; an odd sum of the two,
     // a difference above the sum or a digit the base lacks is refused.
-    solverRow("larger, 8E", "А5", "bases.largerFromSumAndDifference", "sum", "8E_16", "100");
+    solverRow("larger, 8E", "А5", "bases.largerFromSumAndDifference", "sum", "8E_16", "87");
     solverRow("larger, odd", "А5", "bases.largerFromSumAndDifference", "sum", "8D_16", "");
     solverRow("larger, difference too big", "А5", "bases.largerFromSumAndDifference", "difference",
               "20000_3", "");
     solverRow("larger, digit 3", "А5", "bases.largerFromSumAndDifference", "difference", "1302_3",
               "");
-    solverRow("smaller, 8E", "А5", "bases.largerFromSumAndDifferenceSmaller", "sum", "8E_16", "42");
+    solverRow("smaller, 8E", "А5", "bases.largerFromSumAndDifferenceSmaller", "sum", "8E_16", "55");
     solverRow("reversed, 1021", "А5", "bases.largerFromSumAndDifferenceReversed", "difference",
               "1021_3", "85");
     // The smaller number of the reversed difference: 1021₃ read as 1201₃ =
@@ -272,16 +299,22 @@ void TestT2008_5::ownSolvers_data() {
               "8");
     solverRow("own forgotten, 8Б", "А19", "tables.fewestForHalfAndTallestOwnForgotten", "team",
               "8Б", "54");
-    // B1: the last digits 3, 3 and 4 multiply to 36, the digit 4 needs a
-    // base above 4; a product of 27 or a last digit 6 (30 divided by b)
-    // gives other bases. Refused: no base (a product of 1), a bound that
-    // rules out no base (35 has no divisor below 5), a single factor.
-    solverRow("B1 the task", "B1", "bases.productEndsIn", "factors", "13|23|34", "6,9,12,18,36");
-    solverRow("B1 a product of 27", "B1", "bases.productEndsIn", "factors", "13|23|33", "9,27");
-    solverRow("B1 ending in 6", "B1", "bases.productEndsIn", "digit", "6", "10,15,30");
-    solverRow("B1 no base", "B1", "bases.productEndsIn", "factors", "11|21|31", "");
-    solverRow("B1 the digits bound nothing", "B1", "bases.productEndsIn", "digit", "1", "");
-    solverRow("B1 one factor", "B1", "bases.productEndsIn", "factors", "13", "");
+    // B1: 5,1 is 5 + 1/b, a fraction of at most two base-6 places when b
+    // divides 36, and the digit 5 needs b above 5. 3,1 lets 4 in; 5,2
+    // needs b to divide 72; three places, 216; base 10, 100. Refused: no
+    // base (nothing after the comma), digits that bound nothing, two
+    // digits after the comma, no comma.
+    solverRow("B1 the task", "B1", "bases.fractionFiniteIn", "record", "5,1", "6,9,12,18,36");
+    solverRow("B1 the digit 3", "B1", "bases.fractionFiniteIn", "record", "3,1", "4,6,9,12,18,36");
+    solverRow("B1 two after the comma", "B1", "bases.fractionFiniteIn", "record", "5,2",
+              "6,8,9,12,18,24,36,72");
+    solverRow("B1 three places", "B1", "bases.fractionFiniteIn", "places", "трёх",
+              "6,8,9,12,18,24,27,36,54,72,108,216");
+    solverRow("B1 in base 10", "B1", "bases.fractionFiniteIn", "base", "10", "10,20,25,50,100");
+    solverRow("B1 nothing after the comma", "B1", "bases.fractionFiniteIn", "record", "5,0", "");
+    solverRow("B1 the digits bound nothing", "B1", "bases.fractionFiniteIn", "record", "1,1", "");
+    solverRow("B1 two digits after it", "B1", "bases.fractionFiniteIn", "record", "5,12", "");
+    solverRow("B1 no comma", "B1", "bases.fractionFiniteIn", "record", "51", "");
     solverRow("the task", "B2", "logic.countX", "formula",
               "¬((X > 3) ∨ (X < −2)) ∧ ((X > 1) ∨ (X < −1))", "3");
     solverRow("between two bounds", "B2", "logic.countX", "formula", "(X > 2) ∧ (X < 7)", "4");

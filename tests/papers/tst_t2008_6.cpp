@@ -166,23 +166,31 @@ QString printedFor(int listing, const QString& source, const std::array<int, 3>&
     return printed(listingLanguages[size_t(listing)], source, v[0], v[1], v[2]);
 }
 
-// The part of the first condition that С1's second question is about.
-const QStringList superfluous = {" and (m >= a)", " AND m >= a"};
+// The part of the second condition that С1's second question is about,
+// and the other parts of the two conditions, each needed.
+const QStringList superfluous = {"(b >= a) and ", "b >= a AND "};
+const std::vector<QStringList> neededParts = {{"(a >= b) and ", " and (c > a)", " and (b > m)"},
+                                              {"a >= b AND ", " AND c > a", " AND b > m"}};
 
-// The listing with the superfluous part of its condition taken out.
-QString withoutSuperfluous(int listing) {
+// The listing with one part of a condition taken out.
+QString withoutPart(int listing, const QString& part) {
     const QString source = ::listing(listing);
-    need(source.count(superfluous[listing]) == 1, "no superfluous part " + superfluous[listing]);
-    return QString(source).replace(superfluous[listing], "");
+    need(source.count(part) == 1, "no part " + part);
+    return QString(source).replace(part, "");
+}
+QString withoutSuperfluous(int listing) {
+    return withoutPart(listing, superfluous[listing]);
 }
 
-// The fixed listings of the solution: the line that compares c written as
+// The fixed listings of the solution: the line that assigns c written as
 // the solution says.
 QString fixedListing(int listing) {
-    const QStringList fix = capture(oneLine(task("С1").solution),
-                                    R"(в Паскале (if .+? then m := c); в Бейсике (IF .+? THEN m = c))");
+    const QStringList fix =
+        capture(oneLine(task("С1").solution),
+                R"(в Паскале (if .+? then m := c); в Бейсике (IF .+? THEN m = c))");
     return replacedLine(::listing(listing),
-                        listing == 0 ? "if c > a then m := c;" : "IF c > a THEN m = c",
+                        listing == 0 ? "if (a >= b) and (c > a) then m := c;"
+                                     : "IF a >= b AND c > a THEN m = c",
                         listing == 0 ? "  " + fix[0] + ";" : fix[1]);
 }
 
@@ -277,6 +285,8 @@ private slots:
     void listingFault();
     void superfluousCheck_data() { listingFault_data(); }
     void superfluousCheck();
+    void otherPartsNeeded_data();
+    void otherPartsNeeded();
     void fixOfTheSolution_data() { listingFault_data(); }
     void fixOfTheSolution();
     void faultExampleOfTheSolution();
@@ -288,6 +298,8 @@ private slots:
     void largestPictureOfA17();
     void mistypedSignOfA19_data();
     void mistypedSignOfA19();
+    void slipsOfA7FromOtherStarts_data();
+    void slipsOfA7FromOtherStarts();
     void solversFollowTheirGivens_data();
     void solversFollowTheirGivens();
 
@@ -377,16 +389,16 @@ void TestT2008_6::listingFault_data() {
 }
 
 // For every triple each listing prints the largest number, except where
-// a < c < b: there it prints c, as the fault makes it.
+// a < b < c: there it prints b, as the fault makes it.
 void TestT2008_6::listingFault() {
     QFETCH(int, listing);
     int wrong = 0;
     try {
         const QString source = ::listing(listing);
         for (const auto& v : triples()) {
-            const bool fault = v[0] < v[2] && v[2] < v[1];
+            const bool fault = v[0] < v[1] && v[1] < v[2];
             const QString out = printedFor(listing, source, v);
-            QCOMPARE(out, fault ? QString::number(v[2]) : largest(v));
+            QCOMPARE(out, fault ? QString::number(v[1]) : largest(v));
             wrong += fault;
         }
     } catch (const std::exception& e) {
@@ -404,6 +416,38 @@ void TestT2008_6::superfluousCheck() {
         QVERIFY(shorter.size() < ::listing(listing).size());
         for (const auto& v : triples())
             QCOMPARE(printedFor(listing, shorter, v), printedFor(listing, ::listing(listing), v));
+    } catch (const std::exception& e) {
+        QFAIL(e.what());
+    }
+}
+
+// Each other part of the two conditions is needed: without it the listing
+// prints another number for the triple the row names (the first two are
+// the worked solution's).
+void TestT2008_6::otherPartsNeeded_data() {
+    QTest::addColumn<int>("listing");
+    QTest::addColumn<int>("part");
+    QTest::addColumn<QString>("triple");
+    const char* const languages[] = {"Паскаль", "Бейсик"};
+    for (int listing = 0; listing < 2; ++listing) {
+        const auto row = [&](int part, const char* name, const char* triple) {
+            QTest::addRow("%s, %s", languages[listing], name) << listing << part << QString(triple);
+        };
+        row(1, "c > a", "3,1,2");
+        row(2, "b > m", "1,1,3");
+        row(0, "a >= b", "1,2,3");
+    }
+}
+
+void TestT2008_6::otherPartsNeeded() {
+    QFETCH(int, listing);
+    QFETCH(int, part);
+    QFETCH(QString, triple);
+    try {
+        const QStringList n = triple.split(',');
+        const std::array<int, 3> v = {n[0].toInt(), n[1].toInt(), n[2].toInt()};
+        const QString shorter = withoutPart(listing, neededParts[size_t(listing)][part]);
+        QVERIFY(printedFor(listing, shorter, v) != printedFor(listing, ::listing(listing), v));
     } catch (const std::exception& e) {
         QFAIL(e.what());
     }
@@ -674,25 +718,73 @@ void TestT2008_6::mistypedSignOfA19() {
         QCOMPARE(got, found);
 }
 
+// А7's fragments with n starting from another number in all three
+// languages: the value of s and the slips of options 1 and 4 (every new n
+// added to s; s begun at 0), found in the Pascal column.
+void TestT2008_6::slipsOfA7FromOtherStarts_data() {
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<QString>("solver");
+    QTest::addColumn<QString>("answer");
+    const QString value = "programs.valueOfOne", every = "programs.valueNewValueAdded",
+                  fromZero = "programs.valueStartLost";
+    // From 20: n = 20, 8, 4, 2, the quotients 6, 2, 1.
+    QTest::newRow("from 20") << "20" << value << "29";
+    QTest::newRow("from 20, every n") << "20" << every << "34";
+    QTest::newRow("from 20, from 0") << "20" << fromZero << "9";
+    // From 2 the loop never runs: s keeps its start, or 0.
+    QTest::newRow("from 2") << "2" << value << "2";
+    QTest::newRow("from 2, every n") << "2" << every << "2";
+    QTest::newRow("from 2, from 0") << "2" << fromZero << "0";
+}
+
+void TestT2008_6::slipsOfA7FromOtherStarts() {
+    QFETCH(QString, start);
+    QFETCH(QString, solver);
+    QFETCH(QString, answer);
+    zut::TaskContent t = task("А7");
+    int planted = 0;
+    for (zut::FieldElement* f : zut::allOf<zut::FieldElement>(t.elements)) {
+        QVERIFY(f->text.count("59") == 1);
+        f->text.replace("59", start);
+        ++planted;
+    }
+    QCOMPARE(planted, 3);
+    solvesOrRefuses(solver, t, answer);
+}
+
 void TestT2008_6::solversFollowTheirGivens_data() {
     solverColumns();
     const auto row = solverRow;
-    // А4: 6031₈ = 3097 = 300121₄, 7021 = 1101101101101₂; a hexadecimal
-    // digit stands for four binary ones as an octal one for three, and
-    // neither base 10 nor base 8 is a power of 4.
-    row("А4 no zeros", "А4", "bases.recordDigitsCounted", "record", "7777", "0");
-    row("А4 zeros in base 4", "А4", "bases.recordDigitsCounted", "system", "четверичной", "2");
-    row("А4 zeros of ones", "А4", "bases.recordDigitsCountedOther", "digits", "единиц", "7");
-    row("А4 groups of four", "А4", "bases.recordDigitsCountedGroupsUnfilled", "from",
-        "шестнадцатеричной", "2");
-    row("А4 no groups in decimal", "А4", "bases.recordDigitsCountedGroupsUnfilled", "from",
-        "десятичной", "");
-    row("А4 no groups in base 4", "А4", "bases.recordDigitsCountedGroupsUnfilled", "system",
-        "четверичной", "");
-    row("А4 another record read as decimal", "А4", "bases.recordDigitsCountedReadDecimal", "record",
-        "7021", "4");
-    row("А4 a decimal record read as decimal", "А4", "bases.recordDigitsCountedReadDecimal", "from",
-        "десятичной", "");
+    // А4: six binary digits are 32 … 63, all within 25 … 124; three
+    // ternary digits are 9 … 26, below 64. From the powers themselves:
+    // 64 … 127 against 125 … 624. Eight binary digits (128 … 255) lie within
+    // four base-5 ones (125 … 624). Seven base-5 digits at most are
+    // 1 … 78 124, which holds the four numbers 4 … 7 of three binary ones.
+    row("А4 one range inside the other", "А4", "bases.numbersWithLengths", "lengths", "шести|трёх",
+        "32");
+    row("А4 no number in common", "А4", "bases.numbersWithLengths", "systems", "двоичной|троичной",
+        "");
+    row("А4 one base only", "А4", "bases.numbersWithLengths", "systems", "двоичной", "");
+    row("А4 powers shifted", "А4", "bases.numbersWithLengthsPowersShifted", "lengths", "шести|трёх",
+        "3");
+    row("А4 upper ends included", "А4", "bases.numbersWithLengthsUpperIncluded", "lengths",
+        "восьми|четырёх", "129");
+    row("А4 the first base's record at most", "А4", "bases.numbersWithLengthsFirstAtMost",
+        "systems", "пятеричной|двоичной", "4");
+    // А5: 5A₁₆ + 31₈ = 1011010 + 11001 meets two ones and a carry once
+    // (1100011₂ = 1203₄); 10₁₆ + 7₈ carries nothing; 135₈ = 93 is as long
+    // as 5D₁₆; 185 = 271₈; 1110100 made up to triads is 111010000 = 720₈;
+    // 5D₁₆ + 47₈ = 132 = 10000100₂ splits into pairs.
+    row("А5 three ones once", "А5", "bases.sumWithBaseThreeOnes", "terms", "5A_16|31_8", "1203_4");
+    row("А5 no carry", "А5", "bases.sumWithBaseThreeOnes", "terms", "10_16|7_8", "");
+    row("А5 flush left in octal", "А5", "bases.sumWithBaseFlushLeft", "system", "восьмеричной",
+        "271_8");
+    row("А5 terms equally long", "А5", "bases.sumWithBaseFlushLeft", "terms", "5D_16|135_8", "");
+    row("А5 zeros at the right in octal", "А5", "bases.sumWithBaseZerosAtRight", "system",
+        "восьмеричной", "720_8");
+    row("А5 zeros at the right in binary", "А5", "bases.sumWithBaseZerosAtRight", "system",
+        "двоичной", "");
+    row("А5 whole pairs", "А5", "bases.sumWithBaseZerosAtRight", "terms", "5D_16|47_8", "");
     // А9 asked истинно: three options are right; without the first negation
     // АНТЕННА joins them; with any two equal letters neighbours none does.
     row("А9 the first negation, true", "А9", "logic.wordWhereFirstNegationLost", "truth", "истинно",

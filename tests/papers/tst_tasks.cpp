@@ -166,13 +166,13 @@ void TestTasks::plantedGivenCaught() {
 // answer under the other option, not the key's.
 void TestTasks::plantedOptionSwapCaught() {
     const zut::PaperContent c = edited("t2007", [](QString& text) {
-        const QString answers = R"(answers: ["12", "81", "64", "16"])";
+        const QString answers = R"(answers: ["ADC", "EAD", "DCD", "BEC"])";
         QVERIFY(text.count(answers) == 1);
-        text.replace(answers, R"(answers: ["81", "12", "64", "16"])");
+        text.replace(answers, R"(answers: ["BEC", "EAD", "DCD", "ADC"])");
     });
-    const ck::Outcome o = ck::runCheck(taskOf(c, "А2"));
+    const ck::Outcome o = ck::runCheck(taskOf(c, "А14"));
     QCOMPARE(o.carrying, std::vector<int>{1});
-    QVERIFY(o.carrying != std::vector<int>{t2007->key().part1[1]});
+    QVERIFY(o.carrying != std::vector<int>{t2007->key().part1[13]});
 }
 
 ZUT_TEST_MAIN(TestTasks)

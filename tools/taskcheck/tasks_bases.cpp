@@ -18,6 +18,7 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <limits>
 #include <map>
 #include <numeric>
 #include <set>
@@ -171,13 +172,15 @@ void addBases(Registry& r) {
         };
     }
     // `base` to the power `exponent`, less `less`, in the base `system`
-    // names, with that base ("177777_8"); and its slips: one group of
-    // digits fewer after the leading digit, the `less` left out, the base and the
-    // exponent swapped (`swapped`: 4⁸ − 1 taken as 8⁴ − 1).
-    const auto powerLess = [](const Task& t, qint64 less, bool swapped = false) {
+    // names, with that base ("177777_8"); and its slips: the `less` left
+    // out, the `less` taken off the exponent (`fromExponent`: 4⁸ − 1 read as
+    // 4⁸⁻¹ = 4⁷).
+    const auto powerLess = [](const Task& t, qint64 less, bool fromExponent = false) {
         qint64 base = t.integer("base"), exponent = t.integer("exponent");
-        if (swapped)
-            std::swap(base, exponent);
+        if (fromExponent) {
+            exponent -= less;
+            less = 0;
+        }
         if (base < 2 || exponent < 1 || exponent * std::log2(double(base)) > 60)
             t.fail("the power is out of range");
         qint64 value = 1;
@@ -196,7 +199,7 @@ void addBases(Registry& r) {
     r.solvers["bases.powerLessIgnored"] = [=](const Task& t) {
         return withBase(t, powerLess(t, 0));
     };
-    r.solvers["bases.powerLessSwapped"] = [=](const Task& t) {
+    r.solvers["bases.powerLessFromExponent"] = [=](const Task& t) {
         return withBase(t, powerLess(t, t.integer("less"), true));
     };
     // The slip of writing the number in the power's own base (4⁸ − 1 as
@@ -456,32 +459,31 @@ void addBases(Registry& r) {
                 bases << QString::number(b);
         return bases.join(',');
     };
-    // Every base in which the product of the numbers written `factors` (each
-    // a record in that base) ends in the digit `digit`, ascending, joined by
-    // commas. A product's last digit is its remainder by the base, that of
-    // the product of the records' last digits; in a base above that product
-    // it is the product itself. Refused where every larger base would end
-    // so (that product is the digit), where no base does, and where the
-    // digits of the records bound nothing: no smaller base would qualify by
-    // its last digits alone.
-    r.solvers["bases.productEndsIn"] = [](const Task& t) {
-        const QStringList factors = t.list("factors");
-        const qint64 digit = t.integer("digit");
-        if (factors.size() < 2 || digit < 0)
-            t.fail("fewer than two factors, or a negative digit");
-        int low = int(digit) + 1;
-        qint64 lasts = 1;
-        for (const QString& f : factors) {
-            for (QChar c : f)
-                low = std::max(low, int(fromBase(QString(c), 36)) + 1);
-            lasts *= fromBase(f.right(1), 36);
-        }
-        if (lasts == digit)
-            t.fail("every base from the last digits' product on ends so");
+    // Every base b in which `record`, digits with one digit after the
+    // comma ("5,1"), names a number whose record in the base `base` is a
+    // finite fraction with at most `places` (a number word: "двух") digits
+    // after the comma, ascending, joined by commas. Only the digit d after
+    // the comma counts: d/b must be some m/base^places, so b divides
+    // d · base^places. Refused where no base qualifies, and where the
+    // record's digits bound nothing: no smaller base would qualify by the
+    // fraction alone.
+    r.solvers["bases.fractionFiniteIn"] = [](const Task& t) {
+        const QStringList parts = t.text("record").split(',');
+        const qint64 base = t.integer("base");
+        const qint64 places = countGiven(t, "places");
+        if (parts.size() != 2 || parts[0].isEmpty() || parts[1].size() != 1 || base < 2 ||
+            places < 1 || places > 6)
+            t.fail("not a record with one digit after the comma, or no base and places");
+        int low = 2;
+        for (const QChar c : parts[0] + parts[1])
+            low = std::max(low, int(fromBase(QString(c), 36)) + 1);
+        qint64 whole = fromBase(parts[1], 36);
+        for (qint64 i = 0; i < places; ++i)
+            whole *= base;
         QStringList bases;
         bool boundMatters = false;
-        for (qint64 b = 2; b <= std::max<qint64>(lasts, low); ++b) {
-            if ((lasts - digit) % b != 0)
+        for (qint64 b = 2; b <= whole; ++b) {
+            if (whole % b != 0)
                 continue;
             if (b < low)
                 boundMatters = true;
@@ -489,7 +491,7 @@ void addBases(Registry& r) {
                 bases << QString::number(b);
         }
         if (bases.isEmpty() || !boundMatters)
-            t.fail("no base, or the records' digits bound nothing");
+            t.fail("no base, or the record's digits bound nothing");
         return bases.join(',');
     };
     // Every base in which striking out the first digit of the record of
@@ -824,8 +826,10 @@ void addBases(Registry& r) {
     // and every one must read as a word. The digits of the one option whose
     // word reads the same from either end; its slips, each the one option
     // that fits: the chain of bits the same from either end; its
-    // hexadecimal digits so; the chain of the digits written without their
-    // leading zeros read as such a word.
+    // hexadecimal digits so; the chain cut into pieces as long as the
+    // shortest code, as if the code were uniform, each piece read as the one
+    // letter whose code begins with it (11 as the letter of 110), read as
+    // such a word (refused for a uniform code, where that is no slip).
     {
         const auto palindromeChain = [](const Task& t, char how) {
             const std::map<QChar, QString> code = letterCodes(t);
@@ -839,12 +843,9 @@ void addBases(Registry& r) {
                 const auto [digits, base] = basedOption(option);
                 if (base != 16)
                     t.fail("not a hexadecimal chain: " + option);
-                QString bits, bare;
-                for (const QChar d : digits) {
-                    const QString b = toBase(fromBase(QString(d), 16), 2);
-                    bits += b.rightJustified(4, '0');
-                    bare += b;
-                }
+                QString bits;
+                for (const QChar d : digits)
+                    bits += toBase(fromBase(QString(d), 16), 2).rightJustified(4, '0');
                 const QStringList words = decodings(bits, code);
                 if (bits.size() != length || words.size() != 1)
                     t.fail("not the chain of a word: " + option);
@@ -853,8 +854,26 @@ void addBases(Registry& r) {
                 if (how == 'd')
                     return same(digits);
                 if (how == 'u') {
-                    const QStringList misread = decodings(bare, code);
-                    return misread.size() == 1 && same(misread.front());
+                    qsizetype piece = length, longest = 0;
+                    for (const auto& [letter, c] : code) {
+                        piece = std::min(piece, c.size());
+                        longest = std::max(longest, c.size());
+                    }
+                    if (piece == longest)
+                        t.fail("a uniform code: cutting the chain into pieces is no slip");
+                    if (length % piece != 0)
+                        return false;
+                    QString word;
+                    for (qsizetype i = 0; i < length; i += piece) {
+                        QString read;
+                        for (const auto& [letter, c] : code)
+                            if (c.startsWith(bits.mid(i, piece)))
+                                read += letter;
+                        if (read.size() != 1)
+                            return false;
+                        word += read;
+                    }
+                    return same(word);
                 }
                 return same(words.front());
             });
@@ -867,53 +886,57 @@ void addBases(Registry& r) {
         r.solvers["codes.palindromeChainDigits"] = [=](const Task& t) {
             return palindromeChain(t, 'd');
         };
-        r.solvers["codes.palindromeChainUnpadded"] = [=](const Task& t) {
+        r.solvers["codes.palindromeChainAsUniform"] = [=](const Task& t) {
             return palindromeChain(t, 'u');
         };
     }
-    // How many `digits` (нулей, единиц) the writing in the base `system`
-    // names has of the number whose record in the base `from` names is
-    // `record`. Its slips: the other digit counted (единиц for нулей);
-    // each digit of the record written in the base `system` alone, without
-    // the zeros that fill its group (octal 3 as 11, 0 as 0), where `from`
-    // is a power of `system`; the record read as a decimal number.
+    // How many natural numbers have a record of `lengths.1` digits (a
+    // numeral word: «семи») in the base `systems.1` names and one of
+    // `lengths.2` digits in the base `systems.2` names. Its slips: a record
+    // of k digits taken to reach b^k itself (both upper ends included); to
+    // run from b^k to b^(k+1) − 1 (the powers shifted by one); the first
+    // record taken to have at most its digits (its lower end lost).
     {
-        enum class Misreading { None, OtherDigit, GroupsUnfilled, ReadDecimal };
-        const auto counted = [](const Task& t, Misreading how) {
-            const QString digits = t.text("digits"), record = t.text("record");
-            if (digits != "нулей" && digits != "единиц")
-                t.fail("digits is neither нулей nor единиц");
-            const int from = numeral(t.text("from")), to = numeral(t.text("system"));
-            if (from == to || record.startsWith('0'))
-                t.fail("no record to rewrite: " + record);
-            QString writing;
-            if (how == Misreading::GroupsUnfilled) {
-                int power = to;
-                while (power < from)
-                    power *= to;
-                if (power != from)
-                    t.fail("the base of the record is no power of the base asked");
-                for (const QChar c : record)
-                    writing += toBase(fromBase(QString(c), from), to);
-            } else {
-                if (how == Misreading::ReadDecimal && from == 10)
-                    t.fail("the record is decimal already");
-                writing = toBase(fromBase(record, how == Misreading::ReadDecimal ? 10 : from), to);
+        enum class Range { Exact, UpperIncluded, PowersShifted, FirstAtMost };
+        const auto counted = [](const Task& t, Range how) {
+            const QStringList lengths = t.list("lengths"), systems = t.list("systems");
+            if (lengths.size() != 2 || systems.size() != 2)
+                t.fail("not two lengths in two bases");
+            qint64 low = 1, high = std::numeric_limits<qint64>::max();
+            for (int i = 0; i < 2; ++i) {
+                const int k = numeral(lengths[i]), b = numeral(systems[i]);
+                if (k < 1 || k > 20 || b < 2)
+                    t.fail("no record of " + lengths[i] + " digits");
+                qint64 from = 1; // b^(k − 1)
+                for (int j = 1; j < k; ++j)
+                    from *= b;
+                qint64 to = from * b - 1;
+                if (how == Range::UpperIncluded)
+                    ++to;
+                if (how == Range::PowersShifted) {
+                    from *= b;
+                    to = to * b + b - 1;
+                }
+                if (how == Range::FirstAtMost && i == 0)
+                    from = 1;
+                low = std::max(low, from);
+                high = std::min(high, to);
             }
-            const bool zeros = (digits == "нулей") != (how == Misreading::OtherDigit);
-            return QString::number(writing.count(zeros ? '0' : '1'));
+            if (how == Range::Exact && high < low)
+                t.fail("no number has both records");
+            return QString::number(std::max<qint64>(0, high - low + 1));
         };
-        r.solvers["bases.recordDigitsCounted"] = [=](const Task& t) {
-            return counted(t, Misreading::None);
+        r.solvers["bases.numbersWithLengths"] = [=](const Task& t) {
+            return counted(t, Range::Exact);
         };
-        r.solvers["bases.recordDigitsCountedOther"] = [=](const Task& t) {
-            return counted(t, Misreading::OtherDigit);
+        r.solvers["bases.numbersWithLengthsUpperIncluded"] = [=](const Task& t) {
+            return counted(t, Range::UpperIncluded);
         };
-        r.solvers["bases.recordDigitsCountedGroupsUnfilled"] = [=](const Task& t) {
-            return counted(t, Misreading::GroupsUnfilled);
+        r.solvers["bases.numbersWithLengthsPowersShifted"] = [=](const Task& t) {
+            return counted(t, Range::PowersShifted);
         };
-        r.solvers["bases.recordDigitsCountedReadDecimal"] = [=](const Task& t) {
-            return counted(t, Misreading::ReadDecimal);
+        r.solvers["bases.numbersWithLengthsFirstAtMost"] = [=](const Task& t) {
+            return counted(t, Range::FirstAtMost);
         };
     }
     // The sum of `terms` (each digits_base) in the base `system` names,
@@ -922,60 +945,65 @@ void addBases(Registry& r) {
         const int base = numeral(t.text("system"));
         return evaluateBased(t.list("terms").join(" + "), base) + "_" + QString::number(base);
     };
-    // Slips of a sum written in the base `system` names: its binary digits
-    // cut into groups from the left (a base that is a power of two); each
-    // hexadecimal letter of the terms read one greater (A as 11).
+    // Slips of a sum of two terms written in the base `system` names, made
+    // on the way through binary: a column with two ones and a carry written
+    // 0 with 1 carried (1 + 1 + 1 taken as 10₂); the terms' binary records
+    // (no zeros in front) written one under the other flush left; the
+    // binary sum made up to whole groups of digits with zeros written on at
+    // its right end (a base that is a power of two).
     {
-        const auto sumValue = [](const Task& t, bool lettersOff) {
-            qint64 sum = 0;
+        const auto termValues = [](const Task& t) {
+            std::vector<qint64> values;
             for (const QString& term : t.list("terms")) {
-                const qsizetype bar = term.indexOf('_');
-                const int base = term.mid(bar + 1).toInt();
-                if (bar <= 0 || base < 2)
-                    t.fail("not digits_base: " + term);
-                qint64 value = 0;
-                for (const QChar c : term.left(bar)) {
-                    const qint64 digit = fromBase(QString(c), base);
-                    value = value * base + digit + (lettersOff && base == 16 && c.isLetter() ? 1 : 0);
-                }
-                sum += value;
+                const auto [digits, base] = digitsAndBase(t, term);
+                values.push_back(fromBase(digits, base));
             }
-            return sum;
+            if (values.size() != 2)
+                t.fail("not two terms");
+            return values;
         };
-        const auto withBase = [](const QString& digits, int base) {
-            return digits + "_" + QString::number(base);
+        const auto written = [](const Task& t, qint64 value) {
+            const int base = numeral(t.text("system"));
+            return toBase(value, base) + "_" + QString::number(base);
         };
-        r.solvers["bases.sumWithBaseGroupedLeft"] = [=](const Task& t) {
+        r.solvers["bases.sumWithBaseThreeOnes"] = [=](const Task& t) {
+            const std::vector<qint64> v = termValues(t);
+            qint64 sum = 0, carry = 0;
+            bool met = false;
+            for (int bit = 0; ((v[0] | v[1]) >> bit) != 0 || carry != 0; ++bit) {
+                const qint64 ones = (v[0] >> bit & 1) + (v[1] >> bit & 1) + carry;
+                met = met || ones == 3;
+                if (ones == 1)
+                    sum |= qint64(1) << bit;
+                carry = ones >= 2 ? 1 : 0;
+            }
+            if (!met)
+                t.fail("no column with two ones and a carry");
+            return written(t, sum);
+        };
+        r.solvers["bases.sumWithBaseFlushLeft"] = [=](const Task& t) {
+            std::vector<qint64> v = termValues(t);
+            const qsizetype first = toBase(v[0], 2).size(), second = toBase(v[1], 2).size();
+            if (first == second)
+                t.fail("the terms' binary records are equally long");
+            if (first < second)
+                v[0] <<= second - first;
+            else
+                v[1] <<= first - second;
+            return written(t, v[0] + v[1]);
+        };
+        r.solvers["bases.sumWithBaseZerosAtRight"] = [=](const Task& t) {
+            const std::vector<qint64> v = termValues(t);
             const int base = numeral(t.text("system"));
             const int width = bitsForAlphabet(base);
-            if (qint64(1) << width != base)
-                t.fail("the base is not a power of two");
-            const QString bits = toBase(sumValue(t, false), 2);
-            QString digits;
-            for (qsizetype at = 0; at < bits.size(); at += width)
-                digits += toBase(fromBase(bits.mid(at, width), 2), base);
-            return withBase(digits, base);
-        };
-        r.solvers["bases.sumWithBaseLetterOff"] = [=](const Task& t) {
-            const int base = numeral(t.text("system"));
-            return withBase(toBase(sumValue(t, true), base), base);
-        };
-        // Each digit of an octal or hexadecimal term turned into binary
-        // without its leading zeros (3 as 11, not 011).
-        r.solvers["bases.sumWithBaseDigitsUnpadded"] = [=](const Task& t) {
-            const int base = numeral(t.text("system"));
-            qint64 sum = 0;
-            for (const QString& term : t.list("terms")) {
-                const qsizetype bar = term.indexOf('_');
-                const int from = term.mid(bar + 1).toInt();
-                if (bar <= 0 || (from != 8 && from != 16))
-                    t.fail("not an octal or hexadecimal term: " + term);
-                QString bits;
-                for (const QChar c : term.left(bar))
-                    bits += toBase(fromBase(QString(c), from), 2);
-                sum += fromBase(bits, 2);
-            }
-            return withBase(toBase(sum, base), base);
+            if (width < 2 || qint64(1) << width != base)
+                t.fail("the base is no power of two above 2");
+            QString bits = toBase(v[0] + v[1], 2);
+            if (bits.size() % width == 0)
+                t.fail("the binary sum splits into whole groups");
+            while (bits.size() % width != 0)
+                bits += '0';
+            return written(t, fromBase(bits, 2));
         };
     }
     // The one base N in which `value` has two digits and the base
@@ -1086,12 +1114,12 @@ void addBases(Registry& r) {
     // `letters` coded by `codes` (one each, in order, all of one width); the
     // codes of a message written one after another and read as one binary
     // number, shown in the base `system` names (a power of two). Options in
-    // that base ("1625{_8}"): the value of the one option that some message
+    // that base ("1531{_8}"): the value of the one option that some message
     // makes, its bits filled up with zeros on the left to whole codes. And
     // its slips, each the one option a misreading lets through: each digit
-    // turned into bits without its leading zeros; each digit taken as four
-    // bits (a hexadecimal digit); the number's bits cut into codes from the
-    // left, the last one filled up with zeros on the right.
+    // taken as four bits (a hexadecimal digit); the record read as a decimal
+    // number; every group holding as many ones as each code holds (the codes
+    // alike in that), though some group is no code.
     const auto codedChainOption = [](const Task& t, const QString& reading) {
         const QStringList codes = t.list("codes");
         const int width = int(codes.value(0).size());
@@ -1117,26 +1145,29 @@ void addBases(Registry& r) {
                 bits.prepend('0');
             return bits;
         };
+        const qsizetype ones = codes.value(0).count('1');
+        for (const QString& c : codes)
+            if (reading == "ones" && c.count('1') != ones)
+                t.fail("the codes differ in their ones");
         const QString o = theOption(t, [&](const QString& option) {
             const auto [digits, b] = basedOption(option);
             if (b != base)
                 t.fail("an option in another base: " + option);
-            QString bits;
-            if (reading == "right" || reading == "left")
-                bits = toBase(fromBase(digits, base), 2);
-            for (QChar d : digits) {
-                const qint64 v = fromBase(QString(d), base);
-                if (reading == "unpadded")
-                    bits += toBase(v, 2);
-                else if (reading == "fours")
-                    bits += toBase(v, 2).rightJustified(4, '0');
-            }
-            if (reading == "left") {
-                while (bits.size() % width)
-                    bits += '0';
+            if (reading == "fours") {
+                QString bits;
+                for (QChar d : digits)
+                    bits += toBase(fromBase(QString(d), base), 2).rightJustified(4, '0');
                 return wholeCodes(bits);
             }
-            return wholeCodes(reading == "fours" ? bits : leftFilled(bits));
+            const QString bits =
+                leftFilled(toBase(fromBase(digits, reading == "decimal" ? 10 : base), 2));
+            if (reading == "ones") {
+                for (qsizetype at = 0; at < bits.size(); at += width)
+                    if (bits.mid(at, width).count('1') != ones)
+                        return false;
+                return !wholeCodes(bits);
+            }
+            return wholeCodes(bits);
         });
         const auto [digits, b] = basedOption(o);
         return QString::number(fromBase(digits, b));
@@ -1144,14 +1175,14 @@ void addBases(Registry& r) {
     r.solvers["bases.codedChainAmong"] = [=](const Task& t) {
         return codedChainOption(t, "right");
     };
-    r.solvers["bases.codedChainDigitsUnpadded"] = [=](const Task& t) {
-        return codedChainOption(t, "unpadded");
+    r.solvers["bases.codedChainReadDecimal"] = [=](const Task& t) {
+        return codedChainOption(t, "decimal");
     };
     r.solvers["bases.codedChainDigitsAsFours"] = [=](const Task& t) {
         return codedChainOption(t, "fours");
     };
-    r.solvers["bases.codedChainFoursFromLeft"] = [=](const Task& t) {
-        return codedChainOption(t, "left");
+    r.solvers["bases.codedChainOnesOnly"] = [=](const Task& t) {
+        return codedChainOption(t, "ones");
     };
     // Every base in which the number written `roman` in Roman numerals
     // ("XXIII") ends in the digit `digit`, ascending, separated by commas.

@@ -205,10 +205,10 @@ void addLogic(Registry& r) {
             return wordWhere(t, Misreading::AnyEqualLetters);
         };
     }
-    // The option, a number, for which `statement` is `truth`; each part in
+    // The options, numbers, for which `written` is `truth`; each part in
     // parentheses compares two of its digits ("первая цифра больше
     // последней") or says whether their sum is even ("сумма цифр чётна").
-    const auto digitsWhere = [](const Task& t, const QString& written) {
+    const auto digitsFitting = [](const Task& t, const QString& written) {
         static const QRegularExpression part(R"(\(([^()]+)\))");
         static const QRegularExpression compare = unicodePattern(
             R"(^(первая|вторая|последняя) цифра (больше|меньше) (первой|второй|последней)$)");
@@ -247,22 +247,81 @@ void addLogic(Registry& r) {
             }
             statement.replace(m.captured(0), variable);
         }
-        return theOneWord(t, statement, properties);
+        return wordsWhere(Formula::parse(statement), t.options(), properties, truthGiven(t, "truth"));
+    };
+    // The one option for which `written` is `truth`.
+    const auto digitsWhere = [=](const Task& t, const QString& written) {
+        const QStringList found = digitsFitting(t, written);
+        if (found.size() != 1)
+            t.fail("the statement is " + t.text("truth") + " for " + found.join(", "));
+        return found.front();
+    };
+    // A slip: the one option for which `misread` is `truth` and the
+    // statement as written is not.
+    const auto digitsMisread = [=](const Task& t, const QString& misread) {
+        const QString right = digitsWhere(t, t.text("statement"));
+        QStringList found = digitsFitting(t, misread);
+        found.removeAll(right);
+        return theOneMisread(t, found);
+    };
+    // The statement with the first and the last digit swapped in every
+    // comparison, as if the digits were counted from the right.
+    const auto fromTheRight = [](QString s) {
+        s.replace("первая", "\x01").replace("последняя", "первая").replace("\x01", "последняя");
+        s.replace("первой", "\x02").replace("последней", "первой").replace("\x02", "последней");
+        return s;
     };
     r.solvers["logic.digitsWhere"] = [=](const Task& t) {
         return digitsWhere(t, t.text("statement"));
     };
-    // Its slips: the negations dropped; the first and the last digit
-    // swapped in every comparison.
-    r.solvers["logic.digitsWhereNegationDropped"] = [=](const Task& t) {
-        return digitsWhere(t, QString(t.text("statement")).remove(QChar(0x00AC)));
-    };
-    r.solvers["logic.digitsWhereComparedBackwards"] = [=](const Task& t) {
-        QString s = t.text("statement");
-        s.replace("первая", "\x01").replace("последняя", "первая").replace("\x01", "последняя");
-        s.replace("первой", "\x02").replace("последней", "первой").replace("\x02", "последней");
-        return digitsWhere(t, s);
-    };
+    // Slips of a statement of parts joined by ∧ and ∨ outside brackets,
+    // each the one option that fits only so: the signs taken from left to
+    // right, ∧ no sooner than ∨; the one ∨ outside brackets read as
+    // exclusive; the digits counted from the right end of the number.
+    {
+        // The parts outside any brackets and the signs between them.
+        const auto topLevel = [](const Task& t, const QString& s) {
+            QStringList parts{QString()}, signs;
+            int depth = 0;
+            for (const QChar c : s) {
+                depth += c == '(' ? 1 : c == ')' ? -1 : 0;
+                if (depth == 0 && (c == QChar(0x2227) || c == QChar(0x2228))) {
+                    signs << QString(c);
+                    parts << QString();
+                } else {
+                    parts.back() += c;
+                }
+            }
+            for (QString& p : parts)
+                p = p.trimmed();
+            if (!signs.contains(QString(QChar(0x2227))) || !signs.contains(QString(QChar(0x2228))))
+                t.fail("not a statement mixing ∧ and ∨ outside brackets");
+            return std::pair{parts, signs};
+        };
+        r.solvers["logic.digitsWhereLeftToRight"] = [=](const Task& t) {
+            const auto [parts, signs] = topLevel(t, t.text("statement"));
+            QString read = parts[0];
+            for (qsizetype i = 0; i < signs.size(); ++i)
+                read = "(" + read + " " + signs[i] + " " + parts[i + 1] + ")";
+            return digitsMisread(t, read);
+        };
+        r.solvers["logic.digitsWhereExclusiveOr"] = [=](const Task& t) {
+            const auto [parts, signs] = topLevel(t, t.text("statement"));
+            const QString disjunction(QChar(0x2228));
+            if (signs.count(disjunction) != 1)
+                t.fail("not one ∨ outside brackets");
+            QString left = parts[0], right;
+            for (qsizetype i = 0; i < signs.size(); ++i)
+                (i < signs.indexOf(disjunction) ? left : right) +=
+                    (i == signs.indexOf(disjunction) ? QString() : " " + signs[i] + " ") +
+                    parts[i + 1];
+            return digitsMisread(t, QString(QChar(0x00AC)) + "((" + left + ") " + QChar(0x2261) +
+                                        " (" + right + "))");
+        };
+        r.solvers["logic.digitsWhereFromTheRight"] = [=](const Task& t) {
+            return digitsMisread(t, fromTheRight(t.text("statement")));
+        };
+    }
     // A slip: the implication `formula` (premise → conclusion outside any
     // parentheses) read backwards, conclusion → premise.
     r.solvers["logic.converse"] = [](const Task& t) {
@@ -366,32 +425,69 @@ void addLogic(Registry& r) {
             return fitsTableFragment(Formula::parse(formulaText(o)), head, rows);
         });
     };
-    // Slips of matching a truth-table fragment: the one option that does
-    // not fit the picture's table but fits it when its formula is read with
-    // ∧ and ∨ of equal strength, left to right; when its brackets are
-    // dropped; or when the table's column F is read inverted.
+    // The one option whose formula does not fit the picture's fragment,
+    // where the other three do. Its slips, each the one fitting option that
+    // stops fitting when misread: its brackets dropped; ¬P ∧ ¬Q (or ∨) read
+    // as ¬(P ∧ Q).
     {
-        const auto misfit = [](const Task& t, const std::function<QString(const QString&)>& misread,
-                               bool inverted) {
+        const auto fragment = [](const Task& t) {
             const QVariantMap table = t.drawn()["table"].toMap();
             QStringList head = table["head"].toStringList();
             if (head.size() < 2 || head.last() != "F")
                 t.fail("the table's last column is not F");
             head.removeLast();
-            QStringList rows, misreadRows;
-            for (const QVariant& row : table["rows"].toList()) {
+            QStringList rows;
+            for (const QVariant& row : table["rows"].toList())
                 rows << row.toStringList().join("");
-                misreadRows << rows.last();
-                if (inverted && rows.last().endsWith('0'))
-                    misreadRows.last().back() = '1';
-                else if (inverted && rows.last().endsWith('1'))
-                    misreadRows.last().back() = '0';
+            return std::pair{head, rows};
+        };
+        r.solvers["logic.failsTable"] = [=](const Task& t) {
+            const auto [head, rows] = fragment(t);
+            return theOption(t, [&](const QString& o) {
+                return !fitsTableFragment(Formula::parse(formulaText(o)), head, rows);
+            });
+        };
+        const auto misjudged = [=](const Task& t,
+                                   const std::function<QString(const QString&)>& misread) {
+            const auto [head, rows] = fragment(t);
+            QStringList found;
+            for (const QString& o : t.options()) {
+                const QString f = formulaText(o);
+                if (fitsTableFragment(Formula::parse(f), head, rows) &&
+                    !fitsTableFragment(Formula::parse(misread(f)), head, rows))
+                    found << o;
             }
+            return theOneMisread(t, found);
+        };
+        r.solvers["logic.failsTableBracketsDropped"] = [=](const Task& t) {
+            return misjudged(t, [](QString f) { return f.remove('(').remove(')'); });
+        };
+        r.solvers["logic.failsTableNegationsJoined"] = [=](const Task& t) {
+            static const QRegularExpression pair(
+                R"(¬(\w+)\s*(&&|/\\|&|∧|\|\||\\/|\||∨)\s*¬(\w+))");
+            return misjudged(t, [](QString f) { return f.replace(pair, "¬(\\1 \\2 \\3)"); });
+        };
+    }
+    // Slips of matching a truth-table fragment: the one option that does
+    // not fit the picture's table but fits it when its formula is read with
+    // ∧ and ∨ of equal strength, left to right; when its brackets are
+    // dropped; or when a ¬ is taken over the rest of its conjunction.
+    {
+        const auto misfit = [](const Task& t,
+                               const std::function<QString(const QString&)>& misread) {
+            const QVariantMap table = t.drawn()["table"].toMap();
+            QStringList head = table["head"].toStringList();
+            if (head.size() < 2 || head.last() != "F")
+                t.fail("the table's last column is not F");
+            head.removeLast();
+            QStringList rows;
+            for (const QVariant& row : table["rows"].toList())
+                rows << row.toStringList().join("");
             QStringList found;
             for (const QString& o : t.options()) {
                 const QString f = formulaText(o);
                 if (!fitsTableFragment(Formula::parse(f), head, rows) &&
-                    fitsTableFragment(Formula::parse(misread(f)), head, misreadRows))
+                    fitsTableFragment(Formula::parse(misread(f)), head, rows))
                     found << o;
             }
             return theOneMisread(t, found);
@@ -429,15 +525,64 @@ void addLogic(Registry& r) {
                     read = "(" + read + " " + joins[i] + " " + parts[i + 1] + ")";
                 return read;
             };
-            return misfit(t, inOrder, false);
+            return misfit(t, inOrder);
         };
         r.solvers["logic.fitsTableBracketsDropped"] = [=](const Task& t) {
-            return misfit(
-                t, [](QString f) { return f.remove('(').remove(')'); }, false);
+            return misfit(t, [](QString f) { return f.remove('(').remove(')'); });
         };
-        r.solvers["logic.fitsTableInverted"] = [=](const Task& t) {
-            return misfit(
-                t, [](const QString& f) { return f; }, true);
+        // ¬ read as weaker than ∧ (but stronger than ∨): a ¬ inside a
+        // conjunction takes the rest of that conjunction, ¬X ∧ Y as ¬(X ∧ Y).
+        r.solvers["logic.fitsTableNegationOverConjunction"] = [=](const Task& t) {
+            static const QStringList ands = {"&&", "/\\", "&", "∧"}, ors = {"||", "\\/", "|", "∨"};
+            const auto signAt = [](const QString& s, qsizetype i, const QStringList& signs) {
+                for (const QString& sign : signs)
+                    if (s.mid(i, sign.size()) == sign)
+                        return sign.size();
+                return qsizetype(0);
+            };
+            std::function<QString(const QString&)> wide = [&](const QString& s) {
+                for (const char* sign : {"→", "->", "–>", "≡", "=", "↔"})
+                    if (s.contains(QString::fromUtf8(sign)))
+                        t.fail("the slip reads ¬, ∧ and ∨ only: " + s);
+                QStringList terms;
+                QString term;
+                for (qsizetype i = 0; i < s.size(); ++i) {
+                    if (s[i] == '(') {
+                        qsizetype close = i;
+                        for (int depth = 0; close < s.size(); ++close) {
+                            depth += s[close] == '(' ? 1 : s[close] == ')' ? -1 : 0;
+                            if (depth == 0)
+                                break;
+                        }
+                        if (close == s.size())
+                            t.fail("an unclosed bracket: " + s);
+                        term += "(" + wide(s.mid(i + 1, close - i - 1)) + ")";
+                        i = close;
+                    } else if (const qsizetype n = signAt(s, i, ors)) {
+                        terms << term.trimmed();
+                        term.clear();
+                        i += n - 1;
+                    } else {
+                        term += s[i];
+                    }
+                }
+                terms << term.trimmed();
+                for (QString& part : terms) {
+                    qsizetype negation = -1;
+                    bool conjunctionAfter = false;
+                    for (qsizetype i = 0, depth = 0; i < part.size(); ++i) {
+                        depth += part[i] == '(' ? 1 : part[i] == ')' ? -1 : 0;
+                        if (depth == 0 && negation < 0 && (part[i] == u'¬' || part[i] == '!'))
+                            negation = i;
+                        else if (depth == 0 && negation >= 0 && signAt(part, i, ands))
+                            conjunctionAfter = true;
+                    }
+                    if (conjunctionAfter)
+                        part = part.left(negation + 1) + "(" + part.mid(negation + 1).trimmed() + ")";
+                }
+                return terms.join(" ∨ ");
+            };
+            return misfit(t, wide);
         };
     }
     // Slips of turning an implication (premise → conclusion outside any

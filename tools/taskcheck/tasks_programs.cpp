@@ -1065,24 +1065,72 @@ void addPrograms(Registry& r) {
     r.solvers["programs.valueOfOne"] = [](const Task& t) {
         return QString::number(runThree(t).integer(t.text("variable")));
     };
-    // Slips of that value, read in the Pascal column: the remainder terms
-    // («+ n mod 3») left out; the two statements of the loop's body
-    // («begin … end») run in the other order.
-    r.solvers["programs.valueRemainderDropped"] = [](const Task& t) {
-        return QString::number(runPascalChanged(t, [](QString s) {
-                                   static const QRegularExpression term(
-                                       R"(\s*\+\s*\w+\s+mod\s+\w+)");
-                                   return s.remove(term);
-                               }).integer(t.text("variable")));
-    };
-    r.solvers["programs.valueBodySwapped"] = [](const Task& t) {
+    // Slips of that value, read in the Pascal column: in a body of two
+    // statements «s := s + A; n := B» the whole new value B added to the
+    // sum instead of A (every value n takes summed); the start value that
+    // `variable` is given before the loop left out (the sum begun at 0).
+    r.solvers["programs.valueNewValueAdded"] = [](const Task& t) {
         return QString::number(
             runPascalChanged(t, [&t](QString s) {
                 static const QRegularExpression body(
-                    R"(\bbegin[ \t]*\n([ \t]*)([^;\n]+?)\s*;[ \t]*\n[ \t]*([^;\n]+?)\s*;?[ \t]*\n([ \t]*)end\b)");
-                if (!body.match(s).hasMatch())
-                    t.fail("no loop body of two statements");
-                return s.replace(body, "begin\n\\1\\3;\n\\1\\2\n\\4end");
+                    R"(\bbegin[ \t]*\n[ \t]*(\w+)\s*:=\s*\1\s*\+\s*([^;\n]+?)\s*;[ \t]*\n)"
+                    R"([ \t]*(\w+)\s*:=\s*([^;\n]+?)\s*;?[ \t]*\n[ \t]*end\b)");
+                const auto m = body.match(s);
+                if (!m.hasMatch() || m.captured(1) == m.captured(3))
+                    t.fail("no loop body that adds to a sum and then renews another variable");
+                return s.replace(m.capturedStart(2), m.capturedLength(2),
+                                 "(" + m.captured(4) + ")");
+            }).integer(t.text("variable")));
+    };
+    r.solvers["programs.valueStartLost"] = [](const Task& t) {
+        return QString::number(
+            runPascalChanged(t, [&t](QString s) {
+                const qsizetype loop = s.indexOf(QRegularExpression(R"(\b(for|while|repeat)\b)"));
+                const auto start =
+                    QRegularExpression("\\b" + t.text("variable") + R"(\s*:=\s*([^;\n]+))")
+                        .match(s.left(std::max<qsizetype>(loop, 0)));
+                if (loop < 0 || !start.hasMatch())
+                    t.fail("no start value before the loop");
+                return s.replace(start.capturedStart(1), start.capturedLength(1), "0");
+            }).integer(t.text("variable")));
+    };
+    // More slips of that value, read in the Pascal column: the two
+    // statements of a body written on one line («begin» ending the line
+    // before, «end» starting the line after) run in the other order; an
+    // accumulator of the body, «x := x + …» with x not `variable` and given
+    // a start value «x := N» before the loop, taken afresh from its start on
+    // every pass («x := N + …»).
+    r.solvers["programs.valueLineSwapped"] = [](const Task& t) {
+        return QString::number(
+            runPascalChanged(t, [&t](QString s) {
+                static const QRegularExpression line(
+                    R"(\bbegin[ \t]*\n([ \t]*)([^;\n]+?)\s*;[ \t]*([^;\n]+?)\s*(;?)[ \t]*\n([ \t]*)end\b)");
+                if (!line.match(s).hasMatch())
+                    t.fail("no loop body of two statements on one line");
+                return s.replace(line, "begin\n\\1\\3; \\2\\4\n\\5end");
+            }).integer(t.text("variable")));
+    };
+    r.solvers["programs.valueAccumulatorFromStart"] = [](const Task& t) {
+        return QString::number(
+            runPascalChanged(t, [&t](QString s) {
+                static const QRegularExpression step(R"(\b(\w+)\s*:=\s*\1\s*\+)");
+                const qsizetype loop = s.indexOf(QRegularExpression(R"(\b(for|while)\b)"));
+                if (loop < 0)
+                    t.fail("no loop");
+                QStringList names;
+                for (const auto& m : step.globalMatch(s, loop))
+                    if (m.captured(1) != t.text("variable") && !names.contains(m.captured(1)))
+                        names << m.captured(1);
+                if (names.size() != 1)
+                    t.fail(QString("%1 accumulators besides the asked one").arg(names.size()));
+                const QString x = names.front();
+                const auto start = QRegularExpression("\\b" + x + R"(\s*:=\s*(-?\d+)\s*;)")
+                                       .match(s.left(loop));
+                if (!start.hasMatch())
+                    t.fail("no start value of " + x + " before the loop");
+                return s.left(loop) + s.mid(loop).replace(
+                                          QRegularExpression("\\b" + x + "\\s*:=\\s*" + x + R"(\s*\+)"),
+                                          x + " := " + start.captured(1) + " +");
             }).integer(t.text("variable")));
     };
     // Slips of the value a counted loop leaves in `variable`, read in its
@@ -1299,6 +1347,46 @@ void addPrograms(Registry& r) {
     r.solvers["programs.elementBefore"] = [](const Task& t) {
         return QString::number(runThree(t).element(t.text("array"), t.integer("index") - 1));
     };
+    // Slips of an element of an array whose last loop sets A[i] and then
+    // changes the element before it ("A[i-1] := A[i] + i*A[i-1]"): that
+    // line left out; its left side read as A[i]; its sum done before its
+    // product, left to right ("(A[i] + i)*A[i-1]").
+    {
+        const auto lineBack = [](const Task& t, const std::function<QString(QString)>& change) {
+            const QString array = t.text("array");
+            const QRegularExpression back("^\\s*" + QRegularExpression::escape(array) +
+                                          R"(\[\s*\w+\s*-\s*1\s*\]\s*:=)");
+            return QString::number(runPascalChanged(t, [&](const QString& s) {
+                                       QStringList lines = s.split('\n');
+                                       bool found = false;
+                                       for (qsizetype i = lastLoop(t, lines) + 1; i < lines.size(); ++i)
+                                           if (back.match(lines[i]).hasMatch()) {
+                                               lines[i] = change(lines[i]);
+                                               found = true;
+                                           }
+                                       if (!found)
+                                           t.fail("the loop changes no element before its own");
+                                       return lines.join('\n');
+                                   }).element(array, t.integer("index")));
+        };
+        r.solvers["programs.elementLineBackDropped"] = [=](const Task& t) {
+            return lineBack(t, [](const QString&) { return QString(); });
+        };
+        r.solvers["programs.elementLineBackOnOwn"] = [=](const Task& t) {
+            return lineBack(t, [](const QString& line) {
+                static const QRegularExpression before(R"(\[\s*(\w+)\s*-\s*1\s*\])");
+                const qsizetype set = line.indexOf(":=");
+                return QString(line.left(set)).replace(before, R"([\1])") + line.mid(set);
+            });
+        };
+        r.solvers["programs.elementLineBackLeftToRight"] = [=](const Task& t) {
+            return lineBack(t, [](QString line) {
+                static const QRegularExpression sum(
+                    R"(:=\s*(\w+(?:\[[^\]]*\])?)\s*\+\s*(\w+(?:\[[^\]]*\])?)\s*\*\s*(\w+(?:\[[^\]]*\])?))");
+                return line.replace(sum, R"(:= (\1 + \2) * \3)");
+            });
+        };
+    }
     // Slips of an element of an array whose loop corrects each element by
     // a condition ("if A[i] > 20 then A[i] := A[i] - 27"): the comparison
     // read as not strict (">=" for ">"); the correction left out in the

@@ -434,82 +434,76 @@ void addTables(Registry& r) {
                            cellText(above));
         };
     }
-    // The number of the picture's table in which closing the road between
-    // the two `closed` places makes the shortest route from `from` to `to`
-    // longer (or leaves none).
-    r.solvers["tables.longerWithoutRoad"] = [](const Task& t) {
-        const QStringList closed = t.list("closed");
-        if (closed.size() != 2)
-            t.fail("the closed road does not join two places");
-        return theRoadTable(t, [&](const RoadMap& map) {
-            RoadMap without = map;
-            std::erase_if(without.roads, [&](const Road& road) {
-                return QStringList{road.from, road.to} == closed ||
-                       QStringList{road.to, road.from} == closed;
-            });
-            const qint64 before = shortestRoute(map, t.text("from"), t.text("to")).length;
-            try {
-                return shortestRoute(without, t.text("from"), t.text("to")).length > before;
-            } catch (const CheckError&) {
-                return true;
-            }
-        });
-    };
-    // Its slips, each among the tables with a road between the `closed`
-    // places: the table where that road lies on a shortest route but
-    // another shortest route avoids it; the table where it lies on no
-    // shortest route, but on every shortest route from `from` to one of
-    // the `closed` places (closing it lengthens that route); the table
-    // where it lies on no shortest route and closing it lengthens neither.
+    // The picture's one road table and the roads the options name
+    // («П–У»): the road whose closing lengthens the shortest route from
+    // `from` to `to` the most; refused on a tie or where closing a road
+    // leaves some place cut off. Its slips, each the greatest among the
+    // named roads: the longest that lies on the shortest route (refused
+    // unless that route is one); the one whose own ends are the farthest
+    // apart without it, less its length (as if the route only went round
+    // it); the longest of them all.
     {
-        const auto closedRoad = [](const Task& t, const QString& where) {
-            const QStringList closed = t.list("closed");
-            return theRoadTable(
-                t,
-                [&](const RoadMap& map) {
-                    const auto joins = [&](const QString& a, const QString& b) {
-                        return QStringList{a, b} == closed || QStringList{b, a} == closed;
-                    };
-                    const bool road =
-                        std::any_of(map.roads.begin(), map.roads.end(),
-                                    [&](const Road& r) { return joins(r.from, r.to); });
-                    if (!road)
-                        return false;
-                    int through = 0, routes = 0;
-                    for (const Route& route : shortestRoutes(map, t.text("from"), t.text("to"))) {
-                        ++routes;
-                        bool uses = false;
-                        for (qsizetype i = 1; i < route.places.size(); ++i)
-                            uses = uses || joins(route.places[i - 1], route.places[i]);
-                        through += uses;
+        const auto closing = [](const Task& t) {
+            const RoadMap map = roadTable(t, t.drawn()["table"].toMap());
+            std::map<QString, RoadMap> without;
+            for (const QString& o : t.options()) {
+                const QStringList ends = o.split(QChar(0x2013));
+                if (ends.size() != 2 || !roadBetween(map, ends[0], ends[1]))
+                    t.fail("an option is no road of the table: " + o);
+                RoadMap m = map;
+                std::erase_if(m.roads, [&](const Road& r) {
+                    return QStringList{r.from, r.to} == ends || QStringList{r.to, r.from} == ends;
+                });
+                for (const QString& p : m.places)
+                    try {
+                        shortestRoute(m, ends[0], p);
+                    } catch (const CheckError&) {
+                        t.fail("closing " + o + " cuts off " + p);
                     }
-                    if (where == "tied" || through > 0)
-                        return where == "tied" && through > 0 && through < routes;
-                    RoadMap without = map;
-                    std::erase_if(without.roads,
-                                  [&](const Road& r) { return joins(r.from, r.to); });
-                    bool longer = false;
-                    for (const QString& end : closed) {
-                        if (end == t.text("from"))
-                            continue;
-                        const qint64 before = shortestRoute(map, t.text("from"), end).length;
-                        try {
-                            longer = longer ||
-                                     shortestRoute(without, t.text("from"), end).length > before;
-                        } catch (const CheckError&) {
-                            longer = true;
-                        }
-                    }
-                    return longer == (where == "end");
-                },
-                "tables for the slip " + where);
+                without[o] = m;
+            }
+            return std::pair{map, without};
         };
-        r.solvers["tables.closedRoadOnWayToItsEnd"] = [=](const Task& t) {
-            return closedRoad(t, "end");
+        const auto greatest = [](const Task& t, const std::function<qint64(const QString&)>& score) {
+            qint64 best = 0;
+            for (const QString& o : t.options())
+                best = std::max(best, score(o));
+            return theOption(t, [&](const QString& o) { return score(o) == best; });
         };
-        r.solvers["tables.closedRoadTied"] = [=](const Task& t) { return closedRoad(t, "tied"); };
-        r.solvers["tables.closedRoadOffShortest"] = [=](const Task& t) {
-            return closedRoad(t, "off");
+        r.solvers["tables.closingLengthensMost"] = [=](const Task& t) {
+            const auto [map, without] = closing(t);
+            const qint64 before = shortestRoute(map, t.text("from"), t.text("to")).length;
+            return greatest(t, [&](const QString& o) {
+                return shortestRoute(without.at(o), t.text("from"), t.text("to")).length - before;
+            });
+        };
+        r.solvers["tables.closingLongestOnRoute"] = [=](const Task& t) {
+            const auto [map, without] = closing(t);
+            const auto routes = shortestRoutes(map, t.text("from"), t.text("to"));
+            if (routes.size() != 1)
+                t.fail("not one shortest route");
+            return greatest(t, [&](const QString& o) {
+                const QStringList ends = o.split(QChar(0x2013));
+                const qsizetype at = routes.front().places.indexOf(ends[0]);
+                const bool on = (at >= 0 && routes.front().places.value(at + 1) == ends[1]) ||
+                                (at > 0 && routes.front().places[at - 1] == ends[1]);
+                return on ? roadBetween(map, ends[0], ends[1])->length : 0;
+            });
+        };
+        r.solvers["tables.closingLongestBypass"] = [=](const Task& t) {
+            const auto [map, without] = closing(t);
+            return greatest(t, [&](const QString& o) {
+                const QStringList ends = o.split(QChar(0x2013));
+                return shortestRoute(without.at(o), ends[0], ends[1]).length -
+                       roadBetween(map, ends[0], ends[1])->length;
+            });
+        };
+        r.solvers["tables.closingLongestRoad"] = [=](const Task& t) {
+            const auto [map, without] = closing(t);
+            return greatest(t, [&](const QString& o) {
+                const QStringList ends = o.split(QChar(0x2013));
+                return roadBetween(map, ends[0], ends[1])->length;
+            });
         };
     }
     // The picture's table of records, grouped by the column `group` and
@@ -799,34 +793,39 @@ void addTables(Registry& r) {
     // How many cells the one range of `formula` (as "$A$1:B2") covers once
     // the formula is copied from `from` into `to`. Its slips: the $ signs
     // ignored (the range moves whole); only the shift between the rows made;
-    // the columns and rows of the range counted as differences of their
-    // letters and numbers (one too few each way).
+    // the shift counted by the cells from `from` to `to` inclusive, one
+    // column and one row too far (C3 to F7 taken as 4 columns and 5 rows).
     {
-        const auto cells = [](const Task& t, const QString& formula, const QString& into,
-                              int less) {
+        const auto cells = [](const Task& t, const QString& formula, const QString& into) {
             static const QRegularExpression range(R"((\$?[A-Z]+\$?\d+):(\$?[A-Z]+\$?\d+))");
             const QString copied = copyFormula(formula, t.text("from"), into);
             const auto m = range.match(copied);
             if (!m.hasMatch() || range.match(copied, m.capturedEnd()).hasMatch())
                 t.fail("not one range in " + copied);
             const CellRef a = parseCell(m.captured(1)), b = parseCell(m.captured(2));
-            const int columns = std::abs(a.column - b.column) + 1 - less;
-            const int rows = std::abs(a.row - b.row) + 1 - less;
+            const int columns = std::abs(a.column - b.column) + 1;
+            const int rows = std::abs(a.row - b.row) + 1;
             return QString::number(columns * rows);
         };
         r.solvers["tables.copiedRangeCells"] = [=](const Task& t) {
-            return cells(t, t.text("formula"), t.text("to"), 0);
+            return cells(t, t.text("formula"), t.text("to"));
         };
         r.solvers["tables.copiedRangeCellsFixingIgnored"] = [=](const Task& t) {
-            return cells(t, QString(t.text("formula")).remove('$'), t.text("to"), 0);
+            return cells(t, QString(t.text("formula")).remove('$'), t.text("to"));
         };
         r.solvers["tables.copiedRangeCellsRowsOnly"] = [=](const Task& t) {
             CellRef down = parseCell(t.text("from"));
             down.row = parseCell(t.text("to")).row;
-            return cells(t, t.text("formula"), cellText(down), 0);
+            return cells(t, t.text("formula"), cellText(down));
         };
-        r.solvers["tables.copiedRangeCellsFencepost"] = [=](const Task& t) {
-            return cells(t, t.text("formula"), t.text("to"), 1);
+        r.solvers["tables.copiedRangeCellsShiftInclusive"] = [=](const Task& t) {
+            const CellRef from = parseCell(t.text("from"));
+            CellRef further = parseCell(t.text("to"));
+            further.column += (further.column > from.column) - (further.column < from.column);
+            further.row += (further.row > from.row) - (further.row < from.row);
+            if (further.column < 0 || further.row < 1)
+                t.fail("the shift counted inclusive leaves the sheet");
+            return cells(t, t.text("formula"), cellText(further));
         };
     }
     // The option that, written into the spreadsheet's hidden cell `hidden`

@@ -376,10 +376,9 @@ void addText(Registry& r) {
     // The fewest moves (one level up, or one level down into a directory)
     // from the directory `start` to `target` (full paths, "C:\\…"): up to
     // their common part and down again. And the slips: the climb made to the
-    // disk's root, the directories on the way counted instead of the moves,
-    // only the moves up counted, a step between two directories of one
-    // parent counted as one move, the deepest directory of the start whose
-    // name the target's branch also has taken for that directory.
+    // disk's root, a step between two directories of one parent counted as
+    // one move, the deepest directory of the start whose name the target's
+    // branch also has taken for that directory.
     const auto movesBetween = [](const Task& t, const QString& slip) {
         const QStringList a = t.text("start").split('\\'), b = t.text("target").split('\\');
         if (a.size() < 2 || b.size() < 2 || a.front() != b.front())
@@ -390,10 +389,6 @@ void addText(Registry& r) {
         qsizetype moves = a.size() + b.size() - 2 * common;
         if (slip == "root") {
             moves = a.size() + b.size() - 2;
-        } else if (slip == "directories") {
-            moves += 1;
-        } else if (slip == "up") {
-            moves = a.size() - common;
         } else if (slip == "sideways") {
             if (common >= a.size() || common >= b.size())
                 t.fail("no two branches to step between");
@@ -407,7 +402,7 @@ void addText(Registry& r) {
         return QString::number(moves);
     };
     r.solvers["text.fewestMoves"] = [=](const Task& t) { return movesBetween(t, ""); };
-    r.solvers["text.movesUpOnly"] = [=](const Task& t) { return movesBetween(t, "up"); };
+    r.solvers["text.movesViaRoot"] = [=](const Task& t) { return movesBetween(t, "root"); };
     r.solvers["text.movesSideways"] = [=](const Task& t) { return movesBetween(t, "sideways"); };
     r.solvers["text.movesToSameName"] = [=](const Task& t) { return movesBetween(t, "sameName"); };
     // Chains of three beads: the option whose beads stand each in the set
@@ -947,6 +942,40 @@ void addText(Registry& r) {
     r.solvers["text.pathAfterMovesOneFewer"] = [=](const Task& t) { return pathAfter(t, "fewer"); };
     r.solvers["text.pathAfterMovesOneMore"] = [=](const Task& t) { return pathAfter(t, "more"); };
     r.solvers["text.pathAfterMovesNoClimb"] = [=](const Task& t) { return pathAfter(t, "none"); };
+    // The name of the file `file` relative to the directory `current` (both
+    // full names on one disk): one «..» for each level from `current` up to
+    // the deepest directory they share, then the rest of the file's name.
+    // Its slips: one «..» fewer; the shared directory named again after the
+    // climb; the full name without its disk.
+    const auto relativeName = [](const Task& t, const QString& slip) {
+        const QStringList from = t.text("current").split('\\'), to = t.text("file").split('\\');
+        if (from.contains("") || to.contains("") || to.size() < 2 || from.front() != to.front())
+            t.fail("not two full names on one disk");
+        if (slip == "root")
+            return to.mid(1).join('\\');
+        qsizetype shared = 0;
+        while (shared < from.size() && shared < to.size() - 1 && from[shared] == to[shared])
+            ++shared;
+        qsizetype up = from.size() - shared;
+        if (slip == "fewer" && up < 2)
+            t.fail("no «..» to leave out");
+        if (slip == "repeated" && (up == 0 || shared < 2))
+            t.fail("no shared directory to name again");
+        if (slip == "fewer")
+            up -= 1;
+        QStringList name(up, "..");
+        if (slip == "repeated")
+            name << to[shared - 1];
+        return (name + to.mid(shared)).join('\\');
+    };
+    r.solvers["text.relativeName"] = [=](const Task& t) { return relativeName(t, ""); };
+    r.solvers["text.relativeNameOneUpFewer"] = [=](const Task& t) {
+        return relativeName(t, "fewer");
+    };
+    r.solvers["text.relativeNameSharedRepeated"] = [=](const Task& t) {
+        return relativeName(t, "repeated");
+    };
+    r.solvers["text.relativeNameFromRoot"] = [=](const Task& t) { return relativeName(t, "root"); };
     // Guesses of a cell of a plan (rows `rows`, places `low` … `high`),
     // each «Приз (не) в ряду <row>, (а) (не) на месте <place>» and right in
     // exactly one half. The one cell, its row and place.
@@ -1297,13 +1326,17 @@ void addText(Registry& r) {
             t.fail(QString("%1 placings: %2").arg(found.size()).arg(found.join(' ')));
         return found.front();
     };
-    // The same with the file in the directory `inner`, which lies in the
-    // directory `outer` at the server's root: the path runs outer first.
-    r.solvers["text.addressInNestedDirectory"] = [](const Task& t) {
+    // The address of the file `file` in a copy of the site `site` kept on
+    // the server `server`, in the directory named like the site at the
+    // server's root: `protocol`://`server`/`site`/`file`. Both names hold a
+    // dot, so that the site's name can pass for the server's.
+    r.solvers["text.addressInSiteCopy"] = [](const Task& t) {
+        const QString server = t.text("server"), site = t.text("site");
+        if (!server.contains('.') || !site.contains('.') || server == site)
+            t.fail("not two different names with dots");
         const auto [l, p] = drawnParts(t);
         return spelling(t, l, p,
-                        t.text("protocol") + "://" + t.text("server") + "/" + t.text("outer") +
-                            "/" + t.text("inner") + "/" + t.text("file"));
+                        t.text("protocol") + "://" + server + "/" + site + "/" + t.text("file"));
     };
     // The address `protocol`://`host`.<domains>/`file`, the server's name
     // put together from the domains `levels`, named from the top level down

@@ -49,33 +49,31 @@ void addVolume(Registry& r) {
             return parts(t, t.integer("bits") * 8, true);
         };
     }
-    // Screens of `width` × `height` pixels in a palette of `colours`: how
-    // many whole screens `kbytes` Кбайт of video memory hold. Its slips:
-    // rounded up; the colours taken as the bits of a pixel; the screen's
-    // bits taken as bytes.
+    // A screen `width` pixels wide in a palette of `colours`, `pages` such
+    // screens held at once in `kbytes` Кбайт of video memory: the most
+    // lines a screen can have. Its slips: a whole byte a pixel; the
+    // colours taken as the bits of a pixel; 1 Кбайт taken as 1000 bytes.
     {
-        const auto screens = [](const Task& t, qint64 bitsAPixel, qint64 times, bool up) {
-            const qint64 screen = t.integer("width") * t.integer("height") * bitsAPixel * times,
-                         memory = t.integer("kbytes") * 1024 * 8;
-            if (screen <= 0 || memory <= 0)
-                t.fail("no screen or no memory");
-            return QString::number(up ? (memory + screen - 1) / screen : memory / screen);
+        const auto lines = [](const Task& t, qint64 bitsAPixel, qint64 bytesAKbyte) {
+            const qint64 line = t.integer("width") * bitsAPixel * t.integer("pages"),
+                         memory = t.integer("kbytes") * bytesAKbyte * 8;
+            if (line <= 0 || memory < line)
+                t.fail("not one line fits");
+            return QString::number(memory / line);
         };
-        r.solvers["volume.screenPages"] = [=](const Task& t) {
-            return screens(t, bitsForAlphabet(t.integer("colours")), 1, false);
+        r.solvers["volume.screenLines"] = [=](const Task& t) {
+            const qint64 colours = t.integer("colours");
+            if (colours < 2 || (colours & (colours - 1)))
+                t.fail("the palette is no power of two");
+            return lines(t, bitsForAlphabet(colours), 1024);
         };
-        r.solvers["volume.screenPagesColoursAsBits"] = [=](const Task& t) {
-            return screens(t, t.integer("colours"), 1, false);
+        r.solvers["volume.screenLinesByteAPixel"] = [=](const Task& t) { return lines(t, 8, 1024); };
+        r.solvers["volume.screenLinesColoursAsBits"] = [=](const Task& t) {
+            return lines(t, t.integer("colours"), 1024);
         };
-        // The bits of a pixel rounded down (24 colours taken as 4 bits, as
-        // if 16 were enough); one byte a pixel whatever the palette.
-        r.solvers["volume.screenPagesBitsRoundedDown"] = [=](const Task& t) {
-            qint64 bits = 0;
-            while (qint64(2) << bits <= t.integer("colours"))
-                ++bits;
-            return screens(t, bits, 1, false);
+        r.solvers["volume.screenLinesKbyteAsThousand"] = [=](const Task& t) {
+            return lines(t, bitsForAlphabet(t.integer("colours")), 1000);
         };
-        r.solvers["volume.screenPagesByteAPixel"] = [=](const Task& t) { return screens(t, 8, 1, false); };
     }
     // A tree of stars in a text file, `rows` lines: line k from the top
     // holds 2k − 1 stars after rows − k blanks (the middle stars one under
@@ -419,6 +417,30 @@ void addVolume(Registry& r) {
     r.solvers["volume.codes"] = [](const Task& t) {
         return written(double(codeCount(numeral(t.text("kinds")), numeral(t.text("length")))));
     };
+    // Those of them in which one chosen kind of signal occurs at least once:
+    // all codes less those made of the other kinds. Its slips: that kind
+    // exactly once (a place for it, the other kinds elsewhere); a place for
+    // it and any signals elsewhere, so a code with it twice counts twice.
+    {
+        const auto usingOne = [](const Task& t, bool exactlyOnce, bool placeFixed) {
+            const qint64 kinds = numeral(t.text("kinds"));
+            const int length = numeral(t.text("length"));
+            if (kinds < 2 || length < 2)
+                t.fail("codes need two kinds of signal and two signals to choose one");
+            if (exactlyOnce)
+                return written(double(length * codeCount(kinds - 1, length - 1)));
+            if (placeFixed)
+                return written(double(length * codeCount(kinds, length - 1)));
+            return written(double(codeCount(kinds, length) - codeCount(kinds - 1, length)));
+        };
+        r.solvers["volume.codesUsingOne"] = [=](const Task& t) { return usingOne(t, false, false); };
+        r.solvers["volume.codesUsingOneExactlyOnce"] = [=](const Task& t) {
+            return usingOne(t, true, false);
+        };
+        r.solvers["volume.codesUsingOnePlaceFixed"] = [=](const Task& t) {
+            return usingOne(t, false, true);
+        };
+    }
     // `count` measurements, each a whole number from `low` to `high`, in
     // the least equal number of bits each.
     r.solvers["volume.measurements"] = [](const Task& t) {
@@ -472,28 +494,32 @@ void addVolume(Registry& r) {
     };
     // A board already has `had` lamps that are on or off; the fewest lamps
     // of `kinds` (a word) states to add so that all together give `signals`
-    // signals. Its slips: the lamps already there ignored; their 2^had
-    // signals taken as 2 · had; every lamp, old and new, taken as on/off.
+    // signals. Its slips: the lamps already there ignored; every lamp, old
+    // and new, taken as on/off; every lamp taken as one of the new kind.
     {
         const auto addedLamps = [](const Task& t, char how) {
             const qint64 had = t.integer("had"), kinds = numeral(t.text("kinds")),
                          wanted = t.integer("signals");
             if (had < 1 || had > 20 || kinds < 3 || wanted < 2)
                 t.fail("not on/off lamps and lamps of more states");
-            if (how == 't')
-                return QString::number(leastCodeLength(2, wanted) - had);
-            const qint64 old = how == 'i' ? 1 : how == 'p' ? 2 * had : qint64(1) << had;
+            if (how == 't' || how == 'k') {
+                const qint64 added = leastCodeLength(how == 't' ? 2 : kinds, wanted) - had;
+                if (added < 1)
+                    t.fail("the lamps already there give the signals");
+                return QString::number(added);
+            }
+            const qint64 old = how == 'i' ? 1 : qint64(1) << had;
             return QString::number(leastCodeLength(kinds, (wanted + old - 1) / old));
         };
         r.solvers["volume.leastAddedLamps"] = [=](const Task& t) { return addedLamps(t, ' '); };
         r.solvers["volume.leastAddedLampsOldIgnored"] = [=](const Task& t) {
             return addedLamps(t, 'i');
         };
-        r.solvers["volume.leastAddedLampsOldProduct"] = [=](const Task& t) {
-            return addedLamps(t, 'p');
-        };
         r.solvers["volume.leastAddedLampsAllTwoStates"] = [=](const Task& t) {
             return addedLamps(t, 't');
+        };
+        r.solvers["volume.leastAddedLampsAllNewKind"] = [=](const Task& t) {
+            return addedLamps(t, 'k');
         };
     }
     // A code of one of the `letters` followed by `digits` (a number or a
@@ -653,13 +679,31 @@ void addVolume(Registry& r) {
             throw CheckError("not a number of times: " + o);
         return number(m.captured(1)) == number(answer);
     };
-    // The information of drawing one of `part` alike things out of `total`.
-    r.solvers["volume.oneOfAlikeBits"] = [](const Task& t) {
-        const double bits = informationBits(t.integer("total"), t.integer("part"));
-        if (bits != qint64(bits))
-            t.fail("no whole number of bits");
-        return written(bits);
-    };
+    // The information of drawing one of the alike things that are not among
+    // the `others` out of `total`. And its slips: the logarithm of the count
+    // drawn from, or of the total, and the number of equal chances (total
+    // over the count) given for the bits.
+    {
+        const auto part = [](const Task& t) {
+            const qint64 p = t.integer("total") - t.integer("others");
+            const double bits = informationBits(t.integer("total"), p);
+            if (bits != qint64(bits) || informationBits(p) != qint64(informationBits(p)))
+                t.fail("no whole number of bits");
+            return p;
+        };
+        r.solvers["volume.restOfAlikeBits"] = [=](const Task& t) {
+            return written(informationBits(t.integer("total"), part(t)));
+        };
+        r.solvers["volume.restOfAlikeBitsPartLog"] = [=](const Task& t) {
+            return written(informationBits(part(t)));
+        };
+        r.solvers["volume.restOfAlikeBitsTotalLog"] = [=](const Task& t) {
+            return written(informationBits(t.integer("total")));
+        };
+        r.solvers["volume.restOfAlikeBitsChances"] = [=](const Task& t) {
+            return QString::number(t.integer("total") / part(t));
+        };
+    }
     // A message of `length` characters in `bytes` bytes, each character in
     // the least equal number of bits: the largest alphabet it may have.
     r.solvers["volume.widestAlphabetForLength"] = [](const Task& t) {
@@ -736,6 +780,23 @@ void addVolume(Registry& r) {
         for (int n = numeral(t.text("least")); n <= numeral(t.text("most")); ++n)
             count += codeCount(kinds.size(), n);
         return written(double(count));
+    };
+    // Its slips: the messages of the greatest length alone; the empty
+    // message counted too (lengths from nought); the kinds times the
+    // greatest length.
+    r.solvers["volume.signalsLongestOnly"] = [](const Task& t) {
+        return written(double(codeCount(t.list("kinds").size(), numeral(t.text("most")))));
+    };
+    r.solvers["volume.signalsEmptyCounted"] = [](const Task& t) {
+        if (numeral(t.text("least")) != 1)
+            t.fail("the shortest message is not of one signal");
+        qint64 count = 0;
+        for (int n = 0; n <= numeral(t.text("most")); ++n)
+            count += codeCount(t.list("kinds").size(), n);
+        return written(double(count));
+    };
+    r.solvers["volume.signalsKindsTimesLength"] = [](const Task& t) {
+        return written(double(t.list("kinds").size() * numeral(t.text("most"))));
     };
     // `mbytes` Мбайт ("0,5") of free space, into which files of `kbytes`
     // Кбайт and of `kbits` Кбит are written: the space left in Кбайт. Its
