@@ -12,50 +12,19 @@
 #include "app/application.h"
 #include "windows/paperlinks.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QGroupBox>
-#include <QLabel>
 #include <QPainter>
-#include <QPlainTextEdit>
-#include <QTextDocument>
-#include <QTextDocumentFragment>
 
-#include <algorithm>
-#include <tuple>
 
 namespace {
 const zut::AnswerKey noKey{};
 
-// The visible texts of a page, top to bottom and left to right.
+// The visible texts of a page, one line each, with the height they stand at.
 QStringList pageTexts(QWidget* page) {
-    std::vector<std::tuple<int, int, QString>> found;
-    for (QWidget* w : page->findChildren<QWidget*>()) {
-        if (!w->isVisibleTo(page))
-            continue;
-        QString text;
-        if (auto* l = qobject_cast<QLabel*>(w))
-            text = Qt::mightBeRichText(l->text())
-                       ? QTextDocumentFragment::fromHtml(l->text()).toPlainText()
-                       : l->text();
-        else if (auto* b = qobject_cast<QAbstractButton*>(w))
-            text = b->text();
-        else if (auto* e = qobject_cast<QPlainTextEdit*>(w))
-            // QPlainTextEdit::toPlainText() turns no-break spaces into plain
-            // ones; the raw text keeps them, with its paragraph separators.
-            text = e->document()->toRawText().replace(QChar::ParagraphSeparator, '\n');
-        else if (auto* g = qobject_cast<QGroupBox*>(w))
-            text = g->title();
-        if (text.trimmed().isEmpty())
-            continue;
-        const QPoint at = w->mapTo(page, QPoint(0, 0));
-        found.emplace_back(at.y(), at.x(), text);
-    }
-    std::sort(found.begin(), found.end());
     QStringList lines;
-    for (const auto& [y, x, text] : found)
+    for (const auto& [y, text] : visibleTexts(page))
         lines << QString("[%1] %2").arg(y).arg(text);
     return lines;
 }

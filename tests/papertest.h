@@ -14,17 +14,25 @@
 #include "windows/t20087.h"
 #include "windows/test_2007.h"
 
+#include <QAbstractButton>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTest>
+#include <QTextDocument>
+#include <QTextDocumentFragment>
 
+#include <algorithm>
 #include <array>
+#include <tuple>
+#include <utility>
+#include <vector>
 
 inline const char* const paperNames[8] = {"t2007",   "t2008_1", "t2008_2", "t2008_3",
                                           "t2008_4", "t2008_5", "t2008_6", "t2008_7"};
 
-// The eight papers of the current window set, 2007 first.
 // The window of a set with this reference name.
 inline QWidget* window(const zut::WindowSet& set, const QString& name) {
     for (QWidget* w : set.windows())
@@ -33,6 +41,7 @@ inline QWidget* window(const zut::WindowSet& set, const QString& name) {
     qFatal("no window %s", qPrintable(name));
 }
 
+// The eight papers of the current window set, 2007 first.
 inline std::array<zut::Paper*, 8> papers() {
     return {t2007, t2008_1, t2008_2, t2008_3, t2008_4, t2008_5, t2008_6, t2008_7};
 }
@@ -59,4 +68,37 @@ inline QLabel* verdict(zut::Paper* p, int marked) { // 1 … 28
 inline void type(QWidget* w, const QString& text) {
     for (QChar c : text)
         QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(c), Qt::NoModifier);
+}
+
+// Every text a page shows, top to bottom and left to right, with the
+// height it stands at: labels (rich text as plain), buttons, group titles
+// and the fields' text.
+inline std::vector<std::pair<int, QString>> visibleTexts(QWidget* page) {
+    std::vector<std::tuple<int, int, QString>> found;
+    for (QWidget* w : page->findChildren<QWidget*>()) {
+        if (!w->isVisibleTo(page))
+            continue;
+        QString text;
+        if (auto* l = qobject_cast<QLabel*>(w))
+            text = Qt::mightBeRichText(l->text())
+                       ? QTextDocumentFragment::fromHtml(l->text()).toPlainText()
+                       : l->text();
+        else if (auto* b = qobject_cast<QAbstractButton*>(w))
+            text = b->text();
+        else if (auto* e = qobject_cast<QPlainTextEdit*>(w))
+            // QPlainTextEdit::toPlainText() turns no-break spaces into plain
+            // ones; the raw text keeps them, with its paragraph separators.
+            text = e->document()->toRawText().replace(QChar::ParagraphSeparator, '\n');
+        else if (auto* g = qobject_cast<QGroupBox*>(w))
+            text = g->title();
+        if (text.trimmed().isEmpty())
+            continue;
+        const QPoint at = w->mapTo(page, QPoint(0, 0));
+        found.emplace_back(at.y(), at.x(), text);
+    }
+    std::sort(found.begin(), found.end());
+    std::vector<std::pair<int, QString>> texts;
+    for (const auto& [y, x, text] : found)
+        texts.emplace_back(y, text);
+    return texts;
 }

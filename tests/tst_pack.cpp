@@ -148,6 +148,17 @@ void TestPack::damaged_data() {
         }
         w.endMap();
     }) << "given twice";
+    // The second value is read into the first one's node: a list into text.
+    QTest::newRow("a key given twice, then with a list") << packed([&](QCborStreamWriter& w) {
+        w.startMap(2);
+        w.append(QLatin1StringView("key"));
+        text(w);
+        w.append(QLatin1StringView("key"));
+        w.startArray(1);
+        text(w);
+        w.endArray();
+        w.endMap();
+    }) << "given twice";
     QTest::newRow("a key that is a list") << packed([&](QCborStreamWriter& w) {
         w.startMap(1);
         w.startArray(0);
@@ -285,9 +296,9 @@ void TestPack::faultNamed_data() {
                                     << "{=phrase:bold}"
                                     << "unknown format";
     // А1's answer is 118 байт, 944 bits.
-    const QString a1Options = R"(["102 байта", "118 байт", "112 байт", "96 байт"])";
+    const QString a1Options = R"(["102 байта", "118 байт", "112 байт", "122 байта"])";
     QTest::newRow("no option carries it") << a1Options
-                                          << R"(["102 байта", "117 байт", "112 байт", "96 байт"])"
+                                          << R"(["102 байта", "117 байт", "112 байт", "122 байта"])"
                                           << "task А1: the answer 944 is carried by 0 options";
     QTest::newRow("two options carry it") << a1Options
                                           << R"(["102 байта", "118 байт", "112 байт", "944 бита"])"

@@ -8,6 +8,7 @@
 #include "papertest.h"
 
 #include <QFileInfo>
+#include <QRegularExpression>
 
 class TestPapers : public QObject {
     Q_OBJECT
@@ -20,6 +21,8 @@ private slots:
     void inventory();
     void part1AnswerLists_data() { pageLaysClean_data(); }
     void part1AnswerLists();
+    void dashesKeepTheirWord_data() { pageLaysClean_data(); }
+    void dashesKeepTheirWord();
 
 private:
     std::unique_ptr<zut::WindowSet> set_;
@@ -65,6 +68,19 @@ void TestPapers::part1AnswerLists() {
             });
         QVERIFY2(answers, qPrintable(c.tasks[size_t(t)].id + " has no answers"));
     }
+}
+
+// A dash in a paper's texts stays on the line of the word before it: a
+// no-break space before it, never a plain one.
+void TestPapers::dashesKeepTheirWord() {
+    QFETCH(int, paper);
+    static const QRegularExpression plainBeforeDash(QString::fromUtf8("[ \t]\u2014"));
+    QStringList found;
+    for (const auto& [y, text] : visibleTexts(papers()[paper]->page()))
+        for (const QString& line : text.split('\n'))
+            if (line.contains(plainBeforeDash))
+                found << QString("[%1] %2").arg(y).arg(line);
+    QCOMPARE(found, QStringList());
 }
 
 ZUT_TEST_MAIN(TestPapers)

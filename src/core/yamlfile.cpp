@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <utility>
 
 namespace zut {
 
@@ -111,10 +112,13 @@ private:
             // costs less than the text it finds.
             for (size_t count = 1; in_.hasNext(); ++count) {
                 const std::string key = text();
+                // Checked before the value is read: a second value would be
+                // read into the first one's node, and YAML::Node::operator[]
+                // throws its own exception where a list meets text.
+                if (std::as_const(n)[key])
+                    fail("the key \"" + key + "\" is given twice");
                 YAML::Node value = n[key];
                 node(value, depth + 1);
-                if (n.size() != count)
-                    fail("the key \"" + key + "\" is given twice");
             }
             leave();
         } else {

@@ -523,8 +523,14 @@ void TestPaperContent::checksFollowTheirGivens_data() {
                                         << "digit" << QVariant("1") << "176";
     QTest::newRow("t2008_1 B6 row shown wrongly") << QString("t2008_1") << "B6"
                                                   << "shown" << QVariant("1234567891112") << "!does not begin as shown";
-    QTest::newRow("t2008_1 B7 a site without a dot") << QString("t2008_1") << "B7"
-                                                     << "site" << QVariant("klass") << "!not two different names";
+    // 13 April has no month 13 to be taken for; 4 April one number for
+    // both; day 367 is not in 2008.
+    QTest::newRow("t2008_1 B7 13 April") << QString("t2008_1") << "B7"
+                                         << "day" << QVariant("104") << "!cannot be taken for each other";
+    QTest::newRow("t2008_1 B7 4 April") << QString("t2008_1") << "B7"
+                                        << "day" << QVariant("95") << "!cannot be taken for each other";
+    QTest::newRow("t2008_1 B7 past the year") << QString("t2008_1") << "B7"
+                                              << "day" << QVariant("367") << "!not a day of the year";
     QTest::newRow("t2008_1 B8 descending") << QString("t2008_1") << "B8"
                                            << "order" << QVariant("убывания") << "ГАВБ";
     const auto row3 = [](const char* name, const char* id, const char* given, QVariant value,
@@ -631,15 +637,14 @@ void TestPaperContent::checksFollowTheirGivens_data() {
     row("А18 a single cell", "А18", "range", "B2:B2", "!4 options fit");
     row("А18 entered elsewhere", "А18", "from", "C3", "!the range does not start");
     row("А20 one line less", "А20", "program",
-        QStringList{"влево 4, запиши", "вверх 2, запиши", "вправо 5, запиши", "вниз 3, запиши",
-                    "влево 3, запиши"},
+        QStringList{"вверх 6, запиши; вправо 6, запиши", "вниз 3, запиши; влево 2, запиши"},
         "!option 1 is not the slip");
     // A[28] is A[4] again, and 28 = 4 · 7 meets the period taken as 7;
     // five elements do not yet repeat.
     row("А8 element 28", "А8", "index", "28", "17");
     row("А8 element 5", "А8", "index", "5", "!do not repeat");
-    row("А20 off the field", "А20", "program", QStringList{"вверх 3, запиши"}, "");
-    row("B1 another writing", "B1", "writing", "321", "4");
+    row("А20 no edge crossed", "А20", "program", QStringList{"вправо 3, запиши"}, "");
+    row("B1 digit sum 6", "B1", "sum", "6", "4");
     row("B2 true", "B2", "truth", "истинно", "");
     row("B3 to ДБГВА", "B3", "target", "ДБГВА", "12112");
     row("B3 four commands", "B3", "most", "четырёх", "!0 programs");

@@ -126,8 +126,8 @@ private slots:
     void tableSlips();
     void queriesWithFact_data();
     void queriesWithFact();
-    void siteCopyAddress_data();
-    void siteCopyAddress();
+    void dayOfYearAddress_data();
+    void dayOfYearAddress();
 };
 
 void TestT2008_1::listingsShareTheirFault_data() {
@@ -597,34 +597,31 @@ void TestT2008_1::solversFollowTheirGivens_data() {
         "colours", "20", "15");
     row("А17 colours scaled, 33 colours", "А17", "volume.paletteWithinFirstColoursScaled",
         "colours", "33", "");
-    // B7: a file or protocol the fragments do not hold.
-    row("B7 another file", "B7", "text.addressInSiteCopy", "file", "tur.png", "");
-    row("B7 another protocol", "B7", "text.addressInSiteCopy", "protocol", "ftp", "");
+    // B7: a protocol or an extension the fragments do not hold.
+    row("B7 another protocol", "B7", "text.addressByDayOfYear", "protocol", "ftp", "");
+    row("B7 another extension", "B7", "text.addressByDayOfYear", "extension", "htm", "");
 }
 
-// B7 with other names of the server and the site: the same fragments spell
-// the site's name taken for the server's (ЖГАЕБВД) and the two domains
-// swapped; one name for both is refused.
-void TestT2008_1::siteCopyAddress_data() {
-    QTest::addColumn<QString>("server");
-    QTest::addColumn<QString>("site");
+// B7 on other days of the year: 2008 is a leap year, so day 100 is 9 April
+// (in a year of 365 days it would be the 10th, which no fragment holds);
+// day 248, 4 September, is spelt by the same fragments with the day and
+// the month swapped; 9 February and 9 September lack a fragment.
+void TestT2008_1::dayOfYearAddress_data() {
+    QTest::addColumn<QString>("day");
     QTest::addColumn<QString>("answer");
-    QTest::newRow("the paper's") << "arhiv.net" << "klass.ru" << "ЖГБВАЕД";
-    QTest::newRow("site for server") << "klass.ru" << "arhiv.net" << "ЖГАЕБВД";
-    QTest::newRow("domains swapped") << "arhiv.ru" << "klass.net" << "ЖГБЕАВД";
-    QTest::newRow("one name for both") << "arhiv.net" << "arhiv.net" << "";
-    QTest::newRow("a domain twice") << "arhiv.net" << "klass.net" << "";
+    QTest::newRow("the paper's, 9 April") << "100" << "ЖГБВАЕД";
+    QTest::newRow("4 September") << "248" << "ЖГБВЕАД";
+    QTest::newRow("9 February") << "40" << "";
+    QTest::newRow("9 September") << "253" << "";
 }
 
-void TestT2008_1::siteCopyAddress() {
-    QFETCH(QString, server);
-    QFETCH(QString, site);
+void TestT2008_1::dayOfYearAddress() {
+    QFETCH(QString, day);
     QFETCH(QString, answer);
     zut::TaskContent t = task("B7");
-    QVERIFY(t.givens.contains("server") && t.givens.contains("site"));
-    t.givens["server"] = server;
-    t.givens["site"] = site;
-    QCOMPARE(solved("text.addressInSiteCopy", t), answer);
+    QVERIFY(t.givens.contains("day") && t.givens.contains("year"));
+    t.givens["day"] = day;
+    QCOMPARE(solved("text.addressByDayOfYear", t), answer);
 }
 
 // А1 … А17: each new task's solver, and each slip its wrong options model,

@@ -509,11 +509,12 @@ void TestT2008_3::tournamentSample() {
 // otherwise; a formula not of two parts, one negated, is refused.
 void TestT2008_3::slipsOnOtherGivens_data() {
     solverColumns();
-    // Doubling alone gives 2⁸ = 256 for A[9]; 256 − 27 = 229.
-    solverRow("А8 only the ninth corrected", "А8", "programs.elementOnlyAskedCorrection", "index",
-              "9", "229");
-    solverRow("А8 only the fifth, which needs none", "А8", "programs.elementOnlyAskedCorrection",
-              "index", "5", "16");
+    // Tested on the element before: 1, 2, 4, 8, 16, 32, 64 − 27 = 37,
+    // 74 − 27 = 47, 94 − 27 = 67; A[6] = 32 stays, as A[5] = 16 is not over 20.
+    solverRow("А8 the ninth, the element before tested", "А8",
+              "programs.elementConditionOnPrevious", "index", "9", "67");
+    solverRow("А8 the sixth, the element before tested", "А8",
+              "programs.elementConditionOnPrevious", "index", "6", "32");
     // A[8] = 20 is not corrected: doubled, 40.
     solverRow("А8 the ninth's correction skipped", "А8", "programs.elementLastCorrectionSkipped",
               "index", "9", "40");

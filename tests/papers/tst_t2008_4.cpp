@@ -13,6 +13,9 @@
 
 #include "papercheck.h"
 
+#include <QRegularExpression>
+
+#include <algorithm>
 #include <cmath>
 #include <numeric>
 #include <stdexcept>
@@ -95,33 +98,56 @@ std::vector<QVariantMap> drawings(const zut::TaskContent& t) {
     return found;
 }
 
-// The ant's letters on the field of the task's picture: `shortMove` (from
-// 1) is walked one cell short, `writeFirst` writes a line's letter before
-// its move.
-QString antWalk(const zut::TaskContent& t, int shortMove, bool writeFirst) {
-    const QVariantList rows = drawings(t).at(0)["table"].toMap()["rows"].toList();
-    int c = t.givens["column"].toInt(), r = t.givens["row"].toInt(), moves = 0;
-    const auto letter = [&] {
-        need(r >= 1 && r <= rows.size(), "off the field");
-        const QStringList line = rows[r - 1].toStringList();
-        need(c >= 1 && c < line.size(), "off the field");
-        return line[c];
-    };
-    QString written;
-    for (const QString& line : t.givens["program"].toStringList()) {
-        const QStringList words = line.split(' ');
-        need(words.size() == 3 && words[2] == "запиши", "not a move and a write");
-        const int n = words[1].chopped(1).toInt() - (++moves == shortMove ? 1 : 0);
-        if (writeFirst)
-            written += letter();
-        if (words[0] == "вправо") c += n;
-        else if (words[0] == "влево") c -= n;
-        else if (words[0] == "вниз") r += n;
-        else if (words[0] == "вверх") r -= n;
-        else need(false, "unknown move");
-        if (!writeFirst)
-            written += letter();
+// The ant's letters on the field of the task's picture with its edges
+// joined, each end found by arithmetic rather than step by step: `way` 0
+// walks the ring, 1 stops at the edge, 2 takes each step over an edge for
+// two (a lap of the ring then costs its length + 1), 3 starts from the
+// column and row swapped.
+int ringEnd(int at, int by, int size, int way) {
+    if (way == 1)
+        return std::clamp(at + by, 1, size);
+    if (way != 2)
+        return ((at - 1 + by) % size + size) % size + 1;
+    // Mirror a move to the left or up into one to the right or down.
+    const bool back = by < 0;
+    int p = back ? size - at : at - 1, n = back ? -by : by;
+    if (n > size - 1 - p) {
+        n -= size - 1 - p + 2; // to the edge, then over it
+        need(n >= 0 && n % (size + 1) != size, "a move ends on the step over the edge");
+        p = n % (size + 1);
+    } else {
+        p += n;
     }
+    return back ? size - p : p + 1;
+}
+
+QString antWalk(const zut::TaskContent& t, int way) {
+    const QVariantList rows = drawings(t).at(0)["table"].toMap()["rows"].toList();
+    const int width = int(rows.at(0).toStringList().size()) - 1, height = int(rows.size());
+    int c = t.givens["column"].toInt(), r = t.givens["row"].toInt();
+    if (way == 3)
+        std::swap(c, r);
+    QString written;
+    for (const QString& line : t.givens["program"].toStringList())
+        for (const QString& command : line.split(QRegularExpression("[,;] "))) {
+            if (command == "запиши") {
+                written += rows.at(r - 1).toStringList().at(c);
+                continue;
+            }
+            const QStringList words = command.split(' ');
+            need(words.size() == 2, "not a move: " + command);
+            const int n = words[1].toInt();
+            if (words[0] == "вправо")
+                c = ringEnd(c, n, width, way);
+            else if (words[0] == "влево")
+                c = ringEnd(c, -n, width, way);
+            else if (words[0] == "вниз")
+                r = ringEnd(r, n, height, way);
+            else if (words[0] == "вверх")
+                r = ringEnd(r, -n, height, way);
+            else
+                need(false, "unknown move");
+        }
     return written;
 }
 
@@ -520,23 +546,21 @@ void TestT2008_4::claimsCatchChanges() {
 // Each А20 option is the route walked right or with one slip, computed
 // here on the field; a wrong option number or letter fails the row.
 void TestT2008_4::antRoutes_data() {
-    QTest::addColumn<int>("shortMove");
-    QTest::addColumn<bool>("writeFirst");
+    QTest::addColumn<int>("way");
     QTest::addColumn<int>("option");
-    QTest::newRow("верный путь") << 0 << false << 2;
-    QTest::newRow("пятый шаг короче") << 5 << false << 1;
-    QTest::newRow("третий шаг короче") << 3 << false << 3;
-    QTest::newRow("первый шаг короче") << 1 << false << 4;
+    QTest::newRow("по кольцу") << 0 << 2;
+    QTest::newRow("остановка у края") << 1 << 1;
+    QTest::newRow("переход за два шага") << 2 << 3;
+    QTest::newRow("начало перепутано") << 3 << 4;
 }
 
 void TestT2008_4::antRoutes() {
-    QFETCH(int, shortMove);
-    QFETCH(bool, writeFirst);
+    QFETCH(int, way);
     QFETCH(int, option);
     try {
         const zut::TaskContent& t = task("А20");
         const QStringList o = options(t);
-        const QString walked = antWalk(t, shortMove, writeFirst);
+        const QString walked = antWalk(t, way);
         QCOMPARE(o.count(walked), 1);
         QCOMPARE(o.indexOf(walked) + 1, option);
     } catch (const std::exception& e) {
@@ -545,28 +569,29 @@ void TestT2008_4::antRoutes() {
 }
 
 // Each one-column А19 option against the two charts: only the key fits
-// both; the pie-only slip fits the shares but not the bars; column A holds
-// the charts' labels, not values. Column B ranks the classes as the bars
-// do and column D does not, and neither is an option.
+// both; the pie-only slip fits the shares but not the bars; column B is in
+// the proportion of the first two sectors only. Column A holds the charts'
+// labels, not values; column D, like B, fits the first two sectors (B and
+// C fit them, so D = E − B − C does too), and neither is an option.
 void TestT2008_4::chartRanges_data() {
     QTest::addColumn<int>("option");
     QTest::addColumn<int>("column"); // 0 = A … 4 = E
     QTest::addColumn<bool>("labels");
-    QTest::addColumn<bool>("ranked");
+    QTest::addColumn<bool>("twoSectors");
     QTest::addColumn<bool>("bars");
     QTest::addColumn<bool>("pie");
     QTest::newRow("E") << 1 << 4 << false << true << true << true;
     QTest::newRow("C") << 2 << 2 << false << true << false << true;
-    QTest::newRow("A") << 3 << 0 << true << false << false << false;
-    QTest::newRow("B, no option") << 0 << 1 << false << true << false << false;
-    QTest::newRow("D, no option") << 0 << 3 << false << false << false << false;
+    QTest::newRow("B") << 3 << 1 << false << true << false << false;
+    QTest::newRow("A, no option") << 0 << 0 << true << false << false << false;
+    QTest::newRow("D, no option") << 0 << 3 << false << true << false << false;
 }
 
 void TestT2008_4::chartRanges() {
     QFETCH(int, option);
     QFETCH(int, column);
     QFETCH(bool, labels);
-    QFETCH(bool, ranked);
+    QFETCH(bool, twoSectors);
     QFETCH(bool, bars);
     QFETCH(bool, pie);
     try {
@@ -592,41 +617,53 @@ void TestT2008_4::chartRanges() {
             }
         const std::vector<double> values = numeric ? sheetColumn(t, column) : std::vector<double>{};
         const std::vector<double> shown = chartValues(t, 1);
-        bool sameOrder = numeric && values.size() == shown.size();
-        for (size_t a = 0; sameOrder && a < values.size(); ++a)
-            for (size_t b = 0; b < values.size(); ++b)
-                if ((values[a] < values[b]) != (shown[a] < shown[b]) ||
-                    (values[a] == values[b]) != (shown[a] == shown[b]))
-                    sameOrder = false;
-        QCOMPARE(sameOrder, ranked);
+        const std::vector<double> sectors = chartValues(t, 2);
+        QCOMPARE(numeric && values.size() >= 2 &&
+                     sameShares({values[0], values[1]}, {sectors[0], sectors[1]}),
+                 twoSectors);
         QCOMPARE(numeric && values == shown, bars);
-        QCOMPARE(numeric && sameShares(values, chartValues(t, 2)), pie);
+        QCOMPARE(numeric && sameShares(values, sectors), pie);
     } catch (const std::exception& e) {
         QFAIL(e.what());
     }
 }
 
-// А19's block slip on the sheet with one cell retyped: the option B2:D4
-// is its answer only while the block holds exactly the numbers typed in.
+// А19's slips on the sheet with one cell retyped: the option B2:D4 is the
+// block's answer only while the block holds exactly the numbers typed in;
+// B2:B4 is the two-sectors answer only while its 4 : 6 fits the pie's
+// 12 : 18 and its whole does not. With 2 in B4 column B fits the whole pie,
+// and the totals 12, 18, 7 fit the first two sectors only.
 void TestT2008_4::enteredBlock_data() {
+    QTest::addColumn<QString>("solver");
     QTest::addColumn<QString>("cell");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("answer"); // empty: refused
-    QTest::newRow("as drawn") << ""
+    const QString block = "tables.rangeOfEnteredNumbers", two = "tables.rangeOnTwoSectorsOnly";
+    QTest::newRow("as drawn") << block << ""
                               << ""
                               << "B2:D4";
-    QTest::newRow("a count given by a formula") << "D3"
+    QTest::newRow("a count given by a formula") << block << "D3"
                                                 << "=2+2"
                                                 << "";
-    QTest::newRow("a total typed in") << "E4"
+    QTest::newRow("a total typed in") << block << "E4"
                                       << "6"
                                       << "";
-    QTest::newRow("a heading typed as a number") << "B1"
+    QTest::newRow("a heading typed as a number") << block << "B1"
                                                  << "7"
                                                  << "";
+    QTest::newRow("two sectors, as drawn") << two << ""
+                                           << ""
+                                           << "B2:B4";
+    QTest::newRow("two sectors, B3 not in 2 : 3") << two << "B3"
+                                                  << "5"
+                                                  << "";
+    QTest::newRow("two sectors, B in the whole pie") << two << "B4"
+                                                     << "2"
+                                                     << "E2:E4";
 }
 
 void TestT2008_4::enteredBlock() {
+    QFETCH(QString, solver);
     QFETCH(QString, cell);
     QFETCH(QString, typed);
     QFETCH(QString, answer);
@@ -644,7 +681,7 @@ void TestT2008_4::enteredBlock() {
         draw["spreadsheet"] = grid;
         sheet->draw = draw;
     }
-    solvesOrRefuses("tables.rangeOfEnteredNumbers", t, answer);
+    solvesOrRefuses(solver, t, answer);
 }
 
 // Solvers of the paper's tasks on one given changed, worked by hand; an
@@ -724,6 +761,25 @@ void TestT2008_4::ownSolvers_data() {
     row("А12 to С", "А12", "tables.closingLengthensMost", "to", "С", "С–У");
     row("А12 to С, the longest on the way", "А12", "tables.closingLongestOnRoute", "to", "С", "П–У");
     row("А12 from Р", "А12", "tables.closingLengthensMost", "from", "Р", "");
+    // 57 in three digits: 321 (base 4), 212 (5), 133 (6), 111 (7); no
+    // base gives the sum 4 in three digits, and in two digits 14, 27 and 53
+    // all give 5. 71 is 131 in base 7.
+    row("B1 sum 6", "B1", "bases.lengthAndDigitSum", "sum", "6", "4");
+    row("B1 sum 7", "B1", "bases.lengthAndDigitSum", "sum", "7", "6");
+    row("B1 sum 4", "B1", "bases.lengthAndDigitSum", "sum", "4", "");
+    row("B1 two digits", "B1", "bases.lengthAndDigitSum", "length", "двух", "");
+    row("B1 71", "B1", "bases.lengthAndDigitSum", "value", "71", "7");
+    // From (4, 2) «вправо 5» crosses the right edge into column 1 (А), or
+    // stops in column 8 (С), or ends on the step over it; «вправо 3» crosses
+    // nothing. Swapped, the start (5, 2) would be row 5 of four.
+    row("А20 right 5", "А20", "programs.antLettersRing", "program", "вправо 5, запиши", "А");
+    row("А20 right 5, clamped", "А20", "programs.antLettersRingClamped", "program",
+        "вправо 5, запиши", "С");
+    row("А20 right 5, ends over the edge", "А20", "programs.antLettersRingCrossingStep", "program",
+        "вправо 5, запиши", "");
+    row("А20 right 3, no edge", "А20", "programs.antLettersRing", "program", "вправо 3, запиши", "");
+    row("А20 start in column 5, swapped", "А20", "programs.antLettersRingStartSwapped", "column",
+        "5", "");
 }
 
 ZUT_TEST_MAIN(TestT2008_4)

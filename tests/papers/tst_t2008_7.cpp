@@ -7,7 +7,8 @@
 // the worked solution says, the wordings of B7 and B8 name their Latin
 // labels, А2's key and slips, А9's number and its slip, B7's address and
 // B8's order follow their givens, А20's command back and its slip follow
-// the program, and А19's chart keeps its right edge blank.
+// the program, А12's fastest route follows its bus times, and А19's chart
+// keeps its right edge blank.
 #include "testmain.h"
 
 #include "taskcheck/interpret.h"
@@ -81,6 +82,8 @@ private slots:
     void solvers_data();
     void solvers() { solverFollowsItsGiven(); }
     void chartEdgeBlank();
+    void fastestRouteOnOtherTimes_data();
+    void fastestRouteOnOtherTimes();
     void drawerFollowsItsProgram_data();
     void drawerFollowsItsProgram();
 };
@@ -329,8 +332,34 @@ void TestT2008_7::solvers_data() {
     solverRow("А13 a letter past Z", "А13", "bases.alphabetShiftGrowth", "word", "ZOO", "");
     solverRow("А13 slip, a digit each", "А13", "bases.alphabetShiftGrowthDigitEach", "word",
               "CODE", "2222");
-    solverRow("А13 slip, decimal", "А13", "bases.alphabetShiftGrowthDecimal", "shift", "1",
-              "1057");
+    // GPY = 00111 10000 11001₂ = 7705.
+    solverRow("А13 slip, the new number", "А13", "bases.alphabetShiftGrowthNewNumber", "shift",
+              "1", "1E19");
+    solverRow("А13 slip, the new number past Z", "А13", "bases.alphabetShiftGrowthNewNumber",
+              "word", "ZOO", "");
+    // А8 on other indexes: 38, 19, 13, 10 with div; 38, 36, 33, 29, 24,
+    // 18, 11, 3 with i mod A[i-1]; k of the third and eighth passes.
+    solverRow("А8 slip, div, A[4]", "А8", "programs.elementModAsQuotient", "index", "4", "10");
+    solverRow("А8 slip, operands swapped, A[8]", "А8", "programs.elementModOperandsSwapped",
+              "index", "8", "3");
+    solverRow("А8 slip, k of the third pass", "А8", "programs.elementHelperOfPass", "index", "3",
+              "2");
+    solverRow("А8 slip, k of the last pass", "А8", "programs.elementHelperOfPass", "index", "8",
+              "4");
+    // А19: B1 given the number it holds changes nothing; the cell or its
+    // number other than the sheet's is refused.
+    solverRow("А19 the same number", "А19", "tables.barsChanged", "now", "4",
+              "не изменится ни один столбик");
+    solverRow("А19 C1 does not hold 4", "А19", "tables.barsChanged", "cell", "C1", "");
+    solverRow("А19 B1 said to hold 2", "А19", "tables.barsChanged", "was", "2", "");
+    // А12 with another wait: 63, 48, 93, 46 minutes at 5; 98, 153, 93, 116
+    // at 40; at 3 schemes 2 and 4 both take 42; no route starts at Ж.
+    solverRow("А12 a short wait", "А12", "tables.fastestRoute", "wait", "5", "схема 4");
+    solverRow("А12 a long wait", "А12", "tables.fastestRoute", "wait", "40", "схема 3");
+    solverRow("А12 a tie", "А12", "tables.fastestRoute", "wait", "3", "");
+    solverRow("А12 slip, every change twice, short wait", "А12", "tables.fastestRouteChangeTwice",
+              "wait", "5", "схема 4");
+    solverRow("А12 from another place", "А12", "tables.fastestRoute", "from", "Ж", "");
     solverRow("А13 slip, shifts added", "А13", "bases.alphabetShiftGrowthAdded", "word", "CODE",
               "8");
     // 1728 : 3b is whole for every divisor b of 576, the digit 3 asks b > 3.
@@ -391,6 +420,38 @@ void TestT2008_7::chartEdgeBlank() {
                 last = x;
     QVERIFY2(last >= 0 && last < e.rect.width() - 6,
              qPrintable(QString("ink up to column %1").arg(last)));
+}
+
+// А12 with one bus time of the table changed (both its cells; empty: no
+// bus): the fastest route and its slips, or a refusal (""). Ж–Л at 45
+// makes scheme 1 as fast as scheme 4 (66 minutes).
+void TestT2008_7::fastestRouteOnOtherTimes_data() {
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<QString>("to");
+    QTest::addColumn<QString>("minutes");
+    QTest::addColumn<QString>("solver");
+    QTest::addColumn<QString>("answer");
+    QTest::newRow("Ж–Л faster") << "Ж" << "Л" << "44" << "tables.fastestRoute" << "схема 1";
+    QTest::newRow("a tie") << "Ж" << "Л" << "45" << "tables.fastestRoute" << "";
+    QTest::newRow("no bus on a route") << "Ж" << "Л" << "" << "tables.fastestRoute" << "";
+    QTest::newRow("Е–И slower") << "Е" << "И" << "25" << "tables.fastestRoute" << "схема 1";
+    QTest::newRow("changes free, Ж–И slower")
+        << "Ж" << "И" << "9" << "tables.fastestRouteChangesFree" << "схема 4";
+    QTest::newRow("every change twice, a faster direct bus")
+        << "Е" << "Л" << "87" << "tables.fastestRouteChangeTwice" << "схема 3";
+    QTest::newRow("fewest changes, no direct bus")
+        << "Е" << "Л" << "" << "tables.fastestRouteFewestChanges" << "";
+}
+
+void TestT2008_7::fastestRouteOnOtherTimes() {
+    QFETCH(QString, from);
+    QFETCH(QString, to);
+    QFETCH(QString, minutes);
+    QFETCH(QString, solver);
+    QFETCH(QString, answer);
+    zut::TaskContent t = task("А12");
+    QVERIFY(setRoad(t, from, to, minutes));
+    solvesOrRefuses(solver, t, answer);
 }
 
 // А20's command back and its slip of the first command left out, on

@@ -773,11 +773,31 @@ void addBases(Registry& r) {
             t.fail(QString("%1 chains are impossible, not one").arg(impossible.size()));
         return impossible.front();
     };
-    // The one base in which the decimal `value` is written `writing`.
-    r.solvers["bases.baseOfWriting"] = [](const Task& t) {
-        const std::vector<qint64> bases = basesWithPattern(t.integer("value"), t.text("writing"));
-        if (bases.size() != 1)
-            t.fail(QString("%1 bases fit, not one").arg(bases.size()));
+    // The one base in which the decimal `value` is written with exactly
+    // `length` digits (a number word: "трёх") whose sum is `sum`. Refused
+    // where not one base fits, and where the length bounds nothing: some
+    // base of another length must give that digit sum too.
+    r.solvers["bases.lengthAndDigitSum"] = [](const Task& t) {
+        const qint64 value = t.integer("value"), sum = t.integer("sum");
+        const qint64 length = countGiven(t, "length");
+        if (value < 2 || value > 100000 || length < 2)
+            t.fail("the value is not from 2 to 100000 or the length below two");
+        std::vector<qint64> bases;
+        bool boundMatters = false;
+        // From b = value + 1 on the record is the one digit `value`.
+        for (qint64 b = 2; b <= value; ++b) {
+            qint64 digits = 0, total = 0;
+            for (qint64 v = value; v > 0; v /= b, ++digits)
+                total += v % b;
+            if (total != sum)
+                continue;
+            if (digits == length)
+                bases.push_back(b);
+            else
+                boundMatters = true;
+        }
+        if (bases.size() != 1 || !boundMatters)
+            t.fail(QString("%1 bases fit, or the length bounds nothing").arg(bases.size()));
         return QString::number(bases.front());
     };
     // The option is digits with their base as an index label ("EA{_16}"),
@@ -1316,7 +1336,7 @@ void addBases(Registry& r) {
     // grows when every letter is replaced by the one `shift` places
     // further on, in the base `system` names; its slips: the shifts simply
     // added, each letter weighted as one digit of the base (four bits),
-    // the decimal growth's digits.
+    // the new word's number given instead of the growth.
     const auto shiftGrowth = [=](const Task& t) {
         QString after;
         for (QChar c : t.text("word")) {
@@ -1340,8 +1360,9 @@ void addBases(Registry& r) {
             growth = growth * base + t.integer("shift");
         return toBase(growth, base);
     };
-    r.solvers["bases.alphabetShiftGrowthDecimal"] = [=](const Task& t) {
-        return QString::number(shiftGrowth(t));
+    r.solvers["bases.alphabetShiftGrowthNewNumber"] = [=](const Task& t) {
+        return toBase(shiftGrowth(t) + fromBase(alphabetCoded(t, 1, true), 2),
+                      numeral(t.text("system")));
     };
     // The base in which `digits` stands for the number that, added to
     // `term`, gives `sum` (both digits_base), as "digits_base"; its slips:

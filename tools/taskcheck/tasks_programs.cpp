@@ -1133,10 +1133,8 @@ void addPrograms(Registry& r) {
                                           x + " := " + start.captured(1) + " +");
             }).integer(t.text("variable")));
     };
-    // Slips of the value a counted loop leaves in `variable`, read in its
-    // Pascal column: one pass more (the upper bound one greater); the counter
-    // taken from 1 whatever its start (both bounds moved by the same step);
-    // in «s := k * s + i» the addition done before the multiplication.
+    // One pass more of a counted loop (its upper bound one greater): the
+    // value then left in `variable`, read in the fragment's Pascal column.
     {
         static const QRegularExpression bounds(R"(\bfor\s+\w+\s*:=\s*(-?\d+)\s+to\s+(-?\d+)\b)");
         const auto boundsMoved = [](const Task& t, int lowShift, int highShift) {
@@ -1152,21 +1150,6 @@ void addPrograms(Registry& r) {
                                    }).integer(t.text("variable")));
         };
         r.solvers["programs.valuePassExtra"] = [=](const Task& t) { return boundsMoved(t, 0, 1); };
-        r.solvers["programs.valueCounterFromOne"] = [=](const Task& t) {
-            const auto m = bounds.match(t.threeFragments()[1]);
-            if (!m.hasMatch() || m.captured(1).toInt() == 1)
-                t.fail("no counted loop that starts other than at 1");
-            const int shift = 1 - m.captured(1).toInt();
-            return boundsMoved(t, shift, shift);
-        };
-        r.solvers["programs.valueAddedBeforeProduct"] = [](const Task& t) {
-            static const QRegularExpression step(R"(\b(\w+)\s*:=\s*(\w+)\s*\*\s*\1\s*\+\s*(\w+))");
-            return QString::number(runPascalChanged(t, [&](QString s) {
-                                       if (!step.match(s).hasMatch())
-                                           t.fail("no step «s := k * s + i»");
-                                       return s.replace(step, R"(\1 := \2 * (\1 + \3))");
-                                   }).integer(t.text("variable")));
-        };
     }
     // Slips of the value the fragment leaves in `variable`, read in its
     // Pascal column, where whole quotients («a * b div c») are taken: each
@@ -1347,6 +1330,45 @@ void addPrograms(Registry& r) {
     r.solvers["programs.elementBefore"] = [](const Task& t) {
         return QString::number(runThree(t).element(t.text("array"), t.integer("index") - 1));
     };
+    // Slips of an element of an array whose last loop first sets a helper
+    // variable ("k := A[i-1] mod i") and then the element from it: every
+    // remainder taken as the quotient; the operands of every remainder
+    // exchanged (i mod A[i-1]); the helper's value in the pass that sets
+    // the element asked given for the element.
+    {
+        static const QRegularExpression remainder(
+            R"((\w+(?:\[[^\]]*\])?)\s+mod\s+(\w+(?:\[[^\]]*\])?))");
+        r.solvers["programs.elementModAsQuotient"] = [](const Task& t) {
+            return QString::number(runPascalChanged(t, [](QString s) {
+                                       return s.replace(remainder, R"(\1 div \2)");
+                                   }).element(t.text("array"), t.integer("index")));
+        };
+        r.solvers["programs.elementModOperandsSwapped"] = [](const Task& t) {
+            return QString::number(runPascalChanged(t, [](QString s) {
+                                       return s.replace(remainder, R"(\2 mod \1)");
+                                   }).element(t.text("array"), t.integer("index")));
+        };
+        r.solvers["programs.elementHelperOfPass"] = [](const Task& t) {
+            static const QRegularExpression bound(R"(\bto\s+\S+\s+do\b)");
+            static const QRegularExpression helperSet(R"(^\s*(\w+)\s*:=)");
+            // The loop stops after the pass asked; where that is its last
+            // pass, the fragment runs as it stands.
+            QString helper;
+            QStringList lines = t.threeFragments()[1].split('\n');
+            const qsizetype loop = lastLoop(t, lines);
+            for (qsizetype i = loop + 1; i < lines.size() && helper.isEmpty(); ++i)
+                if (const auto m = helperSet.match(lines[i]); m.hasMatch())
+                    helper = m.captured(1);
+            if (helper.isEmpty() || !lines[loop].contains(bound))
+                t.fail("the last loop sets no helper before the element, or has no bound");
+            lines[loop].replace(bound, QString("to %1 do").arg(t.integer("index")));
+            try {
+                return QString::number(run(Language::Pascal, lines.join('\n')).integer(helper));
+            } catch (const CheckError& e) {
+                t.fail("the fragment cut at the pass asked: " + e.message());
+            }
+        };
+    }
     // Slips of an element of an array whose last loop sets A[i] and then
     // changes the element before it ("A[i-1] := A[i] + i*A[i-1]"): that
     // line left out; its left side read as A[i]; its sum done before its
@@ -1421,8 +1443,29 @@ void addPrograms(Registry& r) {
     r.solvers["programs.elementLastCorrectionSkipped"] = [=](const Task& t) {
         return correctionInPass(t, "<>");
     };
-    r.solvers["programs.elementOnlyAskedCorrection"] = [=](const Task& t) {
-        return correctionInPass(t, "=");
+    // The last loop's condition tested on the element before (A[i - 1])
+    // instead of the one the pass has just computed.
+    r.solvers["programs.elementConditionOnPrevious"] = [](const Task& t) {
+        return QString::number(runPascalChanged(t, [&](const QString& s) {
+                                   static const QRegularExpression loop(R"(^\s*for\s+(\w+)\s*:=)");
+                                   QStringList lines = s.split('\n');
+                                   const qsizetype at = lastLoop(t, lines);
+                                   const auto m = loop.match(lines[at]);
+                                   if (!m.hasMatch())
+                                       t.fail("the last loop has no variable");
+                                   const QString a = t.text("array"), i = m.captured(1);
+                                   const QString element = a + "[" + i + "]";
+                                   bool tested = false;
+                                   for (qsizetype k = at + 1; k < lines.size(); ++k)
+                                       if (lines[k].trimmed().startsWith("if ") &&
+                                           lines[k].contains(element)) {
+                                           lines[k].replace(element, a + "[" + i + " - 1]");
+                                           tested = true;
+                                       }
+                                   if (!tested)
+                                       t.fail("no condition on the element just computed");
+                                   return lines.join('\n');
+                               }).element(t.text("array"), t.integer("index")));
     };
     // Slips of an element far along an array whose rule repeats it with a
     // period ("A[i] := A[i-1]-A[i-2]+10" repeats every 6): the place in the
@@ -1488,56 +1531,23 @@ void addPrograms(Registry& r) {
         }));
     };
     // The letters the ant writes on the picture's field (its columns and
-    // rows numbered from 1), starting in column `column`, row `row`, each
-    // line of `program` moves ("вправо 3") and "запиши" commands; and the
-    // ant's slips on the same field and program: "antLettersMove<k>Short"
-    // moves one cell short on the k-th move command, "antLettersWrittenFirst"
-    // writes each letter before the moves of its line instead of after them.
+    // rows numbered from 1), whose edges are joined: a step over the right
+    // edge comes in at the first column of the same row, over the bottom
+    // edge at the first row of the same column, and so back. It starts in
+    // column `column`, row `row`; each line of `program` holds moves
+    // ("вправо 3") and "запиши" commands separated by ", " or "; ". Refused
+    // where no move crosses an edge. Its slips on the same field and
+    // program: "Clamped", the ant stopping at the edge; "CrossingStep",
+    // each step over an edge taken for two steps (refused where a move ends
+    // on such a step); "StartSwapped", the column and row of the start
+    // read the other way round.
     {
-        const auto walk = [](const Task& t, int shortMove, bool writeFirst) {
-            const QVariantMap table = t.drawn()["table"].toMap();
-            const QVariantList rows = table["rows"].toList();
-            std::map<std::pair<qint64, qint64>, QString> cells;
-            for (qsizetype r = 0; r < rows.size(); ++r) {
-                const QStringList line = rows[r].toStringList();
-                for (qsizetype c = 1; c < line.size(); ++c)
-                    cells[{c, r + 1}] = line[c];
-            }
-            static const std::map<QString, std::pair<int, int>> moves = {
-                {"вверх", {0, -1}}, {"вниз", {0, 1}}, {"влево", {-1, 0}}, {"вправо", {1, 0}}};
-            static const QRegularExpression move(R"(^(\S+) (\d+)$)");
-            qint64 c = t.integer("column"), row = t.integer("row");
-            QString letters;
-            int moved = 0;
-            const auto here = [&] { return cells.at({c, row}); };
-            for (const QString& line : t.list("program")) {
-                if (writeFirst && line.contains("запиши"))
-                    letters += here();
-                for (const QString& command : line.split(", ")) {
-                    if (command == "запиши") {
-                        if (!writeFirst)
-                            letters += here();
-                        continue;
-                    }
-                    const auto m = move.match(command);
-                    if (!m.hasMatch() || !moves.contains(m.captured(1)))
-                        t.fail("a command the ant lacks: " + command);
-                    const auto [dc, dr] = moves.at(m.captured(1));
-                    const qint64 n = m.captured(2).toLongLong() - (++moved == shortMove ? 1 : 0);
-                    c += dc * n;
-                    row += dr * n;
-                    if (!cells.contains({c, row}))
-                        t.fail("the ant leaves the field at " + command);
-                }
-            }
-            if (shortMove > moved)
-                t.fail("the program has fewer moves than the slip names");
-            return letters;
-        };
-        r.solvers["programs.antLetters"] = [=](const Task& t) {
+        enum class Ring { Joined, Clamped, CrossingStep, StartSwapped };
+        const auto walk = [](const Task& t, Ring way) {
             const QVariantMap table = t.drawn()["table"].toMap();
             const QStringList head = table["head"].toStringList();
             const QVariantList rows = table["rows"].toList();
+            const qint64 width = head.size() - 1, height = rows.size();
             for (qsizetype r = 0; r < rows.size(); ++r) {
                 const QStringList line = rows[r].toStringList();
                 if (line.size() != head.size() || line[0] != QString::number(r + 1))
@@ -1546,12 +1556,58 @@ void addPrograms(Registry& r) {
                     if (head[c] != QString::number(c) || line[c].size() != 1)
                         t.fail("the field is not numbered columns of one letter a cell");
             }
-            return walk(t, 0, false);
+            static const std::map<QString, std::pair<int, int>> moves = {
+                {"вверх", {0, -1}}, {"вниз", {0, 1}}, {"влево", {-1, 0}}, {"вправо", {1, 0}}};
+            static const QRegularExpression move(R"(^(\S+) (\d+)$)");
+            static const QRegularExpression separator(R"([,;] )");
+            qint64 c = t.integer("column"), row = t.integer("row");
+            if (way == Ring::StartSwapped)
+                std::swap(c, row);
+            if (c < 1 || c > width || row < 1 || row > height)
+                t.fail("the start is off the field");
+            QString letters;
+            int crossed = 0;
+            for (const QString& line : t.list("program"))
+                for (const QString& command : line.split(separator)) {
+                    if (command == "запиши") {
+                        letters += rows[row - 1].toStringList()[c];
+                        continue;
+                    }
+                    const auto m = move.match(command);
+                    if (!m.hasMatch() || !moves.contains(m.captured(1)))
+                        t.fail("a command the ant lacks: " + command);
+                    const auto [dc, dr] = moves.at(m.captured(1));
+                    for (qint64 left = m.captured(2).toLongLong(); left > 0; --left) {
+                        const qint64 nc = c + dc, nr = row + dr;
+                        if (nc >= 1 && nc <= width && nr >= 1 && nr <= height) {
+                            c = nc, row = nr;
+                            continue;
+                        }
+                        ++crossed;
+                        if (way == Ring::Clamped)
+                            break;
+                        if (way == Ring::CrossingStep && --left == 0)
+                            t.fail("a move ends on the step over the edge");
+                        c = (nc + width - 1) % width + 1;
+                        row = (nr + height - 1) % height + 1;
+                    }
+                }
+            if (crossed == 0)
+                t.fail("no move crosses an edge");
+            return letters;
         };
-        for (int k = 1; k <= 9; ++k)
-            r.solvers[QString("programs.antLettersMove%1Short").arg(k)] = [=](const Task& t) {
-                return walk(t, k, false);
-            };
+        r.solvers["programs.antLettersRing"] = [=](const Task& t) {
+            return walk(t, Ring::Joined);
+        };
+        r.solvers["programs.antLettersRingClamped"] = [=](const Task& t) {
+            return walk(t, Ring::Clamped);
+        };
+        r.solvers["programs.antLettersRingCrossingStep"] = [=](const Task& t) {
+            return walk(t, Ring::CrossingStep);
+        };
+        r.solvers["programs.antLettersRingStartSwapped"] = [=](const Task& t) {
+            return walk(t, Ring::StartSwapped);
+        };
     }
     // The Robot's sum on the picture's field of numbers (`rows` ×
     // `columns`), to the greater of the numbers right and below.

@@ -81,15 +81,16 @@ std::vector<double> valuesOfRange(const std::map<QString, double>& values, const
 }
 
 // A drawn scheme of roads: its nodes the places, each edge a road of the
-// length written on it.
-RoadMap drawnScheme(const Task& t, const QVariantMap& graph) {
+// length written on it; or, where `lengths` is false, each edge a line
+// with no number (its length left 0).
+RoadMap drawnScheme(const Task& t, const QVariantMap& graph, bool lengths = true) {
     RoadMap map;
     map.places = graph["nodes"].toMap().keys();
     for (const QVariant& e : graph["edges"].toList()) {
         const QStringList edge = e.toStringList();
-        if (edge.size() != 3)
-            t.fail("a road drawn without its length");
-        map.roads.push_back({edge[0], edge[1], number(edge[2])});
+        if (edge.size() != (lengths ? 3 : 2))
+            t.fail(lengths ? "a road drawn without its length" : "a line drawn with a number");
+        map.roads.push_back({edge[0], edge[1], lengths ? number(edge[2]) : 0});
     }
     return map;
 }
@@ -98,7 +99,7 @@ RoadMap drawnScheme(const Task& t, const QVariantMap& graph) {
 // rows walked (a caption is a text that a picture follows), each with its
 // number as the caption writes it; refused where they are not numbered in
 // order.
-std::vector<std::pair<QString, RoadMap>> numberedSchemes(const Task& t) {
+std::vector<std::pair<QString, RoadMap>> numberedSchemes(const Task& t, bool lengths = true) {
     static const QRegularExpression caption(R"(^(\d)\)$)");
     std::vector<std::pair<QString, RoadMap>> found;
     const zut::TextElement* text = nullptr;
@@ -111,7 +112,8 @@ std::vector<std::pair<QString, RoadMap>> numberedSchemes(const Task& t) {
                 m.hasMatch()) {
                 if (m.captured(1).toInt() != int(found.size()) + 1)
                     t.fail("the schemes are not numbered in order");
-                found.push_back({m.captured(1), drawnScheme(t, body.draw.toMap()["graph"].toMap())});
+                found.push_back(
+                    {m.captured(1), drawnScheme(t, body.draw.toMap()["graph"].toMap(), lengths)});
             }
             text = nullptr;
         }
@@ -1269,21 +1271,27 @@ void addTables(Registry& r) {
             return range != bars;
         });
     };
-    // The slip of a reader who takes the charts' labels for their values:
-    // the option, a one-column range of the first picture's spreadsheet,
-    // whose cells hold, top to bottom, the labels of the next picture's
-    // chart.
-    r.solvers["tables.rangeOfChartLabels"] = [](const Task& t) {
-        const std::map<QString, QString> cells = sheetCells(t, t.drawn(0));
-        const QStringList labels = t.drawn(1)["chart"].toMap()["labels"].toStringList();
+    // The slip of a reader who compares two sectors of the pie only: the
+    // option, a one-column range of the first picture's spreadsheet whose
+    // first two values are in the proportion of the pie's (next-but-one
+    // picture) first two sectors, but whose values are not in the pie's
+    // proportions as a whole.
+    r.solvers["tables.rangeOnTwoSectorsOnly"] = [](const Task& t) {
+        const std::map<QString, double> values = evaluateSheet(sheetCells(t, t.drawn(0)));
+        std::vector<double> pie;
+        for (const QVariant& x : t.drawn(2)["chart"].toMap()["values"].toList())
+            pie.push_back(x.toDouble());
+        if (pie.size() < 3)
+            t.fail("the pie has fewer than three sectors");
         return theOption(t, [&](const QString& o) {
-            QStringList held;
-            for (const QString& c : columnCells(o)) {
-                if (!cells.contains(c))
-                    return false;
-                held << cells.at(c);
-            }
-            return !held.isEmpty() && held == labels;
+            const std::vector<double> range = valuesOfRange(values, o);
+            if (range.size() != pie.size())
+                return false;
+            bool whole = true;
+            for (size_t i = 1; i < range.size(); ++i)
+                whole = whole && std::abs(range[i] * pie[0] - range[0] * pie[i]) < 1e-9;
+            return std::abs(range[1] * pie[0] - range[0] * pie[1]) < 1e-9 && range[0] > 0 &&
+                   !whole;
         });
     };
     // The slip of a reader who takes the charts for pictures of all the
@@ -1896,35 +1904,52 @@ void addTables(Registry& r) {
     };
 
     // The scheme ("схема 1" … "схема 4", each a picture after its caption
-    // "1)" … "4)") whose shortest ways are exactly the distances the first
-    // picture's table lists for every pair of places; its slip: the one
-    // scheme whose every road carries the table's number for its two places
-    // while some shortest way differs (the roads checked, not the ways).
-    const auto distanceScheme = [](const Task& t, bool roadsOnly) {
+    // "1)" … "4)" drawing one route from `from` to `to` as lines with no
+    // numbers) of the fastest trip: the minutes of its stretches, read from
+    // the first picture's table of bus times, and `wait` minutes at every
+    // change of bus in a place between. Its slips: the changes free (the
+    // least riding time), the fewest changes whatever the riding time,
+    // every change counted twice. A line the table has no bus for, a route
+    // that is no one chain from `from` to `to`, or a tie is refused.
+    const auto fastestRoute = [](const Task& t, qint64 waitTimes, bool fewestChanges) {
         const RoadMap table = roadTable(t, t.drawn(0)["table"].toMap());
-        const qsizetype n = table.places.size();
-        if (qsizetype(table.roads.size()) != n * (n - 1) / 2)
-            t.fail("the table does not give every pair its distance");
-        QStringList fit;
-        const auto schemes = numberedSchemes(t);
+        const auto schemes = numberedSchemes(t, false);
+        if (schemes.size() != 4)
+            t.fail("not four schemes");
+        std::map<qint64, QStringList> byTime;
         for (const auto& [number, scheme] : schemes) {
-            bool ways = true, roads = true;
-            for (const Road& d : table.roads)
-                ways = ways && shortestRoute(scheme, d.from, d.to).length == d.length;
-            for (const Road& r : scheme.roads)
-                roads = roads && std::any_of(table.roads.begin(), table.roads.end(), [&](const Road& d) {
-                            return d.length == r.length && ((d.from == r.from && d.to == r.to) ||
-                                                            (d.from == r.to && d.to == r.from));
-                        });
-            if (roadsOnly ? roads && !ways : ways)
-                fit << "схема " + number;
+            std::vector<Road> left = scheme.roads;
+            QString at = t.text("from");
+            qint64 riding = 0, stretches = 0;
+            while (!left.empty()) {
+                const auto next = std::find_if(left.begin(), left.end(), [&](const Road& r) {
+                    return r.from == at || r.to == at;
+                });
+                if (next == left.end())
+                    t.fail("scheme " + number + " is no one chain from its start");
+                const QString there = next->from == at ? next->to : next->from;
+                const Road* bus = roadBetween(table, at, there);
+                if (!bus)
+                    t.fail("no bus from " + at + " to " + there);
+                riding += bus->length;
+                ++stretches;
+                at = there;
+                left.erase(next);
+            }
+            if (at != t.text("to") || stretches == 0)
+                t.fail("scheme " + number + " does not end at " + t.text("to"));
+            const qint64 time = fewestChanges ? stretches
+                                              : riding + waitTimes * t.integer("wait") * (stretches - 1);
+            byTime[time] << "схема " + number;
         }
-        if (schemes.size() != 4 || fit.size() != 1)
-            t.fail(QString("%1 schemes, these fit: %2").arg(schemes.size()).arg(fit.join(", ")));
-        return fit.front();
+        if (byTime.begin()->second.size() != 1)
+            t.fail("a tie: " + byTime.begin()->second.join(", "));
+        return byTime.begin()->second.front();
     };
-    r.solvers["tables.schemeOfDistances"] = [=](const Task& t) { return distanceScheme(t, false); };
-    r.solvers["tables.schemeRoadsOnly"] = [=](const Task& t) { return distanceScheme(t, true); };
+    r.solvers["tables.fastestRoute"] = [=](const Task& t) { return fastestRoute(t, 1, false); };
+    r.solvers["tables.fastestRouteChangesFree"] = [=](const Task& t) { return fastestRoute(t, 0, false); };
+    r.solvers["tables.fastestRouteFewestChanges"] = [=](const Task& t) { return fastestRoute(t, 0, true); };
+    r.solvers["tables.fastestRouteChangeTwice"] = [=](const Task& t) { return fastestRoute(t, 2, false); };
 
     // The scheme (a picture after its caption "1)" … "4)", the options
     // "первая" … "четвёртая") drawing the roads that join every place of

@@ -14,6 +14,7 @@
 #include "taskshared.h"
 #include "volume.h"
 
+#include <QDate>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -805,7 +806,7 @@ void addText(Registry& r) {
                 algorithm = f->text;
         if (algorithm.isEmpty())
             t.fail("no algorithm");
-        if (!algorithm.contains("ЕСЛИ S[i] — гласная буква") || !algorithm.contains("i := 1\n") ||
+        if (!algorithm.contains("ЕСЛИ S[i]\u00A0— гласная буква") || !algorithm.contains("i := 1\n") ||
             !algorithm.contains("i := i + 1\n"))
             t.fail("an algorithm of another kind");
         const auto appends = [&](const QString& branch) {
@@ -921,27 +922,6 @@ void addText(Registry& r) {
             t.fail("the example does not come out as shown");
         return apply(apply(t.text("start")).back()).back();
     };
-    // The directory `start`, `up` (a word) levels up, then down into each
-    // of `down` (or `into`). Its slips: one level fewer up; one level more
-    // (the start directory counted as the first step); no climb at all.
-    const auto pathAfter = [](const Task& t, const QString& slip) {
-        QStringList path = t.text("start").split('\\');
-        int up = numeral(t.text("up"));
-        if (slip == "fewer")
-            up -= 1;
-        if (slip == "more")
-            up += 1;
-        if (slip == "none")
-            up = 0;
-        if (up >= path.size())
-            t.fail("the climb goes above the disk");
-        path.resize(path.size() - up);
-        return (path + t.list(t.has("into") ? "into" : "down")).join('\\');
-    };
-    r.solvers["text.pathAfterMoves"] = [=](const Task& t) { return pathAfter(t, ""); };
-    r.solvers["text.pathAfterMovesOneFewer"] = [=](const Task& t) { return pathAfter(t, "fewer"); };
-    r.solvers["text.pathAfterMovesOneMore"] = [=](const Task& t) { return pathAfter(t, "more"); };
-    r.solvers["text.pathAfterMovesNoClimb"] = [=](const Task& t) { return pathAfter(t, "none"); };
     // The name of the file `file` relative to the directory `current` (both
     // full names on one disk): one «..» for each level from `current` up to
     // the deepest directory they share, then the rest of the file's name.
@@ -1326,17 +1306,27 @@ void addText(Registry& r) {
             t.fail(QString("%1 placings: %2").arg(found.size()).arg(found.join(' ')));
         return found.front();
     };
-    // The address of the file `file` in a copy of the site `site` kept on
-    // the server `server`, in the directory named like the site at the
-    // server's root: `protocol`://`server`/`site`/`file`. Both names hold a
-    // dot, so that the site's name can pass for the server's.
-    r.solvers["text.addressInSiteCopy"] = [](const Task& t) {
-        const QString server = t.text("server"), site = t.text("site");
-        if (!server.contains('.') || !site.contains('.') || server == site)
-            t.fail("not two different names with dots");
+    // The address `protocol`://`server`/<year>/<month>/<day>.`extension` of
+    // the file kept for the `day`-th day of the year `year` (1 January the
+    // first), the month and the day of the month in two digits each; the
+    // labels of the drawn parts that spell it, in that order. The day of
+    // the month must be a month's number too and another than its month,
+    // so that the two can be taken for each other.
+    r.solvers["text.addressByDayOfYear"] = [](const Task& t) {
+        const int year = int(t.integer("year"));
+        const qint64 day = t.integer("day");
+        const QDate date = QDate(year, 1, 1).addDays(day - 1);
+        if (day < 1 || date.year() != year)
+            t.fail("not a day of the year");
+        if (date.day() > 12 || date.day() == date.month())
+            t.fail("the day and the month cannot be taken for each other");
         const auto [l, p] = drawnParts(t);
         return spelling(t, l, p,
-                        t.text("protocol") + "://" + server + "/" + site + "/" + t.text("file"));
+                        QString("%1://%2/%3/%4/%5.%6")
+                            .arg(t.text("protocol"), t.text("server"), t.text("year"))
+                            .arg(date.month(), 2, 10, QChar('0'))
+                            .arg(date.day(), 2, 10, QChar('0'))
+                            .arg(t.text("extension")));
     };
     // The address `protocol`://`host`.<domains>/`file`, the server's name
     // put together from the domains `levels`, named from the top level down
