@@ -17,7 +17,6 @@
 #include <QFile>
 #include <QPainter>
 
-
 namespace {
 const zut::AnswerKey noKey{};
 

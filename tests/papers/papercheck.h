@@ -391,6 +391,29 @@ inline bool setRoad(zut::TaskContent& t, const QString& from, const QString& to,
     return changed == 2;
 }
 
+// `t` with the truth-table fragment its pictures draw written anew, one
+// row a word of digits ("010 100 111"), and these options.
+inline zut::TaskContent withTruthRows(zut::TaskContent t, const QString& rows,
+                                      const QStringList& options) {
+    for (PictureElement* e : zut::allOf<PictureElement>(t.elements)) {
+        QVariantMap draw = e->draw.toMap();
+        QVariantMap table = draw["table"].toMap();
+        QVariantList list;
+        for (const QString& row : rows.split(' ')) {
+            QStringList cells;
+            for (const QChar c : row)
+                cells << QString(c);
+            list << cells;
+        }
+        table["rows"] = list;
+        draw["table"] = table;
+        e->draw = draw;
+    }
+    for (zut::AnswersElement* e : zut::allOf<zut::AnswersElement>(t.elements))
+        e->options = options;
+    return t;
+}
+
 // A table of rows, each a solver run on one of the paper's tasks with one
 // given changed: a list given is written as its items joined by "|", and
 // an empty answer means the solver must refuse.

@@ -525,12 +525,15 @@ void TestPaperContent::checksFollowTheirGivens_data() {
                                                   << "shown" << QVariant("1234567891112") << "!does not begin as shown";
     // 13 April has no month 13 to be taken for; 4 April one number for
     // both; day 367 is not in 2008.
-    QTest::newRow("t2008_1 B7 13 April") << QString("t2008_1") << "B7"
-                                         << "day" << QVariant("104") << "!cannot be taken for each other";
-    QTest::newRow("t2008_1 B7 4 April") << QString("t2008_1") << "B7"
-                                        << "day" << QVariant("95") << "!cannot be taken for each other";
-    QTest::newRow("t2008_1 B7 past the year") << QString("t2008_1") << "B7"
-                                              << "day" << QVariant("367") << "!not a day of the year";
+    QTest::newRow("t2008_1 B7 13 April")
+        << QString("t2008_1") << "B7"
+        << "day" << QVariant("104") << "!cannot be taken for each other";
+    QTest::newRow("t2008_1 B7 4 April")
+        << QString("t2008_1") << "B7"
+        << "day" << QVariant("95") << "!cannot be taken for each other";
+    QTest::newRow("t2008_1 B7 past the year")
+        << QString("t2008_1") << "B7"
+        << "day" << QVariant("367") << "!not a day of the year";
     QTest::newRow("t2008_1 B8 descending") << QString("t2008_1") << "B8"
                                            << "order" << QVariant("убывания") << "ГАВБ";
     const auto row3 = [](const char* name, const char* id, const char* given, QVariant value,
@@ -667,7 +670,7 @@ void TestPaperContent::checksFollowTheirGivens_data() {
         "м6");
     row("B5 a file of 140 Кбайт", "B5", "file", "140", "40");
     row("B5 parts not whole", "B5", "kbyteRate", "4", "!no whole number of Кбайт");
-    row("B6 fifth", "B6", "which", "пятой", "8");
+    row("B6 sixth: one 5", "B6", "which", "шестой", "1");
     row("B6 eleventh passes nine", "B6", "which", "одиннадцатой", "!past 9");
     row("B6 a string off the rule", "B6", "strings", QStringList{"0", "01", "0121"}, "!follow");
     row("B7 no such address", "B7", "file", "texts/plan.xls", "");
@@ -700,14 +703,14 @@ void TestPaperContent::checksFollowTheirGivens_data() {
     // Г coded 1100 makes option 1 a message and leaves the key's 0011 the
     // only stranger with two ones.
     rowA3("А13 Г coded 1100", "А13", "codes", QStringList{"0101", "0110", "1001", "1100"},
-         "!option 1 is not the slip");
+          "!option 1 is not the slip");
     rowA3("А13 Б coded 0010", "А13", "codes", QStringList{"0101", "0010", "1001", "0011"},
-         "!the codes differ in their ones");
+          "!the codes differ in their ones");
     rowA3("А13 В coded 1011", "А13", "codes", QStringList{"0101", "0110", "1011", "0011"},
-         "!0 options fit");
+          "!0 options fit");
     // Option 2 read as hexadecimal needs Б's 0110.
     rowA3("А13 Б coded 1010", "А13", "codes", QStringList{"0101", "1010", "1001", "0011"},
-         "!0 options fit");
+          "!0 options fit");
     rowA3("А13 hexadecimal", "А13", "system", "шестнадцатеричной", "!an option in another base");
     // The key still fits, but the chains that open with blue no longer do,
     // so option 2 shows no slip.
@@ -730,10 +733,10 @@ void TestPaperContent::checksFollowTheirGivens_data() {
           "!option 2 is not the slip");
     // The slip of the same-named directory takes the deepest one of the
     // start's branch (Осень, one move up) before a shallower one (Партии).
-    rowA3("А15 deepest same name taken", "А15", "target",
-          "C:\\Клуб\\Шахматы\\2007\\Партии\\Осень", "!option 3 is not the slip");
-    rowA3("А15 no same-named directory", "А15", "target",
-          "C:\\Клуб\\Шахматы\\2007\\Задачи\\Разбор", "!no directory of the same name");
+    rowA3("А15 deepest same name taken", "А15", "target", "C:\\Клуб\\Шахматы\\2007\\Партии\\Осень",
+          "!option 3 is not the slip");
+    rowA3("А15 no same-named directory", "А15", "target", "C:\\Клуб\\Шахматы\\2007\\Задачи\\Разбор",
+          "!no directory of the same name");
     // One level deeper, the way through the root is 12 moves, not 11.
     rowA3("А15 target a level deeper", "А15", "target",
           "C:\\Клуб\\Шахматы\\2007\\Партии\\Разбор\\Лучшие", "!option 1 is not the slip");

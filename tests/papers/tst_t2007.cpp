@@ -71,28 +71,6 @@ bool triangle(int a, int b, int c) {
     return a > 0 && b > 0 && c > 0 && a < b + c && b < a + c && c < a + b;
 }
 
-// А11 with other rows of the fragment ("0100 1111": X Y Z F each) and options.
-zut::TaskContent withFragment(const QString& rows, const QStringList& options) {
-    zut::TaskContent t = task("А11");
-    for (zut::PictureElement* e : zut::allOf<zut::PictureElement>(t.elements)) {
-        QVariantMap draw = e->draw.toMap();
-        QVariantMap table = draw["table"].toMap();
-        QVariantList list;
-        for (const QString& row : rows.split(' ')) {
-            QStringList cells;
-            for (const QChar c : row)
-                cells << QString(c);
-            list << cells;
-        }
-        table["rows"] = list;
-        draw["table"] = table;
-        e->draw = draw;
-    }
-    for (zut::AnswersElement* e : zut::allOf<zut::AnswersElement>(t.elements))
-        e->options = options;
-    return t;
-}
-
 } // namespace
 
 class TestT2007 : public QObject {
@@ -197,8 +175,8 @@ void TestT2007::slipsFollowTheirGivens_data() {
         "4");
     row("А2 two kinds, place fixed", "А2", "volume.codesUsingOnePlaceFixed", "kinds", "двух", "32");
     row("А2 five signals", "А2", "volume.codesUsingOne", "length", "пяти", "211");
-    row("А2 five signals, exactly once", "А2", "volume.codesUsingOneExactlyOnce", "length",
-        "пяти", "80");
+    row("А2 five signals, exactly once", "А2", "volume.codesUsingOneExactlyOnce", "length", "пяти",
+        "80");
     row("А2 five signals, place fixed", "А2", "volume.codesUsingOnePlaceFixed", "length", "пяти",
         "405");
     row("А2 one kind", "А2", "volume.codesUsingOne", "kinds", "одного", "");
@@ -320,7 +298,7 @@ void TestT2007::fragmentMisfit() {
     QFETCH(QStringList, options);
     QFETCH(QString, solver);
     QFETCH(QString, answer);
-    solvesOrRefuses(solver, withFragment(rows, options), answer);
+    solvesOrRefuses(solver, withTruthRows(task("А11"), rows, options), answer);
 }
 
 // Whoever picks, at each place of the references, the column or row that

@@ -55,29 +55,6 @@ zut::TaskContent withSecondLine(const QStringList& line) {
     return t;
 }
 
-// А11 with other rows in its truth table ("0001 1101": X, Y, Z, F) and
-// other answers.
-zut::TaskContent withTable(const QString& rows, const QStringList& options) {
-    zut::TaskContent t = task("А11");
-    for (zut::PictureElement* e : zut::allOf<zut::PictureElement>(t.elements)) {
-        QVariantMap draw = e->draw.toMap();
-        QVariantMap table = draw["table"].toMap();
-        QVariantList list;
-        for (const QString& row : rows.split(' ')) {
-            QStringList cells;
-            for (const QChar c : row)
-                cells << QString(c);
-            list << cells;
-        }
-        table["rows"] = list;
-        draw["table"] = table;
-        e->draw = draw;
-    }
-    for (zut::AnswersElement* e : zut::allOf<zut::AnswersElement>(t.elements))
-        e->options = options;
-    return t;
-}
-
 // B8 with other queries in its four rows (`queries` split at " / ") and
 // another fact (`fact`, "X > Y": the word X stands on more pages than Y).
 zut::TaskContent withQueries(const QString& queries, const QString& fact) {
@@ -322,7 +299,7 @@ void TestT2008_1::tableSlips() {
     QFETCH(QString, solver);
     QFETCH(QString, answer);
     QVERIFY(options.size() == 4);
-    QCOMPARE(solved(solver, withTable(rows, options)), answer);
+    QCOMPARE(solved(solver, withTruthRows(task("А11"), rows, options)), answer);
 }
 
 void TestT2008_1::queriesWithFact_data() {
@@ -395,10 +372,10 @@ void TestT2008_1::solversFollowTheirGivens_data() {
     // 2200; with seven old ones 3^7 ≥ 1500 already, nothing to add; four
     // states, 4^6 ≥ 1500. All on/off: eleven old ones give 2048 ≥ 1500.
     row("А2 more signals", "А2", "volume.leastAddedLamps", "signals", "2200", "6");
-    row("А2 all of the new kind, 2000", "А2", "volume.leastAddedLampsAllNewKind", "signals",
-        "2000", "4");
-    row("А2 all of the new kind, 2200", "А2", "volume.leastAddedLampsAllNewKind", "signals",
-        "2200", "5");
+    row("А2 all of the new kind, 2000", "А2", "volume.leastAddedLampsAllNewKind", "signals", "2000",
+        "4");
+    row("А2 all of the new kind, 2200", "А2", "volume.leastAddedLampsAllNewKind", "signals", "2200",
+        "5");
     row("А2 all of the new kind, five old", "А2", "volume.leastAddedLampsAllNewKind", "had", "5",
         "2");
     row("А2 all of the new kind, seven old", "А2", "volume.leastAddedLampsAllNewKind", "had", "7",
@@ -609,10 +586,14 @@ void TestT2008_1::solversFollowTheirGivens_data() {
 void TestT2008_1::dayOfYearAddress_data() {
     QTest::addColumn<QString>("day");
     QTest::addColumn<QString>("answer");
-    QTest::newRow("the paper's, 9 April") << "100" << "ЖГБВАЕД";
-    QTest::newRow("4 September") << "248" << "ЖГБВЕАД";
-    QTest::newRow("9 February") << "40" << "";
-    QTest::newRow("9 September") << "253" << "";
+    QTest::newRow("the paper's, 9 April") << "100"
+                                          << "ЖГБВАЕД";
+    QTest::newRow("4 September") << "248"
+                                 << "ЖГБВЕАД";
+    QTest::newRow("9 February") << "40"
+                                << "";
+    QTest::newRow("9 September") << "253"
+                                 << "";
 }
 
 void TestT2008_1::dayOfYearAddress() {

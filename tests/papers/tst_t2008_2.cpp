@@ -456,8 +456,8 @@ void TestT2008_2::slipsFollowTheirGivens_data() {
     // part is counted by whole names (Оркестры is not Оркестр); a file in
     // the current directory has no «..» to leave out, and one at the root
     // no shared directory to name again.
-    row("А15 beside Ноты", "А15", "text.relativeName", "file", "C:\\Музыка\\Оркестр\\Альт\\соло.mid",
-        "..\\..\\Альт\\соло.mid");
+    row("А15 beside Ноты", "А15", "text.relativeName", "file",
+        "C:\\Музыка\\Оркестр\\Альт\\соло.mid", "..\\..\\Альт\\соло.mid");
     row("А15 a name that begins alike", "А15", "text.relativeName", "file",
         "C:\\Музыка\\Оркестры\\марш.mid", "..\\..\\..\\Оркестры\\марш.mid");
     row("А15 in the current directory", "А15", "text.relativeName", "file",
@@ -773,11 +773,15 @@ void TestT2008_2::sumOfSumsOnOtherLines_data() {
     QTest::newRow("t from 5, swapped") << "5" << mine << swapped << "42";
     QTest::newRow("t from 5, afresh") << "5" << mine << fresh << "38";
     // Swapping a body already swapped gives the paper's answer back.
-    QTest::newRow("swapped back") << "2" << "s := s + t; t := t + i" << swapped << "48";
+    QTest::newRow("swapped back") << "2"
+                                  << "s := s + t; t := t + i" << swapped << "48";
     // t := i accumulates nothing: s adds 3 … 6, or 2 … 5 swapped.
-    QTest::newRow("no accumulator") << "2" << "t := i; s := s + t" << value << "18";
-    QTest::newRow("no accumulator, swapped") << "2" << "t := i; s := s + t" << swapped << "14";
-    QTest::newRow("no accumulator, afresh") << "2" << "t := i; s := s + t" << fresh << "";
+    QTest::newRow("no accumulator") << "2"
+                                    << "t := i; s := s + t" << value << "18";
+    QTest::newRow("no accumulator, swapped") << "2"
+                                             << "t := i; s := s + t" << swapped << "14";
+    QTest::newRow("no accumulator, afresh") << "2"
+                                            << "t := i; s := s + t" << fresh << "";
 }
 
 void TestT2008_2::sumOfSumsOnOtherLines() {

@@ -259,8 +259,9 @@ QList<qint64> losingHeaps(const DivisorGame& g) {
 // The heaps the worked solution calls lost for the player to move:
 // «проигрышны для того, кто ходит, нечётные кучи от a до b камня».
 QList<qint64> losingHeapsNamed(const QString& solution) {
-    const QStringList m = capture(QString(solution).replace(QChar(0x00A0), ' '),
-                                  R"(проигрышны для того, кто ходит, нечётные кучи от (\d+) до (\d+))");
+    const QStringList m =
+        capture(QString(solution).replace(QChar(0x00A0), ' '),
+                R"(проигрышны для того, кто ходит, нечётные кучи от (\d+) до (\d+))");
     QList<qint64> out;
     for (qint64 n = number(m[0]); n <= number(m[1]); n += 2) {
         need(n % 2 == 1, "an even heap among the odd ones");
@@ -274,9 +275,9 @@ QList<qint64> losingHeapsNamed(const QString& solution) {
 // against every line of the first player from `heap`: the first player
 // never reaches the goal, and the half is added only where it reaches it.
 bool ruleWins(const QString& solution, qint64 heap, qint64 goal) {
-    const qint64 bound =
-        numberIn(QString(solution).replace(QChar(0x00A0), ' '),
-                 R"(если после хода \w+ в куче (\d+) камней или больше, он добавляет половину кучи)");
+    const qint64 bound = numberIn(
+        QString(solution).replace(QChar(0x00A0), ' '),
+        R"(если после хода \w+ в куче (\d+) камней или больше, он добавляет половину кучи)");
     for (qint64 d : properDivisors(heap)) {
         const qint64 next = heap + d;
         if (next >= goal)
@@ -737,7 +738,8 @@ void TestT2008_4::ownSolvers_data() {
     // 1024 Кбайт, 3 pages 800 wide in 64 colours: 8 388 608 : 14 400; in
     // 48 colours the palette is no power of two; 32 colours as bits.
     row("А17 800 wide", "А17", "volume.screenLines", "width", "800", "582");
-    row("А17 800 wide, a byte a pixel", "А17", "volume.screenLinesByteAPixel", "width", "800", "436");
+    row("А17 800 wide, a byte a pixel", "А17", "volume.screenLinesByteAPixel", "width", "800",
+        "436");
     row("А17 800 wide, Кбайт as 1000", "А17", "volume.screenLinesKbyteAsThousand", "width", "800",
         "568");
     row("А17 48 colours", "А17", "volume.screenLines", "colours", "48", "");
@@ -749,7 +751,8 @@ void TestT2008_4::ownSolvers_data() {
     // read from the right 381 too (1 < 3).
     row("А9 asked true", "А9", "logic.digitsWhere", "truth", "истинно", "");
     row("А9 bracketed", "А9", "logic.digitsWhereLeftToRight", "statement",
-        "((сумма цифр чётна) ∨ (первая цифра больше последней)) ∧ (вторая цифра больше первой)", "");
+        "((сумма цифр чётна) ∨ (первая цифра больше последней)) ∧ (вторая цифра больше первой)",
+        "");
     row("А9 odd sum", "А9", "logic.digitsWhere", "statement",
         "(сумма цифр нечётна) ∨ (первая цифра больше последней) ∧ (вторая цифра больше первой)",
         "624");
@@ -759,7 +762,8 @@ void TestT2008_4::ownSolvers_data() {
     // The way from П to С (П–У–С, 5 km): without С–У it is 16 km, without
     // П–У 15; from Р to Т closing С–Т or С–У costs 1 km each, a tie.
     row("А12 to С", "А12", "tables.closingLengthensMost", "to", "С", "С–У");
-    row("А12 to С, the longest on the way", "А12", "tables.closingLongestOnRoute", "to", "С", "П–У");
+    row("А12 to С, the longest on the way", "А12", "tables.closingLongestOnRoute", "to", "С",
+        "П–У");
     row("А12 from Р", "А12", "tables.closingLengthensMost", "from", "Р", "");
     // 57 in three digits: 321 (base 4), 212 (5), 133 (6), 111 (7); no
     // base gives the sum 4 in three digits, and in two digits 14, 27 and 53
@@ -777,9 +781,20 @@ void TestT2008_4::ownSolvers_data() {
         "вправо 5, запиши", "С");
     row("А20 right 5, ends over the edge", "А20", "programs.antLettersRingCrossingStep", "program",
         "вправо 5, запиши", "");
-    row("А20 right 3, no edge", "А20", "programs.antLettersRing", "program", "вправо 3, запиши", "");
+    row("А20 right 3, no edge", "А20", "programs.antLettersRing", "program", "вправо 3, запиши",
+        "");
     row("А20 start in column 5, swapped", "А20", "programs.antLettersRingStartSwapped", "column",
         "5", "");
+    // The digit of place i (from 0) is the count of ones in i: of the
+    // ninth string's 256 places, C(8,5) + … + C(8,8) = 93 hold more than 4;
+    // of the tenth's 512, only 511 holds 9.
+    row("B6 ninth string, above 4", "B6", "programs.plusOneCopyCountAbove", "which", "девятой",
+        "93");
+    row("B6 above 8", "B6", "programs.plusOneCopyCountAbove", "above", "8", "1");
+    row("B6 a string shown against the rule", "B6", "programs.plusOneCopyCountAbove", "strings",
+        "0|01|0112|01121222", "");
+    row("B6 eleventh string, past 9", "B6", "programs.plusOneCopyCountAbove", "which",
+        "одиннадцатой", "");
 }
 
 ZUT_TEST_MAIN(TestT2008_4)

@@ -207,17 +207,17 @@ void TestT2008_5::ownSolvers_data() {
     // off the sheet, though the copy itself does not.
     solverRow("inclusive down the column", "А18", "tables.copiedRangeCellsShiftInclusive", "to",
               "C9", "18");
-    solverRow("inclusive along the row", "А18", "tables.copiedRangeCellsShiftInclusive", "to",
-              "E3", "10");
-    solverRow("inclusive off the sheet", "А18", "tables.copiedRangeCellsShiftInclusive", "to",
-              "B2", "");
+    solverRow("inclusive along the row", "А18", "tables.copiedRangeCellsShiftInclusive", "to", "E3",
+              "10");
+    solverRow("inclusive off the sheet", "А18", "tables.copiedRangeCellsShiftInclusive", "to", "B2",
+              "");
     // А8: A[i] := A[i-1] + i, then A[i-1] := A[i] + i*A[i-1]. The element
     // A[10] no later pass changes; the line read as changing A[i] gives
     // (i + 1)! − 1.
     solverRow("later change missed, A[3]", "А8", "programs.elementLineBackDropped", "index", "3",
               "6");
-    solverRow("later change missed, A[10]", "А8", "programs.elementLineBackDropped", "index",
-              "10", "55");
+    solverRow("later change missed, A[10]", "А8", "programs.elementLineBackDropped", "index", "10",
+              "55");
     solverRow("own element changed, A[3]", "А8", "programs.elementLineBackOnOwn", "index", "3",
               "23");
     solverRow("own element changed, A[6]", "А8", "programs.elementLineBackOnOwn", "index", "6",

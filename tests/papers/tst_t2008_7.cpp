@@ -333,8 +333,8 @@ void TestT2008_7::solvers_data() {
     solverRow("А13 slip, a digit each", "А13", "bases.alphabetShiftGrowthDigitEach", "word",
               "CODE", "2222");
     // GPY = 00111 10000 11001₂ = 7705.
-    solverRow("А13 slip, the new number", "А13", "bases.alphabetShiftGrowthNewNumber", "shift",
-              "1", "1E19");
+    solverRow("А13 slip, the new number", "А13", "bases.alphabetShiftGrowthNewNumber", "shift", "1",
+              "1E19");
     solverRow("А13 slip, the new number past Z", "А13", "bases.alphabetShiftGrowthNewNumber",
               "word", "ZOO", "");
     // А8 on other indexes: 38, 19, 13, 10 with div; 38, 36, 33, 29, 24,
@@ -431,16 +431,41 @@ void TestT2008_7::fastestRouteOnOtherTimes_data() {
     QTest::addColumn<QString>("minutes");
     QTest::addColumn<QString>("solver");
     QTest::addColumn<QString>("answer");
-    QTest::newRow("Ж–Л faster") << "Ж" << "Л" << "44" << "tables.fastestRoute" << "схема 1";
-    QTest::newRow("a tie") << "Ж" << "Л" << "45" << "tables.fastestRoute" << "";
-    QTest::newRow("no bus on a route") << "Ж" << "Л" << "" << "tables.fastestRoute" << "";
-    QTest::newRow("Е–И slower") << "Е" << "И" << "25" << "tables.fastestRoute" << "схема 1";
-    QTest::newRow("changes free, Ж–И slower")
-        << "Ж" << "И" << "9" << "tables.fastestRouteChangesFree" << "схема 4";
-    QTest::newRow("every change twice, a faster direct bus")
-        << "Е" << "Л" << "87" << "tables.fastestRouteChangeTwice" << "схема 3";
-    QTest::newRow("fewest changes, no direct bus")
-        << "Е" << "Л" << "" << "tables.fastestRouteFewestChanges" << "";
+    QTest::newRow("Ж–Л faster") << "Ж"
+                                << "Л"
+                                << "44"
+                                << "tables.fastestRoute"
+                                << "схема 1";
+    QTest::newRow("a tie") << "Ж"
+                           << "Л"
+                           << "45"
+                           << "tables.fastestRoute"
+                           << "";
+    QTest::newRow("no bus on a route") << "Ж"
+                                       << "Л"
+                                       << ""
+                                       << "tables.fastestRoute"
+                                       << "";
+    QTest::newRow("Е–И slower") << "Е"
+                                << "И"
+                                << "25"
+                                << "tables.fastestRoute"
+                                << "схема 1";
+    QTest::newRow("changes free, Ж–И slower") << "Ж"
+                                              << "И"
+                                              << "9"
+                                              << "tables.fastestRouteChangesFree"
+                                              << "схема 4";
+    QTest::newRow("every change twice, a faster direct bus") << "Е"
+                                                             << "Л"
+                                                             << "87"
+                                                             << "tables.fastestRouteChangeTwice"
+                                                             << "схема 3";
+    QTest::newRow("fewest changes, no direct bus") << "Е"
+                                                   << "Л"
+                                                   << ""
+                                                   << "tables.fastestRouteFewestChanges"
+                                                   << "";
 }
 
 void TestT2008_7::fastestRouteOnOtherTimes() {

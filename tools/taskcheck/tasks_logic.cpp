@@ -247,7 +247,8 @@ void addLogic(Registry& r) {
             }
             statement.replace(m.captured(0), variable);
         }
-        return wordsWhere(Formula::parse(statement), t.options(), properties, truthGiven(t, "truth"));
+        return wordsWhere(Formula::parse(statement), t.options(), properties,
+                          truthGiven(t, "truth"));
     };
     // The one option for which `written` is `truth`.
     const auto digitsWhere = [=](const Task& t, const QString& written) {
@@ -412,7 +413,9 @@ void addLogic(Registry& r) {
     r.solvers["logic.formula"] = [](const Task& t) { return t.text("formula"); };
     // The option whose formula fits the truth-table fragment the picture
     // draws (its last column is F).
-    r.solvers["logic.fitsTable"] = [](const Task& t) {
+    // The picture's fragment: the variables' names and the rows, each a
+    // word of digits with F last.
+    const auto fragment = [](const Task& t) {
         const QVariantMap table = t.drawn()["table"].toMap();
         QStringList head = table["head"].toStringList();
         if (head.size() < 2 || head.last() != "F")
@@ -421,6 +424,10 @@ void addLogic(Registry& r) {
         QStringList rows;
         for (const QVariant& row : table["rows"].toList())
             rows << row.toStringList().join("");
+        return std::pair{head, rows};
+    };
+    r.solvers["logic.fitsTable"] = [=](const Task& t) {
+        const auto [head, rows] = fragment(t);
         return theOption(t, [&](const QString& o) {
             return fitsTableFragment(Formula::parse(formulaText(o)), head, rows);
         });
@@ -430,17 +437,6 @@ void addLogic(Registry& r) {
     // stops fitting when misread: its brackets dropped; ¬P ∧ ¬Q (or ∨) read
     // as ¬(P ∧ Q).
     {
-        const auto fragment = [](const Task& t) {
-            const QVariantMap table = t.drawn()["table"].toMap();
-            QStringList head = table["head"].toStringList();
-            if (head.size() < 2 || head.last() != "F")
-                t.fail("the table's last column is not F");
-            head.removeLast();
-            QStringList rows;
-            for (const QVariant& row : table["rows"].toList())
-                rows << row.toStringList().join("");
-            return std::pair{head, rows};
-        };
         r.solvers["logic.failsTable"] = [=](const Task& t) {
             const auto [head, rows] = fragment(t);
             return theOption(t, [&](const QString& o) {
@@ -463,8 +459,7 @@ void addLogic(Registry& r) {
             return misjudged(t, [](QString f) { return f.remove('(').remove(')'); });
         };
         r.solvers["logic.failsTableNegationsJoined"] = [=](const Task& t) {
-            static const QRegularExpression pair(
-                R"(¬(\w+)\s*(&&|/\\|&|∧|\|\||\\/|\||∨)\s*¬(\w+))");
+            static const QRegularExpression pair(R"(¬(\w+)\s*(&&|/\\|&|∧|\|\||\\/|\||∨)\s*¬(\w+))");
             return misjudged(t, [](QString f) { return f.replace(pair, "¬(\\1 \\2 \\3)"); });
         };
     }
@@ -473,16 +468,9 @@ void addLogic(Registry& r) {
     // ∧ and ∨ of equal strength, left to right; when its brackets are
     // dropped; or when a ¬ is taken over the rest of its conjunction.
     {
-        const auto misfit = [](const Task& t,
-                               const std::function<QString(const QString&)>& misread) {
-            const QVariantMap table = t.drawn()["table"].toMap();
-            QStringList head = table["head"].toStringList();
-            if (head.size() < 2 || head.last() != "F")
-                t.fail("the table's last column is not F");
-            head.removeLast();
-            QStringList rows;
-            for (const QVariant& row : table["rows"].toList())
-                rows << row.toStringList().join("");
+        const auto misfit = [=](const Task& t,
+                                const std::function<QString(const QString&)>& misread) {
+            const auto [head, rows] = fragment(t);
             QStringList found;
             for (const QString& o : t.options()) {
                 const QString f = formulaText(o);
@@ -578,7 +566,8 @@ void addLogic(Registry& r) {
                             conjunctionAfter = true;
                     }
                     if (conjunctionAfter)
-                        part = part.left(negation + 1) + "(" + part.mid(negation + 1).trimmed() + ")";
+                        part =
+                            part.left(negation + 1) + "(" + part.mid(negation + 1).trimmed() + ")";
                 }
                 return terms.join(" ∨ ");
             };

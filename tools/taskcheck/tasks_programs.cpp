@@ -1124,13 +1124,14 @@ void addPrograms(Registry& r) {
                 if (names.size() != 1)
                     t.fail(QString("%1 accumulators besides the asked one").arg(names.size()));
                 const QString x = names.front();
-                const auto start = QRegularExpression("\\b" + x + R"(\s*:=\s*(-?\d+)\s*;)")
-                                       .match(s.left(loop));
+                const auto start =
+                    QRegularExpression("\\b" + x + R"(\s*:=\s*(-?\d+)\s*;)").match(s.left(loop));
                 if (!start.hasMatch())
                     t.fail("no start value of " + x + " before the loop");
-                return s.left(loop) + s.mid(loop).replace(
-                                          QRegularExpression("\\b" + x + "\\s*:=\\s*" + x + R"(\s*\+)"),
-                                          x + " := " + start.captured(1) + " +");
+                return s.left(loop) +
+                       s.mid(loop).replace(
+                           QRegularExpression("\\b" + x + "\\s*:=\\s*" + x + R"(\s*\+)"),
+                           x + " := " + start.captured(1) + " +");
             }).integer(t.text("variable")));
     };
     // One pass more of a counted loop (its upper bound one greater): the
@@ -1381,7 +1382,8 @@ void addPrograms(Registry& r) {
             return QString::number(runPascalChanged(t, [&](const QString& s) {
                                        QStringList lines = s.split('\n');
                                        bool found = false;
-                                       for (qsizetype i = lastLoop(t, lines) + 1; i < lines.size(); ++i)
+                                       for (qsizetype i = lastLoop(t, lines) + 1; i < lines.size();
+                                            ++i)
                                            if (back.match(lines[i]).hasMatch()) {
                                                lines[i] = change(lines[i]);
                                                found = true;
@@ -1508,10 +1510,10 @@ void addPrograms(Registry& r) {
         };
     }
     // Strings of digits, each the one before followed by its copy with every
-    // digit increased by 1, the first `strings.1`: how many odd digits the
-    // string `which` (an ordinal word) holds. The strings shown must follow
-    // the rule, and no digit may pass 9.
-    r.solvers["programs.plusOneCopyOddCount"] = [](const Task& t) {
+    // digit increased by 1, the first `strings.1`: how many digits greater
+    // than `above` the string `which` (an ordinal word) holds. The strings
+    // shown must follow the rule, and no digit may pass 9.
+    r.solvers["programs.plusOneCopyCountAbove"] = [](const Task& t) {
         const QStringList shown = t.list("strings");
         QString s = shown.value(0);
         const int which = numeral(t.text("which"));
@@ -1526,8 +1528,9 @@ void addPrograms(Registry& r) {
             if (n <= shown.size() && shown[n - 1] != s)
                 t.fail(QString("string %1 does not follow the rule").arg(n));
         }
-        return QString::number(std::count_if(s.begin(), s.end(), [](QChar c) {
-            return c.isDigit() && c.digitValue() % 2 == 1;
+        const int above = t.integer("above");
+        return QString::number(std::count_if(s.begin(), s.end(), [&](QChar c) {
+            return c.digitValue() > above;
         }));
     };
     // The letters the ant writes on the picture's field (its columns and
@@ -1596,9 +1599,7 @@ void addPrograms(Registry& r) {
                 t.fail("no move crosses an edge");
             return letters;
         };
-        r.solvers["programs.antLettersRing"] = [=](const Task& t) {
-            return walk(t, Ring::Joined);
-        };
+        r.solvers["programs.antLettersRing"] = [=](const Task& t) { return walk(t, Ring::Joined); };
         r.solvers["programs.antLettersRingClamped"] = [=](const Task& t) {
             return walk(t, Ring::Clamped);
         };

@@ -466,7 +466,8 @@ void addTables(Registry& r) {
             }
             return std::pair{map, without};
         };
-        const auto greatest = [](const Task& t, const std::function<qint64(const QString&)>& score) {
+        const auto greatest = [](const Task& t,
+                                 const std::function<qint64(const QString&)>& score) {
             qint64 best = 0;
             for (const QString& o : t.options())
                 best = std::max(best, score(o));
@@ -1290,8 +1291,7 @@ void addTables(Registry& r) {
             bool whole = true;
             for (size_t i = 1; i < range.size(); ++i)
                 whole = whole && std::abs(range[i] * pie[0] - range[0] * pie[i]) < 1e-9;
-            return std::abs(range[1] * pie[0] - range[0] * pie[1]) < 1e-9 && range[0] > 0 &&
-                   !whole;
+            return std::abs(range[1] * pie[0] - range[0] * pie[1]) < 1e-9 && range[0] > 0 && !whole;
         });
     };
     // The slip of a reader who takes the charts for pictures of all the
@@ -1938,8 +1938,9 @@ void addTables(Registry& r) {
             }
             if (at != t.text("to") || stretches == 0)
                 t.fail("scheme " + number + " does not end at " + t.text("to"));
-            const qint64 time = fewestChanges ? stretches
-                                              : riding + waitTimes * t.integer("wait") * (stretches - 1);
+            const qint64 time = fewestChanges
+                                    ? stretches
+                                    : riding + waitTimes * t.integer("wait") * (stretches - 1);
             byTime[time] << "схема " + number;
         }
         if (byTime.begin()->second.size() != 1)
@@ -1947,9 +1948,15 @@ void addTables(Registry& r) {
         return byTime.begin()->second.front();
     };
     r.solvers["tables.fastestRoute"] = [=](const Task& t) { return fastestRoute(t, 1, false); };
-    r.solvers["tables.fastestRouteChangesFree"] = [=](const Task& t) { return fastestRoute(t, 0, false); };
-    r.solvers["tables.fastestRouteFewestChanges"] = [=](const Task& t) { return fastestRoute(t, 0, true); };
-    r.solvers["tables.fastestRouteChangeTwice"] = [=](const Task& t) { return fastestRoute(t, 2, false); };
+    r.solvers["tables.fastestRouteChangesFree"] = [=](const Task& t) {
+        return fastestRoute(t, 0, false);
+    };
+    r.solvers["tables.fastestRouteFewestChanges"] = [=](const Task& t) {
+        return fastestRoute(t, 0, true);
+    };
+    r.solvers["tables.fastestRouteChangeTwice"] = [=](const Task& t) {
+        return fastestRoute(t, 2, false);
+    };
 
     // The scheme (a picture after its caption "1)" … "4)", the options
     // "первая" … "четвёртая") drawing the roads that join every place of

@@ -806,8 +806,8 @@ void addText(Registry& r) {
                 algorithm = f->text;
         if (algorithm.isEmpty())
             t.fail("no algorithm");
-        if (!algorithm.contains("ЕСЛИ S[i]\u00A0— гласная буква") || !algorithm.contains("i := 1\n") ||
-            !algorithm.contains("i := i + 1\n"))
+        if (!algorithm.contains("ЕСЛИ S[i]\u00A0— гласная буква") ||
+            !algorithm.contains("i := 1\n") || !algorithm.contains("i := i + 1\n"))
             t.fail("an algorithm of another kind");
         const auto appends = [&](const QString& branch) {
             const QRegularExpression line("^ *" + branch + R"( R := (.+)$)",

@@ -67,7 +67,9 @@ void addVolume(Registry& r) {
                 t.fail("the palette is no power of two");
             return lines(t, bitsForAlphabet(colours), 1024);
         };
-        r.solvers["volume.screenLinesByteAPixel"] = [=](const Task& t) { return lines(t, 8, 1024); };
+        r.solvers["volume.screenLinesByteAPixel"] = [=](const Task& t) {
+            return lines(t, 8, 1024);
+        };
         r.solvers["volume.screenLinesColoursAsBits"] = [=](const Task& t) {
             return lines(t, t.integer("colours"), 1024);
         };
@@ -433,7 +435,9 @@ void addVolume(Registry& r) {
                 return written(double(length * codeCount(kinds, length - 1)));
             return written(double(codeCount(kinds, length) - codeCount(kinds - 1, length)));
         };
-        r.solvers["volume.codesUsingOne"] = [=](const Task& t) { return usingOne(t, false, false); };
+        r.solvers["volume.codesUsingOne"] = [=](const Task& t) {
+            return usingOne(t, false, false);
+        };
         r.solvers["volume.codesUsingOneExactlyOnce"] = [=](const Task& t) {
             return usingOne(t, true, false);
         };
