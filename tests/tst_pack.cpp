@@ -296,13 +296,13 @@ void TestPack::faultNamed_data() {
                                     << "{=phrase:bold}"
                                     << "unknown format";
     // А1's answer is 118 байт, 944 bits.
-    const QString a1Options = R"(["102 байта", "118 байт", "112 байт", "122 байта"])";
+    const QString a1Options = R"(["102 байта", "118 байт", "944 байта", "122 байта"])";
     QTest::newRow("no option carries it")
-        << a1Options << R"(["102 байта", "117 байт", "112 байт", "122 байта"])"
+        << a1Options << R"(["102 байта", "117 байт", "944 байта", "122 байта"])"
         << "task А1: the answer 944 is carried by 0 options";
-    QTest::newRow("two options carry it") << a1Options
-                                          << R"(["102 байта", "118 байт", "112 байт", "944 бита"])"
-                                          << "task А1: the answer 944 is carried by 2 options";
+    QTest::newRow("two options carry it")
+        << a1Options << R"(["102 байта", "118 байт", "944 бита", "122 байта"])"
+        << "task А1: the answer 944 is carried by 2 options";
     QTest::newRow("an option that is not its slip")
         << R"(["271", "435", "471", "235"])"
         << R"(["272", "435", "471", "235"])"

@@ -38,7 +38,7 @@ namespace {
 struct Listing {
     const char* name;
     ck::Language language;
-    // The superfluous check and the two needed ones (of a and of b), as the
+    // The superfluous check and the two needed ones (of a and of c), as the
     // listing writes them, and the missing condition added where the
     // listing's other two stand.
     QString superfluous;
@@ -49,22 +49,22 @@ struct Listing {
 const Listing listings[] = {
     {"Memo10",
      ck::Language::Pascal,
-     "if c <= 0 then ok := false;",
-     {"if a <= 0 then ok := false;", "if b <= 0 then ok := false;"},
-     "(b < a + c);",
-     "(b < a + c) and (c < a + b);"},
+     "if b <= 0 then ok := false;",
+     {"if a <= 0 then ok := false;", "if c <= 0 then ok := false;"},
+     "(c < a + b);",
+     "(c < a + b) and (b < a + c);"},
     {"Memo11",
      ck::Language::Basic,
-     "IF C <= 0 THEN OK = 0",
-     {"IF A <= 0 THEN OK = 0", "IF B <= 0 THEN OK = 0"},
-     "B < A + C THEN",
-     "B < A + C AND C < A + B THEN"},
+     "IF B <= 0 THEN OK = 0",
+     {"IF A <= 0 THEN OK = 0", "IF C <= 0 THEN OK = 0"},
+     "C < A + B THEN",
+     "C < A + B AND B < A + C THEN"},
     {"Memo12",
      ck::Language::C,
-     "if (c <= 0) ok = 0;",
-     {"if (a <= 0) ok = 0;", "if (b <= 0) ok = 0;"},
-     "(b < a + c);",
-     "(b < a + c) && (c < a + b);"},
+     "if (b <= 0) ok = 0;",
+     {"if (a <= 0) ok = 0;", "if (c <= 0) ok = 0;"},
+     "(c < a + b);",
+     "(c < a + b) && (b < a + c);"},
 };
 
 bool triangle(int a, int b, int c) {
@@ -114,7 +114,7 @@ void TestT2007::listingFault() {
                     QVERIFY(shown == "можно" || shown == "нельзя");
                     if (shown != right) {
                         ++wrong;
-                        QVERIFY2(c >= a + b, qPrintable(QString("wrong for %1 %2 %3, not a "
+                        QVERIFY2(b >= a + c, qPrintable(QString("wrong for %1 %2 %3, not a "
                                                                 "fault of the missing check")
                                                             .arg(a)
                                                             .arg(b)
@@ -125,7 +125,7 @@ void TestT2007::listingFault() {
                 }
         QVERIFY(wrong > 0);
         // The example of the worked solution is one of the failing inputs.
-        QCOMPARE(printed(l.language, source, 1, 1, 5), "можно");
+        QCOMPARE(printed(l.language, source, 1, 5, 1), "можно");
         const QStringList m =
             capture(task("С1").solution, R"(при a = (\d+), b = (\d+), c = (\d+) оба[^;]*; так же )"
                                          R"(при a = (\d+), b = (\d+), c = (\d+) без)");

@@ -54,14 +54,14 @@ struct ConditionParts {
     std::vector<Removal> needed;
 };
 const std::vector<ConditionParts> conditionParts = {
-    {{" and (n mod 4 = 0) then", " then"},
+    {{" and (n mod 400 <> 0) then", " then"},
      {{"(n mod 4 = 0) and (n mod 100 <> 0)", "(n mod 100 <> 0)"},
       {"(n mod 4 = 0) and (n mod 100 <> 0)", "(n mod 4 = 0)"},
-      {"(n mod 400 = 0) and ", ""}}},
-    {{" AND n MOD 4 = 0 THEN", " THEN"},
+      {"(n mod 100 <> 0) and (n mod 400 <> 0)", "(n mod 400 <> 0)"}}},
+    {{" AND n MOD 400 <> 0 THEN", " THEN"},
      {{"n MOD 4 = 0 AND n MOD 100 <> 0", "n MOD 100 <> 0"},
       {"n MOD 4 = 0 AND n MOD 100 <> 0", "n MOD 4 = 0"},
-      {"n MOD 400 = 0 AND ", ""}}},
+      {"n MOD 100 <> 0 AND n MOD 400 <> 0", "n MOD 400 <> 0"}}},
 };
 
 // The fix of the worked solution: the comparison with 400 turned round.
@@ -210,7 +210,7 @@ void TestT2008_2::listingsShareTheirFault() {
     QCOMPARE(wrong, 25);
 }
 
-// Taking the comparison n mod 4 = 0 out of the third condition changes
+// Taking the comparison n mod 400 <> 0 out of the second condition changes
 // nothing the listing prints, before the fix and after it; taking out any
 // of the other three comparisons joined by «and» changes something.
 void TestT2008_2::superfluousPart() {

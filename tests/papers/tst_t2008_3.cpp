@@ -515,9 +515,18 @@ void TestT2008_3::slipsOnOtherGivens_data() {
               "programs.elementConditionOnPrevious", "index", "9", "67");
     solverRow("А8 the sixth, the element before tested", "А8",
               "programs.elementConditionOnPrevious", "index", "6", "32");
-    // A[8] = 20 is not corrected: doubled, 40.
-    solverRow("А8 the ninth's correction skipped", "А8", "programs.elementLastCorrectionSkipped",
-              "index", "9", "40");
+    // The correction taken from the element before: A[6] = 16 − 27 = −11,
+    // then −22, −44, −88; A[5] = 16 needs none.
+    solverRow("А8 the ninth, corrected from the one before", "А8",
+              "programs.elementCorrectionFromPrevious", "index", "9", "-88");
+    solverRow("А8 the sixth, corrected from the one before", "А8",
+              "programs.elementCorrectionFromPrevious", "index", "6", "-11");
+    solverRow("А8 the fifth, no correction", "А8", "programs.elementCorrectionFromPrevious",
+              "index", "5", "16");
+    // А1 with the last word lost: 9 pairs «тест, » of 6 characters, 16 bits each.
+    solverRow("А1 ten words, the last lost", "А1", "volume.repeatedWordLastWordDropped", "times",
+              "10", "864");
+    solverRow("А1 one word", "А1", "volume.repeatedWordLastWordDropped", "times", "1", "");
     const char* secondNegated = "(X + Y > 12) ∨ ¬(X > Y)";
     solverRow("А9 negation of the second part dropped", "А9", "logic.optionPairNegationDropped",
               "formula", secondNegated, "X = 5, Y = 5");

@@ -182,29 +182,29 @@ std::vector<double> chartValues(const zut::TaskContent& t, int picture) {
     return v;
 }
 
-// С3: the divisors of n smaller than n, ascending.
-QList<qint64> properDivisors(qint64 n) {
+// С3: the different non-zero digits of n's decimal record, ascending.
+QList<qint64> digitMoves(qint64 n) {
     QList<qint64> out;
-    for (qint64 d = 1; d < n; ++d)
-        if (n % d == 0)
+    for (qint64 d = 1; d <= 9; ++d)
+        if (QString::number(n).contains(QChar('0' + int(d))))
             out << d;
     return out;
 }
 
 // С3: whether the player to move with n stones wins when a move adds to
-// the heap one of its divisors smaller than it and whoever makes the heap
+// the heap one of the non-zero digits of its record and whoever makes the heap
 // `goal` or more wins; and the fewest own moves the winner needs against
 // any defence (the most the loser can hold out), by the heap.
-struct DivisorGame {
+struct DigitGame {
     std::vector<bool> wins;
     std::vector<int> moves;
 };
 
-DivisorGame divisorGame(qint64 goal) {
-    DivisorGame g{std::vector<bool>(size_t(goal), false), std::vector<int>(size_t(goal), 0)};
+DigitGame digitGame(qint64 goal) {
+    DigitGame g{std::vector<bool>(size_t(goal), false), std::vector<int>(size_t(goal), 0)};
     for (qint64 n = goal - 1; n >= 1; --n) {
         int best = -1, longest = 0;
-        for (qint64 d : properDivisors(n)) {
+        for (qint64 d : digitMoves(n)) {
             const qint64 next = n + d;
             const int own = next >= goal ? 1 : g.moves[size_t(next)] + 1;
             if (next >= goal || !g.wins[size_t(next)])
@@ -220,7 +220,7 @@ DivisorGame divisorGame(qint64 goal) {
 
 // С3 read from its wording: the heap at the start, the heap that wins,
 // the two players and who moves first; the wording's example of the
-// moves must list the divisors of its heap.
+// moves must list the non-zero digits of its heap.
 struct GameWording {
     qint64 start = 0, goal = 0;
     QString first, second;
@@ -228,17 +228,20 @@ struct GameWording {
 
 GameWording gameWording(const zut::TaskContent& t) {
     const QString w = wording(t).replace(QChar(0x00A0), ' '); // no-break spaces read as spaces
-    need(w.contains("столько камней, сколько составляет один из делителей числа камней в куче, "
-                    "меньших самого этого числа"),
-         "a move does not add a divisor of the heap");
+    need(w.contains("столько камней, сколько составляет одна из ненулевых цифр десятичной записи "
+                    "числа камней в куче"),
+         "a move does not add a digit of the heap");
     const QStringList example =
         capture(w, R"(к куче из (\d+) камней можно добавить ([\d, ]+) или (\d+) камней)");
     QList<qint64> listed;
     for (const QString& d : (example[1] + ", " + example[2]).split(", "))
         listed << number(d);
-    need(listed == properDivisors(number(example[0])), "the example's moves are not the divisors");
+    need(listed == digitMoves(number(example[0])), "the example's moves are not the digits");
+    const QStringList only = capture(w, R"(к куче из (\d+) камней — только (\d+) камн)");
+    need(digitMoves(number(only[0])) == QList<qint64>{number(only[1])},
+         "the example's single move is not the only digit");
     GameWording g;
-    g.start = numberIn(w, R"(вначале (\d+) камен)");
+    g.start = numberIn(w, R"(вначале (\d+) камн)");
     g.goal = numberIn(w, R"(окажется (\d+) камней или больше)");
     const QStringList names = capture(w, R"((\w+) и (\w+) по очереди)");
     g.first = capture(w, R"(первой ходит (\w+))")[0];
@@ -247,47 +250,53 @@ GameWording gameWording(const zut::TaskContent& t) {
     return g;
 }
 
-// The heaps from 2 up from which the player to move loses.
-QList<qint64> losingHeaps(const DivisorGame& g) {
+// The heaps from `from` up from which the player to move loses.
+QList<qint64> losingHeaps(const DigitGame& g, qint64 from) {
     QList<qint64> out;
-    for (qint64 n = 2; n < qint64(g.wins.size()); ++n)
+    for (qint64 n = from; n < qint64(g.wins.size()); ++n)
         if (!g.wins[size_t(n)])
             out << n;
     return out;
 }
 
 // The heaps the worked solution calls lost for the player to move:
-// «проигрышны для того, кто ходит, нечётные кучи от a до b камня».
-QList<qint64> losingHeapsNamed(const QString& solution) {
+// «от a до b проигрышны для того, кто ходит, кучи x, y, … и z».
+struct NamedHeaps {
+    qint64 from = 0, to = 0;
+    QList<qint64> heaps;
+};
+
+NamedHeaps losingHeapsNamed(const QString& solution) {
     const QStringList m =
         capture(QString(solution).replace(QChar(0x00A0), ' '),
-                R"(проигрышны для того, кто ходит, нечётные кучи от (\d+) до (\d+))");
-    QList<qint64> out;
-    for (qint64 n = number(m[0]); n <= number(m[1]); n += 2) {
-        need(n % 2 == 1, "an even heap among the odd ones");
-        out << n;
-    }
-    return out;
+                R"(от (\d+) до (\d+) проигрышны для того, кто ходит, кучи ([\d, ]+) и (\d+))");
+    NamedHeaps named{number(m[0]), number(m[1]), {}};
+    for (const QString& n : (m[2] + ", " + m[3]).split(", "))
+        named.heaps << number(n);
+    return named;
 }
 
-// Whether the winner's rule the worked solution gives (from a heap of
-// `bound` stones or more he adds half the heap, below it one stone) wins
-// against every line of the first player from `heap`: the first player
-// never reaches the goal, and the half is added only where it reaches it.
+// Whether the winner's rule the worked solution gives (reach the goal when
+// he can, otherwise leave one of the two heaps it names) wins against every
+// line of the first player from `heap`: the first player never reaches the
+// goal, and the rule always has a move.
 bool ruleWins(const QString& solution, qint64 heap, qint64 goal) {
-    const qint64 bound = numberIn(
-        QString(solution).replace(QChar(0x00A0), ' '),
-        R"(если после хода \w+ в куче (\d+) камней или больше, он добавляет половину кучи)");
-    for (qint64 d : properDivisors(heap)) {
+    const QStringList kept = capture(QString(solution).replace(QChar(0x00A0), ' '),
+                                     R"(а иначе оставляет \w+ кучу (\d+) или (\d+))");
+    for (qint64 d : digitMoves(heap)) {
         const qint64 next = heap + d;
         if (next >= goal)
             return false;
-        if (next >= bound) {
-            if (next % 2 != 0 || next + next / 2 < goal)
-                return false;
-        } else if (!ruleWins(solution, next + 1, goal)) {
-            return false;
+        bool answered = false;
+        for (qint64 e : digitMoves(next)) {
+            const qint64 reply = next + e;
+            if (reply >= goal)
+                answered = true;
+            else if (kept.contains(QString::number(reply)) && ruleWins(solution, reply, goal))
+                answered = true;
         }
+        if (!answered)
+            return false;
     }
     return true;
 }
@@ -456,7 +465,7 @@ void TestT2008_4::gameWinner() {
     const zut::TaskContent& t = task("С3");
     try {
         const GameWording w = gameWording(t);
-        const DivisorGame g = divisorGame(w.goal);
+        const DigitGame g = digitGame(w.goal);
         const QString winner = g.wins[size_t(w.start)] ? w.first : w.second;
         QCOMPARE(winner, w.second);
         QVERIFY2(t.solution.startsWith("Выигрывает " + winner), qPrintable(t.solution));
@@ -483,16 +492,18 @@ void TestT2008_4::gameClaims() {
     const zut::TaskContent& t = task("С3");
     try {
         const GameWording w = gameWording(t);
-        const DivisorGame g = divisorGame(w.goal);
+        const DigitGame g = digitGame(w.goal);
         if (claim == "losing") {
-            QCOMPARE(losingHeapsNamed(t.solution), losingHeaps(g));
+            const NamedHeaps named = losingHeapsNamed(t.solution);
+            QCOMPARE(named.to, w.goal - 1);
+            QCOMPARE(named.heaps, losingHeaps(g, named.from));
         } else if (claim == "rule") {
             QVERIFY(ruleWins(t.solution, w.start, w.goal));
         } else if (claim == "length") {
             const QString word = capture(t.solution, R"(понадобится не больше (\w+) ход)")[0];
             QCOMPARE(numeral(word), g.moves[size_t(w.start)]);
         } else {
-            QVERIFY(losingHeapsNamed(t.solution).contains(w.start));
+            QVERIFY(losingHeapsNamed(t.solution).heaps.contains(w.start));
         }
     } catch (const std::exception& e) {
         QFAIL(e.what());
@@ -507,18 +518,20 @@ void TestT2008_4::claimsCatchChanges_data() {
     QTest::addColumn<QString>("to");
     QTest::addColumn<int>("goalShift");
     QTest::addColumn<QString>("claim");
-    QTest::newRow("нечётные кучи до 29") << "от 3 до 31"
-                                         << "от 3 до 29" << 0 << "losing";
-    QTest::newRow("нечётные кучи от 5") << "от 3 до 31"
-                                        << "от 5 до 31" << 0 << "losing";
-    QTest::newRow("цель 39") << ""
+    QTest::newRow("без кучи 18") << "кучи 16, 18, 20"
+                                 << "кучи 16, 20" << 0 << "losing";
+    QTest::newRow("лишняя куча 22") << "20, 23"
+                                    << "20, 22, 23" << 0 << "losing";
+    QTest::newRow("цель 37") << ""
                              << "" << 1 << "losing";
-    QTest::newRow("цель 36") << ""
-                             << "" << -2 << "losing";
-    QTest::newRow("половина уже от 24") << "26 камней или больше, он"
-                                        << "24 камней или больше, он" << 0 << "rule";
-    QTest::newRow("половина только от 34") << "26 камней или больше, он"
-                                           << "34 камней или больше, он" << 0 << "rule";
+    QTest::newRow("цель 35") << ""
+                             << "" << -1 << "losing";
+    QTest::newRow("оставляет 30 вместо 32") << "кучу 24 или 32"
+                                            << "кучу 24 или 30" << 0 << "rule";
+    QTest::newRow("оставляет 20 вместо 24") << "кучу 24 или 32"
+                                            << "кучу 20 или 32" << 0 << "rule";
+    QTest::newRow("цель 38 при том же правиле") << ""
+                                                << "" << 2 << "rule";
 }
 
 void TestT2008_4::claimsCatchChanges() {
@@ -536,7 +549,8 @@ void TestT2008_4::claimsCatchChanges() {
         }
         const qint64 goal = w.goal + goalShift;
         if (claim == "losing")
-            QVERIFY(losingHeapsNamed(solution) != losingHeaps(divisorGame(goal)));
+            QVERIFY(losingHeapsNamed(solution).heaps !=
+                    losingHeaps(digitGame(goal), losingHeapsNamed(solution).from));
         else
             QVERIFY(!ruleWins(solution, w.start, goal));
     } catch (const std::exception& e) {
@@ -691,15 +705,24 @@ void TestT2008_4::ownSolvers_data() {
     solverColumns();
     const auto row = solverRow;
     // 0,5 Мбайта free: 512 Кбайт, 4096 Кбит.
-    // One flipped bit makes its four odd, so a four with even ones that is
-    // no code needs two flips: with Ы coded 110 it is C5F's 0101 instead of
-    // 1100; with М coded 110 no chain keeps its letter М (1111); without О's
-    // 011, 16F needs two as well.
-    row("А13 Ы coded 110", "А13", "bases.parityChainImpossible", "codes", "100|011|111|110", "C5F");
-    row("А13 М coded 110", "А13", "bases.parityChainImpossible", "codes", "100|011|110|010", "");
-    row("А13 О coded 001", "А13", "bases.parityChainImpossible", "codes", "100|001|111|010", "");
-    row("А13 a code of two bits", "А13", "bases.parityChainImpossible", "codes", "10|011|111|010",
+    // Fours 0110 0101 1000 1111 0110: only 1000 is odd, and only its
+    // control bit gives back a letter (1001, Д). With Ы coded 110, 1100 is a
+    // letter too; 0111 is one flip from О, Ы and М; 0010 only from О (its
+    // second bit), its first bit giving 1010, no letter.
+    row("А13 Ы coded 110", "А13", "bases.parityFlippedBit", "codes", "100|011|111|110", "");
+    row("А13 a code of two bits", "А13", "bases.parityFlippedBit", "codes", "10|011|111|010", "");
+    row("А13 the first four 0010", "А13", "bases.parityFlippedBit", "chain", "00100101100111110110",
+        "2");
+    row("А13 0010, the parity mended", "А13", "bases.parityFlippedToNoCode", "chain",
+        "00100101100111110110", "1");
+    row("А13 0010 in the fifth four", "А13", "bases.parityFlippedBitInFour", "chain",
+        "01100101100111110010", "2");
+    row("А13 0010, the four's number", "А13", "bases.parityFlippedFour", "chain",
+        "01100101100111110010", "5");
+    row("А13 0111, three letters", "А13", "bases.parityFlippedBit", "chain", "01110101100111110110",
         "");
+    row("А13 two odd fours", "А13", "bases.parityFlippedBit", "chain", "01100101100011110111", "");
+    row("А13 nineteen bits", "А13", "bases.parityFlippedBit", "chain", "0110010110001111011", "");
     // 1111010₂ − 43₁₆ = 122 − 67 = 55, left in binary; 152₈ − 67₈ with the
     // smaller digit from the larger in both lower columns.
     row("А5 left in binary", "А5", "bases.differenceInFirstBase", "numbers", "1111010_2|43_16",
@@ -722,29 +745,51 @@ void TestT2008_4::ownSolvers_data() {
     // Three passes of four leave n = 4603 div 1000.
     row("А6 a pass fewer leaves n", "А6", "programs.flowchartOnePassFewer", "variable", "n", "4");
     row("А6 no such variable", "А6", "programs.flowchartBodyReversed", "variable", "r", "");
-    row("B7 directory and name swapped", "B7", "text.addressOnDisk", "file",
-        "D:\\pub\\plan\\texts.doc", "egadfbc");
-    row("B7 the file in the root", "B7", "text.addressOnDisk", "file", "D:\\pub\\plan.doc", "");
+    // Read on its last digit the loop stops at n = 460; the zero's pass
+    // skipped still runs n out; a 12-bit code is no whole bytes a
+    // character; 150 bytes hold 75 characters (1200 : 75 = 16) or, read as
+    // bits, 9 (600 : 9 → 67); in 8 bits 148 and 18 characters (5 and 34);
+    // 10 bytes read as bits hold no 16-bit character.
+    row("А6 the last digit's condition leaves n", "А6", "programs.flowchartConditionOnLastDigit",
+        "variable", "n", "460");
+    row("А6 the zero skipped, n run out", "А6", "programs.flowchartZeroDigitSkipped", "variable",
+        "n", "0");
+    row("А1 150 bytes, the width twice", "А1", "volume.partsWidthTwice", "bytes", "150", "16");
+    row("А1 150 bytes as bits", "А1", "volume.partsBytesAsBits", "bytes", "150", "67");
+    row("А1 8 bits, the width twice", "А1", "volume.partsWidthTwice", "bits", "8", "5");
+    row("А1 8 bits, bytes as bits", "А1", "volume.partsBytesAsBits", "bits", "8", "34");
+    row("А1 12 bits, the width twice", "А1", "volume.partsWidthTwice", "bits", "12", "");
+    row("А1 10 bytes as bits", "А1", "volume.partsBytesAsBits", "bytes", "10", "");
+    // The slip's address: the root folder plan kept in the path.
+    row("B7 the root folder kept", "B7", "text.addressOnDisk", "file", "D:\\plan\\plan\\leto.doc",
+        "egadfbc");
+    row("B7 the file in the root", "B7", "text.addressOnDisk", "file", "D:\\plan\\plan.doc", "");
     row("B7 the file on another disk", "B7", "text.addressOnDisk", "file",
-        "C:\\pub\\texts\\plan.doc", "");
+        "C:\\plan\\leto\\plan.doc", "");
     row("B7 the root a folder higher", "B7", "text.addressOnDisk", "root", "D:", "");
     // Flashes of three kinds, one to five long: 3 + 9 + 27 + 81 + 243, the
-    // longest alone 243; the empty message only where the least is one.
+    // longest alone 243.
     row("А2 three kinds", "А2", "volume.signalsFromTo", "kinds", "короткие|длинные|двойные", "363");
     row("А2 three kinds, the longest", "А2", "volume.signalsLongestOnly", "kinds",
         "короткие|длинные|двойные", "243");
-    row("А2 from two, the empty one", "А2", "volume.signalsEmptyCounted", "least", "двух", "");
     row("А2 a kind named twice", "А2", "volume.signalsFromTo", "kinds", "короткие|короткие", "");
-    // 1024 Кбайт, 3 pages 800 wide in 64 colours: 8 388 608 : 14 400; in
-    // 48 colours the palette is no power of two; 32 colours as bits.
-    row("А17 800 wide", "А17", "volume.screenLines", "width", "800", "582");
-    row("А17 800 wide, a byte a pixel", "А17", "volume.screenLinesByteAPixel", "width", "800",
-        "436");
-    row("А17 800 wide, Кбайт as 1000", "А17", "volume.screenLinesKbyteAsThousand", "width", "800",
-        "568");
-    row("А17 48 colours", "А17", "volume.screenLines", "colours", "48", "");
-    row("А17 32 colours as bits", "А17", "volume.screenLinesColoursAsBits", "colours", "32", "136");
-    row("А17 one line too many", "А17", "volume.screenLines", "kbytes", "1", "");
+    // The pause a third kind: 4⁵ places with three kinds, 3⁴ up to four.
+    row("А2 three kinds and the pause", "А2", "volume.signalsPauseAsKind", "kinds",
+        "короткие|длинные|двойные", "1024");
+    row("А2 up to four, the pause", "А2", "volume.signalsPauseAsKind", "most", "четырёх", "81");
+    // 6 Мбайт free = 6 291 456 байт; a page 1024 × 600 in 5 bits is
+    // 384 000 байт, in 64 colours 1024 × 768 takes 589 824 (7 bits:
+    // 688 128); 800 × 768 in 5 bits is 384 000 байт against 50 331 648 bits.
+    row("А17 600 high", "А17", "volume.screenPages", "height", "600", "16");
+    row("А17 600 high, the reserve forgotten", "А17", "volume.screenPagesReserveForgotten",
+        "height", "600", "21");
+    row("А17 64 colours", "А17", "volume.screenPages", "colours", "64", "10");
+    row("А17 64 colours, the record's length", "А17", "volume.screenPagesColourCountRecord",
+        "colours", "64", "9");
+    row("А17 800 wide, memory in bits", "А17", "volume.screenPagesMemoryInBits", "width", "800",
+        "131");
+    row("А17 48 colours", "А17", "volume.screenPages", "colours", "48", "");
+    row("А17 all memory reserved", "А17", "volume.screenPages", "reserved", "8", "");
     // The statement turned to «истинно»: 624, 381 and 472 hold, so no one
     // option; the conjunction bracketed, nothing left to misread. With an
     // odd sum asked for, only 624 (6 > 4 but 2 < 6) makes it false, and

@@ -291,6 +291,20 @@ void TestT2008_5::ownSolvers_data() {
               "difference", "1021_3", "39");
     solverRow("reversed smaller, above the sum", "А5",
               "bases.largerFromSumAndDifferenceReversedSmaller", "difference", "10012_3", "");
+    // The difference taken for the smaller: 142 − 32. Powers from the
+    // first: 1012₃ read as 96 gives (142 + 96) : 2; 1102₃ as 114 gives
+    // (124 + 114) : 2; an odd sum (123 + 96) or 2012₃ read as 177, above
+    // the sum, is refused.
+    solverRow("minus difference, 8E", "А5", "bases.largerFromSumAndDifferenceMinusDifference",
+              "sum", "8E_16", "110");
+    solverRow("powers from the first, 8E", "А5", "bases.largerFromSumAndDifferencePowersFromFirst",
+              "sum", "8E_16", "119");
+    solverRow("powers from the first, 1102", "А5",
+              "bases.largerFromSumAndDifferencePowersFromFirst", "difference", "1102_3", "119");
+    solverRow("powers from the first, odd", "А5", "bases.largerFromSumAndDifferencePowersFromFirst",
+              "sum", "7B_16", "");
+    solverRow("powers from the first, above the sum", "А5",
+              "bases.largerFromSumAndDifferencePowersFromFirst", "difference", "2012_3", "");
     // А19 for another class: 8А (36 of 87) needs only the bar above 30,
     // but half of the old whole is 7,5 above its own.
     solverRow("fewest, 8А", "А19", "tables.fewestForHalfAndTallest", "team", "8А", "31");

@@ -300,6 +300,8 @@ private slots:
     void mistypedSignOfA19();
     void slipsOfA7FromOtherStarts_data();
     void slipsOfA7FromOtherStarts();
+    void reachabilityOfA12_data();
+    void reachabilityOfA12();
     void solversFollowTheirGivens_data();
     void solversFollowTheirGivens();
 
@@ -752,6 +754,60 @@ void TestT2008_6::slipsOfA7FromOtherStarts() {
     solvesOrRefuses(solver, t, answer);
 }
 
+// А12's tables with one cell changed ("table|from|to|fare", the table
+// counted from 1, an empty fare removes one): the table the solver or a
+// slip finds, or "" where none or two fit.
+void TestT2008_6::reachabilityOfA12_data() {
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<QString>("solver");
+    QTest::addColumn<QString>("answer");
+    const QString all = "tables.reachableEverywhere", out = "tables.reachableEverywhereOutOfFirst",
+                  in = "tables.reachableEverywhereIntoFirst",
+                  local = "tables.reachableEverywhereRowsColumns";
+    QTest::newRow("as built") << "" << all << "2";
+    QTest::newRow("as built, out of К") << "" << out << "1";
+    QTest::newRow("as built, into К") << "" << in << "4";
+    QTest::newRow("as built, rows and columns") << "" << local << "3";
+    // Н → К closes table 1's way back: two tables fit.
+    QTest::newRow("table 1 closed") << "1|Н|К|2" << all << "";
+    // Without М → К the key's ring breaks: none fits, К still leaves.
+    QTest::newRow("ring broken") << "2|М|К|" << all << "";
+    QTest::newRow("ring broken, out of К") << "2|М|К|" << out << "";
+    // Л → М joins table 3's pairs one way: К reaches all there too.
+    QTest::newRow("pairs joined, out of К") << "3|Л|М|8" << out << "";
+    QTest::newRow("pairs joined, rows and columns") << "3|Л|М|8" << local << "3";
+    // Н → Н: a fare on the diagonal is refused.
+    QTest::newRow("diagonal") << "4|Н|Н|1" << all << "";
+}
+
+void TestT2008_6::reachabilityOfA12() {
+    QFETCH(QString, change);
+    QFETCH(QString, solver);
+    QFETCH(QString, answer);
+    zut::TaskContent t = task("А12");
+    const std::vector<PictureElement*> pictures = picturesOf(t);
+    QCOMPARE(pictures.size(), size_t(1));
+    if (!change.isEmpty()) {
+        const QStringList c = change.split('|');
+        QVariantMap draw = pictures[0]->draw.toMap();
+        QVariantList tables = draw["tables"].toList();
+        QVariantMap table = tables[c[0].toInt() - 1].toMap();
+        const QStringList head = table["head"].toStringList();
+        QVariantList rows = table["rows"].toList();
+        const qsizetype from = head.indexOf(c[1]) - 1, to = head.indexOf(c[2]);
+        QVERIFY(from >= 0 && to > 0);
+        QStringList row = rows[from].toStringList();
+        QVERIFY(row[to] != c[3]);
+        row[to] = c[3];
+        rows[from] = row;
+        table["rows"] = rows;
+        tables[c[0].toInt() - 1] = table;
+        draw["tables"] = tables;
+        pictures[0]->draw = draw;
+    }
+    solvesOrRefuses(solver, t, answer);
+}
+
 void TestT2008_6::solversFollowTheirGivens_data() {
     solverColumns();
     const auto row = solverRow;
@@ -767,10 +823,29 @@ void TestT2008_6::solversFollowTheirGivens_data() {
     row("А4 one base only", "А4", "bases.numbersWithLengths", "systems", "двоичной", "");
     row("А4 powers shifted", "А4", "bases.numbersWithLengthsPowersShifted", "lengths", "шести|трёх",
         "3");
-    row("А4 upper ends included", "А4", "bases.numbersWithLengthsUpperIncluded", "lengths",
-        "восьми|четырёх", "129");
     row("А4 the first base's record at most", "А4", "bases.numbersWithLengthsFirstAtMost",
         "systems", "пятеричной|двоичной", "4");
+    // The outer ends: 32 … 63 inside 25 … 124 leaves 25 … 124 (100), and
+    // 128 … 255 inside 125 … 624 leaves 125 … 624 (500); ranges that do not
+    // meet give no such slip.
+    row("А4 outer ends, one range inside", "А4", "bases.numbersWithLengthsOuterEnds", "lengths",
+        "шести|трёх", "100");
+    row("А4 outer ends, eight and four", "А4", "bases.numbersWithLengthsOuterEnds", "lengths",
+        "восьми|четырёх", "500");
+    row("А4 outer ends, apart", "А4", "bases.numbersWithLengthsOuterEnds", "systems",
+        "двоичной|троичной", "");
+    // А3 with each field as wide as the record of its highest value: 63
+    // posts keep 6 bits (210 as the answer); 32 days take 6 bits, not 5, so
+    // 7 + 6 + 5 leave 6 bits (−45 + 63); in 2 bytes nothing is left.
+    row("А3 highest values, 63 posts", "А3", "volume.largestBoundWidthsOfHighest", "highs",
+        "63|31|23", "210");
+    row("А3 highest values, 32 days", "А3", "volume.largestBoundWidthsOfHighest", "highs",
+        "64|32|23", "18");
+    row("А3 highest values, 2 bytes", "А3", "volume.largestBoundWidthsOfHighest", "bytes", "2", "");
+    // А1 with the blanks left out: 2 rows hold 4 stars and 2 line ends
+    // (96 bits), 11 rows 121 stars and 11 line ends (2112 bits).
+    row("А1 no blanks, 2 rows", "А1", "volume.starTreeNoBlanks", "rows", "2", "96");
+    row("А1 no blanks, 11 rows", "А1", "volume.starTreeNoBlanks", "rows", "11", "2112");
     // А5: 5A₁₆ + 31₈ = 1011010 + 11001 meets two ones and a carry once
     // (1100011₂ = 1203₄); 10₁₆ + 7₈ carries nothing; 135₈ = 93 is as long
     // as 5D₁₆; 185 = 271₈; 1110100 made up to triads is 111010000 = 720₈;

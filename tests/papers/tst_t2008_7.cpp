@@ -326,6 +326,16 @@ void TestT2008_7::solvers_data() {
     // 32 read from the right is 2b + 3 = 29.
     solverRow("А5 slip, digits reversed", "А5", "bases.baseOfTermDigitsReversed", "digits", "32",
               "32_13");
+    // 44₁₆ − 29 = 39: the sign kept gives 2b = 42, the halving forgotten
+    // b = 36; 24 with the sign kept asks 2b = 33; 20₁₆ − 29 = 3 leaves no
+    // base above the digits.
+    solverRow("А5 slip, sign kept", "А5", "bases.baseOfTermSignKept", "sum", "44_16", "23_21");
+    solverRow("А5 slip, sign kept, odd", "А5", "bases.baseOfTermSignKept", "digits", "24", "");
+    solverRow("А5 slip, not divided", "А5", "bases.baseOfTermNotDivided", "sum", "44_16", "23_36");
+    solverRow("А5 slip, not divided, 25", "А5", "bases.baseOfTermNotDivided", "digits", "25",
+              "25_24");
+    solverRow("А5 slip, not divided, too small", "А5", "bases.baseOfTermNotDivided", "sum", "20_16",
+              "");
     // А13: a shift of s adds s · (1 + 2⁵ + 2¹⁰ + …), one term a letter.
     solverRow("А13 shift by one", "А13", "bases.alphabetShiftGrowth", "shift", "1", "421");
     solverRow("А13 four letters", "А13", "bases.alphabetShiftGrowth", "word", "CODE", "10842");

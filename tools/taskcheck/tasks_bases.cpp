@@ -242,6 +242,20 @@ void addBases(Registry& r) {
         r.solvers["bases.largerFromSumAndDifferenceReversedSmaller"] = [=](const Task& t) {
             return QString::number(pair(t, true).second);
         };
+        // Two more slips: the difference taken for the smaller number (sum
+        // minus difference), and the powers of the difference's base counted
+        // from the first, not the zeroth (its value times the base).
+        r.solvers["bases.largerFromSumAndDifferenceMinusDifference"] = [=](const Task& t) {
+            return QString::number(valueOf(t, "sum", false) - valueOf(t, "difference", false));
+        };
+        r.solvers["bases.largerFromSumAndDifferencePowersFromFirst"] = [=](const Task& t) {
+            const qint64 sum = valueOf(t, "sum", false);
+            const qint64 difference =
+                valueOf(t, "difference", false) * digitsAndBase(t, t.text("difference")).second;
+            if (difference >= sum || (sum + difference) % 2 != 0)
+                t.fail("the slip gives no two whole positive numbers");
+            return QString::number((sum + difference) / 2);
+        };
     }
     // Slips of counting the digits of `value` in the base `system` names:
     // the exponent of the greatest power of the base not above it; the
@@ -737,42 +751,67 @@ void addBases(Registry& r) {
             out << QString::number(v);
         return out.join(',');
     };
-    // Of the options, chains in hexadecimal ("F79{_16}"), the one that no
-    // single distorted bit makes of a message in the `letters`: each coded
-    // by its code of `codes` and a control bit on the right that makes the
-    // ones even, so that a hexadecimal digit is one letter. Its digits.
-    r.solvers["bases.parityChainImpossible"] = [](const Task& t) {
-        std::set<QString> words;
-        for (const QString& c : t.list("codes")) {
-            if (c.size() != 3)
-                t.fail("a code is not three bits");
-            words.insert(c + (c.count('1') % 2 ? "1" : "0"));
-        }
-        static const QRegularExpression form(R"(^([0-9A-F]+)\{_16\}$)");
-        QStringList impossible;
-        for (const QString& o : t.options()) {
-            const auto m = form.match(o);
-            if (!m.hasMatch())
-                t.fail("not a hexadecimal chain: " + o);
-            QStringList fours;
-            for (QChar d : m.captured(1))
-                fours << toBase(fromBase(QString(d), 16), 2).rightJustified(4, '0');
-            // The chains sent that one distorted bit turns into this one.
-            int sent = 0;
-            for (qsizetype i = 0; i < fours.size(); ++i)
-                for (int bit = 0; bit < 4; ++bit) {
-                    QStringList back = fours;
-                    back[i][bit] = back[i][bit] == '1' ? '0' : '1';
-                    sent += std::all_of(back.begin(), back.end(),
-                                        [&](const QString& f) { return words.count(f) > 0; });
-                }
-            if (sent == 0)
-                impossible << m.captured(1);
-        }
-        if (impossible.size() != 1)
-            t.fail(QString("%1 chains are impossible, not one").arg(impossible.size()));
-        return impossible.front();
-    };
+    // A received `chain` of fours, each one of the `letters`' three-bit
+    // `codes` with a control bit on the right that makes the ones even, in
+    // which one bit was flipped: its place in the chain, counted from the
+    // left. Refused unless exactly one four is odd and exactly one bit of
+    // it gives back a letter's four. Its slips: the place inside the four;
+    // the number of the four; the first bit of the four whose flip evens
+    // the ones but gives no letter's four (parity mended, code unchecked).
+    {
+        enum class Asked { Chain, InFour, Four, ToNoCode };
+        const auto flipped = [](const Task& t, Asked asked) {
+            std::set<QString> words;
+            for (const QString& c : t.list("codes")) {
+                if (c.size() != 3)
+                    t.fail("a code is not three bits");
+                words.insert(c + (c.count('1') % 2 ? "1" : "0"));
+            }
+            const QString chain = t.text("chain");
+            if (chain.isEmpty() || chain.size() % 4 ||
+                std::any_of(chain.begin(), chain.end(),
+                            [](QChar c) { return c != '0' && c != '1'; }))
+                t.fail("the chain is not of whole fours of bits");
+            std::vector<int> odd;
+            for (int i = 0; i < chain.size() / 4; ++i)
+                if (chain.mid(4 * i, 4).count('1') % 2)
+                    odd.push_back(i);
+            if (odd.size() != 1)
+                t.fail(QString("%1 fours are odd, not one").arg(odd.size()));
+            const int four = odd.front();
+            std::vector<int> back, noCode;
+            for (int bit = 0; bit < 4; ++bit) {
+                QString f = chain.mid(4 * four, 4);
+                f[bit] = f[bit] == '1' ? '0' : '1';
+                (words.count(f) ? back : noCode).push_back(bit);
+            }
+            if (back.size() != 1)
+                t.fail(QString("%1 bits give back a letter, not one").arg(back.size()));
+            switch (asked) {
+            case Asked::Chain:
+                return QString::number(4 * four + back.front() + 1);
+            case Asked::InFour:
+                return QString::number(back.front() + 1);
+            case Asked::Four:
+                return QString::number(four + 1);
+            case Asked::ToNoCode:
+                break;
+            }
+            return QString::number(4 * four + noCode.front() + 1);
+        };
+        r.solvers["bases.parityFlippedBit"] = [=](const Task& t) {
+            return flipped(t, Asked::Chain);
+        };
+        r.solvers["bases.parityFlippedBitInFour"] = [=](const Task& t) {
+            return flipped(t, Asked::InFour);
+        };
+        r.solvers["bases.parityFlippedFour"] = [=](const Task& t) {
+            return flipped(t, Asked::Four);
+        };
+        r.solvers["bases.parityFlippedToNoCode"] = [=](const Task& t) {
+            return flipped(t, Asked::ToNoCode);
+        };
+    }
     // The one base in which the decimal `value` is written with exactly
     // `length` digits (a number word: "трёх") whose sum is `sum`. Refused
     // where not one base fits, and where the length bounds nothing: some
@@ -913,16 +952,17 @@ void addBases(Registry& r) {
     // How many natural numbers have a record of `lengths.1` digits (a
     // numeral word: «семи») in the base `systems.1` names and one of
     // `lengths.2` digits in the base `systems.2` names. Its slips: a record
-    // of k digits taken to reach b^k itself (both upper ends included); to
-    // run from b^k to b^(k+1) − 1 (the powers shifted by one); the first
-    // record taken to have at most its digits (its lower end lost).
+    // of k digits taken to run from b^k to b^(k+1) − 1 (the powers shifted by one); the first
+    // record taken to have at most its digits (its lower end lost); the
+    // common range taken between the outer ends of the two.
     {
-        enum class Range { Exact, UpperIncluded, PowersShifted, FirstAtMost };
+        enum class Range { Exact, PowersShifted, FirstAtMost, OuterEnds };
         const auto counted = [](const Task& t, Range how) {
             const QStringList lengths = t.list("lengths"), systems = t.list("systems");
             if (lengths.size() != 2 || systems.size() != 2)
                 t.fail("not two lengths in two bases");
             qint64 low = 1, high = std::numeric_limits<qint64>::max();
+            qint64 outerLow = high, outerHigh = 0;
             for (int i = 0; i < 2; ++i) {
                 const int k = numeral(lengths[i]), b = numeral(systems[i]);
                 if (k < 1 || k > 20 || b < 2)
@@ -931,8 +971,6 @@ void addBases(Registry& r) {
                 for (int j = 1; j < k; ++j)
                     from *= b;
                 qint64 to = from * b - 1;
-                if (how == Range::UpperIncluded)
-                    ++to;
                 if (how == Range::PowersShifted) {
                     from *= b;
                     to = to * b + b - 1;
@@ -941,6 +979,15 @@ void addBases(Registry& r) {
                     from = 1;
                 low = std::max(low, from);
                 high = std::min(high, to);
+                outerLow = std::min(outerLow, from);
+                outerHigh = std::max(outerHigh, to);
+            }
+            // OuterEnds: the common range taken from the lesser start to the
+            // greater end (the two ranges joined, not intersected).
+            if (how == Range::OuterEnds) {
+                if (high < low)
+                    t.fail("the ranges do not meet");
+                return QString::number(outerHigh - outerLow + 1);
             }
             if (how == Range::Exact && high < low)
                 t.fail("no number has both records");
@@ -949,14 +996,14 @@ void addBases(Registry& r) {
         r.solvers["bases.numbersWithLengths"] = [=](const Task& t) {
             return counted(t, Range::Exact);
         };
-        r.solvers["bases.numbersWithLengthsUpperIncluded"] = [=](const Task& t) {
-            return counted(t, Range::UpperIncluded);
-        };
         r.solvers["bases.numbersWithLengthsPowersShifted"] = [=](const Task& t) {
             return counted(t, Range::PowersShifted);
         };
         r.solvers["bases.numbersWithLengthsFirstAtMost"] = [=](const Task& t) {
             return counted(t, Range::FirstAtMost);
+        };
+        r.solvers["bases.numbersWithLengthsOuterEnds"] = [=](const Task& t) {
+            return counted(t, Range::OuterEnds);
         };
     }
     // The sum of `terms` (each digits_base) in the base `system` names,
@@ -1403,6 +1450,29 @@ void addBases(Registry& r) {
         const auto [s, sb] = basedGiven(t, "sum");
         const auto [a, ab] = basedGiven(t, "term");
         return baseOfTerm(t, fromBase(s, sb), fromBase(a, 10), false);
+    };
+    // Slips in solving d1 · b + d0 = value for b, `digits` = d1 d0: the d0
+    // carried over with its sign kept (b = (value + d0) / d1), the division
+    // by d1 forgotten (b = value − d0).
+    const auto baseOfTermSolved = [=](const Task& t, bool signKept) {
+        const auto [s, sb] = basedGiven(t, "sum");
+        const auto [a, ab] = basedGiven(t, "term");
+        const QString digits = t.text("digits");
+        if (digits.size() != 2)
+            t.fail("not a two-digit record");
+        const qint64 high = fromBase(digits.left(1), 36), low = fromBase(digits.right(1), 36);
+        const qint64 value = fromBase(s, sb) - fromBase(a, ab);
+        const qint64 base = signKept ? value + low : value - low;
+        const qint64 divisor = signKept ? high : 1;
+        if (high == 0 || base % divisor != 0 || base / divisor <= std::max(high, low))
+            t.fail("the slip gives no base");
+        return digits + "_" + QString::number(base / divisor);
+    };
+    r.solvers["bases.baseOfTermSignKept"] = [=](const Task& t) {
+        return baseOfTermSolved(t, true);
+    };
+    r.solvers["bases.baseOfTermNotDivided"] = [=](const Task& t) {
+        return baseOfTermSolved(t, false);
     };
     r.solvers["bases.baseOfTermDigitsReversed"] = [=](const Task& t) {
         const auto [s, sb] = basedGiven(t, "sum");

@@ -663,8 +663,7 @@ void addPrograms(Registry& r) {
         return QString::number(v->second);
     };
     // Slips of that value: the blocks of the loop's body run in reverse
-    // order; the loop left one pass early; the digits of the start value
-    // of the loop condition's variable taken from the left (reversed).
+    // order; the loop left one pass early.
     r.solvers["programs.flowchartBodyReversed"] = [](const Task& t) {
         return flowchartSlip(t, [](QVariantList chart, qsizetype loop) {
             QVariantList l = chart[loop].toList(), body = l[1].toList();
@@ -690,27 +689,6 @@ void addPrograms(Registry& r) {
                 for (qsizetype i = body.size() - 1; i >= 0; --i)
                     chart.insert(loop, body[i]);
             return chart;
-        });
-    };
-    r.solvers["programs.flowchartStartDigitsReversed"] = [](const Task& t) {
-        return flowchartSlip(t, [&t](QVariantList chart, qsizetype loop) {
-            static const QRegularExpression first(R"(^пока (\w+))",
-                                                  QRegularExpression::UseUnicodePropertiesOption);
-            const QString name = first.match(chart[loop].toList()[0].toString()).captured(1);
-            const QRegularExpression start("(^|;\\s*)" + name + R"(\s*:=\s*(\d+)\s*(;|$))");
-            for (qsizetype i = 0; i < loop; ++i) {
-                const QString block = chart[i].toString();
-                const auto m = start.match(block);
-                if (!m.hasMatch())
-                    continue;
-                QString digits = m.captured(2);
-                if (digits.endsWith('0'))
-                    t.fail("the start value ends in 0");
-                std::reverse(digits.begin(), digits.end());
-                chart[i] = QString(block).replace(m.capturedStart(2), m.capturedLength(2), digits);
-                return chart;
-            }
-            t.fail("no start value of " + name);
         });
     };
     // More slips of that value: the yes and no branches of the loop body's
@@ -756,6 +734,47 @@ void addPrograms(Registry& r) {
             const QVariantList body = chart[loop].toList()[1].toList();
             for (qsizetype i = body.size() - 1; i >= 0; --i)
                 chart.insert(loop + 1, body[i]);
+            return chart;
+        });
+    };
+    // Slips of a digit loop: a factor «k * » left out in the body; the
+    // body's first block skipped on a pass where the loop variable's last
+    // digit is 0; the loop's condition read on that last digit.
+    r.solvers["programs.flowchartFactorLeftOut"] = [](const Task& t) {
+        return flowchartSlip(t, [](QVariantList chart, qsizetype loop) {
+            static const QRegularExpression factor(R"(\b\d+ \* (?=\w))");
+            QVariantList l = chart[loop].toList(), body = l[1].toList();
+            for (QVariant& b : body)
+                if (b.typeId() == QMetaType::QString)
+                    b = b.toString().remove(factor);
+            l[1] = body;
+            chart[loop] = l;
+            return chart;
+        });
+    };
+    const auto loopVariable = [](const Task& t, const QVariantList& l) {
+        static const QRegularExpression first(R"(^пока (\w+) > 0$)",
+                                              QRegularExpression::UseUnicodePropertiesOption);
+        const auto m = first.match(l[0].toString());
+        if (!m.hasMatch())
+            t.fail("the loop's condition is not «пока n > 0»");
+        return m.captured(1);
+    };
+    r.solvers["programs.flowchartZeroDigitSkipped"] = [=](const Task& t) {
+        return flowchartSlip(t, [&](QVariantList chart, qsizetype loop) {
+            QVariantList l = chart[loop].toList(), body = l[1].toList();
+            body[0] = QVariantList{"если " + loopVariable(t, l) + " mod 10 > 0",
+                                   QVariantList{body[0]}, QVariantList{}};
+            l[1] = body;
+            chart[loop] = l;
+            return chart;
+        });
+    };
+    r.solvers["programs.flowchartConditionOnLastDigit"] = [=](const Task& t) {
+        return flowchartSlip(t, [&](QVariantList chart, qsizetype loop) {
+            QVariantList l = chart[loop].toList();
+            l[0] = "пока " + loopVariable(t, l) + " mod 10 > 0";
+            chart[loop] = l;
             return chart;
         });
     };
@@ -1413,9 +1432,8 @@ void addPrograms(Registry& r) {
     }
     // Slips of an element of an array whose loop corrects each element by
     // a condition ("if A[i] > 20 then A[i] := A[i] - 27"): the comparison
-    // read as not strict (">=" for ">"); the correction left out in the
-    // pass whose loop variable is the index asked; the correction made in
-    // that pass only.
+    // read as not strict (">=" for ">"); the element just computed read as
+    // the one before it.
     r.solvers["programs.elementComparisonNotStrict"] = [](const Task& t) {
         return QString::number(runPascalChanged(t, [&](const QString& s) {
                                    QStringList lines = s.split('\n');
@@ -1425,29 +1443,10 @@ void addPrograms(Registry& r) {
                                    return lines.join('\n');
                                }).element(t.text("array"), t.integer("index")));
     };
-    const auto correctionInPass = [](const Task& t, const char* compare) {
-        return QString::number(runPascalChanged(t, [&](const QString& s) {
-                                   static const QRegularExpression loop(R"(^\s*for\s+(\w+)\s*:=)");
-                                   static const QRegularExpression condition(R"(\bif\s+(.+)\s+then\b)");
-                                   QStringList lines = s.split('\n');
-                                   const qsizetype at = lastLoop(t, lines);
-                                   const auto m = loop.match(lines[at]);
-                                   if (!m.hasMatch())
-                                       t.fail("the last loop has no variable");
-                                   const QString pass = QString("if (\\1) and (%1 %2 %3) then")
-                                                            .arg(m.captured(1), QString(compare))
-                                                            .arg(t.integer("index"));
-                                   for (qsizetype i = at + 1; i < lines.size(); ++i)
-                                       lines[i].replace(condition, pass);
-                                   return lines.join('\n');
-                               }).element(t.text("array"), t.integer("index")));
-    };
-    r.solvers["programs.elementLastCorrectionSkipped"] = [=](const Task& t) {
-        return correctionInPass(t, "<>");
-    };
-    // The last loop's condition tested on the element before (A[i - 1])
-    // instead of the one the pass has just computed.
-    r.solvers["programs.elementConditionOnPrevious"] = [](const Task& t) {
+    // The element the last loop's pass has just computed (A[i]) read as the
+    // one before it (A[i - 1]): in the loop's condition, or on the right of
+    // the correction made under it.
+    const auto previousRead = [](const Task& t, bool inCondition) {
         return QString::number(runPascalChanged(t, [&](const QString& s) {
                                    static const QRegularExpression loop(R"(^\s*for\s+(\w+)\s*:=)");
                                    QStringList lines = s.split('\n');
@@ -1457,17 +1456,35 @@ void addPrograms(Registry& r) {
                                        t.fail("the last loop has no variable");
                                    const QString a = t.text("array"), i = m.captured(1);
                                    const QString element = a + "[" + i + "]";
-                                   bool tested = false;
-                                   for (qsizetype k = at + 1; k < lines.size(); ++k)
-                                       if (lines[k].trimmed().startsWith("if ") &&
-                                           lines[k].contains(element)) {
-                                           lines[k].replace(element, a + "[" + i + " - 1]");
-                                           tested = true;
+                                   bool read = false;
+                                   for (qsizetype k = at + 1; k < lines.size(); ++k) {
+                                       QString& line = lines[k];
+                                       if (inCondition && line.trimmed().startsWith("if ") &&
+                                           line.contains(element)) {
+                                           line.replace(element, a + "[" + i + " - 1]");
+                                           read = true;
                                        }
-                                   if (!tested)
-                                       t.fail("no condition on the element just computed");
+                                       const qsizetype set = line.indexOf(":=");
+                                       if (!inCondition && k > at + 1 && set > 0 &&
+                                           lines[k - 1].trimmed().startsWith("if ") &&
+                                           line.indexOf(element, set) > set) {
+                                           line = line.left(set) +
+                                                  line.mid(set).replace(element,
+                                                                        a + "[" + i + " - 1]");
+                                           read = true;
+                                       }
+                                   }
+                                   if (!read)
+                                       t.fail("no condition or correction on the element just "
+                                              "computed");
                                    return lines.join('\n');
                                }).element(t.text("array"), t.integer("index")));
+    };
+    r.solvers["programs.elementConditionOnPrevious"] = [=](const Task& t) {
+        return previousRead(t, true);
+    };
+    r.solvers["programs.elementCorrectionFromPrevious"] = [=](const Task& t) {
+        return previousRead(t, false);
     };
     // Slips of an element far along an array whose rule repeats it with a
     // period ("A[i] := A[i-1]-A[i-2]+10" repeats every 6): the place in the

@@ -1321,114 +1321,99 @@ void addTables(Registry& r) {
             return block == entered;
         });
     };
-    // The picture's numbered tables of fares that depend on the direction
-    // (the row names the place left, the column the place reached; an empty
-    // cell: no fare that way): the number of the one where the cheapest way
-    // from `from` to `to` costs less than the cheapest way back. Its slips,
-    // each the one table other than that which fits: the two direct fares
-    // compared; the table read with the column as the place left; a fare
-    // given one way only taken both ways.
+    // The picture's numbered tables of one-way fares (the row names the
+    // place left, the column the place reached; an empty cell: no fare that
+    // way): the number of the one table in which every place can be reached
+    // from every other, with changes. Its slips, each the one table other
+    // than that which fits: only the ways out of the first place checked;
+    // only the ways into it checked; every row and every column holding a
+    // fare (each place can be left and reached).
     {
-        using Fares = std::vector<std::vector<qint64>>; // −1: no fare that way
-        static constexpr qint64 none = qint64(1) << 50; // no way at all
-        struct Trip {
-            std::vector<Fares> tables;
-            int from = -1, to = -1;
-        };
-        const auto tripOf = [](const Task& t) {
-            Trip trip;
-            const QVariantList tables = t.drawn()["tables"].toList();
-            for (qsizetype i = 0; i < tables.size(); ++i) {
-                const QVariantMap m = tables[i].toMap();
+        using Links = std::vector<std::vector<bool>>;
+        const auto tablesOf = [](const Task& t) {
+            std::vector<Links> tables;
+            const QVariantList drawn = t.drawn()["tables"].toList();
+            for (qsizetype i = 0; i < drawn.size(); ++i) {
+                const QVariantMap m = drawn[i].toMap();
                 if (m["title"].toString() != QString("%1)").arg(i + 1))
                     t.fail("the tables are not numbered in order");
                 const QStringList places = m["head"].toStringList().mid(1);
-                trip.from = int(places.indexOf(t.text("from")));
-                trip.to = int(places.indexOf(t.text("to")));
-                if (trip.from < 0 || trip.to < 0 || trip.from == trip.to)
-                    t.fail("a table without the places of the trip");
-                Fares f;
+                Links l;
                 for (const QVariant& row : m["rows"].toList()) {
                     const QStringList cells = row.toStringList();
-                    if (cells.size() != places.size() + 1 || cells[0] != places.value(f.size()))
+                    if (cells.size() != places.size() + 1 || cells[0] != places.value(l.size()))
                         t.fail("a table whose rows are not its columns' places");
-                    std::vector<qint64> line;
-                    for (const QString& c : cells.mid(1))
-                        line.push_back(c.isEmpty() ? -1 : number(c));
-                    if (line[f.size()] != -1)
+                    std::vector<bool> line;
+                    for (const QString& c : cells.mid(1)) {
+                        if (!c.isEmpty())
+                            number(c); // a fare is a number
+                        line.push_back(!c.isEmpty());
+                    }
+                    if (line[l.size()])
                         t.fail("a fare on a table's diagonal");
-                    f.push_back(line);
+                    l.push_back(line);
                 }
-                if (f.size() != size_t(places.size()))
+                if (l.size() != size_t(places.size()) || l.size() < 2)
                     t.fail("a table that is not square");
-                trip.tables.push_back(f);
+                tables.push_back(l);
             }
-            return trip;
+            return tables;
         };
-        const auto cheapest = [](const Task& t, const Fares& f, int a, int b) {
-            const size_t n = f.size();
-            std::vector<std::vector<qint64>> d(n, std::vector<qint64>(n, none));
-            for (size_t i = 0; i < n; ++i)
-                for (size_t j = 0; j < n; ++j)
-                    d[i][j] = i == j ? 0 : f[i][j] < 0 ? none : f[i][j];
-            for (size_t k = 0; k < n; ++k)
-                for (size_t i = 0; i < n; ++i)
-                    for (size_t j = 0; j < n; ++j)
-                        d[i][j] = std::min(d[i][j], d[i][k] + d[k][j]);
-            if (d[size_t(a)][size_t(b)] >= none)
-                t.fail("a table with no way between the places of the trip");
-            return d[size_t(a)][size_t(b)];
+        // reach[i][j]: j can be reached from i (i itself included).
+        const auto closure = [](Links l) {
+            for (size_t i = 0; i < l.size(); ++i)
+                l[i][i] = true;
+            for (size_t k = 0; k < l.size(); ++k)
+                for (size_t i = 0; i < l.size(); ++i)
+                    for (size_t j = 0; j < l.size(); ++j)
+                        if (l[i][k] && l[k][j])
+                            l[i][j] = true;
+            return l;
         };
-        const auto cheaperThere = [=](const Task& t, const Fares& f, int a, int b) {
-            return cheapest(t, f, a, b) < cheapest(t, f, b, a);
+        const auto outOfFirst = [=](const Links& l) {
+            const Links r = closure(l);
+            return std::all_of(r[0].begin(), r[0].end(), [](bool b) { return b; });
         };
-        // The number of the one table that `fits`, apart from the right
-        // one where `slip` says so.
-        const auto tableWhere = [=](const Task& t, const std::function<bool(const Trip&, const Fares&)>& fits,
+        const auto intoFirst = [=](const Links& l) {
+            const Links r = closure(l);
+            return std::all_of(r.begin(), r.end(),
+                               [](const std::vector<bool>& row) { return row[0]; });
+        };
+        const auto everywhere = [=](const Links& l) { return outOfFirst(l) && intoFirst(l); };
+        const auto rowsAndColumns = [](const Links& l) {
+            for (size_t i = 0; i < l.size(); ++i) {
+                bool out = false, in = false;
+                for (size_t j = 0; j < l.size(); ++j) {
+                    out = out || l[i][j];
+                    in = in || l[j][i];
+                }
+                if (!out || !in)
+                    return false;
+            }
+            return true;
+        };
+        const auto tableWhere = [=](const Task& t, const std::function<bool(const Links&)>& fits,
                                     bool slip) {
-            const Trip trip = tripOf(t);
+            const std::vector<Links> tables = tablesOf(t);
             QStringList fit;
-            for (size_t i = 0; i < trip.tables.size(); ++i) {
-                const Fares& f = trip.tables[i];
-                if (fits(trip, f) && !(slip && cheaperThere(t, f, trip.from, trip.to)))
+            for (size_t i = 0; i < tables.size(); ++i)
+                if (fits(tables[i]) && !(slip && everywhere(tables[i])))
                     fit << QString::number(i + 1);
-            }
             if (fit.size() != 1)
                 t.fail("tables that fit: " + fit.join(", "));
             return fit.front();
         };
-        r.solvers["tables.cheaperOneWay"] = [=](const Task& t) {
-            return tableWhere(
-                t, [&](const Trip& trip, const Fares& f) { return cheaperThere(t, f, trip.from, trip.to); },
-                false);
+        r.solvers["tables.reachableEverywhere"] = [=](const Task& t) {
+            return tableWhere(t, everywhere, false);
         };
-        r.solvers["tables.cheaperOneWayDirect"] = [=](const Task& t) {
-            return tableWhere(
-                t,
-                [](const Trip& trip, const Fares& f) {
-                    const qint64 there = f[size_t(trip.from)][size_t(trip.to)],
-                                 back = f[size_t(trip.to)][size_t(trip.from)];
-                    return there >= 0 && back >= 0 && there < back;
-                },
-                true);
+        r.solvers["tables.reachableEverywhereOutOfFirst"] = [=](const Task& t) {
+            return tableWhere(t, outOfFirst, true);
         };
-        r.solvers["tables.cheaperOneWayTransposed"] = [=](const Task& t) {
-            return tableWhere(
-                t, [&](const Trip& trip, const Fares& f) { return cheaperThere(t, f, trip.to, trip.from); },
-                true);
+        r.solvers["tables.reachableEverywhereIntoFirst"] = [=](const Task& t) {
+            return tableWhere(t, intoFirst, true);
         };
-        r.solvers["tables.cheaperOneWayBothWays"] = [=](const Task& t) {
-            return tableWhere(
-                t,
-                [&](const Trip& trip, const Fares& f) {
-                    Fares both = f;
-                    for (size_t i = 0; i < f.size(); ++i)
-                        for (size_t j = 0; j < f.size(); ++j)
-                            if (both[i][j] < 0)
-                                both[i][j] = f[j][i];
-                    return cheaperThere(t, both, trip.from, trip.to);
-                },
-                true);
+        r.solvers["tables.reachableEverywhereRowsColumns"] = [=](const Task& t) {
+            return tableWhere(t, rowsAndColumns, true);
         };
     }
     // The option, a condition on the records of the task's field (one a

@@ -29,81 +29,93 @@ namespace zut::check {
 
 void addVolume(Registry& r) {
     // A text of `characters` characters, `bits` bits each, sent in parts
-    // of at most `bytes` bytes: the fewest parts. Its slips: the parts
-    // rounded down; 8 bits a character; the text's bits taken as bytes.
+    // of at most `bytes` bytes: the fewest parts. Its slip: the text's bits
+    // taken as bytes.
     {
-        const auto parts = [](const Task& t, qint64 bitsEach, bool up) {
+        const auto parts = [](const Task& t, qint64 bitsEach) {
             const qint64 text = t.integer("characters") * bitsEach, part = t.integer("bytes") * 8;
             if (text <= 0 || part <= 0)
                 t.fail("no text or no part");
-            return QString::number(up ? (text + part - 1) / part : text / part);
+            return QString::number((text + part - 1) / part);
         };
         r.solvers["volume.partsNeeded"] = [=](const Task& t) {
-            return parts(t, t.integer("bits"), true);
+            return parts(t, t.integer("bits"));
         };
-        r.solvers["volume.partsRoundedDown"] = [=](const Task& t) {
-            return parts(t, t.integer("bits"), false);
-        };
-        r.solvers["volume.partsByteACharacter"] = [=](const Task& t) { return parts(t, 8, true); };
         r.solvers["volume.partsBitsAsBytes"] = [=](const Task& t) {
-            return parts(t, t.integer("bits") * 8, true);
+            return parts(t, t.integer("bits") * 8);
+        };
+        // Two over-counts: the text's bytes divided by the characters a
+        // part holds (the width applied twice); the part's bytes read as
+        // bits, so it holds bytes : bits whole characters.
+        r.solvers["volume.partsWidthTwice"] = [=](const Task& t) {
+            const qint64 bits = t.integer("bits"), perPart = t.integer("bytes") * 8 / bits;
+            if (bits % 8 || perPart <= 0)
+                t.fail("not whole bytes a character");
+            const qint64 text = t.integer("characters") * bits / 8;
+            return QString::number((text + perPart - 1) / perPart);
+        };
+        r.solvers["volume.partsBytesAsBits"] = [=](const Task& t) {
+            const qint64 perPart = t.integer("bytes") / t.integer("bits");
+            if (perPart <= 0)
+                t.fail("no whole character a part");
+            return QString::number((t.integer("characters") + perPart - 1) / perPart);
         };
     }
-    // A screen `width` pixels wide in a palette of `colours`, `pages` such
-    // screens held at once in `kbytes` Кбайт of video memory: the most
-    // lines a screen can have. Its slips: a whole byte a pixel; the
-    // colours taken as the bits of a pixel; 1 Кбайт taken as 1000 bytes.
+    // A screen `width` × `height` in a palette of `colours` (a power of
+    // two), video memory of `mbytes` Мбайт of which `reserved` Мбайт hold
+    // other data: the most whole screen pages in the rest. Its slips: the
+    // reserve forgotten; the bits of a pixel taken as the length of the
+    // colour count's binary record; the rest in bits divided by a page in
+    // bytes.
     {
-        const auto lines = [](const Task& t, qint64 bitsAPixel, qint64 bytesAKbyte) {
-            const qint64 line = t.integer("width") * bitsAPixel * t.integer("pages"),
-                         memory = t.integer("kbytes") * bytesAKbyte * 8;
-            if (line <= 0 || memory < line)
-                t.fail("not one line fits");
-            return QString::number(memory / line);
-        };
-        r.solvers["volume.screenLines"] = [=](const Task& t) {
+        const auto pages = [](const Task& t, qint64 bitsAPixel, bool reserve, bool pageInBytes) {
             const qint64 colours = t.integer("colours");
             if (colours < 2 || (colours & (colours - 1)))
                 t.fail("the palette is no power of two");
-            return lines(t, bitsForAlphabet(colours), 1024);
+            const qint64 page = t.integer("width") * t.integer("height") * bitsAPixel,
+                         memory = (t.integer("mbytes") - (reserve ? t.integer("reserved") : 0)) *
+                                  1024 * 1024 * 8;
+            if (page <= 0 || memory < page)
+                t.fail("not one page fits");
+            return QString::number(memory / (pageInBytes ? page / 8 : page));
         };
-        r.solvers["volume.screenLinesByteAPixel"] = [=](const Task& t) {
-            return lines(t, 8, 1024);
+        r.solvers["volume.screenPages"] = [=](const Task& t) {
+            return pages(t, bitsForAlphabet(t.integer("colours")), true, false);
         };
-        r.solvers["volume.screenLinesColoursAsBits"] = [=](const Task& t) {
-            return lines(t, t.integer("colours"), 1024);
+        r.solvers["volume.screenPagesReserveForgotten"] = [=](const Task& t) {
+            return pages(t, bitsForAlphabet(t.integer("colours")), false, false);
         };
-        r.solvers["volume.screenLinesKbyteAsThousand"] = [=](const Task& t) {
-            return lines(t, bitsForAlphabet(t.integer("colours")), 1000);
+        r.solvers["volume.screenPagesColourCountRecord"] = [=](const Task& t) {
+            return pages(t, bitsForAlphabet(t.integer("colours")) + 1, true, false);
+        };
+        r.solvers["volume.screenPagesMemoryInBits"] = [=](const Task& t) {
+            return pages(t, bitsForAlphabet(t.integer("colours")), true, true);
         };
     }
     // A tree of stars in a text file, `rows` lines: line k from the top
     // holds 2k − 1 stars after rows − k blanks (the middle stars one under
     // another, the bottom line from its first place) and one line end;
     // `bits` bits a character. Its slips: the line ends left out, the
-    // stars alone counted, each line's whole shortfall to the bottom width
-    // taken as blanks before it (the halving forgotten: every line padded).
+    // stars alone counted, the blanks left out.
     {
-        const auto starTree = [](const Task& t, bool blanks, bool lineEnds, bool padded) {
+        const auto starTree = [](const Task& t, bool blanks, bool lineEnds) {
             const qint64 rows = t.integer("rows");
             if (rows < 2)
                 t.fail("no tree of several rows");
             const qint64 leading = rows * (rows - 1) / 2;
-            const qint64 characters = rows * rows + (blanks ? (padded ? 2 : 1) * leading : 0) +
-                                      (lineEnds ? rows : 0);
+            const qint64 characters = rows * rows + (blanks ? leading : 0) + (lineEnds ? rows : 0);
             return written(double(textBits(characters, t.integer("bits"))));
         };
-        r.solvers["volume.starTree"] = [=](const Task& t) {
-            return starTree(t, true, true, false);
-        };
+        r.solvers["volume.starTree"] = [=](const Task& t) { return starTree(t, true, true); };
         r.solvers["volume.starTreeNoLineEnds"] = [=](const Task& t) {
-            return starTree(t, true, false, false);
+            return starTree(t, true, false);
         };
         r.solvers["volume.starTreeStarsOnly"] = [=](const Task& t) {
-            return starTree(t, false, false, false);
+            return starTree(t, false, false);
         };
-        r.solvers["volume.starTreeHalvingForgotten"] = [=](const Task& t) {
-            return starTree(t, true, true, true);
+        // Slip: the centring blanks overlooked, the tree pressed to the left.
+        r.solvers["volume.starTreeNoBlanks"] = [=](const Task& t) {
+            return starTree(t, false, true);
         };
     }
     // Two messages of `lengths` characters over alphabets of `alphabets`
@@ -144,9 +156,9 @@ void addVolume(Registry& r) {
     // to `highs`, then a last field from `low` up to an unknown bound, each
     // field in its own least number of bits, packed without gaps. The
     // greatest bound for which the record still fits. Its slips: the last
-    // field taken to start at 0; a sign bit with the magnitude in the bits
-    // left (`low` below zero); each first field as wide as the binary
-    // record of its highest value rather than of its count of values.
+    // field taken to start at 0; each first field's width rounded down; each
+    // first field as wide as the binary record of its highest value rather
+    // than of its count of values.
     {
         // widthRoundedDown: a field of v values given the whole part of
         // log2 v bits (2^k <= v), not the least k with 2^k >= v.
@@ -173,15 +185,14 @@ void addVolume(Registry& r) {
         r.solvers["volume.largestBoundFromZero"] = [=](const Task& t) {
             return QString::number((qint64(1) << bitsLeft(t, false)) - 1);
         };
-        // Slips: the sign of `low` lost (the bound raised by |low| instead
-        // of lowered); each first field's width rounded down.
-        r.solvers["volume.largestBoundLowSignLost"] = [=](const Task& t) {
-            if (t.integer("low") >= 0)
-                t.fail("the last field has no values below zero");
-            return QString::number(-t.integer("low") + (qint64(1) << bitsLeft(t, false)) - 1);
-        };
+        // Slip: each first field's width rounded down.
         r.solvers["volume.largestBoundWidthsRoundedDown"] = [=](const Task& t) {
             return QString::number(t.integer("low") + (qint64(1) << bitsLeft(t, false, true)) - 1);
+        };
+        // Slip: each first field as wide as the binary record of its highest
+        // value (64 = 1000000₂ taken to need 7 bits).
+        r.solvers["volume.largestBoundWidthsOfHighest"] = [=](const Task& t) {
+            return QString::number(t.integer("low") + (qint64(1) << bitsLeft(t, true)) - 1);
         };
     }
     // The option, one of four pictures written "640 × 400 пикселей,
@@ -395,17 +406,14 @@ void addVolume(Registry& r) {
     r.solvers["volume.repeatedWordNoBlanks"] = [=](const Task& t) {
         return repeatedWordBits(t, t.integer("times"));
     };
-    // A slip that over-counts: every blank of the separator counted twice,
-    // in the separator and once more as the gap between two words.
-    r.solvers["volume.repeatedWordBlanksTwice"] = [](const Task& t) {
-        const QString separator = t.has("separator") ? t.text("separator") : QString();
-        const qint64 blanks = separator.count(' ');
-        if (blanks == 0 || blanks == separator.size())
-            t.fail("no separator of signs and blanks");
+    // A slip that under-counts: the string cut into pairs "word +
+    // separator", and the last word, with no separator after it, forgotten.
+    r.solvers["volume.repeatedWordLastWordDropped"] = [](const Task& t) {
         const qint64 times = t.integer("times");
-        const qint64 characters = times * characterCount(t.text("word")) +
-                                  (times - 1) * (characterCount(separator) + blanks);
-        return written(double(textBits(characters, t.integer("bits"))));
+        if (times < 2 || !t.has("separator"))
+            t.fail("no word written several times with a separator");
+        const qint64 pair = characterCount(t.text("word")) + characterCount(t.text("separator"));
+        return written(double(textBits((times - 1) * pair, t.integer("bits"))));
     };
     // The option is a volume ("72 байта") equal to the answer in bits.
     r.readers["volume"] = [](const QString& answer, const QString& o, int, const Task&) {
@@ -785,19 +793,15 @@ void addVolume(Registry& r) {
             count += codeCount(kinds.size(), n);
         return written(double(count));
     };
-    // Its slips: the messages of the greatest length alone; the empty
-    // message counted too (lengths from nought); the kinds times the
-    // greatest length.
+    // Its slips: the messages of the greatest length alone; the kinds times
+    // the greatest length.
     r.solvers["volume.signalsLongestOnly"] = [](const Task& t) {
         return written(double(codeCount(t.list("kinds").size(), numeral(t.text("most")))));
     };
-    r.solvers["volume.signalsEmptyCounted"] = [](const Task& t) {
-        if (numeral(t.text("least")) != 1)
-            t.fail("the shortest message is not of one signal");
-        qint64 count = 0;
-        for (int n = 0; n <= numeral(t.text("most")); ++n)
-            count += codeCount(t.list("kinds").size(), n);
-        return written(double(count));
+    // The places left without a signal taken as one more kind: codes of the
+    // greatest length over the kinds and the pause.
+    r.solvers["volume.signalsPauseAsKind"] = [](const Task& t) {
+        return written(double(codeCount(t.list("kinds").size() + 1, numeral(t.text("most")))));
     };
     r.solvers["volume.signalsKindsTimesLength"] = [](const Task& t) {
         return written(double(t.list("kinds").size() * numeral(t.text("most"))));
