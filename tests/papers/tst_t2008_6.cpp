@@ -653,8 +653,8 @@ void TestT2008_6::largestPictureOfA17() {
 }
 
 // А19: the diagrams that a sheet with one sign «*» typed as «+» may give
-// (the key's solver), and those with every «*» of one formula typed so
-// (the slip of diagram 3). A planted sheet ("" keeps it; rows split by
+// (the key's solver), and those with one «*» typed so in each of two
+// formulas (the slip of diagram 3). A planted sheet ("" keeps it; rows split by
 // "|", cells by ",") and planted values of one diagram (0 plants none)
 // give the option found, or the refusal after "!".
 void TestT2008_6::mistypedSignOfA19_data() {
@@ -664,9 +664,13 @@ void TestT2008_6::mistypedSignOfA19_data() {
     QTest::addColumn<QString>("solver");
     QTest::addColumn<QString>("found");
     const QString one = "tables.blockChartOneMistyped",
-                  whole = "tables.blockChartMistypedWholeFormula";
+                  two = "tables.blockChartMistypedTwoFormulas";
     QTest::newRow("as drawn") << "" << 0 << "" << one << "первая";
-    QTest::newRow("as drawn, both signs of B2") << "" << 0 << "" << whole << "третья";
+    QTest::newRow("as drawn, B1 and C1 mistyped") << "" << 0 << "" << two << "третья";
+    // Both signs of B2 are one formula: 2 + 3 + 5, C2 = 20 − 15.
+    QTest::newRow("both signs of B2 are no two formulas") << "" << 3 << "23,15,10,5" << two << "!0 options fit";
+    // B2's first sign and C2's sign: 2 + 15 = 17, C2 = 2 + 17 − 15.
+    QTest::newRow("B2 and C2 mistyped") << "" << 3 << "23,15,17,4" << two << "третья";
     // The second «*» of B2 mistyped: B2 = 2 · 3 + 5 = 11, C2 = 22 − 15.
     QTest::newRow("the other sign of B2 drawn") << "" << 2 << "23,15,11,7" << one << "!2 options fit";
     // The mistype in C1 passed on to C2: 60 − 8.
@@ -676,10 +680,14 @@ void TestT2008_6::mistypedSignOfA19_data() {
     QTest::newRow("the mistype in B1 drawn") << "" << 2 << "12,15,30,45" << one << "!2 options fit";
     QTest::newRow("the right values") << "" << 1 << "23,15,30,45" << one << "!0 options fit";
     QTest::newRow("both signs of B2 are no one mistype") << "" << 1 << "23,15,10,5" << one << "!0 options fit";
-    QTest::newRow("another sheet, both signs of B1")
-        << "2,=A1*A2*3,=B1+A2|4,=B1-A1,=C1*2" << 4 << "9,13,7,26" << whole << "четвёртая";
-    QTest::newRow("no formula with two signs")
-        << "2,=A1*A2,=B1+A2|4,=B1-A1,=C1*2" << 0 << "" << whole << "!no formula with two signs";
+    // B1 = 2 + 4 · 3 = 14, C1 = 14 + 4, B2 = 14 − 2, C2 = 18 + 2.
+    QTest::newRow("another sheet, B1 and C2 mistyped")
+        << "2,=A1*A2*3,=B1+A2|4,=B1-A1,=C1*2" << 4 << "14,18,12,20" << two << "четвёртая";
+    // B1 mistyped alone: C2 = 18 · 2.
+    QTest::newRow("another sheet, B1 alone mistyped")
+        << "2,=A1*A2*3,=B1+A2|4,=B1-A1,=C1*2" << 4 << "14,18,12,36" << two << "!0 options fit";
+    QTest::newRow("no two formulas with a sign")
+        << "2,=A1*A2*3,=B1+A2|4,=B1-A1,=C1-2" << 0 << "" << two << "!no two formulas with a sign";
     QTest::newRow("no sign to mistype")
         << "2,=A1+A2,=B1+A2|4,=B1-A1,=C1-2" << 0 << "" << one << "!no sign";
 }

@@ -1534,9 +1534,9 @@ void addTables(Registry& r) {
         // The numbered bar chart that may show the block once one sign
         // `meant` of one formula of the sheet has been typed as `typed`,
         // every other sign as the sheet shows it and the formulas
-        // recalculated. Its slip: every sign `meant` of one formula typed
-        // so, in a formula that holds two or more of them.
-        const auto mistyped = [=](const Task& t, bool wholeFormula) {
+        // recalculated. Its slip: one such sign typed so in each of two
+        // different formulas (two mistakes where the task allows one).
+        const auto mistyped = [=](const Task& t, bool twoFormulas) {
             const std::map<QString, QString> cells = sheetCells(t, t.drawn(0));
             const QString meant = t.text("meant"), typed = t.text("typed");
             if (meant.size() != 1 || typed.size() != 1 || meant == typed)
@@ -1545,28 +1545,42 @@ void addTables(Registry& r) {
             for (const auto& row : block(t))
                 for (const auto& [cell, value] : row)
                     labels << cell;
-            std::vector<std::vector<double>> possible;
+            // Each formula's cell with its formulas of one sign mistyped.
+            std::vector<std::pair<QString, QStringList>> misread;
             for (const auto& [cell, text] : cells) {
                 if (!text.startsWith('='))
                     continue;
-                QStringList misread;
-                if (!wholeFormula)
-                    for (qsizetype i = text.indexOf(meant); i >= 0; i = text.indexOf(meant, i + 1))
-                        misread << text.left(i) + typed + text.mid(i + 1);
-                else if (text.count(meant) >= 2)
-                    misread << QString(text).replace(meant, typed);
-                for (const QString& formula : misread) {
-                    auto sheet = cells;
-                    sheet[cell] = formula;
-                    const auto values = evaluateSheet(sheet);
-                    std::vector<double> shown;
-                    for (const QString& name : labels)
-                        shown.push_back(values.at(name));
-                    possible.push_back(shown);
-                }
+                QStringList formulas;
+                for (qsizetype i = text.indexOf(meant); i >= 0; i = text.indexOf(meant, i + 1))
+                    formulas << text.left(i) + typed + text.mid(i + 1);
+                if (!formulas.isEmpty())
+                    misread.emplace_back(cell, formulas);
             }
-            if (possible.empty())
-                t.fail(wholeFormula ? "no formula with two signs " + meant : "no sign " + meant + " to mistype");
+            std::vector<std::map<QString, QString>> sheets;
+            for (size_t a = 0; a < misread.size(); ++a)
+                for (const QString& fa : misread[a].second) {
+                    if (!twoFormulas) {
+                        sheets.push_back(cells);
+                        sheets.back()[misread[a].first] = fa;
+                        continue;
+                    }
+                    for (size_t b = a + 1; b < misread.size(); ++b)
+                        for (const QString& fb : misread[b].second) {
+                            sheets.push_back(cells);
+                            sheets.back()[misread[a].first] = fa;
+                            sheets.back()[misread[b].first] = fb;
+                        }
+                }
+            if (sheets.empty())
+                t.fail(twoFormulas ? "no two formulas with a sign " + meant : "no sign " + meant + " to mistype");
+            std::vector<std::vector<double>> possible;
+            for (const auto& sheet : sheets) {
+                const auto values = evaluateSheet(sheet);
+                std::vector<double> shown;
+                for (const QString& name : labels)
+                    shown.push_back(values.at(name));
+                possible.push_back(shown);
+            }
             return theOption(t, [&](const QString& o) {
                 const QVariantMap chart = t.drawn(numeral(o))["chart"].toMap();
                 return chart["kind"].toString() == "bar" &&
@@ -1579,7 +1593,7 @@ void addTables(Registry& r) {
         r.solvers["tables.blockChartOneMistyped"] = [=](const Task& t) {
             return mistyped(t, false);
         };
-        r.solvers["tables.blockChartMistypedWholeFormula"] = [=](const Task& t) {
+        r.solvers["tables.blockChartMistypedTwoFormulas"] = [=](const Task& t) {
             return mistyped(t, true);
         };
     }
