@@ -856,18 +856,16 @@ void TestPaperContent::checksFollowTheirGivens_data() {
     rowA4("octal records", "systems", "двоичной|восьмеричной",
           "!option 1 is not the slip bases.numbersWithLengthsPowersShifted");
     rowA4("one base", "systems", "двоичной", "!not two lengths in two bases");
-    // А5: 10111₂ is 27₈ again; 37₈ = 11111₂ flush left makes 93 + 124,
-    // not option 1's 185.
-    QTest::newRow("t2008_6 А5 the same term in binary")
+    // А5: 3113₄ − 120₄ = 2333₄ is no option; a units digit 2 is not shown
+    // by 3113₄ − 130₄.
+    QTest::newRow("t2008_6 А5 another second term")
         << QString("t2008_6") << "А5"
-        << "terms" << QVariant(QString("5D_16|10111_2")) << "1310_4";
-    QTest::newRow("t2008_6 А5 another term")
+        << "second" << QVariant(QString("120_4"))
+        << "!option 1 is not the slip bases.termUnderStarsCarryAdded";
+    QTest::newRow("t2008_6 А5 a wrong shown digit")
         << QString("t2008_6") << "А5"
-        << "terms" << QVariant(QString("5D_16|37_8"))
-        << "!option 1 is not the slip bases.sumWithBaseFlushLeft";
-    QTest::newRow("t2008_6 А5 one term")
-        << QString("t2008_6") << "А5"
-        << "terms" << QVariant(QString("5D_16")) << "!not two terms";
+        << "pattern" << QVariant(QString("***2"))
+        << "!the first term does not fit the pattern's shown digits";
     // x ends at 9 with the body in either order, not at option 1's 15.
     QTest::newRow("t2008_6 А6 the last x")
         << QString("t2008_6") << "А6"

@@ -854,20 +854,19 @@ void TestT2008_6::solversFollowTheirGivens_data() {
     // (96 bits), 11 rows 121 stars and 11 line ends (2112 bits).
     row("А1 no blanks, 2 rows", "А1", "volume.starTreeNoBlanks", "rows", "2", "96");
     row("А1 no blanks, 11 rows", "А1", "volume.starTreeNoBlanks", "rows", "11", "2112");
-    // А5: 5A₁₆ + 31₈ = 1011010 + 11001 meets two ones and a carry once
-    // (1100011₂ = 1203₄); 10₁₆ + 7₈ carries nothing; 135₈ = 93 is as long
-    // as 5D₁₆; 185 = 271₈; 1110100 made up to triads is 111010000 = 720₈;
-    // 5D₁₆ + 47₈ = 132 = 10000100₂ splits into pairs.
-    row("А5 three ones once", "А5", "bases.sumWithBaseThreeOnes", "terms", "5A_16|31_8", "1203_4");
-    row("А5 no carry", "А5", "bases.sumWithBaseThreeOnes", "terms", "10_16|7_8", "");
-    row("А5 flush left in octal", "А5", "bases.sumWithBaseFlushLeft", "system", "восьмеричной",
-        "271_8");
-    row("А5 terms equally long", "А5", "bases.sumWithBaseFlushLeft", "terms", "5D_16|135_8", "");
-    row("А5 zeros at the right in octal", "А5", "bases.sumWithBaseZerosAtRight", "system",
-        "восьмеричной", "720_8");
-    row("А5 zeros at the right in binary", "А5", "bases.sumWithBaseZerosAtRight", "system",
-        "двоичной", "");
-    row("А5 whole pairs", "А5", "bases.sumWithBaseZerosAtRight", "terms", "5D_16|47_8", "");
+    // А5: 2*23 shows one more digit of the same 2323₄; a shown 2 in the
+    // units is not 3113₄ − 130₄; 3133₄ − 130₄ = 3003₄ borrows nowhere, so
+    // ignoring the carries changes nothing; 3113₄ − 120₄ = 2333₄, with the
+    // carry added 3133₄; a second term as long as the sum has no left
+    // flush; the terms in two bases are refused.
+    row("А5 one more digit shown", "А5", "bases.termUnderStars", "pattern", "2*23", "2323_4");
+    row("А5 a shown digit wrong", "А5", "bases.termUnderStars", "pattern", "***2", "");
+    row("А5 no borrow", "А5", "bases.termUnderStarsCarriesIgnored", "sum", "3133_4", "");
+    row("А5 carry added, other term", "А5", "bases.termUnderStarsCarryAdded", "second", "120_4",
+        "3133_4");
+    row("А5 flush left, term as long", "А5", "bases.termUnderStarsFlushLeft", "second", "1130_4",
+        "");
+    row("А5 two bases", "А5", "bases.termUnderStars", "second", "130_5", "");
     // А9 asked истинно: three options are right; without the first negation
     // АНТЕННА joins them; with any two equal letters neighbours none does.
     row("А9 the first negation, true", "А9", "logic.wordWhereFirstNegationLost", "truth", "истинно",

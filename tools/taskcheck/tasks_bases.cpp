@@ -1006,71 +1006,67 @@ void addBases(Registry& r) {
             return counted(t, Range::OuterEnds);
         };
     }
-    // The sum of `terms` (each digits_base) in the base `system` names,
-    // written digits_base.
-    r.solvers["bases.sumWithBase"] = [](const Task& t) {
-        const int base = numeral(t.text("system"));
-        return evaluateBased(t.list("terms").join(" + "), base) + "_" + QString::number(base);
-    };
-    // Slips of a sum of two terms written in the base `system` names, made
-    // on the way through binary: a column with two ones and a carry written
-    // 0 with 1 carried (1 + 1 + 1 taken as 10₂); the terms' binary records
-    // (no zeros in front) written one under the other flush left; the
-    // binary sum made up to whole groups of digits with zeros written on at
-    // its right end (a base that is a power of two).
+    // The first term of a column sum whose record `pattern` hides some
+    // digits behind «*»: `sum` − `second` (both digits_base, one base),
+    // worked column by column from the right. The slips: the carries into
+    // the columns ignored (each digit (s − t) mod base); a carry added to
+    // the next column instead of taken away; the second term written flush
+    // left under the sum. A result that does not fit the pattern's length
+    // and shown digits is refused, as is a slip that changes nothing.
     {
-        const auto termValues = [](const Task& t) {
-            std::vector<qint64> values;
-            for (const QString& term : t.list("terms")) {
-                const auto [digits, base] = digitsAndBase(t, term);
-                values.push_back(fromBase(digits, base));
+        enum class Column { Right, CarriesIgnored, CarryAdded, FlushLeft };
+        const auto firstTerm = [](const Task& t, Column how) {
+            const auto [sumDigits, base] = digitsAndBase(t, t.text("sum"));
+            auto [secondDigits, secondBase] = digitsAndBase(t, t.text("second"));
+            if (secondBase != base)
+                t.fail("the sum and the second term in different bases");
+            const QString pattern = t.text("pattern");
+            if (how == Column::FlushLeft) {
+                if (secondDigits.size() >= sumDigits.size())
+                    t.fail("the second term is as long as the sum");
+                secondDigits += QString(sumDigits.size() - secondDigits.size(), '0');
             }
-            if (values.size() != 2)
-                t.fail("not two terms");
-            return values;
-        };
-        const auto written = [](const Task& t, qint64 value) {
-            const int base = numeral(t.text("system"));
-            return toBase(value, base) + "_" + QString::number(base);
-        };
-        r.solvers["bases.sumWithBaseThreeOnes"] = [=](const Task& t) {
-            const std::vector<qint64> v = termValues(t);
-            qint64 sum = 0, carry = 0;
-            bool met = false;
-            for (int bit = 0; ((v[0] | v[1]) >> bit) != 0 || carry != 0; ++bit) {
-                const qint64 ones = (v[0] >> bit & 1) + (v[1] >> bit & 1) + carry;
-                met = met || ones == 3;
-                if (ones == 1)
-                    sum |= qint64(1) << bit;
-                carry = ones >= 2 ? 1 : 0;
+            const qsizetype n = sumDigits.size();
+            const QString second = secondDigits.rightJustified(n, '0');
+            QString digits(n, '0');
+            int borrow = 0;
+            for (qsizetype i = n - 1; i >= 0; --i) {
+                const int s = fromBase(QString(sumDigits[i]), base);
+                const int d = int(fromBase(QString(second[i]), base));
+                int raw = s - d + (how == Column::CarryAdded ? borrow : -borrow);
+                if (how == Column::CarriesIgnored)
+                    raw = s - d;
+                if (raw >= base)
+                    t.fail("a column runs over the base");
+                borrow = raw < 0 ? 1 : 0;
+                digits[i] = toBase((raw + base) % base, base)[0];
             }
-            if (!met)
-                t.fail("no column with two ones and a carry");
-            return written(t, sum);
+            while (digits.size() > 1 && digits[0] == '0')
+                digits.remove(0, 1);
+            if (digits.size() != pattern.size())
+                t.fail("the first term does not fit the pattern's length");
+            for (qsizetype i = 0; i < pattern.size(); ++i)
+                if (pattern[i] != '*' && pattern[i] != digits[i])
+                    t.fail("the first term does not fit the pattern's shown digits");
+            return digits + "_" + QString::number(base);
         };
-        r.solvers["bases.sumWithBaseFlushLeft"] = [=](const Task& t) {
-            std::vector<qint64> v = termValues(t);
-            const qsizetype first = toBase(v[0], 2).size(), second = toBase(v[1], 2).size();
-            if (first == second)
-                t.fail("the terms' binary records are equally long");
-            if (first < second)
-                v[0] <<= second - first;
-            else
-                v[1] <<= first - second;
-            return written(t, v[0] + v[1]);
+        r.solvers["bases.termUnderStars"] = [=](const Task& t) {
+            return firstTerm(t, Column::Right);
         };
-        r.solvers["bases.sumWithBaseZerosAtRight"] = [=](const Task& t) {
-            const std::vector<qint64> v = termValues(t);
-            const int base = numeral(t.text("system"));
-            const int width = bitsForAlphabet(base);
-            if (width < 2 || qint64(1) << width != base)
-                t.fail("the base is no power of two above 2");
-            QString bits = toBase(v[0] + v[1], 2);
-            if (bits.size() % width == 0)
-                t.fail("the binary sum splits into whole groups");
-            while (bits.size() % width != 0)
-                bits += '0';
-            return written(t, fromBase(bits, 2));
+        const auto slip = [=](const Task& t, Column how) {
+            const QString wrong = firstTerm(t, how);
+            if (wrong == firstTerm(t, Column::Right))
+                t.fail("the slip changes nothing");
+            return wrong;
+        };
+        r.solvers["bases.termUnderStarsCarriesIgnored"] = [=](const Task& t) {
+            return slip(t, Column::CarriesIgnored);
+        };
+        r.solvers["bases.termUnderStarsCarryAdded"] = [=](const Task& t) {
+            return slip(t, Column::CarryAdded);
+        };
+        r.solvers["bases.termUnderStarsFlushLeft"] = [=](const Task& t) {
+            return slip(t, Column::FlushLeft);
         };
     }
     // The one base N in which `value` has two digits and the base
