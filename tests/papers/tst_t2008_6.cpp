@@ -611,7 +611,7 @@ void TestT2008_6::largestPictureOfA17_data() {
                                 << "volume.largestPicture" << the40;
     QTest::newRow("pixels only") << ""
                                  << "volume.largestPicturePixels"
-                                 << "800 × 400 пикселей, 8 цветов";
+                                 << "800 × 400 пикселей, 6 цветов";
     QTest::newRow("colours as bits") << ""
                                      << "volume.largestPictureColoursAsBits"
                                      << "160 × 120 пикселей, 65 536 цветов";
@@ -619,7 +619,7 @@ void TestT2008_6::largestPictureOfA17_data() {
                                        << "volume.largestPictureBitsRoundedDown"
                                        << "512 × 512 пикселей, 32 цвета";
     // 30 colours take 5 bits either way: the 512 × 512 picture is larger.
-    const QString others = "|160 × 120 пикселей, 65 536 цветов|800 × 400 пикселей, 8 цветов";
+    const QString others = "|160 × 120 пикселей, 65 536 цветов|800 × 400 пикселей, 6 цветов";
     QTest::newRow("30 colours") << "512 × 512 пикселей, 32 цвета|640 × 400 пикселей, 30 цветов" +
                                        others
                                 << "volume.largestPicture"
