@@ -357,7 +357,6 @@ void TestT2008_1::solversFollowTheirGivens_data() {
     row("А1 twice the loss", "А1", "volume.recodedCharacters", "lost", "2016", "224");
     row("А1 loss not whole", "А1", "volume.recodedCharacters", "lost", "1010", "");
     row("А1 nothing lost a character", "А1", "volume.recodedCharacters", "to", "16", "");
-    row("А1 over the first code", "А1", "volume.recodedOverFirstCode", "lost", "2016", "126");
     row("А1 Unicode bytes", "А1", "volume.recodedFirstBytes", "lost", "2016", "448");
     row("А1 Unicode bytes, 4-bit code", "А1", "volume.recodedFirstBytes", "to", "4", "168");
     row("А1 over the second code of 8", "А1", "volume.recodedOverSecondCode", "to", "8", "126");
@@ -396,8 +395,6 @@ void TestT2008_1::solversFollowTheirGivens_data() {
         "2560");
     row("А4 a power of three", "А4", "bases.digitTotal", "value", "243", "6");
     row("А4 just below it", "А4", "bases.digitTotal", "value", "242", "5");
-    row("А4 exponent of 243", "А4", "bases.largestPowerExponent", "value", "243", "5");
-    row("А4 exponent of 242", "А4", "bases.largestPowerExponent", "value", "242", "4");
     row("А4 powers past 243", "А4", "bases.powersUpToFirstAbove", "value", "243", "7");
     row("А4 binary of 256", "А4", "bases.digitTotalInBinary", "value", "256", "9");
     // Digit by digit: 2 = 2, 5 = 12, 0 = 0 in base 3; 9 = 1001 in base 2.
@@ -429,17 +426,9 @@ void TestT2008_1::solversFollowTheirGivens_data() {
     // Y = 628.
     row("А5 powers from one, 9", "А5", "bases.sumsInOrderPowersFromOne", "sums",
         "9_16 + 101100_2|1E_16 + 211_4|100100_2 + 132_4", "Z < X < Y");
-    row("А7 the values of m and k", "А7", "programs.values", "variables", "m|k",
-        "m = 198, k = 39");
-    row("А7 m and k exchanged", "А7", "programs.valuesExchanged", "variables", "m|k",
-        "m = 39, k = 198");
-    row("А7 one variable to exchange", "А7", "programs.valuesExchanged", "variables", "k", "");
-    // No variable is updated from its own value: nothing to leave out.
-    row("А7 no update to leave out", "А7", "programs.valuesUpdateIgnored", "variables", "k|r", "");
+    row("А7 the values of m and k", "А7", "programs.values", "variables", "m|k", "m = 198, k = 39");
     row("А7 rounded up, m and k", "А7", "programs.valuesRoundedUp", "variables", "m|k",
         "m = 198, k = 40");
-    row("А7 nearest, k and r", "А7", "programs.valuesRoundedNearest", "variables", "k|r",
-        "k = 40, r = -2");
     row("А7 mod as quotient, m and k", "А7", "programs.valuesModAsQuotient", "variables", "m|k",
         "m = 184, k = 36");
     row("А7 multiple as number, m and k", "А7", "programs.valuesMultipleAsNumber", "variables",
@@ -531,8 +520,6 @@ void TestT2008_1::solversFollowTheirGivens_data() {
         "36");
     row("А14 exactly two yellow", "А14", "text.beadChainsCountRareExact", "most", "двух", "6");
     row("А15 star first", "А15", "text.namesFittingMask", "mask", "*ol*.d*", "5");
-    row("А15 star first, non-empty", "А15", "text.namesFittingMaskStarNonEmpty", "mask",
-        "*ol*.d*", "2");
     row("А15 star first, no question mark", "А15", "text.namesFittingMaskQuestionOptional",
         "mask", "*ol*.d*", "5");
     row("А15 star first, stems", "А15", "text.namesFittingMaskExtensionIgnored", "mask",

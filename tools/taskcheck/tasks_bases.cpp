@@ -213,57 +213,42 @@ void addBases(Registry& r) {
         return withBase(t, toBase(value, int(base)));
     };
     // The larger of two whole positive numbers whose `sum` and `difference`
-    // are given, each with its base ("7C_16", "2011_3"), in decimal. Its
-    // slips: the smaller number; the difference's digits read from the
-    // right, and the smaller number under that slip.
+    // are given, each with its base ("7C_16", "1012_3"), in decimal. Its
+    // slips: the smaller number; the difference taken for the smaller
+    // number (sum minus difference); the powers of the difference's base
+    // counted from the first, not the zeroth (its value times the base).
     {
-        const auto valueOf = [](const Task& t, const QString& given, bool reversed) {
-            auto [digits, base] = digitsAndBase(t, t.text(given));
-            if (reversed)
-                std::reverse(digits.begin(), digits.end());
+        const auto valueOf = [](const Task& t, const QString& given) {
+            const auto [digits, base] = digitsAndBase(t, t.text(given));
             return fromBase(digits, base); // refuses a digit the base lacks
         };
-        const auto pair = [=](const Task& t, bool reversed) {
-            const qint64 sum = valueOf(t, "sum", false);
-            const qint64 difference = valueOf(t, "difference", reversed);
+        const auto pair = [=](const Task& t) {
+            const qint64 sum = valueOf(t, "sum"), difference = valueOf(t, "difference");
             if (difference <= 0 || difference >= sum || (sum + difference) % 2 != 0)
                 t.fail("no two whole positive numbers have this sum and difference");
             return std::pair{(sum + difference) / 2, (sum - difference) / 2};
         };
         r.solvers["bases.largerFromSumAndDifference"] = [=](const Task& t) {
-            return QString::number(pair(t, false).first);
+            return QString::number(pair(t).first);
         };
         r.solvers["bases.largerFromSumAndDifferenceSmaller"] = [=](const Task& t) {
-            return QString::number(pair(t, false).second);
+            return QString::number(pair(t).second);
         };
-        r.solvers["bases.largerFromSumAndDifferenceReversed"] = [=](const Task& t) {
-            return QString::number(pair(t, true).first);
-        };
-        r.solvers["bases.largerFromSumAndDifferenceReversedSmaller"] = [=](const Task& t) {
-            return QString::number(pair(t, true).second);
-        };
-        // Two more slips: the difference taken for the smaller number (sum
-        // minus difference), and the powers of the difference's base counted
-        // from the first, not the zeroth (its value times the base).
         r.solvers["bases.largerFromSumAndDifferenceMinusDifference"] = [=](const Task& t) {
-            return QString::number(valueOf(t, "sum", false) - valueOf(t, "difference", false));
+            return QString::number(valueOf(t, "sum") - valueOf(t, "difference"));
         };
         r.solvers["bases.largerFromSumAndDifferencePowersFromFirst"] = [=](const Task& t) {
-            const qint64 sum = valueOf(t, "sum", false);
+            const qint64 sum = valueOf(t, "sum");
             const qint64 difference =
-                valueOf(t, "difference", false) * digitsAndBase(t, t.text("difference")).second;
+                valueOf(t, "difference") * digitsAndBase(t, t.text("difference")).second;
             if (difference >= sum || (sum + difference) % 2 != 0)
                 t.fail("the slip gives no two whole positive numbers");
             return QString::number((sum + difference) / 2);
         };
     }
     // Slips of counting the digits of `value` in the base `system` names:
-    // the exponent of the greatest power of the base not above it; the
-    // powers counted from the 0th up to the first one above it; its digits
-    // in binary.
-    r.solvers["bases.largestPowerExponent"] = [](const Task& t) {
-        return QString::number(toBase(t.integer("value"), numeral(t.text("system"))).size() - 1);
-    };
+    // the powers counted from the 0th up to the first one above it; its
+    // digits in binary.
     r.solvers["bases.powersUpToFirstAbove"] = [](const Task& t) {
         return QString::number(toBase(t.integer("value"), numeral(t.text("system"))).size() + 1);
     };
@@ -395,14 +380,6 @@ void addBases(Registry& r) {
         for (qsizetype at = 0; at < bits.size(); at += width)
             digits += toBase(fromBase(bits.mid(at, width), 2), base);
         return digits;
-    };
-    // A slip: `value` divided by the base one below the one `system` names,
-    // so written in that base (157 in base 7 for octal: "313").
-    r.solvers["bases.convertBaseBelow"] = [](const Task& t) {
-        const int base = numeral(t.text("system"));
-        if (base < 3)
-            t.fail("no base below the named one to slip into");
-        return toBase(t.integer("value"), base - 1);
     };
     // Slips of the way through binary, for a base `system` names that is a
     // power of two: the halving's remainders written in the order they came
@@ -1408,23 +1385,20 @@ void addBases(Registry& r) {
                       numeral(t.text("system")));
     };
     // The base in which `digits` stands for the number that, added to
-    // `term`, gives `sum` (both digits_base), as "digits_base"; its slips:
-    // the sum's digits weighted by powers of ten (3A read as 3 · 10 + 10),
-    // the term's digits read as decimal, `digits` read from the right.
-    const auto baseOfTerm = [](const Task& t, qint64 sum, qint64 term, bool reversed) {
-        QString digits = t.text("digits");
+    // `term`, gives `sum` (both digits_base), as "digits_base"; its slip:
+    // the term's digits read as decimal.
+    const auto baseOfTerm = [](const Task& t, qint64 sum, qint64 term) {
+        const QString digits = t.text("digits");
         int low = 2;
         for (QChar c : digits)
             low = std::max(low, int(fromBase(QString(c), 36)) + 1);
-        if (reversed)
-            std::reverse(digits.begin(), digits.end());
         std::vector<int> found;
         for (int b = low; b <= 36; ++b)
             if (fromBase(digits, b) == sum - term)
                 found.push_back(b);
         if (found.size() != 1)
             t.fail(QString("%1 bases fit, not one").arg(found.size()));
-        return t.text("digits") + "_" + QString::number(found.front());
+        return digits + "_" + QString::number(found.front());
     };
     const auto basedGiven = [](const Task& t, const QString& name) {
         return digitsAndBase(t, t.text(name));
@@ -1432,20 +1406,12 @@ void addBases(Registry& r) {
     r.solvers["bases.baseOfTerm"] = [=](const Task& t) {
         const auto [s, sb] = basedGiven(t, "sum");
         const auto [a, ab] = basedGiven(t, "term");
-        return baseOfTerm(t, fromBase(s, sb), fromBase(a, ab), false);
-    };
-    r.solvers["bases.baseOfTermSumAtTen"] = [=](const Task& t) {
-        const auto [s, sb] = basedGiven(t, "sum");
-        const auto [a, ab] = basedGiven(t, "term");
-        qint64 misread = 0;
-        for (QChar c : s)
-            misread = misread * 10 + fromBase(QString(c), sb);
-        return baseOfTerm(t, misread, fromBase(a, ab), false);
+        return baseOfTerm(t, fromBase(s, sb), fromBase(a, ab));
     };
     r.solvers["bases.baseOfTermTermAsDecimal"] = [=](const Task& t) {
         const auto [s, sb] = basedGiven(t, "sum");
         const auto [a, ab] = basedGiven(t, "term");
-        return baseOfTerm(t, fromBase(s, sb), fromBase(a, 10), false);
+        return baseOfTerm(t, fromBase(s, sb), fromBase(a, 10));
     };
     // Slips in solving d1 · b + d0 = value for b, `digits` = d1 d0: the d0
     // carried over with its sign kept (b = (value + d0) / d1), the division
@@ -1469,11 +1435,6 @@ void addBases(Registry& r) {
     };
     r.solvers["bases.baseOfTermNotDivided"] = [=](const Task& t) {
         return baseOfTermSolved(t, false);
-    };
-    r.solvers["bases.baseOfTermDigitsReversed"] = [=](const Task& t) {
-        const auto [s, sb] = basedGiven(t, "sum");
-        const auto [a, ab] = basedGiven(t, "term");
-        return baseOfTerm(t, fromBase(s, sb), fromBase(a, ab), true);
     };
 }
 

@@ -450,26 +450,6 @@ qsizetype lastLoop(const Task& t, const QStringList& lines) {
 } // namespace
 
 void addPrograms(Registry& r) {
-    // Slips of the values after a fragment: every update of a variable
-    // from its own value ("t := t mod 3600") left out; the values of the
-    // two variables given to each other.
-    r.solvers["programs.valuesUpdateIgnored"] = [](const Task& t) {
-        return valuesIn(t, runPascalChanged(t, [](QString s) {
-                            static const QRegularExpression update(R"(\b(\w+)\s*:=\s*\1\b[^;]*;)");
-                            return s.remove(update);
-                        }));
-    };
-    r.solvers["programs.valuesExchanged"] = [](const Task& t) {
-        const QStringList names = t.list("variables");
-        if (names.size() != 2)
-            t.fail("not two variables");
-        const RunResult run = runThree(t);
-        return QString("%1 = %2, %3 = %4")
-            .arg(names[0])
-            .arg(run.integer(names[1]))
-            .arg(names[1])
-            .arg(run.integer(names[0]));
-    };
     // Slips of the values after a fragment that cuts a number by div and
     // mod: every quotient rounded up ("a div b" read as (a + b − 1) div b);
     // every remainder taken as one subtraction of the divisor ("a mod b"
@@ -516,13 +496,6 @@ void addPrograms(Registry& r) {
                                 static const QRegularExpression less(
                                     R"(\b(\w+)\s*-\s*\1\s+mod\s+\w+\b)");
                                 return s.replace(less, R"(\1)");
-                            }));
-        };
-        // Every quotient rounded to the nearest whole, a half upwards
-        // ("a div b" read as (2a + b) div 2b: 930 div 60 gives 16).
-        r.solvers["programs.valuesRoundedNearest"] = [](const Task& t) {
-            return valuesIn(t, runPascalChanged(t, [](QString s) {
-                                return s.replace(quotient, R"((2 * \1 + \2) div (2 * \2))");
                             }));
         };
         // The addition after a quotient or a remainder done first, as if
@@ -797,16 +770,6 @@ void addPrograms(Registry& r) {
             if (f->text.trimmed().startsWith("нач"))
                 return Editor(t, f->text).run(t.text("start"));
         t.fail("no algorithm");
-    };
-    // A slip: the command after the loop, the last before кон, forgotten.
-    r.solvers["programs.editorLastCommandDropped"] = [](const Task& t) {
-        return editorSlip(t, [&t](QStringList lines) {
-            if (lines.size() < 3 || lines[lines.size() - 2] == "кц" ||
-                lines[lines.size() - 2] == "все")
-                t.fail("no command after the loop");
-            lines.removeAt(lines.size() - 2);
-            return lines;
-        });
     };
     // A slip: the commands of "то" and "иначе" swapped in every branch.
     r.solvers["programs.editorBranchesSwapped"] = [](const Task& t) {
@@ -1155,22 +1118,16 @@ void addPrograms(Registry& r) {
     };
     // One pass more of a counted loop (its upper bound one greater): the
     // value then left in `variable`, read in the fragment's Pascal column.
-    {
-        static const QRegularExpression bounds(R"(\bfor\s+\w+\s*:=\s*(-?\d+)\s+to\s+(-?\d+)\b)");
-        const auto boundsMoved = [](const Task& t, int lowShift, int highShift) {
-            return QString::number(runPascalChanged(t, [&](QString s) {
-                                       const auto m = bounds.match(s);
-                                       if (!m.hasMatch())
-                                           t.fail("no counted loop");
-                                       s.replace(m.capturedStart(2), m.capturedLength(2),
-                                                 QString::number(m.captured(2).toInt() + highShift));
-                                       s.replace(m.capturedStart(1), m.capturedLength(1),
-                                                 QString::number(m.captured(1).toInt() + lowShift));
-                                       return s;
-                                   }).integer(t.text("variable")));
-        };
-        r.solvers["programs.valuePassExtra"] = [=](const Task& t) { return boundsMoved(t, 0, 1); };
-    }
+    r.solvers["programs.valuePassExtra"] = [](const Task& t) {
+        static const QRegularExpression upper(R"(\bfor\s+\w+\s*:=\s*-?\d+\s+to\s+(-?\d+)\b)");
+        return QString::number(runPascalChanged(t, [&](QString s) {
+                                   const auto m = upper.match(s);
+                                   if (!m.hasMatch())
+                                       t.fail("no counted loop");
+                                   return s.replace(m.capturedStart(1), m.capturedLength(1),
+                                                    QString::number(m.captured(1).toInt() + 1));
+                               }).integer(t.text("variable")));
+    };
     // Slips of the value the fragment leaves in `variable`, read in its
     // Pascal column, where whole quotients («a * b div c») are taken: each
     // rounded to the nearest whole instead of down; each exact (every

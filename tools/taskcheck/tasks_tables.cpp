@@ -1691,31 +1691,8 @@ void addTables(Registry& r) {
     r.solvers["tables.formulaBeforeCopy"] = [](const Task& t) {
         return copyFormula(t.text("formula"), t.text("to"), t.text("from"));
     };
-    // Its slips. Every part moved back, the $ written but ignored; the
-    // columns moved back but the rows moved on the way the copy went (from
-    // D3 back to B5 read as from D3 to B1).
-    r.solvers["tables.formulaBeforeCopyFixingIgnored"] = [](const Task& t) {
-        static const QRegularExpression reference(
-            R"((?<![A-Za-z0-9_$])(\$?)([A-Z]+)(\$?)(\d+)(?![A-Za-z0-9_(]))");
-        const QString formula = t.text("formula");
-        const QString moved =
-            copyFormula(QString(formula).remove('$'), t.text("to"), t.text("from"));
-        // The signs $ written back where they stood, on the moved parts.
-        QStringList signs;
-        for (const auto& m : reference.globalMatch(formula))
-            signs << m.captured(1) + "|" + m.captured(3);
-        QString out;
-        qsizetype done = 0, n = 0;
-        for (const auto& m : reference.globalMatch(moved)) {
-            const QStringList sign = signs.value(n++, "|").split('|');
-            out += moved.mid(done, m.capturedStart() - done) + sign[0] + m.captured(2) + sign[1] +
-                   m.captured(4);
-            done = m.capturedEnd();
-        }
-        if (n != signs.size())
-            t.fail("the references do not pair");
-        return out + moved.mid(done);
-    };
+    // Its slip: the columns moved back but the rows moved on the way the
+    // copy went (from D3 back to B5 read as from D3 to B1).
     r.solvers["tables.formulaBeforeCopyRowsForward"] = [](const Task& t) {
         const CellRef from = parseCell(t.text("from")), to = parseCell(t.text("to"));
         CellRef wrong = from;

@@ -31,6 +31,14 @@ namespace zut::check {
 
 namespace {
 
+// How many names two paths share from their start.
+qsizetype sharedLead(const QStringList& a, const QStringList& b) {
+    qsizetype shared = 0;
+    while (shared < a.size() && shared < b.size() && a[shared] == b[shared])
+        ++shared;
+    return shared;
+}
+
 // A file mask: "?" is one character, "*" any run of them, the empty one too.
 bool fitsMask(QStringView mask, QStringView name) {
     if (mask.isEmpty())
@@ -248,18 +256,11 @@ void addText(Registry& r) {
             return fitsMask(t.text("mask"), n);
         }));
     };
-    // Its slips: "*" read as one character or more; "?" read as one
+    // Its slips: "?" read as "*", any run of characters; "?" read as one
     // character or none (the name fits the mask with some of its "?" left
     // out); only the parts before the last dot compared.
-    // A slip of the count: "?" read as "*", any run of characters.
     r.solvers["text.namesFittingMaskQuestionAsStar"] = [](const Task& t) {
         const QString mask = QString(t.text("mask")).replace('?', '*');
-        const QStringList names = t.list("names");
-        return QString::number(std::count_if(names.begin(), names.end(),
-                                             [&](const QString& n) { return fitsMask(mask, n); }));
-    };
-    r.solvers["text.namesFittingMaskStarNonEmpty"] = [](const Task& t) {
-        const QString mask = QString(t.text("mask")).replace("*", "?*");
         const QStringList names = t.list("names");
         return QString::number(std::count_if(names.begin(), names.end(),
                                              [&](const QString& n) { return fitsMask(mask, n); }));
@@ -384,9 +385,7 @@ void addText(Registry& r) {
         const QStringList a = t.text("start").split('\\'), b = t.text("target").split('\\');
         if (a.size() < 2 || b.size() < 2 || a.front() != b.front())
             t.fail("the directories are not on one disk");
-        qsizetype common = 0;
-        while (common < a.size() && common < b.size() && a[common] == b[common])
-            ++common;
+        const qsizetype common = sharedLead(a, b);
         qsizetype moves = a.size() + b.size() - 2 * common;
         if (slip == "root") {
             moves = a.size() + b.size() - 2;
@@ -933,9 +932,8 @@ void addText(Registry& r) {
             t.fail("not two full names on one disk");
         if (slip == "root")
             return to.mid(1).join('\\');
-        qsizetype shared = 0;
-        while (shared < from.size() && shared < to.size() - 1 && from[shared] == to[shared])
-            ++shared;
+        // The file's own name is no directory to share.
+        const qsizetype shared = sharedLead(from, to.mid(0, to.size() - 1));
         qsizetype up = from.size() - shared;
         if (slip == "fewer" && up < 2)
             t.fail("no «..» to leave out");

@@ -335,9 +335,6 @@ void addVolume(Registry& r) {
             t.fail("no whole number of characters");
         return QString::number(t.integer("lost") / each);
     };
-    r.solvers["volume.recodedOverFirstCode"] = [](const Task& t) {
-        return written(double(t.integer("lost")) / double(t.integer("from")));
-    };
     r.solvers["volume.recodedFirstBytes"] = [](const Task& t) {
         const qint64 each = t.integer("from") - t.integer("to");
         if (each <= 0 || t.integer("lost") % each)
@@ -621,8 +618,7 @@ void addVolume(Registry& r) {
     }
     // A text of `pages` full pages of `lines` lines and `extra` lines more
     // on the next page, `chars` characters a line, `bits` bits each; its
-    // slips: the extra lines left out, the next page counted full, 8 bits
-    // a character.
+    // slips: the next page counted full, 8 bits a character.
     {
         const auto pagesAndLines = [](const Task& t, qint64 pagesOver, qint64 extra, qint64 bits) {
             if (t.integer("extra") < 1 || t.integer("extra") >= t.integer("lines"))
@@ -632,9 +628,6 @@ void addVolume(Registry& r) {
         };
         r.solvers["volume.pagesAndLines"] = [=](const Task& t) {
             return pagesAndLines(t, 0, t.integer("extra"), t.integer("bits"));
-        };
-        r.solvers["volume.pagesAndLinesExtraLeftOut"] = [=](const Task& t) {
-            return pagesAndLines(t, 0, 0, t.integer("bits"));
         };
         r.solvers["volume.pagesAndLinesPageFull"] = [=](const Task& t) {
             return pagesAndLines(t, 1, 0, t.integer("bits"));
@@ -967,26 +960,6 @@ void addVolume(Registry& r) {
     };
     r.solvers["volume.leastAlphabetOneSymbolACell"] = [](const Task& t) {
         return QString::number(t.integer("count"));
-    };
-    // The slip of the root of the count rounded down, a symbol too few
-    // unless the count is a whole power (then it is no slip).
-    r.solvers["volume.leastAlphabetRootDown"] = [](const Task& t) {
-        const qint64 count = t.integer("count");
-        const int length = numeral(t.text("length"));
-        if (count < 2 || length < 1)
-            t.fail("nothing to tell apart");
-        const auto power = [length](qint64 base) {
-            qint64 p = 1;
-            for (int i = 0; i < length; ++i)
-                p *= base;
-            return p;
-        };
-        qint64 root = 1;
-        while (power(root + 1) <= count)
-            ++root;
-        if (power(root) == count)
-            t.fail("the count is a whole power: rounding down is right");
-        return QString::number(root);
     };
 
     // A text file of `records` lines, each of fields of fixed widths
